@@ -1,0 +1,84 @@
+#pragma once
+
+// Every fixed text the user sees, in one place, exactly as the program shows it.
+namespace msg {
+
+inline constexpr const char* ProgramName = "Quillbox";
+
+inline constexpr const char* MonthNames[12] = {"January",   "February", "March",    "April",
+                                               "May",       "June",     "July",     "August",
+                                               "September", "October",  "November", "December"};
+inline constexpr const char* WeekDays[7] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
+
+// Message-box captions.
+inline constexpr const char* Error = "ERROR";
+inline constexpr const char* Warning = "WARNING";
+inline constexpr const char* PinPointing = "Pin-pointing!";
+inline constexpr const char* CaptionJoin = " - ";
+
+// Lendings list and page.
+inline constexpr const char* ColumnName = "Name";
+inline constexpr const char* ColumnWhen = "When";
+inline constexpr const char* ColumnWhat = "What";
+inline constexpr const char* GiveBack = "Give back";
+inline constexpr const char* HaveBack = "Have back";
+inline constexpr const char* IOweTo = "I owe to";
+inline constexpr const char* OwesMe = "owes me";
+
+// Notes page.
+inline constexpr const char* TipPinPoint = "Stick a note to a particular application window";
+inline constexpr const char* TipUpdateTitles = "Update note titles in list";
+inline constexpr const char* AttachQuestion = "Attach Note to Window\r\n\"%s\"??";
+inline constexpr const char* NoWindow = "<no window>";
+
+// Options page tooltips.
+inline constexpr const char* TipColor = "Change Stickums background color";
+inline constexpr const char* TipFont = "Change Stickums font and character color";
+
+// Tabs: label and tooltip of each page, in tab order.
+inline constexpr const char* TabNotes = "Notes";
+inline constexpr const char* TipNotes = "Add, modify and delete simple notes";
+inline constexpr const char* TabLendings = "Lendings";
+inline constexpr const char* TipLendings = "Update your situation of what you have lend/borrowed";
+inline constexpr const char* TabReminders = "Reminders";
+inline constexpr const char* TipReminders = "Mark important days on the calendar";
+inline constexpr const char* TabOptions = "Options";
+inline constexpr const char* TipOptions = "Trim Quillbox to the micron";
+inline constexpr const char* TabInfoz = "Infoz";
+inline constexpr const char* TipInfoz = "Who's the criminal behind all this?";
+
+// Tray tips.
+inline constexpr const char* TrayDisplayOn = "Quillbox (display ON)";
+inline constexpr const char* TrayDisplayOff = "Quillbox (display OFF)";
+
+// Stickum title.
+inline constexpr const char* StickumTitle = "Stickum";
+
+// Capacity messages.
+inline constexpr const char* NoSpaceNote = "Not enough space for this note";
+inline constexpr const char* NoSpaceLending = "Not enogh space for this lending/borrowing note";
+inline constexpr const char* NoSpaceReminder = "No more space for this reminder note";
+inline constexpr const char* NoSpaceAttach = "Not enough space\r\nto attach...";
+
+// Removal questions.
+inline constexpr const char* RemoveNote = "Remove selected note?";
+inline constexpr const char* RemoveLending = "Remove selected lending/borrowing note?";
+inline constexpr const char* RemoveReminder = "Remove selected reminder note?";
+
+// Quit question.
+inline constexpr const char* QuitQuestion = "Do you really want to quit this program?";
+
+// Data file.
+inline constexpr const char* OldFileWarning =
+    "Old file format!\nYou can continue and potentially damage your saved data,\n or you can "
+    "quit Quillbox and backup your data.\nShould I continue reading?";
+inline constexpr const char* OldFileWrongNotes = "Old file: wrong Notes format!";
+inline constexpr const char* OldFileWrongLending = "Old file: wrong Lending format";
+inline constexpr const char* OldFileWrongReminders = "Old file: wrong Reminders format";
+
+// Month name of month 1..12; empty for anything else.
+inline const char* monthName(int month) {
+    return month >= 1 && month <= 12 ? MonthNames[month - 1] : "";
+}
+
+} // namespace msg

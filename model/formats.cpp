@@ -1,0 +1,56 @@
+#include "model/formats.h"
+
+#include "model/catalogue.h"
+
+#include <cstdio>
+
+const char* ordinalSuffix(int day) {
+    switch (day) {
+    case 1:
+        return "st";
+    case 2:
+        return "nd";
+    case 3:
+        return "rd";
+    default:
+        return "th";
+    }
+}
+
+std::string formatNumericDate(Date date) {
+    const DayMonthYear d = splitDate(date);
+    char buffer[48];
+    std::snprintf(buffer, sizeof buffer, "%02d/%02d/%04d", d.month, d.day, d.year);
+    return buffer;
+}
+
+std::string formatDateInWords(Date date) {
+    const DayMonthYear d = splitDate(date);
+    return std::string(msg::monthName(d.month)) + ' ' + std::to_string(d.day) +
+           ordinalSuffix(d.day) + ' ' + std::to_string(d.year);
+}
+
+namespace {
+
+std::string lendingText(Date date, std::string_view person, std::string_view text,
+                        std::string_view who) {
+    std::string out;
+    out.reserve(person.size() + text.size() + 64);
+    out.append(person).append(":\r\n it's since ").append(formatDateInWords(date));
+    out.append(who).append(":\r\n").append(text);
+    return out;
+}
+
+} // namespace
+
+std::string formatIOwe(Date date, std::string_view person, std::string_view text) {
+    return lendingText(date, person, text, " I owe him");
+}
+
+std::string formatOwesMe(Date date, std::string_view person, std::string_view text) {
+    return lendingText(date, person, text, " he owes me");
+}
+
+std::string formatReminder(Date date, std::string_view text) {
+    return formatDateInWords(date) + ":\r\n" + std::string(text);
+}

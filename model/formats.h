@@ -1,0 +1,24 @@
+#pragma once
+
+#include "model/date.h"
+
+#include <string>
+#include <string_view>
+
+// The text forms of dates and the alert texts of lendings and reminders. Results are
+// std::string, so no form can overflow whatever the date or the texts.
+
+// "01/05/1998" (month, day, year) for 5 January 1998.
+std::string formatNumericDate(Date date);
+
+// "January 5th 1998": only the days 1, 2 and 3 take "st", "nd", "rd"; every other day "th".
+std::string formatDateInWords(Date date);
+
+const char* ordinalSuffix(int day);
+
+// "Ann:\r\n it's since January 5th 1998 I owe him:\r\nbook"
+std::string formatIOwe(Date date, std::string_view person, std::string_view text);
+// "Ann:\r\n it's since January 5th 1998 he owes me:\r\nbook"
+std::string formatOwesMe(Date date, std::string_view person, std::string_view text);
+// "March 22th 1999:\r\ndentist"
+std::string formatReminder(Date date, std::string_view text);

@@ -1,0 +1,120 @@
+#include "model/holder.h"
+
+#include <utility>
+
+namespace {
+
+struct Position {
+    std::int16_t x;
+    std::int16_t y;
+};
+
+Position& nextPosition() {
+    static Position next{50, 50};
+    return next;
+}
+
+bool knownKind(int kind) {
+    return kind == KindNote || kind == KindLending || kind == KindReminder;
+}
+
+} // namespace
+
+PostItAttr::PostItAttr() : x(nextPosition().x), y(nextPosition().y) {
+    nextPosition() = {30, 30};
+}
+
+void PostItAttr::resetNextPosition() {
+    nextPosition() = {50, 50};
+}
+
+bool PostItHolder::add(std::unique_ptr<PostIt> record, int kind) {
+    if (!record || !knownKind(kind) || count_ >= kHolderCapacity) return false;
+    SpecificPostIt& entry = entries_[static_cast<std::size_t>(count_)];
+    entry.record = std::move(record);
+    entry.attr.reset();
+    entry.kind = kind;
+    ++count_;
+    ++kindCount_[static_cast<std::size_t>(kind)];
+    return true;
+}
+
+int PostItHolder::countOf(int kind) const {
+    return knownKind(kind) ? kindCount_[static_cast<std::size_t>(kind)] : 0;
+}
+
+int PostItHolder::indexOfNth(int kind, int i) const {
+    if (i < 0 || i >= countOf(kind)) return -1;
+    int seen = 0;
+    for (int index = 0; index < count_; ++index) {
+        if (entries_[static_cast<std::size_t>(index)].kind != kind) continue;
+        if (seen == i) return index;
+        ++seen;
+    }
+    return -1;
+}
+
+PostIt* PostItHolder::nthOfKind(int kind, int i) const {
+    const int index = indexOfNth(kind, i);
+    return index < 0 ? nullptr : entries_[static_cast<std::size_t>(index)].record.get();
+}
+
+bool PostItHolder::removeNthOfKind(int kind, int i) {
+    const int index = indexOfNth(kind, i);
+    if (index < 0) return false;
+    for (int k = index; k + 1 < count_; ++k)
+        entries_[static_cast<std::size_t>(k)] =
+            std::move(entries_[static_cast<std::size_t>(k + 1)]);
+    entries_[static_cast<std::size_t>(count_ - 1)] = SpecificPostIt{};
+    --count_;
+    --kindCount_[static_cast<std::size_t>(kind)];
+    return true;
+}
+
+bool PostItHolder::attach(std::unique_ptr<PostItAttr> attr, PostIt* record) {
+    if (!attr || !record) return false;
+    for (int index = 0; index < count_; ++index) {
+        SpecificPostIt& entry = entries_[static_cast<std::size_t>(index)];
+        if (entry.record.get() != record) continue;
+        attr->record = record;
+        entry.attr = std::move(attr);
+        return true;
+    }
+    return false;
+}
+
+PostItAttr* PostItHolder::attrOf(const PostIt* record) const {
+    if (!record) return nullptr;
+    for (int index = 0; index < count_; ++index) {
+        const SpecificPostIt& entry = entries_[static_cast<std::size_t>(index)];
+        if (entry.record.get() == record) return entry.attr.get();
+    }
+    return nullptr;
+}
+
+PostItAttr* PostItHolder::attrAt(int i) const {
+    if (i < 0 || i >= count_) return nullptr;
+    return entries_[static_cast<std::size_t>(i)].attr.get();
+}
+
+PostIt* PostItHolder::recordAt(int i) const {
+    if (i < 0 || i >= count_) return nullptr;
+    return entries_[static_cast<std::size_t>(i)].record.get();
+}
+
+int PostItHolder::kindAt(int i) const {
+    if (i < 0 || i >= count_) return KindNone;
+    return entries_[static_cast<std::size_t>(i)].kind;
+}
+
+int PostItHolder::ordinalOf(const PostIt* record) const {
+    if (!record) return -1;
+    int seen = 0;
+    for (int index = 0; index < count_; ++index) {
+        const SpecificPostIt& entry = entries_[static_cast<std::size_t>(index)];
+        if (entry.kind != record->kind()) continue;
+        if (entry.record.get() == record) return seen;
+        ++seen;
+    }
+    return -1;
+}

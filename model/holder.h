@@ -1,0 +1,97 @@
+#pragma once
+
+#include "model/postit.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+// The live Stickum of an entry, as the record list sees it: enough to save where it stands.
+class StickumView {
+public:
+    virtual ~StickumView() = default;
+    // Left and top edges of the Stickum's outer frame on the screen.
+    virtual int frameX() const = 0;
+    virtual int frameY() const = 0;
+};
+
+// Handle of another application's top-level window; 0 is none.
+using WindowHandle = std::uint64_t;
+
+// Where an entry's Stickum stands and whom it belongs to.
+class PostItAttr {
+public:
+    // The first attributes built in a run stand at (50, 50), every later one at (30, 30).
+    PostItAttr();
+    // Starts the run again (for tests): the next attributes stand at (50, 50).
+    static void resetNextPosition();
+
+    std::int16_t x;
+    std::int16_t y;
+    StickumView* window = nullptr; // the live Stickum, not saved
+    WindowHandle target = 0;       // the window the Stickum is pinned to, not saved
+    PostIt* record = nullptr;      // back-link, set by PostItHolder::attach
+};
+
+// One entry of the record list.
+struct SpecificPostIt {
+    std::unique_ptr<PostIt> record;
+    std::unique_ptr<PostItAttr> attr;
+    int kind = KindNone;
+};
+
+inline constexpr int kHolderCapacity = 256;
+
+// The one list of all records, of every kind, in insertion order. Its 256 places are shared by
+// all kinds; pages address a record by its ordinal among the records of its kind.
+class PostItHolder {
+public:
+    PostItHolder() = default;
+    PostItHolder(const PostItHolder&) = delete;
+    PostItHolder& operator=(const PostItHolder&) = delete;
+
+    // False when the list is full or the kind is unknown; the record is then destroyed.
+    bool add(std::unique_ptr<PostIt> record, int kind);
+    bool addNote(std::unique_ptr<Note> note) { return add(std::move(note), KindNote); }
+    bool addLending(std::unique_ptr<Prestito> lending) {
+        return add(std::move(lending), KindLending);
+    }
+    bool addReminder(std::unique_ptr<Appointement> reminder) {
+        return add(std::move(reminder), KindReminder);
+    }
+
+    PostIt* nthOfKind(int kind, int i) const;
+    Note* note(int i) const { return static_cast<Note*>(nthOfKind(KindNote, i)); }
+    Prestito* lending(int i) const { return static_cast<Prestito*>(nthOfKind(KindLending, i)); }
+    Appointement* reminder(int i) const {
+        return static_cast<Appointement*>(nthOfKind(KindReminder, i));
+    }
+
+    // Removes the i-th record of the kind and its attributes; later entries move down a place.
+    bool removeNthOfKind(int kind, int i);
+    bool removeNote(int i) { return removeNthOfKind(KindNote, i); }
+    bool removeLending(int i) { return removeNthOfKind(KindLending, i); }
+    bool removeReminder(int i) { return removeNthOfKind(KindReminder, i); }
+
+    // Gives the attributes to the first entry holding the record; false when none holds it.
+    bool attach(std::unique_ptr<PostItAttr> attr, PostIt* record);
+    PostItAttr* attrOf(const PostIt* record) const;
+    PostItAttr* attrAt(int i) const;
+    PostIt* recordAt(int i) const;
+    int kindAt(int i) const;
+    // The ordinal of the record among the records of its kind, or -1.
+    int ordinalOf(const PostIt* record) const;
+
+    int count() const { return count_; }
+    int noteCount() const { return kindCount_[KindNote]; }
+    int lendingCount() const { return kindCount_[KindLending]; }
+    int reminderCount() const { return kindCount_[KindReminder]; }
+    int countOf(int kind) const;
+
+private:
+    int indexOfNth(int kind, int i) const;
+
+    std::array<SpecificPostIt, kHolderCapacity> entries_;
+    int count_ = 0;
+    std::array<int, 4> kindCount_{};
+};

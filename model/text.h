@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// Texts are byte strings. Quillbox stores UTF-8; files written by the earliest versions hold
+// Windows-1252 bytes, which are shown as such and written back untouched.
+
+bool isValidUtf8(std::string_view bytes);
+
+// The bytes as UTF-8 for display: valid UTF-8 passes through, anything else is read as
+// Windows-1252.
+std::string displayUtf8(std::string_view bytes);
+
+// At most maxBytes bytes of the text, cut at a character boundary: a UTF-8 text never loses
+// half a character; a single-byte text is cut at any byte.
+std::string cutToBytes(std::string_view bytes, std::size_t maxBytes);

@@ -1,0 +1,293 @@
+#include "storage/datafile.h"
+
+#include "model/catalogue.h"
+#include "storage/atomic_file.h"
+#include "storage/byte_stream.h"
+
+#include <algorithm>
+#include <memory>
+#include <utility>
+
+namespace {
+
+// The records read and write their fields through the file's encodings.
+class RecordReader final : public FieldReader {
+public:
+    explicit RecordReader(ByteReader& in) : in_(in) {}
+    std::int16_t i16() override { return in_.i16(); }
+    bool flag() override { return in_.flag(); }
+    std::string string(std::size_t maxBytes) override { return in_.string(maxBytes); }
+    Date date() override { return in_.date(); }
+
+private:
+    ByteReader& in_;
+};
+
+class RecordWriter final : public FieldWriter {
+public:
+    explicit RecordWriter(ByteWriter& out) : out_(out) {}
+    void i16(std::int16_t value) override { out_.i16(value); }
+    void flag(bool value) override { out_.flag(value); }
+    void string(const std::string& bytes) override { out_.string(bytes); }
+    void date(Date value) override { out_.date(value); }
+
+private:
+    ByteWriter& out_;
+};
+
+std::unique_ptr<PostIt> makeRecord(int kind) {
+    switch (kind) {
+    case KindNote:
+        return std::make_unique<Note>();
+    case KindLending:
+        return std::make_unique<Prestito>();
+    case KindReminder:
+        return std::make_unique<Appointement>();
+    default:
+        return nullptr;
+    }
+}
+
+std::int16_t clampTo(std::int16_t value, int low, int high) {
+    return static_cast<std::int16_t>(std::clamp<int>(value, low, high));
+}
+
+constexpr int kMaxHeightInLines = 50;
+
+// Version 3 and later: the entries in order, each with its kind, record and position.
+void readRecordBlock(ByteReader& in, PostItHolder& holder) {
+    const std::int16_t stored = in.i16();
+    if (stored < 0) in.fail("the number of entries is negative");
+    if (stored > kHolderCapacity) in.noteDamage("the file holds more entries than Quillbox keeps");
+    const int n = std::min<int>(stored, kHolderCapacity);
+    RecordReader fields(in);
+    for (int i = 0; i < n && in.good(); ++i) {
+        const int kind = in.i16();
+        auto record = makeRecord(kind);
+        if (!record) {
+            if (in.good()) in.fail("an entry has an unknown kind");
+            break;
+        }
+        record->read(fields);
+        auto attr = std::make_unique<PostItAttr>();
+        attr->x = in.i16();
+        attr->y = in.i16();
+        if (!in.good()) break; // the entry was cut short: keep only what came before it
+        PostIt* added = record.get();
+        holder.add(std::move(record), kind);
+        holder.attach(std::move(attr), added);
+    }
+    // More entries than Quillbox keeps: the options block cannot be found after them.
+    if (stored > kHolderCapacity) in.fail("the file holds more entries than Quillbox keeps");
+}
+
+struct OldFileFailure {
+    const char* message;
+};
+
+// Versions 0 to 2: a position table, then notes, lendings and reminders in lists of their own.
+// Returns false when the file ended or broke before the lists were complete.
+void readOldLayout(ByteReader& in, PostItHolder& holder) {
+    const std::int16_t positionCount = in.i16();
+    if (positionCount > kHolderCapacity) in.noteDamage("the position table is too long");
+    std::vector<std::pair<std::int16_t, std::int16_t>> positions;
+    for (int i = 0; i < std::min<int>(positionCount, kHolderCapacity) && in.good(); ++i) {
+        const std::int16_t x = in.i16();
+        const std::int16_t y = in.i16();
+        positions.emplace_back(x, y);
+    }
+    if (positionCount > kHolderCapacity) in.fail("the position table is too long");
+
+    std::size_t place = 0;
+    auto store = [&](std::unique_ptr<PostIt> record, int kind, const char* failure) {
+        auto attr = std::make_unique<PostItAttr>();
+        if (place < positions.size()) {
+            attr->x = positions[place].first;
+            attr->y = positions[place].second;
+        }
+        ++place;
+        PostIt* added = record.get();
+        if (!holder.add(std::move(record), kind) || !holder.attach(std::move(attr), added))
+            throw OldFileFailure{failure};
+    };
+
+    const std::int16_t notes = in.i16();
+    for (int i = 0; i < notes && in.good(); ++i) {
+        auto note = std::make_unique<Note>();
+        note->setText(in.string(kTextBytes));
+        note->setActive(in.flag());
+        note->setDisplayState(Shown);
+        if (!in.good()) return;
+        store(std::move(note), KindNote, msg::OldFileWrongNotes);
+    }
+    const std::int16_t lendings = in.i16();
+    for (int i = 0; i < lendings && in.good(); ++i) {
+        auto lending = std::make_unique<Prestito>();
+        lending->setText(in.string(kTextBytes));
+        in.flag();
+        lending->setDate(in.date());
+        lending->setDaysAfter(in.i16());
+        lending->setActive(in.flag());
+        lending->setSound(in.flag());
+        lending->setIOwe(in.flag());
+        lending->setPerson(in.string(kPersonBytes));
+        if (!in.good()) return;
+        store(std::move(lending), KindLending, msg::OldFileWrongLending);
+    }
+    const std::int16_t reminders = in.i16();
+    for (int i = 0; i < reminders && in.good(); ++i) {
+        auto reminder = std::make_unique<Appointement>();
+        reminder->setText(in.string(kTextBytes));
+        in.flag();
+        reminder->setDate(in.date());
+        reminder->setDaysBefore(in.i16());
+        reminder->setActive(in.flag());
+        reminder->setSound(in.flag());
+        if (!in.good()) return;
+        store(std::move(reminder), KindReminder, msg::OldFileWrongReminders);
+    }
+}
+
+} // namespace
+
+std::string dataFilePath(const std::string& directory) {
+    if (directory.empty()) return "quillbox.dat";
+    return directory.back() == '/' ? directory + "quillbox.dat" : directory + "/quillbox.dat";
+}
+
+DataFile::DataFile(std::string path) : path_(std::move(path)) {}
+
+LoadResult DataFile::load(PostItHolder& holder, OldFileQuestions& questions) {
+    LoadResult result;
+    version_ = kCurrentVersion;
+    optionsReadable_ = false;
+    const ReadOutcome read = readWholeFile(path_, bytes_);
+    if (read == ReadOutcome::Missing) return result;
+    if (read == ReadOutcome::Unreadable) {
+        // The file is there but cannot be read: move it aside at the first save.
+        keepBackup_ = true;
+        unreadable_ = true;
+        result.status = LoadStatus::Damaged;
+        result.problem = "the file cannot be read";
+        damage_ = result.problem;
+        return result;
+    }
+
+    ByteReader in(bytes_);
+    version_ = in.i16();
+    result.version = version_;
+    if (version_ > 2) {
+        readRecordBlock(in, holder);
+        if (version_ > kCurrentVersion) keepBackup_ = true; // written by a later Quillbox
+    } else {
+        if (!questions.continueReadingOldFile()) {
+            result.status = LoadStatus::Declined;
+            return result;
+        }
+        keepBackup_ = true;
+        try {
+            readOldLayout(in, holder);
+        } catch (const OldFileFailure& failure) {
+            questions.oldFileFailed(failure.message);
+            result.status = LoadStatus::OldFileFailed;
+            result.problem = failure.message;
+            return result;
+        }
+    }
+    optionsReadable_ = in.good();
+    optionsOffset_ = in.position();
+    if (in.damaged()) {
+        keepBackup_ = true;
+        damage_ = in.problem();
+        result.status = LoadStatus::Damaged;
+        result.problem = damage_;
+    } else {
+        result.status = LoadStatus::Loaded;
+    }
+    return result;
+}
+
+bool DataFile::readOptions(Options& options) {
+    if (!optionsReadable_) return damage_.empty();
+    ByteReader in(bytes_, optionsOffset_);
+    const ColorRef stickumColor = static_cast<ColorRef>(in.i32());
+    const ColorRef textColor = static_cast<ColorRef>(in.i32());
+    const auto font = in.font();
+    if (in.good()) {
+        options.stickumColor = stickumColor;
+        options.textColor = textColor;
+        options.stickumFont = LogFont::fromBytes(font);
+    }
+    auto keep = [&in](auto& option, auto value) {
+        if (in.good()) option = value;
+    };
+    keep(options.reminderDaysBefore, clampTo(in.i16(), 0, kMaxDays));
+    keep(options.lendingDaysAfter, clampTo(in.i16(), 0, kMaxDays));
+    keep(options.defaultSound, in.flag());
+    const std::int16_t mode = in.i16();
+    keep(options.dimensionMode,
+         mode >= DimensionFixed && mode <= DimensionModifiable ? int{mode} : int{DimensionFixed});
+    keep(options.scrollBar, in.flag());
+    if (version_ >= 2) {
+        keep(options.waveFile, in.string(kWaveFileBytes));
+        keep(options.heightInLines, clampTo(in.i16(), 1, kMaxHeightInLines));
+    }
+    if (version_ >= 4) {
+        keep(options.defaultCaptionColor, in.flag());
+        keep(options.titleBarColor, static_cast<ColorRef>(in.i32()));
+    }
+    if (in.damaged()) {
+        keepBackup_ = true;
+        if (damage_.empty()) damage_ = in.problem();
+    }
+    return !in.damaged();
+}
+
+SaveResult DataFile::save(PostItHolder& holder, const Options& options) {
+    ByteWriter out;
+    out.i16(kCurrentVersion);
+    out.i16(static_cast<std::int16_t>(holder.count()));
+    RecordWriter fields(out);
+    for (int i = 0; i < holder.count(); ++i) {
+        out.i16(static_cast<std::int16_t>(holder.kindAt(i)));
+        holder.recordAt(i)->write(fields);
+        PostItAttr* attr = holder.attrAt(i);
+        if (attr && attr->window) {
+            attr->x = static_cast<std::int16_t>(attr->window->frameX());
+            attr->y = static_cast<std::int16_t>(attr->window->frameY());
+        }
+        out.i16(attr ? attr->x : 0);
+        out.i16(attr ? attr->y : 0);
+    }
+    out.i32(static_cast<std::int32_t>(options.stickumColor));
+    out.i32(static_cast<std::int32_t>(options.textColor));
+    out.font(options.stickumFont.value_or(LogFont::defaultFont()).toBytes());
+    out.i16(options.reminderDaysBefore);
+    out.i16(options.lendingDaysAfter);
+    out.flag(options.defaultSound);
+    out.i16(static_cast<std::int16_t>(options.dimensionMode));
+    out.flag(options.scrollBar);
+    out.string(options.waveFile);
+    out.i16(options.heightInLines);
+    out.flag(options.defaultCaptionColor);
+    out.i32(static_cast<std::int32_t>(options.titleBarColor));
+
+    SaveResult result;
+    if (keepBackup_) {
+        const std::string failure = keepAside(path_, backupPath(), unreadable_ ? nullptr : &bytes_);
+        if (!failure.empty()) {
+            result.ok = false;
+            result.reason =
+                "the damaged file could not be kept as " + backupPath() + ": " + failure;
+            return result;
+        }
+        keepBackup_ = false;
+        unreadable_ = false;
+    }
+    const std::string failure = writeAtomically(path_, out.bytes());
+    if (!failure.empty()) {
+        result.ok = false;
+        result.reason = failure;
+    }
+    return result;
+}

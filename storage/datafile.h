@@ -1,0 +1,84 @@
+#pragma once
+
+#include "model/holder.h"
+#include "model/options.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The answers the data file needs from the user while it reads a file of the old layout. The
+// program answers with message boxes; tests answer directly.
+class OldFileQuestions {
+public:
+    virtual ~OldFileQuestions() = default;
+    // The old-format warning: true continues reading, false ends the program with status 0.
+    virtual bool continueReadingOldFile() = 0;
+    // The old file could not be read; the program ends with status 1 afterwards.
+    virtual void oldFileFailed(const std::string& message) = 0;
+};
+
+enum class LoadStatus {
+    NoFile,        // first run: empty list, initial options
+    Loaded,        // read completely
+    Damaged,       // read up to the damage; what came before it is kept
+    Declined,      // old layout, the user chose not to read it: end with status 0
+    OldFileFailed, // old layout that could not be read: end with status 1
+};
+
+struct LoadResult {
+    LoadStatus status = LoadStatus::NoFile;
+    int version = 4;
+    std::string problem; // what was wrong, for Damaged and OldFileFailed
+
+    // True when the program must end now; exitStatus() then says with which status.
+    bool mustExit() const {
+        return status == LoadStatus::Declined || status == LoadStatus::OldFileFailed;
+    }
+    int exitStatus() const { return status == LoadStatus::OldFileFailed ? 1 : 0; }
+};
+
+struct SaveResult {
+    bool ok = true;
+    std::string reason; // why the save failed, in words for the user
+};
+
+inline constexpr std::int16_t kCurrentVersion = 4;
+
+// quillbox.dat in the given directory.
+std::string dataFilePath(const std::string& directory);
+
+// The data file: reads the records at start-up, the options block once the program is ready
+// for it, and writes everything back as the current version. A save never leaves a torn file:
+// it writes a temporary file beside the data file and renames it over the old one. Before the
+// first save replaces a damaged or old-layout file, the file's bytes are kept as
+// quillbox.dat.bak.
+class DataFile {
+public:
+    explicit DataFile(std::string path);
+
+    const std::string& path() const { return path_; }
+    std::string backupPath() const { return path_ + ".bak"; }
+
+    // Reads the record block into the (empty) holder.
+    LoadResult load(PostItHolder& holder, OldFileQuestions& questions);
+    // Reads the options block that follows the records, over the current values. Does nothing
+    // when there is no file or the records were damaged. Returns false when the block itself
+    // was damaged (the values read before the damage are kept).
+    bool readOptions(Options& options);
+    // The version the file was read as (4 before any load and when there was no file).
+    int fileVersion() const { return version_; }
+
+    // Writes version 4: the records with their Stickums' current positions, then the options.
+    SaveResult save(PostItHolder& holder, const Options& options);
+
+private:
+    std::string path_;
+    int version_ = kCurrentVersion;
+    std::vector<std::uint8_t> bytes_; // the file as read
+    std::size_t optionsOffset_ = 0;   // where the options block starts in bytes_
+    bool optionsReadable_ = false;
+    bool keepBackup_ = false; // the first save keeps the original bytes as the backup
+    bool unreadable_ = false; // the file exists but could not be read
+    std::string damage_;
+};

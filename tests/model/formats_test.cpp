@@ -1,0 +1,46 @@
+#include "model/catalogue.h"
+#include "model/formats.h"
+
+#include <gtest/gtest.h>
+
+TEST(Formats, DateInWordsTakesSuffixesOnlyForTheFirstThreeDays) {
+    const char* expected[] = {"March 1st 2000",  "March 2nd 2000",  "March 3rd 2000",
+                              "March 4th 2000",  "March 11th 2000", "March 21th 2000",
+                              "March 22th 2000", "March 23th 2000", "March 31th 2000"};
+    const int days[] = {1, 2, 3, 4, 11, 21, 22, 23, 31};
+    for (int i = 0; i < 9; ++i)
+        EXPECT_EQ(formatDateInWords(makeDate(days[i], 3, 2000)), expected[i]);
+    EXPECT_EQ(formatDateInWords(makeDate(5, 1, 1998)), "January 5th 1998");
+}
+
+TEST(Formats, LongestDateInWordsFitsNineteenCharacters) {
+    EXPECT_EQ(formatDateInWords(makeDate(30, 9, 2000)).size(), 19u);
+}
+
+TEST(Formats, NumericDateIsMonthDayYear) {
+    EXPECT_EQ(formatNumericDate(makeDate(9, 12, 2001)), "12/09/2001");
+    EXPECT_EQ(formatNumericDate(makeDate(5, 1, 1998)), "01/05/1998");
+}
+
+TEST(Formats, LendingTextsNameThePersonTheDayAndTheThing) {
+    const Date day = makeDate(5, 1, 1998);
+    EXPECT_EQ(formatIOwe(day, "Ann", "book"),
+              "Ann:\r\n it's since January 5th 1998 I owe him:\r\nbook");
+    EXPECT_EQ(formatOwesMe(day, "Ann", "book"),
+              "Ann:\r\n it's since January 5th 1998 he owes me:\r\nbook");
+    EXPECT_EQ(formatReminder(makeDate(22, 3, 1999), "dentist"), "March 22th 1999:\r\ndentist");
+}
+
+TEST(Formats, LongestLendingTextIsKeptWhole) {
+    const std::string person(49, 'p');
+    const std::string text(255, 't');
+    EXPECT_EQ(formatOwesMe(makeDate(30, 9, 2000), person, text).size(), 352u);
+    EXPECT_EQ(formatReminder(makeDate(30, 9, 2000), text).size(), 277u);
+}
+
+TEST(Catalogue, MonthNamesAreLookedUpByNumber) {
+    EXPECT_STREQ(msg::monthName(1), "January");
+    EXPECT_STREQ(msg::monthName(12), "December");
+    EXPECT_STREQ(msg::monthName(0), "");
+    EXPECT_STREQ(msg::monthName(13), "");
+}

@@ -1,0 +1,122 @@
+#include "model/holder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::unique_ptr<Note> note(const char* text) {
+    auto n = std::make_unique<Note>();
+    n->setText(text);
+    return n;
+}
+
+std::unique_ptr<Prestito> lending(const char* text) {
+    auto l = std::make_unique<Prestito>();
+    l->setText(text);
+    return l;
+}
+
+class HolderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        setTodaySource([] { return makeDate(7, 12, 2026); });
+    }
+    void TearDown() override { setTodaySource({}); }
+    PostItHolder holder;
+};
+
+} // namespace
+
+TEST_F(HolderTest, NewRecordsStartAsThePartsSay) {
+    Note n;
+    EXPECT_EQ(n.displayState(), Shown);
+    EXPECT_FALSE(n.active());
+    EXPECT_TRUE(n.editable());
+    Prestito l;
+    EXPECT_EQ(l.displayState(), Hidden);
+    EXPECT_EQ(l.date(), makeDate(7, 12, 2026));
+    EXPECT_FALSE(l.editable());
+    Appointement a;
+    EXPECT_EQ(a.date(), makeDate(7, 12, 2026));
+    a.setSound(true);
+    EXPECT_TRUE(a.sound());
+}
+
+TEST_F(HolderTest, CapacityIsSharedByAllKinds) {
+    for (int i = 0; i < kHolderCapacity; ++i) {
+        const bool added = i % 3 == 0   ? holder.addNote(note("n"))
+                           : i % 3 == 1 ? holder.addLending(lending("l"))
+                                        : holder.addReminder(std::make_unique<Appointement>());
+        ASSERT_TRUE(added) << i;
+    }
+    EXPECT_EQ(holder.count(), 256);
+    EXPECT_EQ(holder.noteCount() + holder.lendingCount() + holder.reminderCount(), 256);
+    EXPECT_FALSE(holder.addNote(note("one too many")));
+    EXPECT_FALSE(holder.addLending(lending("one too many")));
+    EXPECT_FALSE(holder.addReminder(std::make_unique<Appointement>()));
+    EXPECT_EQ(holder.count(), 256);
+}
+
+TEST_F(HolderTest, RemovalShiftsAndKeepsTheOtherKindsOrdinals) {
+    holder.addNote(note("first"));
+    holder.addNote(note("second"));
+    holder.addLending(lending("lent"));
+    holder.addNote(note("third"));
+    ASSERT_TRUE(holder.removeNote(1));
+    EXPECT_EQ(holder.note(1)->text(), "third");
+    EXPECT_EQ(holder.note(2), nullptr);
+    EXPECT_EQ(holder.lending(0)->text(), "lent");
+    EXPECT_EQ(holder.count(), 3);
+    EXPECT_EQ(holder.noteCount(), 2);
+    EXPECT_EQ(holder.kindAt(1), KindLending);
+    EXPECT_EQ(holder.recordAt(3), nullptr);
+    EXPECT_FALSE(holder.removeNote(2));
+    EXPECT_FALSE(holder.removeLending(-1));
+}
+
+TEST_F(HolderTest, LookupsOutOfRangeAnswerNone) {
+    holder.addNote(note("only notes"));
+    EXPECT_EQ(holder.nthOfKind(KindLending, 0), nullptr);
+    EXPECT_EQ(holder.note(-1), nullptr);
+    EXPECT_EQ(holder.attrAt(-1), nullptr);
+    EXPECT_EQ(holder.attrAt(1), nullptr);
+    EXPECT_EQ(holder.nthOfKind(7, 0), nullptr);
+    EXPECT_FALSE(holder.add(note("x"), 7));
+}
+
+TEST_F(HolderTest, AttributesFollowTheirRecordAndStartAt50Then30) {
+    PostItAttr::resetNextPosition();
+    holder.addNote(note("a"));
+    holder.addNote(note("b"));
+    auto first = std::make_unique<PostItAttr>();
+    auto second = std::make_unique<PostItAttr>();
+    EXPECT_EQ(first->x, 50);
+    EXPECT_EQ(first->y, 50);
+    EXPECT_EQ(second->x, 30);
+    EXPECT_EQ(std::make_unique<PostItAttr>()->y, 30);
+    PostItAttr* secondAttr = second.get();
+    EXPECT_TRUE(holder.attach(std::move(second), holder.note(1)));
+    EXPECT_EQ(secondAttr->record, holder.note(1));
+    EXPECT_EQ(holder.attrOf(holder.note(1)), secondAttr);
+    EXPECT_EQ(holder.attrAt(1), secondAttr);
+    Note stranger;
+    EXPECT_FALSE(holder.attach(std::move(first), &stranger));
+    holder.removeNote(0);
+    EXPECT_EQ(holder.attrAt(0), secondAttr);
+    EXPECT_EQ(holder.ordinalOf(holder.note(0)), 0);
+}
+
+TEST_F(HolderTest, DisplayTextsOfLendingsAndReminders) {
+    Prestito l;
+    l.setPerson("Ann");
+    l.setText("book");
+    l.setDate(makeDate(5, 1, 1998));
+    l.setIOwe(true);
+    EXPECT_EQ(l.displayText(), "Ann:\r\n it's since January 5th 1998 I owe him:\r\nbook");
+    l.setIOwe(false);
+    EXPECT_EQ(l.displayText(), "Ann:\r\n it's since January 5th 1998 he owes me:\r\nbook");
+    Appointement a;
+    a.setDate(makeDate(22, 3, 1999));
+    a.setText("dentist");
+    EXPECT_EQ(a.displayText(), "March 22th 1999:\r\ndentist");
+}
