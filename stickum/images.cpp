@@ -1,0 +1,1 @@
+#include "stickum/images.h"
