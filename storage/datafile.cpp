@@ -176,7 +176,9 @@ LoadResult DataFile::load(PostItHolder& holder, OldFileQuestions& questions) {
     ByteReader in(bytes_);
     version_ = in.i16();
     result.version = version_;
-    if (version_ > 2) {
+    if (!in.good()) {
+        version_ = kCurrentVersion;
+    } else if (version_ > 2) {
         readRecordBlock(in, holder);
         if (version_ > kCurrentVersion) keepBackup_ = true; // written by a later Quillbox
     } else {

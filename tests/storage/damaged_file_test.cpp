@@ -1,1 +1,255 @@
-#include <gtest/gtest.h>
+// Old layouts and files that do not read cleanly: nothing crashes, nothing read before the
+// damage is lost, and the original bytes are kept aside before they are replaced.
+#include "model/catalogue.h"
+#include "storage_fixture.h"
+
+namespace {
+
+FileBytes oldFile(int version, int notes, int lendings, int reminders, int positions) {
+    FileBytes f;
+    f.i16(version).i16(positions);
+    for (int i = 0; i < positions; ++i)
+        f.i16(10 * i + 1).i16(-(10 * i + 2));
+    f.i16(notes);
+    for (int i = 0; i < notes; ++i)
+        f.string("note " + std::to_string(i)).flag(i % 2 == 0);
+    f.i16(lendings);
+    for (int i = 0; i < lendings; ++i) {
+        f.string("pen").flag(true).raw("June 3, 1997").i16(10).flag(true).flag(false).flag(true);
+        f.string("Carl");
+    }
+    f.i16(reminders);
+    for (int i = 0; i < reminders; ++i)
+        f.string("birthday").flag(false).raw("July 4, 1997").i16(3).flag(true).flag(true);
+    f.optionsUpToScrollBar(FileBytes::defaultFont());
+    if (version == 2) f.string("/old/ding.wav").i16(8);
+    return f;
+}
+
+} // namespace
+
+TEST_F(StorageTest, OldLayoutsAskFirstAndPlaceRecordsInListOrder) {
+    for (int version : {0, 1, 2}) {
+        SCOPED_TRACE(version);
+        const FileBytes file = oldFile(version, 2, 1, 1, 4);
+        writeFile(file.bytes);
+        PostItHolder back;
+        Options read = options;
+        DataFile data(path);
+        ScriptedAnswers answers(true);
+        const LoadResult result = data.load(back, answers);
+        data.readOptions(read);
+        ASSERT_EQ(result.status, LoadStatus::Loaded) << result.problem;
+        EXPECT_EQ(answers.asked, 1);
+        ASSERT_EQ(back.count(), 4);
+        EXPECT_EQ(back.note(0)->displayState(), Shown);
+        EXPECT_TRUE(back.note(0)->active());
+        EXPECT_FALSE(back.note(1)->active());
+        EXPECT_EQ(back.lending(0)->displayState(), Hidden);
+        EXPECT_EQ(back.lending(0)->person(), "Carl");
+        EXPECT_EQ(back.lending(0)->date(), makeDate(3, 6, 1997));
+        EXPECT_EQ(back.reminder(0)->date(), makeDate(4, 7, 1997));
+        EXPECT_TRUE(back.reminder(0)->sound());
+        // Notes first, then lendings, then reminders take the table's pairs in turn.
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_EQ(back.attrAt(i)->x, 10 * i + 1);
+            EXPECT_EQ(back.attrAt(i)->y, -(10 * i + 2));
+        }
+        EXPECT_EQ(read.waveFile, version == 2 ? "/old/ding.wav" : options.waveFile);
+        EXPECT_EQ(read.heightInLines, version == 2 ? 8 : 5);
+
+        ASSERT_TRUE(data.save(back, read).ok);
+        EXPECT_EQ(readFile()[0], 4);
+        EXPECT_EQ(readFile(data.backupPath()), file.bytes);
+    }
+}
+
+TEST_F(StorageTest, OldLayoutWithShortPositionTableUsesTheUsualPlaces) {
+    writeFile(oldFile(1, 2, 0, 0, 1).bytes);
+    DataFile data(path);
+    ScriptedAnswers answers(true);
+    ASSERT_EQ(data.load(holder, answers).status, LoadStatus::Loaded);
+    EXPECT_EQ(holder.attrAt(0)->x, 1);
+    EXPECT_EQ(holder.attrAt(1)->x, 30);
+}
+
+TEST_F(StorageTest, DecliningTheOldFileEndsWithStatusZeroAndTouchesNothing) {
+    const FileBytes file = oldFile(2, 1, 0, 0, 1);
+    writeFile(file.bytes);
+    DataFile data(path);
+    ScriptedAnswers answers(false);
+    const LoadResult result = data.load(holder, answers);
+    EXPECT_EQ(result.status, LoadStatus::Declined);
+    EXPECT_TRUE(result.mustExit());
+    EXPECT_EQ(result.exitStatus(), 0);
+    EXPECT_EQ(holder.count(), 0);
+    EXPECT_EQ(readFile(), file.bytes);
+}
+
+TEST_F(StorageTest, AnOldFileTooFullForTheListFailsWithItsListsMessage) {
+    const struct {
+        int notes, lendings, reminders;
+        const char* message;
+    } cases[] = {
+        {257, 0, 0, msg::OldFileWrongNotes},
+        {256, 1, 0, msg::OldFileWrongLending},
+        {200, 56, 1, msg::OldFileWrongReminders},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        writeFile(oldFile(0, c.notes, c.lendings, c.reminders, 0).bytes);
+        PostItHolder back;
+        DataFile data(path);
+        ScriptedAnswers answers(true);
+        const LoadResult result = data.load(back, answers);
+        EXPECT_EQ(result.status, LoadStatus::OldFileFailed);
+        EXPECT_EQ(result.exitStatus(), 1);
+        ASSERT_EQ(answers.failures.size(), 1u);
+        EXPECT_EQ(answers.failures[0], c.message);
+    }
+}
+
+TEST_F(StorageTest, EveryCutShortFileLoadsWhatCameBeforeTheCutAndIsReportedDamaged) {
+    FileBytes f;
+    f.i16(4).i16(3);
+    f.i16(1).string("first").i16(3).flag(true).i16(1).i16(2);
+    f.i16(2).string("book").i16(1).flag(true).raw("January 5, 1998").i16(50);
+    f.flag(true).flag(true).flag(true).string("Ann").i16(3).i16(4);
+    f.i16(3).string("dentist").i16(1).flag(false).raw("March 22, 1999").i16(1072);
+    f.flag(false).flag(true).i16(5).i16(6);
+    f.optionsUpToScrollBar(FileBytes::defaultFont()).string("/w.wav").i16(7).flag(false);
+    f.i32(0x123456);
+    const std::size_t firstEntryEnd = 4 + 2 + 7 + 2 + 1 + 4;
+    for (std::size_t length = 0; length < f.bytes.size(); ++length) {
+        SCOPED_TRACE(length);
+        writeFile({f.bytes.begin(), f.bytes.begin() + static_cast<std::ptrdiff_t>(length)});
+        PostItHolder back;
+        Options read = options;
+        DataFile data(path);
+        ScriptedAnswers answers;
+        const LoadResult result = data.load(back, answers);
+        const bool optionsWhole = data.readOptions(read);
+        ASSERT_TRUE(result.status == LoadStatus::Damaged || !optionsWhole);
+        if (length < 2) {
+            EXPECT_EQ(answers.asked, 0); // no version: not taken for an old file
+        }
+        if (length >= firstEntryEnd) {
+            ASSERT_GE(back.count(), 1);
+        }
+        for (int i = 0; i < back.count(); ++i)
+            ASSERT_NE(back.attrAt(i), nullptr);
+    }
+    // The first save keeps the damaged original beside the new file.
+    const std::vector<std::uint8_t> cut(f.bytes.begin(), f.bytes.begin() + 40);
+    writeFile(cut);
+    DataFile data(path);
+    ScriptedAnswers answers;
+    ASSERT_EQ(data.load(holder, answers).status, LoadStatus::Damaged);
+    ASSERT_TRUE(data.save(holder, options).ok);
+    EXPECT_EQ(readFile(data.backupPath()), cut);
+    ASSERT_TRUE(data.save(holder, options).ok); // only the first save makes the backup
+    EXPECT_EQ(readFile(data.backupPath()), cut);
+}
+
+TEST_F(StorageTest, DamageStopsReadingButKeepsWhatCameBefore) {
+    auto goodNote = [](FileBytes& f) { f.i16(1).string("kept").i16(3).flag(true).i16(0).i16(0); };
+    FileBytes unknownKind;
+    unknownKind.i16(4).i16(2);
+    goodNote(unknownKind);
+    unknownKind.i16(9).string("?").i16(3).flag(true).i16(0).i16(0);
+
+    FileBytes badDate;
+    badDate.i16(4).i16(2);
+    goodNote(badDate);
+    badDate.i16(3).string("r").i16(1).flag(false).raw("Smarch 40, 1998").i16(0);
+    badDate.flag(false).flag(false).i16(0).i16(0);
+
+    FileBytes impossibleDay;
+    impossibleDay.i16(4).i16(2);
+    goodNote(impossibleDay);
+    impossibleDay.i16(3).string("r").i16(1).flag(false).raw("February 30, 1998").i16(0);
+    impossibleDay.flag(false).flag(false).i16(0).i16(0);
+
+    FileBytes tooMany;
+    tooMany.i16(4).i16(300);
+    for (int i = 0; i < 300; ++i)
+        goodNote(tooMany);
+
+    FileBytes negativeCount;
+    negativeCount.i16(4).i16(-4);
+
+    const std::pair<const char*, FileBytes*> files[] = {{"unknown kind", &unknownKind},
+                                                        {"bad date", &badDate},
+                                                        {"impossible day", &impossibleDay},
+                                                        {"too many", &tooMany},
+                                                        {"negative count", &negativeCount}};
+    for (const auto& [what, file] : files) {
+        SCOPED_TRACE(what);
+        writeFile(file->bytes);
+        PostItHolder back;
+        DataFile data(path);
+        ScriptedAnswers answers;
+        const LoadResult result = data.load(back, answers);
+        EXPECT_EQ(result.status, LoadStatus::Damaged);
+        EXPECT_FALSE(result.problem.empty());
+        EXPECT_FALSE(result.mustExit());
+        if (file != &negativeCount) {
+            ASSERT_GE(back.count(), 1);
+            EXPECT_EQ(back.note(0)->text(), "kept");
+        }
+        if (file == &tooMany) {
+            EXPECT_EQ(back.count(), kHolderCapacity);
+        }
+        Options read = options;
+        EXPECT_FALSE(data.readOptions(read));
+        EXPECT_EQ(read, options);
+    }
+}
+
+TEST_F(StorageTest, OverlongTextsAreCutToTheirFields) {
+    FileBytes f;
+    f.i16(4).i16(2);
+    f.i16(1).string(std::string(300, 'n')).i16(3).flag(true).i16(0).i16(0);
+    f.i16(2).string("x").i16(1).flag(false).raw("May 1, 2001").i16(0).flag(false).flag(false);
+    f.flag(false).string(std::string(80, 'p')).i16(0).i16(0);
+    f.optionsUpToScrollBar(FileBytes::defaultFont()).string(std::string(400, 'w')).i16(5);
+    f.flag(true).i32(0);
+    writeFile(f.bytes);
+    DataFile data(path);
+    ScriptedAnswers answers;
+    const LoadResult result = data.load(holder, answers);
+    EXPECT_EQ(result.status, LoadStatus::Damaged);
+    EXPECT_EQ(holder.note(0)->text(), std::string(255, 'n'));
+    EXPECT_EQ(holder.lending(0)->person(), std::string(49, 'p'));
+    data.readOptions(options);
+    EXPECT_EQ(options.waveFile, std::string(255, 'w'));
+    EXPECT_EQ(options.heightInLines, 5); // the block is read on past the cut text
+}
+
+TEST_F(StorageTest, OutOfRangeOptionsAreBroughtIntoRange) {
+    FileBytes f;
+    f.i16(4).i16(0);
+    f.i32(0).i32(0).font(FileBytes::defaultFont()).i16(-7).i16(9999).flag(false).i16(17);
+    f.flag(false).string("").i16(0).flag(true).i32(0);
+    writeFile(f.bytes);
+    DataFile data(path);
+    ScriptedAnswers answers;
+    loadAll(data, answers);
+    EXPECT_EQ(options.reminderDaysBefore, 0);
+    EXPECT_EQ(options.lendingDaysAfter, 1825);
+    EXPECT_EQ(options.dimensionMode, DimensionFixed);
+    EXPECT_EQ(options.heightInLines, 1);
+}
+
+TEST_F(StorageTest, AFileFromALaterVersionIsKeptAsideBeforeItIsReplaced) {
+    FileBytes f;
+    f.i16(5).i16(0);
+    f.optionsUpToScrollBar(FileBytes::defaultFont()).string("").i16(5).flag(true).i32(0);
+    f.raw("future data");
+    writeFile(f.bytes);
+    DataFile data(path);
+    ScriptedAnswers answers;
+    EXPECT_EQ(loadAll(data, answers).status, LoadStatus::Loaded);
+    ASSERT_TRUE(data.save(holder, options).ok);
+    EXPECT_EQ(readFile(data.backupPath()), f.bytes);
+}

@@ -1,0 +1,81 @@
+// Loading and saving a full data file: 256 records of every kind with long texts.
+#include "storage/datafile.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+class NoQuestions : public OldFileQuestions {
+    bool continueReadingOldFile() override { return true; }
+    void oldFileFailed(const std::string&) override {}
+};
+
+void fill(PostItHolder& holder) {
+    for (int i = 0; i < kHolderCapacity; ++i) {
+        std::unique_ptr<PostIt> record;
+        if (i % 3 == 0) {
+            record = std::make_unique<Note>();
+        } else if (i % 3 == 1) {
+            auto lending = std::make_unique<Prestito>();
+            lending->setPerson("Somebody with a long name");
+            lending->setDate(makeDate(1 + i % 28, 1 + i % 12, 1990 + i % 30));
+            record = std::move(lending);
+        } else {
+            auto reminder = std::make_unique<Appointement>();
+            reminder->setDate(makeDate(1 + i % 28, 1 + i % 12, 2000 + i % 30));
+            record = std::move(reminder);
+        }
+        record->setText(std::string(200, static_cast<char>('a' + i % 26)));
+        PostIt* added = record.get();
+        holder.add(std::move(record), (i % 3) + 1);
+        holder.attach(std::make_unique<PostItAttr>(), added);
+    }
+}
+
+std::string benchPath() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "qbbenchXXXXXX").string();
+    if (!mkdtemp(pattern.data())) std::abort();
+    return dataFilePath(pattern);
+}
+
+void BM_SaveFullFile(benchmark::State& state) {
+    const std::string path = benchPath();
+    PostItHolder holder;
+    fill(holder);
+    const Options options = Options::initial({});
+    DataFile file(path);
+    for (auto _ : state) {
+        const SaveResult result = file.save(holder, options);
+        if (!result.ok) state.SkipWithError(result.reason.c_str());
+    }
+    std::filesystem::remove_all(std::filesystem::path(path).parent_path());
+}
+BENCHMARK(BM_SaveFullFile)->Unit(benchmark::kMicrosecond);
+
+void BM_LoadFullFile(benchmark::State& state) {
+    const std::string path = benchPath();
+    {
+        PostItHolder holder;
+        fill(holder);
+        DataFile(path).save(holder, Options::initial({}));
+    }
+    NoQuestions questions;
+    for (auto _ : state) {
+        PostItHolder holder;
+        Options options = Options::initial({});
+        DataFile file(path);
+        file.load(holder, questions);
+        file.readOptions(options);
+        benchmark::DoNotOptimize(holder.count());
+    }
+    std::filesystem::remove_all(std::filesystem::path(path).parent_path());
+}
+BENCHMARK(BM_LoadFullFile)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
