@@ -1,0 +1,57 @@
+#pragma once
+
+#include "platform/windowsystem.h"
+
+#include <QAbstractNativeEventFilter>
+#include <QTimer>
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <set>
+
+// Other applications' windows on an X11 desktop, reached through Qt's own xcb connection. The
+// application windows are the ones the window manager manages (they carry WM_STATE); the
+// frames it wraps around them are never answered. Targets that own a window are watched for
+// being mapped, unmapped, minimised, restored and destroyed.
+class X11WindowSystem final : public WindowSystem, public QAbstractNativeEventFilter {
+    Q_OBJECT
+public:
+    // None unless the application runs on Qt's xcb platform.
+    static std::unique_ptr<X11WindowSystem> create();
+    ~X11WindowSystem() override;
+
+    bool pinningAvailable() const override { return true; }
+    bool exists(WindowHandle window) const override;
+    bool isOnShow(WindowHandle window) const override;
+    std::string title(WindowHandle window, std::size_t maxBytes) const override;
+    std::vector<WindowHandle> topLevelWindows() const override;
+    WindowHandle windowAt(QPoint screenPoint) const override;
+    WindowHandle parentOrOwner(WindowHandle window) const override;
+    bool makeOwned(QWindow* window, WindowHandle target) override;
+    using WindowSystem::makeOwned;
+
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
+
+private:
+    struct Xcb;
+    struct Watch {
+        std::uint32_t frame = 0; // the outermost window holding the target (its WM frame)
+        bool onShow = false;     // as last reported
+    };
+
+    explicit X11WindowSystem(std::unique_ptr<Xcb> xcb);
+    void watch(std::uint32_t target);
+    void addToEventMask(std::uint32_t window, std::uint32_t mask) const;
+    std::uint32_t frameOf(std::uint32_t window) const;
+    void markChanged(std::uint32_t window);
+    void reportChanges();
+    QWindow* foreignWindow(std::uint32_t target);
+
+    std::unique_ptr<Xcb> xcb_;
+    std::map<std::uint32_t, Watch> watched_;
+    std::set<std::uint32_t> changed_;
+    // Qt's stand-ins for the targets, which Qt needs as transient parents.
+    std::map<std::uint32_t, std::unique_ptr<QWindow>> foreign_;
+    QTimer reportTimer_;
+};
