@@ -2,6 +2,7 @@
 # Installs what is missing, builds Quillbox and runs every test.
 #   ./test.sh          all tests (unit, widget, sanitizer, X11 session)
 #   ./test.sh --bench  the benchmarks as well
+# QB_FUZZ_SECONDS sets how long the data-file fuzzer runs (default 60).
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/packages.sh
@@ -21,6 +22,17 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DQB_CORE_ONLY=ON -DQB_SANITIZ
     -DQB_WERROR=$werror >/dev/null
 cmake --build build-asan -j "$jobs"
 (cd build-asan && ctest --output-on-failure -j "$jobs")
+
+echo "== The data-file reader under libFuzzer (${QB_FUZZ_SECONDS:-60} s)"
+cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DQB_CORE_ONLY=ON -DQB_SANITIZE=ON -DQB_FUZZ=ON -DQB_BENCH=OFF >/dev/null
+cmake --build build-fuzz -j "$jobs" --target datafile_fuzz make_seeds
+mkdir -p build-fuzz/corpus
+build-fuzz/tests/storage/make_seeds build-fuzz/corpus
+build-fuzz/tests/storage/datafile_fuzz -max_total_time="${QB_FUZZ_SECONDS:-60}" -max_len=4096 \
+    -print_final_stats=0 build-fuzz/corpus 2>build-fuzz/fuzz.log ||
+    { tail -n 40 build-fuzz/fuzz.log; echo "The fuzzer found a fault (see above)"; exit 1; }
+tail -n 1 build-fuzz/fuzz.log
 
 echo "== Tests"
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs" -LE x11)

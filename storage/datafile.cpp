@@ -172,7 +172,19 @@ LoadResult DataFile::load(PostItHolder& holder, OldFileQuestions& questions) {
         damage_ = result.problem;
         return result;
     }
+    return parse(holder, questions);
+}
 
+LoadResult DataFile::loadFromBytes(std::vector<std::uint8_t> bytes, PostItHolder& holder,
+                                   OldFileQuestions& questions) {
+    bytes_ = std::move(bytes);
+    version_ = kCurrentVersion;
+    optionsReadable_ = false;
+    return parse(holder, questions);
+}
+
+LoadResult DataFile::parse(PostItHolder& holder, OldFileQuestions& questions) {
+    LoadResult result;
     ByteReader in(bytes_);
     version_ = in.i16();
     result.version = version_;
@@ -246,6 +258,28 @@ bool DataFile::readOptions(Options& options) {
 }
 
 SaveResult DataFile::save(PostItHolder& holder, const Options& options) {
+    const std::vector<std::uint8_t> bytes = encode(holder, options);
+    SaveResult result;
+    if (keepBackup_) {
+        const std::string failure = keepAside(path_, backupPath(), unreadable_ ? nullptr : &bytes_);
+        if (!failure.empty()) {
+            result.ok = false;
+            result.reason =
+                "the original file could not be kept as " + backupPath() + ": " + failure;
+            return result;
+        }
+        keepBackup_ = false;
+        unreadable_ = false;
+    }
+    const std::string failure = writeAtomically(path_, bytes);
+    if (!failure.empty()) {
+        result.ok = false;
+        result.reason = failure;
+    }
+    return result;
+}
+
+std::vector<std::uint8_t> DataFile::encode(PostItHolder& holder, const Options& options) {
     ByteWriter out;
     out.i16(kCurrentVersion);
     out.i16(static_cast<std::int16_t>(holder.count()));
@@ -273,23 +307,5 @@ SaveResult DataFile::save(PostItHolder& holder, const Options& options) {
     out.i16(options.heightInLines);
     out.flag(options.defaultCaptionColor);
     out.i32(static_cast<std::int32_t>(options.titleBarColor));
-
-    SaveResult result;
-    if (keepBackup_) {
-        const std::string failure = keepAside(path_, backupPath(), unreadable_ ? nullptr : &bytes_);
-        if (!failure.empty()) {
-            result.ok = false;
-            result.reason =
-                "the damaged file could not be kept as " + backupPath() + ": " + failure;
-            return result;
-        }
-        keepBackup_ = false;
-        unreadable_ = false;
-    }
-    const std::string failure = writeAtomically(path_, out.bytes());
-    if (!failure.empty()) {
-        result.ok = false;
-        result.reason = failure;
-    }
-    return result;
+    return out.bytes();
 }

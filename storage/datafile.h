@@ -62,6 +62,9 @@ public:
 
     // Reads the record block into the (empty) holder.
     LoadResult load(PostItHolder& holder, OldFileQuestions& questions);
+    // The same from bytes already in memory.
+    LoadResult loadFromBytes(std::vector<std::uint8_t> bytes, PostItHolder& holder,
+                             OldFileQuestions& questions);
     // Reads the options block that follows the records, over the current values. Does nothing
     // when there is no file or the records were damaged. Returns false when the block itself
     // was damaged (the values read before the damage are kept).
@@ -71,8 +74,12 @@ public:
 
     // Writes version 4: the records with their Stickums' current positions, then the options.
     SaveResult save(PostItHolder& holder, const Options& options);
+    // The bytes save() writes. Live Stickums' positions are taken into the records first.
+    static std::vector<std::uint8_t> encode(PostItHolder& holder, const Options& options);
 
 private:
+    LoadResult parse(PostItHolder& holder, OldFileQuestions& questions);
+
     std::string path_;
     int version_ = kCurrentVersion;
     std::vector<std::uint8_t> bytes_; // the file as read
