@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
 
     QPixmap yellow(16, 16);
     yellow.fill(Qt::yellow);
-    QSystemTrayIcon tray(QIcon(yellow));
+    QSystemTrayIcon tray{QIcon(yellow)};
     tray.show();
 
     std::vector<QPlainTextEdit*> windows;
