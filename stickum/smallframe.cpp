@@ -1,0 +1,244 @@
+#include "stickum/smallframe.h"
+
+#include "model/catalogue.h"
+#include "model/postit.h"
+#include "model/text.h"
+#include "stickum/gradient.h"
+#include "stickum/stickum.h"
+#include "stickum/stickumlook.h"
+#include "stickum/wpostit.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWindow>
+
+namespace {
+
+// The first frame painted in a run lays itself out once more.
+bool firstPaintLayout = true;
+
+constexpr Qt::WindowFlags kFrameFlags =
+    Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint;
+
+QString cutTo(const QString& text, std::size_t bytes) {
+    const QByteArray utf8 = text.toUtf8();
+    return QString::fromStdString(
+        cutToBytes(std::string_view(utf8.constData(), utf8.size()), bytes));
+}
+
+} // namespace
+
+SmallFrame::SmallFrame(const Options& options, PostIt* record, WPostIt* content, QWidget* owner)
+    : QWidget(owner, kFrameFlags), options_(options), record_(record), content_(content),
+      summary_(QString::fromUtf8(msg::StickumTitle)), title_(summary_),
+      titleBar_(new MiniTitleBar(this, title_, kTitleHeight, kTitleBorder)) {
+    setWindowTitle(title_);
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    titleBar_->setColors(true, rgb(0, 0, 0), options.titleBarColor);
+    connect(titleBar_, &MiniTitleBar::rollRequested, this, [this](bool up) { roll(up); });
+    if (content_) {
+        content_->setParent(this);
+        content_->move(0, 0);
+    }
+}
+
+void SmallFrame::setUp() {
+    move(0, 0);
+    if (content_) {
+        content_->setUp();
+        content_->show();
+        resizeKeepingTopLeft(content_->width(), content_->height());
+    }
+    titleBar_->raise();
+    titleBar_->show();
+    titleBar_->setButtons(MiniTitleBar::Close | MiniTitleBar::RollUp);
+}
+
+void SmallFrame::setCaption(const QString& text, CaptionSlot slot) {
+    (slot == Summary ? summary_ : title_) = cutTo(text, kSummaryBytes);
+    titleBar_->setCaption(rolledUp_ ? summary_ : title_);
+    titleBar_->update();
+}
+
+bool SmallFrame::roll(bool up) {
+    if (!content_) return false;
+    rolledUp_ = up;
+    if (up) {
+        titleBar_->setCaption(summary_);
+        rolledWidth_ = content_->width();
+        rolledHeight_ = content_->height();
+        resizeKeepingTopLeft(width(), kTitleHeight);
+        placeContent(QRect(0, kTitleHeight, content_->width(), 0));
+    } else {
+        titleBar_->setCaption(title_);
+        resizeKeepingTopLeft(width(), kTitleHeight + rolledHeight_ - 1);
+        placeContent(QRect(0, kContentTop, rolledWidth_, rolledHeight_));
+        content_->fitToText();
+    }
+    update();
+    return true;
+}
+
+void SmallFrame::layout() {
+    const int w = width();
+    const int h = height();
+    if (w > 10000 || h > 10000 || w < -100 || h < -100) return;
+    if (isMinimized() || w <= 0 || h <= 0) return;
+    if (rolledUp_) {
+        resize(layoutWidth_, kTitleHeight);
+        if (content_) placeContent(QRect(content_->x(), kTitleHeight, 0, 0));
+        titleBar_->setGeometry(0, 0, layoutWidth_, kTitleHeight);
+        return;
+    }
+    if (layoutHeight_ == -1 && content_) layoutHeight_ = content_->height();
+    layoutWidth_ = w;
+    resize(layoutWidth_, layoutHeight_ + kContentTop);
+    if (content_) {
+        placeContent(QRect(0, kContentTop, layoutWidth_, layoutHeight_));
+        layoutHeight_ = content_->height();
+    }
+    titleBar_->setGeometry(0, 0, layoutWidth_, kTitleHeight);
+}
+
+void SmallFrame::placeContent(const QRect& rect) {
+    content_->setGeometry(rect);
+    content_->layoutEdit();
+}
+
+void SmallFrame::handleResize(const QSize& size) {
+    if (size.width() <= 0 || size.height() <= 0) return;
+    // The content window fills the frame, its border just outside: its inside is the frame's
+    // height, of which the title bar takes all but one row.
+    const int h = size.height();
+    const bool plain = !(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized));
+    if (plain && h >= 0 && h < 2000) layoutHeight_ = h - kContentTop;
+    layout();
+    titleBar_->setWidth(width());
+}
+
+void SmallFrame::resizeKeepingTopLeft(int width, int height) {
+    resize(width, height);
+    handleResize(QSize(width, height));
+}
+
+void SmallFrame::placeAt(int x, int y) {
+    if (!(windowFlags() & Qt::WindowStaysOnTopHint)) {
+        const bool shown = isVisible();
+        setWindowFlag(Qt::WindowStaysOnTopHint, true);
+        if (shown) show();
+    }
+    move(x, y);
+}
+
+void SmallFrame::showStickum() {
+    hiddenByOwner_ = false;
+    show();
+}
+
+void SmallFrame::hideStickum() {
+    hiddenByOwner_ = false;
+    hide();
+}
+
+void SmallFrame::setOwnerWindow(QWindow* owner) {
+    const bool shown = isVisible();
+    if (parentWidget() || (windowFlags() & Qt::WindowStaysOnTopHint)) {
+        // A parent widget would take the owner's place at the next show.
+        setParent(nullptr, kFrameFlags & ~Qt::WindowStaysOnTopHint);
+        setAttribute(Qt::WA_ShowWithoutActivating);
+    }
+    winId(); // the native window, to hang under the owner
+    if (QWindow* window = windowHandle()) window->setTransientParent(owner);
+    if (shown) show();
+}
+
+void SmallFrame::ownerHidden() {
+    refreshSummary();
+    if (!isVisible()) return;
+    hide();
+    hiddenByOwner_ = true;
+}
+
+void SmallFrame::ownerShown() {
+    if (stickumsSuppressed()) return;
+    refreshSummary();
+    if (!hiddenByOwner_) return;
+    hiddenByOwner_ = false;
+    show();
+}
+
+int SmallFrame::frameX() const {
+    return frameGeometry().x();
+}
+
+int SmallFrame::frameY() const {
+    return frameGeometry().y();
+}
+
+void SmallFrame::refreshSummary() {
+    if (content_) setCaption(content_->summaryText(), Summary);
+}
+
+void SmallFrame::paintEvent(QPaintEvent*) {
+    if (firstPaintLayout && width() < 10000) {
+        layout();
+        firstPaintLayout = false;
+    }
+    QPainter p(this);
+    p.fillRect(rect(), toQColor(options_.stickumColor));
+}
+
+void SmallFrame::resizeEvent(QResizeEvent* event) {
+    handleResize(event->size());
+}
+
+void SmallFrame::showEvent(QShowEvent* event) {
+    refreshSummary();
+    if (event->spontaneous() || stickumsSuppressed() || !content_) return;
+    if (width() > 0 && height() > 0) content_->fitToText();
+    content_->applyScrollBarRule();
+}
+
+void SmallFrame::hideEvent(QHideEvent*) {
+    refreshSummary();
+}
+
+void SmallFrame::closeEvent(QCloseEvent* event) {
+    if (record_) record_->setActive(false);
+    hiddenByOwner_ = false;
+    event->accept(); // hidden, not destroyed: the holder destroys it later
+}
+
+void SmallFrame::changeEvent(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::ThemeChange:
+    case QEvent::ApplicationPaletteChange:
+        titleBar_->setColors(true, rgb(0, 0, 0),
+                             toColorRef(desktop::activeCaption(titleBar_->palette())));
+        layout();
+        break;
+    case QEvent::ActivationChange:
+        titleBar_->update();
+        break;
+    default:
+        break;
+    }
+    QWidget::changeEvent(event);
+}
+
+void SmallFrame::mousePressEvent(QMouseEvent* event) {
+    QWidget::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton) titleBar_->dragPress(event->globalPosition().toPoint());
+}
+
+void SmallFrame::mouseMoveEvent(QMouseEvent* event) {
+    QWidget::mouseMoveEvent(event);
+    titleBar_->dragMove(event->globalPosition().toPoint());
+}
+
+void SmallFrame::mouseReleaseEvent(QMouseEvent* event) {
+    QWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton) titleBar_->dragRelease();
+}

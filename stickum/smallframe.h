@@ -1,0 +1,99 @@
+#pragma once
+
+#include "model/holder.h"
+#include "model/options.h"
+#include "stickum/minititlebar.h"
+
+#include <QString>
+#include <QWidget>
+
+class PostIt;
+class QWindow;
+class WPostIt;
+
+// The Stickum's outer window: a frameless tool window (no task-bar entry) with the mini title
+// bar along its top edge and the content window below it. It lays them out, rolls up to its
+// title bar and back, hides on Close, and is dragged by its title bar or by itself.
+class SmallFrame : public QWidget, public StickumView {
+    Q_OBJECT
+public:
+    static constexpr int kTitleHeight = 12;
+    static constexpr int kTitleBorder = 1;
+    // The content window starts one row above the title bar's bottom edge.
+    static constexpr int kContentTop = kTitleHeight - 1;
+    static constexpr int kSummaryBytes = 49;
+
+    enum CaptionSlot { Summary, Title };
+
+    // Takes the content window as its own. owner: the window this Stickum belongs to (none:
+    // a free Stickum). The record is not owned and only has its `active` cleared on Close.
+    SmallFrame(const Options& options, PostIt* record, WPostIt* content, QWidget* owner);
+
+    // Creates the pieces: the content window's set-up, the frame's size from the content
+    // window's, the title bar's Close and RollUp buttons. The frame stays hidden at (0, 0).
+    void setUp();
+
+    // Text for the rolled-up (Summary) or unrolled (Title) caption, at most 49 bytes.
+    void setCaption(const QString& text, CaptionSlot slot);
+    QString summary() const { return summary_; }
+    QString title() const { return title_; }
+    // Rolls up to the title bar or back; false without a content window.
+    bool roll(bool up);
+    void layout();
+
+    WPostIt* content() const { return content_; }
+    MiniTitleBar* titleBar() const { return titleBar_; }
+    PostIt* record() const { return record_; }
+    bool rolledUp() const { return rolledUp_; }
+
+    // What the holder does with a Stickum.
+    // Moves the frame to (x, y) on the screen, above all normal windows, keeping its size.
+    void placeAt(int x, int y);
+    void showStickum();
+    // A Stickum hidden here stays hidden when its owner window comes back.
+    void hideStickum();
+    // Makes the Stickum belong to another window (for instance another application's window
+    // the note is pinned to): it stays in front of that window, and is no longer topmost.
+    void setOwnerWindow(QWindow* owner);
+    // The owner window was minimised or hidden: the Stickum goes with it.
+    void ownerHidden();
+    // The owner window came back: the Stickum comes back too, unless it was hidden by
+    // Quillbox or the display of Stickums is off.
+    void ownerShown();
+
+    int frameX() const override;
+    int frameY() const override;
+
+    // The frame's size handling, run for every size change (also while hidden).
+    void handleResize(const QSize& size);
+    // A new size with the top-left corner kept, then the size handling.
+    void resizeKeepingTopLeft(int width, int height);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void refreshSummary();
+    void placeContent(const QRect& rect);
+
+    const Options& options_;
+    PostIt* record_;
+    WPostIt* content_;
+    QString summary_;
+    QString title_;
+    MiniTitleBar* titleBar_;
+    int layoutWidth_ = -1;
+    int layoutHeight_ = -1;
+    int rolledWidth_ = -1;
+    int rolledHeight_ = -1;
+    bool rolledUp_ = false;
+    bool hiddenByOwner_ = false;
+};

@@ -1,0 +1,113 @@
+#include "stickum/stickumedit.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QTextBlock>
+#include <QTextLayout>
+
+namespace {
+
+QString plain(QString text) {
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    text.replace(QChar::LineSeparator, u'\n');
+    return text;
+}
+
+} // namespace
+
+StickumEdit::StickumEdit(QWidget* parent) : QTextEdit(parent) {
+    setAcceptRichText(false);
+    setFrameStyle(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    setLineWrapMode(QTextEdit::FixedPixelWidth);
+    setTabChangesFocus(false);
+    document()->setDocumentMargin(0);
+    setViewportMargins(0, 0, 0, 0);
+}
+
+int StickumEdit::storedBytes(const QString& text) {
+    const QString p = plain(text);
+    return static_cast<int>(p.toUtf8().size() + p.count(u'\n'));
+}
+
+QString StickumEdit::storedText() const {
+    QString text = toPlainText();
+    text.replace(u'\n', QStringLiteral("\r\n"));
+    return text;
+}
+
+int StickumEdit::lineCount() const {
+    int lines = 0;
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* layout = block.layout();
+        lines += layout && layout->lineCount() > 0 ? layout->lineCount() : 1;
+    }
+    return std::max(lines, 1);
+}
+
+void StickumEdit::setEditable(bool editable) {
+    setReadOnly(!editable);
+    if (!editable) {
+        setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    }
+}
+
+void StickumEdit::setWrapWidth(int width) {
+    width = std::max(width, 1);
+    if (lineWrapColumnOrWidth() != width) setLineWrapColumnOrWidth(width);
+}
+
+int StickumEdit::room() const {
+    const int used = storedBytes(toPlainText()) - storedBytes(textCursor().selectedText());
+    return kMaxBytes - used;
+}
+
+QString StickumEdit::fitting(const QString& text) const {
+    int left = room();
+    QString out;
+    for (int i = 0; i < text.size();) {
+        const int n = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString piece = text.mid(i, n);
+        const int bytes = storedBytes(piece);
+        if (bytes > left) break;
+        left -= bytes;
+        out += piece;
+        i += n;
+    }
+    return out;
+}
+
+void StickumEdit::keyPressEvent(QKeyEvent* event) {
+    if (!isReadOnly()) {
+        QString typed = event->text();
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) typed = "\n";
+        const bool inserts =
+            !typed.isEmpty() &&
+            (typed == "\n" || typed == "\t" || typed.at(0).isPrint() || typed.at(0).isSurrogate());
+        if (inserts && !(event->modifiers() & Qt::ControlModifier) && storedBytes(typed) > room()) {
+            event->accept(); // the text is full: the character is not taken
+            return;
+        }
+    }
+    QTextEdit::keyPressEvent(event);
+}
+
+void StickumEdit::insertFromMimeData(const QMimeData* source) {
+    if (isReadOnly() || !source || !source->hasText()) return;
+    insertPlainText(fitting(plain(source->text())));
+}
+
+void StickumEdit::inputMethodEvent(QInputMethodEvent* event) {
+    if (isReadOnly() || event->commitString().isEmpty()) {
+        QTextEdit::inputMethodEvent(event);
+        return;
+    }
+    QInputMethodEvent cut(event->preeditString(), event->attributes());
+    cut.setCommitString(fitting(event->commitString()), event->replacementStart(),
+                        event->replacementLength());
+    QTextEdit::inputMethodEvent(&cut);
+}

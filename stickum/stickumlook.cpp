@@ -1,0 +1,40 @@
+#include "stickum/stickumlook.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+
+#include <algorithm>
+
+QFont fontFromLogFont(const LogFont& logFont) {
+    QFont font = QGuiApplication::font();
+    const std::string face = logFont.face();
+    if (!face.empty()) font.setFamilies({QString::fromStdString(face)});
+    if (logFont.height < 0) {
+        font.setPixelSize(-logFont.height);
+    } else if (logFont.height > 0) {
+        // A cell height: the character height is what remains after the internal leading.
+        font.setPixelSize(logFont.height);
+        const int cell = QFontMetrics(font).height();
+        if (cell > logFont.height) {
+            font.setPixelSize(std::max(1, logFont.height * logFont.height / cell));
+        }
+    }
+    const int weight = logFont.weight <= 0 ? 400 : std::min(logFont.weight, 1000);
+    font.setWeight(static_cast<QFont::Weight>(weight));
+    font.setItalic(logFont.italic != 0);
+    font.setUnderline(logFont.underline != 0);
+    font.setStrikeOut(logFont.strikeOut != 0);
+    return font;
+}
+
+QFont stickumFont(const Options& options) {
+    return options.stickumFont ? fontFromLogFont(*options.stickumFont) : QGuiApplication::font();
+}
+
+QFont captionFont(int pixelSize) {
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    font.setPixelSize(std::max(1, pixelSize));
+    font.setWeight(static_cast<QFont::Weight>(200));
+    return font;
+}
