@@ -1,1 +1,76 @@
 #include "stickum/images.h"
+
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include <array>
+
+namespace {
+
+struct Picture {
+    int id;
+    const char* file; // below the /images resource prefix
+    int width, height;
+};
+
+// Program icon, note icons, the About logo, caption decorations and the splash picture.
+constexpr std::array kPictures{
+    Picture{26193, ":/images/26193.svg", 32, 32},   Picture{26195, ":/images/26195.svg", 16, 16},
+    Picture{26196, ":/images/26196.svg", 16, 16},   Picture{26303, ":/images/26303.svg", 128, 64},
+    Picture{26336, ":/images/26336.png", 64, 32},   Picture{26337, ":/images/26337.png", 64, 32},
+    Picture{26338, ":/images/26338.svg", 400, 300},
+};
+
+const Picture* find(int id) {
+    for (const Picture& picture : kPictures)
+        if (picture.id == id) return &picture;
+    return nullptr;
+}
+
+bool isDrawing(const Picture& picture) {
+    return QString::fromLatin1(picture.file).endsWith(QLatin1String(".svg"));
+}
+
+} // namespace
+
+bool Images::has(int id) {
+    return find(id) != nullptr;
+}
+
+QSize Images::naturalSize(int id) {
+    const Picture* picture = find(id);
+    return picture ? QSize(picture->width, picture->height) : QSize();
+}
+
+QImage Images::image(int id, QSize size) {
+    const Picture* picture = find(id);
+    if (!picture) return {};
+    if (size.isEmpty()) size = QSize(picture->width, picture->height);
+    if (!isDrawing(*picture)) {
+        QImage image(QString::fromLatin1(picture->file));
+        if (image.size() != size) image = image.scaled(size);
+        return image.convertToFormat(QImage::Format_ARGB32);
+    }
+    QSvgRenderer renderer(QString::fromLatin1(picture->file));
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    if (renderer.isValid()) {
+        QPainter painter(&image);
+        renderer.render(&painter);
+    }
+    return image;
+}
+
+QPixmap Images::pixmap(int id, QSize size) {
+    return QPixmap::fromImage(image(id, size));
+}
+
+QIcon Images::icon(int id) {
+    const QSize natural = naturalSize(id);
+    if (natural.isEmpty()) return {};
+    QIcon icon;
+    for (int side : {16, 32})
+        icon.addPixmap(pixmap(id, QSize(side, side)));
+    if (natural != QSize(16, 16) && natural != QSize(32, 32)) icon.addPixmap(pixmap(id));
+    return icon;
+}

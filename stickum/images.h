@@ -1,1 +1,22 @@
 #pragma once
+
+#include <QIcon>
+#include <QImage>
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+
+// The one table from the program's picture resource ids to the pictures themselves. Drawings
+// are rendered at the size asked for; an empty size means the picture's own size.
+class Images {
+public:
+    // True when the table knows the id.
+    static bool has(int id);
+    // The picture's own size, or an empty size for an unknown id.
+    static QSize naturalSize(int id);
+    // A null image for an unknown id.
+    static QImage image(int id, QSize size = {});
+    static QPixmap pixmap(int id, QSize size = {});
+    // The picture as an icon with 16 and 32 pixel images (and its own size when different).
+    static QIcon icon(int id);
+};

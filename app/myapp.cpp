@@ -1,0 +1,71 @@
+#include "app/myapp.h"
+
+#include "app/mydialog.h"
+#include "app/myframe.h"
+#include "model/catalogue.h"
+#include "resources/dialogs.h"
+#include "stickum/gradient.h"
+#include "stickum/images.h"
+#include "storage/datafile.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPalette>
+#include <QSplashScreen>
+#include <QTimer>
+
+MyApp::MyApp(StartOptions options) : options_(std::move(options)) {
+    // Hiding the last window (into the tray) must not end the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+MyApp::~MyApp() {
+    delete splash_.data();
+}
+
+QString MyApp::dataPath() const {
+    return QString::fromStdString(dataFilePath(options_.dataDirectory.toStdString()));
+}
+
+std::optional<int> MyApp::initMainWindow() {
+    const bool hadFile = QFile::exists(dataPath());
+    if (hadFile) showSplash();
+
+    PlatformDefaults platform;
+    platform.activeCaptionColor =
+        toColorRef(QApplication::palette().color(QPalette::Active, QPalette::Highlight));
+    platform.waveFile = options_.defaultWaveFile.toStdString();
+    auto dialog =
+        std::make_unique<MyDialog>(*options_.messages, options_.makeTray(), dataPath(), platform);
+    if (const auto status = dialog->exitStatus()) {
+        delete splash_.data();
+        return status;
+    }
+    dialog_ = dialog.get();
+    frame_ = std::make_unique<MyFrame>(dialog.release(), *options_.messages);
+    connect(frame_.get(), &MyFrame::quitAccepted, this, [] { QCoreApplication::exit(0); });
+
+    dialog_->setUp();
+    frame_->setUp();
+    // The first run shows the main window; later runs start in the tray.
+    if (!QFile::exists(dataPath())) frame_->show();
+    return std::nullopt;
+}
+
+int MyApp::run() {
+    if (const auto status = initMainWindow()) return *status;
+    return QCoreApplication::exec();
+}
+
+void MyApp::showSplash() {
+    splash_ = new QSplashScreen(Images::pixmap(kSplashPicture, QSize(400, 300)));
+    splash_->setWindowTitle(QString::fromUtf8(msg::ProgramName));
+    splash_->setFixedSize(400, 300);
+    splash_->show();
+    splash_->repaint();
+    QSplashScreen* shown = splash_;
+    QTimer::singleShot(options_.splashMs, shown, [shown] {
+        shown->close();
+        shown->deleteLater();
+    });
+}

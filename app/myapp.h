@@ -1,0 +1,54 @@
+#pragma once
+
+#include "app/trayicon.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QSplashScreen>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class MessageBoxes;
+class MyDialog;
+class MyFrame;
+
+// What the program is started with: where its data file is, its default wave file, and the
+// parts that talk to the user and the desktop (tests replace them).
+struct StartOptions {
+    QString dataDirectory;
+    QString defaultWaveFile;
+    MessageBoxes* messages = nullptr;
+    std::function<std::unique_ptr<TrayIcon>()> makeTray;
+    int splashMs = 1500;
+};
+
+// The program: the splash picture, the main dialog and its frame, and the event loop.
+class MyApp : public QObject {
+    Q_OBJECT
+public:
+    explicit MyApp(StartOptions options);
+    ~MyApp() override;
+
+    // Builds the main window. Returns the exit status when the program must end at once (the
+    // data file said so); otherwise nothing, and the program lives in the tray or on screen.
+    std::optional<int> initMainWindow();
+    // initMainWindow, then the event loop; the exit status.
+    int run();
+
+    QString dataPath() const;
+    MyFrame* frame() const { return frame_.get(); }
+    MyDialog* dialog() const { return dialog_; }
+    // The splash window while it is up.
+    QSplashScreen* splash() const { return splash_; }
+
+private:
+    void showSplash();
+
+    StartOptions options_;
+    std::unique_ptr<MyFrame> frame_;
+    MyDialog* dialog_ = nullptr; // owned by the frame
+    QPointer<QSplashScreen> splash_;
+};

@@ -1,0 +1,281 @@
+#include "app/mydialog.h"
+
+#include "model/catalogue.h"
+#include "pages/aboutdialog.h"
+#include "pages/calendardialog.h"
+#include "pages/messages.h"
+#include "pages/notesdialog.h"
+#include "pages/optiondialog.h"
+#include "pages/prestitidialog.h"
+#include "pages/texts.h"
+#include "resources/dialogs.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include <array>
+
+namespace {
+
+struct PageRow {
+    const char* caption;
+    const char* tip;
+};
+
+// The tabs in their order: the page at each index is built in buildPages().
+constexpr std::array<PageRow, MyDialog::kPageCount> kPageTable{{
+    {msg::TabNotes, msg::TipNotes},
+    {msg::TabLendings, msg::TipLendings},
+    {msg::TabReminders, msg::TipReminders},
+    {msg::TabOptions, msg::TipOptions},
+    {msg::TabInfoz, msg::TipInfoz},
+}};
+
+QString joinedCaption(const char* what) {
+    return QString::fromUtf8(msg::ProgramName) + QString::fromUtf8(msg::CaptionJoin) +
+           QString::fromUtf8(what);
+}
+
+// The old-layout questions of the data file, asked in message boxes with no owner window.
+class OldFileBoxes : public OldFileQuestions {
+public:
+    explicit OldFileBoxes(MessageBoxes& messages) : messages_(messages) {}
+
+    bool continueReadingOldFile() override {
+        return messages_.showMessage(nullptr, QString::fromUtf8(msg::OldFileWarning),
+                                     joinedCaption(msg::Warning), box::OldFile) == Answer::Yes;
+    }
+    void oldFileFailed(const std::string& message) override {
+        messages_.showMessage(nullptr, QString::fromStdString(message), joinedCaption(msg::Error),
+                              box::Failure);
+    }
+
+private:
+    MessageBoxes& messages_;
+};
+
+} // namespace
+
+MyDialog::MyDialog(MessageBoxes& messages, std::unique_ptr<TrayIcon> tray, const QString& dataPath,
+                   const PlatformDefaults& platform)
+    : TrayWindow(kMainDialog, kNoteShownIcon, std::move(tray)), messages_(messages),
+      dataPath_(dataPath), dataFile_(dataPath.toStdString()), options_(Options::initial(platform)) {
+    tabs_ = itemAs<QTabWidget>(kTabControl);
+    connect(&timer_, &TickTimer::fired, this, &MyDialog::tick);
+    if (auto* collapseButton = itemAs<QPushButton>(kCollapseButton))
+        connect(collapseButton, &QPushButton::clicked, this, &MyDialog::collapse);
+    if (auto* closeButton = itemAs<QPushButton>(kCloseButton))
+        connect(closeButton, &QPushButton::clicked, this, &MyDialog::closeFromButton);
+    load();
+}
+
+MyDialog::~MyDialog() = default;
+
+void MyDialog::load() {
+    OldFileBoxes questions(messages_);
+    const LoadResult loaded = dataFile_.load(holder_, questions);
+    if (loaded.mustExit()) {
+        exitStatus_ = loaded.exitStatus();
+        return;
+    }
+    buildPages();
+    // The options block follows the records; it is read once the Options page exists.
+    optionsPage_ = new OptionDialog(*this);
+    const bool optionsRead = dataFile_.readOptions(options_);
+    about_ = new AboutDialog(*this);
+    currentPage_ = 0;
+    reportDamage(loaded, optionsRead);
+}
+
+void MyDialog::buildPages() {
+    notes_ = new NotesDialog(*this);
+    lendings_ = new PrestitiDialog(*this);
+    reminders_ = new CalendarDialog(*this);
+}
+
+void MyDialog::reportDamage(const LoadResult& loaded, bool optionsRead) {
+    QString problem;
+    if (loaded.status == LoadStatus::Damaged)
+        problem = QString::fromStdString(loaded.problem);
+    else if (!optionsRead)
+        problem = QString::fromUtf8(msg::OptionsDamaged);
+    if (problem.isEmpty()) return;
+    const QString text =
+        QString::fromUtf8(msg::FileDamaged)
+            .arg(dataPath_, problem, QString::fromStdString(dataFile_.backupPath()));
+    messages_.showMessage(nullptr, text, joinedCaption(msg::Warning), box::Notice);
+}
+
+QWidget* MyDialog::page(int index) const {
+    switch (index) {
+    case 0:
+        return notes_;
+    case 1:
+        return lendings_;
+    case 2:
+        return reminders_;
+    case 3:
+        return optionsPage_;
+    case 4:
+        return about_;
+    default:
+        return nullptr;
+    }
+}
+
+void MyDialog::setUp() {
+    setUpTray(QString::fromUtf8(msg::TrayDisplayOn));
+    fillTabs();
+    setFixedSize(templateSize());
+    collapse();
+}
+
+void MyDialog::fillTabs() {
+    if (!tabs_) return;
+    for (int i = 0; i < kPageCount; ++i) {
+        tabs_->addTab(page(i), QString::fromUtf8(kPageTable[i].caption));
+        tabs_->setTabToolTip(i, QString::fromUtf8(kPageTable[i].tip));
+    }
+    tabs_->setCurrentIndex(0);
+    currentPage_ = 0;
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index >= 0) currentPage_ = index;
+    });
+}
+
+bool MyDialog::isOpen() const {
+    const QWidget* shown = window();
+    return shown->isVisible() && !shown->isMinimized();
+}
+
+void MyDialog::collapse() {
+    // Without a tray the window is only minimised, so the user can always get it back.
+    QWidget* frame = window();
+    switchingWindow_ = true;
+    if (trayAvailable())
+        frame->hide();
+    else
+        frame->showMinimized();
+    switchingWindow_ = false;
+    pagesLeft(true);
+    tracker_.showPass(displayOn_);
+    tick();
+    tracker_.rehomePass(true);
+    tracker_.pinPass();
+}
+
+void MyDialog::restore() {
+    tracker_.hidePass();
+    QWidget* frame = window();
+    switchingWindow_ = true;
+    frame->showNormal();
+    frame->raise();
+    frame->activateWindow();
+    switchingWindow_ = false;
+    pagesEntered();
+    tracker_.rehomePass(false);
+}
+
+void MyDialog::toggleDisplay() {
+    if (isOpen()) return;
+    displayOn_ = !displayOn_;
+    if (displayOn_)
+        tracker_.showPass(displayOn_);
+    else
+        tracker_.hidePass();
+    showDisplayState();
+}
+
+void MyDialog::setDisplayOn(bool on) {
+    if (on == displayOn_) return;
+    if (!isOpen()) return toggleDisplay();
+    displayOn_ = on;
+    showDisplayState();
+}
+
+void MyDialog::showDisplayState() {
+    setTrayIcon(displayOn_ ? kNoteShownIcon : kNoteHiddenIcon);
+    setTrayTip(QString::fromUtf8(displayOn_ ? msg::TrayDisplayOn : msg::TrayDisplayOff));
+}
+
+void MyDialog::onTrayRightButton() {
+    if (!isOpen()) restore();
+}
+
+void MyDialog::tick() {
+    if (reminders_) reminders_->CheckDue();
+    if (lendings_) lendings_->CheckDue();
+    tracker_.alertPass(displayOn_, isOpen());
+    timer_.arm();
+}
+
+void MyDialog::pagesLeft(bool withOptions) {
+    if (notes_) notes_->RefreshNotes();
+    if (lendings_) lendings_->CommitLending();
+    if (reminders_) reminders_->CommitReminder();
+    if (withOptions && optionsPage_) optionsPage_->CommitOptions();
+}
+
+void MyDialog::pagesEntered() {
+    if (notes_) notes_->RefreshNotes();
+    if (lendings_) lendings_->RefreshLendings();
+    if (reminders_) reminders_->RefreshMarks();
+    if (optionsPage_) optionsPage_->RefreshOptions();
+}
+
+bool MyDialog::save() {
+    const SaveResult saved = dataFile_.save(holder_, options_);
+    if (saved.ok) return true;
+    const QString text =
+        QString::fromUtf8(msg::SaveFailed).arg(dataPath_, QString::fromStdString(saved.reason));
+    messages_.showMessage(nullptr, text, QString::fromUtf8(msg::Error), box::Failure);
+    return false;
+}
+
+bool MyDialog::mayClose() {
+    const bool wasCollapsed = !isOpen();
+    toggleDisplay();
+    pagesLeft(false);
+    const SaveResult saved = dataFile_.save(holder_, options_);
+    if (saved.ok) return true;
+    const QString text =
+        QString::fromUtf8(msg::SaveFailed).arg(dataPath_, QString::fromStdString(saved.reason)) +
+        QStringLiteral("\r\n\r\n") + QString::fromUtf8(msg::QuitAnyway);
+    const Answer answer =
+        messages_.showMessage(nullptr, text, QString::fromUtf8(msg::Error), box::StayOrQuit);
+    if (answer == Answer::Yes) return true;
+    // Staying: put the Stickums back the way they were.
+    if (wasCollapsed) toggleDisplay();
+    return false;
+}
+
+void MyDialog::shutdown() {
+    timer_.stop();
+    tray().remove();
+}
+
+void MyDialog::closeFromButton() {
+    window()->close();
+}
+
+void MyDialog::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        collapse();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // A focused button takes Enter itself; otherwise Enter means "Close".
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget());
+            button && isAncestorOf(button)) {
+            button->click();
+        } else {
+            closeFromButton();
+        }
+        return;
+    default:
+        TrayWindow::keyPressEvent(event);
+    }
+}

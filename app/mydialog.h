@@ -1,0 +1,118 @@
+#pragma once
+
+#include "app/stickumtracker.h"
+#include "app/ticktimer.h"
+#include "app/traywindow.h"
+#include "pages/dialoghost.h"
+#include "storage/datafile.h"
+
+#include <optional>
+
+class AboutDialog;
+class CalendarDialog;
+class MessageBoxes;
+class NotesDialog;
+class OptionDialog;
+class PrestitiDialog;
+class QTabWidget;
+
+// The main tabbed dialog: owns the records, the options, the five pages, the tray icon and the
+// Stickums. It reads the data file when it is built and writes it when the program ends.
+class MyDialog : public TrayWindow, public DialogHost {
+    Q_OBJECT
+public:
+    static constexpr int kPageCount = 5;
+
+    // Reads the data file at dataPath. When the file ends the program (an old file the user
+    // declined or one that failed to read), exitStatus() says so and no page is built.
+    MyDialog(MessageBoxes& messages, std::unique_ptr<TrayIcon> tray, const QString& dataPath,
+             const PlatformDefaults& platform);
+    ~MyDialog() override;
+
+    std::optional<int> exitStatus() const { return exitStatus_; }
+
+    // Once the frame exists: the tray icon, the tabs, the size, then collapse.
+    void setUp();
+
+    // Hides the main window into the tray and puts the Stickums on the desktop.
+    void collapse();
+    // Brings the main window back and takes the Stickums off the desktop.
+    void restore();
+    // The tray's left button: switches the Stickums on and off while collapsed.
+    void toggleDisplay();
+    // The display switch for desktops without a tray: acts at once while collapsed, otherwise
+    // at the next collapse.
+    void setDisplayOn(bool on);
+    bool displayOn() const { return displayOn_; }
+    // The main window is on the screen (shown and not minimised).
+    bool isOpen() const;
+    // True while collapse or restore is hiding, minimising or showing the main window.
+    bool switchingWindow() const { return switchingWindow_; }
+
+    // The first steps of closing: takes the Stickums back, lets the pages store their forms and
+    // saves. False when the save failed and the user chose to stay.
+    bool mayClose();
+    // The last steps: the timer stops and the tray icon goes.
+    void shutdown();
+
+    int currentPage() const { return currentPage_; }
+    QTabWidget* tabs() const { return tabs_; }
+    QWidget* page(int index) const;
+    NotesDialog* notes() const { return notes_; }
+    PrestitiDialog* lendings() const { return lendings_; }
+    CalendarDialog* reminders() const { return reminders_; }
+    OptionDialog* optionsPage() const { return optionsPage_; }
+    AboutDialog* about() const { return about_; }
+    TickTimer& timer() { return timer_; }
+    const StickumTracker& tracker() const { return tracker_; }
+    const QString& dataPath() const { return dataPath_; }
+
+    // DialogHost
+    PostItHolder& holder() override { return holder_; }
+    Options& options() override { return options_; }
+    MessageBoxes& messages() override { return messages_; }
+    bool attachNew(PostIt* record) override { return tracker_.attachNew(record); }
+    bool detach(PostIt* record) override { return tracker_.detach(record); }
+    bool setTarget(PostIt* record, WindowHandle window) override {
+        return tracker_.setTarget(record, window);
+    }
+    std::optional<std::string> targetTitle(const PostIt* record) override {
+        return tracker_.targetTitle(record);
+    }
+    bool save() override;
+    void markStickumsStale() override { tracker_.markStale(); }
+
+protected:
+    void onTrayLeftButton() override { toggleDisplay(); }
+    void onTrayRightButton() override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void load();
+    void reportDamage(const LoadResult& loaded, bool optionsRead);
+    void buildPages();
+    void fillTabs();
+    void tick();
+    void showDisplayState();
+    void pagesLeft(bool withOptions);
+    void pagesEntered();
+    void closeFromButton();
+
+    MessageBoxes& messages_;
+    QString dataPath_;
+    DataFile dataFile_;
+    PostItHolder holder_;
+    Options options_;
+    StickumTracker tracker_{holder_};
+    TickTimer timer_;
+    std::optional<int> exitStatus_;
+    bool displayOn_ = true;
+    bool switchingWindow_ = false;
+    int currentPage_ = 0;
+    QTabWidget* tabs_ = nullptr;
+    NotesDialog* notes_ = nullptr;
+    PrestitiDialog* lendings_ = nullptr;
+    CalendarDialog* reminders_ = nullptr;
+    OptionDialog* optionsPage_ = nullptr;
+    AboutDialog* about_ = nullptr;
+};

@@ -1,0 +1,89 @@
+#include "app/myframe.h"
+
+#include "app/mydialog.h"
+#include "model/catalogue.h"
+#include "pages/messages.h"
+#include "pages/texts.h"
+#include "resources/dialogs.h"
+#include "stickum/images.h"
+
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QScreen>
+#include <QTimer>
+#include <QWindowStateChangeEvent>
+
+namespace {
+
+struct DecorationRow {
+    int picture;
+    int x;
+    int y;
+};
+
+// The pictures laid over the active caption, in order.
+constexpr DecorationRow kDecorations[] = {
+    {kCaptionDecorationQuill, 85, -4},
+    {kCaptionDecorationClip, 150, -4},
+    {kCaptionDecorationQuill, 240, -4},
+};
+
+} // namespace
+
+MyFrame::MyFrame(MyDialog* dialog, MessageBoxes& messages)
+    : TGradFrame(QString::fromUtf8(msg::ProgramName), dialog), dialog_(dialog),
+      messages_(messages) {
+    setWindowIcon(Images::icon(kProgramIcon));
+    for (const DecorationRow& row : kDecorations)
+        addDecoration(row.picture, row.x, row.y);
+}
+
+void MyFrame::setUp() {
+    resetCaption();
+    const QScreen* screen = this->screen();
+    if (!screen) return;
+    const QRect area = screen->geometry();
+    move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+}
+
+void MyFrame::closeEvent(QCloseEvent* event) {
+    if (closing_) return event->accept();
+    const Answer answer = messages_.showMessage(this, QString::fromUtf8(msg::QuitQuestion),
+                                                QString::fromUtf8(msg::ProgramName), box::Quit);
+    if (answer != Answer::Yes || !dialog_->mayClose()) return event->ignore();
+    closing_ = true;
+    dialog_->shutdown();
+    event->accept();
+    emit quitAccepted();
+}
+
+void MyFrame::changeEvent(QEvent* event) {
+    TGradFrame::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange) return;
+    const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+    const bool wasMinimised = change->oldState() & Qt::WindowMinimized;
+    if (dialog_->switchingWindow()) return;
+    if (isMinimized() && !wasMinimised) {
+        // Minimising collapses instead, once the window manager is done with the request.
+        QTimer::singleShot(0, this, [this] {
+            if (!isMinimized()) return;
+            dialog_->collapse();
+            if (dialog_->trayAvailable()) setWindowState(windowState() & ~Qt::WindowMinimized);
+        });
+    } else if (wasMinimised && !isMinimized() && !dialog_->trayAvailable()) {
+        // Without a tray, un-minimising is the way back.
+        dialog_->restore();
+    }
+}
+
+void MyFrame::contextMenuEvent(QContextMenuEvent* event) {
+    if (dialog_->trayAvailable()) return event->ignore();
+    // Without a tray the display switch lives in the caption's menu.
+    QMenu menu(this);
+    QAction* display = menu.addAction(QString::fromUtf8(msg::MenuDisplayStickums));
+    display->setCheckable(true);
+    display->setChecked(dialog_->displayOn());
+    connect(display, &QAction::toggled, dialog_, &MyDialog::setDisplayOn);
+    menu.exec(event->globalPos());
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// The directory of the running executable (resolved from the executable itself, not from how
+// it was started).
+QString programDirectory();
+
+// Whether files can be created in the directory.
+bool isWritableDirectory(const QString& directory);
+
+// Where quillbox.dat lives: beside the program when that directory is writable, otherwise in
+// the user's data directory (created when missing), so an installed copy keeps its changes.
+QString dataDirectoryFor(const QString& programDir);

@@ -1,0 +1,22 @@
+#include "app/qtmessageboxes.h"
+
+#include <QMessageBox>
+
+Answer QtMessageBoxes::showMessage(QWidget* owner, const QString& text, const QString& caption,
+                                   BoxStyle style) {
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    if (style.icon == BoxIcon::Exclamation) icon = QMessageBox::Warning;
+    if (style.icon == BoxIcon::Stop) icon = QMessageBox::Critical;
+    const bool yesNo = style.buttons == BoxButtons::YesNo;
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    QMessageBox box(icon, caption, shown,
+                    yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, owner);
+    if (yesNo) {
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+    }
+    const int pressed = box.exec();
+    if (!yesNo) return Answer::Ok;
+    return pressed == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}

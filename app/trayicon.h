@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class QSystemTrayIcon;
+
+// The program's one icon in the desktop's tray: a picture and a tip, and the two mouse buttons
+// pressed on it. Tests put a fake in its place.
+class TrayIcon : public QObject {
+    Q_OBJECT
+public:
+    // Tips longer than this are cut.
+    static constexpr int kMaxTip = 63;
+
+    ~TrayIcon() override = default;
+
+    // Whether the desktop has a tray to show the icon in.
+    virtual bool available() const = 0;
+    // Puts the icon (a picture id) with its tip into the tray.
+    virtual void add(int pictureId, const QString& tip) = 0;
+    virtual void setPicture(int pictureId) = 0;
+    virtual void setTip(const QString& tip) = 0;
+    // Takes the icon out of the tray.
+    virtual void remove() = 0;
+
+signals:
+    void leftButtonPressed();
+    void rightButtonPressed();
+};
+
+// The tray icon of the desktop, through Qt.
+class QtTrayIcon : public TrayIcon {
+    Q_OBJECT
+public:
+    QtTrayIcon();
+    ~QtTrayIcon() override;
+
+    bool available() const override;
+    void add(int pictureId, const QString& tip) override;
+    void setPicture(int pictureId) override;
+    void setTip(const QString& tip) override;
+    void remove() override;
+
+private:
+    std::unique_ptr<QSystemTrayIcon> icon_;
+};

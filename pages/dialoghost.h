@@ -1,0 +1,37 @@
+#pragma once
+
+#include "model/holder.h"
+#include "model/options.h"
+
+#include <optional>
+#include <string>
+
+class MessageBoxes;
+class PostIt;
+
+// What the pages may ask of the main dialog: the record list and the Stickum attached to each
+// record, the options, saving, and the message boxes.
+class DialogHost {
+public:
+    virtual ~DialogHost() = default;
+
+    virtual PostItHolder& holder() = 0;
+    virtual Options& options() = 0;
+    virtual MessageBoxes& messages() = 0;
+
+    // Gives a record just added to the holder its Stickum attributes; false (and nothing
+    // attached) when no entry holds the record.
+    virtual bool attachNew(PostIt* record) = 0;
+    // Drops the record's Stickum and resets its attributes; false when it has none.
+    virtual bool detach(PostIt* record) = 0;
+    // Pins the record's Stickum to another application's window; false when no entry holds it.
+    virtual bool setTarget(PostIt* record, WindowHandle window) = 0;
+    // The title of the window the record is pinned to, or "<no window>"; nothing when no entry
+    // holds the record.
+    virtual std::optional<std::string> targetTitle(const PostIt* record) = 0;
+
+    // Writes the data file now ("Save all"); a failure has been reported when this is false.
+    virtual bool save() = 0;
+    // The look of Stickums changed: the next display pass rebuilds every Stickum.
+    virtual void markStickumsStale() = 0;
+};

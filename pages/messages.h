@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The buttons and icon of a message box.
+enum class BoxButtons { Ok, YesNo };
+enum class BoxIcon { None, Exclamation, Stop };
+
+struct BoxStyle {
+    BoxButtons buttons;
+    BoxIcon icon;
+    bool operator==(const BoxStyle&) const = default;
+};
+
+// The styles the program uses.
+namespace box {
+inline constexpr BoxStyle Capacity{BoxButtons::Ok, BoxIcon::None};          // "ERROR": list full
+inline constexpr BoxStyle Removal{BoxButtons::YesNo, BoxIcon::Exclamation}; // "WARNING"
+inline constexpr BoxStyle Quit{BoxButtons::YesNo, BoxIcon::Stop};           // the quit question
+inline constexpr BoxStyle OldFile{BoxButtons::YesNo, BoxIcon::Exclamation}; // old file layout
+inline constexpr BoxStyle Failure{BoxButtons::Ok, BoxIcon::Stop};           // the file failed
+inline constexpr BoxStyle Notice{BoxButtons::Ok, BoxIcon::Exclamation};     // damaged file
+inline constexpr BoxStyle StayOrQuit{BoxButtons::YesNo, BoxIcon::Stop};     // unsaved at quit
+} // namespace box
+
+enum class Answer { Ok, Yes, No };
+
+// Every message box of the program goes through here, so tests can answer them. Texts may
+// contain "\r\n" line breaks.
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    // A modal box; owner may be nullptr (no owner window). Returns the button pressed.
+    virtual Answer showMessage(QWidget* owner, const QString& text, const QString& caption,
+                               BoxStyle style) = 0;
+};

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "pages/dialogtable.h"
+#include "pages/dialogunits.h"
+
+#include <QWidget>
+
+#include <vector>
+
+class QTabWidget;
+
+// A dialog whose controls come from its table: every item becomes a child widget at its
+// rectangle converted from dialog units with the dialog's font, and the dialog takes the
+// table's size. Static texts that would be clipped by a wider font grow to fit (centred ones
+// on both sides), never past the dialog's edges.
+class TemplateDialog : public QWidget {
+    Q_OBJECT
+public:
+    // A table id without a table gives an empty dialog.
+    explicit TemplateDialog(int tableId, QWidget* parent = nullptr);
+
+    int tableId() const { return tableId_; }
+    const DialogUnits& units() const { return units_; }
+    // The table's size in pixels.
+    QSize templateSize() const { return templateSize_; }
+
+    // The control with this id, or nullptr.
+    QWidget* item(int id) const;
+    template <class T> T* itemAs(int id) const { return qobject_cast<T*>(item(id)); }
+    // Every control, in table order.
+    const std::vector<QWidget*>& items() const { return items_; }
+
+    QSize sizeHint() const override { return templateSize_; }
+
+private:
+    QWidget* create(const DialogItem& row);
+    void fitText(QWidget* label, const DialogItem& row);
+
+    int tableId_;
+    DialogUnits units_;
+    QSize templateSize_;
+    std::vector<QWidget*> items_;
+    std::vector<int> ids_;
+};

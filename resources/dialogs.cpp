@@ -1,0 +1,51 @@
+#include "resources/dialogs.h"
+
+#include <array>
+
+namespace {
+
+constexpr const char* kDialogFont = "MS Sans Serif";
+constexpr int kDialogPoints = 8;
+
+// The main dialog: the page selector and the two buttons under it.
+constexpr std::array kMainItems{
+    DialogItem{kCollapseButton, ItemKind::PushButton, "Collapse", 8, 192, 50, 14},
+    DialogItem{kCloseButton, ItemKind::DefPushButton, "Close", 182, 192, 50, 14},
+    DialogItem{kTabControl, ItemKind::TabControl, "", 8, 4, 224, 184},
+};
+
+// Every page is an empty child dialog of the same size until its controls are listed here.
+constexpr std::array<DialogItem, 0> kNoItems{};
+
+// The "Infoz" page.
+constexpr std::array kAboutItems{
+    DialogItem{kNoId, ItemKind::Icon, "", 168, 4, 16, 16, kProgramIcon},
+    DialogItem{kNoId, ItemKind::Icon, "", 144, 12, 16, 16, kProgramIcon},
+    DialogItem{kNoId, ItemKind::CentredText, "Quillbox", 76, 24, 60, 8},
+    DialogItem{kNoId, ItemKind::Picture, "", 52, 36, 108, 44, kAboutLogo},
+    DialogItem{kNoId, ItemKind::CentredText, "version 0.9999 R2", 76, 84, 60, 8},
+    DialogItem{kNoId, ItemKind::CentredText, "by the Quillbox makers", 76, 96, 60, 8},
+    DialogItem{kNoId, ItemKind::CentredText, "http://quillbox.example.org/", 38, 108, 140, 12},
+    DialogItem{kNoId, ItemKind::CentredText, "mailto:makers@quillbox.example.org", 38, 120, 140,
+               12},
+    DialogItem{kNoId, ItemKind::Icon, "", 192, 132, 16, 16, kProgramIcon},
+    DialogItem{kNoId, ItemKind::CentredText, "", 4, 140, 164, 8},
+    DialogItem{kNoId, ItemKind::CentredText, "Golden Drawing Pin, Tidy Desk Club", 32, 152, 148, 8},
+};
+
+constexpr std::array kTables{
+    DialogTable{kMainDialog, 240, 210, kDialogFont, kDialogPoints, kMainItems},
+    DialogTable{kNotesPage, 216, 165, kDialogFont, kDialogPoints, kNoItems},
+    DialogTable{kLendingsPage, 216, 165, kDialogFont, kDialogPoints, kNoItems},
+    DialogTable{kRemindersPage, 216, 165, kDialogFont, kDialogPoints, kNoItems},
+    DialogTable{kOptionsPage, 216, 165, kDialogFont, kDialogPoints, kNoItems},
+    DialogTable{kAboutPage, 216, 165, kDialogFont, kDialogPoints, kAboutItems},
+};
+
+} // namespace
+
+const DialogTable* dialogTable(int id) {
+    for (const DialogTable& table : kTables)
+        if (table.id == id) return &table;
+    return nullptr;
+}
