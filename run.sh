@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing and builds Quillbox. The program itself arrives with the main window.
+# Installs what is missing, builds Quillbox and starts it. Without a DISPLAY it starts on a
+# virtual desktop of its own (Xvfb, openbox, trayer) and says how to look at it.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/packages.sh
@@ -7,8 +8,8 @@ source scripts/packages.sh
 qb_install_missing $QB_BUILD_PACKAGES $QB_RUN_PACKAGES
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$(nproc)"
-if [ ! -x build/app/quillbox ]; then
-    echo "Quillbox's window is not built yet: only the data library and its tests exist."
-    exit 0
+if [ -n "${DISPLAY:-}" ]; then
+    exec build/app/quillbox
 fi
-exec build/app/quillbox
+echo "No DISPLAY: starting Quillbox on a virtual desktop."
+exec scripts/xsession.sh scripts/on-virtual-desktop.sh build/app/quillbox

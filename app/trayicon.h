@@ -44,6 +44,8 @@ public:
     void setTip(const QString& tip) override;
     void remove() override;
 
+    QSystemTrayIcon* qtIcon() const { return icon_.get(); }
+
 private:
     std::unique_ptr<QSystemTrayIcon> icon_;
 };

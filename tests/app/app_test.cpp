@@ -1,0 +1,377 @@
+// The program from start to end: first and later runs, the tabs, collapsing into the tray and
+// coming back, the quit question, saving, and the data file's questions at start-up.
+#include "app/myapp.h"
+#include "app/mydialog.h"
+#include "app/myframe.h"
+#include "fakes.h"
+#include "model/catalogue.h"
+#include "resources/dialogs.h"
+#include "storage/datafile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSplashScreen>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString q(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+class AppTest : public ::testing::Test {
+protected:
+    void TearDown() override {
+        app.reset(); // the windows go before the fakes they use
+    }
+
+    QString dataPath() const { return dir.filePath(QStringLiteral("quillbox.dat")); }
+
+    void writeDataFile() {
+        PostItHolder holder;
+        auto note = std::make_unique<Note>();
+        note->setText("milk");
+        Note* added = note.get();
+        holder.addNote(std::move(note));
+        holder.attach(std::make_unique<PostItAttr>(), added);
+        ASSERT_TRUE(DataFile(dataPath().toStdString()).save(holder, Options{}).ok);
+    }
+
+    void writeBytes(const QByteArray& bytes) {
+        QFile file(dataPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    std::optional<int> start(QString directory = {}) {
+        StartOptions options;
+        options.dataDirectory = directory.isEmpty() ? dir.path() : directory;
+        options.defaultWaveFile = dir.filePath(QStringLiteral("ding.wav"));
+        options.messages = &boxes;
+        options.makeTray = [this] {
+            auto made = std::make_unique<FakeTray>(trayAvailable);
+            tray = made.get();
+            return made;
+        };
+        app = std::make_unique<MyApp>(std::move(options));
+        return app->initMainWindow();
+    }
+
+    MyFrame* frame() const { return app->frame(); }
+    MyDialog* dialog() const { return app->dialog(); }
+
+    void restoreFromTray() {
+        tray->pressRight();
+        ASSERT_TRUE(frame()->isVisible());
+    }
+
+    // Asks to close the main window; true when it closed.
+    bool closeWindow() {
+        const bool closed = frame()->close();
+        return closed;
+    }
+
+    QTemporaryDir dir;
+    FakeMessageBoxes boxes;
+    FakeTray* tray = nullptr;
+    bool trayAvailable = true;
+    std::unique_ptr<MyApp> app;
+};
+
+TEST_F(AppTest, FirstRunShowsTheMainWindowWithoutSplash) {
+    ASSERT_FALSE(start().has_value());
+    EXPECT_EQ(app->splash(), nullptr);
+    EXPECT_TRUE(frame()->isVisible());
+    EXPECT_EQ(frame()->windowTitle(), q(msg::ProgramName));
+    EXPECT_TRUE(dialog()->isVisible());
+    EXPECT_TRUE(tray->added);
+    EXPECT_EQ(tray->picture, kNoteShownIcon);
+    EXPECT_EQ(tray->tip, q(msg::TrayDisplayOn));
+    EXPECT_TRUE(dialog()->timer().armed()); // the first tick ran at set-up
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_FALSE(QFile::exists(dataPath())); // nothing is written before the end
+}
+
+TEST_F(AppTest, LaterRunShowsTheSplashAndStartsInTheTray) {
+    writeDataFile();
+    ASSERT_FALSE(start().has_value());
+    QSplashScreen* splash = app->splash();
+    ASSERT_NE(splash, nullptr);
+    EXPECT_TRUE(splash->isVisible());
+    EXPECT_EQ(splash->size(), QSize(400, 300));
+    EXPECT_EQ(splash->windowTitle(), q(msg::ProgramName));
+    EXPECT_FALSE(frame()->isVisible());
+    EXPECT_EQ(dialog()->holder().noteCount(), 1);
+    EXPECT_TRUE(tray->added);
+    // The splash goes by itself after a second and a half.
+    QTest::qWait(1000);
+    EXPECT_NE(app->splash(), nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return app->splash() == nullptr; }, 3000));
+    EXPECT_FALSE(frame()->isVisible());
+}
+
+TEST_F(AppTest, TabsShowOnePageAtATime) {
+    start();
+    QTabWidget* tabs = dialog()->tabs();
+    ASSERT_NE(tabs, nullptr);
+    const char* captions[] = {msg::TabNotes, msg::TabLendings, msg::TabReminders, msg::TabOptions,
+                              msg::TabInfoz};
+    const char* tips[] = {msg::TipNotes, msg::TipLendings, msg::TipReminders, msg::TipOptions,
+                          msg::TipInfoz};
+    ASSERT_EQ(tabs->count(), MyDialog::kPageCount);
+    for (int i = 0; i < MyDialog::kPageCount; ++i) {
+        EXPECT_EQ(tabs->tabText(i), q(captions[i]));
+        EXPECT_EQ(tabs->tabToolTip(i), q(tips[i]));
+        EXPECT_EQ(tabs->widget(i), dialog()->page(i));
+    }
+    EXPECT_EQ(tabs->tabToolTip(3), QStringLiteral("Trim Quillbox to the micron"));
+
+    auto visiblePages = [this] {
+        int visible = 0;
+        for (int i = 0; i < MyDialog::kPageCount; ++i)
+            visible += dialog()->page(i)->isVisible() ? 1 : 0;
+        return visible;
+    };
+    EXPECT_EQ(dialog()->currentPage(), 0);
+    EXPECT_EQ(visiblePages(), 1);
+    for (int i : {4, 2, 3, 1, 0}) {
+        tabs->setCurrentIndex(i);
+        EXPECT_EQ(dialog()->currentPage(), i);
+        EXPECT_TRUE(dialog()->page(i)->isVisible());
+        EXPECT_EQ(visiblePages(), 1);
+    }
+}
+
+TEST_F(AppTest, EscapeAndCollapseHideIntoTheTrayAndARightClickComesBack) {
+    start();
+    QTest::keyClick(dialog(), Qt::Key_Escape);
+    EXPECT_FALSE(frame()->isVisible());
+    EXPECT_FALSE(dialog()->isOpen());
+    EXPECT_TRUE(boxes.shown.empty());
+
+    restoreFromTray();
+    EXPECT_TRUE(dialog()->isOpen());
+
+    auto* collapseButton = dialog()->itemAs<QPushButton>(kCollapseButton);
+    ASSERT_NE(collapseButton, nullptr);
+    EXPECT_EQ(collapseButton->text(), QStringLiteral("Collapse"));
+    collapseButton->click();
+    EXPECT_FALSE(frame()->isVisible());
+}
+
+TEST_F(AppTest, TrayClicksSwitchTheDisplayOnlyWhileCollapsed) {
+    start();
+    // Open: neither button changes anything.
+    tray->pressLeft();
+    tray->pressRight();
+    EXPECT_TRUE(dialog()->displayOn());
+    EXPECT_EQ(tray->picture, kNoteShownIcon);
+    EXPECT_TRUE(frame()->isVisible());
+
+    dialog()->collapse();
+    tray->pressLeft();
+    EXPECT_FALSE(dialog()->displayOn());
+    EXPECT_EQ(tray->picture, kNoteHiddenIcon);
+    EXPECT_EQ(tray->tip, q(msg::TrayDisplayOff));
+    EXPECT_FALSE(frame()->isVisible());
+    tray->pressLeft();
+    EXPECT_TRUE(dialog()->displayOn());
+    EXPECT_EQ(tray->picture, kNoteShownIcon);
+    EXPECT_EQ(tray->tip, q(msg::TrayDisplayOn));
+
+    tray->pressRight();
+    EXPECT_TRUE(frame()->isVisible());
+}
+
+TEST_F(AppTest, MinimisingCollapsesInsteadOfLeavingAMinimisedWindow) {
+    start();
+    frame()->setWindowState(Qt::WindowMinimized);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !frame()->isVisible(); }, 1000));
+    EXPECT_FALSE(frame()->isMinimized());
+    restoreFromTray();
+    EXPECT_TRUE(dialog()->isOpen());
+}
+
+TEST_F(AppTest, EnterAndCloseAskTheQuitQuestionAndNoChangesNothing) {
+    start();
+    auto* closeButton = dialog()->itemAs<QPushButton>(kCloseButton);
+    ASSERT_NE(closeButton, nullptr);
+    EXPECT_EQ(closeButton->text(), QStringLiteral("Close"));
+
+    closeButton->click();
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].owner, frame());
+    EXPECT_EQ(boxes.shown[0].caption, q(msg::ProgramName));
+    EXPECT_EQ(boxes.shown[0].text, q(msg::QuitQuestion));
+    EXPECT_EQ(boxes.shown[0].style, box::Quit);
+
+    dialog()->setFocus();
+    QTest::keyClick(dialog(), Qt::Key_Return);
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[1].text, q(msg::QuitQuestion));
+
+    // Both answered No: everything as it was.
+    EXPECT_TRUE(frame()->isVisible());
+    EXPECT_TRUE(tray->added);
+    EXPECT_TRUE(dialog()->timer().armed());
+    EXPECT_FALSE(QFile::exists(dataPath()));
+}
+
+TEST_F(AppTest, YesSavesTheDataFileAndEnds) {
+    start();
+    auto note = std::make_unique<Note>();
+    note->setText("call the plumber");
+    Note* added = note.get();
+    ASSERT_TRUE(dialog()->holder().addNote(std::move(note)));
+    ASSERT_TRUE(dialog()->attachNew(added));
+
+    QSignalSpy quit(frame(), &MyFrame::quitAccepted);
+    boxes.answers = {Answer::Yes};
+    EXPECT_TRUE(closeWindow());
+    EXPECT_EQ(quit.count(), 1);
+    EXPECT_FALSE(tray->added);
+    EXPECT_FALSE(dialog()->timer().armed());
+
+    PostItHolder read;
+    struct NoQuestions : OldFileQuestions {
+        bool continueReadingOldFile() override { return false; }
+        void oldFileFailed(const std::string&) override {}
+    } questions;
+    DataFile file(dataPath().toStdString());
+    EXPECT_EQ(file.load(read, questions).status, LoadStatus::Loaded);
+    ASSERT_EQ(read.noteCount(), 1);
+    EXPECT_EQ(read.note(0)->text(), "call the plumber");
+}
+
+TEST_F(AppTest, QuittingWhileCollapsedSavesToo) {
+    writeDataFile();
+    start();
+    ASSERT_FALSE(frame()->isVisible());
+    QFile::remove(dataPath());
+    boxes.answers = {Answer::Yes};
+    EXPECT_TRUE(closeWindow());
+    EXPECT_TRUE(QFile::exists(dataPath()));
+}
+
+TEST_F(AppTest, AFailedSaveAtQuitIsReportedAndTheUserMayStay) {
+    const QString missing = dir.filePath(QStringLiteral("not-there"));
+    start(missing);
+    boxes.answers = {Answer::Yes, Answer::No}; // quit: yes; quit anyway: no
+    EXPECT_FALSE(closeWindow());
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    const auto& error = boxes.shown[1];
+    EXPECT_EQ(error.caption, q(msg::Error));
+    EXPECT_EQ(error.style.buttons, BoxButtons::YesNo);
+    EXPECT_EQ(error.owner, nullptr);
+    EXPECT_TRUE(error.text.contains(QDir(missing).filePath(QStringLiteral("quillbox.dat"))))
+        << error.text.toStdString();
+    EXPECT_TRUE(frame()->isVisible());
+    EXPECT_TRUE(tray->added);
+    EXPECT_TRUE(dialog()->timer().armed());
+
+    // Once the folder exists the next try succeeds.
+    ASSERT_TRUE(QDir().mkpath(missing));
+    boxes.answers = {Answer::Yes};
+    EXPECT_TRUE(closeWindow());
+    EXPECT_TRUE(QFile::exists(QDir(missing).filePath(QStringLiteral("quillbox.dat"))));
+}
+
+TEST_F(AppTest, AFailedSaveAtQuitMayBeIgnored) {
+    start(dir.filePath(QStringLiteral("not-there")));
+    QSignalSpy quit(frame(), &MyFrame::quitAccepted);
+    boxes.answers = {Answer::Yes, Answer::Yes};
+    EXPECT_TRUE(closeWindow());
+    EXPECT_EQ(quit.count(), 1);
+}
+
+TEST_F(AppTest, SaveAllReportsAFailure) {
+    start(dir.filePath(QStringLiteral("not-there")));
+    EXPECT_FALSE(dialog()->save());
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].caption, q(msg::Error));
+    EXPECT_EQ(boxes.shown[0].style.buttons, BoxButtons::Ok);
+}
+
+TEST_F(AppTest, DecliningAnOldFileEndsWithStatusZeroAndLeavesTheFile) {
+    const QByteArray old("\x02\x00\x00\x00\x00\x00\x00\x00\x00\x00", 10);
+    writeBytes(old);
+    const auto status = start();
+    ASSERT_TRUE(status.has_value());
+    EXPECT_EQ(*status, 0);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].caption, QStringLiteral("Quillbox - WARNING"));
+    EXPECT_EQ(boxes.shown[0].text, q(msg::OldFileWarning));
+    EXPECT_EQ(boxes.shown[0].style, box::OldFile);
+    EXPECT_EQ(boxes.shown[0].owner, nullptr);
+    EXPECT_EQ(frame(), nullptr);
+    EXPECT_EQ(app->splash(), nullptr);
+    QFile file(dataPath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), old);
+}
+
+TEST_F(AppTest, AnOldFileThatFailsEndsWithStatusOne) {
+    // Version 0 with 257 notes: one more than the list holds.
+    QByteArray bytes("\x00\x00\x00\x00", 4);
+    bytes.append("\x01\x01", 2);
+    for (int i = 0; i < 257; ++i)
+        bytes.append("\x00\x00"
+                     "0",
+                     3);
+    writeBytes(bytes);
+    boxes.answers = {Answer::Yes};
+    const auto status = start();
+    ASSERT_TRUE(status.has_value());
+    EXPECT_EQ(*status, 1);
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[1].caption, QStringLiteral("Quillbox - ERROR"));
+    EXPECT_EQ(boxes.shown[1].text, q(msg::OldFileWrongNotes));
+    EXPECT_EQ(boxes.shown[1].style, box::Failure);
+    EXPECT_EQ(boxes.shown[1].owner, nullptr);
+}
+
+TEST_F(AppTest, ADamagedFileIsReportedAndTheProgramRuns) {
+    writeDataFile();
+    QFile file(dataPath());
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.resize(file.size() - 30); // cut into the options block
+    file.close();
+    EXPECT_FALSE(start().has_value());
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].caption, QStringLiteral("Quillbox - WARNING"));
+    EXPECT_TRUE(boxes.shown[0].text.contains(dataPath()));
+    EXPECT_EQ(dialog()->holder().noteCount(), 1);
+}
+
+TEST_F(AppTest, WithoutATrayCollapsingMinimisesAndUnminimisingRestores) {
+    trayAvailable = false;
+    start();
+    dialog()->collapse();
+    EXPECT_TRUE(frame()->isVisible());
+    EXPECT_TRUE(frame()->isMinimized());
+    EXPECT_FALSE(dialog()->isOpen());
+
+    // The display switch still works while collapsed.
+    dialog()->setDisplayOn(false);
+    EXPECT_FALSE(dialog()->displayOn());
+
+    frame()->setWindowState(Qt::WindowNoState);
+    EXPECT_TRUE(dialog()->isOpen());
+    // Minimising again collapses again (and stays minimised, not hidden).
+    frame()->setWindowState(Qt::WindowMinimized);
+    QTest::qWait(50);
+    EXPECT_TRUE(frame()->isVisible());
+    EXPECT_TRUE(frame()->isMinimized());
+    // Switched while open: takes effect, and no state is lost.
+    frame()->setWindowState(Qt::WindowNoState);
+    dialog()->setDisplayOn(true);
+    EXPECT_TRUE(dialog()->displayOn());
+}
+
+} // namespace

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "app/trayicon.h"
+#include "pages/messages.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <deque>
+#include <vector>
+
+// Message boxes answered by the test: each box takes the next queued answer (Ok for boxes with
+// only an OK button, No when nothing is queued for a question).
+class FakeMessageBoxes : public MessageBoxes {
+public:
+    struct Shown {
+        QWidget* owner;
+        QString text;
+        QString caption;
+        BoxStyle style;
+    };
+
+    Answer showMessage(QWidget* owner, const QString& text, const QString& caption,
+                       BoxStyle style) override {
+        shown.push_back({owner, text, caption, style});
+        if (style.buttons == BoxButtons::Ok) return Answer::Ok;
+        if (answers.empty()) return Answer::No;
+        const Answer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    std::vector<Shown> shown;
+    std::deque<Answer> answers;
+};
+
+// A tray that remembers what it shows.
+class FakeTray : public TrayIcon {
+public:
+    explicit FakeTray(bool available) : available_(available) {}
+
+    bool available() const override { return available_; }
+    void add(int pictureId, const QString& tip) override {
+        added = true;
+        picture = pictureId;
+        this->tip = tip;
+    }
+    void setPicture(int pictureId) override { picture = pictureId; }
+    void setTip(const QString& text) override { tip = text; }
+    void remove() override { added = false; }
+
+    void pressLeft() { emit leftButtonPressed(); }
+    void pressRight() { emit rightButtonPressed(); }
+
+    bool added = false;
+    int picture = 0;
+    QString tip;
+
+private:
+    bool available_;
+};
