@@ -4,6 +4,7 @@
 #include "model/postit.h"
 #include "model/text.h"
 #include "stickum/gradient.h"
+#include "stickum/nativewindow.h"
 #include "stickum/stickum.h"
 #include "stickum/stickumlook.h"
 #include "stickum/wpostit.h"
@@ -38,6 +39,7 @@ SmallFrame::SmallFrame(const Options& options, PostIt* record, WPostIt* content,
     setAttribute(Qt::WA_QuitOnClose, false);
     titleBar_->setColors(true, rgb(0, 0, 0), options.titleBarColor);
     connect(titleBar_, &MiniTitleBar::rollRequested, this, [this](bool up) { roll(up); });
+    titleBar_->installEventFilter(this);
     if (content_) {
         content_->setParent(this);
         content_->move(0, 0);
@@ -123,7 +125,15 @@ void SmallFrame::resizeKeepingTopLeft(int width, int height) {
     handleResize(QSize(width, height));
 }
 
+void SmallFrame::syncPosition() {
+    // The window manager may have placed the window after Qt last heard of its position; a
+    // move from a stale position would go astray and a saved position would be wrong.
+    const auto native = nativeTopLeft(this);
+    if (native && *native != pos()) move(*native);
+}
+
 void SmallFrame::placeAt(int x, int y) {
+    syncPosition();
     if (!(windowFlags() & Qt::WindowStaysOnTopHint)) {
         const bool shown = isVisible();
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
@@ -170,11 +180,13 @@ void SmallFrame::ownerShown() {
 }
 
 int SmallFrame::frameX() const {
-    return frameGeometry().x();
+    const auto native = nativeTopLeft(this);
+    return native ? native->x() : frameGeometry().x();
 }
 
 int SmallFrame::frameY() const {
-    return frameGeometry().y();
+    const auto native = nativeTopLeft(this);
+    return native ? native->y() : frameGeometry().y();
 }
 
 void SmallFrame::refreshSummary() {
@@ -195,6 +207,7 @@ void SmallFrame::resizeEvent(QResizeEvent* event) {
 }
 
 void SmallFrame::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) keepOutOfTaskBar(this);
     refreshSummary();
     if (event->spontaneous() || stickumsSuppressed() || !content_) return;
     if (width() > 0 && height() > 0) content_->fitToText();
@@ -228,9 +241,16 @@ void SmallFrame::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
+bool SmallFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == titleBar_ && event->type() == QEvent::MouseButtonPress) syncPosition();
+    return QWidget::eventFilter(watched, event);
+}
+
 void SmallFrame::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
-    if (event->button() == Qt::LeftButton) titleBar_->dragPress(event->globalPosition().toPoint());
+    if (event->button() != Qt::LeftButton) return;
+    syncPosition();
+    titleBar_->dragPress(event->globalPosition().toPoint());
 }
 
 void SmallFrame::mouseMoveEvent(QMouseEvent* event) {

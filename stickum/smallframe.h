@@ -79,8 +79,11 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Makes Qt's idea of the frame's position agree with the window system's.
+    void syncPosition();
     void refreshSummary();
     void placeContent(const QRect& rect);
 

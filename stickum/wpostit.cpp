@@ -26,7 +26,7 @@ int screenWidth() {
 } // namespace
 
 WPostIt::WPostIt(const Options& options)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), options_(options),
+    : QWidget(nullptr), options_(options),
       edit_(new StickumEdit(this)), lineHeight_(QFontMetrics(stickumFont(options)).height()),
       background_(options.stickumColor) {
     setWindowTitle(QString::fromUtf8(msg::StickumTitle));

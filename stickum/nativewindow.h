@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QPoint>
+
+#include <optional>
+
+class QWidget;
+
+// What Stickums need from the X11 window system beyond Qt; on other platforms these do nothing.
+
+// Where the window's top-left corner really is on the screen, asked of the X server: the
+// window manager may move a window after Qt last heard of its position. None when the window
+// has no native window or the platform is not X11.
+std::optional<QPoint> nativeTopLeft(const QWidget* window);
+
+// Asks the window manager to keep the window out of the task bar and the pager. To be called
+// while the window is created but not yet mapped (Qt keeps these states when it maps it).
+void keepOutOfTaskBar(QWidget* window);

@@ -1,0 +1,181 @@
+// A Stickum on a real X server with a window manager (run inside scripts/xsession.sh): how the
+// window manager takes it, and that it stays above normal windows.
+#include "model/postit.h"
+#include "stickum/stickum.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+#include <xcb/xcb.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+xcb_connection_t* connection() {
+    auto* x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+xcb_atom_t atom(const char* name) {
+    xcb_connection_t* c = connection();
+    auto* reply = xcb_intern_atom_reply(
+        c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::string(name).size()), name),
+        nullptr);
+    const xcb_atom_t a = reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
+    std::free(reply);
+    return a;
+}
+
+// The 32-bit values of a window property (atoms, windows, cardinals).
+std::vector<std::uint32_t> property(xcb_window_t window, const char* name) {
+    xcb_connection_t* c = connection();
+    auto* reply = xcb_get_property_reply(
+        c, xcb_get_property(c, 0, window, atom(name), XCB_GET_PROPERTY_TYPE_ANY, 0, 1024), nullptr);
+    std::vector<std::uint32_t> values;
+    if (reply && reply->format == 32) {
+        const auto* data = static_cast<const std::uint32_t*>(xcb_get_property_value(reply));
+        values.assign(data, data + xcb_get_property_value_length(reply) / 4);
+    }
+    std::free(reply);
+    return values;
+}
+
+bool holds(const std::vector<std::uint32_t>& values, const char* atomName) {
+    return std::find(values.begin(), values.end(), atom(atomName)) != values.end();
+}
+
+xcb_window_t root() {
+    return xcb_setup_roots_iterator(xcb_get_setup(connection())).data->root;
+}
+
+// The position of the window in the window manager's bottom-to-top stacking list, or -1.
+int stackingIndex(xcb_window_t window) {
+    const auto stack = property(root(), "_NET_CLIENT_LIST_STACKING");
+    const auto it = std::find(stack.begin(), stack.end(), window);
+    return it == stack.end() ? -1 : static_cast<int>(it - stack.begin());
+}
+
+// Waits until the condition holds, letting the window manager work.
+template <typename Condition> bool waitFor(Condition condition) {
+    for (int i = 0; i < 100; ++i) {
+        if (condition()) return true;
+        QTest::qWait(20);
+    }
+    return condition();
+}
+
+class StickumOnX11 : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!connection()) GTEST_SKIP() << "not on an X server";
+    }
+    void TearDown() override { destroyStickum(content); }
+
+    Options options;
+    Note note;
+    WPostIt* content = nullptr;
+};
+
+} // namespace
+
+TEST_F(StickumOnX11, MapsUndecoratedOnTopAndOutOfTheTaskBar) {
+    content = newStickum(options, &note);
+    SmallFrame* frame = content->frame();
+    frame->placeAt(200, 150);
+    content->setContent("On X11");
+    frame->showStickum();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+    const auto window = static_cast<xcb_window_t>(frame->winId());
+
+    ASSERT_TRUE(waitFor([&] { return stackingIndex(window) >= 0; }))
+        << "the window manager does not manage the Stickum";
+    const auto state = property(window, "_NET_WM_STATE");
+    EXPECT_TRUE(holds(state, "_NET_WM_STATE_ABOVE"));
+    EXPECT_TRUE(holds(state, "_NET_WM_STATE_SKIP_TASKBAR"));
+    EXPECT_TRUE(holds(property(window, "_NET_WM_WINDOW_TYPE"), "_NET_WM_WINDOW_TYPE_UTILITY"));
+    // No decoration: the window manager's frame adds nothing around it.
+    const auto extents = property(window, "_NET_FRAME_EXTENTS");
+    EXPECT_TRUE(extents.empty() || extents == std::vector<std::uint32_t>(4, 0));
+    EXPECT_TRUE(waitFor([&] { return frame->frameX() == 200 && frame->frameY() == 150; }))
+        << frame->frameX() << "," << frame->frameY();
+    EXPECT_EQ(frame->frameGeometry().size(), frame->size());
+    // Shown without taking the focus.
+    EXPECT_FALSE(frame->isActiveWindow());
+}
+
+TEST_F(StickumOnX11, StaysAboveARaisedNormalWindow) {
+    content = newStickum(options, &note);
+    SmallFrame* frame = content->frame();
+    frame->placeAt(100, 100);
+    frame->showStickum();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+
+    QWidget normal;
+    normal.setWindowTitle(QStringLiteral("Another window"));
+    normal.setGeometry(50, 50, 400, 300);
+    normal.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&normal));
+    normal.raise();
+    normal.activateWindow();
+    const auto stickum = static_cast<xcb_window_t>(frame->winId());
+    const auto other = static_cast<xcb_window_t>(normal.winId());
+    ASSERT_TRUE(waitFor([&] { return stackingIndex(other) >= 0 && stackingIndex(stickum) >= 0; }));
+    QTest::qWait(200);
+    EXPECT_GT(stackingIndex(stickum), stackingIndex(other));
+}
+
+// Where the window stands on the X server.
+QPoint screenPosition(xcb_window_t window) {
+    xcb_connection_t* c = connection();
+    auto* reply = xcb_translate_coordinates_reply(
+        c, xcb_translate_coordinates(c, window, root(), 0, 0), nullptr);
+    const QPoint p = reply ? QPoint(reply->dst_x, reply->dst_y) : QPoint(-1, -1);
+    std::free(reply);
+    return p;
+}
+
+TEST_F(StickumOnX11, PlacingAShownStickumMovesItWhereverQtThinksItIs) {
+    content = newStickum(options, &note);
+    SmallFrame* frame = content->frame();
+    frame->placeAt(200, 150);
+    frame->showStickum();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+    const auto window = static_cast<xcb_window_t>(frame->winId());
+    ASSERT_TRUE(waitFor([&] { return stackingIndex(window) >= 0; }));
+    QTest::qWait(200);
+    EXPECT_EQ(screenPosition(window), QPoint(200, 150));
+    for (const QPoint to : {QPoint(0, 0), QPoint(320, 240), QPoint(200, 150)}) {
+        frame->placeAt(to.x(), to.y());
+        EXPECT_TRUE(waitFor([&] { return screenPosition(window) == to; }))
+            << to.x() << "," << to.y() << " is at " << screenPosition(window).x() << ","
+            << screenPosition(window).y();
+        EXPECT_EQ(QPoint(frame->frameX(), frame->frameY()), to);
+    }
+}
+
+TEST_F(StickumOnX11, HiddenStickumIsWithdrawn) {
+    content = newStickum(options, &note);
+    SmallFrame* frame = content->frame();
+    frame->placeAt(300, 300);
+    frame->showStickum();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+    const auto window = static_cast<xcb_window_t>(frame->winId());
+    ASSERT_TRUE(waitFor([&] { return stackingIndex(window) >= 0; }));
+    frame->hideStickum();
+    EXPECT_TRUE(waitFor([&] { return stackingIndex(window) < 0; }));
+}
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    // Listing the tests needs no display.
+    if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
