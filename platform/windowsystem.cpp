@@ -12,6 +12,14 @@ bool WindowSystem::makeOwned(QWidget* frame, WindowHandle target) {
     return makeOwned(frame->windowHandle(), target);
 }
 
+void WindowSystem::showFrame(QWidget* frame) {
+    if (frame == nullptr) return;
+    if (frame->windowState() & Qt::WindowMinimized) {
+        frame->setWindowState(frame->windowState() & ~Qt::WindowMinimized);
+    }
+    frame->show();
+}
+
 std::unique_ptr<WindowSystem> createWindowSystem() {
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
         if (auto x11 = X11WindowSystem::create()) return x11;

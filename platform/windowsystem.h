@@ -50,6 +50,10 @@ public:
     // The same for a top-level widget; its native window is created if it does not exist yet.
     bool makeOwned(QWidget* frame, WindowHandle target);
 
+    // Shows a Stickum's frame. The window manager minimises an owned window together with its
+    // owner; one hidden while so minimised would otherwise come back minimised, never seen.
+    static void showFrame(QWidget* frame);
+
 signals:
     // A target that owns a window went out of sight (minimised, hidden or destroyed).
     void ownerHidden(WindowHandle target);

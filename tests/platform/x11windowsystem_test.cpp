@@ -142,7 +142,8 @@ protected:
             GTEST_SKIP() << "needs an X11 session (scripts/xsession.sh)";
         }
         ASSERT_TRUE(app.ok());
-        ASSERT_TRUE(app.windowManagerRuns()) << "no window manager on this display";
+        ASSERT_TRUE(QTest::qWaitFor([&] { return app.windowManagerRuns(); }, kWaitMs))
+            << "no window manager on this display";
         windows = createWindowSystem();
         ASSERT_TRUE(windows->pinningAvailable());
         target = app.makeWindow("Foreign xcb window", 300, 200, 240, 160);
@@ -236,6 +237,29 @@ TEST_F(X11Desktop, OwnsAStickumAndReportsItsTargetHiddenShownAndGone) {
         << "a destroyed target goes out of sight";
     EXPECT_FALSE(windows->exists(target));
     target = XCB_WINDOW_NONE;
+}
+
+TEST_F(X11Desktop, AStickumHiddenWhileItsTargetWasMinimisedShowsAgain) {
+    QWidget stickum(nullptr, Qt::Tool | Qt::FramelessWindowHint);
+    stickum.resize(120, 80);
+    ASSERT_TRUE(windows->makeOwned(&stickum, target));
+    WindowSystem::showFrame(&stickum);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&stickum, kWaitMs));
+    const auto self = static_cast<WindowHandle>(stickum.winId());
+    QSignalSpy hidden(windows.get(), &WindowSystem::ownerHidden);
+    QSignalSpy shown(windows.get(), &WindowSystem::ownerShown);
+
+    // The window manager minimises the Stickum with its target; the program hides it later
+    // (say, as the display is switched off) and shows it once the target is back.
+    app.minimise(target);
+    ASSERT_TRUE(hidden.wait(kWaitMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return stickum.isMinimized(); }, kWaitMs));
+    stickum.hide();
+    app.map(target);
+    ASSERT_TRUE(shown.wait(kWaitMs));
+    WindowSystem::showFrame(&stickum);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return windows->isOnShow(self); }, kWaitMs))
+        << "the Stickum came back minimised";
 }
 
 TEST_F(X11Desktop, WidgetsCreatedBeforePinningAreOwnedAtOnce) {
