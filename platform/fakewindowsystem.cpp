@@ -141,6 +141,13 @@ WindowHandle FakeWindowSystem::parentOrOwner(WindowHandle window) const {
     return w->parent != 0 ? w->parent : w->owner;
 }
 
+QWindow* FakeWindowSystem::ownerProxy(WindowHandle target) {
+    if (!pinningAvailable_ || !exists(target)) return nullptr;
+    auto& proxy = proxies_[target];
+    if (!proxy) proxy = std::make_unique<QWindow>();
+    return proxy.get();
+}
+
 bool FakeWindowSystem::makeOwned(QWindow* window, WindowHandle target) {
     ++makeOwnedCalls_;
     if (!pinningAvailable_ || window == nullptr || !exists(target)) return false;
@@ -148,6 +155,7 @@ bool FakeWindowSystem::makeOwned(QWindow* window, WindowHandle target) {
         connect(window, &QObject::destroyed, this, [this, window] { owners_.erase(window); });
     }
     owners_[window] = target;
+    window->setTransientParent(ownerProxy(target));
     if (std::find(watched_.begin(), watched_.end(), target) == watched_.end()) {
         watched_.push_back(target);
     }

@@ -3,6 +3,7 @@
 #include "platform/windowsystem.h"
 
 #include <QRect>
+#include <QWindow>
 
 #include <map>
 #include <vector>
@@ -48,6 +49,7 @@ public:
     std::vector<WindowHandle> topLevelWindows() const override;
     WindowHandle windowAt(QPoint screenPoint) const override;
     WindowHandle parentOrOwner(WindowHandle window) const override;
+    QWindow* ownerProxy(WindowHandle target) override;
     bool makeOwned(QWindow* window, WindowHandle target) override;
     using WindowSystem::makeOwned;
 
@@ -61,6 +63,7 @@ private:
 
     std::vector<FakeWindow> windows_; // in the order of adding, raised ones moved to the end
     std::map<const QWindow*, WindowHandle> owners_;
+    std::map<WindowHandle, std::unique_ptr<QWindow>> proxies_;
     std::vector<WindowHandle> watched_;
     bool pinningAvailable_ = true;
     int makeOwnedCalls_ = 0;

@@ -21,6 +21,9 @@ WindowHandle NullWindowSystem::windowAt(QPoint) const {
 WindowHandle NullWindowSystem::parentOrOwner(WindowHandle) const {
     return 0;
 }
+QWindow* NullWindowSystem::ownerProxy(WindowHandle) {
+    return nullptr;
+}
 bool NullWindowSystem::makeOwned(QWindow*, WindowHandle) {
     return false;
 }

@@ -14,6 +14,7 @@ public:
     std::vector<WindowHandle> topLevelWindows() const override;
     WindowHandle windowAt(QPoint screenPoint) const override;
     WindowHandle parentOrOwner(WindowHandle window) const override;
+    QWindow* ownerProxy(WindowHandle target) override;
     bool makeOwned(QWindow* window, WindowHandle target) override;
     using WindowSystem::makeOwned;
 };

@@ -43,6 +43,10 @@ public:
     // a window that has neither. A walk up through these answers ends at the outermost window.
     virtual WindowHandle parentOrOwner(WindowHandle window) const = 0;
 
+    // Qt's stand-in for the target, to be given to a Stickum's frame as its owner window; it
+    // lives as long as this object, even after the target is gone. None while the target does
+    // not exist, and where pinning is unavailable.
+    virtual QWindow* ownerProxy(WindowHandle target) = 0;
     // Makes the window (a Stickum's frame) owned by the target: it stays in front of the target
     // and from now on ownerHidden and ownerShown report the target's changes. False when the
     // target does not exist or pinning is unavailable; the window is then left as it was.

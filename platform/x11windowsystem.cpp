@@ -266,7 +266,7 @@ WindowHandle X11WindowSystem::parentOrOwner(WindowHandle window) const {
 bool X11WindowSystem::makeOwned(QWindow* window, WindowHandle target) {
     if (window == nullptr || !exists(target)) return false;
     const auto t = static_cast<xcb_window_t>(target);
-    QWindow* owner = foreignWindow(t);
+    QWindow* owner = ownerProxy(target);
     if (owner == nullptr) return false;
     // Qt writes WM_TRANSIENT_FOR from the transient parent whenever it maps the window; a window
     // already created gets it now as well.
@@ -281,10 +281,11 @@ bool X11WindowSystem::makeOwned(QWindow* window, WindowHandle target) {
     return true;
 }
 
-QWindow* X11WindowSystem::foreignWindow(std::uint32_t target) {
-    auto& slot = foreign_[target];
-    if (!slot) slot.reset(QWindow::fromWinId(target));
-    return slot.get();
+QWindow* X11WindowSystem::ownerProxy(WindowHandle target) {
+    if (!exists(target)) return nullptr;
+    auto& proxy = proxies_[static_cast<std::uint32_t>(target)];
+    if (!proxy) proxy.reset(QWindow::fromWinId(static_cast<WId>(target)));
+    return proxy.get();
 }
 
 void X11WindowSystem::addToEventMask(std::uint32_t window, std::uint32_t mask) const {
@@ -367,7 +368,6 @@ void X11WindowSystem::reportChanges() {
         const bool wasOnShow = it->second.onShow;
         if (!exists(target)) {
             watched_.erase(it);
-            foreign_.erase(target);
             if (wasOnShow) emit ownerHidden(target);
             continue;
         }

@@ -28,6 +28,7 @@ public:
     std::vector<WindowHandle> topLevelWindows() const override;
     WindowHandle windowAt(QPoint screenPoint) const override;
     WindowHandle parentOrOwner(WindowHandle window) const override;
+    QWindow* ownerProxy(WindowHandle target) override;
     bool makeOwned(QWindow* window, WindowHandle target) override;
     using WindowSystem::makeOwned;
 
@@ -46,12 +47,12 @@ private:
     std::uint32_t frameOf(std::uint32_t window) const;
     void markChanged(std::uint32_t window);
     void reportChanges();
-    QWindow* foreignWindow(std::uint32_t target);
 
     std::unique_ptr<Xcb> xcb_;
     std::map<std::uint32_t, Watch> watched_;
     std::set<std::uint32_t> changed_;
-    // Qt's stand-ins for the targets, which Qt needs as transient parents.
-    std::map<std::uint32_t, std::unique_ptr<QWindow>> foreign_;
+    // Qt's stand-ins for the targets, which Qt needs as transient parents; kept for good, as a
+    // Stickum may still name one after its target has gone.
+    std::map<std::uint32_t, std::unique_ptr<QWindow>> proxies_;
     QTimer reportTimer_;
 };

@@ -131,6 +131,23 @@ TEST_F(FakeDesktop, MakeOwnedNeedsAnExistingTargetAndPinning) {
     EXPECT_EQ(desktop.makeOwnedCalls(), 3);
 }
 
+TEST_F(FakeDesktop, OwnedWindowsHangUnderOneProxyPerTarget) {
+    QWindow first;
+    QWindow second;
+    QWindow* proxy = desktop.ownerProxy(2);
+    ASSERT_NE(proxy, nullptr);
+    ASSERT_TRUE(desktop.makeOwned(&first, 2));
+    ASSERT_TRUE(desktop.makeOwned(&second, 2));
+    EXPECT_EQ(first.transientParent(), proxy);
+    EXPECT_EQ(second.transientParent(), proxy);
+    EXPECT_NE(desktop.ownerProxy(1), proxy);
+    EXPECT_EQ(desktop.ownerProxy(42), nullptr);
+
+    desktop.destroy(2);
+    EXPECT_EQ(desktop.ownerProxy(2), nullptr);
+    EXPECT_EQ(first.transientParent(), proxy) << "the proxy outlives its target";
+}
+
 TEST_F(FakeDesktop, ForgetsAnOwnedWindowWhenItIsDeleted) {
     auto stickum = std::make_unique<QWindow>();
     const QWindow* address = stickum.get();

@@ -16,6 +16,7 @@ TEST(NullWindowSystem, KnowsNoWindowsAndOwnsNothing) {
     EXPECT_FALSE(none.isOnShow(1));
     EXPECT_EQ(none.title(1, 63), "");
     EXPECT_EQ(none.parentOrOwner(1), 0u);
+    EXPECT_EQ(none.ownerProxy(1), nullptr);
     EXPECT_FALSE(none.makeOwned(&frame, 1));
 }
 

@@ -214,6 +214,10 @@ TEST_F(X11Desktop, OwnsAStickumAndReportsItsTargetHiddenShownAndGone) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&stickum, kWaitMs));
     const auto self = static_cast<xcb_window_t>(stickum.winId());
     EXPECT_EQ(app.transientFor(self), target);
+    QWindow* proxy = windows->ownerProxy(target);
+    ASSERT_NE(proxy, nullptr);
+    EXPECT_EQ(proxy->winId(), target);
+    EXPECT_EQ(stickum.windowHandle()->transientParent(), proxy);
 
     QSignalSpy hidden(windows.get(), &WindowSystem::ownerHidden);
     QSignalSpy shown(windows.get(), &WindowSystem::ownerShown);
@@ -236,6 +240,8 @@ TEST_F(X11Desktop, OwnsAStickumAndReportsItsTargetHiddenShownAndGone) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return hidden.count() == 2; }, kWaitMs))
         << "a destroyed target goes out of sight";
     EXPECT_FALSE(windows->exists(target));
+    EXPECT_EQ(windows->ownerProxy(target), nullptr);
+    EXPECT_EQ(stickum.windowHandle()->transientParent(), proxy) << "the proxy is kept";
     target = XCB_WINDOW_NONE;
 }
 
