@@ -228,10 +228,10 @@ QImage TGradFrame::makePicture(bool active, QSize size) {
     painter.setFont(captionFont_);
     painter.setPen(toQColor(active ? captionTextColor(colors_.activeText) : colors_.inactiveText));
     const QRect titleBox(QPoint(cw + 2, 0), QPoint(lastButtonLeft - 2 - 1, h - 1));
-    const QString title = QFontMetrics(captionFont_)
-                              .elidedText(windowTitle() + QLatin1Char(' '), Qt::ElideRight,
-                                          std::max(titleBox.width(), 0));
-    painter.drawText(titleBox, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, title);
+    shownTitle_ = QFontMetrics(captionFont_)
+                      .elidedText(windowTitle() + QLatin1Char(' '), Qt::ElideRight,
+                                  std::max(titleBox.width(), 0));
+    painter.drawText(titleBox, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shownTitle_);
     return picture;
 }
 

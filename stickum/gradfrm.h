@@ -70,6 +70,8 @@ public:
     // How many caption pictures have been made so far.
     int pictureBuilds() const { return pictureBuilds_; }
     const CaptionMetrics& metrics() const { return metrics_; }
+    // The title as the last picture shows it, shortened to fit.
+    const QString& shownTitle() const { return shownTitle_; }
     // The close picture's rectangle in caption coordinates.
     QRect closeButtonRect() const;
 
@@ -106,4 +108,5 @@ private:
     bool minimiseBox_ = false;
     bool maximiseBox_ = false;
     int pictureBuilds_ = 0;
+    QString shownTitle_;
 };

@@ -1,0 +1,168 @@
+#include "pages/wcalendar.h"
+
+#include <QGroupBox>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+constexpr int kPlaceholderId = 26240;
+
+class CalendarTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        setTodaySource([] { return makeDate(7, 12, 2026); });
+        page = std::make_unique<QWidget>();
+        page->resize(400, 300);
+        auto* placeholder = new QGroupBox(page.get());
+        placeholder->setGeometry(6, 20, 7 * 40 + 3, 6 * 24 + 20);
+        calendar = new WCalendar(page.get(), placeholder, kPlaceholderId);
+        page->show();
+        // The first paint places the calendar over its placeholder; the second draws it.
+        calendar->repaint();
+        calendar->repaint();
+        ASSERT_EQ(calendar->geometry(), placeholder->geometry());
+        ASSERT_GT(calendar->headerHeightPx(), 0);
+    }
+    void TearDown() override { setTodaySource({}); }
+
+    QPoint rightHalf(int day) const {
+        const QRect cell = calendar->dayRect(day);
+        return {cell.left() + calendar->colWidth() * 3 / 4, cell.center().y()};
+    }
+    QPoint leftHalf(int day) const {
+        const QRect cell = calendar->dayRect(day);
+        return {cell.left() + 3, cell.center().y()};
+    }
+    void press(QPoint at) { QTest::mouseClick(calendar, Qt::LeftButton, {}, at); }
+
+    // Pixels of the given colour inside a rectangle of the calendar's picture.
+    int countColour(const QRect& area, QRgb colour) {
+        const QImage image = calendar->grab().toImage();
+        int n = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if ((image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF)) ++n;
+        return n;
+    }
+
+    std::unique_ptr<QWidget> page;
+    WCalendar* calendar = nullptr;
+};
+
+} // namespace
+
+TEST_F(CalendarTest, MonthsStartInTheirWeekdayColumn) {
+    calendar->SetMonth(1998, 3); // the 1st is a Sunday: all six rows
+    const int w = calendar->colWidth();
+    const int h = calendar->rowHeight();
+    const int header = calendar->headerHeightPx();
+    EXPECT_EQ(calendar->dayRect(1).topLeft(), QPoint(6 * w, header));
+    EXPECT_EQ(calendar->dayRect(30).topLeft(), QPoint(0, 5 * h + header));
+    EXPECT_EQ(calendar->dayRect(31).topLeft(), QPoint(w, 5 * h + header));
+    EXPECT_EQ(calendar->dayRect(31).size(), QSize(w, h));
+
+    calendar->SetMonth(1998, 1);
+    EXPECT_EQ(calendar->dayRect(1).left(), 3 * w); // a Thursday
+    EXPECT_EQ(calendar->currentDate(), makeDate(1, 1, 1998));
+
+    for (int year : {2000, 2004, 1900, 2100}) {
+        calendar->SetMonth(year, 2);
+        const bool leap = year == 2000 || year == 2004;
+        EXPECT_EQ(calendar->dayAt(calendar->dayRect(29).center()), leap ? 29 : -1) << year;
+        EXPECT_EQ(calendar->dayAt(calendar->dayRect(28).center()), 28) << year;
+    }
+    calendar->SetMonth(1998, 13); // no such month: nothing changes
+    EXPECT_EQ(calendar->currentDate(), makeDate(1, 2, 2100));
+}
+
+TEST_F(CalendarTest, PressesOutsideTheDaysDoNothing) {
+    calendar->SetMonth(1998, 3);
+    QSignalSpy selected(calendar, &WCalendar::daySelected);
+    QSignalSpy clicked(calendar, &WCalendar::markClicked);
+    press({calendar->colWidth() * 3, calendar->headerHeightPx() / 2}); // weekday row
+    press(rightHalf(1) - QPoint(calendar->colWidth(), 0));             // before day 1
+    press(rightHalf(31) + QPoint(calendar->colWidth(), 0));            // after day 31
+    press({calendar->width() - 1, calendar->height() - 1});            // right of the grid
+    EXPECT_EQ(selected.count(), 0);
+    EXPECT_EQ(clicked.count(), 0);
+    EXPECT_EQ(calendar->GetSelectedDay(), -1);
+    EXPECT_EQ(calendar->GetClickedDay(), -1);
+}
+
+TEST_F(CalendarTest, RightHalfSelectsLeftHalfReportsTheMark) {
+    calendar->SetMonth(2026, 12);
+    QSignalSpy selected(calendar, &WCalendar::daySelected);
+    QSignalSpy clicked(calendar, &WCalendar::markClicked);
+    press(rightHalf(10));
+    ASSERT_EQ(selected.count(), 1);
+    EXPECT_EQ(selected.at(0).at(0).toInt(), kPlaceholderId);
+    EXPECT_EQ(calendar->GetSelectedDay(), 10);
+
+    press(leftHalf(12));
+    ASSERT_EQ(clicked.count(), 1);
+    EXPECT_EQ(clicked.at(0).at(0).toInt(), kPlaceholderId);
+    EXPECT_EQ(calendar->GetClickedDay(), 12);
+    EXPECT_EQ(calendar->GetSelectedDay(), 10);
+
+    // The half-way pixel belongs to the left half.
+    const QRect cell = calendar->dayRect(14);
+    press({cell.left() + calendar->colWidth() / 2, cell.center().y()});
+    EXPECT_EQ(calendar->GetClickedDay(), 14);
+
+    press(rightHalf(10));
+    EXPECT_EQ(selected.count(), 2);
+    calendar->ClearSelection();
+    EXPECT_EQ(calendar->GetSelectedDay(), -1);
+    EXPECT_EQ(selected.count(), 2);
+}
+
+TEST_F(CalendarTest, MarksKeepTheirOrderAndStopAtFifty) {
+    calendar->SetMonth(2026, 12);
+    const Date a = makeDate(1, 12, 2026), b = makeDate(2, 12, 2026), c = makeDate(3, 12, 2026);
+    calendar->AddMark(a, 1);
+    calendar->AddMark(b, 0);
+    calendar->AddMark(c, 1);
+    calendar->RemoveMark(b);
+    ASSERT_EQ(calendar->markCount(), 2);
+    EXPECT_EQ(calendar->markAt(0).date, a);
+    EXPECT_EQ(calendar->markAt(1).date, c);
+
+    calendar->ClearMarks();
+    for (int i = 0; i < WCalendar::MaxMarks + 1; ++i)
+        calendar->AddMark(makeDate(1, 1, 2000) + i, 1);
+    EXPECT_EQ(calendar->markCount(), WCalendar::MaxMarks);
+    EXPECT_EQ(calendar->markAt(49).date, makeDate(1, 1, 2000) + 49);
+}
+
+TEST_F(CalendarTest, ToggledMarksSwitchTheirIcon) {
+    calendar->SetMonth(2026, 12);
+    const Date day = makeDate(9, 12, 2026);
+    const QRect iconArea = calendar->dayRect(9).adjusted(2, 2, -calendar->colWidth() / 2, -2);
+    const int redBefore = countColour(iconArea, qRgb(255, 0, 0));
+    calendar->AddMark(day, 1);
+    const QImage armed = calendar->grab().toImage().copy(iconArea);
+    calendar->ToggleMark(day);
+    EXPECT_EQ(calendar->markAt(0).flag, 0);
+    const QImage disarmed = calendar->grab().toImage().copy(iconArea);
+    EXPECT_NE(armed, disarmed);
+    EXPECT_GT(countColour(iconArea, qRgb(255, 0, 0)), redBefore); // crossed out in red
+    calendar->ToggleMark(day);
+    EXPECT_EQ(calendar->grab().toImage().copy(iconArea), armed);
+}
+
+TEST_F(CalendarTest, SundayNumbersAreRedSelectedOrNot) {
+    calendar->SetMonth(2026, 12); // 6 December 2026 is a Sunday
+    const QRect sunday = calendar->dayRect(6);
+    const QRect saturday = calendar->dayRect(5);
+    EXPECT_GT(countColour(sunday, qRgb(255, 0, 0)), 0);
+    EXPECT_EQ(countColour(saturday, qRgb(255, 0, 0)), 0);
+    press(rightHalf(6));
+    EXPECT_GT(countColour(sunday, qRgb(255, 0, 0)), 0);
+    const QColor highlight = calendar->palette().highlight().color();
+    EXPECT_GT(countColour(sunday, highlight.rgb()), 0);
+}
