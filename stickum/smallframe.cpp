@@ -37,6 +37,7 @@ SmallFrame::SmallFrame(const Options& options, PostIt* record, WPostIt* content,
     setWindowTitle(title_);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_QuitOnClose, false);
+    desktopCaption_ = desktop::activeCaption(palette());
     titleBar_->setColors(true, rgb(0, 0, 0), options.titleBarColor);
     connect(titleBar_, &MiniTitleBar::rollRequested, this, [this](bool up) { roll(up); });
     titleBar_->installEventFilter(this);
@@ -68,6 +69,8 @@ bool SmallFrame::roll(bool up) {
     if (!content_) return false;
     rolledUp_ = up;
     if (up) {
+        // The caption shows the text as it stands now, edits since the last show included.
+        if (content_) summary_ = cutTo(content_->summaryText(), kSummaryBytes);
         titleBar_->setCaption(summary_);
         rolledWidth_ = content_->width();
         rolledHeight_ = content_->height();
@@ -227,11 +230,16 @@ void SmallFrame::closeEvent(QCloseEvent* event) {
 void SmallFrame::changeEvent(QEvent* event) {
     switch (event->type()) {
     case QEvent::ThemeChange:
-    case QEvent::ApplicationPaletteChange:
-        titleBar_->setColors(true, rgb(0, 0, 0),
-                             toColorRef(desktop::activeCaption(titleBar_->palette())));
+    case QEvent::PaletteChange:
+    case QEvent::ApplicationPaletteChange: {
+        // The desktop's colours changed: the title bar takes up the new caption colour.
+        const QColor caption = desktop::activeCaption(palette());
+        if (caption == desktopCaption_) break;
+        desktopCaption_ = caption;
+        titleBar_->setColors(true, rgb(0, 0, 0), toColorRef(caption));
         layout();
         break;
+    }
     case QEvent::ActivationChange:
         titleBar_->update();
         break;

@@ -4,6 +4,7 @@
 #include "model/options.h"
 #include "stickum/minititlebar.h"
 
+#include <QColor>
 #include <QString>
 #include <QWidget>
 
@@ -99,4 +100,5 @@ private:
     int rolledHeight_ = -1;
     bool rolledUp_ = false;
     bool hiddenByOwner_ = false;
+    QColor desktopCaption_; // the desktop's caption colour last seen
 };

@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -146,6 +147,14 @@ TEST_F(StickumTest, RolledUpCaptionIsTheStartOfTheText) {
     content->setContent(std::string(60, 'x'));
     frame->hideStickum();
     EXPECT_EQ(frame->summary(), QString(39, u'x'));
+
+    // Text typed since the Stickum was shown shows too.
+    frame->showStickum();
+    goToEnd();
+    QTest::keyClick(edit(), Qt::Key_Home, Qt::ControlModifier);
+    type(QStringLiteral("new "));
+    frame->titleBar()->button(MiniTitleBar::RollUp)->click();
+    EXPECT_EQ(frame->titleBar()->caption(), QStringLiteral("new ") + QString(35, u'x'));
 }
 
 TEST_F(StickumTest, CloseHidesAndDisarmsButKeepsTheText) {
@@ -277,6 +286,43 @@ TEST_F(StickumTest, OwnerHidingAndShowingTakesTheStickumAlong) {
     setStickumsSuppressed(false);
     frame->ownerShown();
     EXPECT_TRUE(frame->isVisible());
+}
+
+TEST_F(StickumTest, PinnedStickumHangsUnderItsOwnerWindowAndIsNotTopmost) {
+    QWidget owner;
+    owner.winId();
+    make();
+    frame->setOwnerWindow(owner.windowHandle());
+    EXPECT_EQ(frame->windowHandle()->transientParent(), owner.windowHandle());
+    EXPECT_FALSE(frame->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(frame->windowType(), Qt::Tool);
+    EXPECT_TRUE(frame->windowFlags() & Qt::FramelessWindowHint);
+    frame->showStickum();
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_EQ(frame->size(), QSize(screenWidth() / 8, 82));
+    // Placed again (a free Stickum once more): topmost.
+    frame->placeAt(5, 6);
+    EXPECT_TRUE(frame->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_EQ(frame->pos(), QPoint(5, 6));
+}
+
+TEST_F(StickumTest, DesktopColourChangeTurnsTheTitleBarToTheNewCaptionColour) {
+    options.titleBarColor = rgb(0, 128, 0);
+    make();
+    frame->showStickum();
+    MiniTitleBar* bar = frame->titleBar();
+    bar->grab();
+    const int right = bar->captionImage().width() - 1;
+    EXPECT_EQ(QColor(bar->captionImage().pixel(right, 5)), QColor(0, 128, 0));
+    const QPalette before = QApplication::palette();
+    QPalette changed = before;
+    changed.setColor(QPalette::Active, QPalette::Highlight, QColor(200, 10, 20));
+    QApplication::setPalette(changed);
+    QCoreApplication::processEvents();
+    bar->grab();
+    EXPECT_EQ(QColor(bar->captionImage().pixel(right, 5)), QColor(200, 10, 20));
+    QApplication::setPalette(before);
 }
 
 TEST_F(StickumTest, OwnedStickumIsAToolWindowOfItsOwner) {
