@@ -4,41 +4,47 @@
 #   scripts/xsession.sh COMMAND [ARGS...]
 # QB_SCREEN sets the screen size (default 1280x800x24).
 set -euo pipefail
-
-display_number=90
-while [ -e "/tmp/.X${display_number}-lock" ] || [ -e "/tmp/.X11-unix/X${display_number}" ]; do
-    display_number=$((display_number + 1))
-done
-export DISPLAY=":${display_number}"
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 
 pids=()
+session_dir=$(mktemp -d)
 cleanup() {
     local pid
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
     wait 2>/dev/null || true
+    rm -rf "$session_dir"
 }
 trap cleanup EXIT
 
-Xvfb "$DISPLAY" -screen 0 "${QB_SCREEN:-1280x800x24}" -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
-xdpyinfo >/dev/null 2>&1 || { echo "xsession: Xvfb did not start" >&2; exit 1; }
+# Polls a condition for up to five seconds.
+wait_for() {
+    local i
+    for i in $(seq 250); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.02
+    done
+    return 1
+}
 
-openbox >/dev/null 2>&1 &
+# Xvfb picks a free display itself and tells us which, so that sessions started side by side
+# never share one.
+Xvfb -displayfd 3 -screen 0 "${QB_SCREEN:-1280x800x24}" -nolisten tcp \
+    3>"$session_dir/display" >"$session_dir/xvfb.log" 2>&1 &
 pids+=($!)
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.05
-done
+wait_for test -s "$session_dir/display" || { echo "xsession: Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(head -n 1 "$session_dir/display")"
+wait_for xdpyinfo || { echo "xsession: $DISPLAY does not answer" >&2; exit 1; }
+
+openbox --sm-disable >"$session_dir/openbox.log" 2>&1 &
+pids+=($!)
+wait_for xprop -root -notype _NET_SUPPORTING_WM_CHECK ||
+    { echo "xsession: openbox did not start" >&2; exit 1; }
+wm_check() { xprop -root -notype _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+wait_for wm_check || { echo "xsession: openbox did not start" >&2; exit 1; }
 
 trayer --edge bottom --align right --widthtype pixel --width 120 --height 24 \
-    --transparent false --tint 0xdddddd --SetDockType true >/dev/null 2>&1 &
+    --transparent false --tint 0xdddddd --SetDockType true >"$session_dir/trayer.log" 2>&1 &
 pids+=($!)
-for _ in $(seq 100); do
-    xprop -root 2>/dev/null | grep -q '_NET_SYSTEM_TRAY_S' && break
-    xwininfo -root -tree 2>/dev/null | grep -qi trayer && break
-    sleep 0.05
-done
+wait_for xdotool search --class trayer || echo "xsession: no tray (trayer did not start)" >&2
 
 "$@"
