@@ -1,10 +1,18 @@
 // main() for the widget tests: one QApplication for the whole test program, then GoogleTest.
+// Listing the tests needs no display, so no QApplication is made for that.
 #include <QApplication>
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <memory>
+
 int main(int argc, char** argv) {
+    bool listing = false;
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--gtest_list_tests") == 0) listing = true;
     ::testing::InitGoogleTest(&argc, argv);
-    QApplication app(argc, argv);
+    std::unique_ptr<QApplication> app;
+    if (!listing) app = std::make_unique<QApplication>(argc, argv);
     return RUN_ALL_TESTS();
 }
