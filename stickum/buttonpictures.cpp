@@ -91,10 +91,9 @@ QImage basePicture(int id) {
 QImage buttonPicture(int id, int size, const ButtonGreys& greys) {
     QImage base = basePicture(id);
     if (base.isNull() || size < 1) return {};
-    // Pixel pictures scale without blending so that only their own colours remain.
-    QImage picture = base.size() == QSize(size, size)
-                         ? base
-                         : base.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    // Pixel pictures scale without blending (QImage's default) so that only their own colours
+    // remain.
+    QImage picture = base.size() == QSize(size, size) ? base : base.scaled(size, size);
     picture = picture.convertToFormat(QImage::Format_RGB32);
     for (int y = 0; y < picture.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
