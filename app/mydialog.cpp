@@ -140,6 +140,8 @@ void MyDialog::fillTabs() {
     }
     tabs_->setCurrentIndex(0);
     currentPage_ = 0;
+    // Enter asks the quit question unless a button has been given the focus.
+    tabs_->setFocus();
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
         if (index >= 0) currentPage_ = index;
     });

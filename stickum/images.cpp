@@ -9,7 +9,7 @@ namespace {
 
 struct Picture {
     int id;
-    const char* file; // below the /images resource prefix
+    const char* file; // in the program's resources
     int width, height;
 };
 
