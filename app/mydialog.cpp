@@ -71,7 +71,11 @@ MyDialog::MyDialog(MessageBoxes& messages, std::unique_ptr<TrayIcon> tray, const
     load();
 }
 
-MyDialog::~MyDialog() = default;
+MyDialog::~MyDialog() {
+    // The pages go first: they may still look at the records while they are destroyed.
+    for (int i = kPageCount - 1; i >= 0; --i)
+        delete page(i);
+}
 
 void MyDialog::load() {
     OldFileBoxes questions(messages_);
