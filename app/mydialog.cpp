@@ -7,7 +7,6 @@
 #include "pages/notesdialog.h"
 #include "pages/optiondialog.h"
 #include "pages/prestitidialog.h"
-#include "pages/texts.h"
 #include "resources/dialogs.h"
 
 #include <QKeyEvent>

@@ -3,7 +3,6 @@
 #include "app/mydialog.h"
 #include "model/catalogue.h"
 #include "pages/messages.h"
-#include "pages/texts.h"
 #include "resources/dialogs.h"
 #include "stickum/images.h"
 

@@ -1,5 +1,7 @@
 #include "resources/dialogs.h"
 
+#include "resources/pagetables.h"
+
 #include <array>
 
 namespace {
@@ -13,9 +15,6 @@ constexpr std::array kMainItems{
     DialogItem{kCloseButton, ItemKind::DefPushButton, "Close", 182, 192, 50, 14},
     DialogItem{kTabControl, ItemKind::TabControl, "", 8, 4, 224, 184},
 };
-
-// Every page is an empty child dialog of the same size until its controls are listed here.
-constexpr std::array<DialogItem, 0> kNoItems{};
 
 // The "Infoz" page.
 constexpr std::array kAboutItems{
@@ -35,10 +34,6 @@ constexpr std::array kAboutItems{
 
 constexpr std::array kTables{
     DialogTable{kMainDialog, 240, 210, kDialogFont, kDialogPoints, kMainItems},
-    DialogTable{kNotesPage, 216, 165, kDialogFont, kDialogPoints, kNoItems},
-    DialogTable{kLendingsPage, 216, 165, kDialogFont, kDialogPoints, kNoItems},
-    DialogTable{kRemindersPage, 216, 165, kDialogFont, kDialogPoints, kNoItems},
-    DialogTable{kOptionsPage, 216, 165, kDialogFont, kDialogPoints, kNoItems},
     DialogTable{kAboutPage, 216, 165, kDialogFont, kDialogPoints, kAboutItems},
 };
 
@@ -47,5 +42,9 @@ constexpr std::array kTables{
 const DialogTable* dialogTable(int id) {
     for (const DialogTable& table : kTables)
         if (table.id == id) return &table;
+    // The pages that edit records keep their tables in files of their own.
+    for (const DialogTable* table :
+         {&kNotesPageTable, &kLendingsPageTable, &kRemindersPageTable, &kOptionsPageTable})
+        if (table->id == id) return table;
     return nullptr;
 }
