@@ -19,6 +19,10 @@ enum class ItemKind {
     CheckBox,      // check box with its label
     RadioButton,   // radio button with its label
     GroupBox,      // frame with a title around other items
+    MultiLineEdit, // edit field of several lines that wraps
+    ComboBox,      // drop-down list with an edit field
+    ListBox,       // a plain list of texts
+    Custom,        // a place the page fills with a control of its own (TemplateDialog::replaceItem)
 };
 
 // Items that are never addressed by id (most static items) use kNoId.

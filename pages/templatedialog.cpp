@@ -5,9 +5,12 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
@@ -57,6 +60,20 @@ QWidget* TemplateDialog::item(int id) const {
     return nullptr;
 }
 
+void TemplateDialog::replaceWidget(int id, QWidget* control) {
+    for (std::size_t i = 0; i < ids_.size(); ++i) {
+        if (ids_[i] != id) continue;
+        QWidget* old = items_[i];
+        control->setParent(this);
+        control->setGeometry(old->geometry());
+        control->stackUnder(old);
+        items_[i] = control;
+        delete old;
+        control->show();
+        return;
+    }
+}
+
 QWidget* TemplateDialog::create(const DialogItem& row) {
     const QString text = QString::fromUtf8(row.text);
     switch (row.kind) {
@@ -95,6 +112,17 @@ QWidget* TemplateDialog::create(const DialogItem& row) {
         return new QRadioButton(text, this);
     case ItemKind::GroupBox:
         return new QGroupBox(text, this);
+    case ItemKind::MultiLineEdit:
+        return new QPlainTextEdit(this);
+    case ItemKind::ComboBox: {
+        auto* combo = new QComboBox(this);
+        combo->setEditable(true);
+        return combo;
+    }
+    case ItemKind::ListBox:
+        return new QListWidget(this);
+    case ItemKind::Custom:
+        return new QWidget(this);
     }
     return new QWidget(this);
 }

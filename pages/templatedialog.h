@@ -27,12 +27,19 @@ public:
     // The control with this id, or nullptr.
     QWidget* item(int id) const;
     template <class T> T* itemAs(int id) const { return qobject_cast<T*>(item(id)); }
+    // Puts the page's own control in the place of the item with this id (its rectangle, its
+    // place in the order); the item that stood there is deleted. Returns the control.
+    template <class T> T* replaceItem(int id, T* control) {
+        replaceWidget(id, control);
+        return control;
+    }
     // Every control, in table order.
     const std::vector<QWidget*>& items() const { return items_; }
 
     QSize sizeHint() const override { return templateSize_; }
 
 private:
+    void replaceWidget(int id, QWidget* control);
     QWidget* create(const DialogItem& row);
     void fitText(QWidget* label, const DialogItem& row);
 

@@ -1,27 +1,77 @@
 #pragma once
 
+// The main dialog as the pages see it, without the main dialog: a record list, the options,
+// message boxes that answer from a script, and counters for what the pages asked.
+
+#include "model/catalogue.h"
 #include "pages/dialoghost.h"
 #include "pages/messages.h"
 
-// A main dialog for pages on their own: a record list and options, nothing else.
-class FakeHost : public DialogHost, public MessageBoxes {
+#include <deque>
+#include <map>
+#include <memory>
+#include <vector>
+
+struct ShownMessage {
+    QString text;
+    QString caption;
+    BoxStyle style;
+};
+
+class ScriptedMessages : public MessageBoxes {
 public:
-    PostItHolder& holder() override { return holder_; }
-    Options& options() override { return options_; }
-    MessageBoxes& messages() override { return *this; }
-    bool attachNew(PostIt* record) override {
-        return holder_.attach(std::make_unique<PostItAttr>(), record);
-    }
-    bool detach(PostIt*) override { return false; }
-    bool setTarget(PostIt*, WindowHandle) override { return false; }
-    std::optional<std::string> targetTitle(const PostIt*) override { return std::nullopt; }
-    bool save() override { return true; }
-    void markStickumsStale() override {}
-    Answer showMessage(QWidget*, const QString&, const QString&, BoxStyle) override {
-        return Answer::Ok;
+    Answer showMessage(QWidget*, const QString& text, const QString& caption,
+                       BoxStyle style) override {
+        shown.push_back({text, caption, style});
+        if (answers.empty()) return style.buttons == BoxButtons::Ok ? Answer::Ok : Answer::No;
+        const Answer answer = answers.front();
+        answers.pop_front();
+        return answer;
     }
 
-private:
-    PostItHolder holder_;
-    Options options_;
+    std::deque<Answer> answers; // given in turn; then Ok, or No for questions
+    std::vector<ShownMessage> shown;
+};
+
+class FakeHost : public DialogHost {
+public:
+    PostItHolder& holder() override { return records; }
+    Options& options() override { return settings; }
+    MessageBoxes& messages() override { return boxes; }
+
+    bool attachNew(PostIt* record) override {
+        return records.attach(std::make_unique<PostItAttr>(), record);
+    }
+    bool detach(PostIt* record) override {
+        PostItAttr* attr = records.attrOf(record);
+        if (!attr) return false;
+        *attr = PostItAttr();
+        return true;
+    }
+    bool setTarget(PostIt* record, WindowHandle window) override {
+        PostItAttr* attr = records.attrOf(record);
+        if (!attr) return false;
+        attr->target = window;
+        return true;
+    }
+    std::optional<std::string> targetTitle(const PostIt* record) override {
+        const PostItAttr* attr = records.attrOf(record);
+        if (!attr) return std::nullopt;
+        const auto title = windowTitles.find(attr->target);
+        if (attr->target == 0 || title == windowTitles.end()) return std::string(msg::NoWindow);
+        return title->second;
+    }
+    bool save() override {
+        ++saves;
+        return saveSucceeds;
+    }
+    void markStickumsStale() override { ++staleMarks; }
+
+    PostItHolder records;
+    Options settings = Options::initial({rgb(0, 84, 227), "/nowhere/ding.wav"});
+    ScriptedMessages boxes;
+    std::map<WindowHandle, std::string> windowTitles; // the windows that still exist
+    int saves = 0;
+    bool saveSucceeds = true;
+    int staleMarks = 0;
 };
