@@ -1,9 +1,11 @@
 #include "storage/atomic_file.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -52,7 +54,16 @@ void syncDirectory(const std::string& directory) {
     if (dir.get() >= 0) ::fsync(dir.get());
 }
 
+std::function<int(SaveStage)>& saveStageHook() {
+    static std::function<int(SaveStage)> hook;
+    return hook;
+}
+
 } // namespace
+
+void setSaveStageHook(std::function<int(SaveStage)> hook) {
+    saveStageHook() = std::move(hook);
+}
 
 ReadOutcome readWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
     bytes.clear();
@@ -83,6 +94,7 @@ std::string writeAtomically(const std::string& path, const std::vector<std::uint
     int error = 0;
     if (!writeAll(fd.get(), bytes) || ::fsync(fd.get()) != 0) error = errno ? errno : EIO;
     if (::close(fd.release()) != 0 && error == 0) error = errno;
+    if (error == 0 && saveStageHook()) error = saveStageHook()(SaveStage::TemporaryWritten);
     if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
     if (error != 0) {
         ::unlink(temporary.c_str());
@@ -90,6 +102,26 @@ std::string writeAtomically(const std::string& path, const std::vector<std::uint
     }
     syncDirectory(directoryOf(path));
     return {};
+}
+
+int removeLeftoverTemporaries(const std::string& path) {
+    namespace fs = std::filesystem;
+    const fs::path file(path);
+    const std::string prefix = file.filename().string() + ".";
+    constexpr std::size_t kSuffix = 6; // the X's of the temporary name
+    int removed = 0;
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(directoryOf(path), error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.size() != prefix.size() + kSuffix || name.compare(0, prefix.size(), prefix) != 0)
+            continue;
+        bool temporary = entry.is_regular_file(error);
+        for (std::size_t i = prefix.size(); i < name.size(); ++i)
+            temporary = temporary && std::isalnum(static_cast<unsigned char>(name[i]));
+        if (temporary && fs::remove(entry.path(), error))
+            ++removed;
+    }
+    return removed;
 }
 
 std::string keepAside(const std::string& path, const std::string& backupPath,

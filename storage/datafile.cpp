@@ -161,6 +161,7 @@ LoadResult DataFile::load(PostItHolder& holder, OldFileQuestions& questions) {
     LoadResult result;
     version_ = kCurrentVersion;
     optionsReadable_ = false;
+    removeLeftoverTemporaries(path_);
     const ReadOutcome read = readWholeFile(path_, bytes_);
     if (read == ReadOutcome::Missing) return result;
     if (read == ReadOutcome::Unreadable) {

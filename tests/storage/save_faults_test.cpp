@@ -1,0 +1,151 @@
+// Saves that fail or are cut off: the data file on disk is always a whole file, the old one or
+// the new one, and a failure says why.
+#include "storage/atomic_file.h"
+#include "storage_fixture.h"
+
+#include <csignal>
+#include <random>
+#include <sys/mount.h>
+#include <sys/wait.h>
+#include <thread>
+
+namespace {
+
+void addNote(PostItHolder& holder, const std::string& text) {
+    auto note = std::make_unique<Note>();
+    note->setText(text);
+    Note* added = note.get();
+    holder.addNote(std::move(note));
+    holder.attach(std::make_unique<PostItAttr>(), added);
+}
+
+// A small file system of its own (root only), so that it can be filled or made read-only.
+class SmallDisk {
+public:
+    explicit SmallDisk(const std::filesystem::path& at) : at_(at) {
+        std::filesystem::create_directory(at_);
+        mounted_ = ::mount("tmpfs", at_.c_str(), "tmpfs", 0, "size=64k") == 0;
+    }
+    ~SmallDisk() {
+        if (mounted_) ::umount2(at_.c_str(), MNT_DETACH);
+    }
+    bool mounted() const { return mounted_; }
+    bool makeReadOnly() {
+        return ::mount("tmpfs", at_.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=64k") == 0;
+    }
+
+private:
+    std::filesystem::path at_;
+    bool mounted_ = false;
+};
+
+class SaveFaultTest : public StorageTest {
+protected:
+    void TearDown() override {
+        setSaveStageHook({});
+        StorageTest::TearDown();
+    }
+};
+
+} // namespace
+
+TEST_F(SaveFaultTest, AnInjectedWriteErrorLeavesTheOldFileAndNoLitter) {
+    addNote(holder, "first");
+    DataFile data(path);
+    ASSERT_TRUE(data.save(holder, options).ok);
+    const auto before = readFile();
+
+    addNote(holder, "second");
+    setSaveStageHook([](SaveStage) { return ENOSPC; });
+    const SaveResult result = data.save(holder, options);
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.reason.find("No space left"), std::string::npos) << result.reason;
+    EXPECT_EQ(readFile(), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir),
+                            std::filesystem::directory_iterator()),
+              1);
+
+    setSaveStageHook({});
+    EXPECT_TRUE(data.save(holder, options).ok); // the next save goes through
+}
+
+TEST_F(SaveFaultTest, AKillAtAnyMomentLeavesTheOldOrTheNewFileWhole) {
+    PostItHolder small, large;
+    addNote(small, "small");
+    for (int i = 0; i < 200; ++i)
+        addNote(large, std::string(200, static_cast<char>('a' + i % 26)));
+    const auto smallBytes = DataFile::encode(small, options);
+    const auto largeBytes = DataFile::encode(large, options);
+    {
+        DataFile data(path);
+        ASSERT_TRUE(data.save(small, options).ok);
+    }
+    std::mt19937 random(20261207);
+    for (int round = 0; round < 30; ++round) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            // Saves the two contents in turn, slowed down between writing and renaming.
+            std::mt19937 slow(static_cast<unsigned>(round));
+            setSaveStageHook([&slow](SaveStage) {
+                std::this_thread::sleep_for(std::chrono::microseconds(slow() % 3000));
+                return 0;
+            });
+            DataFile data(path);
+            for (int i = 0;; ++i)
+                data.save(i % 2 ? small : large, options);
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(2000 + random() % 20000));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        const auto onDisk = readFile();
+        ASSERT_TRUE(onDisk == smallBytes || onDisk == largeBytes) << "round " << round;
+    }
+    // The next start clears away the temporary files the killed saves left.
+    DataFile data(path);
+    ScriptedAnswers answers;
+    EXPECT_EQ(data.load(holder, answers).status, LoadStatus::Loaded);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir),
+                            std::filesystem::directory_iterator()),
+              1);
+}
+
+TEST_F(SaveFaultTest, AFullDiskIsReportedAndTheFileOnItIsKept) {
+    SmallDisk disk(dir / "disk");
+    if (!disk.mounted()) GTEST_SKIP() << "cannot mount a small file system here (not root?)";
+    const std::string onDisk = dataFilePath((dir / "disk").string());
+    addNote(holder, "kept");
+    DataFile data(onDisk);
+    ASSERT_TRUE(data.save(holder, options).ok);
+    const auto before = readFile(onDisk);
+    {
+        // Fill what is left of the disk.
+        std::ofstream filler(dir / "disk" / "filler", std::ios::binary);
+        const std::string block(4096, 'x');
+        while (filler.write(block.data(), static_cast<std::streamsize>(block.size())))
+            filler.flush();
+    }
+    for (int i = 0; i < 100; ++i)
+        addNote(holder, std::string(250, 'y'));
+    const SaveResult result = data.save(holder, options);
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.reason.find("No space left"), std::string::npos) << result.reason;
+    EXPECT_EQ(readFile(onDisk), before);
+}
+
+TEST_F(SaveFaultTest, AReadOnlyDirectoryIsReportedAndTheFileInItIsKept) {
+    SmallDisk disk(dir / "disk");
+    if (!disk.mounted()) GTEST_SKIP() << "cannot mount a small file system here (not root?)";
+    const std::string onDisk = dataFilePath((dir / "disk").string());
+    addNote(holder, "kept");
+    DataFile data(onDisk);
+    ASSERT_TRUE(data.save(holder, options).ok);
+    const auto before = readFile(onDisk);
+    ASSERT_TRUE(disk.makeReadOnly());
+    addNote(holder, "lost?");
+    const SaveResult result = data.save(holder, options);
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.reason.find("Read-only"), std::string::npos) << result.reason;
+    EXPECT_EQ(readFile(onDisk), before);
+}
