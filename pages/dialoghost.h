@@ -34,4 +34,6 @@ public:
     virtual bool save() = 0;
     // The look of Stickums changed: the next display pass rebuilds every Stickum.
     virtual void markStickumsStale() = 0;
+    // The options name another wave file, which exists: the alert sound is opened on it anew.
+    virtual void waveFileChanged() {}
 };

@@ -66,6 +66,7 @@ public:
         return saveSucceeds;
     }
     void markStickumsStale() override { ++staleMarks; }
+    void waveFileChanged() override { ++waveChanges; }
 
     PostItHolder records;
     Options settings = Options::initial({rgb(0, 84, 227), "/nowhere/ding.wav"});
@@ -74,4 +75,5 @@ public:
     int saves = 0;
     bool saveSucceeds = true;
     int staleMarks = 0;
+    int waveChanges = 0;
 };
