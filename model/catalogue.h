@@ -34,6 +34,11 @@ inline constexpr const char* NoWindow = "<no window>";
 // Options page tooltips.
 inline constexpr const char* TipColor = "Change Stickums background color";
 inline constexpr const char* TipFont = "Change Stickums font and character color";
+// Options page choosers: the font chooser's title and colour label, the wave file filters.
+inline constexpr const char* FontChooserTitle = "Font";
+inline constexpr const char* FontChooserColor = "Color:";
+inline constexpr const char* WaveFilesFilter = "Wav audio files (*.WAV)";
+inline constexpr const char* AllFilesFilter = "All files(*.*)";
 
 // Tabs: label and tooltip of each page, in tab order.
 inline constexpr const char* TabNotes = "Notes";
