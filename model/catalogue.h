@@ -30,6 +30,9 @@ inline constexpr const char* TipPinPoint = "Stick a note to a particular applica
 inline constexpr const char* TipUpdateTitles = "Update note titles in list";
 inline constexpr const char* AttachQuestion = "Attach Note to Window\r\n\"%s\"??";
 inline constexpr const char* NoWindow = "<no window>";
+// "Pin-point to" where other programs' windows cannot be reached.
+inline constexpr const char* PinUnavailable =
+    "Notes can be pinned to the windows of other programs only on an X11 desktop.";
 
 // Options page tooltips.
 inline constexpr const char* TipColor = "Change Stickums background color";

@@ -6,7 +6,7 @@ class QWidget;
 
 // The buttons and icon of a message box.
 enum class BoxButtons { Ok, YesNo };
-enum class BoxIcon { None, Exclamation, Stop };
+enum class BoxIcon { None, Exclamation, Stop, Information };
 
 struct BoxStyle {
     BoxButtons buttons;
@@ -23,6 +23,8 @@ inline constexpr BoxStyle OldFile{BoxButtons::YesNo, BoxIcon::Exclamation}; // o
 inline constexpr BoxStyle Failure{BoxButtons::Ok, BoxIcon::Stop};           // the file failed
 inline constexpr BoxStyle Notice{BoxButtons::Ok, BoxIcon::Exclamation};     // damaged file
 inline constexpr BoxStyle StayOrQuit{BoxButtons::YesNo, BoxIcon::Stop};     // unsaved at quit
+inline constexpr BoxStyle PinQuestion{BoxButtons::YesNo, BoxIcon::Information}; // pin a note?
+inline constexpr BoxStyle PinNotice{BoxButtons::Ok, BoxIcon::Information}; // pinning unavailable
 } // namespace box
 
 enum class Answer { Ok, Yes, No };
