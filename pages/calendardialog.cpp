@@ -1,11 +1,297 @@
 #include "pages/calendardialog.h"
 
+#include "model/catalogue.h"
+#include "model/text.h"
+#include "pages/daystepper.h"
+#include "pages/dialoghost.h"
+#include "pages/messages.h"
+#include "pages/wcalendar.h"
 #include "resources/dialogs.h"
 
-CalendarDialog::CalendarDialog(DialogHost& host, QWidget* parent)
-    : PageDialog(host, kRemindersPage, parent) {}
+#include <QCheckBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
 
-// The calendar, its marks and the due check arrive with the page's controls.
-void CalendarDialog::CommitReminder() {}
-void CalendarDialog::RefreshMarks() {}
-void CalendarDialog::CheckDue() {}
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+constexpr int kFirstMonth = 1;
+constexpr int kLastMonth = 12;
+
+int clampYear(int year) {
+    return std::clamp(year, CalendarDialog::kFirstYear, CalendarDialog::kLastYear);
+}
+
+} // namespace
+
+CalendarDialog::CalendarDialog(DialogHost& host, QWidget* parent)
+    : PageDialog(host, kRemindersPage, parent) {
+    // Each number and its arrows make one control standing over both places.
+    const auto stepper = [this](int shownId, int arrowsId) {
+        QWidget* arrows = item(arrowsId);
+        auto* control = replaceItem(shownId, new DayStepper);
+        control->setGeometry(control->geometry().united(arrows->geometry()));
+        arrows->hide();
+        return control;
+    };
+    year_ = stepper(kYearId, kYearUpDownId);
+    year_->setRange(kFirstYear, kLastYear);
+    year_->setAlignment(Qt::AlignCenter);
+    year_->setShowOnly(true);
+    year_->setStepHandler([this](int position, int step) { return stepYear(position, step); });
+
+    // Positions 0 and 13 stand for the month before January and after December while the
+    // month wraps; at rest the control holds 1..12.
+    month_ = stepper(kMonthId, kMonthUpDownId);
+    month_->setRange(kFirstMonth - 1, kLastMonth + 1);
+    month_->setLabel([](int month) { return QString::fromLatin1(msg::monthName(month)); });
+    month_->setShowOnly(true);
+    month_->setStepHandler([this](int position, int step) { return stepMonth(position, step); });
+
+    days_ = stepper(kDaysId, kDaysUpDownId);
+    days_->setRange(0, kMaxDays);
+    days_->setStepHandler([this](int position, int step) { return stepDays(position, step); });
+
+    text_ = itemAs<QPlainTextEdit>(kTextId);
+    text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text_->setTabChangesFocus(true);
+    connect(text_, &QPlainTextEdit::textChanged, this, &CalendarDialog::updateButtons);
+
+    sound_ = itemAs<QCheckBox>(kSoundId);
+    connect(sound_, &QCheckBox::clicked, this, &CalendarDialog::soundClicked);
+
+    connect(button(kAddId), &QPushButton::clicked, this, &CalendarDialog::add);
+    connect(button(kRemoveId), &QPushButton::clicked, this, &CalendarDialog::remove);
+    connect(button(kNewId), &QPushButton::clicked, this, &CalendarDialog::startNew);
+
+    calendar_ = new WCalendar(this, item(kCalendarId), kCalendarId);
+    connect(calendar_, &WCalendar::daySelected, this, &CalendarDialog::daySelected);
+    connect(calendar_, &WCalendar::markClicked, this, &CalendarDialog::toggleArmed);
+
+    showMonthOfToday();
+    rebuildMarks();
+}
+
+QPushButton* CalendarDialog::button(int id) const {
+    return itemAs<QPushButton>(id);
+}
+
+// Today's month, with the year held to what the year control can show so that the calendar
+// and the year control always agree.
+void CalendarDialog::showMonthOfToday() {
+    const DayMonthYear now = splitDate(today());
+    year_->setValue(clampYear(now.year));
+    month_->setValue(now.month);
+    calendar_->SetMonth(year_->value(), month_->value());
+    updateButtons();
+}
+
+void CalendarDialog::rebuildMarks() {
+    calendar_->ClearMarks();
+    const PostItHolder& records = host().holder();
+    for (int i = 0; i < records.reminderCount(); ++i) {
+        const Appointement* reminder = records.reminder(i);
+        calendar_->AddMark(reminder->date(), reminder->active() ? 1 : 0);
+    }
+}
+
+Date CalendarDialog::dateOfDay(int day) const {
+    return makeDate(day, month_->value(), year_->value());
+}
+
+Date CalendarDialog::selectionDate() const {
+    const int day = calendar_->GetSelectedDay();
+    return day == -1 ? kNoDate : dateOfDay(day);
+}
+
+int CalendarDialog::reminderOn(Date date) const {
+    if (date == kNoDate) return -1;
+    const PostItHolder& records = host().holder();
+    for (int i = 0; i < records.reminderCount(); ++i)
+        if (records.reminder(i)->date() == date) return i;
+    return -1;
+}
+
+std::string CalendarDialog::editedText() const {
+    QString text = text_->toPlainText();
+    text.replace(u'\n', QStringLiteral("\r\n"));
+    return cutToBytes(text.toStdString(), kTextBytes);
+}
+
+void CalendarDialog::storeControls(Appointement& reminder) const {
+    reminder.setText(editedText());
+    reminder.setDaysBefore(static_cast<std::int16_t>(days_->value()));
+    reminder.setSound(sound_->isChecked());
+}
+
+void CalendarDialog::updateButtons() {
+    const Date selection = selectionDate();
+    const bool hasReminder = reminderOn(selection) != -1;
+    const bool hasText = !text_->document()->isEmpty();
+    button(kAddId)->setEnabled(selection != kNoDate && hasText && !hasReminder);
+    button(kRemoveId)->setEnabled(selection != kNoDate && hasReminder);
+    button(kNewId)->setEnabled(selection != kNoDate && hasReminder);
+}
+
+bool CalendarDialog::stepYear(int position, int step) {
+    const int year = position + step;
+    if (year < kFirstYear || year > kLastYear) return false;
+    // The text stays in the edit, but belongs to no reminder any more.
+    current_ = -1;
+    calendar_->SetMonth(year, month_->value());
+    updateButtons();
+    return true;
+}
+
+bool CalendarDialog::stepMonth(int position, int step) {
+    int month = position + step;
+    if (month < kFirstMonth) {
+        // The control adds the step to 13 and so ends on December.
+        month_->setValue(kLastMonth + 1);
+        year_->setValue(clampYear(year_->value() - 1));
+        month = kLastMonth;
+    } else if (month > kLastMonth) {
+        month_->setValue(kFirstMonth - 1);
+        year_->setValue(clampYear(year_->value() + 1));
+        month = kFirstMonth;
+    }
+    current_ = -1;
+    calendar_->SetMonth(year_->value(), month);
+    updateButtons();
+    return true;
+}
+
+bool CalendarDialog::stepDays(int position, int step) {
+    const int days = position + step;
+    if (days < 0 || days > kMaxDays) return false;
+    if (current_ >= 0)
+        host().holder().reminder(current_)->setDaysBefore(static_cast<std::int16_t>(days));
+    return true;
+}
+
+void CalendarDialog::soundClicked(bool ticked) {
+    if (current_ >= 0) host().holder().reminder(current_)->setSound(ticked);
+}
+
+void CalendarDialog::daySelected() {
+    const int day = calendar_->GetSelectedDay();
+    if (day == -1) return;
+    PostItHolder& records = host().holder();
+    // What was typed for the reminder being edited goes with it.
+    if (current_ >= 0) storeControls(*records.reminder(current_));
+    text_->clear();
+    const int found = reminderOn(dateOfDay(day));
+    if (found >= 0) {
+        const Appointement* reminder = records.reminder(found);
+        QString shown = QString::fromStdString(displayUtf8(reminder->text()));
+        shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        text_->setPlainText(shown);
+        days_->setValue(reminder->daysBefore());
+        sound_->setChecked(reminder->sound());
+    } else {
+        days_->setValue(host().options().reminderDaysBefore);
+        sound_->setChecked(host().options().defaultSound);
+    }
+    current_ = found;
+    updateButtons();
+}
+
+void CalendarDialog::toggleArmed() {
+    const int day = calendar_->GetClickedDay();
+    if (day == -1) return;
+    const Date date = dateOfDay(day);
+    const int found = reminderOn(date);
+    if (found < 0) return;
+    Appointement* reminder = host().holder().reminder(found);
+    reminder->setActive(!reminder->active());
+    calendar_->ToggleMark(date);
+}
+
+void CalendarDialog::add() {
+    const Date date = selectionDate();
+    if (date == kNoDate || !button(kAddId)->isEnabled()) return;
+    const std::string text = editedText();
+
+    auto made = std::make_unique<Appointement>();
+    Appointement* reminder = made.get();
+    if (!host().holder().addReminder(std::move(made))) {
+        host().messages().showMessage(nullptr, QString::fromLatin1(msg::NoSpaceReminder),
+                                      QString::fromLatin1(msg::Error), box::Capacity);
+        return;
+    }
+    host().attachNew(reminder);
+    reminder->setText(text);
+    reminder->setDate(date);
+    reminder->setActive(true);
+    reminder->setDaysBefore(static_cast<std::int16_t>(days_->value()));
+    reminder->setSound(sound_->isChecked());
+
+    calendar_->AddMark(date, 1);
+    calendar_->ClearSelection();
+    text_->clear();
+    updateButtons();
+}
+
+void CalendarDialog::remove() {
+    const Date date = selectionDate();
+    if (date == kNoDate) return;
+    const Answer answer =
+        host().messages().showMessage(nullptr, QString::fromLatin1(msg::RemoveReminder),
+                                      QString::fromLatin1(msg::Warning), box::Removal);
+    if (answer != Answer::Yes) return;
+
+    PostItHolder& records = host().holder();
+    const bool beyondMarks = records.reminderCount() > WCalendar::MaxMarks;
+    // Every reminder of the day goes, also when an old file holds several on one date.
+    for (int i = 0; i < records.reminderCount();) {
+        Appointement* reminder = records.reminder(i);
+        if (reminder->date() != date) {
+            ++i;
+            continue;
+        }
+        host().detach(reminder);
+        records.removeReminder(i);
+        calendar_->RemoveMark(date);
+        calendar_->ClearSelection();
+        text_->clear();
+        current_ = -1;
+    }
+    // A reminder that had no mark may now be among the first that have one.
+    if (beyondMarks) rebuildMarks();
+    updateButtons();
+}
+
+void CalendarDialog::startNew() {
+    // A changed text is dropped; days and sound were stored as they changed.
+    current_ = -1;
+    text_->clear();
+    showMonthOfToday();
+}
+
+void CalendarDialog::CommitReminder() {
+    const int found = reminderOn(selectionDate());
+    if (found >= 0) storeControls(*host().holder().reminder(found));
+}
+
+void CalendarDialog::RefreshMarks() {
+    rebuildMarks();
+    calendar_->update();
+}
+
+void CalendarDialog::CheckDue() {
+    const PostItHolder& records = host().holder();
+    const Date now = today();
+    for (int i = 0; i < records.reminderCount(); ++i) {
+        Appointement* reminder = records.reminder(i);
+        // Day numbers are compared as plain unsigned values, the way stored files expect.
+        const Date from = reminder->date() - static_cast<Date>(reminder->daysBefore());
+        const bool due = now >= from;
+        if (due && reminder->active()) {
+            if (reminder->displayState() == Hidden) reminder->setDisplayState(Due);
+        } else {
+            reminder->setDisplayState(Hidden);
+        }
+    }
+}

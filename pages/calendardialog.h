@@ -1,11 +1,40 @@
 #pragma once
 
+#include "model/date.h"
 #include "pages/pagedialog.h"
 
-// The "Reminders" page: days marked on the calendar.
+#include <string>
+
+class Appointement;
+class DayStepper;
+class QCheckBox;
+class QPlainTextEdit;
+class QPushButton;
+class WCalendar;
+
+// The "Reminders" page: days marked on the calendar. Selecting a day shows its reminder (or
+// the defaults for a new one); the note in the left half of a marked day arms and disarms it.
 class CalendarDialog : public PageDialog {
     Q_OBJECT
 public:
+    // Controls of the page.
+    static constexpr int kCalendarId = 26240;
+    static constexpr int kTextId = 26241;
+    static constexpr int kRemoveId = 26242;
+    static constexpr int kAddId = 26243;
+    static constexpr int kDaysId = 26244;
+    static constexpr int kDaysUpDownId = 26245;
+    static constexpr int kSoundId = 26246;
+    static constexpr int kYearId = 26247;
+    static constexpr int kMonthId = 26248;
+    static constexpr int kMonthUpDownId = 26249;
+    static constexpr int kYearUpDownId = 26250;
+    static constexpr int kNewId = 26251;
+
+    // The years the year control and the calendar can show.
+    static constexpr int kFirstYear = 1996;
+    static constexpr int kLastYear = 2099;
+
     explicit CalendarDialog(DialogHost& host, QWidget* parent = nullptr);
 
     // Stores the controls into the reminder of the selected day (the page is being left).
@@ -16,4 +45,44 @@ public:
 
     // Marks the armed reminders whose day is near as due, the others as hidden.
     void CheckDue();
+
+    WCalendar* calendar() const { return calendar_; }
+    DayStepper* yearControl() const { return year_; }
+    DayStepper* monthControl() const { return month_; }
+    DayStepper* daysControl() const { return days_; }
+    QPlainTextEdit* textEdit() const { return text_; }
+    QCheckBox* soundBox() const { return sound_; }
+    QPushButton* button(int id) const;
+    // Ordinal of the reminder the controls show, or -1.
+    int currentReminder() const { return current_; }
+
+private:
+    bool stepYear(int position, int step);
+    bool stepMonth(int position, int step);
+    bool stepDays(int position, int step);
+    void soundClicked(bool ticked);
+    void daySelected();
+    void toggleArmed();
+    void add();
+    void remove();
+    void startNew();
+
+    void showMonthOfToday();
+    void rebuildMarks();
+    void updateButtons();
+    // The date of the selected day in the month the controls show; kNoDate without one.
+    Date selectionDate() const;
+    Date dateOfDay(int day) const;
+    // Ordinal of the first reminder on the date, or -1.
+    int reminderOn(Date date) const;
+    void storeControls(Appointement& reminder) const;
+    std::string editedText() const;
+
+    WCalendar* calendar_ = nullptr;
+    DayStepper* year_ = nullptr;
+    DayStepper* month_ = nullptr;
+    DayStepper* days_ = nullptr;
+    QPlainTextEdit* text_ = nullptr;
+    QCheckBox* sound_ = nullptr;
+    int current_ = -1;
 };

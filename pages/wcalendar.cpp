@@ -50,6 +50,9 @@ int WCalendar::dayAt(QPoint point) const {
     if (!grid.contains(point) || colWidth() == 0 || rowHeight() == 0) return -1;
     const int column = point.x() / colWidth();
     const int row = (point.y() - headerHeight) / rowHeight();
+    // The few pixels right of Sunday and below the last row belong to no day, not to the
+    // first day of the next row.
+    if (column >= 7 || row >= 6) return -1;
     const MonthLayout layout = monthLayout();
     const int day = row * 7 + column - layout.firstWeekday + 2;
     return day >= 1 && day <= layout.dayCount ? day : -1;
@@ -86,8 +89,12 @@ void WCalendar::AddMark(Date date, std::uint8_t flag) {
 }
 
 void WCalendar::RemoveMark(Date date) {
-    for (int i = 0; i < markCount_; ++i) {
-        if (marks[static_cast<std::size_t>(i)].date != date) continue;
+    // Every mark of the date goes, also one that moves into a freed place.
+    for (int i = 0; i < markCount_;) {
+        if (marks[static_cast<std::size_t>(i)].date != date) {
+            ++i;
+            continue;
+        }
         for (int k = i; k + 1 < markCount_; ++k)
             marks[static_cast<std::size_t>(k)] = marks[static_cast<std::size_t>(k + 1)];
         --markCount_;
@@ -106,7 +113,7 @@ void WCalendar::ClearSelection() {
     if (selectedDay == -1) return;
     const QRect cell = dayRect(selectedDay);
     selectedDay = -1;
-    repaint(cell.united(selectedRect));
+    repaint(QRegion(cell) + selectedRect);
     selectedRect = cell;
 }
 
@@ -170,8 +177,11 @@ void WCalendar::drawDay(QPainter& painter, int day, int column, int row) const {
     painter.drawText(textRect, Qt::AlignLeft | Qt::AlignTop, number);
 
     if (const CalendarMark* mark = markFor(dateOfDay(day))) {
-        const QPixmap icon = Images::pixmap(mark->flag == 1 ? kArmedIcon : kDisarmedIcon);
-        painter.drawPixmap(QRect(left + 2, top + 2, w / 2 - 4, h - 4), icon);
+        // The note is stretched over the left half of the cell.
+        const QRect place(left + 2, top + 2, w / 2 - 4, h - 4);
+        if (!place.isEmpty())
+            painter.drawPixmap(
+                place, Images::pixmap(mark->flag == 1 ? kArmedIcon : kDisarmedIcon, place.size()));
     }
 }
 

@@ -5,8 +5,27 @@
 
 namespace {
 
-// Controls of the page, in dialog units.
-constexpr std::array<DialogItem, 0> kItems{};
+// Controls of the page, in dialog units. The up-downs are places the page fills with its
+// steppers; the calendar covers the empty group box.
+constexpr std::array kItems{
+    DialogItem{kNoId, ItemKind::RightText, "Year", 8, 0, 20, 12},
+    DialogItem{26247, ItemKind::CentredText, "", 32, 0, 24, 12},
+    DialogItem{26250, ItemKind::Custom, "", 56, 0, 7, 12},
+    DialogItem{kNoId, ItemKind::RightText, "Month", 128, 0, 28, 12},
+    DialogItem{26248, ItemKind::Text, "", 160, 0, 40, 12},
+    DialogItem{26249, ItemKind::Custom, "", 200, 0, 7, 12},
+    DialogItem{26240, ItemKind::GroupBox, "", 4, 14, 208, 74},
+    DialogItem{kNoId, ItemKind::GroupBox, "", 4, 91, 208, 55},
+    DialogItem{kNoId, ItemKind::RightText, "How many days before", 8, 96, 88, 12},
+    DialogItem{26244, ItemKind::Edit, "", 100, 96, 20, 12},
+    DialogItem{26245, ItemKind::Custom, "", 120, 96, 7, 12},
+    DialogItem{26246, ItemKind::CheckBox, "Sound", 16, 112, 36, 12},
+    DialogItem{kNoId, ItemKind::CentredText, "To remember", 144, 95, 64, 8},
+    DialogItem{26241, ItemKind::MultiLineEdit, "", 144, 104, 64, 40},
+    DialogItem{26251, ItemKind::PushButton, "New", 56, 148, 50, 14},
+    DialogItem{26243, ItemKind::PushButton, "Add", 108, 148, 50, 14},
+    DialogItem{26242, ItemKind::PushButton, "Remove", 160, 148, 50, 14},
+};
 
 } // namespace
 

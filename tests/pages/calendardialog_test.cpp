@@ -1,0 +1,363 @@
+// The Reminders page driven by real presses and keys, on fixed dates.
+#include "pages/calendardialog.h"
+
+#include "fakehost.h"
+#include "pages/daystepper.h"
+#include "pages/wcalendar.h"
+
+#include <QCheckBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class RemindersPageTest : public ::testing::Test {
+protected:
+    void SetUp() override { setToday(2, 3, 1998); }
+    void TearDown() override {
+        page.reset();
+        setTodaySource({});
+    }
+
+    void setToday(int day, int month, int year) {
+        const Date date = makeDate(day, month, year);
+        setTodaySource([date] { return date; });
+    }
+
+    Appointement* addReminder(Date date, const char* text, int daysBefore = 2, bool armed = true) {
+        auto made = std::make_unique<Appointement>();
+        Appointement* reminder = made.get();
+        made->setDate(date);
+        made->setText(text);
+        made->setDaysBefore(static_cast<std::int16_t>(daysBefore));
+        made->setActive(armed);
+        EXPECT_TRUE(host.records.addReminder(std::move(made)));
+        host.attachNew(reminder);
+        return reminder;
+    }
+
+    // Builds and shows the page; the calendar takes its place at the first paint.
+    void open() {
+        page = std::make_unique<CalendarDialog>(host);
+        page->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(page.get()));
+        QCoreApplication::processEvents();
+        calendar()->grab();
+        ASSERT_EQ(calendar()->geometry(), page->item(CalendarDialog::kCalendarId)->geometry());
+    }
+
+    WCalendar* calendar() const { return page->calendar(); }
+    QPushButton* button(int id) const { return page->button(id); }
+
+    void selectDay(int day) {
+        const QRect cell = calendar()->dayRect(day);
+        QTest::mouseClick(calendar(), Qt::LeftButton, {},
+                          {cell.left() + calendar()->colWidth() * 3 / 4, cell.center().y()});
+    }
+    void clickMark(int day) {
+        const QRect cell = calendar()->dayRect(day);
+        QTest::mouseClick(calendar(), Qt::LeftButton, {}, {cell.left() + 3, cell.center().y()});
+    }
+    void click(int id) { QTest::mouseClick(button(id), Qt::LeftButton); }
+    // A press on the up or down arrow of a stepper.
+    static void arrow(DayStepper* stepper, bool up) {
+        const QPoint at(stepper->width() - 4, up ? 3 : stepper->height() - 4);
+        QTest::mouseClick(stepper, Qt::LeftButton, {}, at);
+    }
+    // Typed at the end of the text edit; a line break is a press of Return.
+    void type(const QString& text) {
+        QTest::keyClick(page->textEdit(), Qt::Key_End, Qt::ControlModifier);
+        const QStringList lines = text.split(u'\n');
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            if (i > 0) QTest::keyClick(page->textEdit(), Qt::Key_Return);
+            QTest::keyClicks(page->textEdit(), lines[i]);
+        }
+    }
+    QString shownText() const { return page->textEdit()->toPlainText(); }
+    Date shownMonth() const { return calendar()->currentDate(); }
+
+    FakeHost host;
+    std::unique_ptr<CalendarDialog> page;
+};
+
+} // namespace
+
+TEST_F(RemindersPageTest, OpensOnTodaysMonthAndOffersTheDefaultsForAFreeDay) {
+    host.settings.reminderDaysBefore = 5;
+    host.settings.defaultSound = true;
+    open();
+    EXPECT_EQ(page->yearControl()->text(), QStringLiteral("1998"));
+    EXPECT_EQ(page->monthControl()->text(), QStringLiteral("March"));
+    EXPECT_EQ(shownMonth(), makeDate(1, 3, 1998));
+    EXPECT_FALSE(button(CalendarDialog::kAddId)->isEnabled());
+    EXPECT_FALSE(button(CalendarDialog::kRemoveId)->isEnabled());
+    EXPECT_FALSE(button(CalendarDialog::kNewId)->isEnabled());
+
+    type(QStringLiteral("left over"));
+    selectDay(12);
+    EXPECT_EQ(calendar()->GetSelectedDay(), 12);
+    EXPECT_EQ(shownText(), QString());
+    EXPECT_EQ(page->daysControl()->value(), 5);
+    EXPECT_TRUE(page->soundBox()->isChecked());
+    EXPECT_EQ(page->currentReminder(), -1);
+}
+
+TEST_F(RemindersPageTest, TheYearControlAndTheCalendarAgreeWhateverTheYear) {
+    setToday(7, 12, 2026); // past the years the page used to know
+    open();
+    EXPECT_EQ(page->yearControl()->value(), 2026);
+    EXPECT_EQ(shownMonth(), makeDate(1, 12, 2026));
+    page.reset();
+
+    setToday(1, 6, 2150);
+    open();
+    EXPECT_EQ(page->yearControl()->value(), CalendarDialog::kLastYear);
+    EXPECT_EQ(shownMonth(), makeDate(1, 6, CalendarDialog::kLastYear));
+    arrow(page->yearControl(), true); // refused
+    EXPECT_EQ(page->yearControl()->value(), CalendarDialog::kLastYear);
+    arrow(page->monthControl(), true);
+    arrow(page->monthControl(), true);
+    arrow(page->monthControl(), true);
+    arrow(page->monthControl(), true);
+    arrow(page->monthControl(), true);
+    arrow(page->monthControl(), true);
+    arrow(page->monthControl(), true); // past December 2099: held in 2099
+    EXPECT_EQ(page->monthControl()->text(), QStringLiteral("January"));
+    EXPECT_EQ(page->yearControl()->value(), CalendarDialog::kLastYear);
+    EXPECT_EQ(shownMonth(), makeDate(1, 1, CalendarDialog::kLastYear));
+}
+
+TEST_F(RemindersPageTest, MonthsWrapIntoTheNeighbouringYear) {
+    setToday(15, 1, 1998);
+    addReminder(makeDate(15, 1, 1998), "dentist");
+    open();
+    selectDay(15);
+    ASSERT_EQ(page->currentReminder(), 0);
+
+    arrow(page->monthControl(), false);
+    EXPECT_EQ(page->monthControl()->value(), 12);
+    EXPECT_EQ(page->monthControl()->text(), QStringLiteral("December"));
+    EXPECT_EQ(page->yearControl()->value(), 1997);
+    EXPECT_EQ(shownMonth(), makeDate(1, 12, 1997));
+    EXPECT_EQ(calendar()->GetSelectedDay(), -1);
+    EXPECT_EQ(page->currentReminder(), -1);
+    EXPECT_EQ(shownText(), QStringLiteral("dentist")); // the text stays, unattached
+
+    arrow(page->monthControl(), true);
+    EXPECT_EQ(page->monthControl()->text(), QStringLiteral("January"));
+    EXPECT_EQ(page->yearControl()->value(), 1998);
+
+    arrow(page->yearControl(), true);
+    EXPECT_EQ(shownMonth(), makeDate(1, 1, 1999));
+    page->yearControl()->setValue(CalendarDialog::kFirstYear);
+    arrow(page->yearControl(), false); // refused
+    EXPECT_EQ(page->yearControl()->value(), CalendarDialog::kFirstYear);
+    EXPECT_EQ(shownMonth(), makeDate(1, 1, 1999));
+}
+
+TEST_F(RemindersPageTest, AddMakesAnArmedReminderOnTheSelectedDay) {
+    host.settings.reminderDaysBefore = 4;
+    open();
+    selectDay(20);
+    EXPECT_FALSE(button(CalendarDialog::kAddId)->isEnabled()); // no text yet
+    type(QStringLiteral("pay\nthe rent"));
+    EXPECT_TRUE(button(CalendarDialog::kAddId)->isEnabled());
+    arrow(page->daysControl(), true);
+    page->soundBox()->click();
+    click(CalendarDialog::kAddId);
+
+    ASSERT_EQ(host.records.reminderCount(), 1);
+    const Appointement* made = host.records.reminder(0);
+    EXPECT_EQ(made->text(), "pay\r\nthe rent");
+    EXPECT_EQ(made->date(), makeDate(20, 3, 1998));
+    EXPECT_TRUE(made->active());
+    EXPECT_EQ(made->daysBefore(), 5);
+    EXPECT_TRUE(made->sound());
+    EXPECT_EQ(made->displayState(), Hidden);
+    EXPECT_NE(host.records.attrOf(made), nullptr);
+    ASSERT_EQ(calendar()->markCount(), 1);
+    EXPECT_EQ(calendar()->markAt(0).date, made->date());
+    EXPECT_EQ(calendar()->markAt(0).flag, 1);
+    EXPECT_EQ(calendar()->GetSelectedDay(), -1);
+    EXPECT_EQ(shownText(), QString());
+
+    // The day now has its reminder: it shows, and a second one cannot be added.
+    selectDay(20);
+    EXPECT_EQ(shownText(), QStringLiteral("pay\nthe rent"));
+    EXPECT_EQ(page->currentReminder(), 0);
+    type(QStringLiteral(" soon"));
+    EXPECT_FALSE(button(CalendarDialog::kAddId)->isEnabled());
+    EXPECT_TRUE(button(CalendarDialog::kRemoveId)->isEnabled());
+    EXPECT_TRUE(button(CalendarDialog::kNewId)->isEnabled());
+
+    // Another day takes the typed text along into the reminder left.
+    selectDay(21);
+    EXPECT_EQ(made->text(), "pay\r\nthe rent soon");
+    EXPECT_EQ(page->currentReminder(), -1);
+}
+
+TEST_F(RemindersPageTest, AFullListRefusesTheReminderAndKeepsTheText) {
+    for (int i = 0; i < kHolderCapacity; ++i)
+        ASSERT_TRUE(host.records.addNote(std::make_unique<Note>()));
+    open();
+    selectDay(9);
+    type(QStringLiteral("no room"));
+    click(CalendarDialog::kAddId);
+    ASSERT_EQ(host.boxes.shown.size(), 1U);
+    EXPECT_EQ(host.boxes.shown[0].text, QStringLiteral("No more space for this reminder note"));
+    EXPECT_EQ(host.boxes.shown[0].caption, QStringLiteral("ERROR"));
+    EXPECT_EQ(host.boxes.shown[0].style, box::Capacity);
+    EXPECT_EQ(host.records.reminderCount(), 0);
+    EXPECT_EQ(calendar()->markCount(), 0);
+    EXPECT_EQ(calendar()->GetSelectedDay(), 9);
+    EXPECT_EQ(shownText(), QStringLiteral("no room"));
+}
+
+TEST_F(RemindersPageTest, DaysAndSoundChangeTheReminderAtOnceTheTextWaits) {
+    Appointement* reminder = addReminder(makeDate(25, 3, 1998), "party", 2);
+    open();
+    selectDay(25);
+    arrow(page->daysControl(), true);
+    arrow(page->daysControl(), true);
+    EXPECT_EQ(reminder->daysBefore(), 4);
+    page->soundBox()->click();
+    EXPECT_TRUE(reminder->sound());
+
+    type(QStringLiteral("!!!"));
+    page->CommitReminder(); // the page is being left: the text goes too
+    EXPECT_EQ(reminder->text(), "party!!!");
+
+    type(QStringLiteral("???"));
+    click(CalendarDialog::kNewId); // drops the text change
+    EXPECT_EQ(reminder->text(), "party!!!");
+    EXPECT_EQ(page->currentReminder(), -1);
+    EXPECT_EQ(shownText(), QString());
+    EXPECT_EQ(calendar()->GetSelectedDay(), -1);
+    EXPECT_FALSE(button(CalendarDialog::kNewId)->isEnabled());
+    arrow(page->daysControl(), true); // belongs to nobody now
+    EXPECT_EQ(reminder->daysBefore(), 4);
+
+    page->daysControl()->setValue(kMaxDays);
+    arrow(page->daysControl(), true); // refused
+    EXPECT_EQ(page->daysControl()->value(), kMaxDays);
+}
+
+TEST_F(RemindersPageTest, TheNoteHalfArmsAndDisarmsWithoutSelecting) {
+    Appointement* reminder = addReminder(makeDate(10, 3, 1998), "exam");
+    open();
+    selectDay(3);
+    clickMark(10);
+    EXPECT_FALSE(reminder->active());
+    EXPECT_EQ(calendar()->markAt(0).flag, 0);
+    EXPECT_EQ(calendar()->GetSelectedDay(), 3);
+    EXPECT_EQ(page->currentReminder(), -1);
+    clickMark(10);
+    EXPECT_TRUE(reminder->active());
+    EXPECT_EQ(calendar()->markAt(0).flag, 1);
+
+    clickMark(11); // no reminder there
+    EXPECT_EQ(calendar()->markCount(), 1);
+    EXPECT_TRUE(reminder->active());
+}
+
+TEST_F(RemindersPageTest, RemoveAsksThenClearsTheDay) {
+    addReminder(makeDate(5, 3, 1998), "first");
+    Appointement* second = addReminder(makeDate(6, 3, 1998), "second");
+    open();
+    selectDay(6);
+    host.boxes.answers = {Answer::No};
+    click(CalendarDialog::kRemoveId);
+    ASSERT_EQ(host.boxes.shown.size(), 1U);
+    EXPECT_EQ(host.boxes.shown[0].text, QStringLiteral("Remove selected reminder note?"));
+    EXPECT_EQ(host.boxes.shown[0].caption, QStringLiteral("WARNING"));
+    EXPECT_EQ(host.boxes.shown[0].style, box::Removal);
+    EXPECT_EQ(host.records.reminderCount(), 2);
+    EXPECT_EQ(host.records.reminder(1), second);
+
+    host.boxes.answers = {Answer::Yes};
+    click(CalendarDialog::kRemoveId);
+    ASSERT_EQ(host.records.reminderCount(), 1);
+    EXPECT_EQ(host.records.reminder(0)->text(), "first");
+    ASSERT_EQ(calendar()->markCount(), 1);
+    EXPECT_EQ(calendar()->markAt(0).date, makeDate(5, 3, 1998));
+    EXPECT_EQ(calendar()->GetSelectedDay(), -1);
+    EXPECT_EQ(shownText(), QString());
+    EXPECT_EQ(page->currentReminder(), -1);
+    EXPECT_FALSE(button(CalendarDialog::kRemoveId)->isEnabled());
+    EXPECT_FALSE(button(CalendarDialog::kNewId)->isEnabled());
+}
+
+TEST_F(RemindersPageTest, RemoveTakesEveryReminderOfTheDay) {
+    // Files from elsewhere may hold two reminders on one date, side by side.
+    addReminder(makeDate(5, 3, 1998), "one");
+    addReminder(makeDate(5, 3, 1998), "two");
+    addReminder(makeDate(8, 3, 1998), "kept");
+    open();
+    selectDay(5);
+    host.boxes.answers = {Answer::Yes};
+    click(CalendarDialog::kRemoveId);
+    ASSERT_EQ(host.records.reminderCount(), 1);
+    EXPECT_EQ(host.records.reminder(0)->text(), "kept");
+    ASSERT_EQ(calendar()->markCount(), 1);
+    EXPECT_EQ(calendar()->markAt(0).date, makeDate(8, 3, 1998));
+}
+
+TEST_F(RemindersPageTest, RemindersFallDueTheirDaysBefore) {
+    Appointement* early = addReminder(makeDate(10, 3, 1998), "early", 3);
+    Appointement* sameDay = addReminder(makeDate(10, 3, 1998), "same day", 0);
+    Appointement* disarmed = addReminder(makeDate(1, 3, 1998), "off", 0, false);
+    open();
+
+    setToday(6, 3, 1998);
+    page->CheckDue();
+    EXPECT_EQ(early->displayState(), Hidden);
+    setToday(7, 3, 1998);
+    page->CheckDue();
+    EXPECT_EQ(early->displayState(), Due);
+    EXPECT_EQ(sameDay->displayState(), Hidden);
+    EXPECT_EQ(disarmed->displayState(), Hidden);
+
+    early->setDisplayState(Shown); // the holder put up its Stickum
+    setToday(10, 3, 1998);
+    page->CheckDue();
+    EXPECT_EQ(early->displayState(), Shown);
+    EXPECT_EQ(sameDay->displayState(), Due);
+
+    setToday(20, 4, 1998); // long past: still due until disarmed
+    page->CheckDue();
+    EXPECT_EQ(sameDay->displayState(), Due);
+    clickMark(10);
+    page->CheckDue();
+    EXPECT_FALSE(early->active());
+    EXPECT_EQ(early->displayState(), Hidden);
+}
+
+TEST_F(RemindersPageTest, BeyondFiftyRemindersOnlyTheFirstAreMarkedButAllFallDue) {
+    for (int i = 0; i < 60; ++i)
+        addReminder(makeDate(1, 1, 1998) + static_cast<Date>(i), "many", 0);
+    open();
+    EXPECT_EQ(calendar()->markCount(), WCalendar::MaxMarks);
+    EXPECT_EQ(calendar()->markAt(49).date, makeDate(1, 1, 1998) + 49);
+    page->CheckDue();
+    for (int i = 0; i < 60; ++i)
+        EXPECT_EQ(host.records.reminder(i)->displayState(), Due) << i;
+
+    // Removing one of the marked lets the next unmarked one have its mark.
+    page->monthControl()->setValue(1);
+    arrow(page->monthControl(), true); // February
+    arrow(page->monthControl(), false);
+    selectDay(3);
+    host.boxes.answers = {Answer::Yes};
+    click(CalendarDialog::kRemoveId);
+    EXPECT_EQ(calendar()->markCount(), WCalendar::MaxMarks);
+    EXPECT_EQ(calendar()->markAt(49).date, makeDate(1, 1, 1998) + 50);
+
+    host.records.reminder(0)->setActive(false);
+    page->RefreshMarks();
+    EXPECT_EQ(calendar()->markAt(0).flag, 0);
+}
