@@ -1,11 +1,350 @@
 #include "pages/optiondialog.h"
 
+#include "model/catalogue.h"
+#include "pages/dialoghost.h"
+#include "pages/optionstepedit.h"
+#include "pages/sampleminititlebar.h"
+#include "resources/dialog_options.h"
 #include "resources/dialogs.h"
+#include "stickum/gradient.h"
+#include "stickum/stickumlook.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QEvent>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+using namespace optionid;
+
+namespace {
+
+// A tool of the page's tooltips: the control and what its tip says.
+struct WToolInfo {
+    int toolId;
+    const char* text;
+};
+
+constexpr WToolInfo kTools[] = {
+    {ColorButton, msg::TipColor},
+    {FontButton, msg::TipFont},
+};
+
+// Texts with room for more than one line wrap inside their place instead of widening.
+constexpr int kWrappingHeight = 16;
+
+// The wave file's name as the options hold it: at most 255 bytes, whole characters only.
+QString storableName(QString text) {
+    while (text.toUtf8().size() > static_cast<qsizetype>(kWaveFileBytes)) {
+        text.chop(1);
+        if (!text.isEmpty() && text.back().isHighSurrogate()) text.chop(1);
+    }
+    return text;
+}
+
+bool fileExists(const QString& name) {
+    return !name.isEmpty() && QFileInfo(name).isFile();
+}
+
+} // namespace
 
 OptionDialog::OptionDialog(DialogHost& host, QWidget* parent)
-    : PageDialog(host, kOptionsPage, parent) {}
+    : PageDialog(host, kOptionsPage, parent), qtChoosers_(std::make_unique<QtChoosers>()),
+      choosers_(qtChoosers_.get()) {
+    wrapTallTexts();
+    sample_ = itemAs<QLabel>(SampleText);
+    if (sample_) sample_->setAutoFillBackground(true);
+    if (auto* group = itemAs<QGroupBox>(TitleBarGroup)) group->setAlignment(Qt::AlignHCenter);
+    titleBar_ = new SampleMiniTitleBar(options(), this);
+    titleBar_->placeOver(item(SampleTitleBarPlace));
+    reminderDays_ = makeStepEdit(ReminderDaysEdit, ReminderDaysUpDown, 0, kMaxDays);
+    lendingDays_ = makeStepEdit(LendingDaysEdit, LendingDaysUpDown, 0, kMaxDays);
+    height_ = makeStepEdit(HeightEdit, HeightUpDown, kMinHeight, kMaxHeight);
+    waveEdit_ = itemAs<QLineEdit>(WaveFileEdit);
+    if (waveEdit_) {
+        waveEdit_->setMaxLength(static_cast<int>(kWaveFileBytes));
+        waveEdit_->installEventFilter(this);
+    }
+    connectControls();
+    // The alert sound starts on the wave file the options start with, when it is there.
+    if (fileExists(QString::fromStdString(options().waveFile))) host.waveFileChanged();
+}
 
-// Nothing is pending on this page when it is left.
+OptionDialog::~OptionDialog() = default;
+
+Options& OptionDialog::options() const {
+    return host().options();
+}
+
+QAbstractButton* OptionDialog::button(int id) const {
+    return itemAs<QAbstractButton>(id);
+}
+
+OptionStepEdit* OptionDialog::makeStepEdit(int editId, int upDownId, int minimum, int maximum) {
+    QWidget* arrows = item(upDownId);
+    auto* edit = replaceItem(editId, new OptionStepEdit(minimum, maximum));
+    if (arrows) {
+        edit->setGeometry(edit->geometry().united(arrows->geometry()));
+        arrows->hide();
+    }
+    return edit;
+}
+
+void OptionDialog::wrapTallTexts() {
+    const DialogTable* table = dialogTable(kOptionsPage);
+    if (!table) return;
+    for (std::size_t i = 0; i < table->items.size() && i < items().size(); ++i) {
+        const DialogItem& row = table->items[i];
+        auto* label = qobject_cast<QLabel*>(items()[i]);
+        if (row.kind != ItemKind::Text || !label || row.cy < kWrappingHeight) continue;
+        label->setWordWrap(true);
+        label->setGeometry(units().rect(row.x, row.y, row.cx, row.cy));
+    }
+}
+
+void OptionDialog::connectControls() {
+    const auto clicked = [this](int id, auto handler) {
+        if (QAbstractButton* b = button(id)) connect(b, &QAbstractButton::clicked, this, handler);
+    };
+    clicked(ColorButton, [this] { chooseStickumColor(); });
+    clicked(FontButton, [this] { chooseFont(); });
+    clicked(TitleBarColorButton, [this] { chooseTitleBarColor(); });
+    clicked(DefaultCaptionBox, [this] { captionColorBox(); });
+    clicked(SaveAllButton, [this] { host().save(); });
+    clicked(SoundBox, [this](bool ticked) { options().defaultSound = ticked; });
+    clicked(ScrollBarBox, [this](bool ticked) {
+        options().scrollBar = ticked;
+        host().markStickumsStale();
+    });
+    clicked(FixedRadio, [this] { dimensionClicked(DimensionFixed); });
+    clicked(MinimumRadio, [this] { dimensionClicked(DimensionMinimum); });
+    clicked(ModifiableRadio, [this] { dimensionClicked(DimensionModifiable); });
+    clicked(WaveFileButton, [this] { chooseWaveFile(); });
+
+    reminderDays_->stepRequest = [this](int v) {
+        return daysStep(options().reminderDaysBefore, v);
+    };
+    connect(reminderDays_, &OptionStepEdit::left, this,
+            [this] { daysTyped(reminderDays_, options().reminderDaysBefore); });
+    lendingDays_->stepRequest = [this](int v) { return daysStep(options().lendingDaysAfter, v); };
+    connect(lendingDays_, &OptionStepEdit::left, this,
+            [this] { daysTyped(lendingDays_, options().lendingDaysAfter); });
+    height_->stepRequest = [this](int v) { return heightStep(v); };
+    connect(height_, &OptionStepEdit::left, this, [this] { heightTyped(); });
+}
+
+void OptionDialog::setUpPage() {
+    if (setUp_) return;
+    setUp_ = true;
+    Options& o = options();
+    applyToSample();
+
+    reminderDays_->setPosition(o.reminderDaysBefore);
+    lendingDays_->setPosition(o.lendingDaysAfter);
+    if (QAbstractButton* b = button(SoundBox)) b->setChecked(o.defaultSound);
+
+    // "Modifiable" cannot be chosen: a Stickum that asked for it is fixed.
+    if (o.dimensionMode == DimensionFixed || o.dimensionMode == DimensionModifiable) {
+        o.dimensionMode = DimensionFixed;
+        if (QAbstractButton* b = button(FixedRadio)) b->setChecked(true);
+    } else if (o.dimensionMode == DimensionMinimum) {
+        if (QAbstractButton* b = button(MinimumRadio)) b->setChecked(true);
+    }
+    if (QAbstractButton* b = button(ScrollBarBox)) b->setChecked(o.scrollBar);
+    if (QAbstractButton* b = button(ModifiableRadio)) b->setEnabled(false);
+    height_->setPosition(o.heightInLines);
+
+    // The stored name stays even while its file is missing; the sound is opened on it when it
+    // is there.
+    if (waveEdit_) waveEdit_->setText(QString::fromStdString(o.waveFile));
+    if (fileExists(QString::fromStdString(o.waveFile))) host().waveFileChanged();
+
+    if (QAbstractButton* b = button(DefaultCaptionBox)) b->setChecked(o.defaultCaptionColor);
+    if (o.defaultCaptionColor) o.titleBarColor = toColorRef(systemCaption());
+    host().markStickumsStale();
+    redrawTitleBar();
+
+    for (const WToolInfo& tool : kTools) {
+        if (QWidget* w = item(tool.toolId)) {
+            w->setToolTip(QString::fromUtf8(tool.text));
+            w->setAttribute(Qt::WA_AlwaysShowToolTips);
+        }
+    }
+    // Tips show even while the window is not the active one.
+    if (window() != this) window()->setAttribute(Qt::WA_AlwaysShowToolTips);
+    updateEnabling();
+}
+
 void OptionDialog::CommitOptions() {}
-// Following the desktop's caption colour arrives with the page's controls.
-void OptionDialog::RefreshOptions() {}
+
+void OptionDialog::RefreshOptions() {
+    Options& o = options();
+    const ColorRef caption = toColorRef(systemCaption());
+    if (!o.defaultCaptionColor || caption == o.titleBarColor) return;
+    o.titleBarColor = caption;
+    host().markStickumsStale();
+    redrawTitleBar();
+}
+
+bool OptionDialog::event(QEvent* event) {
+    // The page's window is complete once it has joined the main dialog (the options have been
+    // read by then) or is shown on its own.
+    const bool ready =
+        (event->type() == QEvent::ParentChange && parentWidget()) || event->type() == QEvent::Show;
+    if (ready && !setUp_) setUpPage();
+    return PageDialog::event(event);
+}
+
+void OptionDialog::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange) systemColorsChanged();
+    PageDialog::changeEvent(event);
+}
+
+bool OptionDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == waveEdit_ && event->type() == QEvent::FocusOut) applyWaveFile();
+    return PageDialog::eventFilter(watched, event);
+}
+
+QColor OptionDialog::systemCaption() const {
+    return desktop::activeCaption(palette());
+}
+
+void OptionDialog::updateEnabling() {
+    const Options& o = options();
+    if (QAbstractButton* b = button(TitleBarColorButton)) b->setEnabled(!o.defaultCaptionColor);
+    const bool sized = o.dimensionMode != DimensionMinimum;
+    if (QAbstractButton* b = button(ScrollBarBox)) b->setEnabled(sized);
+    height_->setEnabled(sized);
+}
+
+void OptionDialog::applyToSample() {
+    if (!sample_) return;
+    const Options& o = options();
+    QPalette pal = sample_->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        pal.setColor(group, QPalette::Window, toQColor(o.stickumColor));
+        pal.setColor(group, QPalette::WindowText, toQColor(o.textColor));
+    }
+    sample_->setPalette(pal);
+    sample_->setFont(stickumFont(o));
+    sample_->repaint();
+}
+
+void OptionDialog::redrawTitleBar() {
+    titleBar_->repaint();
+}
+
+void OptionDialog::chooseStickumColor() {
+    const auto chosen = choosers_->chooseColor(this, options().stickumColor, stickumColors_);
+    if (!chosen) return;
+    // Stickums take their background from the options whenever they paint: no rebuild.
+    options().stickumColor = *chosen;
+    applyToSample();
+}
+
+void OptionDialog::chooseFont() {
+    Options& o = options();
+    std::optional<QFont> current;
+    if (o.stickumFont) current = fontFromLogFont(*o.stickumFont);
+    const auto chosen = choosers_->chooseFont(this, current, o.textColor);
+    if (!chosen) return;
+    o.textColor = chosen->color;
+    o.stickumFont = logFontFromFont(chosen->font);
+    applyToSample();
+    host().markStickumsStale();
+}
+
+void OptionDialog::captionColorBox() {
+    Options& o = options();
+    const QAbstractButton* box = button(DefaultCaptionBox);
+    o.defaultCaptionColor = box && box->isChecked();
+    updateEnabling();
+    if (o.defaultCaptionColor) {
+        o.titleBarColor = toColorRef(systemCaption());
+        host().markStickumsStale();
+        redrawTitleBar();
+    } else {
+        chooseTitleBarColor();
+    }
+}
+
+void OptionDialog::chooseTitleBarColor() {
+    const auto chosen = choosers_->chooseColor(this, options().titleBarColor, titleBarColors_);
+    if (!chosen) return;
+    options().titleBarColor = *chosen;
+    host().markStickumsStale();
+    redrawTitleBar();
+}
+
+void OptionDialog::dimensionClicked(int mode) {
+    options().dimensionMode = mode;
+    host().markStickumsStale();
+    updateEnabling();
+}
+
+bool OptionDialog::daysStep(std::int16_t& option, int value) {
+    if (value < 0 || value > kMaxDays) return false;
+    option = static_cast<std::int16_t>(value);
+    return true;
+}
+
+void OptionDialog::daysTyped(OptionStepEdit* edit, std::int16_t& option) {
+    const int value = edit->typedValue();
+    if (value < 0)
+        edit->setPosition(0);
+    else if (value > kMaxDays)
+        edit->setPosition(kMaxDays);
+    else
+        option = static_cast<std::int16_t>(value);
+}
+
+bool OptionDialog::heightStep(int value) {
+    if (value < kMinHeight || value > kMaxHeight) return false;
+    options().heightInLines = static_cast<std::int16_t>(value);
+    host().markStickumsStale();
+    return true;
+}
+
+void OptionDialog::heightTyped() {
+    const int value = height_->typedValue();
+    if (value < kMinHeight) {
+        height_->setPosition(kMinHeight);
+    } else if (value > kMaxHeight) {
+        height_->setPosition(kMaxHeight);
+    } else {
+        options().heightInLines = static_cast<std::int16_t>(value);
+        host().markStickumsStale();
+    }
+}
+
+void OptionDialog::applyWaveFile() {
+    if (!waveEdit_) return;
+    const QString name = storableName(waveEdit_->text());
+    if (name.toStdString() == options().waveFile) return;
+    // A name without a file changes nothing, and says nothing.
+    if (!fileExists(name)) return;
+    options().waveFile = name.toStdString();
+    host().waveFileChanged();
+}
+
+void OptionDialog::chooseWaveFile() {
+    const QStringList filters{QString::fromUtf8(msg::WaveFilesFilter),
+                              QString::fromUtf8(msg::AllFilesFilter)};
+    const auto chosen = choosers_->chooseFile(this, filters);
+    if (!chosen) return;
+    if (fileExists(*chosen) && waveEdit_) waveEdit_->setText(QFileInfo(*chosen).absoluteFilePath());
+    applyWaveFile();
+}
+
+void OptionDialog::systemColorsChanged() {
+    Options& o = options();
+    if (!setUp_ || !o.defaultCaptionColor) return;
+    const ColorRef caption = toColorRef(systemCaption());
+    if (caption == o.titleBarColor) return;
+    o.titleBarColor = caption;
+    host().markStickumsStale();
+    redrawTitleBar();
+}

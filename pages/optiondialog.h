@@ -1,16 +1,91 @@
 #pragma once
 
+#include "pages/choosers.h"
 #include "pages/pagedialog.h"
 
+#include <cstdint>
+#include <memory>
+
+class OptionStepEdit;
+class QAbstractButton;
+class QLabel;
+class QLineEdit;
+class SampleMiniTitleBar;
+
 // The "Options" page: the look of Stickums, default day counts and sound, the wave file.
+// Every change takes effect in the options at once; "Save all" writes the data file now.
 class OptionDialog : public PageDialog {
     Q_OBJECT
 public:
+    static constexpr int kMaxDays = 1825;
+    static constexpr int kMinHeight = 1;
+    static constexpr int kMaxHeight = 50;
+
+    // Built before the data file's options are read: the controls show them from setUpPage().
     explicit OptionDialog(DialogHost& host, QWidget* parent = nullptr);
+    ~OptionDialog() override;
+
+    // The choosers to open from now on (tests answer them); Qt's dialogs otherwise.
+    void setChoosers(Choosers& choosers) { choosers_ = &choosers; }
+
+    // Puts the options into the controls, once. Runs by itself when the page joins the main
+    // dialog or is first shown, whichever comes first.
+    void setUpPage();
+    bool isSetUp() const { return setUp_; }
 
     // The page is being left; nothing is pending on it.
     void CommitOptions();
 
-    // The page is being entered: follows a changed desktop caption colour.
+    // The main dialog is back on the screen: the title bar colour follows a changed desktop
+    // caption colour while "Default Windows col." is ticked.
     void RefreshOptions();
+
+    SampleMiniTitleBar* sampleTitleBar() const { return titleBar_; }
+    QLabel* sample() const { return sample_; }
+    OptionStepEdit* heightEdit() const { return height_; }
+    OptionStepEdit* reminderDaysEdit() const { return reminderDays_; }
+    OptionStepEdit* lendingDaysEdit() const { return lendingDays_; }
+    QLineEdit* waveEdit() const { return waveEdit_; }
+
+protected:
+    bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    Options& options() const;
+    QAbstractButton* button(int id) const;
+    void connectControls();
+    OptionStepEdit* makeStepEdit(int editId, int upDownId, int minimum, int maximum);
+    void wrapTallTexts();
+    void updateEnabling();
+    void applyToSample();
+    void redrawTitleBar();
+    QColor systemCaption() const;
+
+    void chooseStickumColor();
+    void chooseFont();
+    void captionColorBox();
+    void chooseTitleBarColor();
+    void dimensionClicked(int mode);
+    bool daysStep(std::int16_t& option, int value);
+    void daysTyped(OptionStepEdit* edit, std::int16_t& option);
+    bool heightStep(int value);
+    void heightTyped();
+    void applyWaveFile();
+    void chooseWaveFile();
+    void systemColorsChanged();
+
+    std::unique_ptr<QtChoosers> qtChoosers_;
+    Choosers* choosers_ = nullptr;
+    // Each colour chooser has its own custom colours, kept for the run.
+    CustomColors stickumColors_{};
+    CustomColors titleBarColors_{};
+    SampleMiniTitleBar* titleBar_ = nullptr;
+    QLabel* sample_ = nullptr;
+    OptionStepEdit* reminderDays_ = nullptr;
+    OptionStepEdit* lendingDays_ = nullptr;
+    OptionStepEdit* height_ = nullptr;
+    QLineEdit* waveEdit_ = nullptr;
+    bool setUp_ = false;
 };

@@ -1,5 +1,6 @@
 #include "stickum/stickumlook.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
 
@@ -25,6 +26,24 @@ QFont fontFromLogFont(const LogFont& logFont) {
     font.setUnderline(logFont.underline != 0);
     font.setStrikeOut(logFont.strikeOut != 0);
     return font;
+}
+
+LogFont logFontFromFont(const QFont& font) {
+    LogFont logFont = LogFont::defaultFont();
+    // Whole characters only: a face cut inside a character would name no font.
+    QString face = font.family();
+    while (face.toUtf8().size() > static_cast<qsizetype>(LogFont::kFaceSize - 1)) {
+        face.chop(1);
+        if (!face.isEmpty() && face.back().isHighSurrogate()) face.chop(1);
+    }
+    logFont.setFace(face.toStdString());
+    const int pixels = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+    logFont.height = -std::max(1, pixels);
+    logFont.weight = font.weight();
+    logFont.italic = font.italic() ? 1 : 0;
+    logFont.underline = font.underline() ? 1 : 0;
+    logFont.strikeOut = font.strikeOut() ? 1 : 0;
+    return logFont;
 }
 
 QFont stickumFont(const Options& options) {

@@ -13,6 +13,11 @@
 // application font's family.
 QFont fontFromLogFont(const LogFont& logFont);
 
+// The record of a chosen font: its face (cut to what the record holds), its character height
+// in pixels as a negative height, weight, italic, underline and strike-out; the default
+// character set and 0 for everything else.
+LogFont logFontFromFont(const QFont& font);
+
 // The Stickum text font: the options' font, or the application font when they hold none.
 QFont stickumFont(const Options& options);
 

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QAbstractSpinBox>
+
+#include <functional>
+
+// An edit with its up-down arrows, as the Options page uses them for day counts and the
+// height: the text is free, a step asks the page whether to take the new number, and leaving
+// the edit lets the page judge what was typed.
+class OptionStepEdit : public QAbstractSpinBox {
+    Q_OBJECT
+public:
+    // The arrows' range: a step starts from the shown number kept inside it.
+    OptionStepEdit(int minimum, int maximum, QWidget* parent = nullptr);
+
+    // Asked with the number a step would show; true takes the step.
+    std::function<bool(int)> stepRequest;
+
+    // Shows the number.
+    void setPosition(int value);
+    // The shown number, as a step counts from it.
+    int position() const;
+    // The number typed: at most the first 9 characters read as a leading decimal integer;
+    // text that is no number gives 0.
+    int typedValue() const;
+    static int leadingInteger(const QString& text);
+    // Replaces the shown text.
+    void setEditText(const QString& text);
+
+    void stepBy(int steps) override;
+
+signals:
+    // The edit lost the input focus.
+    void left();
+
+protected:
+    StepEnabled stepEnabled() const override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    int minimum_;
+    int maximum_;
+};

@@ -1,0 +1,47 @@
+#include "pages/sampleminititlebar.h"
+
+#include "model/catalogue.h"
+#include "stickum/gradient.h"
+#include "stickum/stickumlook.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace {
+constexpr int kFirstSide = 10;
+}
+
+SampleMiniTitleBar::SampleMiniTitleBar(const Options& options, QWidget* parent)
+    : QWidget(parent), options_(options), font_(captionFont(kCaptionHeight)) {
+    setGeometry(0, 0, kFirstSide, kFirstSide);
+}
+
+void SampleMiniTitleBar::placeOver(QWidget* placeholder) {
+    if (!placeholder) return;
+    const QRect place = placeholder->geometry();
+    placeholder->hide();
+    setGeometry(place.left(), place.top(), place.width(), kHeight);
+    raise();
+}
+
+QImage SampleMiniTitleBar::captionImage() const {
+    QImage image = makeGradient(width(), kCaptionHeight, rgb(0, 0, 0), options_.titleBarColor);
+    if (image.isNull()) return image;
+    QPainter p(&image);
+    p.setFont(font_);
+    p.setPen(toQColor(captionTextColor(toColorRef(desktop::captionText(palette())))));
+    const QRect textRect(QPoint(0, -2), QPoint(width() - 3, kCaptionHeight - 1));
+    const QString caption = QString::fromUtf8(msg::StickumTitle);
+    p.drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+               QFontMetrics(font_).elidedText(caption, Qt::ElideRight, textRect.width()));
+    return image;
+}
+
+void SampleMiniTitleBar::paintEvent(QPaintEvent*) {
+    const QImage caption = captionImage();
+    QPainter p(this);
+    p.setPen(desktop::windowFrame(palette()));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    p.drawImage(QPoint(1, 1), caption, QRect(0, 0, width() - 2, kCaptionHeight));
+}

@@ -1,0 +1,636 @@
+// The "Options" page: set-up from the options, what every control changes at once, the
+// choosers, the sample and its title bar, the wave file and "Save all".
+#include "fakehost.h"
+#include "pages/choosers.h"
+#include "pages/optiondialog.h"
+#include "pages/optionstepedit.h"
+#include "pages/sampleminititlebar.h"
+#include "resources/dialog_options.h"
+#include "stickum/gradient.h"
+#include "stickum/stickumlook.h"
+#include "storage/datafile.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QColorDialog>
+#include <QFile>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+using namespace optionid;
+
+namespace {
+
+// Choosers that answer from a script and remember how they were asked.
+class ScriptedChoosers : public Choosers {
+public:
+    struct ColorAnswer {
+        std::optional<ColorRef> color; // nothing: the user cancels
+        int customSlot = -1;           // the user also sets this custom colour...
+        ColorRef customColor = 0;      // ...to this
+    };
+    struct ColorCall {
+        ColorRef initial;
+        CustomColors table;
+    };
+
+    std::optional<ColorRef> chooseColor(QWidget*, ColorRef initial, CustomColors& table) override {
+        colorCalls.push_back({initial, table});
+        if (colors.empty()) return std::nullopt;
+        const ColorAnswer answer = colors.front();
+        colors.pop_front();
+        if (answer.customSlot >= 0) table[answer.customSlot] = answer.customColor;
+        return answer.color;
+    }
+    std::optional<FontChoice> chooseFont(QWidget*, const std::optional<QFont>& initial,
+                                         ColorRef initialColor) override {
+        fontCalls.push_back({initial, initialColor});
+        if (fonts.empty()) return std::nullopt;
+        const auto answer = fonts.front();
+        fonts.pop_front();
+        return answer;
+    }
+    std::optional<QString> chooseFile(QWidget*, const QStringList& given) override {
+        filters = given;
+        ++fileCalls;
+        if (files.empty()) return std::nullopt;
+        const auto answer = files.front();
+        files.pop_front();
+        return answer;
+    }
+
+    std::deque<ColorAnswer> colors;
+    std::deque<std::optional<FontChoice>> fonts;
+    std::deque<std::optional<QString>> files;
+    std::vector<ColorCall> colorCalls;
+    std::vector<std::pair<std::optional<QFont>, ColorRef>> fontCalls;
+    QStringList filters;
+    int fileCalls = 0;
+};
+
+// A main dialog whose "Save all" really writes the data file.
+class DiskHost : public FakeHost {
+public:
+    explicit DiskHost(const QString& path) : file(path.toStdString()) {}
+    bool save() override {
+        ++saves;
+        return file.save(records, settings).ok;
+    }
+    DataFile file;
+};
+
+class NoOldFiles : public OldFileQuestions {
+public:
+    bool continueReadingOldFile() override { return false; }
+    void oldFileFailed(const std::string&) override {}
+};
+
+constexpr ColorRef kRed = rgb(255, 0, 0);
+constexpr ColorRef kGreen = rgb(0, 160, 0);
+
+class OptionsPage : public ::testing::Test {
+protected:
+    void SetUp() override { caption = toColorRef(desktop::activeCaption(QApplication::palette())); }
+
+    // The page as the main dialog makes it: built, then the options are read, then set up.
+    OptionDialog& open(FakeHost& on) {
+        page = std::make_unique<OptionDialog>(on);
+        page->setChoosers(choosers);
+        page->setUpPage();
+        return *page;
+    }
+    OptionDialog& open() { return open(host); }
+
+    QAbstractButton* button(int id) const { return page->itemAs<QAbstractButton>(id); }
+    void click(int id) const { QTest::mouseClick(button(id), Qt::LeftButton); }
+
+    // The page on the screen and active, so that the input focus really moves.
+    void showActive() {
+        page->show();
+        page->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(page.get()));
+    }
+    // Types into an edit as the user would, then moves the focus elsewhere.
+    void typeAndLeave(QWidget* edit, const QString& text) {
+        edit->setFocus();
+        if (auto* line = qobject_cast<QLineEdit*>(edit))
+            line->selectAll();
+        else if (auto* spin = qobject_cast<QAbstractSpinBox*>(edit))
+            spin->selectAll();
+        QTest::keyClicks(edit, text);
+        button(SaveAllButton)->setFocus();
+    }
+    QString textOf(OptionStepEdit* edit) const { return edit->text(); }
+
+    FakeHost host;
+    ScriptedChoosers choosers;
+    std::unique_ptr<OptionDialog> page;
+    ColorRef caption = 0;
+};
+
+TEST_F(OptionsPage, ControlsStandWhereTheTableSaysWithTipsAndTheSampleTitleBar) {
+    open();
+    const DialogUnits& u = page->units();
+    EXPECT_EQ(page->templateSize(), u.size(216, 165));
+    EXPECT_EQ(button(SaveAllButton)->text(), QStringLiteral("Save all"));
+    EXPECT_EQ(button(SaveAllButton)->geometry(), u.rect(84, 149, 50, 14));
+    EXPECT_EQ(page->waveEdit()->geometry(), u.rect(104, 126, 88, 12));
+    // Each edit with its arrows is one control over both places.
+    EXPECT_EQ(page->heightEdit()->geometry(),
+              u.rect(178, 80, 20, 12).united(u.rect(198, 80, 7, 12)));
+    EXPECT_EQ(page->reminderDaysEdit()->geometry(),
+              u.rect(72, 108, 20, 12).united(u.rect(92, 108, 7, 12)));
+    EXPECT_EQ(page->itemAs<QGroupBox>(TitleBarGroup)->alignment() & Qt::AlignHCenter,
+              Qt::AlignHCenter);
+    // The sample text wraps inside its place.
+    EXPECT_EQ(page->sample()->geometry(), u.rect(56, 52, 52, 40));
+    EXPECT_TRUE(page->sample()->wordWrap());
+
+    EXPECT_EQ(button(ColorButton)->toolTip(), QStringLiteral("Change Stickums background color"));
+    EXPECT_EQ(button(FontButton)->toolTip(),
+              QStringLiteral("Change Stickums font and character color"));
+
+    // The sample title bar takes the placeholder's top left and width, 12 pixels high.
+    const QRect place = page->item(SampleTitleBarPlace)->geometry();
+    EXPECT_EQ(page->sampleTitleBar()->geometry(), QRect(place.topLeft(), QSize(place.width(), 12)));
+    EXPECT_TRUE(page->item(SampleTitleBarPlace)->isHidden());
+}
+
+TEST_F(OptionsPage, SetUpShowsTheOptionsAndFixesWhatCannotBeChosen) {
+    host.settings.dimensionMode = DimensionModifiable;
+    host.settings.reminderDaysBefore = 7;
+    host.settings.lendingDaysAfter = 45;
+    host.settings.heightInLines = 9;
+    host.settings.defaultSound = true;
+    host.settings.scrollBar = true;
+    host.settings.titleBarColor = kRed;
+    open();
+
+    EXPECT_TRUE(button(FixedRadio)->isChecked());
+    EXPECT_EQ(host.settings.dimensionMode, DimensionFixed);
+    EXPECT_FALSE(button(ModifiableRadio)->isEnabled());
+    EXPECT_EQ(textOf(page->reminderDaysEdit()), QStringLiteral("7"));
+    EXPECT_EQ(textOf(page->lendingDaysEdit()), QStringLiteral("45"));
+    EXPECT_EQ(textOf(page->heightEdit()), QStringLiteral("9"));
+    EXPECT_TRUE(button(SoundBox)->isChecked());
+    EXPECT_TRUE(button(ScrollBarBox)->isChecked());
+    // "Default Windows col." takes the desktop's caption colour over the stored one.
+    EXPECT_TRUE(button(DefaultCaptionBox)->isChecked());
+    EXPECT_EQ(host.settings.titleBarColor, caption);
+    EXPECT_FALSE(button(TitleBarColorButton)->isEnabled());
+    EXPECT_EQ(host.staleMarks, 1);
+}
+
+TEST_F(OptionsPage, MinimumSizeDisablesScrollBarAndHeightUntilFixedAgain) {
+    host.settings.dimensionMode = DimensionMinimum;
+    host.settings.defaultCaptionColor = false;
+    host.settings.titleBarColor = kRed;
+    open();
+    EXPECT_TRUE(button(MinimumRadio)->isChecked());
+    EXPECT_FALSE(button(ScrollBarBox)->isEnabled());
+    EXPECT_FALSE(page->heightEdit()->isEnabled());
+    // A stored title bar colour of its own stays, and its "..." can be used.
+    EXPECT_EQ(host.settings.titleBarColor, kRed);
+    EXPECT_TRUE(button(TitleBarColorButton)->isEnabled());
+
+    const int marks = host.staleMarks;
+    click(FixedRadio);
+    EXPECT_EQ(host.settings.dimensionMode, DimensionFixed);
+    EXPECT_TRUE(button(ScrollBarBox)->isEnabled());
+    EXPECT_TRUE(page->heightEdit()->isEnabled());
+    click(ScrollBarBox);
+    EXPECT_TRUE(host.settings.scrollBar);
+    click(MinimumRadio);
+    EXPECT_EQ(host.settings.dimensionMode, DimensionMinimum);
+    EXPECT_EQ(host.staleMarks, marks + 3);
+
+    // "Sound" is only a default for new records: no rebuild.
+    click(SoundBox);
+    EXPECT_TRUE(host.settings.defaultSound);
+    EXPECT_EQ(host.staleMarks, marks + 3);
+}
+
+TEST_F(OptionsPage, TypedDaysOutOfRangeAreCorrectedInTheEditButNotStored) {
+    open();
+    showActive();
+    struct Case {
+        OptionStepEdit* edit;
+        std::int16_t* option;
+    };
+    for (const Case c : {Case{page->reminderDaysEdit(), &host.settings.reminderDaysBefore},
+                         Case{page->lendingDaysEdit(), &host.settings.lendingDaysAfter}}) {
+        const std::int16_t before = *c.option;
+        typeAndLeave(c.edit, QStringLiteral("2000"));
+        EXPECT_EQ(textOf(c.edit), QStringLiteral("1825"));
+        EXPECT_EQ(*c.option, before);
+        typeAndLeave(c.edit, QStringLiteral("-3"));
+        EXPECT_EQ(textOf(c.edit), QStringLiteral("0"));
+        EXPECT_EQ(*c.option, before);
+        typeAndLeave(c.edit, QStringLiteral("12 days"));
+        EXPECT_EQ(*c.option, 12);
+        typeAndLeave(c.edit, QStringLiteral("abc"));
+        EXPECT_EQ(*c.option, 0);
+    }
+    EXPECT_EQ(host.staleMarks, 1) << "day counts do not change the look of Stickums";
+}
+
+TEST_F(OptionsPage, TypedHeightIsKeptInsideOneToFifty) {
+    open();
+    showActive();
+    OptionStepEdit* edit = page->heightEdit();
+    const int marks = host.staleMarks;
+    typeAndLeave(edit, QStringLiteral("0"));
+    EXPECT_EQ(textOf(edit), QStringLiteral("1"));
+    EXPECT_EQ(host.settings.heightInLines, 5);
+    typeAndLeave(edit, QStringLiteral("80"));
+    EXPECT_EQ(textOf(edit), QStringLiteral("50"));
+    EXPECT_EQ(host.settings.heightInLines, 5);
+    EXPECT_EQ(host.staleMarks, marks);
+    typeAndLeave(edit, QStringLiteral("7"));
+    EXPECT_EQ(host.settings.heightInLines, 7);
+    EXPECT_EQ(host.staleMarks, marks + 1);
+}
+
+TEST_F(OptionsPage, StepsBeyondTheRangeAreRefused) {
+    host.settings.reminderDaysBefore = 1825;
+    host.settings.lendingDaysAfter = 0;
+    host.settings.heightInLines = 50;
+    open();
+    showActive();
+    const int marks = host.staleMarks;
+
+    QTest::keyClick(page->reminderDaysEdit(), Qt::Key_Up);
+    EXPECT_EQ(textOf(page->reminderDaysEdit()), QStringLiteral("1825"));
+    EXPECT_EQ(host.settings.reminderDaysBefore, 1825);
+    QTest::keyClick(page->reminderDaysEdit(), Qt::Key_Down);
+    EXPECT_EQ(textOf(page->reminderDaysEdit()), QStringLiteral("1824"));
+    EXPECT_EQ(host.settings.reminderDaysBefore, 1824);
+
+    QTest::keyClick(page->lendingDaysEdit(), Qt::Key_Down);
+    EXPECT_EQ(host.settings.lendingDaysAfter, 0);
+    EXPECT_EQ(textOf(page->lendingDaysEdit()), QStringLiteral("0"));
+    EXPECT_EQ(host.staleMarks, marks);
+
+    QTest::keyClick(page->heightEdit(), Qt::Key_Up);
+    EXPECT_EQ(host.settings.heightInLines, 50);
+    EXPECT_EQ(host.staleMarks, marks);
+    QTest::keyClick(page->heightEdit(), Qt::Key_Down);
+    EXPECT_EQ(host.settings.heightInLines, 49);
+    EXPECT_EQ(textOf(page->heightEdit()), QStringLiteral("49"));
+    EXPECT_EQ(host.staleMarks, marks + 1);
+}
+
+TEST_F(OptionsPage, UntickingTheDesktopCaptionColourAsksForOneAtOnce) {
+    open();
+    const int marks = host.staleMarks;
+    choosers.colors.push_back({std::nullopt}); // the user cancels
+    click(DefaultCaptionBox);
+    ASSERT_EQ(choosers.colorCalls.size(), 1u);
+    EXPECT_EQ(choosers.colorCalls[0].initial, caption);
+    EXPECT_FALSE(host.settings.defaultCaptionColor);
+    EXPECT_EQ(host.settings.titleBarColor, caption);
+    EXPECT_TRUE(button(TitleBarColorButton)->isEnabled());
+    EXPECT_EQ(host.staleMarks, marks);
+
+    // "..." chooses it later; the sample title bar ends in the new colour.
+    choosers.colors.push_back({kRed});
+    click(TitleBarColorButton);
+    EXPECT_EQ(host.settings.titleBarColor, kRed);
+    EXPECT_EQ(host.staleMarks, marks + 1);
+    const QImage bar = page->sampleTitleBar()->captionImage();
+    EXPECT_EQ(toColorRef(bar.pixelColor(bar.width() - 1, 5)), kRed);
+
+    // Ticked again, the desktop's colour is back and "..." cannot be used.
+    click(DefaultCaptionBox);
+    EXPECT_TRUE(host.settings.defaultCaptionColor);
+    EXPECT_EQ(host.settings.titleBarColor, caption);
+    EXPECT_FALSE(button(TitleBarColorButton)->isEnabled());
+    EXPECT_EQ(host.staleMarks, marks + 2);
+}
+
+TEST_F(OptionsPage, BackgroundColourRepaintsTheSampleWithoutRebuildingStickums) {
+    open();
+    page->show();
+    const int marks = host.staleMarks;
+    choosers.colors.push_back({kGreen});
+    click(ColorButton);
+    EXPECT_EQ(choosers.colorCalls.at(0).initial, rgb(255, 255, 0));
+    EXPECT_EQ(host.settings.stickumColor, kGreen);
+    EXPECT_EQ(toColorRef(page->sample()->grab().toImage().pixelColor(1, 1)), kGreen);
+    EXPECT_EQ(host.staleMarks, marks);
+
+    // Cancelled, nothing changes.
+    click(ColorButton);
+    EXPECT_EQ(host.settings.stickumColor, kGreen);
+}
+
+TEST_F(OptionsPage, ChosenFontAndTextColourGoToSampleAndRebuildStickums) {
+    open();
+    const int marks = host.staleMarks;
+    QFont picked(QStringLiteral("DejaVu Serif"));
+    picked.setPixelSize(17);
+    picked.setWeight(QFont::Bold);
+    picked.setItalic(true);
+    choosers.fonts.push_back(FontChoice{picked, kRed});
+    click(FontButton);
+    ASSERT_EQ(choosers.fontCalls.size(), 1u);
+    EXPECT_FALSE(choosers.fontCalls[0].first) << "no font yet: the chooser starts where it was";
+    EXPECT_EQ(choosers.fontCalls[0].second, 0u);
+
+    ASSERT_TRUE(host.settings.stickumFont);
+    EXPECT_EQ(host.settings.stickumFont->face(), "DejaVu Serif");
+    EXPECT_EQ(host.settings.stickumFont->height, -17);
+    EXPECT_EQ(host.settings.stickumFont->weight, 700);
+    EXPECT_EQ(host.settings.stickumFont->italic, 1);
+    EXPECT_EQ(host.settings.textColor, kRed);
+    EXPECT_EQ(host.staleMarks, marks + 1);
+    EXPECT_EQ(page->sample()->font().pixelSize(), 17);
+    EXPECT_EQ(page->sample()->palette().color(QPalette::WindowText), toQColor(kRed));
+
+    // The next use starts from the font the options hold; a cancel keeps everything.
+    click(FontButton);
+    ASSERT_EQ(choosers.fontCalls.size(), 2u);
+    ASSERT_TRUE(choosers.fontCalls[1].first);
+    EXPECT_EQ(choosers.fontCalls[1].first->pixelSize(), 17);
+    EXPECT_EQ(choosers.fontCalls[1].second, kRed);
+    EXPECT_EQ(host.staleMarks, marks + 1);
+}
+
+TEST_F(OptionsPage, EachColourChooserKeepsItsOwnCustomColours) {
+    host.settings.defaultCaptionColor = false;
+    open();
+    // The user puts red into the background chooser's first custom colour...
+    choosers.colors.push_back({std::nullopt, 0, kRed});
+    click(ColorButton);
+    // ...the title bar chooser still has its own, all black, and gets green...
+    choosers.colors.push_back({std::nullopt, 3, kGreen});
+    click(TitleBarColorButton);
+    // ...and each finds its own again later.
+    click(ColorButton);
+    click(TitleBarColorButton);
+    ASSERT_EQ(choosers.colorCalls.size(), 4u);
+    EXPECT_EQ(choosers.colorCalls[0].table, CustomColors{});
+    EXPECT_EQ(choosers.colorCalls[1].table, CustomColors{});
+    CustomColors background{};
+    background[0] = kRed;
+    CustomColors titleBar{};
+    titleBar[3] = kGreen;
+    EXPECT_EQ(choosers.colorCalls[2].table, background);
+    EXPECT_EQ(choosers.colorCalls[3].table, titleBar);
+}
+
+TEST(CustomColorsScope, LendsItsTableToQtAndTakesTheUsersChangesBack) {
+    QColorDialog::setCustomColor(0, Qt::white);
+    QColorDialog::setCustomColor(5, Qt::white);
+    CustomColors table{};
+    table[5] = kRed;
+    {
+        const CustomColorsScope scope(table);
+        EXPECT_EQ(QColorDialog::customColor(0), QColor(Qt::black));
+        EXPECT_EQ(QColorDialog::customColor(5), toQColor(kRed));
+        QColorDialog::setCustomColor(0, toQColor(kGreen)); // as the user would
+    }
+    EXPECT_EQ(table[0], kGreen);
+    EXPECT_EQ(table[5], kRed);
+    EXPECT_EQ(QColorDialog::customColor(0), QColor(Qt::white));
+    EXPECT_EQ(QColorDialog::customColor(5), QColor(Qt::white));
+}
+
+TEST_F(OptionsPage, WaveFileChangesOnlyToAnotherFileThatExists) {
+    QTemporaryDir dir;
+    const QString wave = dir.filePath(QStringLiteral("alarm.wav"));
+    QFile file(wave);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    open();
+    showActive();
+    EXPECT_EQ(page->waveEdit()->text(), QStringLiteral("/nowhere/ding.wav"));
+
+    typeAndLeave(page->waveEdit(), dir.filePath(QStringLiteral("missing.wav")));
+    EXPECT_EQ(host.settings.waveFile, "/nowhere/ding.wav");
+    EXPECT_EQ(page->waveEdit()->text(), dir.filePath(QStringLiteral("missing.wav")));
+    typeAndLeave(page->waveEdit(), dir.path()); // a folder is no wave file
+    EXPECT_EQ(host.settings.waveFile, "/nowhere/ding.wav");
+    EXPECT_EQ(host.waveChanges, 0);
+    EXPECT_TRUE(host.boxes.shown.empty());
+
+    typeAndLeave(page->waveEdit(), wave);
+    EXPECT_EQ(host.settings.waveFile, wave.toStdString());
+    EXPECT_EQ(host.waveChanges, 1);
+    typeAndLeave(page->waveEdit(), wave);
+    EXPECT_EQ(host.waveChanges, 1) << "the same name again does nothing";
+
+    // The chooser: its filters, a cancel, then a file picked.
+    const QString other = dir.filePath(QStringLiteral("bell.WAV"));
+    QFile second(other);
+    ASSERT_TRUE(second.open(QIODevice::WriteOnly));
+    second.close();
+    click(WaveFileButton);
+    EXPECT_EQ(choosers.filters, QStringList({QStringLiteral("Wav audio files (*.WAV)"),
+                                             QStringLiteral("All files(*.*)")}));
+    EXPECT_EQ(host.waveChanges, 1);
+    choosers.files.push_back(other);
+    click(WaveFileButton);
+    EXPECT_EQ(page->waveEdit()->text(), other);
+    EXPECT_EQ(host.settings.waveFile, other.toStdString());
+    EXPECT_EQ(host.waveChanges, 2);
+}
+
+TEST_F(OptionsPage, AStoredWaveFileThatIsMissingKeepsItsName) {
+    open();
+    EXPECT_EQ(host.settings.waveFile, "/nowhere/ding.wav");
+    EXPECT_EQ(page->waveEdit()->text(), QStringLiteral("/nowhere/ding.wav"));
+    EXPECT_EQ(host.waveChanges, 0);
+
+    // When it is there, the sound is opened on it at construction and again at set-up, after
+    // the data file may have named another.
+    QTemporaryDir dir;
+    const QString wave = dir.filePath(QStringLiteral("ding.wav"));
+    QFile file(wave);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    FakeHost other;
+    other.settings.waveFile = wave.toStdString();
+    open(other);
+    EXPECT_EQ(other.waveChanges, 2);
+}
+
+TEST_F(OptionsPage, TitleBarColourFollowsTheDesktopWhileDefaultIsTicked) {
+    open();
+    const int marks = host.staleMarks;
+    page->RefreshOptions();
+    EXPECT_EQ(host.staleMarks, marks) << "nothing changed";
+
+    QPalette changed = page->palette();
+    changed.setColor(QPalette::Active, QPalette::Highlight, toQColor(kGreen));
+    page->setPalette(changed); // the desktop's colours change
+    EXPECT_EQ(host.settings.titleBarColor, kGreen);
+    EXPECT_EQ(host.staleMarks, marks + 1);
+
+    host.settings.titleBarColor = kRed; // as if the desktop changed while collapsed
+    page->RefreshOptions();
+    EXPECT_EQ(host.settings.titleBarColor, kGreen);
+    EXPECT_EQ(host.staleMarks, marks + 2);
+
+    host.settings.defaultCaptionColor = false;
+    host.settings.titleBarColor = kRed;
+    page->RefreshOptions();
+    EXPECT_EQ(host.settings.titleBarColor, kRed);
+    EXPECT_EQ(host.staleMarks, marks + 2);
+}
+
+TEST_F(OptionsPage, SampleTitleBarIsFramedAndGradedFromBlack) {
+    host.settings.defaultCaptionColor = false;
+    host.settings.titleBarColor = kRed;
+    open();
+    SampleMiniTitleBar* bar = page->sampleTitleBar();
+    const QImage shot = bar->grab().toImage();
+    ASSERT_EQ(shot.height(), 12);
+    const QColor frame = desktop::windowFrame(bar->palette());
+    EXPECT_EQ(shot.pixel(0, 0), frame.rgb());
+    EXPECT_EQ(shot.pixel(shot.width() - 1, 11), frame.rgb());
+    EXPECT_EQ(toColorRef(shot.pixelColor(1, 10)), rgb(0, 0, 0)) << "black at the left";
+    EXPECT_EQ(toColorRef(shot.pixelColor(shot.width() - 2, 10)), kRed);
+}
+
+TEST_F(OptionsPage, SetsItselfUpWhenItJoinsTheMainDialog) {
+    host.settings.dimensionMode = DimensionModifiable;
+    OptionDialog built(host);
+    EXPECT_FALSE(built.isSetUp());
+    EXPECT_EQ(host.settings.dimensionMode, DimensionModifiable) << "the file is read after this";
+    QTabWidget tabs;
+    tabs.addTab(&built, QStringLiteral("Options"));
+    EXPECT_TRUE(built.isSetUp());
+    EXPECT_EQ(host.settings.dimensionMode, DimensionFixed);
+    tabs.removeTab(0);
+    built.setParent(nullptr);
+}
+
+TEST(OptionStepEdit, ReadsALeadingNumberFromNineCharactersAtMost) {
+    EXPECT_EQ(OptionStepEdit::leadingInteger(QStringLiteral("42")), 42);
+    EXPECT_EQ(OptionStepEdit::leadingInteger(QStringLiteral("  -7x")), -7);
+    EXPECT_EQ(OptionStepEdit::leadingInteger(QStringLiteral("abc")), 0);
+    EXPECT_EQ(OptionStepEdit::leadingInteger(QString()), 0);
+    EXPECT_EQ(OptionStepEdit::leadingInteger(QStringLiteral("12345678901")), 123456789);
+}
+
+// Saving and reading the options through the data file.
+class OptionsOnDisk : public OptionsPage {
+protected:
+    void SetUp() override {
+        OptionsPage::SetUp();
+        ASSERT_TRUE(dir.isValid());
+        path = dir.filePath(QStringLiteral("quillbox.dat"));
+    }
+    // A fresh program's view of the file on disk.
+    Options reread() const {
+        DataFile file(path.toStdString());
+        PostItHolder records;
+        NoOldFiles questions;
+        EXPECT_EQ(file.load(records, questions).status, LoadStatus::Loaded);
+        Options read = Options::initial({});
+        EXPECT_TRUE(file.readOptions(read));
+        return read;
+    }
+
+    QTemporaryDir dir;
+    QString path;
+};
+
+TEST_F(OptionsOnDisk, AFontRecordFromTheFileSurvivesUntouchedUntilAnotherIsChosen) {
+    LogFont odd = LogFont::defaultFont();
+    odd.setFace("Some Face");
+    odd.faceName[20] = 'x'; // bytes after the end of the name are kept too
+    odd.height = 13;        // a cell height
+    odd.width = 6;
+    odd.quality = 3;
+    odd.pitchAndFamily = 0x22;
+    {
+        DiskHost writer(path);
+        writer.settings.stickumFont = odd;
+        ASSERT_TRUE(writer.save());
+    }
+    DiskHost host(path);
+    NoOldFiles questions;
+    ASSERT_EQ(host.file.load(host.records, questions).status, LoadStatus::Loaded);
+    open(host);
+    ASSERT_TRUE(host.file.readOptions(host.settings));
+    click(SoundBox); // an unrelated change
+    click(SaveAllButton);
+    EXPECT_EQ(host.saves, 1);
+    const Options read = reread();
+    ASSERT_TRUE(read.stickumFont);
+    EXPECT_EQ(read.stickumFont->toBytes(), odd.toBytes());
+    EXPECT_TRUE(read.defaultSound);
+}
+
+TEST_F(OptionsOnDisk, AChosenFontComesBackTheSameAfterSaveAndLoad) {
+    DiskHost host(path);
+    open(host);
+    QFont picked(QStringLiteral("DejaVu Sans"));
+    picked.setPointSize(13); // the chooser gives points; the record keeps pixels
+    picked.setWeight(QFont::DemiBold);
+    picked.setItalic(true);
+    picked.setUnderline(true);
+    choosers.fonts.push_back(FontChoice{picked, kGreen});
+    click(FontButton);
+    click(SaveAllButton);
+
+    const Options read = reread();
+    ASSERT_TRUE(read.stickumFont);
+    const QFont back = fontFromLogFont(*read.stickumFont);
+    EXPECT_EQ(back.family(), picked.family());
+    EXPECT_EQ(QFontInfo(back).pixelSize(), QFontInfo(picked).pixelSize());
+    EXPECT_EQ(back.weight(), picked.weight());
+    EXPECT_EQ(back.italic(), picked.italic());
+    EXPECT_EQ(back.underline(), picked.underline());
+    EXPECT_EQ(back.strikeOut(), picked.strikeOut());
+    EXPECT_EQ(read.textColor, kGreen);
+}
+
+TEST_F(OptionsOnDisk, SaveAllPutsEveryOptionAndRecordOnDiskAtOnce) {
+    DiskHost host(path);
+    auto note = std::make_unique<Note>();
+    note->setText("milk");
+    ASSERT_TRUE(host.records.addNote(std::move(note)));
+    open(host);
+    showActive();
+    choosers.colors.push_back({kGreen});
+    click(ColorButton);
+    choosers.colors.push_back({kRed});
+    click(DefaultCaptionBox);
+    click(MinimumRadio);
+    typeAndLeave(page->reminderDaysEdit(), QStringLiteral("11"));
+    typeAndLeave(page->lendingDaysEdit(), QStringLiteral("1825"));
+    click(SoundBox);
+    click(SaveAllButton);
+
+    // Nothing waits for the end of the program: the file holds it all now.
+    const Options read = reread();
+    Options shown = host.settings;
+    shown.stickumFont = LogFont::defaultFont(); // the record written while no font is chosen
+    EXPECT_EQ(read, shown);
+    EXPECT_EQ(read.stickumColor, kGreen);
+    EXPECT_EQ(read.titleBarColor, kRed);
+    EXPECT_FALSE(read.defaultCaptionColor);
+    EXPECT_EQ(read.dimensionMode, DimensionMinimum);
+    EXPECT_EQ(read.reminderDaysBefore, 11);
+    EXPECT_EQ(read.lendingDaysAfter, 1825);
+    DataFile file(path.toStdString());
+    PostItHolder records;
+    NoOldFiles questions;
+    file.load(records, questions);
+    ASSERT_EQ(records.noteCount(), 1);
+    EXPECT_EQ(records.note(0)->displayText(), "milk");
+}
+
+} // namespace
