@@ -35,8 +35,11 @@ std::optional<int> MyApp::initMainWindow() {
     platform.activeCaptionColor =
         toColorRef(QApplication::palette().color(QPalette::Active, QPalette::Highlight));
     platform.waveFile = options_.defaultWaveFile.toStdString();
-    auto dialog =
-        std::make_unique<MyDialog>(*options_.messages, options_.makeTray(), dataPath(), platform);
+    DesktopParts desktop;
+    if (options_.makeWindowSystem) desktop.windows = options_.makeWindowSystem();
+    desktop.openWave = options_.openWave;
+    auto dialog = std::make_unique<MyDialog>(*options_.messages, options_.makeTray(), dataPath(),
+                                             platform, std::move(desktop));
     if (const auto status = dialog->exitStatus()) {
         delete splash_.data();
         return status;

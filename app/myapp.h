@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/trayicon.h"
+#include "platform/waveplayer.h"
 
 #include <QObject>
 #include <QPointer>
@@ -14,6 +15,7 @@
 class MessageBoxes;
 class MyDialog;
 class MyFrame;
+class WindowSystem;
 
 // What the program is started with: where its data file is, its default wave file, and the
 // parts that talk to the user and the desktop (tests replace them).
@@ -22,6 +24,9 @@ struct StartOptions {
     QString defaultWaveFile;
     MessageBoxes* messages = nullptr;
     std::function<std::unique_ptr<TrayIcon>()> makeTray;
+    // Other applications' windows and the alert sound; unset: the real ones.
+    std::function<std::unique_ptr<WindowSystem>()> makeWindowSystem;
+    WavePlayerFactory openWave;
     int splashMs = 1500;
 };
 

@@ -58,9 +58,12 @@ private:
 } // namespace
 
 MyDialog::MyDialog(MessageBoxes& messages, std::unique_ptr<TrayIcon> tray, const QString& dataPath,
-                   const PlatformDefaults& platform)
+                   const PlatformDefaults& platform, DesktopParts desktop)
     : TrayWindow(kMainDialog, kNoteShownIcon, std::move(tray)), messages_(messages),
-      dataPath_(dataPath), dataFile_(dataPath.toStdString()), options_(Options::initial(platform)) {
+      dataPath_(dataPath), dataFile_(dataPath.toStdString()), options_(Options::initial(platform)),
+      windows_(desktop.windows ? std::move(desktop.windows) : createWindowSystem()),
+      openWave_(desktop.openWave ? std::move(desktop.openWave)
+                                 : WavePlayerFactory(openWavePlayer)) {
     tabs_ = itemAs<QTabWidget>(kTabControl);
     connect(&timer_, &TickTimer::fired, this, &MyDialog::tick);
     if (auto* collapseButton = itemAs<QPushButton>(kCollapseButton))
@@ -68,10 +71,13 @@ MyDialog::MyDialog(MessageBoxes& messages, std::unique_ptr<TrayIcon> tray, const
     if (auto* closeButton = itemAs<QPushButton>(kCloseButton))
         connect(closeButton, &QPushButton::clicked, this, &MyDialog::closeFromButton);
     load();
+    if (!exitStatus_) wavePlayer();
 }
 
 MyDialog::~MyDialog() {
-    // The pages go first: they may still look at the records while they are destroyed.
+    // The Stickums go before anything they show or belong to.
+    tracker_.destroyAll();
+    // The pages go next: they may still look at the records while they are destroyed.
     for (int i = kPageCount - 1; i >= 0; --i)
         delete page(i);
 }
@@ -167,8 +173,9 @@ void MyDialog::collapse() {
     pagesLeft(true);
     tracker_.showPass(displayOn_);
     tick();
-    tracker_.rehomePass(true);
-    tracker_.pinPass();
+    // With the display off, Stickums made now stay hidden until it is switched on.
+    tracker_.rehomePass(displayOn_);
+    tracker_.pinPass(displayOn_);
 }
 
 void MyDialog::restore() {
@@ -212,8 +219,18 @@ void MyDialog::onTrayRightButton() {
 void MyDialog::tick() {
     if (reminders_) reminders_->CheckDue();
     if (lendings_) lendings_->CheckDue();
-    tracker_.alertPass(displayOn_, isOpen());
+    tracker_.alertPass(displayOn_, isOpen(), wavePlayer());
     timer_.arm();
+}
+
+WavePlayer* MyDialog::wavePlayer() {
+    // Opened at start and again whenever the Options page has chosen another file.
+    if (wavePlayerFile_ != options_.waveFile) {
+        wavePlayer_.reset();
+        wavePlayer_ = openWave_(options_.waveFile);
+        wavePlayerFile_ = options_.waveFile;
+    }
+    return wavePlayer_.get();
 }
 
 void MyDialog::pagesLeft(bool withOptions) {

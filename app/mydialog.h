@@ -4,9 +4,13 @@
 #include "app/ticktimer.h"
 #include "app/traywindow.h"
 #include "pages/dialoghost.h"
+#include "platform/waveplayer.h"
+#include "platform/windowsystem.h"
 #include "storage/datafile.h"
 
+#include <memory>
 #include <optional>
+#include <string>
 
 class AboutDialog;
 class CalendarDialog;
@@ -15,6 +19,14 @@ class NotesDialog;
 class OptionDialog;
 class PrestitiDialog;
 class QTabWidget;
+
+// What the main dialog uses of the desktop beyond its own windows; tests put fakes here.
+struct DesktopParts {
+    // Other applications' windows; none: the one of the running platform.
+    std::unique_ptr<WindowSystem> windows;
+    // How the alert sound's player is opened; none: the real player.
+    WavePlayerFactory openWave;
+};
 
 // The main tabbed dialog: owns the records, the options, the five pages, the tray icon and the
 // Stickums. It reads the data file when it is built and writes it when the program ends.
@@ -26,7 +38,7 @@ public:
     // Reads the data file at dataPath. When the file ends the program (an old file the user
     // declined or one that failed to read), exitStatus() says so and no page is built.
     MyDialog(MessageBoxes& messages, std::unique_ptr<TrayIcon> tray, const QString& dataPath,
-             const PlatformDefaults& platform);
+             const PlatformDefaults& platform, DesktopParts desktop = {});
     ~MyDialog() override;
 
     std::optional<int> exitStatus() const { return exitStatus_; }
@@ -65,6 +77,10 @@ public:
     AboutDialog* about() const { return about_; }
     TickTimer& timer() { return timer_; }
     const StickumTracker& tracker() const { return tracker_; }
+    WindowSystem& windowSystem() { return *windows_; }
+    // The player of the alert sound, opened on the options' wave file; none when that file is
+    // missing or unreadable.
+    WavePlayer* wavePlayer();
     const QString& dataPath() const { return dataPath_; }
 
     // DialogHost
@@ -103,7 +119,11 @@ private:
     DataFile dataFile_;
     PostItHolder holder_;
     Options options_;
-    StickumTracker tracker_{holder_};
+    std::unique_ptr<WindowSystem> windows_;
+    WavePlayerFactory openWave_;
+    std::unique_ptr<WavePlayer> wavePlayer_;
+    std::optional<std::string> wavePlayerFile_; // the file the player was opened on
+    StickumTracker tracker_{holder_, options_, *windows_, messages_};
     TickTimer timer_;
     std::optional<int> exitStatus_;
     bool displayOn_ = true;

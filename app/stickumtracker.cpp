@@ -1,36 +1,130 @@
 #include "app/stickumtracker.h"
 
 #include "model/catalogue.h"
+#include "platform/waveplayer.h"
+#include "platform/windowsystem.h"
+#include "stickum/stickum.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+std::int16_t toCoordinate(int value) {
+    return static_cast<std::int16_t>(std::clamp<int>(
+        value, std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()));
+}
+
+} // namespace
+
+StickumTracker::StickumTracker(PostItHolder& holder, const Options& options, WindowSystem& windows,
+                               MessageBoxes& messages)
+    : holder_(holder), options_(options), windows_(windows), aliases_(windows, messages) {
+    QObject::connect(&windows_, &WindowSystem::ownerHidden, &receiver_,
+                     [this](WindowHandle target) { ownerChanged(target, false); });
+    QObject::connect(&windows_, &WindowSystem::ownerShown, &receiver_,
+                     [this](WindowHandle target) { ownerChanged(target, true); });
+}
+
+StickumTracker::~StickumTracker() {
+    destroyAll();
+}
+
+// Visits the entries from first to last that have attributes tied to a record, after taking
+// the entry count afresh.
+template <typename Visit> void StickumTracker::forEachEntry(Visit visit) {
+    attachedCount_ = holder_.count();
+    for (int i = 0; i < holder_.count(); ++i) {
+        PostItAttr* attr = holder_.attrAt(i);
+        if (attr && attr->record) visit(*attr, attr->record);
+    }
+}
 
 void StickumTracker::showPass(bool displayOn) {
     if (!displayOn) return;
-    suppressed_ = false;
-    beginPass();
-    // Creating, placing and showing each Stickum arrives with the Stickum window.
+    setStickumsSuppressed(false);
+    forEachEntry([this](PostItAttr& attr, PostIt* record) {
+        if (!record->active() || record->displayState() != Shown) return;
+        if (attr.target != 0 && !targetOnShow(attr)) return;
+        if (stale_) destroyStickum(attr);
+        SmallFrame* frame = frameOf(attr);
+        if (!frame) frame = makeFree(attr, record);
+        prepare(frame, record, true);
+        show(frame);
+    });
     stale_ = false;
 }
 
 void StickumTracker::hidePass() {
-    suppressed_ = true;
-    beginPass();
-    // Taking positions and texts back and hiding arrives with the Stickum window.
+    setStickumsSuppressed(true);
+    forEachEntry([this](PostItAttr& attr, PostIt* record) {
+        SmallFrame* frame = frameOf(attr);
+        if (!frame || record->displayState() != Shown) return;
+        if (attr.target != 0 && !targetOnShow(attr)) {
+            // Gone with its target: where it stands means nothing now, but what the user typed
+            // into it is kept, also for the free Stickum that replaces it if the target is gone.
+            takeBack(attr, record, false);
+            return;
+        }
+        takeBack(attr, record, true);
+        frame->hideStickum();
+    });
 }
 
-void StickumTracker::alertPass(bool displayOn, bool mainWindowOpen) {
+void StickumTracker::alertPass(bool displayOn, bool mainWindowOpen, WavePlayer* player) {
     if (!displayOn || mainWindowOpen) return;
-    beginPass();
-    // Popping up due records (with their sound) arrives with the Stickum window.
+    forEachEntry([this, player](PostItAttr& attr, PostIt* record) {
+        if (!record->active()) return;
+        SmallFrame* frame = frameOf(attr);
+        if (record->displayState() == Due) {
+            record->setDisplayState(Shown);
+            if (!frame) {
+                if (record->sound() && player) player->play();
+                frame = makeFree(attr, record);
+                prepare(frame, record, false);
+            }
+            show(frame);
+        } else if (record->displayState() == Hidden && frame) {
+            frame->hideStickum();
+            destroyStickum(attr);
+        }
+    });
 }
 
-void StickumTracker::pinPass() {
-    beginPass();
-    // Re-creating pinned Stickums on their targets arrives with pinning.
+void StickumTracker::pinPass(bool displayOn) {
+    forEachEntry([this, displayOn](PostItAttr& attr, PostIt* record) {
+        if (attr.target == 0) return;
+        // Already on this very target. (A Stickum pinned to a window the user has since
+        // replaced by another one moves over to the new one.)
+        if (SmallFrame* old = frameOf(attr); old && ownerOf(old) == attr.target) return;
+        QWindow* proxy = aliases_.aliasFor(attr.target);
+        if (!proxy) return;
+        SmallFrame* frame = makePinned(attr, record, proxy);
+        if (!frame) return;
+        prepare(frame, record, true);
+        if (displayOn && record->active()) {
+            show(frame);
+            // Minimised: it comes with its target when that is restored.
+            if (!targetOnShow(attr)) frame->ownerHidden();
+        }
+        destroyStickum(attr);
+        attr.window = frame;
+        pinned_[frame] = attr.target;
+    });
 }
 
 void StickumTracker::rehomePass(bool showNew) {
-    (void)showNew;
-    beginPass();
-    // Freeing Stickums whose target has gone arrives with pinning.
+    forEachEntry([this, showNew](PostItAttr& attr, PostIt* record) {
+        if (attr.target == 0 || windows_.exists(attr.target)) return;
+        destroyStickum(attr);
+        SmallFrame* frame = makeFree(attr, record);
+        prepare(frame, record, true);
+        attr.target = 0;
+        if (showNew && record->active())
+            show(frame);
+        else
+            frame->hideStickum();
+    });
 }
 
 bool StickumTracker::attachNew(PostIt* record) {
@@ -41,12 +135,12 @@ bool StickumTracker::attachNew(PostIt* record) {
 
 bool StickumTracker::detach(PostIt* record) {
     PostItAttr* attr = holder_.attrOf(record);
-    if (!attr) return false;
-    // Destroying the record's Stickum arrives with the Stickum window.
+    // Detached already: the count is not taken down twice.
+    if (!attr || !attr->record) return false;
+    destroyStickum(*attr);
     const PostItAttr fresh;
     attr->x = fresh.x;
     attr->y = fresh.y;
-    attr->window = nullptr;
     attr->target = 0;
     attr->record = nullptr;
     --attachedCount_;
@@ -63,6 +157,107 @@ bool StickumTracker::setTarget(PostIt* record, WindowHandle window) {
 std::optional<std::string> StickumTracker::targetTitle(const PostIt* record) const {
     const PostItAttr* attr = holder_.attrOf(record);
     if (!attr) return std::nullopt;
-    // Asking the window system for a live target's title arrives with pinning.
+    if (attr->target != 0 && windows_.exists(attr->target))
+        return windows_.title(attr->target, kTitleBytes);
     return std::string(msg::NoWindow);
+}
+
+void StickumTracker::destroyAll() {
+    for (int i = 0; i < holder_.count(); ++i) {
+        if (PostItAttr* attr = holder_.attrAt(i)) destroyStickum(*attr);
+    }
+    pinned_.clear();
+    aliases_.clear();
+}
+
+bool StickumTracker::suppressed() const {
+    return stickumsSuppressed();
+}
+
+WPostIt* StickumTracker::stickumOf(const PostIt* record) const {
+    const PostItAttr* attr = holder_.attrOf(record);
+    SmallFrame* frame = attr ? frameOf(*attr) : nullptr;
+    return frame ? frame->content() : nullptr;
+}
+
+WindowHandle StickumTracker::pinnedTo(const PostIt* record) const {
+    const PostItAttr* attr = holder_.attrOf(record);
+    return attr ? ownerOf(frameOf(*attr)) : 0;
+}
+
+WindowHandle StickumTracker::ownerOf(SmallFrame* frame) const {
+    const auto it = pinned_.find(frame);
+    return it == pinned_.end() ? 0 : it->second;
+}
+
+SmallFrame* StickumTracker::frameOf(const PostItAttr& attr) const {
+    return dynamic_cast<SmallFrame*>(attr.window);
+}
+
+bool StickumTracker::targetOnShow(const PostItAttr& attr) const {
+    return windows_.isOnShow(attr.target);
+}
+
+SmallFrame* StickumTracker::makeFree(PostItAttr& attr, PostIt* record) {
+    SmallFrame* frame = newStickum(options_, record)->frame();
+    frame->placeAt(attr.x, attr.y);
+    attr.window = frame;
+    return frame;
+}
+
+SmallFrame* StickumTracker::makePinned(PostItAttr& attr, PostIt* record, QWindow* proxy) {
+    WPostIt* content = newStickum(options_, record);
+    SmallFrame* frame = content->frame();
+    frame->setOwnerWindow(proxy);
+    if (!windows_.makeOwned(frame, attr.target)) {
+        ::destroyStickum(content);
+        return nullptr;
+    }
+    // It stands where the note stood, in front of its target but no longer above everything.
+    frame->move(attr.x, attr.y);
+    return frame;
+}
+
+void StickumTracker::prepare(SmallFrame* frame, const PostIt* record, bool withColour) const {
+    WPostIt* content = frame->content();
+    content->setContent(record->displayText());
+    content->setEditable(record->editable());
+    if (withColour) content->setBackgroundColor(options_.stickumColor);
+}
+
+void StickumTracker::destroyStickum(PostItAttr& attr) {
+    SmallFrame* frame = frameOf(attr);
+    attr.window = nullptr;
+    if (!frame) return;
+    pinned_.erase(frame);
+    ::destroyStickum(frame->content());
+}
+
+void StickumTracker::takeBack(PostItAttr& attr, PostIt* record, bool withPosition) const {
+    SmallFrame* frame = frameOf(attr);
+    if (withPosition) {
+        attr.x = toCoordinate(frame->frameX());
+        attr.y = toCoordinate(frame->frameY());
+    }
+    if (record->editable()) record->setText(frame->content()->getContent(kTextCapacity));
+}
+
+void StickumTracker::show(SmallFrame* frame) {
+    WindowSystem::showFrame(frame); // a pinned one may have been minimised with its target
+    frame->showStickum();
+}
+
+void StickumTracker::ownerChanged(WindowHandle target, bool shown) {
+    for (const auto& [frame, owner] : pinned_) {
+        if (owner != target) continue;
+        SmallFrame* stickum = frame;
+        if (!shown) {
+            stickum->ownerHidden();
+            continue;
+        }
+        // The window manager may have minimised it with its target; it comes back normal.
+        if (stickum->windowState() & Qt::WindowMinimized)
+            stickum->setWindowState(stickum->windowState() & ~Qt::WindowMinimized);
+        stickum->ownerShown();
+    }
 }

@@ -1,48 +1,106 @@
 #pragma once
 
+#include "app/windowaliases.h"
 #include "model/holder.h"
+#include "model/options.h"
 
+#include <QObject>
+
+#include <map>
 #include <optional>
 #include <string>
+
+class MessageBoxes;
+class QWindow;
+class SmallFrame;
+class WavePlayer;
+class WindowSystem;
+class WPostIt;
 
 // Decides for every entry of the record list whether its Stickum exists, where it stands,
 // which window owns it and whether it is on show. The main dialog runs the passes when it
 // collapses and restores, when the display is switched from the tray, and on every tick.
 //
-// The Stickum windows themselves are still being built: until they arrive the passes only
-// keep the bookkeeping (the entry count, the rebuild request) and leave every entry as it is.
+// Free Stickums stand on their own, above every window, so that they stay on the desktop while
+// the main window is hidden in the tray; pinned Stickums belong to their target window. Every
+// Stickum is destroyed here, at the latest when the tracker goes.
 class StickumTracker {
 public:
-    explicit StickumTracker(PostItHolder& holder) : holder_(holder) {}
+    // Target titles are cut to this many bytes.
+    static constexpr std::size_t kTitleBytes = 63;
+    // Edited texts are read back with room for this many bytes and a terminator.
+    static constexpr std::size_t kTextCapacity = 256;
 
-    // Show pass: creates or shows the Stickum of every active, shown record.
+    StickumTracker(PostItHolder& holder, const Options& options, WindowSystem& windows,
+                   MessageBoxes& messages);
+    ~StickumTracker();
+    StickumTracker(const StickumTracker&) = delete;
+    StickumTracker& operator=(const StickumTracker&) = delete;
+
+    // Show pass: creates or shows the Stickum of every active, shown record whose target (if
+    // any) is on show; rebuilds each of them once when the look of Stickums changed.
     void showPass(bool displayOn);
     // Hide pass: takes every shown Stickum's position and text back and hides it.
     void hidePass();
-    // Alert pass: pops up the Stickums of due lendings and reminders while collapsed.
-    void alertPass(bool displayOn, bool mainWindowOpen);
-    // Pin pass: re-creates the Stickums of pinned records on their target windows.
-    void pinPass();
-    // Re-home pass: Stickums whose target window has gone become free Stickums again.
+    // Alert pass: pops up the Stickums of due lendings and reminders while collapsed, with the
+    // sound where the record asks for it and a player exists; drops those no longer due.
+    void alertPass(bool displayOn, bool mainWindowOpen, WavePlayer* player);
+    // Pin pass: re-creates the Stickums of pinned records on their target windows. New ones
+    // are shown only while the display is on.
+    void pinPass(bool displayOn);
+    // Re-home pass: Stickums whose target window has gone become free Stickums again, at the
+    // record's last recorded position; shown when showNew, else hidden.
     void rehomePass(bool showNew);
 
     bool attachNew(PostIt* record);
+    // Destroys the record's Stickum and resets its attributes; false when it has none.
     bool detach(PostIt* record);
     bool setTarget(PostIt* record, WindowHandle window);
+    // The title of the record's target window, or "<no window>" when it has none or the window
+    // has gone; nothing when no entry holds the record.
     std::optional<std::string> targetTitle(const PostIt* record) const;
+    // The stand-in for another application's window, made on first asking (at most 23).
+    QWindow* aliasFor(WindowHandle window) { return aliases_.aliasFor(window); }
+
+    // Destroys every Stickum and forgets the aliases (the program ends).
+    void destroyAll();
 
     // Rebuild every Stickum at the next show pass (the options changed their look).
     void markStale() { stale_ = true; }
     bool stale() const { return stale_; }
     int attachedCount() const { return attachedCount_; }
+    int aliasCount() const { return aliases_.count(); }
     // True after a hide pass, false after a show pass.
-    bool suppressed() const { return suppressed_; }
+    bool suppressed() const;
+
+    // The record's live Stickum, or none.
+    WPostIt* stickumOf(const PostIt* record) const;
+    // The window the record's Stickum is owned by, or 0 for a free one or none.
+    WindowHandle pinnedTo(const PostIt* record) const;
 
 private:
-    void beginPass() { attachedCount_ = holder_.count(); }
+    template <typename Visit> void forEachEntry(Visit visit);
+    SmallFrame* frameOf(const PostItAttr& attr) const;
+    // The target window that owns the Stickum, or 0 for a free one.
+    WindowHandle ownerOf(SmallFrame* frame) const;
+    bool targetOnShow(const PostItAttr& attr) const;
+    // A new free Stickum for the record, placed at the entry's position, hidden.
+    SmallFrame* makeFree(PostItAttr& attr, PostIt* record);
+    // A new Stickum owned by the target's stand-in, at the entry's position, hidden; none when
+    // the window cannot own it.
+    SmallFrame* makePinned(PostItAttr& attr, PostIt* record, QWindow* proxy);
+    void prepare(SmallFrame* frame, const PostIt* record, bool withColour) const;
+    void destroyStickum(PostItAttr& attr);
+    void takeBack(PostItAttr& attr, PostIt* record, bool withPosition) const;
+    static void show(SmallFrame* frame);
+    void ownerChanged(WindowHandle target, bool shown);
 
     PostItHolder& holder_;
+    const Options& options_;
+    WindowSystem& windows_;
+    WindowAliases aliases_;
+    std::map<SmallFrame*, WindowHandle> pinned_; // Stickums owned by a target window
     int attachedCount_ = 0;
     bool stale_ = false;
-    bool suppressed_ = false;
+    QObject receiver_; // the window system's reports about targets arrive here
 };

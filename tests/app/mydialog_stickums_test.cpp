@@ -1,0 +1,259 @@
+// The main dialog drives the Stickums: collapse, restore, the tray switch, the tick with its
+// alert sound, and the end of the program, on a scripted desktop.
+#include "app/myapp.h"
+#include "app/mydialog.h"
+#include "app/myframe.h"
+#include "fakes.h"
+#include "model/date.h"
+#include "platform/fakewaveplayer.h"
+#include "platform/fakewindowsystem.h"
+#include "stickum/stickum.h"
+#include "storage/datafile.h"
+
+#include <QPointer>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr WindowHandle kEditor = 0x100;
+
+class NoQuestions : public OldFileQuestions {
+    bool continueReadingOldFile() override { return false; }
+    void oldFileFailed(const std::string&) override {}
+};
+
+class DialogStickums : public ::testing::Test {
+protected:
+    void SetUp() override {
+        PostItAttr::resetNextPosition();
+        setTodaySource([] { return makeDate(15, 6, 2024); });
+    }
+    void TearDown() override {
+        app.reset();
+        setTodaySource({});
+    }
+
+    QString dataPath() const { return dir.filePath(QStringLiteral("quillbox.dat")); }
+    std::string wavePath() const { return dir.filePath(QStringLiteral("ding.wav")).toStdString(); }
+
+    // A data file with a note at (200, 150), a lending and a reminder that are both due today
+    // and armed (the lending with sound), and the test's wave file.
+    void writeDataFile() {
+        PostItHolder holder;
+        auto note = std::make_unique<Note>();
+        note->setText("milk");
+        note->setActive(true);
+        Note* n = note.get();
+        holder.addNote(std::move(note));
+        holder.attach(std::make_unique<PostItAttr>(), n);
+        holder.attrOf(n)->x = 200;
+        holder.attrOf(n)->y = 150;
+
+        auto lending = std::make_unique<Prestito>();
+        lending->setText("the ladder");
+        lending->setPerson("Hugo");
+        lending->setDate(makeDate(1, 1, 2024));
+        lending->setDaysAfter(30);
+        lending->setSound(true);
+        lending->setActive(true);
+        Prestito* l = lending.get();
+        holder.addLending(std::move(lending));
+        holder.attach(std::make_unique<PostItAttr>(), l);
+
+        auto reminder = std::make_unique<Appointement>();
+        reminder->setText("dentist");
+        reminder->setDate(makeDate(16, 6, 2024));
+        reminder->setDaysBefore(2);
+        reminder->setActive(true);
+        Appointement* r = reminder.get();
+        holder.addReminder(std::move(reminder));
+        holder.attach(std::make_unique<PostItAttr>(), r);
+
+        Options options;
+        options.waveFile = wavePath();
+        ASSERT_TRUE(DataFile(dataPath().toStdString()).save(holder, options).ok);
+    }
+
+    void start(std::vector<std::string> missingWaves = {}) {
+        StartOptions options;
+        options.dataDirectory = dir.path();
+        options.defaultWaveFile = QString::fromStdString(wavePath());
+        options.messages = &boxes;
+        options.makeTray = [this] {
+            auto made = std::make_unique<FakeTray>(true);
+            tray = made.get();
+            return made;
+        };
+        options.makeWindowSystem = [this] {
+            auto made = std::make_unique<FakeWindowSystem>();
+            made->add({kEditor, "Editor", QRect(100, 100, 400, 300)});
+            windows = made.get();
+            return made;
+        };
+        options.openWave = fakeWavePlayerFactory(plays, std::move(missingWaves));
+        app = std::make_unique<MyApp>(std::move(options));
+        ASSERT_FALSE(app->initMainWindow().has_value());
+    }
+
+    MyDialog* dialog() const { return app->dialog(); }
+    PostItHolder& holder() const { return dialog()->holder(); }
+    SmallFrame* frameOf(const PostIt* record) const {
+        WPostIt* content = dialog()->tracker().stickumOf(record);
+        return content ? content->frame() : nullptr;
+    }
+    bool onShow(const PostIt* record) const {
+        SmallFrame* frame = frameOf(record);
+        return frame && frame->isVisible();
+    }
+
+    QTemporaryDir dir;
+    FakeMessageBoxes boxes;
+    FakeTray* tray = nullptr;
+    FakeWindowSystem* windows = nullptr;
+    std::shared_ptr<WavePlays> plays = std::make_shared<WavePlays>();
+    std::unique_ptr<MyApp> app;
+};
+
+TEST_F(DialogStickums, StartingInTheTrayPutsTheNotesUp) {
+    writeDataFile();
+    start();
+    EXPECT_FALSE(app->frame()->isVisible());
+    EXPECT_EQ(&dialog()->windowSystem(), windows);
+    ASSERT_NE(dialog()->wavePlayer(), nullptr);
+    EXPECT_EQ(plays->opened, std::vector<std::string>{wavePath()});
+
+    Note* note = holder().note(0);
+    ASSERT_TRUE(onShow(note));
+    EXPECT_EQ(QPoint(frameOf(note)->frameX(), frameOf(note)->frameY()), QPoint(200, 150));
+    EXPECT_TRUE(dialog()->timer().armed());
+    EXPECT_FALSE(stickumsSuppressed());
+}
+
+TEST_F(DialogStickums, TheFirstTickAfterCollapsingPopsUpTheDueAlerts) {
+    writeDataFile();
+    start();
+    tray->pressRight();
+    // Due as their checks find them; while the main window is open nothing pops up.
+    Prestito* lending = holder().lending(0);
+    Appointement* reminder = holder().reminder(0);
+    lending->setDisplayState(Due);
+    reminder->setDisplayState(Due);
+    emit dialog()->timer().fired();
+    EXPECT_FALSE(onShow(lending));
+    EXPECT_EQ(lending->displayState(), Due);
+    EXPECT_EQ(plays->plays, 0);
+
+    dialog()->collapse();
+    EXPECT_TRUE(onShow(lending));
+    EXPECT_TRUE(onShow(reminder));
+    EXPECT_EQ(lending->displayState(), Shown);
+    EXPECT_EQ(reminder->displayState(), Shown);
+    EXPECT_EQ(plays->plays, 1) << "the lending asks for the sound, the reminder does not";
+}
+
+TEST_F(DialogStickums, RestoreAndCollapseTakeTheStickumsBackAndPutThemUpAgain) {
+    writeDataFile();
+    start();
+    Note* note = holder().note(0);
+    QPointer<SmallFrame> frame(frameOf(note));
+    frame->move(420, 330);
+    frame->content()->setContent("milk and eggs");
+
+    tray->pressRight();
+    EXPECT_TRUE(app->frame()->isVisible());
+    EXPECT_FALSE(frame->isVisible());
+    EXPECT_TRUE(stickumsSuppressed());
+    EXPECT_EQ(QPoint(holder().attrOf(note)->x, holder().attrOf(note)->y), QPoint(420, 330));
+    EXPECT_EQ(note->text(), "milk and eggs");
+
+    dialog()->collapse();
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_EQ(frame->content()->getContent(), "milk and eggs");
+}
+
+TEST_F(DialogStickums, TheDisplaySwitchHoldsAlertsUntilItIsOnAgain) {
+    writeDataFile();
+    start();
+    Appointement* reminder = holder().reminder(0);
+    reminder->setDisplayState(Due);
+    emit dialog()->timer().fired();
+    ASSERT_TRUE(onShow(reminder));
+    tray->pressLeft();
+    EXPECT_FALSE(dialog()->displayOn());
+    EXPECT_FALSE(onShow(holder().note(0)));
+    EXPECT_FALSE(onShow(reminder));
+
+    reminder->setDisplayState(Due); // due again, say after a new date
+    emit dialog()->timer().fired();
+    EXPECT_EQ(reminder->displayState(), Due) << "held while the display is off";
+    EXPECT_FALSE(onShow(reminder));
+
+    tray->pressLeft();
+    EXPECT_TRUE(dialog()->displayOn());
+    EXPECT_TRUE(onShow(holder().note(0)));
+    emit dialog()->timer().fired();
+    EXPECT_TRUE(onShow(reminder));
+    EXPECT_EQ(reminder->displayState(), Shown);
+}
+
+TEST_F(DialogStickums, PinnedStickumsAreMadeAtCollapseAndFreedAtRestore) {
+    writeDataFile();
+    start();
+    Note* note = holder().note(0);
+    tray->pressRight();
+    ASSERT_TRUE(dialog()->setTarget(note, kEditor));
+    EXPECT_EQ(dialog()->targetTitle(note), "Editor");
+    dialog()->collapse();
+    EXPECT_EQ(dialog()->tracker().pinnedTo(note), kEditor);
+    EXPECT_TRUE(onShow(note));
+
+    // The window system's word about the target reaches the Stickum.
+    windows->minimise(kEditor);
+    EXPECT_FALSE(onShow(note));
+    windows->restore(kEditor);
+    EXPECT_TRUE(onShow(note));
+
+    windows->destroy(kEditor);
+    tray->pressRight();
+    EXPECT_EQ(dialog()->tracker().pinnedTo(note), 0u);
+    EXPECT_EQ(holder().attrOf(note)->target, 0u);
+    EXPECT_FALSE(onShow(note)) << "re-homed hidden while the main window is open";
+    dialog()->collapse();
+    EXPECT_TRUE(onShow(note));
+}
+
+TEST_F(DialogStickums, TheWavePlayerFollowsTheOptionsFile) {
+    writeDataFile();
+    start({"/nowhere/gone.wav"});
+    ASSERT_NE(dialog()->wavePlayer(), nullptr);
+    dialog()->options().waveFile = "/nowhere/gone.wav";
+    EXPECT_EQ(dialog()->wavePlayer(), nullptr) << "a missing file: no player, no box";
+    dialog()->options().waveFile = wavePath();
+    EXPECT_NE(dialog()->wavePlayer(), nullptr);
+    EXPECT_EQ(plays->opened.size(), 2u);
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(DialogStickums, MovedStickumsAreSavedWhereTheyStandAndGoWithTheDialog) {
+    writeDataFile();
+    start();
+    Note* note = holder().note(0);
+    QPointer<SmallFrame> frame(frameOf(note));
+    frame->move(512, 64);
+    boxes.answers.push_back(Answer::Yes); // the quit question
+    EXPECT_TRUE(app->frame()->close());
+
+    PostItHolder saved;
+    NoQuestions questions;
+    ASSERT_FALSE(DataFile(dataPath().toStdString()).load(saved, questions).mustExit());
+    const PostItAttr* attr = saved.attrOf(saved.note(0));
+    ASSERT_NE(attr, nullptr);
+    EXPECT_EQ(QPoint(attr->x, attr->y), QPoint(512, 64));
+
+    app.reset();
+    EXPECT_TRUE(frame.isNull()) << "no Stickum outlives the main dialog";
+}
+
+} // namespace
