@@ -1,6 +1,7 @@
 #include "pages/wcalendar.h"
 
 #include <QGroupBox>
+#include <QPaintEvent>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -96,6 +97,9 @@ TEST_F(CalendarTest, PressesOutsideTheDaysDoNothing) {
     press(rightHalf(1) - QPoint(calendar->colWidth(), 0));             // before day 1
     press(rightHalf(31) + QPoint(calendar->colWidth(), 0));            // after day 31
     press({calendar->width() - 1, calendar->height() - 1});            // right of the grid
+    // The strip right of Sunday that the width left over is nobody's, not next Monday's.
+    ASSERT_GT(calendar->width(), 7 * calendar->colWidth());
+    press({7 * calendar->colWidth(), calendar->dayRect(8).center().y()});
     EXPECT_EQ(selected.count(), 0);
     EXPECT_EQ(clicked.count(), 0);
     EXPECT_EQ(calendar->GetSelectedDay(), -1);
@@ -140,6 +144,14 @@ TEST_F(CalendarTest, MarksKeepTheirOrderAndStopAtFifty) {
     EXPECT_EQ(calendar->markAt(0).date, a);
     EXPECT_EQ(calendar->markAt(1).date, c);
 
+    // Every mark of a date goes, also two side by side.
+    calendar->AddMark(b, 1);
+    calendar->AddMark(b, 0);
+    calendar->AddMark(a, 0);
+    calendar->RemoveMark(b);
+    ASSERT_EQ(calendar->markCount(), 3);
+    EXPECT_EQ(calendar->markAt(2).date, a);
+
     calendar->ClearMarks();
     for (int i = 0; i < WCalendar::MaxMarks + 1; ++i)
         calendar->AddMark(makeDate(1, 1, 2000) + i, 1);
@@ -173,4 +185,33 @@ TEST_F(CalendarTest, SundayNumbersAreRedSelectedOrNot) {
     EXPECT_GT(countColour(sunday, qRgb(255, 0, 0)), 0);
     const QColor highlight = calendar->palette().highlight().color();
     EXPECT_GT(countColour(sunday, highlight.rgb()), 0);
+}
+
+namespace {
+
+// Collects what the calendar is asked to paint.
+class PaintRecorder : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+    QRegion painted;
+};
+
+} // namespace
+
+TEST_F(CalendarTest, SelectionAndMarksRepaintSingleCells) {
+    calendar->SetMonth(2026, 12);
+    calendar->grab();
+    PaintRecorder recorder;
+    calendar->installEventFilter(&recorder);
+    press(rightHalf(10));
+    press(rightHalf(12)); // the new cell and the one that lost the selection, not the 11th
+    EXPECT_EQ(recorder.painted, QRegion(calendar->dayRect(10)) + calendar->dayRect(12));
+    recorder.painted = QRegion();
+    calendar->AddMark(makeDate(3, 12, 2026), 1);
+    calendar->ClearSelection();
+    EXPECT_EQ(recorder.painted, QRegion(calendar->dayRect(3)) + calendar->dayRect(12));
+    calendar->removeEventFilter(&recorder);
 }
