@@ -1,9 +1,228 @@
 #include "pages/notesdialog.h"
 
+#include "model/catalogue.h"
+#include "model/postit.h"
+#include "model/text.h"
+#include "pages/dialoghost.h"
+#include "pages/iconlist.h"
+#include "pages/messages.h"
+#include "platform/nullwindowsystem.h"
 #include "resources/dialogs.h"
 
-NotesDialog::NotesDialog(DialogHost& host, QWidget* parent)
-    : PageDialog(host, kNotesPage, parent) {}
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
 
-// The list and its edit form arrive with the page's controls.
-void NotesDialog::RefreshNotes() {}
+NotesDialog::NotesDialog(DialogHost& host, QWidget* parent)
+    : PageDialog(host, kNotesPage, parent), list_(replaceItem(kNoteList, new IconList)),
+      edit_(itemAs<QPlainTextEdit>(kNoteEdit)), target_(itemAs<QLabel>(kTargetLabel)),
+      refresh_(itemAs<QPushButton>(kRefreshButton)), pin_(itemAs<QPushButton>(kPinButton)),
+      new_(itemAs<QPushButton>(kNewButton)), add_(itemAs<QPushButton>(kAddButton)),
+      remove_(itemAs<QPushButton>(kRemoveButton)), noWindows_(std::make_unique<NullWindowSystem>()),
+      pinPointer_(*this, host.messages(), *noWindows_) {
+    target_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    target_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    edit_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    edit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    edit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    edit_->installEventFilter(this);
+
+    refresh_->setToolTip(QString::fromUtf8(msg::TipUpdateTitles));
+    pin_->setToolTip(QString::fromUtf8(msg::PinUnavailable));
+    // The tips show even while the main window is not the active one.
+    refresh_->setAttribute(Qt::WA_AlwaysShowToolTips);
+    pin_->setAttribute(Qt::WA_AlwaysShowToolTips);
+
+    list_->setActiveSource([this](int ordinal) {
+        const Note* n = note(ordinal);
+        return n != nullptr && n->active();
+    });
+    connect(list_, &IconList::iconPressed, this, &NotesDialog::toggleRow);
+    connect(list_, &IconList::titlePressed, this, &NotesDialog::selectRow);
+    connect(edit_, &QPlainTextEdit::textChanged, this, &NotesDialog::updateButtons);
+    connect(refresh_, &QPushButton::clicked, this, &NotesDialog::RefreshNotes);
+    connect(new_, &QPushButton::clicked, this, &NotesDialog::newNote);
+    connect(add_, &QPushButton::clicked, this, &NotesDialog::addNote);
+    connect(remove_, &QPushButton::clicked, this, &NotesDialog::removeNote);
+    connect(pin_, &QPushButton::clicked, this, &NotesDialog::startPinPointing);
+
+    RefreshNotes();
+}
+
+NotesDialog::~NotesDialog() {
+    if (pinPointer_.waiting()) pinPointer_.stop();
+}
+
+void NotesDialog::setWindowSystem(WindowSystem& windows) {
+    pinPointer_.setWindowSystem(windows);
+    const char* tip = windows.pinningAvailable() ? msg::TipPinPoint : msg::PinUnavailable;
+    pin_->setToolTip(QString::fromUtf8(tip));
+}
+
+QString NotesDialog::titleOf(const std::string& text) {
+    const QString shown = QString::fromStdString(displayUtf8(text));
+    qsizetype end = shown.indexOf(u'\r');
+    // A bare line feed ends the first line as well: the list shows one line per note.
+    const qsizetype feed = shown.indexOf(u'\n');
+    if (end < 0 || (feed >= 0 && feed < end)) end = feed;
+    return firstCharacters(end < 0 ? shown : shown.left(end), kTitleCharacters);
+}
+
+Note* NotesDialog::note(int ordinal) const {
+    return ordinal < 0 ? nullptr : host().holder().note(ordinal);
+}
+
+void NotesDialog::RefreshNotes() {
+    list_->clear();
+    PostItHolder& records = host().holder();
+    noteCount_ = records.noteCount();
+    for (int i = 0; i < noteCount_; ++i)
+        list_->addRow(titleOf(records.note(i)->text()), i);
+    current_ = -1;
+    showEditText({});
+    updateButtons();
+}
+
+void NotesDialog::newNote() {
+    current_ = -1;
+    showEditText({});
+    target_->clear();
+    list_->clearSelection();
+    list_->setCurrentRow(-1, QItemSelectionModel::Clear);
+    list_->viewport()->repaint();
+    updateButtons();
+}
+
+void NotesDialog::addNote() {
+    auto made = std::make_unique<Note>();
+    made->setActive(true);
+    made->setText(editText());
+    Note* added = made.get();
+    if (!host().holder().addNote(std::move(made))) {
+        host().messages().showMessage(nullptr, QString::fromUtf8(msg::NoSpaceNote),
+                                      QString::fromUtf8(msg::Error), box::Capacity);
+        return;
+    }
+    host().attachNew(added);
+    const int ordinal = host().holder().noteCount() - 1;
+    showEditText({});
+    list_->addRow(titleOf(added->text()), ordinal);
+    current_ = -1;
+    ++noteCount_;
+    updateButtons();
+}
+
+void NotesDialog::removeNote() {
+    const int row = list_->selectedRow();
+    if (row < 0 || row >= noteCount_) return;
+    const int ordinal = list_->rowNumber(row);
+    const Answer answer = host().messages().showMessage(
+        nullptr, QString::fromUtf8(msg::RemoveNote), QString::fromUtf8(msg::Warning), box::Removal);
+    if (answer != Answer::Yes) return;
+    if (Note* doomed = note(ordinal)) {
+        host().detach(doomed);
+        host().holder().removeNote(ordinal);
+    }
+    noteCount_ = host().holder().noteCount();
+    RefreshNotes();
+}
+
+void NotesDialog::storeEditedText() {
+    Note* edited = note(current_);
+    // Only a text the user changed is written back: an untouched one keeps its bytes.
+    if (edited == nullptr || !edit_->document()->isModified()) return;
+    edited->setText(editText());
+    edit_->document()->setModified(false);
+    // The note's own row takes the new title in its place; the list is sorted again at the
+    // next refill. The row is found by the note it carries, not by the selection, which the
+    // keyboard may have moved to another note since.
+    const int row = list_->rowWithNumber(current_);
+    if (row < 0) return;
+    const bool wasSelected = list_->selectedRow() == row;
+    list_->removeRowAt(row);
+    list_->insertRowAt(row, titleOf(edited->text()), current_);
+    if (wasSelected) list_->setCurrentRow(row);
+}
+
+void NotesDialog::selectRow(int row) {
+    const int ordinal = list_->rowNumber(row);
+    const Note* chosen = note(ordinal);
+    if (chosen == nullptr) return;
+    current_ = ordinal;
+    showEditText(chosen->text());
+    if (const auto title = host().targetTitle(chosen))
+        target_->setText(firstCharacters(QString::fromStdString(*title), kLabelCharacters));
+    updateButtons();
+}
+
+void NotesDialog::toggleRow(int row) {
+    Note* switched = note(list_->rowNumber(row));
+    if (switched == nullptr) return;
+    switched->setActive(!switched->active());
+    switched->setDisplayState(switched->active() ? Shown : Hidden);
+    list_->viewport()->repaint();
+}
+
+void NotesDialog::startPinPointing() {
+    if (!pinPointer_.windowSystem().pinningAvailable()) {
+        host().messages().showMessage(nullptr, QString::fromUtf8(msg::PinUnavailable),
+                                      QString::fromUtf8(msg::PinPointing), box::PinNotice);
+        return;
+    }
+    pinPointer_.start();
+}
+
+void NotesDialog::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && pinPointer_.waiting()) {
+        if (current_ >= 0) {
+            endPinPointing(event->globalPosition().toPoint());
+            event->accept();
+            return;
+        }
+        // Nothing is edited any more: the gesture ends without a question, and the pointer is
+        // not left grabbed.
+        pinPointer_.stop();
+    }
+    PageDialog::mousePressEvent(event);
+}
+
+void NotesDialog::endPinPointing(QPoint screenPoint) {
+    // The pointer is given back before the question, which must take the answer's click.
+    pinPointer_.stop();
+    setEnabled(true);
+    const WindowHandle window = pinPointer_.resolve(screenPoint);
+    if (window != 0) {
+        if (Note* pinned = note(current_)) host().setTarget(pinned, window);
+        target_->setText(pinPointer_.titleOf(window, kLabelCharacters));
+    }
+    updateButtons();
+}
+
+bool NotesDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == edit_ && event->type() == QEvent::FocusOut) storeEditedText();
+    return PageDialog::eventFilter(watched, event);
+}
+
+void NotesDialog::updateButtons() {
+    const bool editing = current_ >= 0;
+    new_->setEnabled(editing);
+    add_->setEnabled(!editing && !edit_->document()->isEmpty());
+    remove_->setEnabled(editing);
+    refresh_->setEnabled(noteCount_ > 0);
+    pin_->setEnabled(editing);
+}
+
+void NotesDialog::showEditText(const std::string& text) {
+    QString shown = QString::fromStdString(displayUtf8(text));
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    edit_->setPlainText(shown);
+    edit_->document()->setModified(false);
+}
+
+std::string NotesDialog::editText() const {
+    QString text = edit_->toPlainText();
+    text.replace(u'\n', QLatin1String("\r\n"));
+    return cutToBytes(text.toStdString(), kTextBytes);
+}

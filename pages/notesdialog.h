@@ -1,13 +1,96 @@
 #pragma once
 
 #include "pages/pagedialog.h"
+#include "pages/pinpointer.h"
 
-// The "Notes" page: writing, changing and removing notes.
+#include <memory>
+#include <string>
+
+class IconList;
+class Note;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class WindowSystem;
+
+// The "Notes" page: the list of notes by title, the text of the note clicked in it, writing,
+// changing and removing notes, switching a note's Stickum on and off from its icon, and pinning
+// the note being edited to another program's window.
 class NotesDialog : public PageDialog {
     Q_OBJECT
 public:
-    explicit NotesDialog(DialogHost& host, QWidget* parent = nullptr);
+    // Controls of the page.
+    static constexpr int kRefreshButton = 26262;
+    static constexpr int kNoteList = 26256;
+    static constexpr int kPinButton = 26263;
+    static constexpr int kTargetLabel = 26264;
+    static constexpr int kNoteEdit = 26258;
+    static constexpr int kNewButton = 26261;
+    static constexpr int kAddButton = 26259;
+    static constexpr int kRemoveButton = 26260;
 
-    // Rebuilds the list of note titles from the records.
+    // Characters of a title in the list and of a window title in the target label.
+    static constexpr int kTitleCharacters = 39;
+    static constexpr int kLabelCharacters = 63;
+
+    explicit NotesDialog(DialogHost& host, QWidget* parent = nullptr);
+    ~NotesDialog() override;
+
+    // The desktop whose windows notes are pinned to. Until one is given, pinning is unavailable
+    // and "Pin-point to" says so.
+    void setWindowSystem(WindowSystem& windows);
+
+    // Rebuilds the list of note titles from the records; nothing is edited afterwards.
     void RefreshNotes();
+
+    // The title a note is listed by: its text up to the first line break, at most 39
+    // characters.
+    static QString titleOf(const std::string& text);
+
+    // Ordinal of the note being edited, or -1.
+    int currentNote() const { return current_; }
+    int noteCount() const { return noteCount_; }
+    // The pin-pointing gesture waits for its press.
+    bool pinPointing() const { return pinPointer_.waiting(); }
+    PinPointer& pinPointer() { return pinPointer_; }
+
+    IconList* list() const { return list_; }
+    QPlainTextEdit* edit() const { return edit_; }
+    QLabel* targetLabel() const { return target_; }
+
+    // The end of the gesture with a press at this point of the screen: the window there, once
+    // confirmed, becomes the current note's target.
+    void endPinPointing(QPoint screenPoint);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void newNote();
+    void addNote();
+    void removeNote();
+    void storeEditedText();
+    void selectRow(int row);
+    void toggleRow(int row);
+    void startPinPointing();
+    // Enables the buttons by their rules; called after every change of the page's state.
+    void updateButtons();
+    void showEditText(const std::string& text);
+    // The edit's text as a note keeps it: "\r\n" line breaks, at most 255 bytes.
+    std::string editText() const;
+    Note* note(int ordinal) const;
+
+    IconList* list_;
+    QPlainTextEdit* edit_;
+    QLabel* target_;
+    QPushButton* refresh_;
+    QPushButton* pin_;
+    QPushButton* new_;
+    QPushButton* add_;
+    QPushButton* remove_;
+    std::unique_ptr<WindowSystem> noWindows_; // in use until a window system is given
+    PinPointer pinPointer_;
+    int noteCount_ = 0;
+    int current_ = -1;
 };
