@@ -1,11 +1,392 @@
 #include "pages/prestitidialog.h"
 
+#include "model/catalogue.h"
+#include "model/formats.h"
+#include "model/text.h"
+#include "pages/dialoghost.h"
+#include "pages/messages.h"
+#include "pages/stepper.h"
+#include "pages/wlistwindow.h"
 #include "resources/dialogs.h"
+#include "resources/lendingsids.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+
+namespace {
+
+using namespace lendings;
+
+// The month control runs one place beyond each end of the year, so a step off either end can
+// be turned into the next or the previous year.
+constexpr int kMonthBelow = 0;
+constexpr int kMonthAbove = 13;
+
+// The image of a row: 0 armed, 1 disarmed.
+constexpr int kArmedImage = 0;
+constexpr int kDisarmedImage = 1;
+
+QString shown(const std::string& bytes) {
+    return QString::fromStdString(displayUtf8(bytes));
+}
+
+// The object edit breaks lines with "\n"; records keep "\r\n", as Stickums do.
+std::string objectBytes(const QString& typed) {
+    QString text = typed;
+    text.replace(u'\n', QStringLiteral("\r\n"));
+    return text.toStdString();
+}
+
+QString objectShown(const std::string& bytes) {
+    QString text = shown(bytes);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
+}
+
+} // namespace
 
 PrestitiDialog::PrestitiDialog(DialogHost& host, QWidget* parent)
-    : PageDialog(host, kLendingsPage, parent) {}
+    : PageDialog(host, kLendingsPage, parent) {
+    tabs_ = itemAs<QTabWidget>(Tabs);
+    list_ = replaceItem(List, new WListWindow(List, kNoteShownIcon, kNoteHiddenIcon));
+    leftLabel_ = itemAs<QLabel>(LeftLabel);
+    person_ = itemAs<QComboBox>(Person);
+    rightLabel_ = itemAs<QLabel>(RightLabel);
+    object_ = itemAs<QPlainTextEdit>(Object);
+    day_ = makeStepper(Day, DayArrows);
+    month_ = makeStepper(Month, MonthArrows);
+    year_ = makeStepper(Year, YearArrows);
+    after_ = makeStepper(After, AfterArrows);
+    sound_ = itemAs<QCheckBox>(Sound);
+    new_ = itemAs<QPushButton>(New);
+    add_ = itemAs<QPushButton>(Add);
+    remove_ = itemAs<QPushButton>(Remove);
 
-// The form, the list and the due check arrive with the page's controls.
-void PrestitiDialog::CommitLending() {}
-void PrestitiDialog::RefreshLendings() {}
-void PrestitiDialog::CheckDue() {}
+    // The table gives the combo box the height of its open list; closed it is one line high.
+    person_->resize(person_->width(), person_->sizeHint().height());
+    person_->setInsertPolicy(QComboBox::NoInsert);
+    person_->lineEdit()->setMaxLength(static_cast<int>(kPersonBytes));
+    object_->setTabChangesFocus(true);
+    fitLabels();
+
+    // Ranges: the month runs one beyond each end so that it can wrap into the next year.
+    year_->setRange(FirstYear, LastYear);
+    month_->setRange(kMonthBelow, kMonthAbove);
+    month_->setValueText([](int month) { return QString::fromUtf8(msg::monthName(month)); });
+    after_->setRange(0, kMaxDays);
+    after_->setTypingAllowed(true);
+    day_->setTypingAllowed(false);
+    year_->setTypingAllowed(false);
+    clearForm();
+
+    list_->setCellText([this](int ordinal, int column) -> QString {
+        const Prestito* shownLending = lending(ordinal);
+        if (!shownLending) return {};
+        if (column == 1) return QString::fromStdString(formatNumericDate(shownLending->date()));
+        if (column == 2) return shown(shownLending->text());
+        return {};
+    });
+
+    tabs_->addTab(new QWidget, QString::fromUtf8(msg::GiveBack));
+    tabs_->addTab(new QWidget, QString::fromUtf8(msg::HaveBack));
+    tabs_->setCurrentIndex(0);
+    connectControls();
+    tabChanged(tabs_->currentIndex());
+    RefreshLendings();
+}
+
+Stepper* PrestitiDialog::makeStepper(int displayId, int arrowsId) {
+    // The number and its arrows become one control over both places.
+    QWidget* arrows = item(arrowsId);
+    const QRect both = item(displayId)->geometry().united(arrows->geometry());
+    auto* stepper = replaceItem(displayId, new Stepper);
+    stepper->setGeometry(both);
+    arrows->hide();
+    return stepper;
+}
+
+void PrestitiDialog::fitLabels() {
+    // "I owe to" may grow to the left, "owes me" to the right, where the form has room.
+    const int leftNeeded =
+        leftLabel_->fontMetrics().horizontalAdvance(QString::fromUtf8(msg::IOweTo));
+    QRect left = leftLabel_->geometry();
+    if (leftNeeded > left.width()) left.setLeft(std::max(0, left.right() + 1 - leftNeeded));
+    leftLabel_->setGeometry(left);
+    const int rightNeeded =
+        rightLabel_->fontMetrics().horizontalAdvance(QString::fromUtf8(msg::OwesMe));
+    QRect right = rightLabel_->geometry();
+    if (rightNeeded > right.width()) right.setWidth(rightNeeded);
+    rightLabel_->setGeometry(right);
+}
+
+void PrestitiDialog::connectControls() {
+    connect(tabs_, &QTabWidget::currentChanged, this, &PrestitiDialog::tabChanged);
+    connect(list_, &WListWindow::rowSelected, this, &PrestitiDialog::rowSelected);
+    connect(list_, &WListWindow::iconClicked, this, &PrestitiDialog::toggleArmed);
+    connect(add_, &QPushButton::clicked, this, &PrestitiDialog::addLending);
+    connect(remove_, &QPushButton::clicked, this, &PrestitiDialog::removeLending);
+    connect(new_, &QPushButton::clicked, this, &PrestitiDialog::newLending);
+    connect(sound_, &QCheckBox::clicked, this, &PrestitiDialog::soundClicked);
+    connect(object_, &QPlainTextEdit::textChanged, this, &PrestitiDialog::updateButtons);
+    connect(person_, &QComboBox::editTextChanged, this, &PrestitiDialog::updateButtons);
+    year_->setStepRequest([this](int value, int step) { return yearStep(value, step); });
+    month_->setStepRequest([this](int value, int step) { return monthStep(value, step); });
+    day_->setStepRequest([this](int value, int step) { return dayStep(value, step); });
+    after_->setStepRequest([this](int value, int step) { return afterStep(value, step); });
+}
+
+Prestito* PrestitiDialog::lending(int ordinal) const {
+    return host().holder().lending(ordinal);
+}
+
+void PrestitiDialog::CommitLending() {
+    if (current_ >= 0) storeForm(current_);
+}
+
+void PrestitiDialog::RefreshLendings() {
+    fillRows();
+    const int count = host().holder().lendingCount();
+    for (int i = 0; i < count; ++i)
+        if (const Prestito* each = lending(i)) addName(shown(each->person()));
+}
+
+void PrestitiDialog::CheckDue() {
+    // Plain day numbers: due from the day that is daysAfter days after the lending's date.
+    const std::int64_t now = today();
+    const int count = host().holder().lendingCount();
+    for (int i = 0; i < count; ++i) {
+        Prestito* each = lending(i);
+        if (!each) continue;
+        const bool due = now >= static_cast<std::int64_t>(each->date()) + each->daysAfter();
+        if (due && each->active()) {
+            if (each->displayState() == Hidden) each->setDisplayState(Due);
+        } else {
+            each->setDisplayState(Hidden);
+        }
+    }
+}
+
+void PrestitiDialog::tabChanged(int index) {
+    if (current_ >= 0) storeForm(current_);
+    direction_ = index == 0;
+    current_ = -1;
+    leftLabel_->setText(direction_ ? QString::fromUtf8(msg::IOweTo) : QString());
+    rightLabel_->setText(direction_ ? QString() : QString::fromUtf8(msg::OwesMe));
+    clearForm();
+    fillRows();
+    updateButtons();
+}
+
+void PrestitiDialog::fillRows() {
+    quietList_ = true;
+    list_->deleteAllRows();
+    const int count = host().holder().lendingCount();
+    for (int i = 0; i < count; ++i) {
+        const Prestito* each = lending(i);
+        if (each && each->iOwe() == direction_) insertRow(i);
+    }
+    // The lending the form still shows stays selected, so that "Remove" finds it.
+    if (current_ >= 0) list_->selectRow(list_->rowOfItemData(current_));
+    quietList_ = false;
+}
+
+void PrestitiDialog::insertRow(int ordinal) {
+    const Prestito* each = lending(ordinal);
+    list_->insertRow(shown(each->person()), each->active() ? kArmedImage : kDisarmedImage, ordinal);
+}
+
+void PrestitiDialog::addName(const QString& name) {
+    if (name.isEmpty()) return;
+    // A name that begins a name already offered is not added again.
+    for (int i = 0; i < person_->count(); ++i)
+        if (person_->itemText(i).startsWith(name, Qt::CaseInsensitive)) return;
+    int at = 0;
+    while (at < person_->count() && person_->itemText(at).compare(name, Qt::CaseInsensitive) <= 0)
+        ++at;
+    // Filling the list must not change what the person field shows.
+    const QString typed = person_->currentText();
+    person_->insertItem(at, name);
+    person_->setCurrentIndex(-1);
+    person_->setEditText(typed);
+}
+
+void PrestitiDialog::clearForm() {
+    object_->clear();
+    person_->setCurrentIndex(-1);
+    person_->setEditText(QString());
+    const DayMonthYear now = splitDate(today());
+    year_->setValue(now.year);
+    month_->setValue(now.month);
+    setDayRange(now.month, year_->value());
+    day_->setValue(now.day);
+    const Options& options = host().options();
+    after_->setValue(options.lendingDaysAfter);
+    sound_->setChecked(options.defaultSound);
+}
+
+void PrestitiDialog::loadForm(int ordinal) {
+    const Prestito* shownLending = lending(ordinal);
+    if (!shownLending) return;
+    object_->setPlainText(objectShown(shownLending->text()));
+    person_->setEditText(shown(shownLending->person()));
+    after_->setValue(shownLending->daysAfter());
+    sound_->setChecked(shownLending->sound());
+    DayMonthYear date = splitDate(shownLending->date());
+    if (date.month == 0) date = splitDate(today()); // a record without a valid date
+    year_->setValue(date.year);
+    month_->setValue(date.month);
+    setDayRange(date.month, year_->value());
+    day_->setValue(date.day);
+}
+
+void PrestitiDialog::storeForm(int ordinal) {
+    Prestito* stored = lending(ordinal);
+    if (!stored) return;
+    stored->setText(objectBytes(object_->toPlainText()));
+    stored->setPerson(personText().toStdString());
+    stored->setDate(formDate());
+    stored->setIOwe(direction_);
+    stored->setDaysAfter(static_cast<std::int16_t>(after_->value()));
+    stored->setSound(sound_->isChecked());
+    addName(shown(stored->person()));
+}
+
+// The day control only offers the days of the month shown; a day beyond them is brought back
+// to the month's last day, so the form always holds a real date.
+void PrestitiDialog::setDayRange(int month, int year) {
+    day_->setRange(1, daysInMonth(month, year));
+}
+
+Date PrestitiDialog::formDate() const {
+    return makeDate(day_->value(), month_->value(), year_->value());
+}
+
+QString PrestitiDialog::personText() const {
+    return person_->currentText();
+}
+
+void PrestitiDialog::updateButtons() {
+    add_->setEnabled(!object_->toPlainText().isEmpty() && !personText().isEmpty() &&
+                     current_ == -1);
+    remove_->setEnabled(current_ >= 0);
+    new_->setEnabled(current_ >= 0);
+}
+
+void PrestitiDialog::rowSelected(int row) {
+    if (quietList_) return;
+    if (current_ >= 0) storeForm(current_);
+    current_ = list_->itemData(row);
+    loadForm(current_);
+    updateButtons();
+}
+
+void PrestitiDialog::addLending() {
+    auto made = std::make_unique<Prestito>();
+    made->setDisplayState(Hidden);
+    made->setActive(false);
+    made->setIOwe(direction_);
+    Prestito* added = made.get();
+    PostItHolder& records = host().holder();
+    if (!records.addLending(std::move(made))) {
+        host().messages().showMessage(nullptr, QString::fromUtf8(msg::NoSpaceLending),
+                                      QString::fromUtf8(msg::Error), box::Capacity);
+        return;
+    }
+    host().attachNew(added);
+    const int ordinal = records.ordinalOf(added);
+    storeForm(ordinal);
+    list_->insertRow(shown(added->person()), kDisarmedImage, ordinal);
+    clearForm();
+    updateButtons();
+}
+
+void PrestitiDialog::removeLending() {
+    const int row = list_->selectedRow();
+    if (row < 0) return;
+    const Answer answer =
+        host().messages().showMessage(nullptr, QString::fromUtf8(msg::RemoveLending),
+                                      QString::fromUtf8(msg::Warning), box::Removal);
+    if (answer != Answer::Yes) return;
+    const int ordinal = list_->itemData(row);
+    if (Prestito* removed = lending(ordinal)) {
+        host().detach(removed);
+        host().holder().removeLending(ordinal);
+    }
+    current_ = -1;
+    list_->deleteRow(row);
+    clearForm();
+    fillRows();
+    updateButtons();
+}
+
+void PrestitiDialog::newLending() {
+    // What was typed into the current lending and not yet stored is dropped.
+    clearForm();
+    current_ = -1;
+    const int row = list_->selectedRow();
+    if (row >= 0) list_->deselectRow(row);
+    updateButtons();
+}
+
+void PrestitiDialog::soundClicked() {
+    if (Prestito* shownLending = current_ >= 0 ? lending(current_) : nullptr)
+        shownLending->setSound(sound_->isChecked());
+}
+
+void PrestitiDialog::toggleArmed() {
+    const int row = list_->lastClickedRow();
+    if (row < 0) return;
+    const int ordinal = list_->itemData(row);
+    if (ordinal < 0 || ordinal >= host().holder().lendingCount()) return;
+    Prestito* toggled = lending(ordinal);
+    toggled->setActive(!toggled->active());
+}
+
+bool PrestitiDialog::yearStep(int value, int step) {
+    const int year = value + step;
+    if (year < FirstYear || year > LastYear) return false;
+    setDayRange(month_->value(), year);
+    return true;
+}
+
+bool PrestitiDialog::monthStep(int value, int step) {
+    int month = value + step;
+    const int year = year_->value();
+    if (month <= kMonthBelow) {
+        // December of the year before, unless that year can't be shown.
+        if (year - 1 < FirstYear) return false;
+        month_->setValue(kMonthAbove);
+        year_->setValue(year - 1);
+        month = 12;
+    } else if (month >= kMonthAbove) {
+        if (year + 1 > LastYear) return false;
+        month_->setValue(kMonthBelow);
+        year_->setValue(year + 1);
+        month = 1;
+    }
+    setDayRange(month, year_->value());
+    return true;
+}
+
+bool PrestitiDialog::dayStep(int value, int step) {
+    const int day = value + step;
+    return day >= 1 && day <= daysInMonth(month_->value(), year_->value());
+}
+
+bool PrestitiDialog::afterStep(int value, int step) {
+    const int days = value + step;
+    if (days < 0 || days > kMaxDays) return false;
+    if (Prestito* shownLending = current_ >= 0 ? lending(current_) : nullptr)
+        shownLending->setDaysAfter(static_cast<std::int16_t>(days));
+    return true;
+}

@@ -1,11 +1,28 @@
 #pragma once
 
+#include "model/date.h"
 #include "pages/pagedialog.h"
 
-// The "Lendings" page: what the user has lent or borrowed.
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class Prestito;
+class Stepper;
+class WListWindow;
+
+// The "Lendings" page: what the user has lent or borrowed. The "Give back" tab lists what I
+// owe, "Have back" what others owe me; the form below the list edits one lending (the current
+// one) or prepares a new one.
 class PrestitiDialog : public PageDialog {
     Q_OBJECT
 public:
+    // Dates can be entered from this year to that one.
+    static constexpr int FirstYear = 1996;
+    static constexpr int LastYear = 2099;
+
     explicit PrestitiDialog(DialogHost& host, QWidget* parent = nullptr);
 
     // Stores the form into the current lending (the page is being left).
@@ -16,4 +33,58 @@ public:
 
     // Marks the armed lendings that are overdue as due, the others as hidden.
     void CheckDue();
+
+    // The ordinal of the lending the form shows, or -1 while it prepares a new one.
+    int currentLending() const { return current_; }
+    // True on "Give back" (lendings I owe), false on "Have back".
+    bool direction() const { return direction_; }
+
+private:
+    Stepper* makeStepper(int displayId, int arrowsId);
+    void fitLabels();
+    void connectControls();
+
+    void tabChanged(int index);
+    void fillRows();
+    void insertRow(int ordinal);
+    void addName(const QString& name);
+    void clearForm();
+    void loadForm(int ordinal);
+    void storeForm(int ordinal);
+    void setDayRange(int month, int year);
+    Date formDate() const;
+    QString personText() const;
+    void updateButtons();
+
+    void rowSelected(int row);
+    void addLending();
+    void removeLending();
+    void newLending();
+    void soundClicked();
+    void toggleArmed();
+    bool yearStep(int value, int step);
+    bool monthStep(int value, int step);
+    bool dayStep(int value, int step);
+    bool afterStep(int value, int step);
+
+    Prestito* lending(int ordinal) const;
+
+    QTabWidget* tabs_ = nullptr;
+    WListWindow* list_ = nullptr;
+    QLabel* leftLabel_ = nullptr;
+    QComboBox* person_ = nullptr;
+    QLabel* rightLabel_ = nullptr;
+    QPlainTextEdit* object_ = nullptr;
+    Stepper* day_ = nullptr;
+    Stepper* month_ = nullptr;
+    Stepper* year_ = nullptr;
+    Stepper* after_ = nullptr;
+    QCheckBox* sound_ = nullptr;
+    QPushButton* new_ = nullptr;
+    QPushButton* add_ = nullptr;
+    QPushButton* remove_ = nullptr;
+
+    int current_ = -1;
+    bool direction_ = true;
+    bool quietList_ = false; // the page itself is changing the rows
 };

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QSpinBox>
+
+#include <functional>
+
+// A number with up and down arrows where every step is a request that its owner accepts or
+// refuses. The owner answers before the step is taken and may change the value meanwhile; an
+// accepted step is then added to the value as it stands. A value can also be shown as a text
+// of the owner's own (a month name rather than its number).
+class Stepper : public QSpinBox {
+    Q_OBJECT
+public:
+    // Asked once per step of +1 or -1, with the value before the step; true accepts it.
+    using StepRequest = std::function<bool(int value, int step)>;
+    // The text shown for a value.
+    using ValueText = std::function<QString(int value)>;
+
+    explicit Stepper(QWidget* parent = nullptr);
+
+    void setStepRequest(StepRequest request) { request_ = std::move(request); }
+    // Shows the owner's text for each value; such a value can only be stepped, never typed.
+    void setValueText(ValueText text);
+    // Whether the number may be typed as well as stepped; a typed number always stays within
+    // the range.
+    void setTypingAllowed(bool allowed);
+
+    // Several steps (a page key, the wheel) are asked one at a time and stop at the first
+    // refusal.
+    void stepBy(int steps) override;
+
+protected:
+    // Both arrows always work: whether a step is taken is the owner's answer.
+    StepEnabled stepEnabled() const override;
+    QString textFromValue(int value) const override;
+    int valueFromText(const QString& text) const override;
+    QValidator::State validate(QString& input, int& pos) const override;
+
+private:
+    StepRequest request_;
+    ValueText valueText_;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+// Controls of the "Lendings" page.
+namespace lendings {
+inline constexpr int Tabs = 26306;       // "Give back" and "Have back"
+inline constexpr int List = 26319;       // the lendings of the tab shown
+inline constexpr int LeftLabel = 26317;  // "I owe to" before the person, or empty
+inline constexpr int Person = 26318;     // the person, with the names already used
+inline constexpr int RightLabel = 26324; // "owes me" after the person, or empty
+inline constexpr int Object = 26316;     // what was lent or borrowed
+inline constexpr int Day = 26312;        // the day number
+inline constexpr int DayArrows = 26315;
+inline constexpr int Month = 26311; // the month name
+inline constexpr int MonthArrows = 26314;
+inline constexpr int Year = 26310;
+inline constexpr int YearArrows = 26313;
+inline constexpr int After = 26309; // days after the date until the alert
+inline constexpr int AfterArrows = 26308;
+inline constexpr int Sound = 26307;
+inline constexpr int New = 26323;
+inline constexpr int Add = 26322;
+inline constexpr int Remove = 26321;
+} // namespace lendings
