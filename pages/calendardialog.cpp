@@ -114,6 +114,12 @@ int CalendarDialog::reminderOn(Date date) const {
     return -1;
 }
 
+Appointement* CalendarDialog::currentRecord() const {
+    return current_ >= 0 && current_ < host().holder().reminderCount()
+               ? host().holder().reminder(current_)
+               : nullptr;
+}
+
 std::string CalendarDialog::editedText() const {
     QString text = text_->toPlainText();
     text.replace(u'\n', QStringLiteral("\r\n"));
@@ -166,13 +172,13 @@ bool CalendarDialog::stepMonth(int position, int step) {
 bool CalendarDialog::stepDays(int position, int step) {
     const int days = position + step;
     if (days < 0 || days > kMaxDays) return false;
-    if (current_ >= 0)
-        host().holder().reminder(current_)->setDaysBefore(static_cast<std::int16_t>(days));
+    if (Appointement* reminder = currentRecord())
+        reminder->setDaysBefore(static_cast<std::int16_t>(days));
     return true;
 }
 
 void CalendarDialog::soundClicked(bool ticked) {
-    if (current_ >= 0) host().holder().reminder(current_)->setSound(ticked);
+    if (Appointement* reminder = currentRecord()) reminder->setSound(ticked);
 }
 
 void CalendarDialog::daySelected() {
@@ -180,7 +186,7 @@ void CalendarDialog::daySelected() {
     if (day == -1) return;
     PostItHolder& records = host().holder();
     // What was typed for the reminder being edited goes with it.
-    if (current_ >= 0) storeControls(*records.reminder(current_));
+    if (Appointement* reminder = currentRecord()) storeControls(*reminder);
     text_->clear();
     const int found = reminderOn(dateOfDay(day));
     if (found >= 0) {
@@ -278,6 +284,7 @@ void CalendarDialog::CommitReminder() {
 void CalendarDialog::RefreshMarks() {
     rebuildMarks();
     calendar_->update();
+    updateButtons();
 }
 
 void CalendarDialog::CheckDue() {

@@ -75,6 +75,8 @@ private:
     Date dateOfDay(int day) const;
     // Ordinal of the first reminder on the date, or -1.
     int reminderOn(Date date) const;
+    // The reminder the controls show, or nullptr.
+    Appointement* currentRecord() const;
     void storeControls(Appointement& reminder) const;
     std::string editedText() const;
 
