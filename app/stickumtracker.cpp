@@ -64,6 +64,9 @@ void StickumTracker::hidePass() {
             // Gone with its target: where it stands means nothing now, but what the user typed
             // into it is kept, also for the free Stickum that replaces it if the target is gone.
             takeBack(attr, record, false);
+            // The window manager may not have let us know yet and would bring it back with the
+            // target; taken out of its hands, it comes back only when we let it.
+            frame->ownerHidden();
             return;
         }
         takeBack(attr, record, true);
@@ -250,14 +253,9 @@ void StickumTracker::show(SmallFrame* frame) {
 void StickumTracker::ownerChanged(WindowHandle target, bool shown) {
     for (const auto& [frame, owner] : pinned_) {
         if (owner != target) continue;
-        SmallFrame* stickum = frame;
-        if (!shown) {
-            stickum->ownerHidden();
-            continue;
-        }
-        // The window manager may have minimised it with its target; it comes back normal.
-        if (stickum->windowState() & Qt::WindowMinimized)
-            stickum->setWindowState(stickum->windowState() & ~Qt::WindowMinimized);
-        stickum->ownerShown();
+        if (shown)
+            frame->ownerShown();
+        else
+            frame->ownerHidden();
     }
 }

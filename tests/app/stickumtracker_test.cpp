@@ -317,6 +317,19 @@ TEST_F(TrackerTest, WithTheDisplayOffPinnedStickumsWaitForIt) {
     EXPECT_FALSE(onShow(closed));
 }
 
+TEST_F(TrackerTest, SwitchedOffWhileItsTargetIsMinimisedAStickumStaysAway) {
+    Note* note = addNote("away");
+    tracker.setTarget(note, kEditor);
+    collapse();
+    windows.minimise(kEditor);
+    ASSERT_FALSE(onShow(note));
+    tracker.hidePass(); // the display is switched off
+    windows.restore(kEditor);
+    EXPECT_FALSE(onShow(note));
+    tracker.showPass(true);
+    EXPECT_TRUE(onShow(note));
+}
+
 TEST_F(TrackerTest, ANewTargetTakesThePinnedStickumOver) {
     Note* note = addNote("moving");
     tracker.setTarget(note, kEditor);

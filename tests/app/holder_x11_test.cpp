@@ -1,0 +1,202 @@
+// Stickums on a real X11 desktop with a window manager (run inside scripts/xsession.sh): pinned
+// to another application's window, they go and come with it; free ones stay on top while the
+// main window is in the tray.
+#include "app/myapp.h"
+#include "app/mydialog.h"
+#include "app/myframe.h"
+#include "fakes.h"
+#include "foreignapp.h"
+#include "stickum/stickum.h"
+#include "storage/datafile.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int kWaitMs = 5000;
+constexpr QPoint kNotePosition(240, 180);
+
+class HolderOnX11 : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            GTEST_SKIP() << "needs an X11 session (scripts/xsession.sh)";
+        ASSERT_TRUE(foreign.ok());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return foreign.windowManagerRuns(); }, kWaitMs));
+        PostItAttr::resetNextPosition();
+        writeDataFile();
+        startProgram();
+        target = foreign.makeWindow("Foreign editor", QRect(400, 250, 300, 200));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return foreign.isManaged(target); }, kWaitMs));
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return dialog()->windowSystem().isOnShow(target); }, kWaitMs));
+    }
+
+    void TearDown() override {
+        app.reset();
+        if (target != XCB_WINDOW_NONE) foreign.destroy(target);
+    }
+
+    // One note, so that the program starts in the tray with its Stickum on the desktop.
+    void writeDataFile() {
+        PostItHolder holder;
+        auto note = std::make_unique<Note>();
+        note->setText("pinned note");
+        note->setActive(true);
+        Note* added = note.get();
+        holder.addNote(std::move(note));
+        holder.attach(std::make_unique<PostItAttr>(), added);
+        holder.attrOf(added)->x = static_cast<std::int16_t>(kNotePosition.x());
+        holder.attrOf(added)->y = static_cast<std::int16_t>(kNotePosition.y());
+        ASSERT_TRUE(DataFile(dir.filePath(QStringLiteral("quillbox.dat")).toStdString())
+                        .save(holder, Options{})
+                        .ok);
+    }
+
+    void startProgram() {
+        StartOptions options;
+        options.dataDirectory = dir.path();
+        options.messages = &boxes;
+        options.makeTray = [] { return std::make_unique<FakeTray>(true); };
+        options.splashMs = 1;
+        app = std::make_unique<MyApp>(std::move(options));
+        ASSERT_FALSE(app->initMainWindow().has_value());
+    }
+
+    MyDialog* dialog() const { return app->dialog(); }
+    Note* note() const { return dialog()->holder().note(0); }
+    SmallFrame* frame() const {
+        WPostIt* content = dialog()->tracker().stickumOf(note());
+        return content ? content->frame() : nullptr;
+    }
+    xcb_window_t stickumWindow() const {
+        return frame() ? static_cast<xcb_window_t>(frame()->winId()) : xcb_window_t{0};
+    }
+    bool stickumOnScreen() const { return frame() && foreign.isViewable(stickumWindow()); }
+    bool waitForStickum(bool onScreen) {
+        return QTest::qWaitFor([&] { return stickumOnScreen() == onScreen; }, kWaitMs);
+    }
+
+    // The main window opens, the note is pinned to the target, the main window goes again.
+    void pinToTarget() {
+        dialog()->restore();
+        ASSERT_TRUE(dialog()->setTarget(note(), target));
+        dialog()->collapse();
+        ASSERT_EQ(dialog()->tracker().pinnedTo(note()), target);
+        ASSERT_TRUE(waitForStickum(true));
+    }
+
+    QTemporaryDir dir;
+    FakeMessageBoxes boxes;
+    ForeignApp foreign;
+    std::unique_ptr<MyApp> app;
+    xcb_window_t target = XCB_WINDOW_NONE;
+};
+
+TEST_F(HolderOnX11, AFreeStickumStaysOnTopWhileTheMainWindowIsHidden) {
+    ASSERT_TRUE(waitForStickum(true));
+    EXPECT_FALSE(app->frame()->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return foreign.rectOnScreen(stickumWindow()).topLeft() == kNotePosition; }, kWaitMs))
+        << "at its recorded position";
+    EXPECT_TRUE(foreign.hasState(stickumWindow(), "_NET_WM_STATE_ABOVE"));
+
+    // Another application's window comes up over the same place and is raised.
+    const xcb_window_t over = foreign.makeWindow("Covering window", QRect(200, 150, 400, 300));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return foreign.isManaged(over); }, kWaitMs));
+    foreign.raise(over);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            const int stickum = foreign.stackingIndex(stickumWindow());
+            const int other = foreign.stackingIndex(over);
+            return stickum >= 0 && other >= 0 && stickum > other;
+        },
+        kWaitMs))
+        << "the Stickum stays above";
+    EXPECT_TRUE(stickumOnScreen());
+    foreign.destroy(over);
+}
+
+TEST_F(HolderOnX11, APinnedStickumGoesAndComesWithItsTarget) {
+    pinToTarget();
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return foreign.transientFor(stickumWindow()) == target; }, kWaitMs))
+        << "WM_TRANSIENT_FOR names the target";
+
+    foreign.minimise(target);
+    EXPECT_TRUE(waitForStickum(false)) << "minimising the target takes the Stickum away";
+    foreign.map(target); // ICCCM: mapping an iconic window restores it
+    EXPECT_TRUE(waitForStickum(true)) << "restoring the target brings it back";
+
+    // With the display off, the target coming back leaves the Stickum hidden.
+    dialog()->toggleDisplay();
+    ASSERT_FALSE(dialog()->displayOn());
+    EXPECT_TRUE(waitForStickum(false));
+    foreign.minimise(target);
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return !dialog()->windowSystem().isOnShow(target); }, kWaitMs));
+    foreign.map(target);
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return dialog()->windowSystem().isOnShow(target); }, kWaitMs));
+    QTest::qWait(300);
+    EXPECT_FALSE(stickumOnScreen());
+    dialog()->toggleDisplay();
+    EXPECT_TRUE(waitForStickum(true)) << "switching the display on shows it again";
+
+    // Switched off while the target is minimised: its return does not bring the Stickum.
+    foreign.minimise(target);
+    ASSERT_TRUE(waitForStickum(false));
+    dialog()->toggleDisplay();
+    foreign.map(target);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog()->windowSystem().isOnShow(target); },
+                                kWaitMs));
+    QTest::qWait(300);
+    EXPECT_FALSE(stickumOnScreen());
+    dialog()->toggleDisplay();
+    EXPECT_TRUE(waitForStickum(true));
+}
+
+TEST_F(HolderOnX11, ATargetDestroyedRehomesTheStickumAtTheNextRestore) {
+    pinToTarget();
+    const xcb_window_t gone = target;
+    foreign.destroy(target);
+    target = XCB_WINDOW_NONE;
+    EXPECT_TRUE(waitForStickum(false)) << "gone with its target";
+
+    dialog()->restore();
+    EXPECT_EQ(dialog()->tracker().pinnedTo(note()), 0u);
+    EXPECT_EQ(dialog()->targetTitle(note()), "<no window>");
+    EXPECT_FALSE(stickumOnScreen()) << "re-homed hidden while the main window is open";
+    dialog()->collapse();
+    EXPECT_TRUE(waitForStickum(true));
+    EXPECT_NE(foreign.transientFor(stickumWindow()), gone);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return foreign.rectOnScreen(stickumWindow()).topLeft() == kNotePosition; }, kWaitMs))
+        << "a free Stickum again, where the note last stood";
+}
+
+TEST_F(HolderOnX11, ATargetDestroyedRehomesTheStickumAtTheNextCollapse) {
+    pinToTarget();
+    const xcb_window_t gone = target;
+    foreign.destroy(target);
+    target = XCB_WINDOW_NONE;
+    EXPECT_TRUE(waitForStickum(false));
+    dialog()->collapse();
+    EXPECT_EQ(dialog()->tracker().pinnedTo(note()), 0u);
+    EXPECT_TRUE(waitForStickum(true)) << "a free Stickum, shown at once";
+    EXPECT_NE(foreign.transientFor(stickumWindow()), gone);
+}
+
+} // namespace
+
+// The QApplication needs the display, so listing the tests (done without one) makes none.
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
+    QApplication application(argc, argv);
+    return RUN_ALL_TESTS();
+}
