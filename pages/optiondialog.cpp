@@ -35,6 +35,8 @@ constexpr WToolInfo kTools[] = {
 
 // Texts with room for more than one line wrap inside their place instead of widening.
 constexpr int kWrappingHeight = 16;
+// Dialog units between a group box's edge and what it holds.
+constexpr int kGroupMargin = 4;
 
 // The wave file's name as the options hold it: at most 255 bytes, whole characters only.
 QString storableName(QString text) {
@@ -99,9 +101,27 @@ void OptionDialog::wrapTallTexts() {
     for (std::size_t i = 0; i < table->items.size() && i < items().size(); ++i) {
         const DialogItem& row = table->items[i];
         auto* label = qobject_cast<QLabel*>(items()[i]);
-        if (row.kind != ItemKind::Text || !label || row.cy < kWrappingHeight) continue;
-        label->setWordWrap(true);
-        label->setGeometry(units().rect(row.x, row.y, row.cx, row.cy));
+        if (row.kind != ItemKind::Text || !label) continue;
+        const QRect place = units().rect(row.x, row.y, row.cx, row.cy);
+        if (row.cy >= kWrappingHeight) {
+            label->setWordWrap(true);
+            label->setGeometry(place);
+        } else if (label->width() > place.width()) {
+            // A one-line text too long for the page's font runs into the control right of it:
+            // it takes two lines instead, reaching left to its group's inner edge and ending
+            // where its place ends.
+            int left = row.x;
+            for (const DialogItem& group : table->items) {
+                const bool holds = group.kind == ItemKind::GroupBox && group.x < row.x &&
+                                   group.y < row.y && group.x + group.cx >= row.x + row.cx &&
+                                   group.y + group.cy >= row.y + row.cy;
+                if (holds) left = group.x + kGroupMargin;
+            }
+            const int top = row.y + row.cy / 2 - kWrappingHeight / 2;
+            label->setWordWrap(true);
+            label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            label->setGeometry(units().rect(left, top, row.x + row.cx - left, kWrappingHeight));
+        }
     }
 }
 
