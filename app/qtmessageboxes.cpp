@@ -7,11 +7,15 @@ Answer QtMessageBoxes::showMessage(QWidget* owner, const QString& text, const QS
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     if (style.icon == BoxIcon::Exclamation) icon = QMessageBox::Warning;
     if (style.icon == BoxIcon::Stop) icon = QMessageBox::Critical;
+    if (style.icon == BoxIcon::Information) icon = QMessageBox::Information;
     const bool yesNo = style.buttons == BoxButtons::YesNo;
     QString shown = text;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     QMessageBox box(icon, caption, shown,
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, owner);
+    // A box of a program that lives in the tray has no window of ours to stand in front of:
+    // keep it above the other applications' windows so that it is seen and answered.
+    if (!owner) box.setWindowFlag(Qt::WindowStaysOnTopHint);
     if (yesNo) {
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
