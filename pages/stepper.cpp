@@ -18,6 +18,8 @@ void Stepper::setValueText(ValueText text) {
 
 void Stepper::setTypingAllowed(bool allowed) {
     lineEdit()->setReadOnly(!allowed);
+    // A number only shown needs no edit frame, which leaves its digits the room they need.
+    setFrame(allowed);
     setFocusPolicy(allowed ? Qt::WheelFocus : Qt::StrongFocus);
 }
 
