@@ -54,6 +54,16 @@ CalendarDialog::CalendarDialog(DialogHost& host, QWidget* parent)
     days_->setRange(0, kMaxDays);
     days_->setStepHandler([this](int position, int step) { return stepDays(position, step); });
 
+    // A dialog font wider than the one the page was drawn for must not clip the names and
+    // numbers: the controls may grow into the free room beside them.
+    const int pageRight = item(kCalendarId)->geometry().right();
+    QStringList months;
+    for (int month = kFirstMonth; month <= kLastMonth; ++month)
+        months << QString::fromLatin1(msg::monthName(month));
+    month_->widenFor(months, pageRight);
+    year_->widenFor({QString::number(kLastYear)}, item(kCalendarId)->geometry().center().x());
+    days_->widenFor({QString::number(kMaxDays)}, item(kTextId)->geometry().left() - 2);
+
     text_ = itemAs<QPlainTextEdit>(kTextId);
     text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text_->setTabChangesFocus(true);

@@ -1,6 +1,17 @@
 #include "pages/daystepper.h"
 
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
+
+#include <algorithm>
+
+namespace {
+
+// The line edit's own margins on both sides and the room for its cursor.
+constexpr int kTextMargins = 2 * 2 + 2;
+
+} // namespace
 
 DayStepper::DayStepper(QWidget* parent) : QSpinBox(parent) {
     setKeyboardTracking(true);
@@ -22,6 +33,23 @@ void DayStepper::stepBy(int steps) {
     const int step = steps > 0 ? 1 : -1;
     if (handler_ && !handler_(value(), step)) return;
     setValue(value() + step);
+}
+
+void DayStepper::widenFor(const QStringList& texts, int rightLimit) {
+    QStyleOptionSpinBox option;
+    initStyleOption(&option);
+    const QRect field =
+        style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxEditField, this);
+    int widest = 0;
+    for (const QString& text : texts)
+        widest = std::max(widest, fontMetrics().horizontalAdvance(text));
+    const int missing = widest + kTextMargins - field.width();
+    if (missing <= 0) return;
+    QRect box = geometry();
+    const int right = std::min(missing, std::max(0, rightLimit - box.right()));
+    box.setRight(box.right() + right);
+    box.setLeft(std::max(0, box.left() - (missing - right)));
+    setGeometry(box);
 }
 
 // The page decides about every step, so both arrows always stay usable.

@@ -25,6 +25,10 @@ public:
 
     void stepBy(int steps) override;
 
+    // Widens the control to the right, no further than the right edge given (in the parent's
+    // coordinates), and then to the left, until every one of the texts fits into its box.
+    void widenFor(const QStringList& texts, int rightLimit);
+
 protected:
     StepEnabled stepEnabled() const override;
     QString textFromValue(int value) const override;

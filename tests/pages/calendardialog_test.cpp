@@ -6,6 +6,7 @@
 #include "pages/wcalendar.h"
 
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -94,6 +95,13 @@ TEST_F(RemindersPageTest, OpensOnTodaysMonthAndOffersTheDefaultsForAFreeDay) {
     EXPECT_EQ(page->yearControl()->text(), QStringLiteral("1998"));
     EXPECT_EQ(page->monthControl()->text(), QStringLiteral("March"));
     EXPECT_EQ(shownMonth(), makeDate(1, 3, 1998));
+    // The longest name and number are not clipped, whatever the dialog font.
+    const auto room = [](DayStepper* stepper, const QString& text) {
+        const QLineEdit* field = stepper->findChild<QLineEdit*>();
+        return field->width() - field->fontMetrics().horizontalAdvance(text);
+    };
+    EXPECT_GT(room(page->monthControl(), QStringLiteral("September")), 0);
+    EXPECT_GT(room(page->daysControl(), QStringLiteral("1825")), 0);
     EXPECT_FALSE(button(CalendarDialog::kAddId)->isEnabled());
     EXPECT_FALSE(button(CalendarDialog::kRemoveId)->isEnabled());
     EXPECT_FALSE(button(CalendarDialog::kNewId)->isEnabled());
