@@ -223,6 +223,12 @@ void MyDialog::tick() {
     timer_.arm();
 }
 
+void MyDialog::waveFileChanged() {
+    // Opened anew even on the same name: the file itself may have been replaced.
+    wavePlayerFile_.reset();
+    wavePlayer();
+}
+
 WavePlayer* MyDialog::wavePlayer() {
     // Opened at start and again whenever the Options page has chosen another file.
     if (wavePlayerFile_ != options_.waveFile) {

@@ -97,6 +97,7 @@ public:
     }
     bool save() override;
     void markStickumsStale() override { tracker_.markStale(); }
+    void waveFileChanged() override;
 
 protected:
     void onTrayLeftButton() override { toggleDisplay(); }

@@ -134,23 +134,30 @@ TEST_F(DialogStickums, StartingInTheTrayPutsTheNotesUp) {
 TEST_F(DialogStickums, TheFirstTickAfterCollapsingPopsUpTheDueAlerts) {
     writeDataFile();
     start();
-    tray->pressRight();
-    // Due as their checks find them; while the main window is open nothing pops up.
     Prestito* lending = holder().lending(0);
     Appointement* reminder = holder().reminder(0);
-    lending->setDisplayState(Due);
-    reminder->setDisplayState(Due);
-    emit dialog()->timer().fired();
-    EXPECT_FALSE(onShow(lending));
-    EXPECT_EQ(lending->displayState(), Due);
-    EXPECT_EQ(plays->plays, 0);
-
-    dialog()->collapse();
     EXPECT_TRUE(onShow(lending));
     EXPECT_TRUE(onShow(reminder));
     EXPECT_EQ(lending->displayState(), Shown);
     EXPECT_EQ(reminder->displayState(), Shown);
     EXPECT_EQ(plays->plays, 1) << "the lending asks for the sound, the reminder does not";
+
+    // No longer due: its Stickum goes at the next tick.
+    lending->setDate(makeDate(1, 6, 2024));
+    emit dialog()->timer().fired();
+    EXPECT_EQ(dialog()->tracker().stickumOf(lending), nullptr);
+    EXPECT_TRUE(onShow(reminder));
+
+    // Due again while the main window is open: it waits for the collapse.
+    tray->pressRight();
+    lending->setDate(makeDate(1, 1, 2024));
+    emit dialog()->timer().fired();
+    EXPECT_EQ(lending->displayState(), Due);
+    EXPECT_FALSE(onShow(lending));
+    EXPECT_EQ(plays->plays, 1);
+    dialog()->collapse();
+    EXPECT_TRUE(onShow(lending));
+    EXPECT_EQ(plays->plays, 2);
 }
 
 TEST_F(DialogStickums, RestoreAndCollapseTakeTheStickumsBackAndPutThemUpAgain) {
@@ -233,6 +240,9 @@ TEST_F(DialogStickums, TheWavePlayerFollowsTheOptionsFile) {
     dialog()->options().waveFile = wavePath();
     EXPECT_NE(dialog()->wavePlayer(), nullptr);
     EXPECT_EQ(plays->opened.size(), 2u);
+    dialog()->waveFileChanged(); // the Options page chose the same name again
+    EXPECT_NE(dialog()->wavePlayer(), nullptr);
+    EXPECT_EQ(plays->opened.size(), 3u);
     EXPECT_TRUE(boxes.shown.empty());
 }
 
