@@ -259,6 +259,8 @@ void PrestitiDialog::storeForm(int ordinal) {
     stored->setDaysAfter(static_cast<std::int16_t>(after_->value()));
     stored->setSound(sound_->isChecked());
     addName(shown(stored->person()));
+    // Its date and object show in the list at once.
+    list_->viewport()->update();
 }
 
 // The day control only offers the days of the month shown; a day beyond them is brought back
