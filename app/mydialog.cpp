@@ -100,6 +100,7 @@ void MyDialog::load() {
 
 void MyDialog::buildPages() {
     notes_ = new NotesDialog(*this);
+    notes_->setWindowSystem(*windows_);
     lendings_ = new PrestitiDialog(*this);
     reminders_ = new CalendarDialog(*this);
 }
@@ -137,6 +138,7 @@ QWidget* MyDialog::page(int index) const {
 void MyDialog::setUp() {
     setUpTray(QString::fromUtf8(msg::TrayDisplayOn));
     fillTabs();
+    if (optionsPage_) optionsPage_->setUpPage();
     setFixedSize(templateSize());
     collapse();
 }
