@@ -1,7 +1,10 @@
 #include "platform/waveplayer.h"
 
-#include <QSoundEffect>
-#include <QUrl>
+#include "platform/soundeffect.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibrary>
 
 #include <array>
 #include <cstring>
@@ -9,21 +12,46 @@
 
 namespace {
 
-// The wave through Qt Multimedia: the sound is decoded once, when the player opens, and each
-// alert starts it again from its first sample on the default output. Where there is no output
-// device, Qt plays nothing.
-class SoundEffectPlayer final : public WavePlayer {
-public:
-    explicit SoundEffectPlayer(const std::string& path) {
-        effect_.setSource(QUrl::fromLocalFile(QString::fromStdString(path)));
+constexpr const char* kModuleName = "quillbox_sound";
+
+// The sound module, loaded once on first need and kept until the program ends.
+OpenSoundEffect soundModule() {
+    static bool tried = false;
+    static OpenSoundEffect open = nullptr;
+    if (tried) return open;
+    tried = true;
+    QStringList places;
+    if (QCoreApplication::instance()) places << QCoreApplication::applicationDirPath();
+#ifdef QB_SOUND_MODULE_DIR
+    places << QStringLiteral(QB_SOUND_MODULE_DIR);
+#endif
+    for (const QString& dir : places) {
+        QLibrary module(QDir(dir).filePath(QString::fromLatin1(kModuleName)));
+        if (!module.load()) continue;
+        open = reinterpret_cast<OpenSoundEffect>(module.resolve(kOpenSoundEffectSymbol));
+        if (open) break;
     }
+    return open;
+}
+
+// Opens the real player at the first play: most runs never sound an alert, and nothing of
+// the sound system is loaded or started before one does.
+class LazyWavePlayer final : public WavePlayer {
+public:
+    explicit LazyWavePlayer(std::string path) : path_(std::move(path)) {}
     void play() override {
-        effect_.stop();
-        effect_.play();
+        if (!player_ && !failed_) {
+            const OpenSoundEffect open = soundModule();
+            if (open) player_.reset(open(path_.c_str()));
+            failed_ = !player_;
+        }
+        if (player_) player_->play();
     }
 
 private:
-    QSoundEffect effect_;
+    std::string path_;
+    std::unique_ptr<WavePlayer> player_;
+    bool failed_ = false; // without the sound module, alerts are silent
 };
 
 } // namespace
@@ -38,5 +66,5 @@ bool isReadableWaveFile(const std::string& path) {
 
 std::unique_ptr<WavePlayer> openWavePlayer(const std::string& path) {
     if (path.empty() || !isReadableWaveFile(path)) return nullptr;
-    return std::make_unique<SoundEffectPlayer>(path);
+    return std::make_unique<LazyWavePlayer>(path);
 }

@@ -5,11 +5,10 @@
 
 #include <xcb/xcb.h>
 
-#include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <vector>
 
 namespace {
 
@@ -28,10 +27,50 @@ xcb_window_t nativeWindow(const QWidget* window) {
     return static_cast<xcb_window_t>(window->internalWinId());
 }
 
-xcb_atom_t atom(xcb_connection_t* c, const char* name) {
-    const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
-        c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr));
-    return reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
+// What Stickums ask of the X server that does not change while the program runs: the atoms
+// they use and the root window. Asked once per connection, all requests sent before the first
+// answer is awaited, so it costs a single round trip.
+struct ServerFacts {
+    xcb_connection_t* connection = nullptr;
+    xcb_atom_t state = XCB_ATOM_NONE;
+    xcb_atom_t skipTaskbar = XCB_ATOM_NONE;
+    xcb_atom_t skipPager = XCB_ATOM_NONE;
+    xcb_atom_t above = XCB_ATOM_NONE;
+    // The root window when the display has a single screen; 0 when a window's root must be
+    // asked of the server.
+    xcb_window_t root = 0;
+};
+
+const ServerFacts& serverFacts(xcb_connection_t* c) {
+    static ServerFacts facts;
+    if (facts.connection == c) return facts;
+    facts = ServerFacts{};
+    facts.connection = c;
+    static constexpr std::array<const char*, 4> kNames = {
+        "_NET_WM_STATE", "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER",
+        "_NET_WM_STATE_ABOVE"};
+    std::array<xcb_intern_atom_cookie_t, kNames.size()> cookies{};
+    for (std::size_t i = 0; i < kNames.size(); ++i) {
+        cookies[i] =
+            xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(kNames[i])), kNames[i]);
+    }
+    std::array<xcb_atom_t*, kNames.size()> targets = {&facts.state, &facts.skipTaskbar,
+                                                      &facts.skipPager, &facts.above};
+    for (std::size_t i = 0; i < kNames.size(); ++i) {
+        const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(c, cookies[i], nullptr));
+        *targets[i] = reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
+    }
+    const xcb_setup_t* setup = xcb_get_setup(c);
+    if (setup && xcb_setup_roots_length(setup) == 1)
+        facts.root = xcb_setup_roots_iterator(setup).data->root;
+    return facts;
+}
+
+xcb_window_t rootOf(xcb_connection_t* c, xcb_window_t w) {
+    if (const xcb_window_t root = serverFacts(c).root) return root;
+    const Reply<xcb_get_geometry_reply_t> geometry(
+        xcb_get_geometry_reply(c, xcb_get_geometry(c, w), nullptr));
+    return geometry ? geometry->root : 0;
 }
 
 } // namespace
@@ -40,11 +79,10 @@ std::optional<QPoint> nativeTopLeft(const QWidget* window) {
     xcb_connection_t* c = connection();
     const xcb_window_t w = nativeWindow(window);
     if (!c || !w) return std::nullopt;
-    const Reply<xcb_get_geometry_reply_t> geometry(
-        xcb_get_geometry_reply(c, xcb_get_geometry(c, w), nullptr));
-    if (!geometry) return std::nullopt;
-    const Reply<xcb_translate_coordinates_reply_t> reply(xcb_translate_coordinates_reply(
-        c, xcb_translate_coordinates(c, w, geometry->root, 0, 0), nullptr));
+    const xcb_window_t root = rootOf(c, w);
+    if (!root) return std::nullopt;
+    const Reply<xcb_translate_coordinates_reply_t> reply(
+        xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, w, root, 0, 0), nullptr));
     if (!reply) return std::nullopt;
     return QPoint(reply->dst_x, reply->dst_y);
 }
@@ -53,25 +91,18 @@ void keepOutOfTaskBar(QWidget* window) {
     xcb_connection_t* c = connection();
     const xcb_window_t w = nativeWindow(window);
     if (!c || !w) return;
-    const xcb_atom_t state = atom(c, "_NET_WM_STATE");
-    std::vector<xcb_atom_t> states;
-    const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
-        c, xcb_get_property(c, 0, w, state, XCB_ATOM_ATOM, 0, 1024), nullptr));
-    if (reply && reply->format == 32) {
-        const auto* data = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
-        states.assign(data, data + xcb_get_property_value_length(reply.get()) / 4);
+    const ServerFacts& facts = serverFacts(c);
+    if (facts.state == XCB_ATOM_NONE) return;
+    // The window is not mapped: the states it maps with are ours to choose, and the window
+    // manager dropped whatever it held when the window was last withdrawn. So they are written
+    // whole, without asking what is there; Qt adds its own to them when it maps the window.
+    std::array<xcb_atom_t, 3> states{};
+    std::uint32_t count = 0;
+    for (const xcb_atom_t a : {facts.skipTaskbar, facts.skipPager}) {
+        if (a != XCB_ATOM_NONE) states[count++] = a;
     }
-    bool changed = false;
-    for (const char* name : {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"}) {
-        const xcb_atom_t a = atom(c, name);
-        if (a == XCB_ATOM_NONE || std::find(states.begin(), states.end(), a) != states.end()) {
-            continue;
-        }
-        states.push_back(a);
-        changed = true;
-    }
-    if (!changed) return;
-    xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, state, XCB_ATOM_ATOM, 32,
-                        static_cast<std::uint32_t>(states.size()), states.data());
-    xcb_flush(c);
+    if ((window->windowFlags() & Qt::WindowStaysOnTopHint) && facts.above != XCB_ATOM_NONE)
+        states[count++] = facts.above;
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, facts.state, XCB_ATOM_ATOM, 32, count,
+                        states.data());
 }

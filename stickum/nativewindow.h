@@ -14,5 +14,6 @@ class QWidget;
 std::optional<QPoint> nativeTopLeft(const QWidget* window);
 
 // Asks the window manager to keep the window out of the task bar and the pager. To be called
-// while the window is created but not yet mapped (Qt keeps these states when it maps it).
+// every time the window is about to be mapped, while it is created but not yet mapped (Qt adds
+// its own states to these when it maps it). Asks nothing of the X server: no round trip.
 void keepOutOfTaskBar(QWidget* window);

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <fstream>
+#include <sstream>
 
 namespace {
 
@@ -44,6 +45,14 @@ void writeWave(const std::string& path) {
     }
 }
 
+// Whether Qt Multimedia is loaded into this process.
+bool multimediaLoaded() {
+    std::ifstream maps("/proc/self/maps");
+    std::stringstream text;
+    text << maps.rdbuf();
+    return text.str().find("libQt6Multimedia") != std::string::npos;
+}
+
 class WaveFiles : public ::testing::Test {
 protected:
     std::string path(const char* name) const { return dir.filePath(name).toStdString(); }
@@ -64,8 +73,11 @@ TEST_F(WaveFiles, NoPlayerForAMissingUnreadableOrForeignFile) {
 TEST_F(WaveFiles, PlaysAWaveFileAgainAndAgainWithoutWaiting) {
     const std::string wave = path("ding.wav");
     writeWave(wave);
+    const bool loadedBefore = multimediaLoaded();
     auto player = openWavePlayer(wave);
     ASSERT_NE(player, nullptr);
+    // Opening only looks at the file: the sound system waits for the first sound.
+    EXPECT_EQ(multimediaLoaded(), loadedBefore);
 
     // Whether or not this machine has a sound device, playing returns at once.
     QElapsedTimer clock;
@@ -75,7 +87,21 @@ TEST_F(WaveFiles, PlaysAWaveFileAgainAndAgainWithoutWaiting) {
     player->play();
     player->play();
     EXPECT_LT(clock.elapsed(), 2000);
+    EXPECT_TRUE(multimediaLoaded()) << "the sound module was not found";
     player.reset(); // closing a playing player is fine too
+}
+
+TEST_F(WaveFiles, TheProgramCarriesNoSoundSystemUntilTheFirstSound) {
+    // Nothing in this process has played yet when this runs on its own (as ctest runs it).
+    if (multimediaLoaded()) GTEST_SKIP() << "a sound was played earlier in this process";
+    writeWave(path("ding.wav"));
+    auto first = openWavePlayer(path("ding.wav"));
+    auto second = openWavePlayer(path("ding.wav"));
+    ASSERT_NE(first, nullptr);
+    EXPECT_FALSE(multimediaLoaded());
+    second->play();
+    EXPECT_TRUE(multimediaLoaded());
+    first->play(); // the module is loaded once and serves every player
 }
 
 TEST(FakeWavePlayer, CountsThePlaysOfEveryPlayerItOpened) {

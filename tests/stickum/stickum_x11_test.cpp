@@ -172,6 +172,38 @@ TEST_F(StickumOnX11, HiddenStickumIsWithdrawn) {
     EXPECT_TRUE(waitFor([&] { return stackingIndex(window) < 0; }));
 }
 
+TEST_F(StickumOnX11, ShownAgainStaysOutOfTheTaskBarAndOnTopUntilPinned) {
+    content = newStickum(options, &note);
+    SmallFrame* frame = content->frame();
+    frame->placeAt(300, 200);
+    const auto window = [&] { return static_cast<xcb_window_t>(frame->winId()); };
+    const auto showAndWait = [&] {
+        frame->showStickum();
+        ASSERT_TRUE(waitFor([&] { return stackingIndex(window()) >= 0; }));
+    };
+    for (int round = 0; round < 3; ++round) {
+        SCOPED_TRACE(round);
+        showAndWait();
+        const auto state = property(window(), "_NET_WM_STATE");
+        EXPECT_TRUE(holds(state, "_NET_WM_STATE_SKIP_TASKBAR"));
+        EXPECT_TRUE(holds(state, "_NET_WM_STATE_SKIP_PAGER"));
+        EXPECT_TRUE(holds(state, "_NET_WM_STATE_ABOVE"));
+        frame->hideStickum();
+        ASSERT_TRUE(waitFor([&] { return stackingIndex(window()) < 0; }));
+    }
+
+    // Pinned to another window: no longer above everything.
+    QWidget target;
+    target.setWindowTitle(QStringLiteral("A target"));
+    target.setGeometry(40, 40, 300, 200);
+    target.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&target));
+    frame->setOwnerWindow(target.windowHandle());
+    frame->showStickum();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+    EXPECT_FALSE(holds(property(window(), "_NET_WM_STATE"), "_NET_WM_STATE_ABOVE"));
+}
+
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     // Listing the tests needs no display.
