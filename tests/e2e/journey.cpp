@@ -1,0 +1,123 @@
+#include "journey.h"
+
+using namespace xdesk;
+
+QPoint Journey::inMain(QPoint offset) const {
+    return main_.topLeft() + offset;
+}
+
+::testing::AssertionResult Journey::mainWindowShown() {
+    std::optional<Window> shown;
+    if (!waitFor([&] { return (shown = mainWindow()).has_value(); }))
+        return ::testing::AssertionFailure() << "the main window did not show";
+    main_ = shown->geometry;
+    if (main_.size() != mainLayout().frameSize)
+        return ::testing::AssertionFailure()
+               << "the main window is " << main_.width() << "x" << main_.height()
+               << ", the probe's " << mainLayout().frameSize.width() << "x"
+               << mainLayout().frameSize.height();
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult Journey::mainWindowGone() {
+    if (!waitFor([] { return !mainWindow(); }))
+        return ::testing::AssertionFailure() << "the main window stayed on show";
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult Journey::stickumsShown(std::size_t count) {
+    std::size_t seen = 0;
+    if (!waitFor([&] { return (seen = stickums().size()) == count; }))
+        return ::testing::AssertionFailure()
+               << seen << " Stickums on show where " << count << " were expected";
+    return ::testing::AssertionSuccess();
+}
+
+void Journey::clickTab(int index) {
+    click(inMain(mainLayout().tabs[static_cast<std::size_t>(index)]));
+}
+
+void Journey::addNote(const QString& text) {
+    click(inMain(mainLayout().noteEdit));
+    type(text);
+    click(inMain(mainLayout().addButton));
+}
+
+void Journey::collapse() {
+    click(inMain(mainLayout().collapseButton));
+}
+
+QPoint Journey::trayCentre() const {
+    const auto icon = trayIcon();
+    return icon ? icon->geometry.center() : QPoint();
+}
+
+void Journey::trayClick(int button) {
+    click(trayCentre(), button);
+}
+
+bool Journey::trayShowsCross() {
+    const auto icon = trayIcon();
+    if (!icon) return false;
+    return countRed(screenshot(), icon->geometry) > 10;
+}
+
+std::optional<Window> Journey::trayTip() {
+    // Away first, so that resting on the icon again brings a fresh tip.
+    hover(QPoint(5, 5));
+    waitFor([] {
+        for (const Window& w : programWindows())
+            if (w.isTooltip()) return false;
+        return true;
+    });
+    hover(trayCentre());
+    std::optional<Window> tip;
+    waitFor([&] {
+        for (const Window& w : programWindows())
+            if (w.isTooltip()) tip = w;
+        return tip.has_value();
+    });
+    return tip;
+}
+
+::testing::AssertionResult Journey::answerBox(const QString& caption, const char* keys) {
+    std::optional<Window> box;
+    if (!waitFor([&] { return (box = dialogNamed(caption)).has_value(); }))
+        return ::testing::AssertionFailure() << "no box \"" << caption.toStdString() << "\"";
+    activate(box->id);
+    key(QString::fromUtf8(keys));
+    if (!waitFor([&] {
+            const auto still = dialogNamed(caption);
+            return !still || still->id != box->id;
+        }))
+        return ::testing::AssertionFailure()
+               << "the box \"" << caption.toStdString() << "\" stayed after " << keys;
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult Journey::quitFromMainWindow() {
+    click(inMain(mainLayout().closeButton));
+    if (auto answered = answerBox(QStringLiteral("Quillbox"), "Return"); !answered) return answered;
+    const auto status = run->waitForExit();
+    if (!status) return ::testing::AssertionFailure() << "the program did not end after Yes";
+    if (*status != 0) return ::testing::AssertionFailure() << "exit status " << *status;
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult Journey::quitFromTray() {
+    trayClick(3);
+    if (auto shown = mainWindowShown(); !shown) return shown;
+    return quitFromMainWindow();
+}
+
+void addNote(PostItHolder& holder, const std::string& text, int x, int y) {
+    auto note = std::make_unique<Note>();
+    note->setText(text);
+    note->setActive(true);
+    Note* added = note.get();
+    holder.addNote(std::move(note));
+    auto attr = std::make_unique<PostItAttr>();
+    attr->x = static_cast<std::int16_t>(x);
+    attr->y = static_cast<std::int16_t>(y);
+    holder.attach(std::move(attr), added);
+}
