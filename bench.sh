@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Measures the real Quillbox against the floor program (a bare Qt program with a tray icon and
-# N frameless windows with an editor each) on a virtual X desktop of its own, interleaved run by
-# run: time from exec to all N Stickums on show, peak and settled memory, and what each does
-# over a minute of idle.
+# N frameless windows with an editor each), each on a virtual X desktop of its own, interleaved
+# run by run: time from exec to all N Stickums on show, peak and settled memory, and what each
+# does over a minute of idle with one of its editors focused.
 #   ./bench.sh              N = 1, 50, 200, 256, 5 runs each, 60 s of idle per run
 #   QB_RUNS=3 QB_IDLE=20 QB_SIZES="1 50" ./bench.sh    a quicker look
 set -euo pipefail
@@ -12,5 +12,9 @@ source scripts/packages.sh
 qb_install_missing $QB_BUILD_PACKAGES $QB_RUN_PACKAGES
 
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build-bench -j "$(nproc)" --target quillbox floor mapwait make_datafile >/dev/null
-exec scripts/xsession.sh bench/measure.sh
+cmake --build build-bench -j "$(nproc)" --target quillbox quillbox_sound floor mapwait make_datafile \
+    >/dev/null
+# Two desktops: the outer one is the floor's, the inner one Quillbox's.
+# shellcheck disable=SC2016
+exec scripts/xsession.sh bash -c 'QB_FLOOR_DISPLAY=$DISPLAY exec scripts/xsession.sh bench/measure.sh'
+

@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# The measuring half of ./bench.sh; runs inside the virtual desktop.
+# The measuring half of ./bench.sh; runs with two virtual desktops, one for each program, so
+# that each has a desktop to itself and each can keep the focus in one of its windows while
+# both idle side by side: the floor on $QB_FLOOR_DISPLAY, Quillbox on $DISPLAY.
 set -euo pipefail
 runs=${QB_RUNS:-5}
 idle=${QB_IDLE:-60}
@@ -7,6 +9,10 @@ sizes=${QB_SIZES:-1 50 200 256}
 bin=build-bench
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+quill_display=$DISPLAY
+floor_display=${QB_FLOOR_DISPLAY:-$DISPLAY}
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 # Kilobytes of a /proc status field.
 status_kb() { awk -v f="$2:" '$1 == f { print $2 }' "/proc/$1/status"; }
@@ -17,28 +23,53 @@ switches() {
     cat /proc/"$1"/task/*/status | awk '/ctxt_switches/ { n += $2 } END { print n }'
 }
 
-# start KIND N: starts the program, prints "<ms to all mapped> <pid>".
+# start KIND N: starts the program on its desktop, prints "<ms to all mapped> <pid>".
 start() {
     local kind=$1 n=$2
     if [ "$kind" = floor ]; then
-        "$bin/bench/mapwait" "$n" 60000 "$bin/bench/floor" "$n"
+        DISPLAY=$floor_display "$bin/bench/mapwait" "$n" 60000 "$bin/bench/floor" "$n"
     else
         rm -rf "$work/q" && mkdir -p "$work/q"
         cp "$bin/app/quillbox" "$work/q/"
         [ -f "$bin/app/ding.wav" ] && cp "$bin/app/ding.wav" "$work/q/"
+        [ -f "$bin/app/libquillbox_sound.so" ] && cp "$bin/app/libquillbox_sound.so" "$work/q/"
         "$bin/bench/make_datafile" "$work/q/quillbox.dat" "$n"
-        "$bin/bench/mapwait" "$n" 60000 "$work/q/quillbox"
+        DISPLAY=$quill_display "$bin/bench/mapwait" "$n" 60000 "$work/q/quillbox"
     fi
+}
+
+# focus DISPLAY PID: clicks into the text of one of the program's windows that the window
+# manager manages (not its tray icon, not one titled "Quillbox"), as a user would, so that an
+# editor has the focus and its caret blinks.
+focus() {
+    local display=$1 pid=$2 w
+    for w in $(DISPLAY=$display xprop -root -notype _NET_CLIENT_LIST | grep -o '0x[0-9a-f]*'); do
+        [ "$(DISPLAY=$display xdotool getwindowpid "$w" 2>/dev/null)" = "$pid" ] || continue
+        [ "$(DISPLAY=$display xdotool getwindowname "$w")" = Quillbox ] && continue
+        DISPLAY=$display xdotool mousemove --window "$w" 40 30 click 1
+        return 0
+    done
+    echo "no window of $pid to click into" >&2
 }
 
 results="$work/results"
 : >"$results"
 for n in $sizes; do
     for run in $(seq "$runs"); do
-        read -r floor_ms floor_pid < <(start floor "$n")
-        read -r quill_ms quill_pid < <(start quillbox "$n")
+        # Interleaved, and in turn which one goes first; the first one is left to settle
+        # before the second starts.
+        if [ $((run % 2)) -eq 1 ]; then order="floor quillbox"; else order="quillbox floor"; fi
+        for kind in $order; do
+            read -r ms pid < <(start "$kind" "$n")
+            [ "$ms" = timeout ] && { echo "N=$n run $run: $kind did not show its windows" >&2; exit 1; }
+            printf -v "${kind}_ms" '%s' "$ms"
+            printf -v "${kind}_pid" '%s' "$pid"
+            sleep 2
+        done
+        focus "$floor_display" "$floor_pid"
+        focus "$quill_display" "$quillbox_pid"
         sleep 10
-        for kind in floor quill; do
+        for kind in floor quillbox; do
             pid_var="${kind}_pid"
             pid=${!pid_var}
             printf -v "${kind}_hwm" '%s' "$(status_kb "$pid" VmHWM)"
@@ -47,7 +78,7 @@ for n in $sizes; do
             printf -v "${kind}_sw0" '%s' "$(switches "$pid")"
         done
         sleep "$idle"
-        for kind in floor quill; do
+        for kind in floor quillbox; do
             pid_var="${kind}_pid"
             pid=${!pid_var}
             cpu0_var="${kind}_cpu0" sw0_var="${kind}_sw0"
@@ -55,16 +86,16 @@ for n in $sizes; do
             printf -v "${kind}_sw" '%s' "$(($(switches "$pid") - ${!sw0_var}))"
             kill "$pid" 2>/dev/null || true
         done
-        wait 2>/dev/null || true
         echo "$n $run floor $floor_ms $floor_hwm $floor_rss $floor_cpu $floor_sw" >>"$results"
-        echo "$n $run quillbox $quill_ms $quill_hwm $quill_rss $quill_cpu $quill_sw" >>"$results"
-        echo "N=$n run $run: floor ${floor_ms} ms ${floor_hwm} kB, quillbox ${quill_ms} ms ${quill_hwm} kB" >&2
+        echo "$n $run quillbox $quillbox_ms $quillbox_hwm $quillbox_rss $quillbox_cpu $quillbox_sw" >>"$results"
+        echo "N=$n run $run ($order): floor ${floor_ms} ms ${floor_hwm} kB ${floor_sw} switches," \
+            "quillbox ${quillbox_ms} ms ${quillbox_hwm} kB ${quillbox_sw} switches" >&2
         sleep 1
     done
 done
 
 echo
-echo "Medians (min-max) of $runs runs; idle over ${idle} s; memory in MiB"
+echo "Medians (min-max) of $runs runs; idle over ${idle} s with an editor focused; memory in MiB"
 python3 - "$results" <<'PY'
 import statistics, sys
 rows = [l.split() for l in open(sys.argv[1])]
@@ -82,12 +113,14 @@ for n in sizes:
               f"{cell(column(n, kind, 5), 1/1024)} | {cell(column(n, kind, 6), fmt='{:.0f}')} | "
               f"{cell(column(n, kind, 7), fmt='{:.0f}')} |")
 print()
-print("| N | start ratio (pairwise median) | peak memory ratio |")
+print("Quillbox / floor, pair by pair: median (min-max)")
+print()
+print("| N | start to mapped | peak RSS |")
 print("|---|---|---|")
 for n in sizes:
     f_ms, q_ms = column(n, "floor", 3), column(n, "quillbox", 3)
     f_m, q_m = column(n, "floor", 4), column(n, "quillbox", 4)
-    r_ms = statistics.median(q / f for q, f in zip(q_ms, f_ms))
-    r_m = statistics.median(q / f for q, f in zip(q_m, f_m))
-    print(f"| {n} | {r_ms:.2f} | {r_m:.2f} |")
+    r_ms = [q / f for q, f in zip(q_ms, f_ms)]
+    r_m = [q / f for q, f in zip(q_m, f_m)]
+    print(f"| {n} | {cell(r_ms, fmt='{:.2f}')} | {cell(r_m, fmt='{:.2f}')} |")
 PY
