@@ -2,10 +2,15 @@
 #include "app/myapp.h"
 #include "app/programdir.h"
 #include "app/qtmessageboxes.h"
+#include "app/signalwatcher.h"
+#include "app/singleinstance.h"
 #include "model/catalogue.h"
+#include "pages/messages.h"
 
 #include <QApplication>
 #include <QDir>
+
+#include <csignal>
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -19,6 +24,21 @@ int main(int argc, char** argv) {
     options.messages = &messages;
     options.makeTray = [] { return std::make_unique<QtTrayIcon>(); };
 
+    // One Quillbox per data file: a second one would overwrite the first one's saves.
+    const SingleInstance instance(options.dataDirectory);
+    if (!instance.acquired()) {
+        const QString path = QDir(options.dataDirectory).filePath(QStringLiteral("quillbox.dat"));
+        messages.showMessage(nullptr, QString::fromUtf8(msg::AlreadyRunning).arg(path),
+                             QString::fromUtf8(msg::ProgramName), box::Notice);
+        return 0;
+    }
+
     MyApp app(std::move(options));
+    // Told to stop (logout, shutdown, kill, Ctrl+C): save as a Yes on the quit question would.
+    const SignalWatcher stopSignals({SIGTERM, SIGHUP, SIGINT});
+    QObject::connect(&stopSignals, &SignalWatcher::received, &app, [&app] {
+        app.endSession();
+        QCoreApplication::exit(0);
+    });
     return app.run();
 }

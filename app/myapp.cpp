@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QPalette>
+#include <QSessionManager>
 #include <QSplashScreen>
 #include <QTimer>
 
@@ -47,12 +48,21 @@ std::optional<int> MyApp::initMainWindow() {
     dialog_ = dialog.get();
     frame_ = std::make_unique<MyFrame>(dialog.release(), *options_.messages);
     connect(frame_.get(), &MyFrame::quitAccepted, this, [] { QCoreApplication::exit(0); });
+    // Logging out: save when the session asks, and everything once more on the way out.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
+        if (dialog_) dialog_->saveNow();
+    });
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &MyApp::endSession);
 
     dialog_->setUp();
     frame_->setUp();
     // The first run shows the main window; later runs start in the tray.
     if (!QFile::exists(dataPath())) frame_->show();
     return std::nullopt;
+}
+
+void MyApp::endSession() {
+    if (dialog_) dialog_->endSession();
 }
 
 int MyApp::run() {

@@ -44,6 +44,9 @@ public:
     int run();
 
     QString dataPath() const;
+    // Saves everything as at a Yes on the quit question, without asking: the desktop session
+    // ends or the program was told to stop.
+    void endSession();
     MyFrame* frame() const { return frame_.get(); }
     MyDialog* dialog() const { return dialog_; }
     // The splash window while it is up.

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 
 #include <array>
 
@@ -24,6 +25,9 @@ struct PageRow {
 };
 
 // The tabs in their order: the page at each index is built in buildPages().
+// A change made inside a Stickum is saved this long after the last keystroke or move.
+constexpr int kAutosaveDelayMs = 3000;
+
 constexpr std::array<PageRow, MyDialog::kPageCount> kPageTable{{
     {msg::TabNotes, msg::TipNotes},
     {msg::TabLendings, msg::TipLendings},
@@ -72,6 +76,12 @@ MyDialog::MyDialog(MessageBoxes& messages, std::unique_ptr<TrayIcon> tray, const
         connect(closeButton, &QPushButton::clicked, this, &MyDialog::closeFromButton);
     load();
     if (!exitStatus_) wavePlayer();
+
+    autosave_ = new QTimer(this);
+    autosave_->setSingleShot(true);
+    autosave_->setInterval(kAutosaveDelayMs);
+    connect(autosave_, &QTimer::timeout, this, &MyDialog::saveNow);
+    tracker_.setChangeListener([this] { autosave_->start(); });
 }
 
 MyDialog::~MyDialog() {
@@ -140,7 +150,7 @@ void MyDialog::setUp() {
     fillTabs();
     if (optionsPage_) optionsPage_->setUpPage();
     setFixedSize(templateSize());
-    collapse();
+    collapseWindow();
 }
 
 void MyDialog::fillTabs() {
@@ -164,6 +174,11 @@ bool MyDialog::isOpen() const {
 }
 
 void MyDialog::collapse() {
+    collapseWindow();
+    saveNow();
+}
+
+void MyDialog::collapseWindow() {
     // Without a tray the window is only minimised, so the user can always get it back.
     QWidget* frame = window();
     switchingWindow_ = true;
@@ -264,7 +279,41 @@ bool MyDialog::save() {
     return false;
 }
 
+bool MyDialog::saveNow() {
+    autosave_->stop();
+    if (ended_) return true;
+    if (!isOpen()) tracker_.takeBackShown();
+    const SaveResult saved = dataFile_.save(holder_, options_);
+    if (saved.ok) {
+        lastSaveFailure_.clear();
+        return true;
+    }
+    const QString reason = QString::fromStdString(saved.reason);
+    if (reason == lastSaveFailure_) return false;
+    lastSaveFailure_ = reason;
+    messages_.showMessage(nullptr, QString::fromUtf8(msg::SaveFailed).arg(dataPath_, reason),
+                          QString::fromUtf8(msg::Error), box::Failure);
+    return false;
+}
+
+void MyDialog::setAutosaveDelay(int ms) {
+    autosave_->setInterval(ms);
+}
+
+void MyDialog::endSession() {
+    if (ended_) return;
+    autosave_->stop();
+    if (isOpen())
+        tracker_.hidePass();
+    else
+        tracker_.takeBackShown();
+    pagesLeft(false);
+    dataFile_.save(holder_, options_);
+    shutdown();
+}
+
 bool MyDialog::mayClose() {
+    autosave_->stop();
     const bool wasCollapsed = !isOpen();
     toggleDisplay();
     pagesLeft(false);
@@ -282,6 +331,8 @@ bool MyDialog::mayClose() {
 }
 
 void MyDialog::shutdown() {
+    ended_ = true;
+    autosave_->stop();
     timer_.stop();
     tray().remove();
 }

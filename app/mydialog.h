@@ -19,6 +19,7 @@ class NotesDialog;
 class OptionDialog;
 class PrestitiDialog;
 class QTabWidget;
+class QTimer;
 
 // What the main dialog uses of the desktop beyond its own windows; tests put fakes here.
 struct DesktopParts {
@@ -48,6 +49,15 @@ public:
 
     // Hides the main window into the tray and puts the Stickums on the desktop.
     void collapse();
+    // Saves what the user did since the last save without asking anything: before a crash or
+    // a power cut can lose it. A failure is reported once for each reason.
+    bool saveNow();
+    // The desktop session ends or the program was told to stop: everything is saved as at a
+    // Yes on the quit question, without asking, and the program ends with status 0.
+    void endSession();
+    // How long after the user's last change inside a Stickum it is saved (tests shorten it).
+    void setAutosaveDelay(int ms);
+
     // Brings the main window back and takes the Stickums off the desktop.
     void restore();
     // The tray's left button: switches the Stickums on and off while collapsed.
@@ -105,6 +115,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void collapseWindow();
     void load();
     void reportDamage(const LoadResult& loaded, bool optionsRead);
     void buildPages();
@@ -129,6 +140,9 @@ private:
     std::optional<int> exitStatus_;
     bool displayOn_ = true;
     bool switchingWindow_ = false;
+    bool ended_ = false;
+    QTimer* autosave_ = nullptr; // a save a few seconds after the user changed a Stickum
+    QString lastSaveFailure_;    // the failure already reported by saveNow()
     int currentPage_ = 0;
     QTabWidget* tabs_ = nullptr;
     NotesDialog* notes_ = nullptr;

@@ -4,11 +4,32 @@
 #include "platform/waveplayer.h"
 #include "platform/windowsystem.h"
 #include "stickum/stickum.h"
+#include "stickum/stickumedit.h"
+
+#include <QEvent>
 
 #include <algorithm>
 #include <limits>
 
 namespace {
+
+// Tells the tracker when the user moves a Stickum's frame.
+class MoveWatch : public QObject {
+public:
+    MoveWatch(QObject* parent, std::function<void()>& listener)
+        : QObject(parent), listener_(listener) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Move && listener_ &&
+            static_cast<QWidget*>(watched)->isVisible())
+            listener_();
+        return false;
+    }
+
+private:
+    std::function<void()>& listener_;
+};
 
 std::int16_t toCoordinate(int value) {
     return static_cast<std::int16_t>(std::clamp<int>(
@@ -205,7 +226,23 @@ SmallFrame* StickumTracker::makeFree(PostItAttr& attr, PostIt* record) {
     SmallFrame* frame = newStickum(options_, record)->frame();
     frame->placeAt(attr.x, attr.y);
     attr.window = frame;
+    watch(frame);
     return frame;
+}
+
+void StickumTracker::watch(SmallFrame* frame) {
+    frame->installEventFilter(new MoveWatch(frame, changed_));
+    QObject::connect(frame->content()->edit(), &QTextEdit::textChanged, frame, [this, frame] {
+        if (changed_ && frame->content()->edit()->document()->isModified()) changed_();
+    });
+}
+
+void StickumTracker::takeBackShown() {
+    forEachEntry([this](PostItAttr& attr, PostIt* record) {
+        SmallFrame* frame = frameOf(attr);
+        if (!frame || record->displayState() != Shown || !frame->isVisible()) return;
+        takeBack(attr, record, attr.target == 0 || targetOnShow(attr));
+    });
 }
 
 SmallFrame* StickumTracker::makePinned(PostItAttr& attr, PostIt* record, QWindow* proxy) {
@@ -218,6 +255,7 @@ SmallFrame* StickumTracker::makePinned(PostItAttr& attr, PostIt* record, QWindow
     }
     // It stands where the note stood, in front of its target but no longer above everything.
     frame->move(attr.x, attr.y);
+    watch(frame);
     return frame;
 }
 
@@ -242,7 +280,11 @@ void StickumTracker::takeBack(PostItAttr& attr, PostIt* record, bool withPositio
         attr.x = toCoordinate(frame->frameX());
         attr.y = toCoordinate(frame->frameY());
     }
-    if (record->editable()) record->setText(frame->content()->getContent(kTextCapacity));
+    // Only what the user changed is taken back: an untouched text keeps its bytes (old files
+    // hold texts in another encoding that would otherwise be rewritten).
+    const WPostIt* content = frame->content();
+    if (record->editable() && content->edit()->document()->isModified())
+        record->setText(content->getContent(kTextCapacity));
 }
 
 void StickumTracker::show(SmallFrame* frame) {

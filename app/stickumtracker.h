@@ -6,6 +6,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 #include <map>
 #include <optional>
 #include <string>
@@ -62,6 +64,12 @@ public:
     // The stand-in for another application's window, made on first asking (at most 23).
     QWindow* aliasFor(WindowHandle window) { return aliases_.aliasFor(window); }
 
+    // Takes what the user did to the Stickums on show (where they stand, what was typed into
+    // them) back into the records, leaving them on show: before a save while collapsed.
+    void takeBackShown();
+    // Called a moment after the user moved a Stickum or typed into one.
+    void setChangeListener(std::function<void()> listener) { changed_ = std::move(listener); }
+
     // Destroys every Stickum and forgets the aliases (the program ends).
     void destroyAll();
 
@@ -93,6 +101,8 @@ private:
     void destroyStickum(PostItAttr& attr);
     void takeBack(PostItAttr& attr, PostIt* record, bool withPosition) const;
     static void show(SmallFrame* frame);
+    // Reports the user's moves and typing in the new Stickum to the change listener.
+    void watch(SmallFrame* frame);
     void ownerChanged(WindowHandle target, bool shown);
 
     PostItHolder& holder_;
@@ -103,4 +113,5 @@ private:
     int attachedCount_ = 0;
     bool stale_ = false;
     QObject receiver_; // the window system's reports about targets arrive here
+    std::function<void()> changed_;
 };

@@ -96,6 +96,10 @@ inline constexpr const char* FileDamaged =
 // What was wrong when only the options block was damaged.
 inline constexpr const char* OptionsDamaged = "the options could not be read";
 
+// A second start against the same data file.
+inline constexpr const char* AlreadyRunning =
+    "Quillbox is already running.\r\nIt keeps its data in\r\n%1";
+
 // The display switch in the main window's caption menu when there is no tray.
 inline constexpr const char* MenuDisplayStickums = "Display Stickums";
 

@@ -3,7 +3,11 @@
 #include "app/trayicon.h"
 #include "pages/messages.h"
 
+#include "stickum/stickumedit.h"
+#include "stickum/wpostit.h"
+
 #include <QString>
+#include <QTextDocument>
 #include <QWidget>
 
 #include <deque>
@@ -59,3 +63,9 @@ public:
 private:
     bool available_;
 };
+
+// The user types the text into a Stickum (as far as Quillbox can tell: the edit changed).
+inline void userTypes(WPostIt* content, const std::string& text) {
+    content->setContent(text);
+    content->edit()->document()->setModified(true);
+}

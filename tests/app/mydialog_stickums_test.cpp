@@ -10,8 +10,12 @@
 #include "stickum/stickum.h"
 #include "storage/datafile.h"
 
+#include <QDir>
+#include <QFile>
 #include <QPointer>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
 
 #include <gtest/gtest.h>
 
@@ -166,7 +170,7 @@ TEST_F(DialogStickums, RestoreAndCollapseTakeTheStickumsBackAndPutThemUpAgain) {
     Note* note = holder().note(0);
     QPointer<SmallFrame> frame(frameOf(note));
     frame->move(420, 330);
-    frame->content()->setContent("milk and eggs");
+    userTypes(frame->content(), "milk and eggs");
 
     tray->pressRight();
     EXPECT_TRUE(app->frame()->isVisible());
@@ -267,3 +271,103 @@ TEST_F(DialogStickums, MovedStickumsAreSavedWhereTheyStandAndGoWithTheDialog) {
 }
 
 } // namespace
+
+// What the user does is on disk soon after, whatever happens to the program next.
+
+namespace {
+
+std::unique_ptr<PostItHolder> readBack(const QString& path) {
+    auto holder = std::make_unique<PostItHolder>();
+    DataFile file(path.toStdString());
+    NoQuestions questions;
+    file.load(*holder, questions);
+    return holder;
+}
+
+} // namespace
+
+TEST_F(DialogStickums, TypingOrMovingInAStickumIsSavedAMomentLater) {
+    writeDataFile();
+    start();
+    dialog()->setAutosaveDelay(20);
+    SmallFrame* frame = frameOf(holder().note(0));
+    ASSERT_TRUE(frame && frame->isVisible());
+    QTextEdit* edit = frame->content()->edit();
+    edit->moveCursor(QTextCursor::End);
+    QTest::keyClicks(edit, " and honey");
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return readBack(dataPath())->note(0)->text() == "milk and honey"; }));
+
+    frame->move(333, 222);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return readBack(dataPath())->attrAt(0)->x == 333; }));
+    EXPECT_EQ(readBack(dataPath())->attrAt(0)->y, 222);
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(DialogStickums, CollapsingSaves) {
+    writeDataFile();
+    start();
+    tray->pressRight();
+    holder().note(0)->setText("changed on the page");
+    QFile::remove(dataPath());
+    dialog()->collapse();
+    EXPECT_EQ(readBack(dataPath())->note(0)->text(), "changed on the page");
+}
+
+TEST_F(DialogStickums, AFailingSaveIsReportedOnceForEachReason) {
+    writeDataFile();
+    start();
+    QFile::remove(dataPath());
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("quillbox.dat/in the way")));
+    EXPECT_FALSE(dialog()->saveNow());
+    EXPECT_FALSE(dialog()->saveNow());
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].caption, QStringLiteral("ERROR"));
+    EXPECT_TRUE(boxes.shown[0].text.contains(dataPath()));
+
+    // Once a save went through, the next failure is news again.
+    ASSERT_TRUE(QDir(dataPath()).removeRecursively());
+    EXPECT_TRUE(dialog()->saveNow());
+    QFile::remove(dataPath());
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("quillbox.dat/in the way")));
+    EXPECT_FALSE(dialog()->saveNow());
+    EXPECT_EQ(boxes.shown.size(), 2u);
+    // The program goes on with everything in memory.
+    EXPECT_EQ(holder().note(0)->text(), "milk");
+}
+
+TEST_F(DialogStickums, EndingTheSessionSavesWithoutAsking) {
+    writeDataFile();
+    start();
+    SmallFrame* frame = frameOf(holder().note(0));
+    QTextEdit* edit = frame->content()->edit();
+    edit->moveCursor(QTextCursor::End);
+    QTest::keyClicks(edit, " and tea");
+    frame->move(250, 175);
+    app->endSession();
+    EXPECT_TRUE(boxes.shown.empty());
+    const auto saved = readBack(dataPath());
+    EXPECT_EQ(saved->note(0)->text(), "milk and tea");
+    EXPECT_EQ(QPoint(saved->attrAt(0)->x, saved->attrAt(0)->y), QPoint(250, 175));
+    EXPECT_FALSE(tray->added);
+    app->endSession(); // a second request finds everything done
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(DialogStickums, AnUntouchedOldTextKeepsItsBytes) {
+    writeDataFile();
+    {
+        PostItHolder holder;
+        DataFile file(dataPath().toStdString());
+        NoQuestions questions;
+        file.load(holder, questions);
+        holder.note(0)->setText("caf\xE9"); // written by an old version in Windows-1252
+        Options options;
+        ASSERT_TRUE(file.save(holder, options).ok);
+    }
+    start();
+    EXPECT_EQ(frameOf(holder().note(0))->content()->getContent(), "caf\xC3\xA9");
+    tray->pressRight(); // the hide pass takes the Stickum back
+    EXPECT_TRUE(dialog()->saveNow());
+    EXPECT_EQ(readBack(dataPath())->note(0)->text(), "caf\xE9");
+}

@@ -106,7 +106,7 @@ TEST_F(TrackerTest, ShowAndHidePassesPlaceTakeBackAndKeepTheSameStickum) {
 
     // The user moves it and types; restoring takes both back.
     frame->move(300, 210);
-    frame->content()->setContent("milk\r\nand bread");
+    userTypes(frame->content(), "milk\r\nand bread");
     tracker.hidePass();
     EXPECT_TRUE(tracker.suppressed());
     EXPECT_FALSE(frame->isVisible());
@@ -273,7 +273,7 @@ TEST_F(TrackerTest, TargetGoneWhileTheMainWindowIsOpenRehomesHidden) {
     Note* note = addNote("pinned");
     tracker.setTarget(note, kBrowser);
     collapse();
-    frameOf(note)->content()->setContent("typed into the pinned one");
+    userTypes(frameOf(note)->content(), "typed into the pinned one");
     windows.minimise(kBrowser);
     tracker.hidePass(); // restore: the target is out of sight
     windows.destroy(kBrowser);
