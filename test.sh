@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Quillbox and runs every test.
-#   ./test.sh          all tests (unit, widget, sanitizer, X11 session)
+#   ./test.sh          all tests: unit and widget tests, the same under AddressSanitizer,
+#                      UndefinedBehaviorSanitizer and LeakSanitizer, the data-file fuzzer,
+#                      and the tests on a virtual X11 desktop
 #   ./test.sh --bench  the benchmarks as well
 # QB_FUZZ_SECONDS sets how long the data-file fuzzer runs (default 60).
 set -euo pipefail
@@ -14,14 +16,13 @@ werror=OFF
 [ "${CI:-}" = "true" ] && werror=ON
 
 echo "== Build"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQB_WERROR=$werror >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DQB_WERROR=$werror >/dev/null
 cmake --build build -j "$jobs"
 
-echo "== Model and storage under AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DQB_CORE_ONLY=ON -DQB_SANITIZE=ON \
-    -DQB_WERROR=$werror >/dev/null
+echo "== Build with AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" \
+    -DQB_SANITIZE=ON -DQB_BENCH=OFF -DQB_WERROR=$werror >/dev/null
 cmake --build build-asan -j "$jobs"
-(cd build-asan && ctest --output-on-failure -j "$jobs")
 
 echo "== The data-file reader under libFuzzer (${QB_FUZZ_SECONDS:-60} s)"
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -37,10 +38,16 @@ tail -n 1 build-fuzz/fuzz.log
 echo "== Tests"
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs" -LE x11)
 
-if (cd build && ctest -N -L x11 | grep -q 'Total Tests: [1-9]'); then
-    echo "== Tests on a virtual X11 desktop"
-    scripts/xsession.sh bash -c 'cd build && ctest --output-on-failure -L x11'
-fi
+echo "== Tests under the sanitizers"
+(cd build-asan && QT_QPA_PLATFORM=offscreen \
+    LSAN_OPTIONS="suppressions=$PWD/../scripts/lsan.supp:print_suppressions=0" \
+    ctest --output-on-failure -j "$jobs" -LE x11)
+
+echo "== Tests on a virtual X11 desktop"
+scripts/xsession.sh bash -c 'cd build && ctest --output-on-failure -L x11'
+
+echo "== A session of the real program under the sanitizers"
+scripts/xsession.sh scripts/leak_session.sh build-asan build
 
 if [ "${1:-}" = "--bench" ]; then
     echo "== Benchmarks"

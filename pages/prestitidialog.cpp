@@ -105,6 +105,12 @@ PrestitiDialog::PrestitiDialog(DialogHost& host, QWidget* parent)
     RefreshLendings();
 }
 
+PrestitiDialog::~PrestitiDialog() {
+    // The list outlives this part of the page while the page is torn down: it must not ask
+    // the page for cell texts any more.
+    list_->setCellText({});
+}
+
 Stepper* PrestitiDialog::makeStepper(int displayId, int arrowsId) {
     // The number and its arrows become one control over both places.
     QWidget* arrows = item(arrowsId);

@@ -24,6 +24,7 @@ public:
     static constexpr int LastYear = 2099;
 
     explicit PrestitiDialog(DialogHost& host, QWidget* parent = nullptr);
+    ~PrestitiDialog() override;
 
     // Stores the form into the current lending (the page is being left).
     void CommitLending();

@@ -12,14 +12,15 @@ cleanup() {
     local pid
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
     wait 2>/dev/null || true
+    [ -n "${QB_KEEP_SESSION_LOGS:-}" ] && cp -r "$session_dir" /tmp/last-xsession
     rm -rf "$session_dir"
 }
 trap cleanup EXIT
 
-# Polls a condition for up to five seconds.
+# Polls a condition for up to fifteen seconds (a busy machine starts things slowly).
 wait_for() {
     local i
-    for i in $(seq 250); do
+    for i in $(seq 750); do
         "$@" >/dev/null 2>&1 && return 0
         sleep 0.02
     done
@@ -35,12 +36,16 @@ wait_for test -s "$session_dir/display" || { echo "xsession: Xvfb did not start"
 export DISPLAY=":$(head -n 1 "$session_dir/display")"
 wait_for xdpyinfo || { echo "xsession: $DISPLAY does not answer" >&2; exit 1; }
 
-openbox --sm-disable >"$session_dir/openbox.log" 2>&1 &
-pids+=($!)
-wait_for xprop -root -notype _NET_SUPPORTING_WM_CHECK ||
-    { echo "xsession: openbox did not start" >&2; exit 1; }
-wm_check() { xprop -root -notype _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
-wait_for wm_check || { echo "xsession: openbox did not start" >&2; exit 1; }
+wm_check() { xprop -root -notype _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+# openbox now and then gives up at start on a busy machine: try again before giving up.
+for attempt in 1 2 3; do
+    openbox --sm-disable >"$session_dir/openbox.log" 2>&1 &
+    wm_pid=$!
+    wait_for wm_check && break
+    kill "$wm_pid" 2>/dev/null || true
+    [ "$attempt" -eq 3 ] && { cat "$session_dir/openbox.log" >&2; echo "xsession: openbox did not start" >&2; exit 1; }
+done
+pids+=("$wm_pid")
 
 trayer --edge bottom --align right --widthtype pixel --width 120 --height 24 \
     --transparent false --tint 0xdddddd --SetDockType true >"$session_dir/trayer.log" 2>&1 &
