@@ -1,5 +1,6 @@
 #include "stickum/nativewindow.h"
 
+#include <QAbstractEventDispatcher>
 #include <QGuiApplication>
 #include <QWidget>
 
@@ -85,6 +86,21 @@ std::optional<QPoint> nativeTopLeft(const QWidget* window) {
         xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, w, root, 0, 0), nullptr));
     if (!reply) return std::nullopt;
     return QPoint(reply->dst_x, reply->dst_y);
+}
+
+unsigned long eventLoopTurn() {
+    static unsigned long turn = 0;
+    static QAbstractEventDispatcher* watched = nullptr;
+    QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
+    if (!dispatcher) return 0;
+    if (dispatcher != watched) {
+        watched = dispatcher;
+        ++turn;
+        QObject::connect(dispatcher, &QAbstractEventDispatcher::awake, dispatcher, [] { ++turn; });
+        QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, dispatcher,
+                         [] { ++turn; });
+    }
+    return turn;
 }
 
 void keepOutOfTaskBar(QWidget* window) {

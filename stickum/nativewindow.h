@@ -13,6 +13,10 @@ class QWidget;
 // has no native window or the platform is not X11.
 std::optional<QPoint> nativeTopLeft(const QWidget* window);
 
+// Counts the turns of the program's event loop: what was asked of the X server during one turn
+// (one pass over the Stickums) holds for the rest of it. 0 while there is no event loop.
+unsigned long eventLoopTurn();
+
 // Asks the window manager to keep the window out of the task bar and the pager. To be called
 // every time the window is about to be mapped, while it is created but not yet mapped (Qt adds
 // its own states to these when it maps it). Asks nothing of the X server: no round trip.

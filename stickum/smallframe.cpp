@@ -131,12 +131,14 @@ void SmallFrame::resizeKeepingTopLeft(int width, int height) {
 void SmallFrame::syncPosition() {
     // The window manager may have placed the window after Qt last heard of its position; a
     // move from a stale position would go astray and a saved position would be wrong.
+    asked_.reset();
     const auto native = nativeTopLeft(this);
     if (native && *native != pos()) move(*native);
 }
 
 void SmallFrame::placeAt(int x, int y) {
     syncPosition();
+    asked_.reset();
     if (!(windowFlags() & Qt::WindowStaysOnTopHint)) {
         const bool shown = isVisible();
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
@@ -182,14 +184,21 @@ void SmallFrame::ownerShown() {
     show();
 }
 
+QPoint SmallFrame::screenTopLeft() const {
+    const unsigned long turn = eventLoopTurn();
+    if (!asked_ || turn == 0 || turn != askedTurn_) {
+        asked_ = nativeTopLeft(this);
+        askedTurn_ = turn;
+    }
+    return asked_ ? *asked_ : frameGeometry().topLeft();
+}
+
 int SmallFrame::frameX() const {
-    const auto native = nativeTopLeft(this);
-    return native ? native->x() : frameGeometry().x();
+    return screenTopLeft().x();
 }
 
 int SmallFrame::frameY() const {
-    const auto native = nativeTopLeft(this);
-    return native ? native->y() : frameGeometry().y();
+    return screenTopLeft().y();
 }
 
 void SmallFrame::refreshSummary() {
@@ -225,6 +234,11 @@ void SmallFrame::closeEvent(QCloseEvent* event) {
     if (record_) record_->setActive(false);
     hiddenByOwner_ = false;
     event->accept(); // hidden, not destroyed: the holder destroys it later
+}
+
+void SmallFrame::moveEvent(QMoveEvent* event) {
+    asked_.reset();
+    QWidget::moveEvent(event);
 }
 
 void SmallFrame::changeEvent(QEvent* event) {

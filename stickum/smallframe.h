@@ -8,6 +8,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <optional>
+
 class PostIt;
 class QWindow;
 class WPostIt;
@@ -62,6 +64,9 @@ public:
     // Quillbox or the display of Stickums is off.
     void ownerShown();
 
+    // Where the frame's top-left corner stands on the screen. Asked of the window system once
+    // per pass: a second question in the same turn of the event loop (frameY() after frameX(),
+    // the data file after the hide pass) is answered from the first, unless the frame moved.
     int frameX() const override;
     int frameY() const override;
 
@@ -76,6 +81,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -85,6 +91,7 @@ protected:
 private:
     // Makes Qt's idea of the frame's position agree with the window system's.
     void syncPosition();
+    QPoint screenTopLeft() const;
     void refreshSummary();
     void placeContent(const QRect& rect);
 
@@ -101,4 +108,7 @@ private:
     bool rolledUp_ = false;
     bool hiddenByOwner_ = false;
     QColor desktopCaption_; // the desktop's caption colour last seen
+    // The last answer of the window system about the frame's position, and when it came.
+    mutable std::optional<QPoint> asked_;
+    mutable unsigned long askedTurn_ = 0;
 };

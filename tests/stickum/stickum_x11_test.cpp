@@ -160,6 +160,27 @@ TEST_F(StickumOnX11, PlacingAShownStickumMovesItWhereverQtThinksItIs) {
     }
 }
 
+TEST_F(StickumOnX11, PositionIsAskedAgainAfterTheWindowWasMovedBehindQtsBack) {
+    content = newStickum(options, &note);
+    SmallFrame* frame = content->frame();
+    frame->placeAt(120, 90);
+    frame->showStickum();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+    const auto window = static_cast<xcb_window_t>(frame->winId());
+    ASSERT_TRUE(waitFor([&] { return stackingIndex(window) >= 0; }));
+    ASSERT_TRUE(waitFor([&] { return frame->frameX() == 120 && frame->frameY() == 90; }));
+
+    // Another client (here: straight through the connection) moves the window.
+    xcb_connection_t* c = connection();
+    const std::uint32_t to[] = {260, 210};
+    xcb_configure_window(c, window, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, to);
+    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+    EXPECT_TRUE(waitFor([&] {
+        return QPoint(frame->frameX(), frame->frameY()) == QPoint(260, 210);
+    })) << frame->frameX()
+        << "," << frame->frameY();
+}
+
 TEST_F(StickumOnX11, HiddenStickumIsWithdrawn) {
     content = newStickum(options, &note);
     SmallFrame* frame = content->frame();
