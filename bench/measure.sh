@@ -7,6 +7,10 @@ runs=${QB_RUNS:-5}
 idle=${QB_IDLE:-60}
 sizes=${QB_SIZES:-1 50 200 256}
 bin=build-bench
+# The program measured: the real one, or (QB_QUILLBOX=quillbox_caret) a variant built beside
+# the benchmarks.
+quillbox=$bin/app/quillbox
+[ -n "${QB_QUILLBOX:-}" ] && [ "$QB_QUILLBOX" != quillbox ] && quillbox=$bin/bench/$QB_QUILLBOX
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 quill_display=$DISPLAY
@@ -30,7 +34,7 @@ start() {
         DISPLAY=$floor_display "$bin/bench/mapwait" "$n" 60000 "$bin/bench/floor" "$n"
     else
         rm -rf "$work/q" && mkdir -p "$work/q"
-        cp "$bin/app/quillbox" "$work/q/"
+        cp "$quillbox" "$work/q/quillbox"
         [ -f "$bin/app/ding.wav" ] && cp "$bin/app/ding.wav" "$work/q/"
         [ -f "$bin/app/libquillbox_sound.so" ] && cp "$bin/app/libquillbox_sound.so" "$work/q/"
         "$bin/bench/make_datafile" "$work/q/quillbox.dat" "$n"
@@ -95,7 +99,8 @@ for n in $sizes; do
 done
 
 echo
-echo "Medians (min-max) of $runs runs; idle over ${idle} s with an editor focused; memory in MiB"
+echo "Quillbox: $quillbox. Medians (min-max) of $runs runs; idle over ${idle} s with an editor"
+echo "focused; memory in MiB."
 python3 - "$results" <<'PY'
 import statistics, sys
 rows = [l.split() for l in open(sys.argv[1])]
