@@ -95,6 +95,22 @@ std::optional<Window> Journey::trayTip() {
     return ::testing::AssertionSuccess();
 }
 
+::testing::AssertionResult Journey::answerFontChooser() {
+    std::optional<Window> chooser;
+    if (!waitFor([&] { return (chooser = dialogNamed(QStringLiteral("Font"))).has_value(); }))
+        return ::testing::AssertionFailure() << "no font chooser";
+    activate(chooser->id);
+    key(QStringLiteral("alt+s"));
+    key(QStringLiteral("ctrl+a"));
+    type(QStringLiteral("20"));
+    // OK stands left of Cancel at the chooser's bottom right.
+    const QRect r = chooser->geometry;
+    click(QPoint(r.right() - 138, r.bottom() - 28));
+    if (!waitFor([&] { return !dialogNamed(QStringLiteral("Font")); }))
+        return ::testing::AssertionFailure() << "the font chooser stays";
+    return ::testing::AssertionSuccess();
+}
+
 ::testing::AssertionResult Journey::quitFromMainWindow() {
     click(inMain(mainLayout().closeButton));
     if (auto answered = answerBox(QStringLiteral("Quillbox"), "Return"); !answered) return answered;

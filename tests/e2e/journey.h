@@ -58,6 +58,8 @@ protected:
     // Answers the message box whose caption starts so: Return takes the default (Yes or OK),
     // Escape says No.
     ::testing::AssertionResult answerBox(const QString& caption, const char* keys);
+    // The font chooser on show: a size of 20 points in its size field (Alt+S), then OK.
+    ::testing::AssertionResult answerFontChooser();
     // "Close" on the main window, then Yes: the program ends with status 0.
     ::testing::AssertionResult quitFromMainWindow();
     // From the tray: right click, then quit.

@@ -414,3 +414,61 @@ TEST_F(PinningJourney, DISABLED_FreedStickumComesBackAtItsPlace) {
         << stickums()[0].geometry.y();
     ASSERT_TRUE(quitFromTray());
 }
+
+// Options: a new colour and a bigger font chosen in the desktop's choosers, and the "Minimum"
+// mode; the Stickums shown afterwards follow, and the file keeps the choices.
+TEST_F(Journey, OptionsChangeTheStickumsShownAfterwards) {
+    PostItHolder holder;
+    ::addNote(holder, "Ring the plumber", 300, 200);
+    run->writeData(holder, Options::initial({}));
+    run->start();
+    ASSERT_TRUE(stickumsShown(1));
+    const QRect before = stickumAt({300, 200})->geometry;
+
+    trayClick(3);
+    ASSERT_TRUE(mainWindowShown());
+    clickTab(3);
+    // The colour chooser: its HTML field (Alt+H) takes the colour by name.
+    click(inMain(mainLayout().colorButton));
+    std::optional<Window> chooser;
+    ASSERT_TRUE(waitFor([&] {
+        for (const Window& w : programWindows())
+            if (w.isDialog()) chooser = w;
+        return chooser.has_value();
+    })) << "no colour chooser";
+    activate(chooser->id);
+    key(QStringLiteral("alt+h"));
+    key(QStringLiteral("ctrl+a"));
+    type(QStringLiteral("#ff8000"));
+    key(QStringLiteral("Return"));
+    ASSERT_TRUE(waitFor([&] {
+        for (const Window& w : programWindows())
+            if (w.id == chooser->id) return false;
+        return true;
+    })) << "the colour chooser stays";
+    // The font chooser: its size field (Alt+S).
+    click(inMain(mainLayout().fontButton));
+    ASSERT_TRUE(answerFontChooser());
+    click(inMain(mainLayout().minimumRadio));
+    screenshot(QStringLiteral("journey5-options"));
+    collapse();
+    ASSERT_TRUE(mainWindowGone());
+    ASSERT_TRUE(stickumsShown(1));
+    std::optional<Window> after;
+    ASSERT_TRUE(waitFor([&] { return (after = stickumAt({300, 200})).has_value(); }));
+    const QImage shot = screenshot(QStringLiteral("journey5-stickum-after"));
+    const QRect content = after->geometry.adjusted(2, 14, -2, -2);
+    EXPECT_GT(countPixels(shot, content, qRgb(255, 128, 0)), content.width() * content.height() / 3)
+        << "the Stickum is not in the new colour";
+    EXPECT_EQ(countPixels(shot, content, qRgb(255, 255, 0), 8), 0) << "yellow is left";
+    EXPECT_NE(after->geometry.height(), before.height())
+        << "in the Minimum mode the Stickum is as tall as its text";
+    ASSERT_TRUE(quitFromTray());
+
+    PostItHolder saved;
+    Options options;
+    ASSERT_EQ(run->readBack(saved, options).status, LoadStatus::Loaded);
+    EXPECT_EQ(options.stickumColor, rgb(255, 128, 0));
+    EXPECT_EQ(options.dimensionMode, DimensionMinimum);
+    ASSERT_TRUE(options.stickumFont.has_value());
+}

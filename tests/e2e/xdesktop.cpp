@@ -22,9 +22,9 @@ QString hexId(unsigned long id) {
     return QStringLiteral("0x") + QString::number(id, 16);
 }
 
-// "X=12" lines of xdotool's --shell output.
-int shellValue(const QString& out, const char* key) {
-    const QRegularExpression line(QStringLiteral("^%1=(-?\\d+)$").arg(QLatin1String(key)),
+// "  Width: 12" lines of xwininfo's output.
+int infoValue(const QString& out, const char* key) {
+    const QRegularExpression line(QStringLiteral("^\\s*%1:\\s+(-?\\d+)$").arg(QLatin1String(key)),
                                   QRegularExpression::MultilineOption);
     const auto match = line.match(out);
     return match.hasMatch() ? match.captured(1).toInt() : 0;
@@ -41,11 +41,13 @@ std::vector<unsigned long> search(const QStringList& args) {
 std::optional<Window> describe(unsigned long id) {
     Window window;
     window.id = id;
-    const Command geometry =
-        run(kXdotool, {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), hexId(id)});
-    if (geometry.status != 0) return std::nullopt;
-    window.geometry = QRect(shellValue(geometry.out, "X"), shellValue(geometry.out, "Y"),
-                            shellValue(geometry.out, "WIDTH"), shellValue(geometry.out, "HEIGHT"));
+    // xwininfo gives the client area where it really is; xdotool adds the window manager's
+    // decoration to the position of decorated windows.
+    const Command info = run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), hexId(id)});
+    if (info.status != 0) return std::nullopt;
+    window.geometry = QRect(infoValue(info.out, "Absolute upper-left X"),
+                            infoValue(info.out, "Absolute upper-left Y"),
+                            infoValue(info.out, "Width"), infoValue(info.out, "Height"));
     const Command props =
         run(QStringLiteral("xprop"),
             {QStringLiteral("-id"), hexId(id), QStringLiteral("WM_NAME"),
