@@ -87,11 +87,16 @@ main_window() {
 wait_for main_window || { cat "$work/program.log"; fail "the first-run window did not show"; }
 win=$(main_window)
 import -window root "$build/e2e-shots/installed-first-run.png" 2>/dev/null || true
-# Enter on the main window asks the quit question; Enter again takes its Yes.
-xdotool windowactivate --sync "$win" key Return
+# Enter on the main window asks the quit question; Enter again takes its Yes. The window may
+# not have the keyboard yet when it has only just come up: ask again until the question shows.
 question() { xdotool search --onlyvisible --name '^Quillbox$' | while read -r id; do
     xprop -id "$id" _NET_WM_WINDOW_TYPE | grep -q DIALOG && echo "$id"; done | grep -q .; }
-wait_for question || fail "no quit question"
+asked=no
+for _ in 1 2 3 4 5; do
+    xdotool windowactivate --sync "$win" key Return
+    if wait_for question; then asked=yes; break; fi
+done
+[ "$asked" = yes ] || fail "no quit question"
 xdotool key Return
 status=0
 for _ in $(seq 200); do

@@ -48,12 +48,20 @@ void Journey::collapse() {
 }
 
 QPoint Journey::trayCentre() const {
-    const auto icon = trayIcon();
+    // Listing the windows can miss one that changes meanwhile: look again rather than press
+    // on the bare desktop.
+    std::optional<Window> icon;
+    waitFor([&] { return (icon = trayIcon()).has_value(); });
     return icon ? icon->geometry.center() : QPoint();
 }
 
 void Journey::trayClick(int button) {
-    click(trayCentre(), button);
+    const QPoint centre = trayCentre();
+    if (centre.isNull()) {
+        ADD_FAILURE() << "no tray icon to click";
+        return;
+    }
+    click(centre, button);
 }
 
 bool Journey::trayShowsCross() {
