@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
     const QString programDir = programDirectory();
     StartOptions options;
     options.dataDirectory = dataDirectoryFor(programDir);
-    options.defaultWaveFile = QDir(programDir).filePath(QStringLiteral("ding.wav"));
+    options.defaultWaveFile = defaultWaveFileFor(programDir);
     options.messages = &messages;
     options.makeTray = [] { return std::make_unique<QtTrayIcon>(); };
 

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
@@ -21,4 +22,13 @@ QString dataDirectoryFor(const QString& programDir) {
     const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(user);
     return user;
+}
+
+QString defaultWaveFileFor(const QString& programDir) {
+    const QDir dir(programDir);
+    const QString beside = dir.filePath(QStringLiteral("ding.wav"));
+    const QString installed =
+        QDir::cleanPath(dir.filePath(QStringLiteral("../share/quillbox/ding.wav")));
+    if (!QFileInfo::exists(beside) && QFileInfo::exists(installed)) return installed;
+    return beside;
 }

@@ -4,8 +4,8 @@ QB_BUILD_PACKAGES="cmake g++ make pkg-config googletest libgtest-dev libgmock-de
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins libxcb1-dev libxcb-ewmh-dev
   libxcb-icccm4-dev"
 QB_RUN_PACKAGES="xvfb openbox trayer x11-utils xdotool fonts-liberation fonts-dejavu-core
-  gstreamer1.0-plugins-base gstreamer1.0-plugins-good pulseaudio pulseaudio-utils"
-QB_TEST_PACKAGES="imagemagick sox clang libclang-rt-14-dev"
+  pulseaudio pulseaudio-utils"
+QB_TEST_PACKAGES="imagemagick sox clang libclang-rt-14-dev dpkg-dev"
 
 # Installs whichever of the named packages are missing (with sudo when not root).
 qb_install_missing() {

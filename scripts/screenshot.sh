@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Takes screenshots of Quillbox's main window on a virtual desktop: docs/screenshot-main.png
-# (the first page) and docs/screenshot-about.png (the "Infoz" page, reached by clicking its tab).
+# and one of each page, docs/screenshot-<page>.png.
 #   scripts/screenshot.sh [BUILD_DIR]     (default: build)
 # The program runs from a fresh directory of its own, so it starts as on a first run: main
 # window open, no data file.
@@ -26,12 +26,14 @@ QB_SCREEN=800x600x24 scripts/xsession.sh bash -c '
     xdotool windowactivate --sync "$win" 2>/dev/null || true
     sleep 1
     import -window "$win" "$2/screenshot-main.png"
-    # The last tab sits at the right end of the tab row.
+    # Then every page in turn: Ctrl+Tab moves to the next tab.
     eval "$(xdotool getwindowgeometry --shell "$win")"
-    tab_x=$(( WIDTH - 70 )); tab_y=43
-    xdotool mousemove --window "$win" $tab_x $tab_y click 1
-    sleep 1
-    import -window "$win" "$2/screenshot-about.png"
+    xdotool mousemove --window "$win" 60 43 click 1
+    for page in notes lendings reminders options about; do
+        sleep 0.7
+        import -window "$win" "$2/screenshot-$page.png"
+        xdotool key ctrl+Tab
+    done
     kill $pid
 ' _ "$work" "$out"
-echo "Saved $out/screenshot-main.png and $out/screenshot-about.png"
+echo "Saved $out/screenshot-main.png and one screenshot of each page"

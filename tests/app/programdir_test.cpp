@@ -1,5 +1,6 @@
 #include "app/programdir.h"
 
+#include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -22,4 +23,17 @@ TEST(ProgramDirectory, AnUnwritableProgramDirectoryUsesTheUserDataDirectory) {
         EXPECT_TRUE(isWritableDirectory(chosen));
     }
     QStandardPaths::setTestModeEnabled(false);
+}
+
+TEST(ProgramDirectory, TheAlertSoundIsFoundBesideTheProgramOrWhereItIsInstalled) {
+    QTemporaryDir root;
+    QDir(root.path()).mkpath(QStringLiteral("bin"));
+    QDir(root.path()).mkpath(QStringLiteral("share/quillbox"));
+    const QString bin = root.filePath(QStringLiteral("bin"));
+    const QString installed = root.filePath(QStringLiteral("share/quillbox/ding.wav"));
+    EXPECT_EQ(defaultWaveFileFor(bin), bin + QStringLiteral("/ding.wav")); // neither: beside
+    QFile(installed).open(QIODevice::WriteOnly);
+    EXPECT_EQ(defaultWaveFileFor(bin), installed);
+    QFile(bin + QStringLiteral("/ding.wav")).open(QIODevice::WriteOnly);
+    EXPECT_EQ(defaultWaveFileFor(bin), bin + QStringLiteral("/ding.wav"));
 }
