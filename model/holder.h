@@ -13,6 +13,9 @@ public:
     // Left and top edges of the Stickum's outer frame on the screen.
     virtual int frameX() const = 0;
     virtual int frameY() const = 0;
+    // Whether it is on the screen now: only then does where it stands say anything (a hidden
+    // Stickum, or one gone with the window it is pinned to, keeps the recorded position).
+    virtual bool onScreen() const = 0;
 };
 
 // Handle of another application's top-level window; 0 is none.

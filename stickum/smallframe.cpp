@@ -149,11 +149,13 @@ void SmallFrame::placeAt(int x, int y) {
 
 void SmallFrame::showStickum() {
     hiddenByOwner_ = false;
+    hiddenByQuillbox_ = false;
     show();
 }
 
 void SmallFrame::hideStickum() {
     hiddenByOwner_ = false;
+    hiddenByQuillbox_ = true;
     hide();
 }
 
@@ -171,7 +173,9 @@ void SmallFrame::setOwnerWindow(QWindow* owner) {
 
 void SmallFrame::ownerHidden() {
     refreshSummary();
-    if (!isVisible()) return;
+    // The window manager may have taken it away with its owner already: it is still the
+    // owner's doing, and it comes back with the owner.
+    if (hiddenByQuillbox_) return;
     hide();
     hiddenByOwner_ = true;
 }
@@ -179,9 +183,15 @@ void SmallFrame::ownerHidden() {
 void SmallFrame::ownerShown() {
     if (stickumsSuppressed()) return;
     refreshSummary();
-    if (!hiddenByOwner_) return;
+    if (!hiddenByOwner_ || hiddenByQuillbox_) return;
     hiddenByOwner_ = false;
+    // Shown normal again, whatever the window manager did to it with its owner.
+    setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
+}
+
+bool SmallFrame::onScreen() const {
+    return isVisible() && !isMinimized() && !hiddenByOwner_;
 }
 
 QPoint SmallFrame::screenTopLeft() const {
@@ -233,6 +243,7 @@ void SmallFrame::hideEvent(QHideEvent*) {
 void SmallFrame::closeEvent(QCloseEvent* event) {
     if (record_) record_->setActive(false);
     hiddenByOwner_ = false;
+    hiddenByQuillbox_ = true;
     event->accept(); // hidden, not destroyed: the holder destroys it later
 }
 

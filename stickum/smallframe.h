@@ -69,6 +69,7 @@ public:
     // the data file after the hide pass) is answered from the first, unless the frame moved.
     int frameX() const override;
     int frameY() const override;
+    bool onScreen() const override;
 
     // The frame's size handling, run for every size change (also while hidden).
     void handleResize(const QSize& size);
@@ -107,7 +108,8 @@ private:
     int rolledHeight_ = -1;
     bool rolledUp_ = false;
     bool hiddenByOwner_ = false;
-    QColor desktopCaption_; // the desktop's caption colour last seen
+    bool hiddenByQuillbox_ = true; // not shown by showStickum(), or hidden or closed since
+    QColor desktopCaption_;        // the desktop's caption colour last seen
     // The last answer of the window system about the frame's position, and when it came.
     mutable std::optional<QPoint> asked_;
     mutable unsigned long askedTurn_ = 0;

@@ -289,7 +289,7 @@ std::vector<std::uint8_t> DataFile::encode(PostItHolder& holder, const Options& 
         out.i16(static_cast<std::int16_t>(holder.kindAt(i)));
         holder.recordAt(i)->write(fields);
         PostItAttr* attr = holder.attrAt(i);
-        if (attr && attr->window) {
+        if (attr && attr->window && attr->window->onScreen()) {
             attr->x = static_cast<std::int16_t>(attr->window->frameX());
             attr->y = static_cast<std::int16_t>(attr->window->frameY());
         }

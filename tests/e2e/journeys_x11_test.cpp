@@ -347,10 +347,9 @@ protected:
     }
 };
 
-// Disabled: the program's fault, intermittent (about 3 runs in 8 here). When the other window
-// is restored after a minimise, the pinned Stickum sometimes stays hidden although the window
-// is viewable again with WM_STATE Normal and no _NET_WM_STATE_HIDDEN.
-TEST_F(PinningJourney, DISABLED_PinnedNoteComesAndGoesWithItsWindow) {
+// A pinned note's Stickum goes when its window is minimised and comes back when it is restored,
+// however the window manager took it away with its owner.
+TEST_F(PinningJourney, PinnedNoteComesAndGoesWithItsWindow) {
     ForeignWindow target(QStringLiteral("Shopping list"));
     ASSERT_TRUE(pinNoteTo(target));
     target.minimise();
@@ -398,9 +397,9 @@ TEST_F(PinningJourney, PinnedNoteIsFreedWhenItsWindowCloses) {
     ASSERT_TRUE(quitFromTray());
 }
 
-// Disabled: the program's fault, intermittent (about 1 run in 4 here). The Stickum freed after
-// its window closed comes up at (0, 0) instead of at the note's place.
-TEST_F(PinningJourney, DISABLED_FreedStickumComesBackAtItsPlace) {
+// The Stickum freed after its window closed comes up at the note's place, not where the window
+// manager left it while it was gone.
+TEST_F(PinningJourney, FreedStickumComesBackAtItsPlace) {
     ForeignWindow target(QStringLiteral("Shopping list"));
     ASSERT_TRUE(pinNoteTo(target));
     target.close();

@@ -144,6 +144,8 @@ TEST_F(StorageTest, SavingTakesTheLivePositionsOfStickums) {
     struct Placed : StickumView {
         int frameX() const override { return 70000; } // cut to 16 bits
         int frameY() const override { return -3; }
+        bool onScreen() const override { return shown; }
+        bool shown = true;
     } stickum;
     auto note = std::make_unique<Note>();
     Note* added = note.get();
@@ -154,6 +156,12 @@ TEST_F(StorageTest, SavingTakesTheLivePositionsOfStickums) {
     ASSERT_TRUE(data.save(holder, options).ok);
     EXPECT_EQ(holder.attrAt(0)->x, static_cast<std::int16_t>(70000));
     EXPECT_EQ(holder.attrAt(0)->y, -3);
+
+    // A Stickum off the screen says nothing about where it stands: the record keeps its place.
+    holder.attrAt(0)->x = 12;
+    stickum.shown = false;
+    ASSERT_TRUE(data.save(holder, options).ok);
+    EXPECT_EQ(holder.attrAt(0)->x, 12);
 }
 
 TEST_F(StorageTest, AFailedSaveSaysWhyAndLeavesTheOldFileAlone) {
