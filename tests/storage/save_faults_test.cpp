@@ -4,6 +4,7 @@
 #include "storage_fixture.h"
 
 #include <csignal>
+#include <functional>
 #include <random>
 #include <sys/mount.h>
 #include <sys/wait.h>
@@ -41,6 +42,8 @@ private:
 
 class SaveFaultTest : public StorageTest {
 protected:
+    void expectFailedSaveKeepsFile(const std::function<void(SmallDisk&)>& spoil,
+                                   const std::string& why);
     void TearDown() override {
         setSaveStageHook({});
         StorageTest::TearDown();
@@ -111,7 +114,11 @@ TEST_F(SaveFaultTest, AKillAtAnyMomentLeavesTheOldOrTheNewFileWhole) {
               1);
 }
 
-TEST_F(SaveFaultTest, AFullDiskIsReportedAndTheFileOnItIsKept) {
+// On a small disk of its own: a data file saved with one note, then the disk spoilt by
+// spoil(), then a save with more in it. The save fails with a reason that says why, and the file
+// on the disk is the one saved before.
+void SaveFaultTest::expectFailedSaveKeepsFile(const std::function<void(SmallDisk&)>& spoil,
+                                              const std::string& why) {
     SmallDisk disk(dir / "disk");
     if (!disk.mounted()) GTEST_SKIP() << "cannot mount a small file system here (not root?)";
     const std::string onDisk = dataFilePath((dir / "disk").string());
@@ -119,33 +126,28 @@ TEST_F(SaveFaultTest, AFullDiskIsReportedAndTheFileOnItIsKept) {
     DataFile data(onDisk);
     ASSERT_TRUE(data.save(holder, options).ok);
     const auto before = readFile(onDisk);
-    {
-        // Fill what is left of the disk.
-        std::ofstream filler(dir / "disk" / "filler", std::ios::binary);
-        const std::string block(4096, 'x');
-        while (filler.write(block.data(), static_cast<std::streamsize>(block.size())))
-            filler.flush();
-    }
+    spoil(disk);
     for (int i = 0; i < 100; ++i)
         addNote(holder, std::string(250, 'y'));
     const SaveResult result = data.save(holder, options);
     EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.reason.find("No space left"), std::string::npos) << result.reason;
+    EXPECT_NE(result.reason.find(why), std::string::npos) << result.reason;
     EXPECT_EQ(readFile(onDisk), before);
 }
 
+TEST_F(SaveFaultTest, AFullDiskIsReportedAndTheFileOnItIsKept) {
+    expectFailedSaveKeepsFile(
+        [this](SmallDisk&) {
+            // Fill what is left of the disk.
+            std::ofstream filler(dir / "disk" / "filler", std::ios::binary);
+            const std::string block(4096, 'x');
+            while (filler.write(block.data(), static_cast<std::streamsize>(block.size())))
+                filler.flush();
+        },
+        "No space left");
+}
+
 TEST_F(SaveFaultTest, AReadOnlyDirectoryIsReportedAndTheFileInItIsKept) {
-    SmallDisk disk(dir / "disk");
-    if (!disk.mounted()) GTEST_SKIP() << "cannot mount a small file system here (not root?)";
-    const std::string onDisk = dataFilePath((dir / "disk").string());
-    addNote(holder, "kept");
-    DataFile data(onDisk);
-    ASSERT_TRUE(data.save(holder, options).ok);
-    const auto before = readFile(onDisk);
-    ASSERT_TRUE(disk.makeReadOnly());
-    addNote(holder, "lost?");
-    const SaveResult result = data.save(holder, options);
-    EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.reason.find("Read-only"), std::string::npos) << result.reason;
-    EXPECT_EQ(readFile(onDisk), before);
+    expectFailedSaveKeepsFile([](SmallDisk& disk) { ASSERT_TRUE(disk.makeReadOnly()); },
+                              "Read-only");
 }
