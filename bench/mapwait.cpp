@@ -45,8 +45,8 @@ public:
     // Takes up the windows of the client list that are new.
     void refreshClients() {
         xcb_ewmh_get_windows_reply_t clients;
-        if (!xcb_ewmh_get_client_list_reply(&ewmh_, xcb_ewmh_get_client_list(&ewmh_, 0),
-                                            &clients, nullptr))
+        if (!xcb_ewmh_get_client_list_reply(&ewmh_, xcb_ewmh_get_client_list(&ewmh_, 0), &clients,
+                                            nullptr))
             return;
         std::vector<xcb_window_t> fresh;
         for (std::uint32_t i = 0; i < clients.windows_len; ++i) {
@@ -103,7 +103,8 @@ public:
 
     int shown() const {
         int n = 0;
-        for (const auto& entry : windows_) n += entry.second.counts && entry.second.shown ? 1 : 0;
+        for (const auto& entry : windows_)
+            n += entry.second.counts && entry.second.shown ? 1 : 0;
         return n;
     }
 
