@@ -152,8 +152,8 @@ TEST_F(HolderOnX11, APinnedStickumGoesAndComesWithItsTarget) {
     ASSERT_TRUE(waitForStickum(false));
     dialog()->toggleDisplay();
     foreign.map(target);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog()->windowSystem().isOnShow(target); },
-                                kWaitMs));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return dialog()->windowSystem().isOnShow(target); }, kWaitMs));
     QTest::qWait(300);
     EXPECT_FALSE(stickumOnScreen());
     dialog()->toggleDisplay();
