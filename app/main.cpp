@@ -6,6 +6,7 @@
 #include "app/singleinstance.h"
 #include "model/catalogue.h"
 #include "pages/messages.h"
+#include "stickum/caretblink.h"
 
 #include <QApplication>
 #include <QDir>
@@ -14,6 +15,8 @@
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    // Carets stop blinking a few seconds after the last input: an idle Quillbox sleeps.
+    const CaretBlink caretBlink;
     QApplication::setApplicationName(QString::fromUtf8(msg::ProgramName));
 
     QtMessageBoxes messages;

@@ -21,7 +21,11 @@ OpenSoundEffect soundModule() {
     if (tried) return open;
     tried = true;
     QStringList places;
-    if (QCoreApplication::instance()) places << QCoreApplication::applicationDirPath();
+    if (QCoreApplication::instance()) {
+        const QDir program(QCoreApplication::applicationDirPath());
+        places << program.path();
+        places << program.filePath(QStringLiteral(QB_SOUND_MODULE_FROM_BIN));
+    }
 #ifdef QB_SOUND_MODULE_DIR
     places << QStringLiteral(QB_SOUND_MODULE_DIR);
 #endif
