@@ -1,6 +1,7 @@
 // The X11 window system against a real X server with a window manager (scripts/xsession.sh).
 // The foreign application is a bare xcb window made on a connection of its own, as another
 // program would make it: it sets only WM_NAME, like xterm.
+#include "foreignapp.h"
 #include "platform/windowsystem.h"
 
 #include <QGuiApplication>
@@ -23,118 +24,6 @@ namespace {
 
 constexpr int kWaitMs = 5000;
 
-struct FreeDeleter {
-    void operator()(void* p) const noexcept { std::free(p); }
-};
-template <typename T> using Reply = std::unique_ptr<T, FreeDeleter>;
-
-// Another application: one connection, top-level windows made and changed on it.
-class ForeignApp {
-public:
-    ForeignApp() : connection_(xcb_connect(nullptr, nullptr)) {
-        screen_ = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data;
-        wmState_ = atom("WM_STATE");
-    }
-    ~ForeignApp() { xcb_disconnect(connection_); }
-    ForeignApp(const ForeignApp&) = delete;
-    ForeignApp& operator=(const ForeignApp&) = delete;
-
-    bool ok() const { return xcb_connection_has_error(connection_) == 0 && screen_ != nullptr; }
-    xcb_window_t root() const { return screen_->root; }
-
-    xcb_window_t makeWindow(const std::string& name, int x, int y, int width, int height,
-                            xcb_window_t transientFor = XCB_WINDOW_NONE) {
-        const xcb_window_t w = xcb_generate_id(connection_);
-        const std::uint32_t values[] = {screen_->white_pixel};
-        xcb_create_window(connection_, XCB_COPY_FROM_PARENT, w, screen_->root,
-                          static_cast<std::int16_t>(x), static_cast<std::int16_t>(y),
-                          static_cast<std::uint16_t>(width), static_cast<std::uint16_t>(height), 0,
-                          XCB_WINDOW_CLASS_INPUT_OUTPUT, screen_->root_visual, XCB_CW_BACK_PIXEL,
-                          values);
-        xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, w, XCB_ATOM_WM_NAME,
-                            XCB_ATOM_STRING, 8, static_cast<std::uint32_t>(name.size()),
-                            name.data());
-        if (transientFor != XCB_WINDOW_NONE) {
-            xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, w, XCB_ATOM_WM_TRANSIENT_FOR,
-                                XCB_ATOM_WINDOW, 32, 1, &transientFor);
-        }
-        map(w);
-        return w;
-    }
-
-    void map(xcb_window_t w) {
-        xcb_map_window(connection_, w);
-        xcb_flush(connection_);
-    }
-
-    void raise(xcb_window_t w) {
-        const std::uint32_t above = XCB_STACK_MODE_ABOVE;
-        xcb_configure_window(connection_, w, XCB_CONFIG_WINDOW_STACK_MODE, &above);
-        xcb_flush(connection_);
-    }
-
-    void destroy(xcb_window_t w) {
-        xcb_destroy_window(connection_, w);
-        xcb_flush(connection_);
-    }
-
-    // Asks the window manager to minimise the window, as ICCCM says (WM_CHANGE_STATE).
-    void minimise(xcb_window_t w) {
-        xcb_client_message_event_t message{};
-        message.response_type = XCB_CLIENT_MESSAGE;
-        message.format = 32;
-        message.window = w;
-        message.type = atom("WM_CHANGE_STATE");
-        message.data.data32[0] = XCB_ICCCM_WM_STATE_ICONIC;
-        xcb_send_event(connection_, 0, screen_->root,
-                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                       reinterpret_cast<const char*>(&message));
-        xcb_flush(connection_);
-    }
-
-    bool windowManagerRuns() const {
-        return property32(screen_->root, atom("_NET_SUPPORTING_WM_CHECK"), 0) != 0;
-    }
-
-    bool isManaged(xcb_window_t w) const { return property32(w, wmState_, 0) != 0; }
-
-    xcb_window_t transientFor(xcb_window_t w) const {
-        return property32(w, XCB_ATOM_WM_TRANSIENT_FOR, XCB_WINDOW_NONE);
-    }
-
-    // The window's rectangle on the screen (inside the window manager's frame).
-    QRect rectOnScreen(xcb_window_t w) const {
-        Reply<xcb_get_geometry_reply_t> geometry(
-            xcb_get_geometry_reply(connection_, xcb_get_geometry(connection_, w), nullptr));
-        Reply<xcb_translate_coordinates_reply_t> origin(xcb_translate_coordinates_reply(
-            connection_, xcb_translate_coordinates(connection_, w, screen_->root, 0, 0), nullptr));
-        if (!geometry || !origin) return {};
-        return QRect(origin->dst_x, origin->dst_y, geometry->width, geometry->height);
-    }
-
-private:
-    xcb_atom_t atom(const char* name) const {
-        Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
-            connection_,
-            xcb_intern_atom(connection_, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
-            nullptr));
-        return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-    }
-
-    std::uint32_t property32(xcb_window_t w, xcb_atom_t name, std::uint32_t none) const {
-        Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
-            connection_, xcb_get_property(connection_, 0, w, name, XCB_ATOM_ANY, 0, 1), nullptr));
-        if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) < 4) {
-            return none;
-        }
-        return *static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
-    }
-
-    xcb_connection_t* connection_;
-    xcb_screen_t* screen_ = nullptr;
-    xcb_atom_t wmState_ = XCB_ATOM_NONE;
-};
-
 class X11Desktop : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -146,7 +35,7 @@ protected:
             << "no window manager on this display";
         windows = createWindowSystem();
         ASSERT_TRUE(windows->pinningAvailable());
-        target = app.makeWindow("Foreign xcb window", 300, 200, 240, 160);
+        target = app.makeWindow("Foreign xcb window", QRect(300, 200, 240, 160));
         ASSERT_TRUE(QTest::qWaitFor([&] { return app.isManaged(target); }, kWaitMs))
             << "the window manager did not take the window";
         ASSERT_TRUE(QTest::qWaitFor([&] { return windows->isOnShow(target); }, kWaitMs));
@@ -174,7 +63,7 @@ TEST_F(X11Desktop, AnswersAboutAForeignWindow) {
 }
 
 TEST_F(X11Desktop, ListsTheTopLevelWindowsTopmostFirst) {
-    const xcb_window_t newer = app.makeWindow("Newer window", 100, 100, 80, 60);
+    const xcb_window_t newer = app.makeWindow("Newer window", QRect(100, 100, 80, 60));
     ASSERT_TRUE(QTest::qWaitFor([&] { return app.isManaged(newer); }, kWaitMs));
     // Whether `upper` stands above `lower` in the list, both being in it.
     const auto above = [&](xcb_window_t upper, xcb_window_t lower) {
@@ -200,7 +89,7 @@ TEST_F(X11Desktop, FindsTheApplicationWindowUnderAPointNotTheFrame) {
 }
 
 TEST_F(X11Desktop, WalksFromADialogBoxToItsOwner) {
-    const xcb_window_t dialog = app.makeWindow("Find", 320, 220, 80, 60, target);
+    const xcb_window_t dialog = app.makeWindow("Find", QRect(320, 220, 80, 60), target);
     ASSERT_TRUE(QTest::qWaitFor([&] { return app.isManaged(dialog); }, kWaitMs));
     EXPECT_EQ(windows->parentOrOwner(dialog), target);
     app.destroy(dialog);
@@ -279,7 +168,7 @@ TEST_F(X11Desktop, WidgetsCreatedBeforePinningAreOwnedAtOnce) {
 }
 
 TEST_F(X11Desktop, RefusesToPinToAWindowThatIsGone) {
-    const xcb_window_t gone = app.makeWindow("Short-lived", 10, 10, 50, 50);
+    const xcb_window_t gone = app.makeWindow("Short-lived", QRect(10, 10, 50, 50));
     ASSERT_TRUE(QTest::qWaitFor([&] { return app.isManaged(gone); }, kWaitMs));
     app.destroy(gone);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !windows->exists(gone); }, kWaitMs));

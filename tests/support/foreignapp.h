@@ -28,8 +28,12 @@ public:
 
     bool ok() const { return screen_ != nullptr; }
 
-    // A mapped top-level window with only WM_NAME set, like xterm's.
-    xcb_window_t makeWindow(const std::string& name, QRect rect) {
+    xcb_window_t root() const { return screen_->root; }
+
+    // A mapped top-level window with only WM_NAME set, like xterm's (and WM_TRANSIENT_FOR when
+    // it belongs to another window, like a dialog box).
+    xcb_window_t makeWindow(const std::string& name, QRect rect,
+                            xcb_window_t transientFor = XCB_WINDOW_NONE) {
         const xcb_window_t w = xcb_generate_id(connection_);
         const std::uint32_t values[] = {screen_->white_pixel};
         xcb_create_window(
@@ -40,6 +44,10 @@ public:
         xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, w, XCB_ATOM_WM_NAME,
                             XCB_ATOM_STRING, 8, static_cast<std::uint32_t>(name.size()),
                             name.data());
+        if (transientFor != XCB_WINDOW_NONE) {
+            xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, w, XCB_ATOM_WM_TRANSIENT_FOR,
+                                XCB_ATOM_WINDOW, 32, 1, &transientFor);
+        }
         map(w);
         return w;
     }
