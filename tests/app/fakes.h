@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/myapp.h"
 #include "app/trayicon.h"
 #include "pages/messages.h"
 
@@ -11,6 +12,7 @@
 #include <QWidget>
 
 #include <deque>
+#include <memory>
 #include <vector>
 
 // Message boxes answered by the test: each box takes the next queued answer (Ok for boxes with
@@ -68,4 +70,15 @@ private:
 inline void userTypes(WPostIt* content, const std::string& text) {
     content->setContent(text);
     content->edit()->document()->setModified(true);
+}
+
+// Quillbox in the test's own process, with a tray that is there, the test's message boxes and
+// no splash to wait for; initMainWindow() starts it from the data file in the directory.
+inline std::unique_ptr<MyApp> quillboxInProcess(const QString& dataDirectory, MessageBoxes& boxes) {
+    StartOptions options;
+    options.dataDirectory = dataDirectory;
+    options.messages = &boxes;
+    options.makeTray = [] { return std::make_unique<FakeTray>(true); };
+    options.splashMs = 1;
+    return std::make_unique<MyApp>(std::move(options));
 }

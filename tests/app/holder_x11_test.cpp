@@ -58,12 +58,7 @@ protected:
     }
 
     void startProgram() {
-        StartOptions options;
-        options.dataDirectory = dir.path();
-        options.messages = &boxes;
-        options.makeTray = [] { return std::make_unique<FakeTray>(true); };
-        options.splashMs = 1;
-        app = std::make_unique<MyApp>(std::move(options));
+        app = quillboxInProcess(dir.path(), boxes);
         ASSERT_FALSE(app->initMainWindow().has_value());
     }
 
