@@ -1,5 +1,6 @@
 // Quillbox: notes, lendings and reminders as Stickums on the desktop, living in the tray.
 #include "app/myapp.h"
+#include "app/platformchoice.h"
 #include "app/programdir.h"
 #include "app/qtmessageboxes.h"
 #include "app/signalwatcher.h"
@@ -10,10 +11,14 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTimer>
 
 #include <csignal>
 
 int main(int argc, char** argv) {
+    // Stickums above all windows and pinning need X11: on Wayland through XWayland.
+    const PlatformChoice platform = choosePlatform(platformSetting(argc, argv));
+    applyPlatformChoice(platform);
     QApplication application(argc, argv);
     // Carets stop blinking a few seconds after the last input: an idle Quillbox sleeps.
     const CaretBlink caretBlink;
@@ -37,6 +42,7 @@ int main(int argc, char** argv) {
     }
 
     MyApp app(std::move(options));
+    QTimer::singleShot(0, &app, [platform, &messages] { tellPlatformLimits(platform, messages); });
     // Told to stop (logout, shutdown, kill, Ctrl+C): save as a Yes on the quit question would.
     const SignalWatcher stopSignals({SIGTERM, SIGHUP, SIGINT});
     QObject::connect(&stopSignals, &SignalWatcher::received, &app, [&app] {

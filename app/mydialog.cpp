@@ -1,5 +1,6 @@
 #include "app/mydialog.h"
 
+#include "app/pointerscreen.h"
 #include "model/catalogue.h"
 #include "pages/aboutdialog.h"
 #include "pages/calendardialog.h"
@@ -199,6 +200,7 @@ void MyDialog::restore() {
     tracker_.hidePass();
     QWidget* frame = window();
     switchingWindow_ = true;
+    bringToPointerScreen(frame);
     frame->showNormal();
     frame->raise();
     frame->activateWindow();

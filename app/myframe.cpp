@@ -1,5 +1,7 @@
 #include "app/myframe.h"
 
+#include "app/pointerscreen.h"
+
 #include "app/mydialog.h"
 #include "model/catalogue.h"
 #include "pages/messages.h"
@@ -40,10 +42,7 @@ MyFrame::MyFrame(MyDialog* dialog, MessageBoxes& messages)
 
 void MyFrame::setUp() {
     resetCaption();
-    const QScreen* screen = this->screen();
-    if (!screen) return;
-    const QRect area = screen->geometry();
-    move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+    centreOnPointerScreen(this);
 }
 
 void MyFrame::closeEvent(QCloseEvent* event) {

@@ -147,6 +147,11 @@ void SmallFrame::placeAt(int x, int y) {
     move(x, y);
 }
 
+void SmallFrame::moveTo(QPoint topLeft) {
+    asked_.reset();
+    move(topLeft);
+}
+
 void SmallFrame::showStickum() {
     hiddenByOwner_ = false;
     hiddenByQuillbox_ = false;

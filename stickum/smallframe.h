@@ -52,6 +52,8 @@ public:
     // What the holder does with a Stickum.
     // Moves the frame to (x, y) on the screen, above all normal windows, keeping its size.
     void placeAt(int x, int y);
+    // Moves the frame to a point of the screen, keeping whether it stays above all windows.
+    void moveTo(QPoint topLeft);
     void showStickum();
     // A Stickum hidden here stays hidden when its owner window comes back.
     void hideStickum();
