@@ -88,6 +88,8 @@ public:
     WindowHandle pinnedTo(const PostIt* record) const;
     // Keeps the Stickums inside the screens; tests give it screens of their own.
     StickumPlaces& places() { return places_; }
+    // Screens came, went or changed: the Stickums on show are fitted to them again.
+    void refitShown();
 
 private:
     template <typename Visit> void forEachEntry(Visit visit);
@@ -105,8 +107,6 @@ private:
     void takeBack(PostItAttr& attr, PostIt* record, bool withPosition) const;
     // Shows the frame inside the screens there are.
     void show(SmallFrame* frame);
-    // Screens came, went or changed: the Stickums on show are fitted to them again.
-    void refitShown();
     // Reports the user's moves and typing in the new Stickum to the change listener.
     void watch(SmallFrame* frame);
     void ownerChanged(WindowHandle target, bool shown);
