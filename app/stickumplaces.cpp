@@ -29,30 +29,35 @@ void StickumPlaces::watchScreens() {
         watch(s);
         screensChanged_();
     });
-    // Qt moves the windows of a screen that goes to another one first; they are fitted after.
     QObject::connect(
         qApp, &QGuiApplication::screenRemoved, &receiver_, [this] { screensChanged_(); },
         Qt::QueuedConnection);
 }
 
-QPoint StickumPlaces::ownPlace(const SmallFrame* frame) const {
+QPoint StickumPlaces::ownPlace(const SmallFrame* frame, bool screensChanged) const {
     const QPoint now(frame->frameX(), frame->frameY());
-    const auto it = moved_.find(frame);
-    return it != moved_.end() && it->second.shown == now ? it->second.own : now;
+    const auto it = known_.find(frame);
+    if (it == known_.end()) return now;
+    // When the screens change the window manager may push a window about; only the user's own
+    // moves, taken back before, count then.
+    return it->second.shown == now || screensChanged ? it->second.own : now;
 }
 
-void StickumPlaces::fit(SmallFrame* frame) {
+QPoint StickumPlaces::takeOwnPlace(const SmallFrame* frame) {
+    const QPoint own = ownPlace(frame, false);
+    known_[frame] = {own, QPoint(frame->frameX(), frame->frameY())};
+    return own;
+}
+
+void StickumPlaces::fit(SmallFrame* frame, bool screensChanged) {
     const QPoint now(frame->frameX(), frame->frameY());
-    const QPoint own = ownPlace(frame);
+    const QPoint own = ownPlace(frame, screensChanged);
     const QPoint shown =
         fitIntoScreens(QRect(own, frame->size()), screens_(), SmallFrame::kTitleHeight).topLeft();
     if (shown != now) frame->moveTo(shown);
-    if (shown == own)
-        moved_.erase(frame);
-    else
-        moved_[frame] = {own, shown};
+    known_[frame] = {own, shown};
 }
 
 void StickumPlaces::forget(const SmallFrame* frame) {
-    moved_.erase(frame);
+    known_.erase(frame);
 }

@@ -28,21 +28,26 @@ public:
     StickumPlaces& operator=(const StickumPlaces&) = delete;
 
     // Moves the frame inside the screens when its own place cannot be seen there, and back to
-    // its own place when that can be seen again.
-    void fit(SmallFrame* frame);
-    // The frame's own place: where the user left it, not where it was moved to be seen.
-    QPoint ownPlace(const SmallFrame* frame) const;
+    // its own place when that can be seen again. After a change of the screens the place the
+    // frame was last known to have counts, wherever it was pushed meanwhile.
+    void fit(SmallFrame* frame, bool screensChanged = false);
+    // The frame's own place, to be kept in its record: where the user left it, not where it was
+    // moved to be seen.
+    QPoint takeOwnPlace(const SmallFrame* frame);
+    // The same without taking it: what the data file keeps while the frame is on show.
+    QPoint keptPlace(const SmallFrame* frame) const { return ownPlace(frame, false); }
     void forget(const SmallFrame* frame);
     void setScreenAreas(ScreenAreas screens) { screens_ = std::move(screens); }
 
 private:
     void watchScreens();
+    QPoint ownPlace(const SmallFrame* frame, bool screensChanged) const;
 
-    struct Moved {
+    struct Known {
         QPoint own;   // the frame's own place
-        QPoint shown; // where it was moved to be seen
+        QPoint shown; // where it stood then
     };
-    std::map<const SmallFrame*, Moved> moved_;
+    std::map<const SmallFrame*, Known> known_;
     std::function<void()> screensChanged_;
     ScreenAreas screens_;
     QObject receiver_; // the screens' reports arrive here

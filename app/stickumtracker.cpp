@@ -232,6 +232,7 @@ SmallFrame* StickumTracker::makeFree(PostItAttr& attr, PostIt* record) {
 }
 
 void StickumTracker::watch(SmallFrame* frame) {
+    frame->setPlaceKeeper([this](const SmallFrame* f) { return places_.keptPlace(f); });
     frame->installEventFilter(new MoveWatch(frame, changed_));
     QObject::connect(frame->content()->edit(), &QTextEdit::textChanged, frame, [this, frame] {
         if (changed_ && frame->content()->edit()->document()->isModified()) changed_();
@@ -276,10 +277,10 @@ void StickumTracker::destroyStickum(PostItAttr& attr) {
     ::destroyStickum(frame->content());
 }
 
-void StickumTracker::takeBack(PostItAttr& attr, PostIt* record, bool withPosition) const {
+void StickumTracker::takeBack(PostItAttr& attr, PostIt* record, bool withPosition) {
     SmallFrame* frame = frameOf(attr);
     if (withPosition) {
-        const QPoint own = places_.ownPlace(frame);
+        const QPoint own = places_.takeOwnPlace(frame);
         attr.x = toCoordinate(own.x());
         attr.y = toCoordinate(own.y());
     }
@@ -299,7 +300,7 @@ void StickumTracker::show(SmallFrame* frame) {
 void StickumTracker::refitShown() {
     forEachEntry([this](PostItAttr& attr, PostIt*) {
         SmallFrame* frame = frameOf(attr);
-        if (frame && frame->onScreen()) places_.fit(frame);
+        if (frame && frame->onScreen()) places_.fit(frame, true);
     });
 }
 

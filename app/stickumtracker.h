@@ -104,7 +104,7 @@ private:
     SmallFrame* makePinned(PostItAttr& attr, PostIt* record, QWindow* proxy);
     void prepare(SmallFrame* frame, const PostIt* record, bool withColour) const;
     void destroyStickum(PostItAttr& attr);
-    void takeBack(PostItAttr& attr, PostIt* record, bool withPosition) const;
+    void takeBack(PostItAttr& attr, PostIt* record, bool withPosition);
     // Shows the frame inside the screens there are.
     void show(SmallFrame* frame);
     // Reports the user's moves and typing in the new Stickum to the change listener.

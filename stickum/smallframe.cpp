@@ -216,6 +216,14 @@ int SmallFrame::frameY() const {
     return screenTopLeft().y();
 }
 
+int SmallFrame::keptX() const {
+    return placeKeeper_ ? placeKeeper_(this).x() : frameX();
+}
+
+int SmallFrame::keptY() const {
+    return placeKeeper_ ? placeKeeper_(this).y() : frameY();
+}
+
 void SmallFrame::refreshSummary() {
     if (content_) setCaption(content_->summaryText(), Summary);
 }

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
 class PostIt;
@@ -71,6 +72,11 @@ public:
     // the data file after the hide pass) is answered from the first, unless the frame moved.
     int frameX() const override;
     int frameY() const override;
+    // Where the frame's own place is, for the data file; where it stands unless told otherwise.
+    using PlaceKeeper = std::function<QPoint(const SmallFrame*)>;
+    void setPlaceKeeper(PlaceKeeper keeper) { placeKeeper_ = std::move(keeper); }
+    int keptX() const override;
+    int keptY() const override;
     bool onScreen() const override;
 
     // The frame's size handling, run for every size change (also while hidden).
@@ -114,5 +120,6 @@ private:
     QColor desktopCaption_;        // the desktop's caption colour last seen
     // The last answer of the window system about the frame's position, and when it came.
     mutable std::optional<QPoint> asked_;
+    PlaceKeeper placeKeeper_;
     mutable unsigned long askedTurn_ = 0;
 };

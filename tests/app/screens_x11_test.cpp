@@ -1,0 +1,126 @@
+// Two monitors side by side on the virtual X server (RandR monitors), one of them unplugged and
+// plugged in again while Quillbox runs (run inside scripts/xsession.sh).
+#include "app/myapp.h"
+#include "app/mydialog.h"
+#include "app/myframe.h"
+#include "fakes.h"
+#include "foreignapp.h"
+#include "stickum/stickum.h"
+#include "storage/datafile.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QProcess>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int kWaitMs = 5000;
+constexpr QPoint kOnTheRight(1000, 300);
+
+bool xrandr(const QStringList& args) {
+    return QProcess::execute(QStringLiteral("xrandr"), args) == 0;
+}
+
+class TwoScreens : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            GTEST_SKIP() << "needs an X11 session (scripts/xsession.sh)";
+        ASSERT_TRUE(foreign.ok());
+        const QRect whole = QGuiApplication::primaryScreen()->geometry();
+        half = whole.width() / 2;
+        const QString size = QStringLiteral("%1/300x%2/200").arg(half).arg(whole.height());
+        // The first monitor takes the X screen's one output; the second one has none.
+        ASSERT_TRUE(xrandr({"--setmonitor", "Left", size + "+0+0", "screen"}));
+        ASSERT_TRUE(plugRight());
+        ASSERT_TRUE(QTest::qWaitFor([] { return QGuiApplication::screens().size() == 2; }, kWaitMs))
+            << "Qt sees both monitors";
+        writeDataFile();
+        app = quillboxInProcess(dir.path(), boxes);
+        ASSERT_FALSE(app->initMainWindow().has_value());
+    }
+
+    void TearDown() override {
+        app.reset();
+        // The desktop as it was for the tests that follow.
+        xrandr({"--delmonitor", "Right"});
+        xrandr({"--delmonitor", "Left"});
+    }
+
+    bool plugRight() {
+        const QRect whole = QGuiApplication::primaryScreen()->virtualGeometry();
+        return xrandr({"--setmonitor", "Right",
+                       QStringLiteral("%1/300x%2/200+%1+0").arg(half).arg(whole.height()), "none"});
+    }
+
+    void writeDataFile() {
+        PostItHolder holder;
+        auto note = std::make_unique<Note>();
+        note->setText("on the right-hand monitor");
+        note->setActive(true);
+        Note* added = note.get();
+        holder.addNote(std::move(note));
+        holder.attach(std::make_unique<PostItAttr>(), added);
+        holder.attrOf(added)->x = static_cast<std::int16_t>(kOnTheRight.x());
+        holder.attrOf(added)->y = static_cast<std::int16_t>(kOnTheRight.y());
+        ASSERT_TRUE(DataFile(dir.filePath(QStringLiteral("quillbox.dat")).toStdString())
+                        .save(holder, Options{})
+                        .ok);
+    }
+
+    MyDialog* dialog() const { return app->dialog(); }
+    Note* note() const { return dialog()->holder().note(0); }
+    QRect stickumRect() const {
+        WPostIt* content = dialog()->tracker().stickumOf(note());
+        if (!content || !foreign.isViewable(content->frame()->winId())) return {};
+        return foreign.rectOnScreen(static_cast<xcb_window_t>(content->frame()->winId()));
+    }
+    bool stickumAt(QPoint topLeft) const { return stickumRect().topLeft() == topLeft; }
+
+    int half = 0;
+    QTemporaryDir dir;
+    FakeMessageBoxes boxes;
+    ForeignApp foreign;
+    std::unique_ptr<MyApp> app;
+};
+
+TEST_F(TwoScreens, AStickumComesOverWhenItsMonitorGoesAndBackWithIt) {
+    ASSERT_TRUE(QTest::qWaitFor([&] { return stickumAt(kOnTheRight); }, kWaitMs));
+
+    ASSERT_TRUE(xrandr({"--delmonitor", "Right"}));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            const QRect r = stickumRect();
+            return r.isValid() && r.right() < half && r.y() == kOnTheRight.y();
+        },
+        kWaitMs))
+        << "whole on the monitor that is left";
+    dialog()->saveNow();
+    EXPECT_EQ(dialog()->holder().attrOf(note())->x, kOnTheRight.x()) << "its own place is kept";
+
+    ASSERT_TRUE(plugRight());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return stickumAt(kOnTheRight); }, kWaitMs))
+        << "back where it was";
+
+    // The main window opens on the monitor with the pointer.
+    QCursor::setPos(kOnTheRight + QPoint(50, 50));
+    dialog()->restore();
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return app->frame()->isVisible() && app->frame()->geometry().left() >= half; },
+        kWaitMs));
+}
+
+} // namespace
+
+// The QApplication needs the display, so listing the tests (done without one) makes none.
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
+    QApplication application(argc, argv);
+    return RUN_ALL_TESTS();
+}
