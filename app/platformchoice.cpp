@@ -35,6 +35,9 @@ PlatformChoice choosePlatform(const PlatformSetting& setting) {
 
 void applyPlatformChoice(PlatformChoice choice) {
     if (choice == PlatformChoice::X11) qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("xcb"));
+    // Qt would try X11 first where the session does not call itself a Wayland one.
+    if (choice == PlatformChoice::WithoutPinning)
+        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("wayland"));
 }
 
 void tellPlatformLimits(PlatformChoice choice, MessageBoxes& messages) {
