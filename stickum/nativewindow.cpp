@@ -2,6 +2,7 @@
 
 #include <QAbstractEventDispatcher>
 #include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 
 #include <xcb/xcb.h>
@@ -85,7 +86,21 @@ std::optional<QPoint> nativeTopLeft(const QWidget* window) {
     const Reply<xcb_translate_coordinates_reply_t> reply(
         xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, w, root, 0, 0), nullptr));
     if (!reply) return std::nullopt;
-    return QPoint(reply->dst_x, reply->dst_y);
+    return fromDevicePixels(QPoint(reply->dst_x, reply->dst_y));
+}
+
+QPoint fromDevicePixels(QPoint device) {
+    // Qt keeps each screen's top-left corner where the X server has it and scales the rest by
+    // the screen's pixel ratio.
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect area = screen->geometry();
+        const qreal ratio = screen->devicePixelRatio();
+        const QRect pixels(area.topLeft(), area.size() * ratio);
+        if (!pixels.contains(device)) continue;
+        const QPointF within = QPointF(device - area.topLeft()) / ratio;
+        return area.topLeft() + within.toPoint();
+    }
+    return device;
 }
 
 unsigned long eventLoopTurn() {

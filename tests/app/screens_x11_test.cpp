@@ -26,12 +26,58 @@ bool xrandr(const QStringList& args) {
     return QProcess::execute(QStringLiteral("xrandr"), args) == 0;
 }
 
-class TwoScreens : public ::testing::Test {
+// Quillbox in this process, started with one note whose Stickum stands at the place given.
+class OneStickum : public ::testing::Test {
 protected:
     void SetUp() override {
         if (QGuiApplication::platformName() != QLatin1String("xcb"))
             GTEST_SKIP() << "needs an X11 session (scripts/xsession.sh)";
         ASSERT_TRUE(foreign.ok());
+    }
+
+    void start(QPoint place) {
+        PostItHolder holder;
+        auto note = std::make_unique<Note>();
+        note->setText("a note");
+        note->setActive(true);
+        Note* added = note.get();
+        holder.addNote(std::move(note));
+        holder.attach(std::make_unique<PostItAttr>(), added);
+        holder.attrOf(added)->x = static_cast<std::int16_t>(place.x());
+        holder.attrOf(added)->y = static_cast<std::int16_t>(place.y());
+        ASSERT_TRUE(DataFile(dir.filePath(QStringLiteral("quillbox.dat")).toStdString())
+                        .save(holder, Options{})
+                        .ok);
+        app = quillboxInProcess(dir.path(), boxes);
+        ASSERT_FALSE(app->initMainWindow().has_value());
+    }
+
+    MyDialog* dialog() const { return app->dialog(); }
+    Note* note() const { return dialog()->holder().note(0); }
+    QPoint keptPlace() const {
+        const PostItAttr* attr = dialog()->holder().attrOf(note());
+        return QPoint(attr->x, attr->y);
+    }
+    // The Stickum's rectangle in the X server's own pixels; empty while it is not on show.
+    QRect stickumRect() const {
+        WPostIt* content = dialog()->tracker().stickumOf(note());
+        if (!content || !foreign.isViewable(content->frame()->winId())) return {};
+        return foreign.rectOnScreen(static_cast<xcb_window_t>(content->frame()->winId()));
+    }
+    bool stickumAt(QPoint topLeft) const { return stickumRect().topLeft() == topLeft; }
+
+    QTemporaryDir dir;
+    FakeMessageBoxes boxes;
+    ForeignApp foreign;
+    std::unique_ptr<MyApp> app;
+};
+
+class TwoScreens : public OneStickum {
+protected:
+    void SetUp() override {
+        OneStickum::SetUp();
+        if (IsSkipped()) return;
+        if (qApp->devicePixelRatio() != 1) GTEST_SKIP() << "monitors are made at scale 1";
         const QRect whole = QGuiApplication::primaryScreen()->geometry();
         half = whole.width() / 2;
         const QString size = QStringLiteral("%1/300x%2/200").arg(half).arg(whole.height());
@@ -40,9 +86,7 @@ protected:
         ASSERT_TRUE(plugRight());
         ASSERT_TRUE(QTest::qWaitFor([] { return QGuiApplication::screens().size() == 2; }, kWaitMs))
             << "Qt sees both monitors";
-        writeDataFile();
-        app = quillboxInProcess(dir.path(), boxes);
-        ASSERT_FALSE(app->initMainWindow().has_value());
+        start(kOnTheRight);
     }
 
     void TearDown() override {
@@ -58,35 +102,7 @@ protected:
                        QStringLiteral("%1/300x%2/200+%1+0").arg(half).arg(whole.height()), "none"});
     }
 
-    void writeDataFile() {
-        PostItHolder holder;
-        auto note = std::make_unique<Note>();
-        note->setText("on the right-hand monitor");
-        note->setActive(true);
-        Note* added = note.get();
-        holder.addNote(std::move(note));
-        holder.attach(std::make_unique<PostItAttr>(), added);
-        holder.attrOf(added)->x = static_cast<std::int16_t>(kOnTheRight.x());
-        holder.attrOf(added)->y = static_cast<std::int16_t>(kOnTheRight.y());
-        ASSERT_TRUE(DataFile(dir.filePath(QStringLiteral("quillbox.dat")).toStdString())
-                        .save(holder, Options{})
-                        .ok);
-    }
-
-    MyDialog* dialog() const { return app->dialog(); }
-    Note* note() const { return dialog()->holder().note(0); }
-    QRect stickumRect() const {
-        WPostIt* content = dialog()->tracker().stickumOf(note());
-        if (!content || !foreign.isViewable(content->frame()->winId())) return {};
-        return foreign.rectOnScreen(static_cast<xcb_window_t>(content->frame()->winId()));
-    }
-    bool stickumAt(QPoint topLeft) const { return stickumRect().topLeft() == topLeft; }
-
     int half = 0;
-    QTemporaryDir dir;
-    FakeMessageBoxes boxes;
-    ForeignApp foreign;
-    std::unique_ptr<MyApp> app;
 };
 
 TEST_F(TwoScreens, AStickumComesOverWhenItsMonitorGoesAndBackWithIt) {
@@ -101,7 +117,7 @@ TEST_F(TwoScreens, AStickumComesOverWhenItsMonitorGoesAndBackWithIt) {
         kWaitMs))
         << "whole on the monitor that is left";
     dialog()->saveNow();
-    EXPECT_EQ(dialog()->holder().attrOf(note())->x, kOnTheRight.x()) << "its own place is kept";
+    EXPECT_EQ(keptPlace(), kOnTheRight) << "its own place is kept";
 
     ASSERT_TRUE(plugRight());
     EXPECT_TRUE(QTest::qWaitFor([&] { return stickumAt(kOnTheRight); }, kWaitMs))
@@ -113,6 +129,21 @@ TEST_F(TwoScreens, AStickumComesOverWhenItsMonitorGoesAndBackWithIt) {
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return app->frame()->isVisible() && app->frame()->geometry().left() >= half; },
         kWaitMs));
+}
+
+// Run at scale 2 (QT_SCALE_FACTOR): the X server counts in pixels twice as small as Qt's.
+TEST_F(OneStickum, AtScale2AStickumKeepsItsPlace) {
+    const qreal ratio = qApp->devicePixelRatio();
+    if (ratio == 1) GTEST_SKIP() << "needs a scale other than 1";
+    const QPoint place(200, 150);
+    start(place);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return stickumAt(place * ratio); }, kWaitMs));
+    dialog()->saveNow();
+    EXPECT_EQ(keptPlace(), place);
+    dialog()->restore();
+    dialog()->collapse();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return stickumAt(place * ratio); }, kWaitMs))
+        << "shown again where it was, not twice as far";
 }
 
 } // namespace
