@@ -42,20 +42,7 @@ protected:
     }
 
     // One note, so that the program starts in the tray with its Stickum on the desktop.
-    void writeDataFile() {
-        PostItHolder holder;
-        auto note = std::make_unique<Note>();
-        note->setText("pinned note");
-        note->setActive(true);
-        Note* added = note.get();
-        holder.addNote(std::move(note));
-        holder.attach(std::make_unique<PostItAttr>(), added);
-        holder.attrOf(added)->x = static_cast<std::int16_t>(kNotePosition.x());
-        holder.attrOf(added)->y = static_cast<std::int16_t>(kNotePosition.y());
-        ASSERT_TRUE(DataFile(dir.filePath(QStringLiteral("quillbox.dat")).toStdString())
-                        .save(holder, Options{})
-                        .ok);
-    }
+    void writeDataFile() { ASSERT_TRUE(writeOneNote(dir.path(), "pinned note", kNotePosition)); }
 
     void startProgram() {
         app = quillboxInProcess(dir.path(), boxes);

@@ -6,7 +6,6 @@
 #include "fakes.h"
 #include "foreignapp.h"
 #include "stickum/stickum.h"
-#include "storage/datafile.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -36,18 +35,7 @@ protected:
     }
 
     void start(QPoint place) {
-        PostItHolder holder;
-        auto note = std::make_unique<Note>();
-        note->setText("a note");
-        note->setActive(true);
-        Note* added = note.get();
-        holder.addNote(std::move(note));
-        holder.attach(std::make_unique<PostItAttr>(), added);
-        holder.attrOf(added)->x = static_cast<std::int16_t>(place.x());
-        holder.attrOf(added)->y = static_cast<std::int16_t>(place.y());
-        ASSERT_TRUE(DataFile(dir.filePath(QStringLiteral("quillbox.dat")).toStdString())
-                        .save(holder, Options{})
-                        .ok);
+        ASSERT_TRUE(writeOneNote(dir.path(), "a note", place));
         app = quillboxInProcess(dir.path(), boxes);
         ASSERT_FALSE(app->initMainWindow().has_value());
     }
@@ -147,11 +135,3 @@ TEST_F(OneStickum, AtScale2AStickumKeepsItsPlace) {
 }
 
 } // namespace
-
-// The QApplication needs the display, so listing the tests (done without one) makes none.
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
-    QApplication application(argc, argv);
-    return RUN_ALL_TESTS();
-}

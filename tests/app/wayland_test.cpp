@@ -9,7 +9,6 @@
 #include "foreignapp.h"
 #include "model/catalogue.h"
 #include "stickum/stickum.h"
-#include "storage/datafile.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -24,18 +23,8 @@ PlatformChoice platform = PlatformChoice::AsIs;
 
 class WaylandSession : public ::testing::Test {
 protected:
-    // One note, so that Quillbox starts in the tray with its Stickum on the desktop.
     void start() {
-        PostItHolder holder;
-        auto note = std::make_unique<Note>();
-        note->setText("a note on Wayland");
-        note->setActive(true);
-        Note* added = note.get();
-        holder.addNote(std::move(note));
-        holder.attach(std::make_unique<PostItAttr>(), added);
-        ASSERT_TRUE(DataFile(dir.filePath(QStringLiteral("quillbox.dat")).toStdString())
-                        .save(holder, Options{})
-                        .ok);
+        ASSERT_TRUE(writeOneNote(dir.path(), "a note on Wayland", QPoint(50, 50)));
         app = quillboxInProcess(dir.path(), boxes);
         ASSERT_FALSE(app->initMainWindow().has_value());
         tellPlatformLimits(platform, boxes);
