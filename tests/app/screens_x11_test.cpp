@@ -60,15 +60,20 @@ protected:
     std::unique_ptr<MyApp> app;
 };
 
+// Two monitors side by side, each half of the X screen; sizes in the X server's pixels.
 class TwoScreens : public OneStickum {
 protected:
     void SetUp() override {
         OneStickum::SetUp();
         if (IsSkipped()) return;
-        if (qApp->devicePixelRatio() != 1) GTEST_SKIP() << "monitors are made at scale 1";
-        const QRect whole = QGuiApplication::primaryScreen()->geometry();
-        half = whole.width() / 2;
-        const QString size = QStringLiteral("%1/300x%2/200").arg(half).arg(whole.height());
+        // (Monitors removed by the test before may still be on their way out.)
+        ASSERT_TRUE(
+            QTest::qWaitFor([] { return QGuiApplication::screens().size() == 1; }, kWaitMs));
+        const QSize pixels = QGuiApplication::primaryScreen()->geometry().size() *
+                             QGuiApplication::primaryScreen()->devicePixelRatio();
+        half = pixels.width() / 2;
+        height = pixels.height();
+        const QString size = QStringLiteral("%1/300x%2/200").arg(half).arg(height);
         // The first monitor takes the X screen's one output; the second one has none.
         ASSERT_TRUE(xrandr({"--setmonitor", "Left", size + "+0+0", "screen"}));
         ASSERT_TRUE(plugRight());
@@ -85,15 +90,16 @@ protected:
     }
 
     bool plugRight() {
-        const QRect whole = QGuiApplication::primaryScreen()->virtualGeometry();
         return xrandr({"--setmonitor", "Right",
-                       QStringLiteral("%1/300x%2/200+%1+0").arg(half).arg(whole.height()), "none"});
+                       QStringLiteral("%1/300x%2/200+%1+0").arg(half).arg(height), "none"});
     }
 
     int half = 0;
+    int height = 0;
 };
 
 TEST_F(TwoScreens, AStickumComesOverWhenItsMonitorGoesAndBackWithIt) {
+    if (qApp->devicePixelRatio() != 1) GTEST_SKIP() << "places are given at scale 1";
     ASSERT_TRUE(QTest::qWaitFor([&] { return stickumAt(kOnTheRight); }, kWaitMs));
 
     ASSERT_TRUE(xrandr({"--delmonitor", "Right"}));
@@ -132,6 +138,25 @@ TEST_F(OneStickum, KeepsItsPlaceAtAnyScale) {
     dialog()->collapse();
     EXPECT_TRUE(QTest::qWaitFor([&] { return stickumAt(place * ratio); }, kWaitMs))
         << "shown again where it was, not twice as far";
+}
+
+// Also run at scale 2: the window under the pointer on the second monitor is found there, not
+// at twice the distance from the first monitor's corner.
+TEST_F(TwoScreens, PinPointingFindsTheWindowOnTheSecondMonitor) {
+    const xcb_window_t other = foreign.makeWindow("Editor", QRect(half + 100, 200, 300, 200));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return foreign.isManaged(other); }, kWaitMs));
+    // The window manager puts new windows where it likes: onto the second monitor with it.
+    QProcess::execute(QStringLiteral("xdotool"),
+                      {"windowmove", QString::number(other), QString::number(half + 100), "200"});
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return foreign.rectOnScreen(other).left() > half; }, kWaitMs));
+    const QScreen* right = QGuiApplication::screenAt(QPoint(half + 1, 1));
+    ASSERT_NE(right, nullptr);
+    const QPoint origin = right->geometry().topLeft(); // where the X server has it too
+    const QPoint centre = foreign.rectOnScreen(other).center();
+    const QPoint inQt = origin + ((centre - origin) / right->devicePixelRatio());
+    EXPECT_EQ(dialog()->windowSystem().windowAt(inQt), other);
+    foreign.destroy(other);
 }
 
 } // namespace
