@@ -53,11 +53,12 @@ TEST_F(WaylandSession, ThroughXWaylandStickumsAreOnTopAndPinToXClients) {
     auto stickum = [&] { return frame() ? static_cast<xcb_window_t>(frame()->winId()) : 0u; };
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return stickum() && foreign.isViewable(stickum()); }, kWaitMs));
-    // Asked to stay on top; the window manager says so where it knows how (mutter and kwin
+    // Asked to stay on top; the window manager says so where it knows how (GNOME's and KDE's
     // do, weston's own knows no "above" state).
     EXPECT_TRUE(frame()->windowFlags() & Qt::WindowStaysOnTopHint);
-    if (foreign.wmSupports("_NET_WM_STATE_ABOVE"))
+    if (foreign.wmSupports("_NET_WM_STATE_ABOVE")) {
         EXPECT_TRUE(foreign.hasState(stickum(), "_NET_WM_STATE_ABOVE"));
+    }
 
     // Another X11 program's window; the note is pinned to it.
     const xcb_window_t target = foreign.makeWindow("X11 editor", QRect(300, 200, 400, 300));
