@@ -1,8 +1,7 @@
 #include "app/myframe.h"
 
-#include "app/pointerscreen.h"
-
 #include "app/mydialog.h"
+#include "app/pointerscreen.h"
 #include "model/catalogue.h"
 #include "pages/messages.h"
 #include "resources/dialogs.h"
@@ -11,7 +10,6 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QMenu>
-#include <QScreen>
 #include <QTimer>
 #include <QWindowStateChangeEvent>
 

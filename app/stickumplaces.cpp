@@ -19,6 +19,7 @@ StickumPlaces::StickumPlaces(std::function<void()> screensChanged, ScreenAreas s
 }
 
 void StickumPlaces::watchScreens() {
+    if (!qApp) return;
     auto watch = [this](QScreen* screen) {
         QObject::connect(screen, &QScreen::availableGeometryChanged, &receiver_,
                          [this] { screensChanged_(); });
