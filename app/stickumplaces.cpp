@@ -6,6 +6,16 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+namespace {
+
+// The window system knows where a frame on show stands; a hidden one stands where Qt will show
+// it, whatever the window system last heard.
+QPoint standsAt(const SmallFrame* frame) {
+    return frame->isVisible() ? QPoint(frame->frameX(), frame->frameY()) : frame->pos();
+}
+
+} // namespace
+
 QList<QRect> StickumPlaces::availableScreenAreas() {
     QList<QRect> areas;
     for (const QScreen* screen : QGuiApplication::screens())
@@ -36,7 +46,7 @@ void StickumPlaces::watchScreens() {
 }
 
 QPoint StickumPlaces::ownPlace(const SmallFrame* frame, bool screensChanged) const {
-    const QPoint now(frame->frameX(), frame->frameY());
+    const QPoint now = standsAt(frame);
     const auto it = known_.find(frame);
     if (it == known_.end()) return now;
     // When the screens change the window manager may push a window about; only the user's own
@@ -46,12 +56,12 @@ QPoint StickumPlaces::ownPlace(const SmallFrame* frame, bool screensChanged) con
 
 QPoint StickumPlaces::takeOwnPlace(const SmallFrame* frame) {
     const QPoint own = ownPlace(frame, false);
-    known_[frame] = {own, QPoint(frame->frameX(), frame->frameY())};
+    known_[frame] = {own, standsAt(frame)};
     return own;
 }
 
 void StickumPlaces::fit(SmallFrame* frame, bool screensChanged) {
-    const QPoint now(frame->frameX(), frame->frameY());
+    const QPoint now = standsAt(frame);
     const QPoint own = ownPlace(frame, screensChanged);
     const QPoint shown =
         fitIntoScreens(QRect(own, frame->size()), screens_(), SmallFrame::kTitleHeight).topLeft();
