@@ -229,8 +229,27 @@ void MyDialog::showDisplayState() {
     setTrayTip(QString::fromUtf8(displayOn_ ? msg::TrayDisplayOn : msg::TrayDisplayOff));
 }
 
-void MyDialog::onTrayRightButton() {
+void MyDialog::showMainWindow() {
     if (!isOpen()) restore();
+}
+
+bool MyDialog::addNoteFromOutside(const std::string& text) {
+    auto made = std::make_unique<Note>();
+    made->setActive(true);
+    made->setText(text);
+    Note* added = made.get();
+    if (!holder_.addNote(std::move(made))) return false;
+    tracker_.attachNew(added);
+    if (isOpen()) {
+        // Its Stickum comes with the others when the window collapses.
+        if (notes_) notes_->noteAddedElsewhere();
+    } else if (displayOn_) {
+        tracker_.showPass(displayOn_);
+    } else {
+        toggleDisplay();
+    }
+    saveNow();
+    return true;
 }
 
 void MyDialog::tick() {

@@ -62,6 +62,12 @@ public:
     void restore();
     // The tray's left button: switches the Stickums on and off while collapsed.
     void toggleDisplay();
+    // The tray's right button: the main window comes back.
+    void showMainWindow();
+    // A note made outside the main window (the command line), as "Add" on the Notes page makes
+    // it, with its Stickum on show at once while collapsed (the display switched on if it was
+    // off), and saved. False when the list is full.
+    bool addNoteFromOutside(const std::string& text);
     // The display switch for desktops without a tray: acts at once while collapsed, otherwise
     // at the next collapse.
     void setDisplayOn(bool on);
@@ -111,7 +117,7 @@ public:
 
 protected:
     void onTrayLeftButton() override { toggleDisplay(); }
-    void onTrayRightButton() override;
+    void onTrayRightButton() override { showMainWindow(); }
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
