@@ -51,7 +51,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption newNote(
         QStringLiteral("new-note"),
         QStringLiteral("Add a note with TEXT and show its Stickum; - reads the text from "
-                       "standard input."),
+                       "standard input; an empty TEXT gives a blank Stickum to type into."),
         QStringLiteral("TEXT"));
     const QCommandLineOption quit(
         QStringLiteral("quit"),
@@ -117,12 +117,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     line.json = parser.isSet(json);
     if (line.json && line.command != Command::Export)
         return failed(QStringLiteral("--json goes with --export."), helpText);
-    if (line.command == Command::NewNote) {
-        line.noteText = parser.value(newNote);
-        if (line.noteText.isEmpty())
-            return failed(QStringLiteral("--new-note needs a text (or - for standard input)."),
-                          helpText);
-    }
+    // An empty text makes a blank Stickum to type into (the launcher's "New note").
+    if (line.command == Command::NewNote) line.noteText = parser.value(newNote);
     if (parser.isSet(data)) {
         const QFileInfo file(parser.value(data));
         if (parser.value(data).isEmpty() || file.isDir())
