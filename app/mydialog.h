@@ -14,6 +14,7 @@
 
 class AboutDialog;
 class CalendarDialog;
+class FileFollower;
 class MessageBoxes;
 class NotesDialog;
 class OptionDialog;
@@ -122,7 +123,16 @@ protected:
 
 private:
     void collapseWindow();
+    // Puts the Stickums on the desktop as the window collapses, or after a reload.
+    void showStickums();
     void load();
+    // The data file changed on disk: taken up when nothing here is unsaved, else this side is
+    // saved and the other kept aside (the save decides which).
+    void followDisk();
+    // Reads the data file afresh; records found again keep their Stickums' places and pins.
+    void reloadFromDisk();
+    // Says once where the other version went when a save kept one aside.
+    void reportConflict(const SaveResult& saved);
     void reportDamage(const LoadResult& loaded, bool optionsRead);
     void buildPages();
     void fillTabs();
@@ -148,7 +158,8 @@ private:
     bool switchingWindow_ = false;
     bool ended_ = false;
     QTimer* autosave_ = nullptr; // a save a few seconds after the user changed a Stickum
-    QString lastSaveFailure_;    // the failure already reported by saveNow()
+    FileFollower* follower_ = nullptr;
+    QString lastSaveFailure_; // the failure already reported by saveNow()
     int currentPage_ = 0;
     QTabWidget* tabs_ = nullptr;
     NotesDialog* notes_ = nullptr;

@@ -162,6 +162,7 @@ LoadResult DataFile::load(PostItHolder& holder, OldFileQuestions& questions) {
     version_ = kCurrentVersion;
     optionsReadable_ = false;
     removeLeftoverTemporaries(path_);
+    known_ = identityOf(path_);
     const ReadOutcome read = readWholeFile(path_, bytes_);
     if (read == ReadOutcome::Missing) return result;
     if (read == ReadOutcome::Unreadable) {
@@ -261,6 +262,17 @@ bool DataFile::readOptions(Options& options) {
 SaveResult DataFile::save(PostItHolder& holder, const Options& options) {
     const std::vector<std::uint8_t> bytes = encode(holder, options);
     SaveResult result;
+    if (changedOnDisk() && identityOf(path_).exists) {
+        if (bytes == inStep_) return result; // nothing new here: the newer file stays
+        result.conflictCopy = conflictCopyPath(path_);
+        if (const std::string failure = keepConflictCopy(path_, result.conflictCopy);
+            !failure.empty()) {
+            result.ok = false;
+            result.reason = "the version another machine wrote could not be kept as " +
+                            result.conflictCopy + ": " + failure;
+            return result;
+        }
+    }
     if (keepBackup_) {
         const std::string failure = keepAside(path_, backupPath(), unreadable_ ? nullptr : &bytes_);
         if (!failure.empty()) {
@@ -276,7 +288,10 @@ SaveResult DataFile::save(PostItHolder& holder, const Options& options) {
     if (!failure.empty()) {
         result.ok = false;
         result.reason = failure;
+        return result;
     }
+    known_ = identityOf(path_);
+    inStep_ = bytes;
     return result;
 }
 
