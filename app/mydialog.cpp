@@ -136,7 +136,6 @@ void MyDialog::load() {
     // The options block follows the records; it is read once the Options page exists.
     optionsPage_ = new OptionDialog(*this);
     const bool optionsRead = dataFile_.readOptions(options_);
-    dataFile_.markInStep(holder_, options_);
     about_ = new AboutDialog(*this);
     currentPage_ = 0;
     reportDamage(loaded, optionsRead);
@@ -185,6 +184,8 @@ void MyDialog::setUp() {
     if (optionsPage_) optionsPage_->setUpPage();
     setFixedSize(templateSize());
     collapseWindow();
+    // What the pages made of the file's values counts as read: only later changes are news.
+    dataFile_.markInStep(holder_, options_);
 }
 
 void MyDialog::fillTabs() {
@@ -376,11 +377,11 @@ void MyDialog::reloadFromDisk() {
     const bool otherSound = read.waveFile != options_.waveFile;
     options_ = read;
     dataFile_ = std::move(file);
-    dataFile_.markInStep(holder_, options_);
     tracker_.markStale();
     pagesEntered();
     if (otherSound) waveFileChanged();
     showStickums();
+    dataFile_.markInStep(holder_, options_);
 }
 
 void MyDialog::reportConflict(const SaveResult& saved) {

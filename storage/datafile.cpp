@@ -295,7 +295,8 @@ SaveResult DataFile::save(PostItHolder& holder, const Options& options) {
     return result;
 }
 
-std::vector<std::uint8_t> DataFile::encode(PostItHolder& holder, const Options& options) {
+std::vector<std::uint8_t> DataFile::encode(PostItHolder& holder, const Options& options,
+                                           bool livePlaces) {
     ByteWriter out;
     out.i16(kCurrentVersion);
     out.i16(static_cast<std::int16_t>(holder.count()));
@@ -304,7 +305,7 @@ std::vector<std::uint8_t> DataFile::encode(PostItHolder& holder, const Options& 
         out.i16(static_cast<std::int16_t>(holder.kindAt(i)));
         holder.recordAt(i)->write(fields);
         PostItAttr* attr = holder.attrAt(i);
-        if (attr && attr->window && attr->window->onScreen()) {
+        if (livePlaces && attr && attr->window && attr->window->onScreen()) {
             attr->x = static_cast<std::int16_t>(attr->window->frameX());
             attr->y = static_cast<std::int16_t>(attr->window->frameY());
         }

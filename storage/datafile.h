@@ -87,10 +87,13 @@ public:
     // The records and options as read: what later saves compare with to know whether this
     // side has anything new.
     void markInStep(PostItHolder& holder, const Options& options) {
-        inStep_ = encode(holder, options);
+        // Stickums just put on the desktop may not stand where they will yet.
+        inStep_ = encode(holder, options, false);
     }
     // The bytes save() writes. Live Stickums' positions are taken into the records first.
-    static std::vector<std::uint8_t> encode(PostItHolder& holder, const Options& options);
+    // Without livePlaces, the positions recorded in the entries are written instead.
+    static std::vector<std::uint8_t> encode(PostItHolder& holder, const Options& options,
+                                            bool livePlaces = true);
 
 private:
     LoadResult parse(PostItHolder& holder, OldFileQuestions& questions);

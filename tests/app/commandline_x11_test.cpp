@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdio>
 
 namespace {
 
@@ -17,13 +18,26 @@ class NoQuestions : public OldFileQuestions {
     void oldFileFailed(const std::string&) override {}
 };
 
-// How many windows of the process with that name are on show.
-int shownWindows(const QProcess& process, const QString& name) {
+// The window ids of the process's windows with that name that are on show.
+QStringList shownWindowIds(const QProcess& process, const QString& name) {
     QProcess search;
     search.start(QStringLiteral("xdotool"), {"search", "--all", "--onlyvisible", "--pid",
                                              QString::number(process.processId()), "--name", name});
     search.waitForFinished(5000);
-    return int(search.readAllStandardOutput().count('\n'));
+    return QString::fromUtf8(search.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+}
+
+int shownWindows(const QProcess& process, const QString& name) {
+    return int(shownWindowIds(process, name).size());
+}
+
+// What a sync engine does when the other machine's version arrives: a temporary file beside the
+// data file, renamed over it.
+void syncFile(const QString& from, const QString& to) {
+    const QString temporary = QFileInfo(to).dir().filePath(QStringLiteral(".syncthing.tmp"));
+    QFile::remove(temporary);
+    ASSERT_TRUE(QFile::copy(from, temporary));
+    ASSERT_EQ(::rename(temporary.toLocal8Bit().constData(), to.toLocal8Bit().constData()), 0);
 }
 
 class RunningQuillbox : public ::testing::Test {
@@ -54,6 +68,12 @@ protected:
         const auto texts = notesIn(path);
         return std::find(texts.begin(), texts.end(), text) != texts.end();
     }
+    // Starts Quillbox on the data file and waits for its Stickum: it holds the lock then, so a
+    // command started next cannot become the running Quillbox itself.
+    void launch(QProcess& process, const QString& path) {
+        program.start(process, {"--data", path});
+        ASSERT_TRUE(QTest::qWaitFor([&] { return shownWindows(process, "^Stickum$") > 0; }, 15000));
+    }
     CommandResult command(const QString& path, QStringList arguments,
                           const QByteArray& input = {}) {
         arguments << "--data" << path;
@@ -79,8 +99,8 @@ protected:
 TEST_F(RunningQuillbox, EachCommandReachesTheQuillboxOfItsDataFile) {
     const QString milk = dataFile(one, "milk");
     const QString bread = dataFile(two, "bread");
-    program.start(first, {"--data", milk});
-    program.start(second, {"--data", bread});
+    launch(first, milk);
+    launch(second, bread);
 
     // The command waits while the program starts, then the note is there and shown.
     EXPECT_EQ(command(milk, {"--new-note", "tea\nand cake"}).status, 0);
@@ -113,7 +133,7 @@ TEST_F(RunningQuillbox, EachCommandReachesTheQuillboxOfItsDataFile) {
 
 TEST_F(RunningQuillbox, AKilledQuillboxIsTakenOverAndANewNoteStartsOne) {
     const QString milk = dataFile(one, "milk");
-    program.start(first, {"--data", milk});
+    launch(first, milk);
     ASSERT_EQ(command(milk, {"--toggle"}).status, 0);
     ::kill(pid_t(first.processId()), SIGKILL);
     first.waitForFinished(3000);
@@ -130,4 +150,51 @@ TEST_F(RunningQuillbox, AKilledQuillboxIsTakenOverAndANewNoteStartsOne) {
     EXPECT_TRUE(second.waitForFinished(10000));
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_EQ(notesIn(milk), (std::vector<std::string>{"milk", "from a pipe"}));
+}
+
+TEST_F(RunningQuillbox, ANoteAddedOnOneMachineAppearsOnTheOther) {
+    const QString here = dataFile(one, "milk");
+    const QString there = two.filePath(QStringLiteral("quillbox.dat"));
+    ASSERT_TRUE(QFile::copy(here, there));
+    launch(first, here);
+    launch(second, there);
+    ASSERT_EQ(command(here, {"--new-note", "from here"}).status, 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shownWindows(second, "^Stickum$") == 1; }, 10000));
+
+    syncFile(here, there);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shownWindows(second, "^Stickum$") == 2; }, 2000));
+    EXPECT_EQ(command(there, {"--quit"}).status, 0);
+    EXPECT_TRUE(second.waitForFinished(10000));
+    EXPECT_EQ(notesIn(there), (std::vector<std::string>{"milk", "from here"}));
+    EXPECT_EQ(QDir(two.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"quillbox.dat"});
+}
+
+TEST_F(RunningQuillbox, BothSidesChangedGiveOneFileAndOneConflictCopyWithEveryNote) {
+    const QString here = dataFile(one, "milk");
+    const QString there = two.filePath(QStringLiteral("quillbox.dat"));
+    ASSERT_TRUE(QFile::copy(here, there));
+    launch(first, here);
+    launch(second, there);
+    ASSERT_EQ(command(here, {"--new-note", "from here"}).status, 0);
+    ASSERT_EQ(command(there, {"--new-note", "from there"}).status, 0);
+
+    // There, a Stickum is moved and not yet saved when the other version arrives.
+    QStringList stickums;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return (stickums = shownWindowIds(second, "^Stickum$")).size() == 2; }, 10000));
+    QProcess::execute(QStringLiteral("xdotool"), {"windowmove", stickums.first(), "420", "330"});
+    QTest::qWait(300);
+    syncFile(here, there);
+
+    QStringList copies;
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            copies = QDir(two.path()).entryList({"quillbox.dat.conflict-*"});
+            return !copies.isEmpty();
+        },
+        3000));
+    ASSERT_EQ(copies.size(), 1);
+    EXPECT_EQ(notesIn(two.filePath(copies.first())),
+              (std::vector<std::string>{"milk", "from here"}));
+    EXPECT_EQ(notesIn(there), (std::vector<std::string>{"milk", "from there"}));
 }
