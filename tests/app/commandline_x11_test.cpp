@@ -2,6 +2,7 @@
 // own data file; a Quillbox killed outright leaves a socket that the next one takes over. Runs
 // inside scripts/xsession.sh.
 #include "commandrun.h"
+#include "storage/atomic_file.h"
 #include "storage/datafile.h"
 
 #include <QTest>
@@ -58,7 +59,10 @@ protected:
     static std::vector<std::string> notesIn(const QString& path) {
         PostItHolder holder;
         NoQuestions questions;
-        DataFile(path.toStdString()).load(holder, questions);
+        // Read as bytes: a load would clear away the temporary file of a save in progress.
+        std::vector<std::uint8_t> bytes;
+        readWholeFile(path.toStdString(), bytes);
+        DataFile(path.toStdString()).loadFromBytes(std::move(bytes), holder, questions);
         std::vector<std::string> texts;
         for (int i = 0; i < holder.noteCount(); ++i)
             texts.push_back(holder.note(i)->text());
@@ -183,6 +187,14 @@ TEST_F(RunningQuillbox, BothSidesChangedGiveOneFileAndOneConflictCopyWithEveryNo
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return (stickums = shownWindowIds(second, "^Stickum$")).size() == 2; }, 10000));
     QProcess::execute(QStringLiteral("xdotool"), {"windowmove", stickums.first(), "420", "330"});
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            QProcess geometry;
+            geometry.start("xdotool", {"getwindowgeometry", stickums.first()});
+            geometry.waitForFinished(5000);
+            return geometry.readAllStandardOutput().contains("420,330");
+        },
+        5000));
     QTest::qWait(300);
     syncFile(here, there);
 
