@@ -153,7 +153,9 @@ TEST_F(CommandLineTest, HelpAndVersionNeedNoDisplayAndMistakesSaySoWithTheUsage)
         const CommandResult result = program.run(wrong, {}, false);
         EXPECT_EQ(result.status, 2) << wrong.join(' ').toStdString();
         EXPECT_TRUE(result.err.startsWith("quillbox: ")) << result.err.constData();
-        if (wrong.first() != "--new-note") EXPECT_TRUE(result.err.contains("Usage: quillbox"));
+        if (wrong.first() != "--new-note") {
+            EXPECT_TRUE(result.err.contains("Usage: quillbox"));
+        }
     }
     const CommandResult quit =
         program.run({"--quit", "--data", dir.filePath("quillbox.dat")}, {}, false);

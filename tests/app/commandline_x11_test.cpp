@@ -78,6 +78,15 @@ protected:
         program.start(process, {"--data", path});
         ASSERT_TRUE(QTest::qWaitFor([&] { return shownWindows(process, "^Stickum$") > 0; }, 15000));
     }
+    // The same data file on two machines, each with its Quillbox; a note added here.
+    void startTwoMachines() {
+        here = dataFile(one, "milk");
+        there = two.filePath(QStringLiteral("quillbox.dat"));
+        ASSERT_TRUE(QFile::copy(here, there));
+        launch(first, here);
+        launch(second, there);
+        ASSERT_EQ(command(here, {"--new-note", "from here"}).status, 0);
+    }
     CommandResult command(const QString& path, QStringList arguments,
                           const QByteArray& input = {}) {
         arguments << "--data" << path;
@@ -96,6 +105,8 @@ protected:
     QTemporaryDir two;
     QProcess first;
     QProcess second;
+    QString here;
+    QString there;
 };
 
 } // namespace
@@ -157,12 +168,7 @@ TEST_F(RunningQuillbox, AKilledQuillboxIsTakenOverAndANewNoteStartsOne) {
 }
 
 TEST_F(RunningQuillbox, ANoteAddedOnOneMachineAppearsOnTheOther) {
-    const QString here = dataFile(one, "milk");
-    const QString there = two.filePath(QStringLiteral("quillbox.dat"));
-    ASSERT_TRUE(QFile::copy(here, there));
-    launch(first, here);
-    launch(second, there);
-    ASSERT_EQ(command(here, {"--new-note", "from here"}).status, 0);
+    startTwoMachines();
     ASSERT_TRUE(QTest::qWaitFor([&] { return shownWindows(second, "^Stickum$") == 1; }, 10000));
 
     syncFile(here, there);
@@ -174,12 +180,7 @@ TEST_F(RunningQuillbox, ANoteAddedOnOneMachineAppearsOnTheOther) {
 }
 
 TEST_F(RunningQuillbox, BothSidesChangedGiveOneFileAndOneConflictCopyWithEveryNote) {
-    const QString here = dataFile(one, "milk");
-    const QString there = two.filePath(QStringLiteral("quillbox.dat"));
-    ASSERT_TRUE(QFile::copy(here, there));
-    launch(first, here);
-    launch(second, there);
-    ASSERT_EQ(command(here, {"--new-note", "from here"}).status, 0);
+    startTwoMachines();
     ASSERT_EQ(command(there, {"--new-note", "from there"}).status, 0);
 
     // There, a Stickum is moved and not yet saved when the other version arrives.

@@ -5,18 +5,6 @@
 
 #include <cstdio>
 
-namespace {
-
-void addNote(PostItHolder& holder, const std::string& text) {
-    auto note = std::make_unique<Note>();
-    note->setText(text);
-    Note* added = note.get();
-    holder.addNote(std::move(note));
-    holder.attach(std::make_unique<PostItAttr>(), added);
-}
-
-} // namespace
-
 TEST_F(StorageTest, AFileChangedElsewhereIsKeptAsAConflictCopyOnlyWhenBothSidesChanged) {
     addNote(holder, "mine");
     ASSERT_TRUE(DataFile(path).save(holder, options).ok);
