@@ -262,7 +262,9 @@ bool DataFile::readOptions(Options& options) {
 SaveResult DataFile::save(PostItHolder& holder, const Options& options) {
     const std::vector<std::uint8_t> bytes = encode(holder, options);
     SaveResult result;
-    if (changedOnDisk() && identityOf(path_).exists) {
+    // Another version of the data file (not a folder or anything else in its way, which the
+    // write below reports).
+    if (changedOnDisk() && identityOf(path_).regular) {
         if (bytes == inStep_) return result; // nothing new here: the newer file stays
         result.conflictCopy = conflictCopyPath(path_);
         if (const std::string failure = keepConflictCopy(path_, result.conflictCopy);

@@ -15,6 +15,7 @@ FileIdentity identityOf(const std::string& path) {
     if (::stat(path.c_str(), &status) != 0) return {};
     FileIdentity identity;
     identity.exists = true;
+    identity.regular = S_ISREG(status.st_mode);
     identity.device = static_cast<std::uint64_t>(status.st_dev);
     identity.inode = static_cast<std::uint64_t>(status.st_ino);
     identity.size = static_cast<std::int64_t>(status.st_size);

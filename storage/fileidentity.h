@@ -8,6 +8,7 @@
 // version as far as a sync engine's replacing or rewriting it can tell.
 struct FileIdentity {
     bool exists = false;
+    bool regular = false; // a plain file, not a folder or a special file in its place
     std::uint64_t device = 0;
     std::uint64_t inode = 0;
     std::int64_t size = 0;
