@@ -68,6 +68,8 @@ int main(int argc, char** argv) {
                                  [&app, &stop](Command command, const QString& text) {
                                      return carryOut(app, command, text, stop);
                                  });
+    if (!commands.listening())
+        qWarning("Quillbox cannot take commands: %s", qPrintable(instance.names().socketName));
     // Started by a command: the main window or the new note now; --toggle only starts.
     if (line.command == Command::Show || line.command == Command::NewNote)
         carryOut(app, line.command, line.noteText, stop);

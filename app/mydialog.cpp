@@ -388,7 +388,10 @@ void MyDialog::reportConflict(const SaveResult& saved) {
     if (saved.conflictCopy.empty()) return;
     const QString text = QString::fromUtf8(msg::ConflictKept)
                              .arg(dataPath_, QString::fromStdString(saved.conflictCopy));
-    messages_.showMessage(nullptr, text, joinedCaption(msg::Warning), box::Notice);
+    // Once the save is over: it may run for a command that waits for its answer.
+    QTimer::singleShot(0, this, [this, text] {
+        messages_.showMessage(nullptr, text, joinedCaption(msg::Warning), box::Notice);
+    });
 }
 
 void MyDialog::setAutosaveDelay(int ms) {
