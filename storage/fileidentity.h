@@ -21,7 +21,8 @@ struct FileIdentity {
 FileIdentity identityOf(const std::string& path);
 
 // A free name for a copy of the file kept after a conflict, in the form sync engines use:
-// quillbox.dat.conflict-<this host>-<YYYYMMDD-HHMMSS>, with -2, -3, ... when that is taken.
+// quillbox.dat.conflict-<this host>-<YYYYMMDD-HHMMSS>, with -2, -3, ... when that is taken,
+// beside the file a symlink leads to.
 std::string conflictCopyPath(const std::string& path);
 
 // Keeps the file as it is on the disk under copyPath, without ever leaving copyPath half
