@@ -15,6 +15,10 @@ jobs=$(nproc)
 werror=OFF
 [ "${CI:-}" = "true" ] && werror=ON
 
+echo "== Formatting and the layers' include rules"
+scripts/check_format.sh
+scripts/check_layers.sh
+
 echo "== Build"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DQB_WERROR=$werror >/dev/null
 cmake --build build -j "$jobs"

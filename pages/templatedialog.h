@@ -1,7 +1,7 @@
 #pragma once
 
-#include "pages/dialogtable.h"
 #include "pages/dialogunits.h"
+#include "resources/dialogtable.h"
 
 #include <QWidget>
 

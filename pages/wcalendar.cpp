@@ -15,8 +15,8 @@ constexpr int kHeaderPadding = 4;
 
 } // namespace
 
-WCalendar::WCalendar(QWidget* parent, QWidget* placeholder, int placeholderId)
-    : QWidget(parent), placeholder(placeholder), placeholderId(placeholderId) {
+WCalendar::WCalendar(QWidget* parent, QWidget* placeholderControl, int controlId)
+    : QWidget(parent), placeholder(placeholderControl), placeholderId(controlId) {
     const DayMonthYear now = splitDate(today());
     current = makeDate(now.day, now.month, now.year);
     for (CalendarMark& mark : marks)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/dialogtable.h"
+#include "resources/dialogtable.h"
 
 // Resource ids of the dialogs.
 inline constexpr int kMainDialog = 26192;

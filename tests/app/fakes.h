@@ -46,10 +46,10 @@ public:
     explicit FakeTray(bool available) : available_(available) {}
 
     bool available() const override { return available_; }
-    void add(int pictureId, const QString& tip) override {
+    void add(int pictureId, const QString& tipText) override {
         added = true;
         picture = pictureId;
-        this->tip = tip;
+        tip = tipText;
     }
     void setPicture(int pictureId) override { picture = pictureId; }
     void setTip(const QString& text) override { tip = text; }
