@@ -76,6 +76,11 @@ public:
     bool removeLending(int i) { return removeNthOfKind(KindLending, i); }
     bool removeReminder(int i) { return removeNthOfKind(KindReminder, i); }
 
+    // Adds the record with its attributes (fresh ones when none are given) in one step; false
+    // when add() fails or there are no attributes, and the record is then destroyed.
+    bool addAttached(std::unique_ptr<PostIt> record, int kind,
+                     std::unique_ptr<PostItAttr> attr = std::make_unique<PostItAttr>());
+
     // Gives the attributes to the first entry holding the record; false when none holds it.
     bool attach(std::unique_ptr<PostItAttr> attr, PostIt* record);
     PostItAttr* attrOf(const PostIt* record) const;

@@ -73,9 +73,7 @@ void readRecordBlock(ByteReader& in, PostItHolder& holder) {
         attr->x = in.i16();
         attr->y = in.i16();
         if (!in.good()) break; // the entry was cut short: keep only what came before it
-        PostIt* added = record.get();
-        holder.add(std::move(record), kind);
-        holder.attach(std::move(attr), added);
+        holder.addAttached(std::move(record), kind, std::move(attr));
     }
     // More entries than Quillbox keeps: the options block cannot be found after them.
     if (stored > kHolderCapacity) in.fail("the file holds more entries than Quillbox keeps");
@@ -106,8 +104,7 @@ void readOldLayout(ByteReader& in, PostItHolder& holder) {
             attr->y = positions[place].second;
         }
         ++place;
-        PostIt* added = record.get();
-        if (!holder.add(std::move(record), kind) || !holder.attach(std::move(attr), added))
+        if (!holder.addAttached(std::move(record), kind, std::move(attr)))
             throw OldFileFailure{failure};
     };
 

@@ -2,7 +2,7 @@
 
 #include "app/myapp.h"
 #include "app/trayicon.h"
-#include "pages/messages.h"
+#include "fakemessageboxes.h"
 
 #include "stickum/stickumedit.h"
 #include "stickum/wpostit.h"
@@ -14,31 +14,6 @@
 #include <deque>
 #include <memory>
 #include <vector>
-
-// Message boxes answered by the test: each box takes the next queued answer (Ok for boxes with
-// only an OK button, No when nothing is queued for a question).
-class FakeMessageBoxes : public MessageBoxes {
-public:
-    struct Shown {
-        QWidget* owner;
-        QString text;
-        QString caption;
-        BoxStyle style;
-    };
-
-    Answer showMessage(QWidget* owner, const QString& text, const QString& caption,
-                       BoxStyle style) override {
-        shown.push_back({owner, text, caption, style});
-        if (style.buttons == BoxButtons::Ok) return Answer::Ok;
-        if (answers.empty()) return Answer::No;
-        const Answer answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-
-    std::vector<Shown> shown;
-    std::deque<Answer> answers;
-};
 
 // A tray that remembers what it shows.
 class FakeTray : public TrayIcon {
