@@ -110,7 +110,6 @@ void MyDialog::load() {
 
 void MyDialog::buildPages() {
     notes_ = new NotesDialog(*this);
-    notes_->setWindowSystem(*windows_);
     lendings_ = new PrestitiDialog(*this);
     reminders_ = new CalendarDialog(*this);
 }

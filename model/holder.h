@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/postit.h"
+#include "model/windowhandle.h"
 
 #include <array>
 #include <cstdint>
@@ -17,9 +18,6 @@ public:
     // Stickum, or one gone with the window it is pinned to, keeps the recorded position).
     virtual bool onScreen() const = 0;
 };
-
-// Handle of another application's top-level window; 0 is none.
-using WindowHandle = std::uint64_t;
 
 // Where an entry's Stickum stands and whom it belongs to.
 class PostItAttr {

@@ -6,7 +6,7 @@
 #include "pages/dialoghost.h"
 #include "pages/iconlist.h"
 #include "pages/messages.h"
-#include "platform/nullwindowsystem.h"
+#include "platform/windowsystem.h"
 #include "resources/dialogs.h"
 
 #include <QEvent>
@@ -20,8 +20,8 @@ NotesDialog::NotesDialog(DialogHost& host, QWidget* parent)
       edit_(itemAs<QPlainTextEdit>(kNoteEdit)), target_(itemAs<QLabel>(kTargetLabel)),
       refresh_(itemAs<QPushButton>(kRefreshButton)), pin_(itemAs<QPushButton>(kPinButton)),
       new_(itemAs<QPushButton>(kNewButton)), add_(itemAs<QPushButton>(kAddButton)),
-      remove_(itemAs<QPushButton>(kRemoveButton)), noWindows_(std::make_unique<NullWindowSystem>()),
-      pinPointer_(*this, host.messages(), *noWindows_) {
+      remove_(itemAs<QPushButton>(kRemoveButton)),
+      pinPointer_(*this, host.messages(), host.windowSystem()) {
     target_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     target_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     edit_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -30,7 +30,8 @@ NotesDialog::NotesDialog(DialogHost& host, QWidget* parent)
     edit_->installEventFilter(this);
 
     refresh_->setToolTip(QString::fromUtf8(msg::TipUpdateTitles));
-    pin_->setToolTip(QString::fromUtf8(msg::PinUnavailable));
+    const bool pinning = host.windowSystem().pinningAvailable();
+    pin_->setToolTip(QString::fromUtf8(pinning ? msg::TipPinPoint : msg::PinUnavailable));
     // The tips show even while the main window is not the active one.
     refresh_->setAttribute(Qt::WA_AlwaysShowToolTips);
     pin_->setAttribute(Qt::WA_AlwaysShowToolTips);
@@ -53,12 +54,6 @@ NotesDialog::NotesDialog(DialogHost& host, QWidget* parent)
 
 NotesDialog::~NotesDialog() {
     if (pinPointer_.waiting()) pinPointer_.stop();
-}
-
-void NotesDialog::setWindowSystem(WindowSystem& windows) {
-    pinPointer_.setWindowSystem(windows);
-    const char* tip = windows.pinningAvailable() ? msg::TipPinPoint : msg::PinUnavailable;
-    pin_->setToolTip(QString::fromUtf8(tip));
 }
 
 QString NotesDialog::titleOf(const std::string& text) {

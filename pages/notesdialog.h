@@ -3,7 +3,6 @@
 #include "pages/pagedialog.h"
 #include "pages/pinpointer.h"
 
-#include <memory>
 #include <string>
 
 class IconList;
@@ -11,7 +10,6 @@ class Note;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
-class WindowSystem;
 
 // The "Notes" page: the list of notes by title, the text of the note clicked in it, writing,
 // changing and removing notes, switching a note's Stickum on and off from its icon, and pinning
@@ -35,10 +33,6 @@ public:
 
     explicit NotesDialog(DialogHost& host, QWidget* parent = nullptr);
     ~NotesDialog() override;
-
-    // The desktop whose windows notes are pinned to. Until one is given, pinning is unavailable
-    // and "Pin-point to" says so.
-    void setWindowSystem(WindowSystem& windows);
 
     // Rebuilds the list of note titles from the records; nothing is edited afterwards.
     void RefreshNotes();
@@ -89,7 +83,6 @@ private:
     QPushButton* new_;
     QPushButton* add_;
     QPushButton* remove_;
-    std::unique_ptr<WindowSystem> noWindows_; // in use until a window system is given
     PinPointer pinPointer_;
     int noteCount_ = 0;
     int current_ = -1;

@@ -17,7 +17,7 @@ report() {
 }
 report '#include <(xcb|X11)/|QX11Application' \
     "the X server is reached through platform/ only (platform/windowsystem.h)" \
-    model storage resources stickum pages app ':!stickum/nativewindow.cpp'
+    model storage resources stickum pages app
 report '#include "\.\./' \
     "includes name their folder (\"model/date.h\"), never \"../\"" \
     model storage resources platform stickum pages app

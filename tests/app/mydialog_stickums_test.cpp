@@ -5,8 +5,8 @@
 #include "app/myframe.h"
 #include "fakes.h"
 #include "model/date.h"
-#include "platform/fakewaveplayer.h"
-#include "platform/fakewindowsystem.h"
+#include "fakewaveplayer.h"
+#include "fakewindowsystem.h"
 #include "stickum/stickum.h"
 #include "storage/datafile.h"
 

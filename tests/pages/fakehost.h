@@ -6,6 +6,7 @@
 #include "fakemessageboxes.h"
 #include "model/catalogue.h"
 #include "pages/dialoghost.h"
+#include "platform/nullwindowsystem.h"
 
 #include <deque>
 #include <map>
@@ -17,6 +18,7 @@ public:
     PostItHolder& holder() override { return records; }
     Options& options() override { return settings; }
     MessageBoxes& messages() override { return boxes; }
+    WindowSystem& windowSystem() override { return *windows; }
 
     bool attachNew(PostIt* record) override {
         return records.attach(std::make_unique<PostItAttr>(), record);
@@ -50,6 +52,8 @@ public:
     PostItHolder records;
     Options settings = Options::initial({rgb(0, 84, 227), "/nowhere/ding.wav"});
     FakeMessageBoxes boxes;
+    NullWindowSystem noWindows;
+    WindowSystem* windows = &noWindows;               // set before a Notes page is made
     std::map<WindowHandle, std::string> windowTitles; // the windows that still exist
     int saves = 0;
     bool saveSucceeds = true;

@@ -1,9 +1,9 @@
 // The Notes page against a fake main dialog: the list and its buttons, adding, changing,
 // removing and switching notes, and pin-pointing a note to a window of a scripted desktop.
 #include "fakehost.h"
+#include "fakewindowsystem.h"
 #include "pages/iconlist.h"
 #include "pages/notesdialog.h"
-#include "platform/fakewindowsystem.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -93,6 +93,8 @@ TEST(NoteTitle, TheFirstLineCutTo39Characters) {
 }
 
 TEST_F(NotesPageTest, TheTableLaysOutThePage) {
+    FakeWindowSystem windows;
+    host.windows = &windows;
     open();
     const DialogUnits& units = page->units();
     EXPECT_EQ(page->templateSize(), units.size(216, 165));
@@ -107,8 +109,6 @@ TEST_F(NotesPageTest, TheTableLaysOutThePage) {
     EXPECT_EQ(button(NotesDialog::kNewButton)->geometry(), units.rect(57, 148, 50, 14));
     EXPECT_EQ(button(NotesDialog::kAddButton)->geometry(), units.rect(109, 148, 50, 14));
     EXPECT_EQ(button(NotesDialog::kRemoveButton)->geometry(), units.rect(161, 148, 50, 14));
-    FakeWindowSystem windows;
-    page->setWindowSystem(windows);
     EXPECT_EQ(button(NotesDialog::kPinButton)->toolTip(),
               QStringLiteral("Stick a note to a particular application window"));
 }
@@ -324,8 +324,8 @@ protected:
         NotesPageTest::SetUp();
         windows.add({.handle = 500, .title = "Spreadsheet", .rect = {0, 0, 2000, 2000}});
         addNote("pin me");
+        host.windows = &windows;
         open();
-        page->setWindowSystem(windows);
         pressTitle(0);
     }
     // A press on the page's window at a point of it, as the window system delivers it.
@@ -408,7 +408,8 @@ TEST_F(PinPointingTest, TheGrabIsNotKeptOnceNothingIsEdited) {
 
 TEST_F(PinPointingTest, WithoutTheWindowsOfOtherProgramsTheButtonSaysWhy) {
     windows.setPinningAvailable(false);
-    page->setWindowSystem(windows);
+    open(); // the page asks its host whether pinning is available when it is made
+    pressTitle(0);
     EXPECT_EQ(button(NotesDialog::kPinButton)->toolTip(), QString::fromUtf8(msg::PinUnavailable));
     click(NotesDialog::kPinButton);
     EXPECT_FALSE(page->pinPointing());

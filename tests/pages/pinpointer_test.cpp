@@ -2,7 +2,7 @@
 // outermost window, the question, and the pointer grab.
 #include "fakehost.h"
 #include "pages/pinpointer.h"
-#include "platform/fakewindowsystem.h"
+#include "fakewindowsystem.h"
 
 #include <QTest>
 #include <QWidget>
