@@ -7,9 +7,9 @@
 #include "model/catalogue.h"
 #include "pages/messages.h"
 #include "stickum/caretblink.h"
+#include "storage/datafile.h"
 
 #include <QApplication>
-#include <QDir>
 
 #include <csignal>
 
@@ -30,7 +30,8 @@ int main(int argc, char** argv) {
     // One Quillbox per data file: a second one would overwrite the first one's saves.
     const SingleInstance instance(options.dataDirectory);
     if (!instance.acquired()) {
-        const QString path = QDir(options.dataDirectory).filePath(QStringLiteral("quillbox.dat"));
+        const QString path =
+            QString::fromStdString(dataFilePath(options.dataDirectory.toStdString()));
         messages.showMessage(nullptr, QString::fromUtf8(msg::AlreadyRunning).arg(path),
                              QString::fromUtf8(msg::ProgramName), box::Notice);
         return 0;

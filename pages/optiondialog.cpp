@@ -1,6 +1,7 @@
 #include "pages/optiondialog.h"
 
 #include "model/catalogue.h"
+#include "model/postit.h"
 #include "pages/dialoghost.h"
 #include "pages/optionstepedit.h"
 #include "pages/sampleminititlebar.h"

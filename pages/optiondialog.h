@@ -17,7 +17,6 @@ class SampleMiniTitleBar;
 class OptionDialog : public PageDialog {
     Q_OBJECT
 public:
-    static constexpr int kMaxDays = 1825;
     static constexpr int kMinHeight = 1;
     static constexpr int kMaxHeight = 50;
 

@@ -84,7 +84,8 @@ struct OldFileFailure {
 };
 
 // Versions 0 to 2: a position table, then notes, lendings and reminders in lists of their own.
-// Returns false when the file ended or broke before the lists were complete.
+// Stops early when the file ended or broke before the lists were complete (the reader says so);
+// throws OldFileFailure when the records do not fit in the holder.
 void readOldLayout(ByteReader& in, PostItHolder& holder) {
     const std::int16_t positionCount = in.i16();
     if (positionCount > kHolderCapacity) in.noteDamage("the position table is too long");
