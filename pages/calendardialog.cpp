@@ -192,8 +192,7 @@ void CalendarDialog::soundClicked(bool ticked) {
     if (Appointement* reminder = currentRecord()) reminder->setSound(ticked);
 }
 
-void CalendarDialog::daySelected() {
-    const int day = calendar_->GetSelectedDay();
+void CalendarDialog::daySelected(int day) {
     if (day == -1) return;
     PostItHolder& records = host().holder();
     // What was typed for the reminder being edited goes with it.
@@ -215,8 +214,7 @@ void CalendarDialog::daySelected() {
     updateButtons();
 }
 
-void CalendarDialog::toggleArmed() {
-    const int day = calendar_->GetClickedDay();
+void CalendarDialog::toggleArmed(int day) {
     if (day == -1) return;
     const Date date = dateOfDay(day);
     const int found = reminderOn(date);

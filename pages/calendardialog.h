@@ -61,8 +61,8 @@ private:
     bool stepMonth(int position, int step);
     bool stepDays(int position, int step);
     void soundClicked(bool ticked);
-    void daySelected();
-    void toggleArmed();
+    void daySelected(int day);
+    void toggleArmed(int day);
     void add();
     void remove();
     void startNew();

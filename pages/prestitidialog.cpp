@@ -340,8 +340,7 @@ void PrestitiDialog::soundClicked() {
         shownLending->setSound(sound_->isChecked());
 }
 
-void PrestitiDialog::toggleArmed() {
-    const int row = list_->lastClickedRow();
+void PrestitiDialog::toggleArmed(int row) {
     if (row < 0) return;
     const int ordinal = list_->itemData(row);
     if (ordinal < 0 || ordinal >= host().holder().lendingCount()) return;

@@ -62,7 +62,7 @@ private:
     void removeLending();
     void newLending();
     void soundClicked();
-    void toggleArmed();
+    void toggleArmed(int row);
     bool yearStep(int value, int step);
     bool monthStep(int value, int step);
     bool dayStep(int value, int step);

@@ -197,9 +197,9 @@ void WCalendar::mousePressEvent(QMouseEvent* event) {
         repaint(cell);
         repaint(selectedRect);
         selectedRect = cell;
-        emit daySelected(placeholderId);
+        emit daySelected(day);
     } else {
         clickedDay = day;
-        emit markClicked(placeholderId);
+        emit markClicked(day);
     }
 }

@@ -181,7 +181,7 @@ bool WListWindow::pressedOwnWay(QMouseEvent* event) {
     if (!stateIconRect(r).contains(point)) return false;
     setStateImage(r, stateImage(r) == 0 ? 1 : 0);
     lastClicked_ = r;
-    emit iconClicked(id_);
+    emit iconClicked(r);
     return true;
 }
 
