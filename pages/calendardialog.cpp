@@ -8,6 +8,7 @@
 #include "pages/messages.h"
 #include "pages/wcalendar.h"
 #include "resources/dialogs.h"
+#include "stickum/recordtext.h"
 
 #include <QCheckBox>
 #include <QPlainTextEdit>
@@ -132,9 +133,7 @@ Appointement* CalendarDialog::currentRecord() const {
 }
 
 std::string CalendarDialog::editedText() const {
-    QString text = text_->toPlainText();
-    text.replace(u'\n', QStringLiteral("\r\n"));
-    return cutToBytes(text.toStdString(), kTextBytes);
+    return fromEditText(text_->toPlainText(), kTextBytes);
 }
 
 void CalendarDialog::storeControls(Appointement& reminder) const {
@@ -201,9 +200,7 @@ void CalendarDialog::daySelected(int day) {
     const int found = reminderOn(dateOfDay(day));
     if (found >= 0) {
         const Appointement* reminder = records.reminder(found);
-        QString shown = QString::fromStdString(displayUtf8(reminder->text()));
-        shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        text_->setPlainText(shown);
+        text_->setPlainText(toEditText(reminder->text()));
         days_->setValue(reminder->daysBefore());
         sound_->setChecked(reminder->sound());
     } else {

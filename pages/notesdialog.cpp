@@ -8,6 +8,7 @@
 #include "pages/messages.h"
 #include "platform/windowsystem.h"
 #include "resources/dialogs.h"
+#include "stickum/recordtext.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -210,14 +211,10 @@ void NotesDialog::updateButtons() {
 }
 
 void NotesDialog::showEditText(const std::string& text) {
-    QString shown = QString::fromStdString(displayUtf8(text));
-    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    edit_->setPlainText(shown);
+    edit_->setPlainText(toEditText(text));
     edit_->document()->setModified(false);
 }
 
 std::string NotesDialog::editText() const {
-    QString text = edit_->toPlainText();
-    text.replace(u'\n', QLatin1String("\r\n"));
-    return cutToBytes(text.toStdString(), kTextBytes);
+    return fromEditText(edit_->toPlainText(), kTextBytes);
 }

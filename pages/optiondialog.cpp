@@ -8,6 +8,7 @@
 #include "resources/dialog_options.h"
 #include "resources/dialogs.h"
 #include "stickum/gradient.h"
+#include "stickum/recordtext.h"
 #include "stickum/stickumlook.h"
 
 #include <QAbstractButton>
@@ -40,12 +41,8 @@ constexpr int kWrappingHeight = 16;
 constexpr int kGroupMargin = 4;
 
 // The wave file's name as the options hold it: at most 255 bytes, whole characters only.
-QString storableName(QString text) {
-    while (text.toUtf8().size() > static_cast<qsizetype>(kWaveFileBytes)) {
-        text.chop(1);
-        if (!text.isEmpty() && text.back().isHighSurrogate()) text.chop(1);
-    }
-    return text;
+QString storableName(const QString& text) {
+    return cutToBytes(text, kWaveFileBytes);
 }
 
 bool fileExists(const QString& name) {

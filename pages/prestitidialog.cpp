@@ -10,6 +10,7 @@
 #include "pages/wlistwindow.h"
 #include "resources/dialogs.h"
 #include "resources/lendingsids.h"
+#include "stickum/recordtext.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -38,20 +39,6 @@ constexpr int kDisarmedImage = 1;
 
 QString shown(const std::string& bytes) {
     return QString::fromStdString(displayUtf8(bytes));
-}
-
-// The object edit breaks lines with "\n"; records keep "\r\n", as Stickums do.
-std::string objectBytes(const QString& typed) {
-    QString text = typed;
-    text.replace(u'\n', QStringLiteral("\r\n"));
-    return text.toStdString();
-}
-
-QString objectShown(const std::string& bytes) {
-    QString text = shown(bytes);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    return text;
 }
 
 } // namespace
@@ -232,7 +219,7 @@ void PrestitiDialog::clearForm() {
 void PrestitiDialog::loadForm(int ordinal) {
     const Prestito* shownLending = lending(ordinal);
     if (!shownLending) return;
-    object_->setPlainText(objectShown(shownLending->text()));
+    object_->setPlainText(toEditText(shownLending->text()));
     person_->setEditText(shown(shownLending->person()));
     after_->setValue(shownLending->daysAfter());
     sound_->setChecked(shownLending->sound());
@@ -247,7 +234,7 @@ void PrestitiDialog::loadForm(int ordinal) {
 void PrestitiDialog::storeForm(int ordinal) {
     Prestito* stored = lending(ordinal);
     if (!stored) return;
-    stored->setText(objectBytes(object_->toPlainText()));
+    stored->setText(fromEditText(object_->toPlainText(), kTextBytes));
     stored->setPerson(personText().toStdString());
     stored->setDate(formDate());
     stored->setIOwe(direction_);
