@@ -3,6 +3,7 @@
 #include "model/catalogue.h"
 #include "model/due.h"
 #include "model/text.h"
+#include "pages/datestep.h"
 #include "pages/daystepper.h"
 #include "pages/dialoghost.h"
 #include "pages/messages.h"
@@ -23,22 +24,14 @@ constexpr int kFirstMonth = 1;
 constexpr int kLastMonth = 12;
 
 int clampYear(int year) {
-    return std::clamp(year, CalendarDialog::kFirstYear, CalendarDialog::kLastYear);
+    return std::clamp(year, kFirstYear, kLastYear);
 }
 
 } // namespace
 
 CalendarDialog::CalendarDialog(DialogHost& host, QWidget* parent)
     : PageDialog(host, kRemindersPage, parent) {
-    // Each number and its arrows make one control standing over both places.
-    const auto stepper = [this](int shownId, int arrowsId) {
-        QWidget* arrows = item(arrowsId);
-        auto* control = replaceItem(shownId, new DayStepper);
-        control->setGeometry(control->geometry().united(arrows->geometry()));
-        arrows->hide();
-        return control;
-    };
-    year_ = stepper(kYearId, kYearUpDownId);
+    year_ = replaceItemAndArrows(kYearId, kYearUpDownId, new DayStepper);
     year_->setRange(kFirstYear, kLastYear);
     year_->setAlignment(Qt::AlignCenter);
     year_->setShowOnly(true);
@@ -46,13 +39,13 @@ CalendarDialog::CalendarDialog(DialogHost& host, QWidget* parent)
 
     // Positions 0 and 13 stand for the month before January and after December while the
     // month wraps; at rest the control holds 1..12.
-    month_ = stepper(kMonthId, kMonthUpDownId);
-    month_->setRange(kFirstMonth - 1, kLastMonth + 1);
+    month_ = replaceItemAndArrows(kMonthId, kMonthUpDownId, new DayStepper);
+    month_->setRange(kMonthBelow, kMonthAbove);
     month_->setLabel([](int month) { return QString::fromLatin1(msg::monthName(month)); });
     month_->setShowOnly(true);
     month_->setStepHandler([this](int position, int step) { return stepMonth(position, step); });
 
-    days_ = stepper(kDaysId, kDaysUpDownId);
+    days_ = replaceItemAndArrows(kDaysId, kDaysUpDownId, new DayStepper);
     days_->setRange(0, kMaxDays);
     days_->setStepHandler([this](int position, int step) { return stepDays(position, step); });
 
@@ -162,19 +155,14 @@ bool CalendarDialog::stepYear(int position, int step) {
 }
 
 bool CalendarDialog::stepMonth(int position, int step) {
-    int month = position + step;
-    if (month < kFirstMonth) {
-        // The control adds the step to 13 and so ends on December.
-        month_->setValue(kLastMonth + 1);
-        year_->setValue(clampYear(year_->value() - 1));
-        month = kLastMonth;
-    } else if (month > kLastMonth) {
-        month_->setValue(kFirstMonth - 1);
-        year_->setValue(clampYear(year_->value() + 1));
-        month = kFirstMonth;
+    const MonthStep next = monthStep(position, step, year_->value());
+    if (next.wraps) {
+        // The year control holds the ends of its range.
+        month_->setValue(next.from);
+        year_->setValue(clampYear(next.year));
     }
     current_ = -1;
-    calendar_->SetMonth(year_->value(), month);
+    calendar_->SetMonth(year_->value(), next.month);
     updateButtons();
     return true;
 }

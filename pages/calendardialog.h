@@ -32,8 +32,6 @@ public:
     static constexpr int kNewId = 26251;
 
     // The years the year control and the calendar can show.
-    static constexpr int kFirstYear = 1996;
-    static constexpr int kLastYear = 2099;
 
     explicit CalendarDialog(DialogHost& host, QWidget* parent = nullptr);
 

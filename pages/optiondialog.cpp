@@ -60,9 +60,12 @@ OptionDialog::OptionDialog(DialogHost& host, QWidget* parent)
     if (auto* group = itemAs<QGroupBox>(TitleBarGroup)) group->setAlignment(Qt::AlignHCenter);
     titleBar_ = new SampleMiniTitleBar(options(), this);
     titleBar_->placeOver(item(SampleTitleBarPlace));
-    reminderDays_ = makeStepEdit(ReminderDaysEdit, ReminderDaysUpDown, 0, kMaxDays);
-    lendingDays_ = makeStepEdit(LendingDaysEdit, LendingDaysUpDown, 0, kMaxDays);
-    height_ = makeStepEdit(HeightEdit, HeightUpDown, kMinHeight, kMaxHeight);
+    reminderDays_ =
+        replaceItemAndArrows(ReminderDaysEdit, ReminderDaysUpDown, new OptionStepEdit(0, kMaxDays));
+    lendingDays_ =
+        replaceItemAndArrows(LendingDaysEdit, LendingDaysUpDown, new OptionStepEdit(0, kMaxDays));
+    height_ =
+        replaceItemAndArrows(HeightEdit, HeightUpDown, new OptionStepEdit(kMinHeight, kMaxHeight));
     waveEdit_ = itemAs<QLineEdit>(WaveFileEdit);
     if (waveEdit_) {
         waveEdit_->setMaxLength(static_cast<int>(kWaveFileBytes));
@@ -81,16 +84,6 @@ Options& OptionDialog::options() const {
 
 QAbstractButton* OptionDialog::button(int id) const {
     return itemAs<QAbstractButton>(id);
-}
-
-OptionStepEdit* OptionDialog::makeStepEdit(int editId, int upDownId, int minimum, int maximum) {
-    QWidget* arrows = item(upDownId);
-    auto* edit = replaceItem(editId, new OptionStepEdit(minimum, maximum));
-    if (arrows) {
-        edit->setGeometry(edit->geometry().united(arrows->geometry()));
-        arrows->hide();
-    }
-    return edit;
 }
 
 void OptionDialog::wrapTallTexts() {

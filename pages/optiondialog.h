@@ -55,7 +55,6 @@ private:
     Options& options() const;
     QAbstractButton* button(int id) const;
     void connectControls();
-    OptionStepEdit* makeStepEdit(int editId, int upDownId, int minimum, int maximum);
     void wrapTallTexts();
     void updateEnabling();
     void applyToSample();

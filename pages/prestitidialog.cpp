@@ -4,6 +4,7 @@
 #include "model/due.h"
 #include "model/formats.h"
 #include "model/text.h"
+#include "pages/datestep.h"
 #include "pages/dialoghost.h"
 #include "pages/messages.h"
 #include "pages/stepper.h"
@@ -28,11 +29,6 @@ namespace {
 
 using namespace lendings;
 
-// The month control runs one place beyond each end of the year, so a step off either end can
-// be turned into the next or the previous year.
-constexpr int kMonthBelow = 0;
-constexpr int kMonthAbove = 13;
-
 // The image of a row: 0 armed, 1 disarmed.
 constexpr int kArmedImage = 0;
 constexpr int kDisarmedImage = 1;
@@ -51,10 +47,10 @@ PrestitiDialog::PrestitiDialog(DialogHost& host, QWidget* parent)
     person_ = itemAs<QComboBox>(Person);
     rightLabel_ = itemAs<QLabel>(RightLabel);
     object_ = itemAs<QPlainTextEdit>(Object);
-    day_ = makeStepper(Day, DayArrows);
-    month_ = makeStepper(Month, MonthArrows);
-    year_ = makeStepper(Year, YearArrows);
-    after_ = makeStepper(After, AfterArrows);
+    day_ = replaceItemAndArrows(Day, DayArrows, new Stepper);
+    month_ = replaceItemAndArrows(Month, MonthArrows, new Stepper);
+    year_ = replaceItemAndArrows(Year, YearArrows, new Stepper);
+    after_ = replaceItemAndArrows(After, AfterArrows, new Stepper);
     sound_ = itemAs<QCheckBox>(Sound);
     new_ = itemAs<QPushButton>(New);
     add_ = itemAs<QPushButton>(Add);
@@ -68,7 +64,7 @@ PrestitiDialog::PrestitiDialog(DialogHost& host, QWidget* parent)
     fitLabels();
 
     // Ranges: the month runs one beyond each end so that it can wrap into the next year.
-    year_->setRange(FirstYear, LastYear);
+    year_->setRange(kFirstYear, kLastYear);
     month_->setRange(kMonthBelow, kMonthAbove);
     month_->setValueText([](int month) { return QString::fromUtf8(msg::monthName(month)); });
     after_->setRange(0, kMaxDays);
@@ -97,16 +93,6 @@ PrestitiDialog::~PrestitiDialog() {
     // The list outlives this part of the page while the page is torn down: it must not ask
     // the page for cell texts any more.
     list_->setCellText({});
-}
-
-Stepper* PrestitiDialog::makeStepper(int displayId, int arrowsId) {
-    // The number and its arrows become one control over both places.
-    QWidget* arrows = item(arrowsId);
-    const QRect both = item(displayId)->geometry().united(arrows->geometry());
-    auto* stepper = replaceItem(displayId, new Stepper);
-    stepper->setGeometry(both);
-    arrows->hide();
-    return stepper;
 }
 
 void PrestitiDialog::fitLabels() {
@@ -337,27 +323,20 @@ void PrestitiDialog::toggleArmed(int row) {
 
 bool PrestitiDialog::yearStep(int value, int step) {
     const int year = value + step;
-    if (year < FirstYear || year > LastYear) return false;
+    if (year < kFirstYear || year > kLastYear) return false;
     setDayRange(month_->value(), year);
     return true;
 }
 
 bool PrestitiDialog::monthStep(int value, int step) {
-    int month = value + step;
-    const int year = year_->value();
-    if (month <= kMonthBelow) {
-        // December of the year before, unless that year can't be shown.
-        if (year - 1 < FirstYear) return false;
-        month_->setValue(kMonthAbove);
-        year_->setValue(year - 1);
-        month = 12;
-    } else if (month >= kMonthAbove) {
-        if (year + 1 > LastYear) return false;
-        month_->setValue(kMonthBelow);
-        year_->setValue(year + 1);
-        month = 1;
+    const MonthStep next = ::monthStep(value, step, year_->value());
+    if (next.wraps) {
+        // Into the year before or after, unless that year can't be shown.
+        if (next.year < kFirstYear || next.year > kLastYear) return false;
+        month_->setValue(next.from);
+        year_->setValue(next.year);
     }
-    setDayRange(month, year_->value());
+    setDayRange(next.month, year_->value());
     return true;
 }
 

@@ -33,6 +33,17 @@ public:
         replaceWidget(id, control);
         return control;
     }
+    // The same for a number control, which also covers the arrows beside it (the item with
+    // arrowsId, then hidden): a number and its arrows make one control.
+    template <class T> T* replaceItemAndArrows(int id, int arrowsId, T* control) {
+        QWidget* arrows = item(arrowsId);
+        replaceWidget(id, control);
+        if (arrows) {
+            control->setGeometry(control->geometry().united(arrows->geometry()));
+            arrows->hide();
+        }
+        return control;
+    }
     // Every control, in table order.
     const std::vector<QWidget*>& items() const { return items_; }
 

@@ -4,6 +4,7 @@
 #include "fakehost.h"
 #include "pages/daystepper.h"
 #include "pages/wcalendar.h"
+#include "pages/datestep.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -124,10 +125,10 @@ TEST_F(RemindersPageTest, TheYearControlAndTheCalendarAgreeWhateverTheYear) {
 
     setToday(1, 6, 2150);
     open();
-    EXPECT_EQ(page->yearControl()->value(), CalendarDialog::kLastYear);
-    EXPECT_EQ(shownMonth(), makeDate(1, 6, CalendarDialog::kLastYear));
+    EXPECT_EQ(page->yearControl()->value(), kLastYear);
+    EXPECT_EQ(shownMonth(), makeDate(1, 6, kLastYear));
     arrow(page->yearControl(), true); // refused
-    EXPECT_EQ(page->yearControl()->value(), CalendarDialog::kLastYear);
+    EXPECT_EQ(page->yearControl()->value(), kLastYear);
     arrow(page->monthControl(), true);
     arrow(page->monthControl(), true);
     arrow(page->monthControl(), true);
@@ -136,8 +137,8 @@ TEST_F(RemindersPageTest, TheYearControlAndTheCalendarAgreeWhateverTheYear) {
     arrow(page->monthControl(), true);
     arrow(page->monthControl(), true); // past December 2099: held in 2099
     EXPECT_EQ(page->monthControl()->text(), QStringLiteral("January"));
-    EXPECT_EQ(page->yearControl()->value(), CalendarDialog::kLastYear);
-    EXPECT_EQ(shownMonth(), makeDate(1, 1, CalendarDialog::kLastYear));
+    EXPECT_EQ(page->yearControl()->value(), kLastYear);
+    EXPECT_EQ(shownMonth(), makeDate(1, 1, kLastYear));
 }
 
 TEST_F(RemindersPageTest, MonthsWrapIntoTheNeighbouringYear) {
@@ -162,9 +163,9 @@ TEST_F(RemindersPageTest, MonthsWrapIntoTheNeighbouringYear) {
 
     arrow(page->yearControl(), true);
     EXPECT_EQ(shownMonth(), makeDate(1, 1, 1999));
-    page->yearControl()->setValue(CalendarDialog::kFirstYear);
+    page->yearControl()->setValue(kFirstYear);
     arrow(page->yearControl(), false); // refused
-    EXPECT_EQ(page->yearControl()->value(), CalendarDialog::kFirstYear);
+    EXPECT_EQ(page->yearControl()->value(), kFirstYear);
     EXPECT_EQ(shownMonth(), makeDate(1, 1, 1999));
 }
 
