@@ -8,6 +8,7 @@
 #include "pages/dialoghost.h"
 #include "pages/messages.h"
 #include "pages/wcalendar.h"
+#include "resources/dialog_reminders.h"
 #include "resources/dialogs.h"
 #include "stickum/recordtext.h"
 
@@ -31,7 +32,7 @@ int clampYear(int year) {
 
 CalendarDialog::CalendarDialog(DialogHost& host, QWidget* parent)
     : PageDialog(host, kRemindersPage, parent) {
-    year_ = replaceItemAndArrows(kYearId, kYearUpDownId, new DayStepper);
+    year_ = replaceItemAndArrows(reminderid::Year, reminderid::YearUpDown, new DayStepper);
     year_->setRange(kFirstYear, kLastYear);
     year_->setAlignment(Qt::AlignCenter);
     year_->setShowOnly(true);
@@ -39,39 +40,40 @@ CalendarDialog::CalendarDialog(DialogHost& host, QWidget* parent)
 
     // Positions 0 and 13 stand for the month before January and after December while the
     // month wraps; at rest the control holds 1..12.
-    month_ = replaceItemAndArrows(kMonthId, kMonthUpDownId, new DayStepper);
+    month_ = replaceItemAndArrows(reminderid::Month, reminderid::MonthUpDown, new DayStepper);
     month_->setRange(kMonthBelow, kMonthAbove);
     month_->setLabel([](int month) { return QString::fromLatin1(msg::monthName(month)); });
     month_->setShowOnly(true);
     month_->setStepHandler([this](int position, int step) { return stepMonth(position, step); });
 
-    days_ = replaceItemAndArrows(kDaysId, kDaysUpDownId, new DayStepper);
+    days_ = replaceItemAndArrows(reminderid::Days, reminderid::DaysUpDown, new DayStepper);
     days_->setRange(0, kMaxDays);
     days_->setStepHandler([this](int position, int step) { return stepDays(position, step); });
 
     // A dialog font wider than the one the page was drawn for must not clip the names and
     // numbers: the controls may grow into the free room beside them.
-    const int pageRight = item(kCalendarId)->geometry().right();
+    const int pageRight = item(reminderid::Calendar)->geometry().right();
     QStringList months;
     for (int month = kFirstMonth; month <= kLastMonth; ++month)
         months << QString::fromLatin1(msg::monthName(month));
     month_->widenFor(months, pageRight);
-    year_->widenFor({QString::number(kLastYear)}, item(kCalendarId)->geometry().center().x());
-    days_->widenFor({QString::number(kMaxDays)}, item(kTextId)->geometry().left() - 2);
+    year_->widenFor({QString::number(kLastYear)},
+                    item(reminderid::Calendar)->geometry().center().x());
+    days_->widenFor({QString::number(kMaxDays)}, item(reminderid::Text)->geometry().left() - 2);
 
-    text_ = itemAs<QPlainTextEdit>(kTextId);
+    text_ = itemAs<QPlainTextEdit>(reminderid::Text);
     text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text_->setTabChangesFocus(true);
     connect(text_, &QPlainTextEdit::textChanged, this, &CalendarDialog::updateButtons);
 
-    sound_ = itemAs<QCheckBox>(kSoundId);
+    sound_ = itemAs<QCheckBox>(reminderid::SoundBox);
     connect(sound_, &QCheckBox::clicked, this, &CalendarDialog::soundClicked);
 
-    connect(button(kAddId), &QPushButton::clicked, this, &CalendarDialog::add);
-    connect(button(kRemoveId), &QPushButton::clicked, this, &CalendarDialog::remove);
-    connect(button(kNewId), &QPushButton::clicked, this, &CalendarDialog::startNew);
+    connect(button(reminderid::AddButton), &QPushButton::clicked, this, &CalendarDialog::add);
+    connect(button(reminderid::RemoveButton), &QPushButton::clicked, this, &CalendarDialog::remove);
+    connect(button(reminderid::NewButton), &QPushButton::clicked, this, &CalendarDialog::startNew);
 
-    calendar_ = new WCalendar(this, item(kCalendarId), kCalendarId);
+    calendar_ = new WCalendar(this, item(reminderid::Calendar), reminderid::Calendar);
     connect(calendar_, &WCalendar::daySelected, this, &CalendarDialog::daySelected);
     connect(calendar_, &WCalendar::markClicked, this, &CalendarDialog::toggleArmed);
 
@@ -139,9 +141,9 @@ void CalendarDialog::updateButtons() {
     const Date selection = selectionDate();
     const bool hasReminder = reminderOn(selection) != -1;
     const bool hasText = !text_->document()->isEmpty();
-    button(kAddId)->setEnabled(selection != kNoDate && hasText && !hasReminder);
-    button(kRemoveId)->setEnabled(selection != kNoDate && hasReminder);
-    button(kNewId)->setEnabled(selection != kNoDate && hasReminder);
+    button(reminderid::AddButton)->setEnabled(selection != kNoDate && hasText && !hasReminder);
+    button(reminderid::RemoveButton)->setEnabled(selection != kNoDate && hasReminder);
+    button(reminderid::NewButton)->setEnabled(selection != kNoDate && hasReminder);
 }
 
 bool CalendarDialog::stepYear(int position, int step) {
@@ -211,7 +213,7 @@ void CalendarDialog::toggleArmed(int day) {
 
 void CalendarDialog::add() {
     const Date date = selectionDate();
-    if (date == kNoDate || !button(kAddId)->isEnabled()) return;
+    if (date == kNoDate || !button(reminderid::AddButton)->isEnabled()) return;
     const std::string text = editedText();
 
     auto made = std::make_unique<Appointement>();

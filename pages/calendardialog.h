@@ -17,22 +17,6 @@ class WCalendar;
 class CalendarDialog : public PageDialog {
     Q_OBJECT
 public:
-    // Controls of the page.
-    static constexpr int kCalendarId = 26240;
-    static constexpr int kTextId = 26241;
-    static constexpr int kRemoveId = 26242;
-    static constexpr int kAddId = 26243;
-    static constexpr int kDaysId = 26244;
-    static constexpr int kDaysUpDownId = 26245;
-    static constexpr int kSoundId = 26246;
-    static constexpr int kYearId = 26247;
-    static constexpr int kMonthId = 26248;
-    static constexpr int kMonthUpDownId = 26249;
-    static constexpr int kYearUpDownId = 26250;
-    static constexpr int kNewId = 26251;
-
-    // The years the year control and the calendar can show.
-
     explicit CalendarDialog(DialogHost& host, QWidget* parent = nullptr);
 
     // Stores the controls into the reminder of the selected day (the page is being left).

@@ -7,6 +7,7 @@
 #include "pages/iconlist.h"
 #include "pages/messages.h"
 #include "platform/windowsystem.h"
+#include "resources/dialog_notes.h"
 #include "resources/dialogs.h"
 #include "stickum/recordtext.h"
 
@@ -17,11 +18,12 @@
 #include <QPushButton>
 
 NotesDialog::NotesDialog(DialogHost& host, QWidget* parent)
-    : PageDialog(host, kNotesPage, parent), list_(replaceItem(kNoteList, new IconList)),
-      edit_(itemAs<QPlainTextEdit>(kNoteEdit)), target_(itemAs<QLabel>(kTargetLabel)),
-      refresh_(itemAs<QPushButton>(kRefreshButton)), pin_(itemAs<QPushButton>(kPinButton)),
-      new_(itemAs<QPushButton>(kNewButton)), add_(itemAs<QPushButton>(kAddButton)),
-      remove_(itemAs<QPushButton>(kRemoveButton)),
+    : PageDialog(host, kNotesPage, parent), list_(replaceItem(noteid::NoteList, new IconList)),
+      edit_(itemAs<QPlainTextEdit>(noteid::NoteEdit)), target_(itemAs<QLabel>(noteid::TargetLabel)),
+      refresh_(itemAs<QPushButton>(noteid::RefreshButton)),
+      pin_(itemAs<QPushButton>(noteid::PinButton)), new_(itemAs<QPushButton>(noteid::NewButton)),
+      add_(itemAs<QPushButton>(noteid::AddButton)),
+      remove_(itemAs<QPushButton>(noteid::RemoveButton)),
       pinPointer_(*this, host.messages(), host.windowSystem()) {
     target_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     target_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);

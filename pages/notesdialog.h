@@ -17,16 +17,6 @@ class QPushButton;
 class NotesDialog : public PageDialog {
     Q_OBJECT
 public:
-    // Controls of the page.
-    static constexpr int kRefreshButton = 26262;
-    static constexpr int kNoteList = 26256;
-    static constexpr int kPinButton = 26263;
-    static constexpr int kTargetLabel = 26264;
-    static constexpr int kNoteEdit = 26258;
-    static constexpr int kNewButton = 26261;
-    static constexpr int kAddButton = 26259;
-    static constexpr int kRemoveButton = 26260;
-
     // Characters of a title in the list and of a window title in the target label.
     static constexpr int kTitleCharacters = 39;
     static constexpr int kLabelCharacters = 63;

@@ -9,8 +9,8 @@
 #include "pages/messages.h"
 #include "pages/stepper.h"
 #include "pages/wlistwindow.h"
+#include "resources/dialog_lendings.h"
 #include "resources/dialogs.h"
-#include "resources/lendingsids.h"
 #include "stickum/recordtext.h"
 
 #include <QCheckBox>
@@ -27,7 +27,7 @@
 
 namespace {
 
-using namespace lendings;
+using namespace lendingid;
 
 // The image of a row: 0 armed, 1 disarmed.
 constexpr int kArmedImage = 0;

@@ -8,7 +8,7 @@
 #include "model/formats.h"
 #include "pages/prestitidialog.h"
 #include "pages/wlistwindow.h"
-#include "resources/lendingsids.h"
+#include "resources/dialog_lendings.h"
 #include "stickum/stickum.h"
 #include "storage/datafile.h"
 
@@ -98,7 +98,7 @@ TEST_F(LendingAlertOnX11, ArmingALendingOnThePageBringsItsAlertAtTheNextCollapse
 
     dialog->restore();
     ASSERT_TRUE(QTest::qWaitFor([&] { return app->frame()->isVisible(); }, kWaitMs));
-    auto* list = dialog->lendings()->itemAs<WListWindow>(lendings::List);
+    auto* list = dialog->lendings()->itemAs<WListWindow>(lendingid::List);
     ASSERT_NE(list, nullptr);
     const int row = list->rowOfItemData(1);
     ASSERT_GE(row, 0);
