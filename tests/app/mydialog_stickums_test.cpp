@@ -4,9 +4,9 @@
 #include "app/mydialog.h"
 #include "app/myframe.h"
 #include "fakes.h"
-#include "model/date.h"
 #include "fakewaveplayer.h"
 #include "fakewindowsystem.h"
+#include "model/date.h"
 #include "stickum/stickum.h"
 #include "storage/datafile.h"
 
