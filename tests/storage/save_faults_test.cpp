@@ -12,12 +12,6 @@
 
 namespace {
 
-void addNote(PostItHolder& holder, const std::string& text) {
-    auto note = std::make_unique<Note>();
-    note->setText(text);
-    holder.addAttached(std::move(note), KindNote);
-}
-
 // A small file system of its own (root only), so that it can be filled or made read-only.
 class SmallDisk {
 public:
