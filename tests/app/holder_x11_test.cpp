@@ -9,7 +9,7 @@
 #include "stickum/stickum.h"
 #include "storage/datafile.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -174,11 +174,3 @@ TEST_F(HolderOnX11, ATargetDestroyedRehomesTheStickumAtTheNextCollapse) {
 }
 
 } // namespace
-
-// The QApplication needs the display, so listing the tests (done without one) makes none.
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
-    QApplication application(argc, argv);
-    return RUN_ALL_TESTS();
-}
