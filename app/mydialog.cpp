@@ -307,7 +307,8 @@ void MyDialog::endSession() {
         tracker_.hidePass();
     else
         tracker_.takeBackShown();
-    pagesLeft(false);
+    // Fields still being typed into are taken too: nobody will leave them now.
+    pagesLeft(true);
     dataFile_.save(holder_, options_);
     shutdown();
 }

@@ -75,6 +75,8 @@ Note* NotesDialog::note(int ordinal) const {
 }
 
 void NotesDialog::RefreshNotes() {
+    // A note's text changed in the edit and not yet left is kept, not cleared away.
+    storeEditedText();
     list_->clear();
     PostItHolder& records = host().holder();
     noteCount_ = records.noteCount();

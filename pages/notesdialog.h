@@ -40,7 +40,8 @@ public:
     // and "Pin-point to" says so.
     void setWindowSystem(WindowSystem& windows);
 
-    // Rebuilds the list of note titles from the records; nothing is edited afterwards.
+    // Keeps a changed text of the note being edited, then rebuilds the list of note titles from
+    // the records; nothing is edited afterwards.
     void RefreshNotes();
 
     // The title a note is listed by: its text up to the first line break, at most 39
