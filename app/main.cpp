@@ -2,6 +2,7 @@
 #include "app/myapp.h"
 #include "app/programdir.h"
 #include "app/qtmessageboxes.h"
+#include "app/serverlossguard.h"
 #include "app/signalwatcher.h"
 #include "app/singleinstance.h"
 #include "model/catalogue.h"
@@ -28,7 +29,7 @@ int main(int argc, char** argv) {
     options.makeTray = [] { return std::make_unique<QtTrayIcon>(); };
 
     // One Quillbox per data file: a second one would overwrite the first one's saves.
-    const SingleInstance instance(options.dataDirectory);
+    SingleInstance instance(options.dataDirectory);
     if (!instance.acquired()) {
         const QString path = QDir(options.dataDirectory).filePath(QStringLiteral("quillbox.dat"));
         messages.showMessage(nullptr, QString::fromUtf8(msg::AlreadyRunning).arg(path),
@@ -42,6 +43,11 @@ int main(int argc, char** argv) {
     QObject::connect(&stopSignals, &SignalWatcher::received, &app, [&app] {
         app.endSession();
         QCoreApplication::exit(0);
+    });
+    // The X server gone: Qt ends the program at once; what is in memory is saved first.
+    const ServerLossGuard lastSave([&app, &instance] {
+        app.saveBeforeExit();
+        instance.release();
     });
     return app.run();
 }

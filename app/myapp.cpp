@@ -65,6 +65,10 @@ void MyApp::endSession() {
     if (dialog_) dialog_->endSession();
 }
 
+void MyApp::saveBeforeExit() {
+    if (dialog_) dialog_->saveBeforeExit();
+}
+
 int MyApp::run() {
     if (const auto status = initMainWindow()) return *status;
     return QCoreApplication::exec();

@@ -47,6 +47,9 @@ public:
     // Saves everything as at a Yes on the quit question, without asking: the desktop session
     // ends or the program was told to stop.
     void endSession();
+    // The program is ending by a way that unwinds nothing (the X server is gone): everything
+    // in memory is saved without asking the user or the window system anything.
+    void saveBeforeExit();
     MyFrame* frame() const { return frame_.get(); }
     MyDialog* dialog() const { return dialog_; }
     // The splash window while it is up.

@@ -241,6 +241,7 @@ void MyDialog::tick() {
 }
 
 void MyDialog::waveFileChanged() {
+    if (ended_) return; // nothing is played any more
     // Opened anew even on the same name: the file itself may have been replaced.
     wavePlayerFile_.reset();
     wavePlayer();
@@ -311,6 +312,16 @@ void MyDialog::endSession() {
     pagesLeft(true);
     dataFile_.save(holder_, options_);
     shutdown();
+}
+
+void MyDialog::saveBeforeExit() {
+    if (ended_) return;
+    ended_ = true;
+    autosave_->stop();
+    timer_.stop();
+    tracker_.takeBackShown(false);
+    pagesLeft(true);
+    dataFile_.save(holder_, options_);
 }
 
 bool MyDialog::mayClose() {

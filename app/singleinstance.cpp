@@ -9,3 +9,8 @@ SingleInstance::SingleInstance(const QString& dataDirectory)
     lock_->setStaleLockTime(0);
     acquired_ = lock_->tryLock(0);
 }
+
+void SingleInstance::release() {
+    if (acquired_) lock_->unlock();
+    acquired_ = false;
+}

@@ -13,6 +13,8 @@ public:
 
     // True when this program is the only one using the data file.
     bool acquired() const { return acquired_; }
+    // Gives the lock back before the program ends by a way that unwinds nothing.
+    void release();
 
 private:
     std::unique_ptr<QLockFile> lock_;

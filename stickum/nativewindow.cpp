@@ -18,9 +18,12 @@ struct FreeReply {
 };
 template <typename T> using Reply = std::unique_ptr<T, FreeReply>;
 
+// The X server's connection; none when the platform is not X11 or the connection broke (a
+// broken one is asked nothing: its answers would never come).
 xcb_connection_t* connection() {
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 ? x11->connection() : nullptr;
+    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    return c && xcb_connection_has_error(c) == 0 ? c : nullptr;
 }
 
 xcb_window_t nativeWindow(const QWidget* window) {

@@ -10,6 +10,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <sys/wait.h>
@@ -73,7 +74,32 @@ protected:
             ::kill(pid, SIGKILL);
             ::waitpid(pid, nullptr, 0);
         }
+        if (!sessionDisplay.empty()) ::setenv("DISPLAY", sessionDisplay.c_str(), 1);
         fs::remove_all(dir);
+    }
+
+    // An X server of the test's own (without a window manager), which the test may end: from
+    // now on the programs and xdotool use it. Its process id, or -1.
+    pid_t startOwnXServer() {
+        int fds[2];
+        if (::pipe(fds) != 0) return -1;
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            ::close(fds[0]);
+            const std::string fd = std::to_string(fds[1]);
+            ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "800x600x24",
+                     "-nolisten", "tcp", nullptr);
+            ::_exit(127);
+        }
+        ::close(fds[1]);
+        started.push_back(pid);
+        char number[16] = {};
+        const ssize_t n = ::read(fds[0], number, sizeof number - 1);
+        ::close(fds[0]);
+        if (n <= 0) return -1;
+        if (const char* current = std::getenv("DISPLAY")) sessionDisplay = current;
+        ::setenv("DISPLAY", (":" + std::string(number, std::strcspn(number, "\n"))).c_str(), 1);
+        return pid;
     }
 
     std::string dataPath() const { return (dir / "quillbox.dat").string(); }
@@ -128,8 +154,21 @@ protected:
         return holder.note(0) ? holder.note(0)->text() : std::string();
     }
 
+    // Types the text at the end of the Stickum's text, once it has the focus.
+    void typeIntoStickum(pid_t pid, const std::string& text) {
+        ASSERT_TRUE(waitFor(
+            [&] {
+                const std::string shown = windowOf(pid, "Stickum");
+                std::system(("xdotool mousemove --window " + shown + " 30 30 click 1").c_str());
+                return output("xdotool getwindowfocus") == shown;
+            },
+            10s));
+        std::system(("xdotool key ctrl+End type '" + text + "'").c_str());
+    }
+
     fs::path dir;
     std::vector<pid_t> started;
+    std::string sessionDisplay; // the desktop's own display while the test uses its own
 };
 
 } // namespace
@@ -140,16 +179,8 @@ TEST_F(RealProgram, AStopSignalSavesWhatWasTypedIntoAStickum) {
         const pid_t pid = start();
         const std::string stickum = windowOf(pid, "Stickum");
         ASSERT_FALSE(stickum.empty()) << "the note's Stickum did not appear";
-        // Click into the text below the title bar until it has the focus, then type at its end.
-        ASSERT_TRUE(waitFor(
-            [&] {
-                const std::string shown = windowOf(pid, "Stickum");
-                std::system(("xdotool mousemove --window " + shown + " 30 30 click 1").c_str());
-                return output("xdotool getwindowfocus") == shown;
-            },
-            10s));
         const std::string typed = " and tea " + std::to_string(signalNumber);
-        std::system(("xdotool key ctrl+End type '" + typed + "'").c_str());
+        typeIntoStickum(pid, typed);
         std::this_thread::sleep_for(300ms);
         ::kill(pid, signalNumber);
         EXPECT_EQ(waitForExit(pid), 0);
@@ -186,4 +217,19 @@ TEST_F(RealProgram, ASecondStartStepsBackAndAStaleLockDoesNot) {
     ::kill(third, SIGTERM);
     EXPECT_EQ(waitForExit(third), 0);
     EXPECT_EQ(savedText(), "milk");
+}
+
+TEST_F(RealProgram, ALostXServerSavesWhatWasJustTypedAndGivesTheLockBack) {
+    const pid_t server = startOwnXServer();
+    ASSERT_GT(server, 0);
+    const pid_t pid = start();
+    ASSERT_FALSE(windowOf(pid, "Stickum").empty()) << "the note's Stickum did not appear";
+    typeIntoStickum(pid, " and bread");
+    // The keys reach the program; long before the Stickum's own save, the X server goes.
+    std::this_thread::sleep_for(300ms);
+    ::kill(server, SIGKILL);
+    const int status = waitForExit(pid);
+    EXPECT_NE(status, -1) << "the program did not end";
+    EXPECT_EQ(savedText(), "milk and bread");
+    EXPECT_FALSE(fs::exists(dir / "quillbox.dat.lock"));
 }
