@@ -40,10 +40,7 @@ int main(int argc, char** argv) {
     MyApp app(std::move(options));
     // Told to stop (logout, shutdown, kill, Ctrl+C): save as a Yes on the quit question would.
     const SignalWatcher stopSignals({SIGTERM, SIGHUP, SIGINT});
-    QObject::connect(&stopSignals, &SignalWatcher::received, &app, [&app] {
-        app.endSession();
-        QCoreApplication::exit(0);
-    });
+    QObject::connect(&stopSignals, &SignalWatcher::received, &app, &MyApp::stop);
     // The X server gone: Qt ends the program at once; what is in memory is saved first.
     const ServerLossGuard lastSave([&app, &instance] {
         app.saveBeforeExit();

@@ -45,6 +45,10 @@ std::optional<int> MyApp::initMainWindow() {
         delete splash_.data();
         return status;
     }
+    if (stopRequested_) {
+        delete splash_.data();
+        return 0;
+    }
     dialog_ = dialog.get();
     frame_ = std::make_unique<MyFrame>(dialog.release(), *options_.messages);
     connect(frame_.get(), &MyFrame::quitAccepted, this, [] { QCoreApplication::exit(0); });
@@ -58,11 +62,21 @@ std::optional<int> MyApp::initMainWindow() {
     frame_->setUp();
     // The first run shows the main window; later runs start in the tray.
     if (!QFile::exists(dataPath())) frame_->show();
+    running_ = true;
     return std::nullopt;
 }
 
 void MyApp::endSession() {
     if (dialog_) dialog_->endSession();
+}
+
+void MyApp::stop() {
+    if (running_)
+        endSession();
+    else
+        stopRequested_ = true;
+    // Ends the event loop, and the loop of a box that is open with it.
+    QCoreApplication::exit(0);
 }
 
 void MyApp::saveBeforeExit() {

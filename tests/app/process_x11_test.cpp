@@ -12,6 +12,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
@@ -232,4 +234,23 @@ TEST_F(RealProgram, ALostXServerSavesWhatWasJustTypedAndGivesTheLockBack) {
     EXPECT_NE(status, -1) << "the program did not end";
     EXPECT_EQ(savedText(), "milk and bread");
     EXPECT_FALSE(fs::exists(dir / "quillbox.dat.lock"));
+}
+
+TEST_F(RealProgram, OneStopSignalEndsAStartUpBoxAndWritesNothing) {
+    const auto bytesOf = [](const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    std::string damaged = bytesOf(dataPath());
+    damaged.resize(damaged.size() - 30); // cut into the options block: the damage notice
+    const std::string old("\x02\x00\x00\x00\x00\x00\x00\x00\x00\x00", 10); // the old-file question
+    for (const std::string& bytes : {damaged, old}) {
+        std::ofstream(dataPath(), std::ios::binary | std::ios::trunc) << bytes;
+        const pid_t pid = start();
+        ASSERT_FALSE(windowOf(pid, "Quillbox - WARNING").empty()) << "no box at start";
+        ::kill(pid, SIGTERM);
+        EXPECT_EQ(waitForExit(pid), 0);
+        EXPECT_EQ(bytesOf(dataPath()), bytes);
+        EXPECT_FALSE(fs::exists(dataPath() + ".bak"));
+    }
 }
