@@ -57,6 +57,9 @@ std::optional<int> MyApp::initMainWindow() {
         if (dialog_) dialog_->saveNow();
     });
     connect(qApp, &QCoreApplication::aboutToQuit, this, &MyApp::endSession);
+    // The session manager ends the session with a request to quit, which Qt answers by closing
+    // every window: a closed Stickum would switch its note off.
+    qApp->installEventFilter(this);
 
     dialog_->setUp();
     frame_->setUp();
@@ -77,6 +80,15 @@ void MyApp::stop() {
         stopRequested_ = true;
     // Ends the event loop, and the loop of a box that is open with it.
     QCoreApplication::exit(0);
+}
+
+bool MyApp::eventFilter(QObject* watched, QEvent* event) {
+    // A request to quit (the session ends) closes nothing and ends as a stop signal does.
+    if (event->type() == QEvent::Quit && watched == qApp) {
+        stop();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void MyApp::saveBeforeExit() {

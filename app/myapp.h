@@ -60,6 +60,9 @@ public:
     // The splash window while it is up.
     QSplashScreen* splash() const { return splash_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void showSplash();
 

@@ -254,3 +254,45 @@ TEST_F(RealProgram, OneStopSignalEndsAStartUpBoxAndWritesNothing) {
         EXPECT_FALSE(fs::exists(dataPath() + ".bak"));
     }
 }
+
+TEST_F(RealProgram, LogoutThroughASessionManagerSavesEverythingWithoutABox) {
+    // xsm starts the program as the only client of a session in a home of the test's own; a
+    // small script tells the test its process id and, at the end, its exit status.
+    const fs::path home = dir / "home";
+    fs::create_directory(home);
+    const fs::path script = dir / "run-quillbox";
+    std::ofstream(script) << "#!/bin/sh\n'" << (dir / "quillbox").string() << "' &\necho $! > '"
+                          << (dir / "pid").string() << "'\nwait $!\necho $? > '"
+                          << (dir / "status").string() << "'\n";
+    fs::permissions(script, fs::perms::owner_all);
+    std::ofstream(home / ".xsmstartup") << script.string() << "\n";
+    const pid_t manager = ::fork();
+    if (manager == 0) {
+        ::setenv("HOME", home.c_str(), 1);
+        ::execlp("xsm", "xsm", nullptr);
+        ::_exit(127);
+    }
+    started.push_back(manager);
+    const auto firstLine = [](const fs::path& path) {
+        std::string line;
+        std::ifstream(path) >> line;
+        return line;
+    };
+    ASSERT_TRUE(waitFor([&] { return !firstLine(dir / "pid").empty(); }, 15s));
+    const pid_t pid = std::stoi(firstLine(dir / "pid"));
+    ASSERT_FALSE(windowOf(pid, "Stickum").empty()) << "the note's Stickum did not appear";
+    typeIntoStickum(pid, " and jam");
+    std::this_thread::sleep_for(300ms);
+
+    // The session ends as at a shutdown of the machine: quickly, with no questions.
+    ::kill(manager, SIGTERM);
+    EXPECT_TRUE(waitFor([&] { return !firstLine(dir / "status").empty(); }, 15s))
+        << "the program did not end (a box?)";
+    EXPECT_EQ(firstLine(dir / "status"), "0");
+    EXPECT_EQ(savedText(), "milk and jam");
+    PostItHolder holder;
+    NoQuestions questions;
+    DataFile(dataPath()).load(holder, questions);
+    ASSERT_NE(holder.note(0), nullptr);
+    EXPECT_TRUE(holder.note(0)->active()) << "the logout closed the note's Stickum";
+}
