@@ -14,6 +14,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <poll.h>
+#include <random>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
@@ -295,4 +297,64 @@ TEST_F(RealProgram, LogoutThroughASessionManagerSavesEverythingWithoutABox) {
     DataFile(dataPath()).load(holder, questions);
     ASSERT_NE(holder.note(0), nullptr);
     EXPECT_TRUE(holder.note(0)->active()) << "the logout closed the note's Stickum";
+}
+
+// Killed at random moments while it saves without pause, the program leaves a whole file each
+// time, holding the last save it completed (or the one it was completing).
+TEST_F(RealProgram, KilledWhileSavingItLeavesAWholeFileNoOlderThanTheLastSave) {
+    constexpr int kRounds = 40;
+    const unsigned seed = std::random_device{}();
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<int> moment(0, 30000); // microseconds after the first save
+    long saves = 0;
+    for (int round = 0; round < kRounds; ++round) {
+        int out[2];
+        ASSERT_EQ(::pipe(out), 0);
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            ::dup2(out[1], STDOUT_FILENO);
+            ::execl(AUTOSAVE_HELPER, AUTOSAVE_HELPER, dir.c_str(), nullptr);
+            ::_exit(127);
+        }
+        ::close(out[1]);
+        started.push_back(pid);
+        // The saves have begun once the first number arrives.
+        std::string printed;
+        char buffer[4096];
+        ASSERT_TRUE(waitFor(
+            [&] {
+                pollfd ready{out[0], POLLIN, 0};
+                if (::poll(&ready, 1, 0) == 1) {
+                    const ssize_t n = ::read(out[0], buffer, sizeof buffer);
+                    if (n > 0) printed.append(buffer, static_cast<std::size_t>(n));
+                }
+                return printed.find('\n') != std::string::npos;
+            },
+            15s));
+        std::this_thread::sleep_for(std::chrono::microseconds(moment(random)));
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, nullptr, 0);
+        std::erase(started, pid);
+        for (ssize_t n; (n = ::read(out[0], buffer, sizeof buffer)) > 0;)
+            printed.append(buffer, static_cast<std::size_t>(n));
+        ::close(out[0]);
+        printed.erase(printed.find_last_of('\n'));
+        const long lastSaved = std::stol(printed.substr(printed.find_last_of('\n') + 1));
+        saves += lastSaved;
+
+        PostItHolder holder;
+        Options options;
+        NoQuestions questions;
+        DataFile file(dataPath());
+        ASSERT_EQ(file.load(holder, questions).status, LoadStatus::Loaded) << "round " << round;
+        EXPECT_TRUE(file.readOptions(options)) << "round " << round;
+        ASSERT_NE(holder.note(0), nullptr);
+        const std::string text = holder.note(0)->text();
+        ASSERT_EQ(text.rfind("turn ", 0), 0u) << text;
+        const long onDisk = std::stol(text.substr(5));
+        EXPECT_GE(onDisk, lastSaved) << "round " << round;
+        EXPECT_LE(onDisk, lastSaved + 1) << "round " << round;
+    }
+    std::printf("%d kills among %ld completed saves\n", kRounds, saves);
 }
