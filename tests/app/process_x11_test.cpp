@@ -300,15 +300,17 @@ TEST_F(RealProgram, LogoutThroughASessionManagerSavesEverythingWithoutABox) {
 }
 
 // Killed at random moments while it saves without pause, the program leaves a whole file each
-// time, holding the last save it completed (or the one it was completing).
+// time, holding the last save it completed (or the one it was completing). QB_KILL_ROUNDS sets
+// how many kills (a long run: QB_KILL_ROUNDS=1000).
 TEST_F(RealProgram, KilledWhileSavingItLeavesAWholeFileNoOlderThanTheLastSave) {
-    constexpr int kRounds = 40;
+    const char* asked = std::getenv("QB_KILL_ROUNDS");
+    const int rounds = asked ? std::atoi(asked) : 40;
     const unsigned seed = std::random_device{}();
     SCOPED_TRACE("seed " + std::to_string(seed));
     std::mt19937 random(seed);
     std::uniform_int_distribution<int> moment(0, 30000); // microseconds after the first save
     long saves = 0;
-    for (int round = 0; round < kRounds; ++round) {
+    for (int round = 0; round < rounds; ++round) {
         int out[2];
         ASSERT_EQ(::pipe(out), 0);
         const pid_t pid = ::fork();
@@ -356,5 +358,5 @@ TEST_F(RealProgram, KilledWhileSavingItLeavesAWholeFileNoOlderThanTheLastSave) {
         EXPECT_GE(onDisk, lastSaved) << "round " << round;
         EXPECT_LE(onDisk, lastSaved + 1) << "round " << round;
     }
-    std::printf("%d kills among %ld completed saves\n", kRounds, saves);
+    std::printf("%d kills among %ld completed saves\n", rounds, saves);
 }
