@@ -123,6 +123,9 @@ void NotesDialog::removeNote() {
     const Answer answer = host().messages().showMessage(
         nullptr, QString::fromUtf8(msg::RemoveNote), QString::fromUtf8(msg::Warning), box::Removal);
     if (answer != Answer::Yes) return;
+    // The text being edited is kept while the ordinals still name the notes they named.
+    storeEditedText();
+    current_ = -1;
     if (Note* doomed = note(ordinal)) {
         host().detach(doomed);
         host().holder().removeNote(ordinal);
