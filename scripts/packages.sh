@@ -5,7 +5,8 @@ QB_BUILD_PACKAGES="cmake g++ make pkg-config googletest libgtest-dev libgmock-de
   libxcb-icccm4-dev"
 QB_RUN_PACKAGES="xvfb openbox trayer x11-utils xdotool fonts-liberation fonts-dejavu-core
   pulseaudio pulseaudio-utils"
-QB_TEST_PACKAGES="imagemagick sox clang libclang-rt-14-dev dpkg-dev x11-session-utils"
+QB_TEST_PACKAGES="imagemagick sox clang libclang-rt-14-dev dpkg-dev desktop-file-utils man-db
+  x11-session-utils"
 
 # Installs whichever of the named packages are missing (with sudo when not root).
 qb_install_missing() {

@@ -399,3 +399,20 @@ TEST_F(DialogStickums, AnUntouchedOldTextKeepsItsBytes) {
     EXPECT_TRUE(dialog()->saveNow());
     EXPECT_EQ(readBack(dataPath())->note(0)->text(), "caf\xE9");
 }
+
+TEST_F(DialogStickums, ANoteFromTheCommandLineIsShownAndSavedAndLeavesTheNotesPageAlone) {
+    writeDataFile();
+    start();
+    ASSERT_TRUE(dialog()->addNoteFromOutside("call Ann"));
+    const Note* added = holder().note(holder().noteCount() - 1);
+    EXPECT_TRUE(onShow(added));
+    const auto saved = readBack(dataPath());
+    EXPECT_EQ(saved->note(saved->noteCount() - 1)->text(), "call Ann");
+
+    // With the window open, what is being typed on the Notes page stays, and the list grows.
+    dialog()->restore();
+    dialog()->notes()->edit()->setPlainText(QStringLiteral("half a thought"));
+    ASSERT_TRUE(dialog()->addNoteFromOutside("buy stamps"));
+    EXPECT_EQ(dialog()->notes()->edit()->toPlainText(), QStringLiteral("half a thought"));
+    EXPECT_GE(dialog()->notes()->list()->rowWithNumber(holder().noteCount() - 1), 0);
+}

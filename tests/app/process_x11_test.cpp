@@ -1,6 +1,7 @@
 // The real program as its own process on a real X11 desktop: told to stop by a signal, it
 // saves what the user typed into a Stickum; a second start against the same data file steps
 // back. Runs inside scripts/xsession.sh.
+#include "app/singleinstance.h"
 #include "storage/datafile.h"
 
 #include <gtest/gtest.h>
@@ -235,7 +236,8 @@ TEST_F(RealProgram, ALostXServerSavesWhatWasJustTypedAndGivesTheLockBack) {
     const int status = waitForExit(pid);
     EXPECT_NE(status, -1) << "the program did not end";
     EXPECT_EQ(savedText(), "milk and bread");
-    EXPECT_FALSE(fs::exists(dir / "quillbox.dat.lock"));
+    const QString lock = runtimeNamesFor(QString::fromStdString(dataPath())).lockFile;
+    EXPECT_FALSE(fs::exists(lock.toStdString())) << lock.toStdString();
 }
 
 TEST_F(RealProgram, OneStopSignalEndsAStartUpBoxAndWritesNothing) {
