@@ -13,7 +13,6 @@
 #include "stickum/caretblink.h"
 
 #include <QApplication>
-#include <QDir>
 
 #include <csignal>
 
