@@ -10,7 +10,8 @@ class QWidget;
 
 // Where the window's top-left corner really is on the screen, asked of the X server: the
 // window manager may move a window after Qt last heard of its position. None when the window
-// has no native window or the platform is not X11.
+// has no native window or the platform is not X11, and while a window Qt shows is still waiting
+// for the window manager to map it (it stands where Qt asked once it is on the screen).
 std::optional<QPoint> nativeTopLeft(const QWidget* window);
 
 // Counts the turns of the program's event loop: what was asked of the X server during one turn
