@@ -5,6 +5,7 @@
 #include "app/platformchoice.h"
 #include "app/programdir.h"
 #include "app/qtmessageboxes.h"
+#include "app/serverlossguard.h"
 #include "app/signalwatcher.h"
 #include "app/singleinstance.h"
 #include "app/startup.h"
@@ -60,13 +61,15 @@ int main(int argc, char** argv) {
 
     MyApp app(std::move(options));
     QTimer::singleShot(0, &app, [platform, &messages] { tellPlatformLimits(platform, messages); });
-    const auto stop = [&app] {
-        app.endSession();
-        QCoreApplication::exit(0);
-    };
+    const auto stop = [&app] { app.stop(); };
     // Told to stop (logout, shutdown, kill, Ctrl+C): save as a Yes on the quit question would.
     const SignalWatcher stopSignals({SIGTERM, SIGHUP, SIGINT});
     QObject::connect(&stopSignals, &SignalWatcher::received, &app, stop);
+    // The X server gone: Qt ends the program at once; what is in memory is saved first.
+    const ServerLossGuard lastSave([&app, &instance] {
+        app.saveBeforeExit();
+        instance.release();
+    });
     if (const auto status = app.initMainWindow()) return *status;
     const CommandServer commands(instance.names().socketName,
                                  [&app, &stop](Command command, const QString& text) {

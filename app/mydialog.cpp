@@ -300,6 +300,7 @@ void MyDialog::tick() {
 }
 
 void MyDialog::waveFileChanged() {
+    if (ended_) return; // nothing is played any more
     // Opened anew even on the same name: the file itself may have been replaced.
     wavePlayerFile_.reset();
     wavePlayer();
@@ -406,9 +407,20 @@ void MyDialog::endSession() {
         tracker_.hidePass();
     else
         tracker_.takeBackShown();
-    pagesLeft(false);
+    // Fields still being typed into are taken too: nobody will leave them now.
+    pagesLeft(true);
     dataFile_.save(holder_, options_);
     shutdown();
+}
+
+void MyDialog::saveBeforeExit() {
+    if (ended_) return;
+    ended_ = true;
+    autosave_->stop();
+    timer_.stop();
+    tracker_.takeBackShown(false);
+    pagesLeft(true);
+    dataFile_.save(holder_, options_);
 }
 
 bool MyDialog::mayClose() {

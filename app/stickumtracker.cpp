@@ -239,11 +239,11 @@ void StickumTracker::watch(SmallFrame* frame) {
     });
 }
 
-void StickumTracker::takeBackShown() {
-    forEachEntry([this](PostItAttr& attr, PostIt* record) {
+void StickumTracker::takeBackShown(bool askTargets) {
+    forEachEntry([this, askTargets](PostItAttr& attr, PostIt* record) {
         SmallFrame* frame = frameOf(attr);
         if (!frame || record->displayState() != Shown || !frame->isVisible()) return;
-        takeBack(attr, record, attr.target == 0 || targetOnShow(attr));
+        takeBack(attr, record, attr.target == 0 || !askTargets || targetOnShow(attr));
     });
 }
 
