@@ -27,6 +27,8 @@ NotesDialog::NotesDialog(DialogHost& host, QWidget* parent)
     edit_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     edit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     edit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Tab moves on to the next control, as in the other pages' edits.
+    edit_->setTabChangesFocus(true);
     edit_->installEventFilter(this);
 
     refresh_->setToolTip(QString::fromUtf8(msg::TipUpdateTitles));

@@ -121,6 +121,12 @@ TEST_F(NotesPageTest, AnEmptyListEnablesOnlyAddAndOnlyOnceThereIsText) {
     EXPECT_EQ(enabled(), "01000");
     edit()->clear();
     EXPECT_EQ(enabled(), "00000");
+
+    // Tab moves on instead of typing an invisible character that would enable "Add".
+    QTest::keyClick(edit(), Qt::Key_Tab);
+    EXPECT_EQ(edit()->toPlainText(), QString());
+    EXPECT_EQ(enabled(), "00000");
+    EXPECT_FALSE(edit()->hasFocus());
 }
 
 TEST_F(NotesPageTest, TheListIsSortedAndCarriesEachNotesOrdinal) {
