@@ -5,11 +5,16 @@
 #include "app/myframe.h"
 #include "fakes.h"
 #include "model/catalogue.h"
+#include "pages/iconlist.h"
+#include "pages/notesdialog.h"
+#include "platform/x11windowsystem.h"
 #include "resources/dialogs.h"
 #include "stickum/images.h"
 
 #include <QApplication>
+#include <QPlainTextEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QScreen>
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
@@ -34,6 +39,7 @@ protected:
         options.dataDirectory = dir.path();
         options.messages = &boxes;
         options.makeTray = [] { return std::make_unique<QtTrayIcon>(); };
+        options.makeWindowSystem = [] { return X11WindowSystem::create(); };
         app = std::make_unique<MyApp>(std::move(options));
         ASSERT_FALSE(app->initMainWindow().has_value());
         icon = static_cast<QtTrayIcon&>(app->dialog()->tray()).qtIcon();
@@ -51,6 +57,17 @@ protected:
         QTest::qWait(QApplication::doubleClickInterval() + 250);
     }
 
+    void waitUntilEmbedded() {
+        const QRect screen = QApplication::primaryScreen()->geometry();
+        auto embedded = [this, screen] {
+            const QRect at = icon->geometry();
+            return at.isValid() && at.center().y() > screen.height() - 40 &&
+                   at.center().x() > screen.width() / 2;
+        };
+        ASSERT_TRUE(QTest::qWaitFor(embedded, 10000))
+            << icon->geometry().x() << "," << icon->geometry().y();
+    }
+
     QTemporaryDir dir;
     FakeMessageBoxes boxes;
     std::unique_ptr<MyApp> app;
@@ -60,14 +77,7 @@ protected:
 TEST_F(TrayOnX11, TheIconIsEmbeddedAndAnswersRealClicks) {
     ASSERT_TRUE(QTest::qWaitFor([] { return QSystemTrayIcon::isSystemTrayAvailable(); }, 10000));
     // Embedded: the icon stands in trayer's strip at the bottom right of the screen.
-    const QRect screen = QApplication::primaryScreen()->geometry();
-    auto embedded = [this, screen] {
-        const QRect at = icon->geometry();
-        return at.isValid() && at.center().y() > screen.height() - 40 &&
-               at.center().x() > screen.width() / 2;
-    };
-    ASSERT_TRUE(QTest::qWaitFor(embedded, 10000))
-        << icon->geometry().x() << "," << icon->geometry().y();
+    waitUntilEmbedded();
     EXPECT_EQ(icon->toolTip(), QString::fromUtf8(msg::TrayDisplayOn));
     EXPECT_EQ(picture(icon->icon()), picture(kNoteShownIcon));
 
@@ -96,6 +106,29 @@ TEST_F(TrayOnX11, TheIconIsEmbeddedAndAnswersRealClicks) {
     EXPECT_TRUE(QTest::qWaitFor([this] { return app->frame()->isVisible(); }, 3000));
     EXPECT_TRUE(app->dialog()->displayOn());
     EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(TrayOnX11, EscapeDuringPinPointingLeavesTheTrayAnswering) {
+    waitUntilEmbedded();
+    QWidget* frame = app->frame();
+    ASSERT_TRUE(QTest::qWaitFor([frame] { return frame->isVisible(); }, 5000));
+    auto* notes = static_cast<NotesDialog*>(app->dialog()->page(0));
+    notes->edit()->setPlainText(QStringLiteral("pin me"));
+    notes->itemAs<QPushButton>(NotesDialog::kAddButton)->click();
+    QTest::mouseClick(notes->list()->viewport(), Qt::LeftButton, {},
+                      {80, notes->list()->rowHeight() / 2});
+    ASSERT_EQ(notes->currentNote(), 0);
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
+
+    notes->itemAs<QPushButton>(NotesDialog::kPinButton)->click();
+    ASSERT_TRUE(notes->pinPointing());
+    QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Escape")});
+    ASSERT_TRUE(QTest::qWaitFor([frame] { return !frame->isVisible(); }, 3000));
+    EXPECT_FALSE(notes->pinPointing());
+    // The very next right click on the tray brings the window back.
+    click(3);
+    EXPECT_TRUE(QTest::qWaitFor([frame] { return frame->isVisible(); }, 3000));
 }
 
 } // namespace

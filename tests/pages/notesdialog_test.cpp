@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -409,6 +410,27 @@ TEST_F(PinPointingTest, TheGrabIsNotKeptOnceNothingIsEdited) {
     pressOnWindow({5, 5});
     EXPECT_FALSE(page->pinPointing());
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    EXPECT_TRUE(host.boxes.shown.empty());
+}
+
+TEST_F(PinPointingTest, WhatEndsTheChanceOfThePressEndsTheGestureAndTheGrab) {
+    const std::function<void()> enders[] = {
+        [this] {
+            QTest::mouseClick(page->windowHandle(), Qt::RightButton, {}, {5, 5});
+        },
+        [this] { page->hide(); },
+        [this] { page->setWindowState(Qt::WindowMinimized); },
+        [this] { page->close(); },
+    };
+    for (const auto& end : enders) {
+        page->setWindowState(Qt::WindowNoState);
+        page->show();
+        click(NotesDialog::kPinButton);
+        ASSERT_TRUE(page->pinPointing());
+        end();
+        EXPECT_FALSE(page->pinPointing());
+        EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    }
     EXPECT_TRUE(host.boxes.shown.empty());
 }
 
