@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextBlock>
+#include <QTextBlockFormat>
+#include <QTextCursor>
 #include <QTextLayout>
 
 namespace {
@@ -59,6 +61,32 @@ void StickumEdit::setEditable(bool editable) {
 void StickumEdit::setWrapWidth(int width) {
     width = std::max(width, 1);
     if (lineWrapColumnOrWidth() != width) setLineWrapColumnOrWidth(width);
+}
+
+void StickumEdit::setLineHeight(int pixels) {
+    lineHeight_ = pixels;
+    applyLineHeight();
+}
+
+void StickumEdit::setText(const QString& text) {
+    setPlainText(text);
+    applyLineHeight();
+}
+
+void StickumEdit::applyLineHeight() {
+    if (lineHeight_ <= 0) return;
+    // A line of the layout would otherwise take the font's leading too, and a Stickum sized in
+    // lines would scroll its first line partly out of sight.
+    const bool modified = document()->isModified();
+    const bool undo = document()->isUndoRedoEnabled();
+    document()->setUndoRedoEnabled(false);
+    QTextCursor all(document());
+    all.select(QTextCursor::Document);
+    QTextBlockFormat format;
+    format.setLineHeight(lineHeight_, QTextBlockFormat::FixedHeight);
+    all.mergeBlockFormat(format);
+    document()->setUndoRedoEnabled(undo);
+    document()->setModified(modified);
 }
 
 int StickumEdit::room() const {

@@ -26,12 +26,12 @@ int screenWidth() {
 } // namespace
 
 WPostIt::WPostIt(const Options& options)
-    : QWidget(nullptr), options_(options),
-      edit_(new StickumEdit(this)), lineHeight_(QFontMetrics(stickumFont(options)).height()),
-      background_(options.stickumColor) {
+    : QWidget(nullptr), options_(options), edit_(new StickumEdit(this)),
+      lineHeight_(QFontMetrics(stickumFont(options)).height()), background_(options.stickumColor) {
     setWindowTitle(QString::fromUtf8(msg::StickumTitle));
     edit_->setObjectName(QStringLiteral("edit%1").arg(kEditId));
     edit_->setGeometry(0, 0, 30, 30);
+    edit_->setLineHeight(lineHeight_);
     setGeometry(0, 0, screenWidth() / 8, options.heightInLines * lineHeight_ + 2);
     applyLook();
     connect(edit_->document(), &QTextDocument::contentsChanged, this, &WPostIt::textChanged);
@@ -41,7 +41,7 @@ void WPostIt::setContent(const std::string& text) {
     QString shown = QString::fromStdString(displayUtf8(text));
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     shown.replace(u'\r', u'\n');
-    edit_->setPlainText(shown);
+    edit_->setText(shown);
     applyScrollBarRule();
 }
 
