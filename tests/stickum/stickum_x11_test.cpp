@@ -1,11 +1,15 @@
 // A Stickum on a real X server with a window manager (run inside scripts/xsession.sh): how the
 // window manager takes it, and that it stays above normal windows.
 #include "model/postit.h"
+#include "stickum/minititlebar.h"
+#include "stickum/smallframe.h"
 #include "stickum/stickum.h"
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QProcess>
 #include <QTest>
+#include <QThread>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -179,6 +183,72 @@ TEST_F(StickumOnX11, PositionIsAskedAgainAfterTheWindowWasMovedBehindQtsBack) {
         return QPoint(frame->frameX(), frame->frameY()) == QPoint(260, 210);
     })) << frame->frameX()
         << "," << frame->frameY();
+}
+
+// The window's height on the X server.
+int screenHeight(xcb_window_t window) {
+    xcb_connection_t* c = connection();
+    auto* reply = xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr);
+    const int h = reply ? reply->height : -1;
+    std::free(reply);
+    return h;
+}
+
+// Moves the window as another client would, and waits for the server to have done it without
+// letting Qt hear of it: Qt's idea of the position is left stale.
+void moveBehindQtsBack(xcb_window_t window, QPoint to) {
+    xcb_connection_t* c = connection();
+    const std::uint32_t xy[] = {static_cast<std::uint32_t>(to.x()),
+                                static_cast<std::uint32_t>(to.y())};
+    xcb_configure_window(c, window, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, xy);
+    xcb_flush(c);
+    for (int i = 0; i < 200 && screenPosition(window) != to; ++i)
+        QThread::msleep(10);
+}
+
+TEST_F(StickumOnX11, RollingThroughTheButtonNeverMovesIt) {
+    content = newStickum(options, &note);
+    SmallFrame* frame = content->frame();
+    frame->placeAt(400, 100);
+    frame->showStickum();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+    const auto window = static_cast<xcb_window_t>(frame->winId());
+    ASSERT_TRUE(waitFor([&] { return stackingIndex(window) >= 0; }));
+    const int unrolled = frame->height();
+    QWidget* rollButton = frame->titleBar()->button(MiniTitleBar::RollUp);
+    for (int round = 0; round < 20; ++round) {
+        SCOPED_TRACE(round);
+        const QPoint place(380 + 2 * round, 100 + round);
+        moveBehindQtsBack(window, place);
+        QTest::mouseClick(rollButton, Qt::LeftButton);
+        const int height = frame->rolledUp() ? SmallFrame::kTitleHeight : unrolled;
+        ASSERT_TRUE(waitFor([&] { return screenHeight(window) == height; }));
+        EXPECT_EQ(screenPosition(window), place);
+        EXPECT_EQ(QPoint(frame->frameX(), frame->frameY()), place);
+    }
+}
+
+TEST_F(StickumOnX11, AWindowManagerRestartLeavesItWhereItStands) {
+    content = newStickum(options, &note);
+    SmallFrame* frame = content->frame();
+    frame->placeAt(200, 150);
+    frame->showStickum();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+    const auto window = static_cast<xcb_window_t>(frame->winId());
+    ASSERT_TRUE(waitFor([&] { return stackingIndex(window) >= 0; }));
+    ASSERT_TRUE(waitFor([&] { return screenPosition(window) == QPoint(200, 150); }));
+
+    ASSERT_EQ(QProcess::execute(QStringLiteral("openbox"), {QStringLiteral("--restart")}), 0);
+    QTest::qWait(500);
+    ASSERT_TRUE(waitFor([&] { return stackingIndex(window) >= 0; }));
+    // Taken back and shown again, as on a restore and the next collapse.
+    EXPECT_EQ(QPoint(frame->frameX(), frame->frameY()), QPoint(200, 150));
+    frame->hideStickum();
+    frame->showStickum();
+    ASSERT_TRUE(waitFor([&] { return stackingIndex(window) >= 0; }));
+    QTest::qWait(200);
+    EXPECT_EQ(screenPosition(window), QPoint(200, 150));
+    EXPECT_EQ(QPoint(frame->frameX(), frame->frameY()), QPoint(200, 150));
 }
 
 TEST_F(StickumOnX11, HiddenStickumIsWithdrawn) {
