@@ -94,6 +94,9 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         if (frame_->isMinimized()) return;
+        // Drawn for the state the window is in now: a change of it may have come while the
+        // window was minimised or hidden, when nothing was drawn.
+        frame_->captionActive_ = frame_->isActiveWindow() && frame_->isEnabled();
         QPainter painter(this);
         painter.drawImage(0, 0, frame_->captionPicture(frame_->captionActive()));
     }
@@ -263,6 +266,7 @@ void TGradFrame::changeEvent(QEvent* event) {
     switch (event->type()) {
     case QEvent::ActivationChange:
     case QEvent::EnabledChange:
+    case QEvent::WindowStateChange:
         followActivation();
         break;
     case QEvent::PaletteChange:

@@ -131,6 +131,34 @@ TEST_F(TrayOnX11, EscapeDuringPinPointingLeavesTheTrayAnswering) {
     EXPECT_TRUE(QTest::qWaitFor([frame] { return frame->isVisible(); }, 3000));
 }
 
+TEST_F(TrayOnX11, AfterMinimisingAndARightClickTheCaptionLooksActive) {
+    waitUntilEmbedded();
+    MyFrame* frame = app->frame();
+    ASSERT_TRUE(QTest::qWaitFor([frame] { return frame->isVisible(); }, 5000));
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
+    // Minimised through the window manager, which collapses.
+    QProcess::execute(QStringLiteral("xdotool"),
+                      {QStringLiteral("windowminimize"), QString::number(frame->winId())});
+    ASSERT_TRUE(QTest::qWaitFor([frame] { return !frame->isVisible(); }, 3000));
+    click(3);
+    ASSERT_TRUE(QTest::qWaitFor([frame] { return frame->isActiveWindow(); }, 3000));
+    // What the screen shows in the middle of the caption is the active picture's colour.
+    const QRect caption = frame->captionRect();
+    const QPoint probe(caption.width() / 2, caption.height() / 2);
+    const QRgb active = frame->captionPicture(true).pixel(probe);
+    const auto shown = [&] {
+        const QPoint at = frame->mapToGlobal(caption.topLeft() + probe);
+        return QApplication::primaryScreen()
+            ->grabWindow(0, at.x(), at.y(), 1, 1)
+            .toImage()
+            .pixel(0, 0);
+    };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shown() == active; }, 3000))
+        << std::hex << shown() << " instead of " << active;
+    EXPECT_TRUE(frame->captionActive());
+}
+
 } // namespace
 
 // The QApplication needs the display, so listing the tests (done without one) makes none.
