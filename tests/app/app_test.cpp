@@ -393,6 +393,18 @@ TEST_F(AppTest, WithoutATrayCollapsingMinimisesAndUnminimisingRestores) {
     frame()->setWindowState(Qt::WindowNoState);
     dialog()->setDisplayOn(true);
     EXPECT_TRUE(dialog()->displayOn());
+
+    // A tray comes up while collapsed: un-minimising still comes back, and collapsing goes to
+    // the tray from then on.
+    dialog()->collapse();
+    tray->setAvailable(true);
+    frame()->setWindowState(Qt::WindowNoState);
+    EXPECT_TRUE(dialog()->isOpen());
+    EXPECT_TRUE(dialog()->tracker().suppressed()); // restored: the Stickums were taken in
+    dialog()->collapse();
+    EXPECT_FALSE(frame()->isVisible());
+    restoreFromTray();
+    EXPECT_TRUE(dialog()->isOpen());
 }
 
 } // namespace

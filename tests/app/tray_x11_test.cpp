@@ -10,12 +10,16 @@
 #include "platform/x11windowsystem.h"
 #include "resources/dialogs.h"
 #include "stickum/images.h"
+#include "stickum/smallframe.h"
+#include "stickum/wpostit.h"
+#include "storage/datafile.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
+#include <QSplashScreen>
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QTest>
@@ -157,6 +161,40 @@ TEST_F(TrayOnX11, AfterMinimisingAndARightClickTheCaptionLooksActive) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return shown() == active; }, 3000))
         << std::hex << shown() << " instead of " << active;
     EXPECT_TRUE(frame->captionActive());
+}
+
+// A later run on a desktop whose tray is not there (as far as Quillbox can tell).
+TEST(StartWithoutATray, ALaterRunStartsMinimisedWithTheStickumsOnShow) {
+    QTemporaryDir dir;
+    PostItHolder holder;
+    auto note = std::make_unique<Note>();
+    note->setText("on show");
+    note->setActive(true);
+    Note* added = note.get();
+    holder.addNote(std::move(note));
+    holder.attach(std::make_unique<PostItAttr>(), added);
+    ASSERT_TRUE(DataFile(dir.filePath(QStringLiteral("quillbox.dat")).toStdString())
+                    .save(holder, Options{})
+                    .ok);
+    FakeMessageBoxes boxes;
+    StartOptions options;
+    options.dataDirectory = dir.path();
+    options.messages = &boxes;
+    options.makeTray = [] { return std::make_unique<FakeTray>(false); };
+    auto app = std::make_unique<MyApp>(std::move(options));
+    ASSERT_FALSE(app->initMainWindow().has_value());
+    MyFrame* frame = app->frame();
+    const auto stickumShown = [&] {
+        WPostIt* content = app->dialog()->tracker().stickumOf(app->dialog()->holder().note(0));
+        return content && content->frame()->isVisible();
+    };
+    // Let the window manager take the window; whatever it does, the start stays collapsed.
+    QTest::qWait(800);
+    EXPECT_TRUE(frame->isMinimized());
+    EXPECT_FALSE(app->dialog()->isOpen());
+    EXPECT_TRUE(stickumShown());
+    ASSERT_NE(app->splash(), nullptr);
+    EXPECT_TRUE(app->splash()->isVisible());
 }
 
 } // namespace
