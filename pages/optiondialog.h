@@ -58,6 +58,8 @@ private:
     void connectControls();
     OptionStepEdit* makeStepEdit(int editId, int upDownId, int minimum, int maximum);
     void wrapTallTexts();
+    void fitTitleBarRow();
+    void fitSample();
     void updateEnabling();
     void applyToSample();
     void redrawTitleBar();

@@ -87,6 +87,7 @@ PrestitiDialog::PrestitiDialog(DialogHost& host, QWidget* parent)
     month_->setValueText([](int month) { return QString::fromUtf8(msg::monthName(month)); });
     after_->setRange(0, kMaxDays);
     after_->setTypingAllowed(true);
+    widen(after_, missingRoom(after_, QString::number(kMaxDays)));
     day_->setTypingAllowed(false);
     year_->setTypingAllowed(false);
     clearForm();
