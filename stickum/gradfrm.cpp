@@ -266,8 +266,12 @@ void TGradFrame::changeEvent(QEvent* event) {
     switch (event->type()) {
     case QEvent::ActivationChange:
     case QEvent::EnabledChange:
-    case QEvent::WindowStateChange:
         followActivation();
+        break;
+    case QEvent::WindowStateChange:
+        // Nothing is drawn while minimised: what changed meanwhile is drawn now.
+        followActivation();
+        strip_->update();
         break;
     case QEvent::PaletteChange:
     case QEvent::StyleChange:
