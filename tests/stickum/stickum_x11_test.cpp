@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QProcess>
 #include <QTest>
 #include <QThread>
 #include <QWidget>
@@ -82,9 +81,22 @@ protected:
     }
     void TearDown() override { destroyStickum(content); }
 
+    // A Stickum shown at the place, once the window manager manages it.
+    SmallFrame* showManagedAt(QPoint place) {
+        content = newStickum(options, &note);
+        SmallFrame* frame = content->frame();
+        frame->placeAt(place.x(), place.y());
+        frame->showStickum();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(frame));
+        window = static_cast<xcb_window_t>(frame->winId());
+        EXPECT_TRUE(waitFor([&] { return stackingIndex(window) >= 0; }));
+        return frame;
+    }
+
     Options options;
     Note note;
     WPostIt* content = nullptr;
+    xcb_window_t window = 0;
 };
 
 } // namespace
@@ -146,13 +158,8 @@ QPoint screenPosition(xcb_window_t window) {
 }
 
 TEST_F(StickumOnX11, PlacingAShownStickumMovesItWhereverQtThinksItIs) {
-    content = newStickum(options, &note);
-    SmallFrame* frame = content->frame();
-    frame->placeAt(200, 150);
-    frame->showStickum();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
-    const auto window = static_cast<xcb_window_t>(frame->winId());
-    ASSERT_TRUE(waitFor([&] { return stackingIndex(window) >= 0; }));
+    SmallFrame* frame = showManagedAt({200, 150});
+    ASSERT_NE(window, 0u);
     QTest::qWait(200);
     EXPECT_EQ(screenPosition(window), QPoint(200, 150));
     for (const QPoint to : {QPoint(0, 0), QPoint(320, 240), QPoint(200, 150)}) {
@@ -165,13 +172,8 @@ TEST_F(StickumOnX11, PlacingAShownStickumMovesItWhereverQtThinksItIs) {
 }
 
 TEST_F(StickumOnX11, PositionIsAskedAgainAfterTheWindowWasMovedBehindQtsBack) {
-    content = newStickum(options, &note);
-    SmallFrame* frame = content->frame();
-    frame->placeAt(120, 90);
-    frame->showStickum();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
-    const auto window = static_cast<xcb_window_t>(frame->winId());
-    ASSERT_TRUE(waitFor([&] { return stackingIndex(window) >= 0; }));
+    SmallFrame* frame = showManagedAt({120, 90});
+    ASSERT_NE(window, 0u);
     ASSERT_TRUE(waitFor([&] { return frame->frameX() == 120 && frame->frameY() == 90; }));
 
     // Another client (here: straight through the connection) moves the window.
@@ -207,13 +209,8 @@ void moveBehindQtsBack(xcb_window_t window, QPoint to) {
 }
 
 TEST_F(StickumOnX11, RollingThroughTheButtonNeverMovesIt) {
-    content = newStickum(options, &note);
-    SmallFrame* frame = content->frame();
-    frame->placeAt(400, 100);
-    frame->showStickum();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
-    const auto window = static_cast<xcb_window_t>(frame->winId());
-    ASSERT_TRUE(waitFor([&] { return stackingIndex(window) >= 0; }));
+    SmallFrame* frame = showManagedAt({400, 100});
+    ASSERT_NE(window, 0u);
     const int unrolled = frame->height();
     QWidget* rollButton = frame->titleBar()->button(MiniTitleBar::RollUp);
     for (int round = 0; round < 20; ++round) {
@@ -228,37 +225,9 @@ TEST_F(StickumOnX11, RollingThroughTheButtonNeverMovesIt) {
     }
 }
 
-TEST_F(StickumOnX11, AWindowManagerRestartLeavesItWhereItStands) {
-    content = newStickum(options, &note);
-    SmallFrame* frame = content->frame();
-    frame->placeAt(200, 150);
-    frame->showStickum();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
-    const auto window = static_cast<xcb_window_t>(frame->winId());
-    ASSERT_TRUE(waitFor([&] { return stackingIndex(window) >= 0; }));
-    ASSERT_TRUE(waitFor([&] { return screenPosition(window) == QPoint(200, 150); }));
-
-    ASSERT_EQ(QProcess::execute(QStringLiteral("openbox"), {QStringLiteral("--restart")}), 0);
-    QTest::qWait(500);
-    ASSERT_TRUE(waitFor([&] { return stackingIndex(window) >= 0; }));
-    // Taken back and shown again, as on a restore and the next collapse.
-    EXPECT_EQ(QPoint(frame->frameX(), frame->frameY()), QPoint(200, 150));
-    frame->hideStickum();
-    frame->showStickum();
-    ASSERT_TRUE(waitFor([&] { return stackingIndex(window) >= 0; }));
-    QTest::qWait(200);
-    EXPECT_EQ(screenPosition(window), QPoint(200, 150));
-    EXPECT_EQ(QPoint(frame->frameX(), frame->frameY()), QPoint(200, 150));
-}
-
 TEST_F(StickumOnX11, HiddenStickumIsWithdrawn) {
-    content = newStickum(options, &note);
-    SmallFrame* frame = content->frame();
-    frame->placeAt(300, 300);
-    frame->showStickum();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
-    const auto window = static_cast<xcb_window_t>(frame->winId());
-    ASSERT_TRUE(waitFor([&] { return stackingIndex(window) >= 0; }));
+    SmallFrame* frame = showManagedAt({300, 300});
+    ASSERT_NE(window, 0u);
     frame->hideStickum();
     EXPECT_TRUE(waitFor([&] { return stackingIndex(window) < 0; }));
 }
