@@ -4,6 +4,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCursor>
@@ -77,6 +78,8 @@ void StickumEdit::applyLineHeight() {
     if (lineHeight_ <= 0) return;
     // A line of the layout would otherwise take the font's leading too, and a Stickum sized in
     // lines would scroll its first line partly out of sight.
+    // Only the look changes: nothing may take it for an edit of the text.
+    const QSignalBlocker quiet(document());
     const bool modified = document()->isModified();
     const bool undo = document()->isUndoRedoEnabled();
     document()->setUndoRedoEnabled(false);
