@@ -3,6 +3,7 @@
 #include "model/catalogue.h"
 #include "model/text.h"
 #include "stickum/gradient.h"
+#include "stickum/recordtext.h"
 #include "stickum/smallframe.h"
 #include "stickum/stickumedit.h"
 #include "stickum/stickumlook.h"
@@ -38,17 +39,13 @@ WPostIt::WPostIt(const Options& options)
 }
 
 void WPostIt::setContent(const std::string& text) {
-    QString shown = QString::fromStdString(displayUtf8(text));
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    shown.replace(u'\r', u'\n');
-    edit_->setText(shown);
+    edit_->setText(toEditText(text));
     applyScrollBarRule();
 }
 
 std::string WPostIt::getContent(std::size_t capacity) const {
     if (capacity == 0) return {};
-    const QByteArray utf8 = edit_->storedText().toUtf8();
-    return cutToBytes(std::string_view(utf8.constData(), utf8.size()), capacity - 1);
+    return fromEditText(edit_->toPlainText(), capacity - 1);
 }
 
 void WPostIt::setEditable(bool editable) {

@@ -8,6 +8,7 @@
 #include "pages/iconlist.h"
 #include "pages/notesdialog.h"
 #include "platform/x11windowsystem.h"
+#include "resources/dialog_notes.h"
 #include "resources/dialogs.h"
 #include "stickum/images.h"
 #include "stickum/smallframe.h"
@@ -118,14 +119,14 @@ TEST_F(TrayOnX11, EscapeDuringPinPointingLeavesTheTrayAnswering) {
     ASSERT_TRUE(QTest::qWaitFor([frame] { return frame->isVisible(); }, 5000));
     auto* notes = static_cast<NotesDialog*>(app->dialog()->page(0));
     notes->edit()->setPlainText(QStringLiteral("pin me"));
-    notes->itemAs<QPushButton>(NotesDialog::kAddButton)->click();
+    notes->itemAs<QPushButton>(noteid::AddButton)->click();
     QTest::mouseClick(notes->list()->viewport(), Qt::LeftButton, {},
                       {80, notes->list()->rowHeight() / 2});
     ASSERT_EQ(notes->currentNote(), 0);
     frame->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
 
-    notes->itemAs<QPushButton>(NotesDialog::kPinButton)->click();
+    notes->itemAs<QPushButton>(noteid::PinButton)->click();
     ASSERT_TRUE(notes->pinPointing());
     QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Escape")});
     ASSERT_TRUE(QTest::qWaitFor([frame] { return !frame->isVisible(); }, 3000));
@@ -198,11 +199,3 @@ TEST(StartWithoutATray, ALaterRunStartsMinimisedWithTheStickumsOnShow) {
 }
 
 } // namespace
-
-// The QApplication needs the display, so listing the tests (done without one) makes none.
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
-    QApplication application(argc, argv);
-    return RUN_ALL_TESTS();
-}
