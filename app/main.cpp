@@ -2,6 +2,7 @@
 #include "app/commandchannel.h"
 #include "app/commandline.h"
 #include "app/myapp.h"
+#include "app/platformchoice.h"
 #include "app/programdir.h"
 #include "app/qtmessageboxes.h"
 #include "app/signalwatcher.h"
@@ -12,6 +13,7 @@
 #include "stickum/caretblink.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <csignal>
 
@@ -27,7 +29,9 @@ int main(int argc, char** argv) {
         const QCoreApplication core(argc, argv);
         return runWithoutDisplay(line, dataPathFor(line));
     }
-
+    // Stickums above all windows and pinning need X11: on Wayland through XWayland.
+    const PlatformChoice platform = choosePlatform(platformSetting(argc, argv));
+    applyPlatformChoice(platform);
     QApplication application(argc, argv);
     // Carets stop blinking a few seconds after the last input: an idle Quillbox sleeps.
     const CaretBlink caretBlink;
@@ -55,6 +59,7 @@ int main(int argc, char** argv) {
     }
 
     MyApp app(std::move(options));
+    QTimer::singleShot(0, &app, [platform, &messages] { tellPlatformLimits(platform, messages); });
     const auto stop = [&app] {
         app.endSession();
         QCoreApplication::exit(0);

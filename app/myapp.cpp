@@ -2,6 +2,7 @@
 
 #include "app/mydialog.h"
 #include "app/myframe.h"
+#include "app/pointerscreen.h"
 #include "model/catalogue.h"
 #include "resources/dialogs.h"
 #include "stickum/gradient.h"
@@ -75,6 +76,7 @@ void MyApp::showSplash() {
     splash_ = new QSplashScreen(Images::pixmap(kSplashPicture, QSize(400, 300)));
     splash_->setWindowTitle(QString::fromUtf8(msg::ProgramName));
     splash_->setFixedSize(400, 300);
+    centreOnPointerScreen(splash_);
     splash_->show();
     splash_->repaint();
     QSplashScreen* shown = splash_;

@@ -1,6 +1,7 @@
 #include "app/mydialog.h"
 
 #include "app/filefollower.h"
+#include "app/pointerscreen.h"
 #include "model/catalogue.h"
 #include "pages/aboutdialog.h"
 #include "pages/calendardialog.h"
@@ -247,6 +248,7 @@ void MyDialog::restore() {
     tracker_.hidePass();
     QWidget* frame = window();
     switchingWindow_ = true;
+    bringToPointerScreen(frame);
     frame->showNormal();
     frame->raise();
     frame->activateWindow();

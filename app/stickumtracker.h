@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/stickumplaces.h"
 #include "app/windowaliases.h"
 #include "model/holder.h"
 #include "model/options.h"
@@ -85,6 +86,10 @@ public:
     WPostIt* stickumOf(const PostIt* record) const;
     // The window the record's Stickum is owned by, or 0 for a free one or none.
     WindowHandle pinnedTo(const PostIt* record) const;
+    // Keeps the Stickums inside the screens; tests give it screens of their own.
+    StickumPlaces& places() { return places_; }
+    // Screens came, went or changed: the Stickums on show are fitted to them again.
+    void refitShown();
 
 private:
     template <typename Visit> void forEachEntry(Visit visit);
@@ -99,8 +104,9 @@ private:
     SmallFrame* makePinned(PostItAttr& attr, PostIt* record, QWindow* proxy);
     void prepare(SmallFrame* frame, const PostIt* record, bool withColour) const;
     void destroyStickum(PostItAttr& attr);
-    void takeBack(PostItAttr& attr, PostIt* record, bool withPosition) const;
-    static void show(SmallFrame* frame);
+    void takeBack(PostItAttr& attr, PostIt* record, bool withPosition);
+    // Shows the frame inside the screens there are.
+    void show(SmallFrame* frame);
     // Reports the user's moves and typing in the new Stickum to the change listener.
     void watch(SmallFrame* frame);
     void ownerChanged(WindowHandle target, bool shown);
@@ -114,4 +120,5 @@ private:
     bool stale_ = false;
     QObject receiver_; // the window system's reports about targets arrive here
     std::function<void()> changed_;
+    StickumPlaces places_;
 };
