@@ -199,8 +199,18 @@ void MyDialog::fillTabs() {
     // Enter asks the quit question unless a button has been given the focus.
     tabs_->setFocus();
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
-        if (index >= 0) currentPage_ = index;
+        if (index < 0) return;
+        currentPage_ = index;
+        focusPage();
     });
+    connect(tabs_, &QTabWidget::tabBarClicked, this, [this](int index) {
+        if (index == tabs_->currentIndex()) focusPage();
+    });
+}
+
+void MyDialog::focusPage() {
+    // The page itself takes the keys, so Enter asks the quit question until a button is chosen.
+    if (QWidget* shown = page(currentPage_)) shown->setFocus(Qt::OtherFocusReason);
 }
 
 bool MyDialog::isOpen() const {
@@ -243,6 +253,7 @@ void MyDialog::restore() {
     frame->raise();
     frame->activateWindow();
     switchingWindow_ = false;
+    focusPage();
     pagesEntered();
     tracker_.rehomePass(false);
 }

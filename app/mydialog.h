@@ -140,6 +140,7 @@ private:
     void reportDamage(const LoadResult& loaded, bool optionsRead);
     void buildPages();
     void fillTabs();
+    void focusPage();
     void tick();
     void showDisplayState();
     void pagesLeft(bool withOptions);

@@ -39,6 +39,7 @@ MyFrame::MyFrame(MyDialog* dialog, MessageBoxes& messages)
 }
 
 void MyFrame::setUp() {
+    startsMinimised_ = isMinimized();
     resetCaption();
     centreOnPointerScreen(this);
 }
@@ -59,7 +60,18 @@ void MyFrame::changeEvent(QEvent* event) {
     if (event->type() != QEvent::WindowStateChange) return;
     const auto* change = static_cast<QWindowStateChangeEvent*>(event);
     const bool wasMinimised = change->oldState() & Qt::WindowMinimized;
-    if (dialog_->switchingWindow()) return;
+    if (dialog_->switchingWindow() || minimisingAgain_) return;
+    if (startsMinimised_ && wasMinimised && !isMinimized()) {
+        // The first map undid the start's minimising: the start stays collapsed.
+        startsMinimised_ = false;
+        QTimer::singleShot(0, this, [this] {
+            minimisingAgain_ = true;
+            setWindowState(windowState() | Qt::WindowMinimized);
+            minimisingAgain_ = false;
+        });
+        return;
+    }
+    startsMinimised_ = false;
     if (isMinimized() && !wasMinimised) {
         // Minimising collapses instead, once the window manager is done with the request.
         QTimer::singleShot(0, this, [this] {
@@ -67,8 +79,9 @@ void MyFrame::changeEvent(QEvent* event) {
             dialog_->collapse();
             if (dialog_->trayAvailable()) setWindowState(windowState() & ~Qt::WindowMinimized);
         });
-    } else if (wasMinimised && !isMinimized() && !dialog_->trayAvailable()) {
-        // Without a tray, un-minimising is the way back.
+    } else if (wasMinimised && !isMinimized() && isVisible()) {
+        // Collapsed without a tray, un-minimising is the way back (also when a tray has come
+        // up since).
         dialog_->restore();
     }
 }

@@ -28,4 +28,8 @@ private:
     MyDialog* dialog_;
     MessageBoxes& messages_;
     bool closing_ = false;
+    // Started minimised (no tray): the window manager may map the window normal all the same,
+    // which is not the user coming back.
+    bool startsMinimised_ = false;
+    bool minimisingAgain_ = false;
 };

@@ -5,7 +5,9 @@
 #include <cstdio>
 
 const char* ordinalSuffix(int day) {
-    switch (day) {
+    // English ordinals: 1st, 2nd, 3rd, 21st, 22nd, 23rd, 31st; 11th, 12th and 13th keep "th".
+    if (day % 100 / 10 == 1) return "th";
+    switch (day % 10) {
     case 1:
         return "st";
     case 2:

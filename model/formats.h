@@ -11,7 +11,7 @@
 // "01/05/1998" (month, day, year) for 5 January 1998.
 std::string formatNumericDate(Date date);
 
-// "January 5th 1998": only the days 1, 2 and 3 take "st", "nd", "rd"; every other day "th".
+// "January 5th 1998", with English ordinals: "21st", "22nd", "23rd", "31st", but "11th".
 std::string formatDateInWords(Date date);
 
 const char* ordinalSuffix(int day);
@@ -20,5 +20,5 @@ const char* ordinalSuffix(int day);
 std::string formatIOwe(Date date, std::string_view person, std::string_view text);
 // "Ann:\r\n it's since January 5th 1998 he owes me:\r\nbook"
 std::string formatOwesMe(Date date, std::string_view person, std::string_view text);
-// "March 22th 1999:\r\ndentist"
+// "March 22nd 1999:\r\ndentist"
 std::string formatReminder(Date date, std::string_view text);

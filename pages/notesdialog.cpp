@@ -30,6 +30,8 @@ NotesDialog::NotesDialog(DialogHost& host, QWidget* parent)
     edit_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     edit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     edit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Tab moves on to the next control, as in the other pages' edits.
+    edit_->setTabChangesFocus(true);
     edit_->installEventFilter(this);
 
     refresh_->setToolTip(QString::fromUtf8(msg::TipUpdateTitles));
@@ -179,9 +181,23 @@ void NotesDialog::startPinPointing() {
         return;
     }
     pinPointer_.start();
+    // Closing, hiding or minimising the main window ends the gesture (see eventFilter).
+    window()->installEventFilter(this);
+}
+
+void NotesDialog::cancelPinPointing() {
+    window()->removeEventFilter(this);
+    if (pinPointer_.waiting()) pinPointer_.stop();
+}
+
+void NotesDialog::hideEvent(QHideEvent* event) {
+    // A hidden page (another tab, a collapsed window) must not keep the pointer.
+    cancelPinPointing();
+    PageDialog::hideEvent(event);
 }
 
 void NotesDialog::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton && pinPointer_.waiting()) cancelPinPointing();
     if (event->button() == Qt::LeftButton && pinPointer_.waiting()) {
         if (current_ >= 0) {
             endPinPointing(event->globalPosition().toPoint());
@@ -190,14 +206,14 @@ void NotesDialog::mousePressEvent(QMouseEvent* event) {
         }
         // Nothing is edited any more: the gesture ends without a question, and the pointer is
         // not left grabbed.
-        pinPointer_.stop();
+        cancelPinPointing();
     }
     PageDialog::mousePressEvent(event);
 }
 
 void NotesDialog::endPinPointing(QPoint screenPoint) {
     // The pointer is given back before the question, which must take the answer's click.
-    pinPointer_.stop();
+    cancelPinPointing();
     setEnabled(true);
     const WindowHandle window = pinPointer_.resolve(screenPoint);
     if (window != 0) {
@@ -209,6 +225,13 @@ void NotesDialog::endPinPointing(QPoint screenPoint) {
 
 bool NotesDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == edit_ && event->type() == QEvent::FocusOut) storeEditedText();
+    if (watched == window()) {
+        const QEvent::Type type = event->type();
+        // The close request comes before the quit question, whose box needs the pointer.
+        if (type == QEvent::Close || type == QEvent::Hide ||
+            (type == QEvent::WindowStateChange && window()->isMinimized()))
+            cancelPinPointing();
+    }
     return PageDialog::eventFilter(watched, event);
 }
 

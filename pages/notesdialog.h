@@ -52,6 +52,7 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -62,6 +63,8 @@ private:
     void selectRow(int row);
     void toggleRow(int row);
     void startPinPointing();
+    // Ends the gesture without a target once it can no longer get its press.
+    void cancelPinPointing();
     // Enables the buttons by their rules; called after every change of the page's state.
     void updateButtons();
     void showEditText(const std::string& text);

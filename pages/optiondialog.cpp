@@ -20,6 +20,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include <algorithm>
+
 using namespace optionid;
 
 namespace {
@@ -39,6 +41,10 @@ constexpr WToolInfo kTools[] = {
 constexpr int kWrappingHeight = 16;
 // Dialog units between a group box's edge and what it holds.
 constexpr int kGroupMargin = 4;
+// The right edge of the "Stickum appearance" group, in dialog units, and the pixels kept
+// inside it.
+constexpr int kAppearanceRight = 112;
+constexpr int kGroupInset = 4;
 
 // The wave file's name as the options hold it: at most 255 bytes, whole characters only.
 QString storableName(const QString& text) {
@@ -55,8 +61,10 @@ OptionDialog::OptionDialog(DialogHost& host, QWidget* parent)
     : PageDialog(host, kOptionsPage, parent), qtChoosers_(std::make_unique<QtChoosers>()),
       choosers_(qtChoosers_.get()) {
     wrapTallTexts();
+    fitTitleBarRow();
     sample_ = itemAs<QLabel>(SampleText);
     if (sample_) sample_->setAutoFillBackground(true);
+    fitSample();
     if (auto* group = itemAs<QGroupBox>(TitleBarGroup)) group->setAlignment(Qt::AlignHCenter);
     titleBar_ = new SampleMiniTitleBar(options(), this);
     titleBar_->placeOver(item(SampleTitleBarPlace));
@@ -66,6 +74,8 @@ OptionDialog::OptionDialog(DialogHost& host, QWidget* parent)
         replaceItemAndArrows(LendingDaysEdit, LendingDaysUpDown, new OptionStepEdit(0, kMaxDays));
     height_ =
         replaceItemAndArrows(HeightEdit, HeightUpDown, new OptionStepEdit(kMinHeight, kMaxHeight));
+    for (OptionStepEdit* edit : {reminderDays_, lendingDays_, height_})
+        widen(edit, missingRoom(edit, QString::number(edit->maximum())));
     waveEdit_ = itemAs<QLineEdit>(WaveFileEdit);
     if (waveEdit_) {
         waveEdit_->setMaxLength(static_cast<int>(kWaveFileBytes));
@@ -114,6 +124,35 @@ void OptionDialog::wrapTallTexts() {
             label->setGeometry(units().rect(left, top, row.x + row.cx - left, kWrappingHeight));
         }
     }
+}
+
+void OptionDialog::fitTitleBarRow() {
+    // "Default Windows col." may need more room than its place: the colour button beside it
+    // moves right, its group growing with it, as far as the appearance group leaves room.
+    auto* box = itemAs<QAbstractButton>(DefaultCaptionBox);
+    QWidget* colourButton = item(TitleBarColorButton);
+    QWidget* group = item(TitleBarGroup);
+    if (!box || !colourButton || !group) return;
+    const int missing = missingRoom(box);
+    if (missing == 0) return;
+    const int appearanceRight = units().x(kAppearanceRight) - kGroupInset;
+    const int shift = std::clamp(appearanceRight - group->geometry().right(), 0, missing);
+    colourButton->move(colourButton->x() + shift, colourButton->y());
+    group->resize(group->width() + shift, group->height());
+    widen(box, missing);
+}
+
+void OptionDialog::fitSample() {
+    // The sample shows its whole text: it takes the room beside it when it needs more lines
+    // than its place holds.
+    if (!sample_) return;
+    int extra = 0;
+    while (extra < width() && sample_->heightForWidth(sample_->width() + extra) > sample_->height())
+        ++extra;
+    widen(sample_, extra);
+    // The sample's title bar stands over it, as wide as it.
+    if (QWidget* place = item(SampleTitleBarPlace))
+        place->setGeometry(sample_->x(), place->y(), sample_->width(), place->height());
 }
 
 void OptionDialog::connectControls() {

@@ -57,6 +57,8 @@ private:
     QAbstractButton* button(int id) const;
     void connectControls();
     void wrapTallTexts();
+    void fitTitleBarRow();
+    void fitSample();
     void updateEnabling();
     void applyToSample();
     void redrawTitleBar();

@@ -18,6 +18,8 @@ public:
 
     // Shows the number.
     void setPosition(int value);
+    int minimum() const { return minimum_; }
+    int maximum() const { return maximum_; }
     // The shown number, as a step counts from it.
     int position() const;
     // The number typed: at most the first 9 characters read as a leading decimal integer;

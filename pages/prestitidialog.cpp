@@ -59,6 +59,8 @@ PrestitiDialog::PrestitiDialog(DialogHost& host, QWidget* parent)
     // The table gives the combo box the height of its open list; closed it is one line high.
     person_->resize(person_->width(), person_->sizeHint().height());
     person_->setInsertPolicy(QComboBox::NoInsert);
+    // What the user typed is what is stored: the list offers names, it never completes them.
+    person_->setCompleter(nullptr);
     person_->lineEdit()->setMaxLength(static_cast<int>(kPersonBytes));
     object_->setTabChangesFocus(true);
     fitLabels();
@@ -69,6 +71,7 @@ PrestitiDialog::PrestitiDialog(DialogHost& host, QWidget* parent)
     month_->setValueText([](int month) { return QString::fromUtf8(msg::monthName(month)); });
     after_->setRange(0, kMaxDays);
     after_->setTypingAllowed(true);
+    widen(after_, missingRoom(after_, QString::number(kMaxDays)));
     day_->setTypingAllowed(false);
     year_->setTypingAllowed(false);
     clearForm();
@@ -76,7 +79,7 @@ PrestitiDialog::PrestitiDialog(DialogHost& host, QWidget* parent)
     list_->setCellText([this](int ordinal, int column) -> QString {
         const Prestito* shownLending = lending(ordinal);
         if (!shownLending) return {};
-        if (column == 1) return QString::fromStdString(formatNumericDate(shownLending->date()));
+        if (column == 1) return dateText(shownLending->date());
         if (column == 2) return shown(shownLending->text());
         return {};
     });
@@ -119,9 +122,10 @@ void PrestitiDialog::connectControls() {
     connect(sound_, &QCheckBox::clicked, this, &PrestitiDialog::soundClicked);
     connect(object_, &QPlainTextEdit::textChanged, this, &PrestitiDialog::updateButtons);
     connect(person_, &QComboBox::editTextChanged, this, &PrestitiDialog::updateButtons);
-    year_->setStepRequest([this](int value, int step) { return yearStep(value, step); });
-    month_->setStepRequest([this](int value, int step) { return monthStep(value, step); });
-    day_->setStepRequest([this](int value, int step) { return dayStep(value, step); });
+    year_->setStepRequest([this](int value, int step) { return dateStep(yearStep(value, step)); });
+    month_->setStepRequest(
+        [this](int value, int step) { return dateStep(monthStep(value, step)); });
+    day_->setStepRequest([this](int value, int step) { return dateStep(dayStep(value, step)); });
     after_->setStepRequest([this](int value, int step) { return afterStep(value, step); });
 }
 
@@ -192,11 +196,7 @@ void PrestitiDialog::clearForm() {
     object_->clear();
     person_->setCurrentIndex(-1);
     person_->setEditText(QString());
-    const DayMonthYear now = splitDate(today());
-    year_->setValue(now.year);
-    month_->setValue(now.month);
-    setDayRange(now.month, year_->value());
-    day_->setValue(now.day);
+    showDate(splitDate(today()), false);
     const Options& options = host().options();
     after_->setValue(options.lendingDaysAfter);
     sound_->setChecked(options.defaultSound);
@@ -205,24 +205,49 @@ void PrestitiDialog::clearForm() {
 void PrestitiDialog::loadForm(int ordinal) {
     const Prestito* shownLending = lending(ordinal);
     if (!shownLending) return;
-    object_->setPlainText(toEditText(shownLending->text()));
-    person_->setEditText(shown(shownLending->person()));
+    loadedObject_ = toEditText(shownLending->text());
+    loadedPerson_ = shown(shownLending->person());
+    object_->setPlainText(loadedObject_);
+    person_->setEditText(loadedPerson_);
     after_->setValue(shownLending->daysAfter());
     sound_->setChecked(shownLending->sound());
-    DayMonthYear date = splitDate(shownLending->date());
-    if (date.month == 0) date = splitDate(today()); // a record without a valid date
+    // A record without a valid date shows an empty date; its steps start from today.
+    const bool dateless = shownLending->date() == 0;
+    showDate(splitDate(dateless ? today() : shownLending->date()), dateless);
+}
+
+void PrestitiDialog::showDate(const DayMonthYear& date, bool blank) {
     year_->setValue(date.year);
     month_->setValue(date.month);
     setDayRange(date.month, year_->value());
     day_->setValue(date.day);
+    for (Stepper* part : {day_, month_, year_})
+        part->setBlank(blank);
+}
+
+bool PrestitiDialog::dateStep(bool accepted) {
+    // The first step into an empty date shows the whole date it starts from.
+    if (accepted && day_->isBlank())
+        for (Stepper* part : {day_, month_, year_})
+            part->setBlank(false);
+    return accepted;
+}
+
+QString PrestitiDialog::dateText(Date date) {
+    return date == 0 ? QString() : QString::fromStdString(formatNumericDate(date));
 }
 
 void PrestitiDialog::storeForm(int ordinal) {
     Prestito* stored = lending(ordinal);
     if (!stored) return;
-    stored->setText(fromEditText(object_->toPlainText(), kTextBytes));
-    stored->setPerson(personText().toStdString());
-    stored->setDate(formDate());
+    // Only what the user changed is stored: a record merely looked at keeps its bytes (an old
+    // file's texts, a missing date) as they are.
+    const QString object = object_->toPlainText();
+    if (ordinal != current_ || object != loadedObject_)
+        stored->setText(fromEditText(object, kTextBytes));
+    if (ordinal != current_ || personText() != loadedPerson_)
+        stored->setPerson(personText().toStdString());
+    if (!day_->isBlank()) stored->setDate(formDate());
     stored->setIOwe(direction_);
     stored->setDaysAfter(static_cast<std::int16_t>(after_->value()));
     stored->setSound(sound_->isChecked());

@@ -49,6 +49,9 @@ private:
     void clearForm();
     void loadForm(int ordinal);
     void storeForm(int ordinal);
+    void showDate(const DayMonthYear& date, bool blank);
+    bool dateStep(bool accepted);
+    static QString dateText(Date date);
     void setDayRange(int month, int year);
     Date formDate() const;
     QString personText() const;
@@ -81,6 +84,9 @@ private:
     QPushButton* new_ = nullptr;
     QPushButton* add_ = nullptr;
     QPushButton* remove_ = nullptr;
+    // The texts the form showed when it loaded the current lending.
+    QString loadedObject_;
+    QString loadedPerson_;
 
     int current_ = -1;
     bool direction_ = true;

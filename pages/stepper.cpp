@@ -10,7 +10,15 @@ Stepper::Stepper(QWidget* parent) : QSpinBox(parent) {
 void Stepper::setValueText(ValueText text) {
     valueText_ = std::move(text);
     setTypingAllowed(false);
-    // Show the owner's text for the value already held.
+    showValueText();
+}
+
+void Stepper::setBlank(bool blank) {
+    blank_ = blank;
+    showValueText();
+}
+
+void Stepper::showValueText() {
     const bool quiet = lineEdit()->blockSignals(true);
     lineEdit()->setText(textFromValue(value()));
     lineEdit()->blockSignals(quiet);
@@ -27,6 +35,7 @@ void Stepper::stepBy(int steps) {
     const int unit = steps > 0 ? 1 : -1;
     for (int taken = 0; taken != steps; taken += unit) {
         if (request_ && !request_(value(), unit)) return;
+        if (blank_) setBlank(false);
         QSpinBox::stepBy(unit);
     }
 }
@@ -37,6 +46,7 @@ QAbstractSpinBox::StepEnabled Stepper::stepEnabled() const {
 }
 
 QString Stepper::textFromValue(int value) const {
+    if (blank_) return {};
     return valueText_ ? valueText_(value) : QSpinBox::textFromValue(value);
 }
 

@@ -24,6 +24,10 @@ public:
     // Whether the number may be typed as well as stepped; a typed number always stays within
     // the range.
     void setTypingAllowed(bool allowed);
+    // A blank stepper shows no text (a value the record does not have); its value still
+    // counts for the steps, and the first step shows it again.
+    void setBlank(bool blank);
+    bool isBlank() const { return blank_; }
 
     // Several steps (a page key, the wheel) are asked one at a time and stop at the first
     // refusal.
@@ -37,6 +41,9 @@ protected:
     QValidator::State validate(QString& input, int& pos) const override;
 
 private:
+    void showValueText();
+
     StepRequest request_;
     ValueText valueText_;
+    bool blank_ = false;
 };

@@ -3,6 +3,7 @@
 #include "resources/dialogs.h"
 #include "stickum/images.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOption>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -22,6 +24,14 @@ namespace {
 
 // Icons stand at their large size, whatever the box in the table says.
 constexpr int kIconSide = 32;
+// Pixels kept free between a widened control and its neighbours, and inside a group box's
+// frame.
+constexpr int kNeighbourGap = 2;
+constexpr int kGroupInset = 4;
+
+bool overlapsVertically(const QRect& a, const QRect& b) {
+    return a.top() <= b.bottom() && b.top() <= a.bottom();
+}
 
 QLabel* makeText(const DialogItem& row, QWidget* parent) {
     auto* label = new QLabel(QString::fromUtf8(row.text), parent);
@@ -149,4 +159,79 @@ void TemplateDialog::fitText(QWidget* label, const DialogItem& row) {
     if (box.left() < 0) box.moveLeft(0);
     if (box.right() >= limit) box.moveRight(limit - 1);
     label->setGeometry(box);
+}
+
+int TemplateDialog::widen(QWidget* control, int extra) {
+    if (!control || extra <= 0) return std::max(extra, 0);
+    QRect box = control->geometry();
+    int leftLimit = 0;
+    int rightLimit = width() - 1;
+    QLabel* leftText = nullptr;
+    for (QWidget* other : items_) {
+        if (other == control || other->isHidden()) continue;
+        const QRect r = other->geometry();
+        if (r.contains(box)) {
+            // A group box (or the tab control) holding the control bounds it from inside.
+            const int inset = qobject_cast<QGroupBox*>(other) ? kGroupInset : 0;
+            leftLimit = std::max(leftLimit, r.left() + inset);
+            rightLimit = std::min(rightLimit, r.right() - inset);
+            continue;
+        }
+        if (!overlapsVertically(r, box)) continue;
+        if (r.left() > box.right()) rightLimit = std::min(rightLimit, r.left() - kNeighbourGap);
+        if (r.right() < box.left() && r.right() + kNeighbourGap > leftLimit) {
+            leftLimit = r.right() + kNeighbourGap;
+            auto* label = qobject_cast<QLabel*>(other);
+            leftText = label && label->wordWrap() ? label : nullptr;
+        }
+    }
+    const int right = std::clamp(rightLimit - box.right(), 0, extra);
+    box.setRight(box.right() + right);
+    extra -= right;
+    const int left = std::clamp(box.left() - leftLimit, 0, extra);
+    box.setLeft(box.left() - left);
+    extra -= left;
+    if (extra > 0 && leftText) {
+        // The text on the left gives up what it can spare.
+        QRect text = leftText->geometry();
+        int spare = 0;
+        while (spare < extra && text.width() - spare > 1 &&
+               leftText->heightForWidth(text.width() - spare - 1) <= text.height())
+            ++spare;
+        text.setRight(text.right() - spare);
+        leftText->setGeometry(text);
+        box.setLeft(box.left() - spare);
+        extra -= spare;
+    }
+    control->setGeometry(box);
+    return extra;
+}
+
+int TemplateDialog::missingRoom(const QAbstractSpinBox* field, const QString& widest) {
+    QStyleOptionSpinBox option;
+    option.initFrom(field);
+    option.rect = field->rect();
+    option.frame = field->hasFrame();
+    option.buttonSymbols = field->buttonSymbols();
+    option.subControls = QStyle::SC_SpinBoxFrame | QStyle::SC_SpinBoxEditField |
+                         QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown;
+    const QRect edit = field->style()->subControlRect(QStyle::CC_SpinBox, &option,
+                                                      QStyle::SC_SpinBoxEditField, field);
+    // The edit keeps two pixels either side of its text, and one more for the text cursor.
+    const int room = edit.width() - 5;
+    return std::max(0, field->fontMetrics().horizontalAdvance(widest) - room);
+}
+
+int TemplateDialog::missingRoom(const QAbstractButton* button) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    option.rect = button->rect();
+    QStyle::SubElement contents = QStyle::SE_PushButtonContents;
+    if (qobject_cast<const QCheckBox*>(button)) contents = QStyle::SE_CheckBoxContents;
+    if (qobject_cast<const QRadioButton*>(button)) contents = QStyle::SE_RadioButtonContents;
+    const QRect room = button->style()->subElementRect(contents, &option, button);
+    QString text = button->text();
+    text.remove(u'&');
+    return std::max(0, button->fontMetrics().horizontalAdvance(text) - room.width());
 }

@@ -7,6 +7,8 @@
 
 #include <vector>
 
+class QAbstractButton;
+class QAbstractSpinBox;
 class QTabWidget;
 
 // A dialog whose controls come from its table: every item becomes a child widget at its
@@ -48,6 +50,16 @@ public:
     const std::vector<QWidget*>& items() const { return items_; }
 
     QSize sizeHint() const override { return templateSize_; }
+
+    // Widens a control of the page by extra pixels where the page has room for it: into free
+    // room on its right, then on its left, then taken from a wrapping text on its left that
+    // still shows all of itself in less width. Never over another control, nor past the group
+    // box holding it or the page's edge. Returns the pixels it could not find.
+    int widen(QWidget* control, int extra);
+    // Pixels a number field lacks to show this text whole (0 when it fits).
+    static int missingRoom(const QAbstractSpinBox* field, const QString& widest);
+    // Pixels a check box, radio button or push button lacks to show its text whole.
+    static int missingRoom(const QAbstractButton* button);
 
 private:
     void replaceWidget(int id, QWidget* control);

@@ -3,7 +3,9 @@
 # and one of each page, docs/screenshot-<page>.png.
 #   scripts/screenshot.sh [BUILD_DIR]     (default: build)
 # The program runs from a fresh directory of its own, so it starts as on a first run: main
-# window open, no data file.
+# window open, no data file. Before the pages are taken it is given a few notes, a lending
+# kept for the longest time there is (1825 days) and the longest default day counts, typed in
+# with xdotool at the places the controls have with the fonts Debian installs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -28,7 +30,24 @@ QB_SCREEN=800x600x24 scripts/xsession.sh bash -c '
     import -window "$win" "$2/screenshot-main.png"
     # Then every page in turn: Ctrl+Tab moves to the next tab.
     eval "$(xdotool getwindowgeometry --shell "$win")"
-    xdotool mousemove --window "$win" 60 43 click 1
+    at() { xdotool mousemove --window "$win" "$1" "$2" click 1; sleep 0.3; }
+    type() { xdotool type --delay 20 "$1"; }
+    # Notes: three of them.
+    at 45 43
+    for note in "Buy milk and bread" "Call the plumber about the kitchen tap" "Dentist on Friday at 10"; do
+        at 325 265; type "$note"; at 253 327
+    done
+    # Lendings: one kept 1825 days, shown selected.
+    at 115 43
+    at 150 228; type "Ann"
+    at 323 268; type "The Art of Programming"
+    at 130 290; xdotool key ctrl+a; type "1825"
+    at 253 327
+    at 80 110
+    # Options: the longest default day counts.
+    at 276 43
+    for y in 256 290; do at 160 "$y"; xdotool key ctrl+a; type "1825"; xdotool key Tab; done
+    at 45 43
     for page in notes lendings reminders options about; do
         sleep 0.7
         import -window "$win" "$2/screenshot-$page.png"

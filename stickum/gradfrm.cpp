@@ -95,6 +95,9 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         if (frame_->isMinimized()) return;
+        // Drawn for the state the window is in now: a change of it may have come while the
+        // window was minimised or hidden, when nothing was drawn.
+        frame_->captionActive_ = frame_->isActiveWindow() && frame_->isEnabled();
         QPainter painter(this);
         painter.drawImage(0, 0, frame_->captionPicture(frame_->captionActive()));
     }
@@ -284,6 +287,11 @@ void TGradFrame::changeEvent(QEvent* event) {
     case QEvent::ActivationChange:
     case QEvent::EnabledChange:
         followActivation();
+        break;
+    case QEvent::WindowStateChange:
+        // Nothing is drawn while minimised: what changed meanwhile is drawn now.
+        followActivation();
+        strip_->update();
         break;
     case QEvent::PaletteChange:
     case QEvent::StyleChange:

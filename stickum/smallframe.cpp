@@ -119,6 +119,9 @@ void SmallFrame::handleResize(const QSize& size) {
 }
 
 void SmallFrame::resizeKeepingTopLeft(int width, int height) {
+    // Qt sends its idea of the position with the new size: it must be where the frame stands
+    // (a press on a title bar button, or a refit, comes without a drag that would refresh it).
+    syncPosition();
     resize(width, height);
     handleResize(QSize(width, height));
 }

@@ -4,7 +4,10 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QSignalBlocker>
 #include <QTextBlock>
+#include <QTextBlockFormat>
+#include <QTextCursor>
 #include <QTextLayout>
 
 namespace {
@@ -59,6 +62,34 @@ void StickumEdit::setEditable(bool editable) {
 void StickumEdit::setWrapWidth(int width) {
     width = std::max(width, 1);
     if (lineWrapColumnOrWidth() != width) setLineWrapColumnOrWidth(width);
+}
+
+void StickumEdit::setLineHeight(int pixels) {
+    lineHeight_ = pixels;
+    applyLineHeight();
+}
+
+void StickumEdit::setText(const QString& text) {
+    setPlainText(text);
+    applyLineHeight();
+}
+
+void StickumEdit::applyLineHeight() {
+    if (lineHeight_ <= 0) return;
+    // A line of the layout would otherwise take the font's leading too, and a Stickum sized in
+    // lines would scroll its first line partly out of sight.
+    // Only the look changes: nothing may take it for an edit of the text.
+    const QSignalBlocker quiet(document());
+    const bool modified = document()->isModified();
+    const bool undo = document()->isUndoRedoEnabled();
+    document()->setUndoRedoEnabled(false);
+    QTextCursor all(document());
+    all.select(QTextCursor::Document);
+    QTextBlockFormat format;
+    format.setLineHeight(lineHeight_, QTextBlockFormat::FixedHeight);
+    all.mergeBlockFormat(format);
+    document()->setUndoRedoEnabled(undo);
+    document()->setModified(modified);
 }
 
 int StickumEdit::room() const {

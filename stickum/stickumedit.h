@@ -21,6 +21,11 @@ public:
     void setEditable(bool editable);
     // The width at which lines wrap.
     void setWrapWidth(int width);
+    // Every line is this many pixels high, so that the Stickum's size in lines is exact; lines
+    // typed or pasted later keep it.
+    void setLineHeight(int pixels);
+    // Replaces the text; its lines keep the line height.
+    void setText(const QString& text);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -32,4 +37,7 @@ private:
     int room() const;
     // The longest start of the text that fits in the room left.
     QString fitting(const QString& text) const;
+    void applyLineHeight();
+
+    int lineHeight_ = 0;
 };

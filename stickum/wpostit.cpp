@@ -32,13 +32,14 @@ WPostIt::WPostIt(const Options& options)
     setWindowTitle(QString::fromUtf8(msg::StickumTitle));
     edit_->setObjectName(QStringLiteral("edit%1").arg(kEditId));
     edit_->setGeometry(0, 0, 30, 30);
+    edit_->setLineHeight(lineHeight_);
     setGeometry(0, 0, screenWidth() / 8, options.heightInLines * lineHeight_ + 2);
     applyLook();
     connect(edit_->document(), &QTextDocument::contentsChanged, this, &WPostIt::textChanged);
 }
 
 void WPostIt::setContent(const std::string& text) {
-    edit_->setPlainText(toEditText(text));
+    edit_->setText(toEditText(text));
     applyScrollBarRule();
 }
 

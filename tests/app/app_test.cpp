@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSplashScreen>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -221,6 +222,26 @@ TEST_F(AppTest, EnterAndCloseAskTheQuitQuestionAndNoChangesNothing) {
     EXPECT_FALSE(QFile::exists(dataPath()));
 }
 
+TEST_F(AppTest, AfterARestoreOrATabClickThePageHasTheKeys) {
+    start();
+    auto* collapseButton = dialog()->itemAs<QPushButton>(kCollapseButton);
+    collapseButton->setFocus();
+    collapseButton->click();
+    restoreFromTray();
+    EXPECT_EQ(dialog()->focusWidget(), dialog()->page(0));
+    QTest::keyClick(dialog()->page(0), Qt::Key_Return);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, q(msg::QuitQuestion));
+    EXPECT_TRUE(frame()->isVisible()); // Enter did not collapse
+
+    QTabBar* bar = dialog()->tabs()->tabBar();
+    for (int index : {2, 2}) {
+        collapseButton->setFocus();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+        EXPECT_EQ(dialog()->focusWidget(), dialog()->page(index));
+    }
+}
+
 TEST_F(AppTest, YesSavesTheDataFileAndEnds) {
     start();
     auto note = std::make_unique<Note>();
@@ -370,6 +391,18 @@ TEST_F(AppTest, WithoutATrayCollapsingMinimisesAndUnminimisingRestores) {
     frame()->setWindowState(Qt::WindowNoState);
     dialog()->setDisplayOn(true);
     EXPECT_TRUE(dialog()->displayOn());
+
+    // A tray comes up while collapsed: un-minimising still comes back, and collapsing goes to
+    // the tray from then on.
+    dialog()->collapse();
+    tray->setAvailable(true);
+    frame()->setWindowState(Qt::WindowNoState);
+    EXPECT_TRUE(dialog()->isOpen());
+    EXPECT_TRUE(dialog()->tracker().suppressed()); // restored: the Stickums were taken in
+    dialog()->collapse();
+    EXPECT_FALSE(frame()->isVisible());
+    restoreFromTray();
+    EXPECT_TRUE(dialog()->isOpen());
 }
 
 } // namespace

@@ -33,6 +33,8 @@ public:
     void setTip(const QString& text) override { tip = text; }
     void remove() override { added = false; }
 
+    // A tray comes up (or goes) while the program runs.
+    void setAvailable(bool available) { available_ = available; }
     void pressLeft() { emit leftButtonPressed(); }
     void pressRight() { emit rightButtonPressed(); }
 

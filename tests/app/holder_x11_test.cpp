@@ -10,6 +10,7 @@
 #include "storage/datafile.h"
 
 #include <QGuiApplication>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -101,6 +102,22 @@ TEST_F(HolderOnX11, AFreeStickumStaysOnTopWhileTheMainWindowIsHidden) {
         << "the Stickum stays above";
     EXPECT_TRUE(stickumOnScreen());
     foreign.destroy(over);
+}
+
+TEST_F(HolderOnX11, AfterAWindowManagerRestartACollapseKeepsTheStickumsPlace) {
+    ASSERT_TRUE(waitForStickum(true));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return foreign.rectOnScreen(stickumWindow()).topLeft() == kNotePosition; }, kWaitMs));
+    ASSERT_EQ(QProcess::execute(QStringLiteral("openbox"), {QStringLiteral("--restart")}), 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return foreign.windowManagerRuns(); }, kWaitMs));
+    QTest::qWait(300);
+    dialog()->restore();
+    dialog()->collapse();
+    ASSERT_TRUE(waitForStickum(true));
+    const PostItAttr* attr = dialog()->holder().attrOf(note());
+    EXPECT_EQ(QPoint(attr->x, attr->y), kNotePosition);
+    QTest::qWait(300);
+    EXPECT_EQ(foreign.rectOnScreen(stickumWindow()).topLeft(), kNotePosition);
 }
 
 TEST_F(HolderOnX11, APinnedStickumGoesAndComesWithItsTarget) {

@@ -5,12 +5,22 @@
 #include "app/myframe.h"
 #include "fakes.h"
 #include "model/catalogue.h"
+#include "pages/iconlist.h"
+#include "pages/notesdialog.h"
+#include "platform/x11windowsystem.h"
+#include "resources/dialog_notes.h"
 #include "resources/dialogs.h"
 #include "stickum/images.h"
+#include "stickum/smallframe.h"
+#include "stickum/wpostit.h"
+#include "storage/datafile.h"
 
 #include <QApplication>
+#include <QPlainTextEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QScreen>
+#include <QSplashScreen>
 #include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QTest>
@@ -34,6 +44,7 @@ protected:
         options.dataDirectory = dir.path();
         options.messages = &boxes;
         options.makeTray = [] { return std::make_unique<QtTrayIcon>(); };
+        options.makeWindowSystem = [] { return X11WindowSystem::create(); };
         app = std::make_unique<MyApp>(std::move(options));
         ASSERT_FALSE(app->initMainWindow().has_value());
         icon = static_cast<QtTrayIcon&>(app->dialog()->tray()).qtIcon();
@@ -51,6 +62,17 @@ protected:
         QTest::qWait(QApplication::doubleClickInterval() + 250);
     }
 
+    void waitUntilEmbedded() {
+        const QRect screen = QApplication::primaryScreen()->geometry();
+        auto embedded = [this, screen] {
+            const QRect at = icon->geometry();
+            return at.isValid() && at.center().y() > screen.height() - 40 &&
+                   at.center().x() > screen.width() / 2;
+        };
+        ASSERT_TRUE(QTest::qWaitFor(embedded, 10000))
+            << icon->geometry().x() << "," << icon->geometry().y();
+    }
+
     QTemporaryDir dir;
     FakeMessageBoxes boxes;
     std::unique_ptr<MyApp> app;
@@ -60,14 +82,7 @@ protected:
 TEST_F(TrayOnX11, TheIconIsEmbeddedAndAnswersRealClicks) {
     ASSERT_TRUE(QTest::qWaitFor([] { return QSystemTrayIcon::isSystemTrayAvailable(); }, 10000));
     // Embedded: the icon stands in trayer's strip at the bottom right of the screen.
-    const QRect screen = QApplication::primaryScreen()->geometry();
-    auto embedded = [this, screen] {
-        const QRect at = icon->geometry();
-        return at.isValid() && at.center().y() > screen.height() - 40 &&
-               at.center().x() > screen.width() / 2;
-    };
-    ASSERT_TRUE(QTest::qWaitFor(embedded, 10000))
-        << icon->geometry().x() << "," << icon->geometry().y();
+    waitUntilEmbedded();
     EXPECT_EQ(icon->toolTip(), QString::fromUtf8(msg::TrayDisplayOn));
     EXPECT_EQ(picture(icon->icon()), picture(kNoteShownIcon));
 
@@ -96,6 +111,91 @@ TEST_F(TrayOnX11, TheIconIsEmbeddedAndAnswersRealClicks) {
     EXPECT_TRUE(QTest::qWaitFor([this] { return app->frame()->isVisible(); }, 3000));
     EXPECT_TRUE(app->dialog()->displayOn());
     EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(TrayOnX11, EscapeDuringPinPointingLeavesTheTrayAnswering) {
+    waitUntilEmbedded();
+    QWidget* frame = app->frame();
+    ASSERT_TRUE(QTest::qWaitFor([frame] { return frame->isVisible(); }, 5000));
+    auto* notes = static_cast<NotesDialog*>(app->dialog()->page(0));
+    notes->edit()->setPlainText(QStringLiteral("pin me"));
+    notes->itemAs<QPushButton>(noteid::AddButton)->click();
+    QTest::mouseClick(notes->list()->viewport(), Qt::LeftButton, {},
+                      {80, notes->list()->rowHeight() / 2});
+    ASSERT_EQ(notes->currentNote(), 0);
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
+
+    notes->itemAs<QPushButton>(noteid::PinButton)->click();
+    ASSERT_TRUE(notes->pinPointing());
+    QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Escape")});
+    ASSERT_TRUE(QTest::qWaitFor([frame] { return !frame->isVisible(); }, 3000));
+    EXPECT_FALSE(notes->pinPointing());
+    // The very next right click on the tray brings the window back.
+    click(3);
+    EXPECT_TRUE(QTest::qWaitFor([frame] { return frame->isVisible(); }, 3000));
+}
+
+TEST_F(TrayOnX11, AfterMinimisingAndARightClickTheCaptionLooksActive) {
+    waitUntilEmbedded();
+    MyFrame* frame = app->frame();
+    ASSERT_TRUE(QTest::qWaitFor([frame] { return frame->isVisible(); }, 5000));
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
+    // Minimised through the window manager, which collapses.
+    QProcess::execute(QStringLiteral("xdotool"),
+                      {QStringLiteral("windowminimize"), QString::number(frame->winId())});
+    ASSERT_TRUE(QTest::qWaitFor([frame] { return !frame->isVisible(); }, 3000));
+    click(3);
+    ASSERT_TRUE(QTest::qWaitFor([frame] { return frame->isActiveWindow(); }, 3000));
+    // What the screen shows in the middle of the caption is the active picture's colour.
+    const QRect caption = frame->captionRect();
+    const QPoint probe(caption.width() / 2, caption.height() / 2);
+    const QRgb active = frame->captionPicture(true).pixel(probe);
+    const auto shown = [&] {
+        const QPoint at = frame->mapToGlobal(caption.topLeft() + probe);
+        return QApplication::primaryScreen()
+            ->grabWindow(0, at.x(), at.y(), 1, 1)
+            .toImage()
+            .pixel(0, 0);
+    };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shown() == active; }, 3000))
+        << std::hex << shown() << " instead of " << active;
+    EXPECT_TRUE(frame->captionActive());
+}
+
+// A later run on a desktop whose tray is not there (as far as Quillbox can tell).
+TEST(StartWithoutATray, ALaterRunStartsMinimisedWithTheStickumsOnShow) {
+    QTemporaryDir dir;
+    PostItHolder holder;
+    auto note = std::make_unique<Note>();
+    note->setText("on show");
+    note->setActive(true);
+    Note* added = note.get();
+    holder.addNote(std::move(note));
+    holder.attach(std::make_unique<PostItAttr>(), added);
+    ASSERT_TRUE(DataFile(dir.filePath(QStringLiteral("quillbox.dat")).toStdString())
+                    .save(holder, Options{})
+                    .ok);
+    FakeMessageBoxes boxes;
+    StartOptions options;
+    options.dataDirectory = dir.path();
+    options.messages = &boxes;
+    options.makeTray = [] { return std::make_unique<FakeTray>(false); };
+    auto app = std::make_unique<MyApp>(std::move(options));
+    ASSERT_FALSE(app->initMainWindow().has_value());
+    MyFrame* frame = app->frame();
+    const auto stickumShown = [&] {
+        WPostIt* content = app->dialog()->tracker().stickumOf(app->dialog()->holder().note(0));
+        return content && content->frame()->isVisible();
+    };
+    // Let the window manager take the window; whatever it does, the start stays collapsed.
+    QTest::qWait(800);
+    EXPECT_TRUE(frame->isMinimized());
+    EXPECT_FALSE(app->dialog()->isOpen());
+    EXPECT_TRUE(stickumShown());
+    ASSERT_NE(app->splash(), nullptr);
+    EXPECT_TRUE(app->splash()->isVisible());
 }
 
 } // namespace

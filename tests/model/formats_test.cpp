@@ -3,12 +3,13 @@
 
 #include <gtest/gtest.h>
 
-TEST(Formats, DateInWordsTakesSuffixesOnlyForTheFirstThreeDays) {
+TEST(Formats, DateInWordsTakesEnglishOrdinals) {
     const char* expected[] = {"March 1st 2000",  "March 2nd 2000",  "March 3rd 2000",
-                              "March 4th 2000",  "March 11th 2000", "March 21th 2000",
-                              "March 22th 2000", "March 23th 2000", "March 31th 2000"};
-    const int days[] = {1, 2, 3, 4, 11, 21, 22, 23, 31};
-    for (int i = 0; i < 9; ++i)
+                              "March 4th 2000",  "March 11th 2000", "March 12th 2000",
+                              "March 13th 2000", "March 21st 2000", "March 22nd 2000",
+                              "March 23rd 2000", "March 31st 2000"};
+    const int days[] = {1, 2, 3, 4, 11, 12, 13, 21, 22, 23, 31};
+    for (int i = 0; i < 11; ++i)
         EXPECT_EQ(formatDateInWords(makeDate(days[i], 3, 2000)), expected[i]);
     EXPECT_EQ(formatDateInWords(makeDate(5, 1, 1998)), "January 5th 1998");
 }
@@ -28,7 +29,7 @@ TEST(Formats, LendingTextsNameThePersonTheDayAndTheThing) {
               "Ann:\r\n it's since January 5th 1998 I owe him:\r\nbook");
     EXPECT_EQ(formatOwesMe(day, "Ann", "book"),
               "Ann:\r\n it's since January 5th 1998 he owes me:\r\nbook");
-    EXPECT_EQ(formatReminder(makeDate(22, 3, 1999), "dentist"), "March 22th 1999:\r\ndentist");
+    EXPECT_EQ(formatReminder(makeDate(22, 3, 1999), "dentist"), "March 22nd 1999:\r\ndentist");
 }
 
 TEST(Formats, LongestLendingTextIsKeptWhole) {

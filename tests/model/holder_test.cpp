@@ -129,5 +129,5 @@ TEST_F(HolderTest, DisplayTextsOfLendingsAndReminders) {
     Appointement a;
     a.setDate(makeDate(22, 3, 1999));
     a.setText("dentist");
-    EXPECT_EQ(a.displayText(), "March 22th 1999:\r\ndentist");
+    EXPECT_EQ(a.displayText(), "March 22nd 1999:\r\ndentist");
 }

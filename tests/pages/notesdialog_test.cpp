@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -122,6 +123,12 @@ TEST_F(NotesPageTest, AnEmptyListEnablesOnlyAddAndOnlyOnceThereIsText) {
     EXPECT_EQ(enabled(), "01000");
     edit()->clear();
     EXPECT_EQ(enabled(), "00000");
+
+    // Tab moves on instead of typing an invisible character that would enable "Add".
+    QTest::keyClick(edit(), Qt::Key_Tab);
+    EXPECT_EQ(edit()->toPlainText(), QString());
+    EXPECT_EQ(enabled(), "00000");
+    EXPECT_FALSE(edit()->hasFocus());
 }
 
 TEST_F(NotesPageTest, TheListIsSortedAndCarriesEachNotesOrdinal) {
@@ -418,6 +425,27 @@ TEST_F(PinPointingTest, TheGrabIsNotKeptOnceNothingIsEdited) {
     pressOnWindow({5, 5});
     EXPECT_FALSE(page->pinPointing());
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    EXPECT_TRUE(host.boxes.shown.empty());
+}
+
+TEST_F(PinPointingTest, WhatEndsTheChanceOfThePressEndsTheGestureAndTheGrab) {
+    const std::function<void()> enders[] = {
+        [this] {
+            QTest::mouseClick(page->windowHandle(), Qt::RightButton, {}, {5, 5});
+        },
+        [this] { page->hide(); },
+        [this] { page->setWindowState(Qt::WindowMinimized); },
+        [this] { page->close(); },
+    };
+    for (const auto& end : enders) {
+        page->setWindowState(Qt::WindowNoState);
+        page->show();
+        click(noteid::PinButton);
+        ASSERT_TRUE(page->pinPointing());
+        end();
+        EXPECT_FALSE(page->pinPointing());
+        EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+    }
     EXPECT_TRUE(host.boxes.shown.empty());
 }
 

@@ -7,6 +7,7 @@
 #include "pages/wlistwindow.h"
 #include "resources/dialog_lendings.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -490,6 +491,37 @@ TEST_F(LendingsPage, LeavingThePageOrTheTabStoresTheForm) {
     EXPECT_TRUE(bob->iOwe());
     EXPECT_EQ(page->currentLending(), -1);
     EXPECT_EQ(list()->rowCount(), 0);
+}
+
+TEST_F(LendingsPage, ThePersonIsStoredAsTypedNotCompletedFromTheList) {
+    record("Bob", "saw", makeDate(5, 1, 1998), true);
+    open();
+    // Completion works only in the field that has the focus.
+    QApplication::setActiveWindow(page.get());
+    person()->setFocus();
+    typeLending("Bo", "book");
+    EXPECT_EQ(person()->currentText(), QStringLiteral("Bo"));
+    press(Add);
+    EXPECT_EQ(host.records.lending(1)->person(), "Bo");
+}
+
+TEST_F(LendingsPage, ALendingWithoutADateShowsItEmptyAndKeepsItWhenOnlyLookedAt) {
+    Prestito* dateless = record("Ann", "book", 0, true);
+    dateless->setPerson("Andr\xe9"); // an old file's single-byte name
+    open();
+    EXPECT_EQ(list()->cellText(0, 1), QString());
+    clickRow(0);
+    for (int id : {Day, Month, Year})
+        EXPECT_EQ(stepper(id)->text(), QString()) << id;
+    page->CommitLending();
+    EXPECT_EQ(dateless->date(), 0u);
+    EXPECT_EQ(dateless->person(), "Andr\xe9");
+
+    // A step gives it a date, counted from today.
+    step(Day, Qt::Key_Up);
+    EXPECT_EQ(stepper(Month)->text(), QStringLiteral("May"));
+    page->CommitLending();
+    EXPECT_EQ(dateless->date(), makeDate(16, 5, 1998));
 }
 
 } // namespace

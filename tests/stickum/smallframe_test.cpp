@@ -110,6 +110,8 @@ TEST_F(StickumTest, MinimumStickumGrowsWithItsTextKeepingTheTopLeft) {
     EXPECT_EQ(content->height(), 66);
     EXPECT_EQ(frame->height(), 77);
     EXPECT_EQ(frame->pos(), QPoint(120, 90));
+    // Grown, it shows its first line whole, as a fresh one does.
+    EXPECT_EQ(edit()->verticalScrollBar()->value(), 0);
     QTest::keyClick(edit(), Qt::Key_Backspace);
     EXPECT_EQ(frame->height(), 61);
     // A long line wraps, and the wrapped lines count.

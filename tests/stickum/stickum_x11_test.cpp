@@ -1,10 +1,13 @@
 // A Stickum on a real X server with a window manager (run inside scripts/xsession.sh): how the
 // window manager takes it, and that it stays above normal windows.
 #include "model/postit.h"
+#include "stickum/minititlebar.h"
+#include "stickum/smallframe.h"
 #include "stickum/stickum.h"
 
 #include <QGuiApplication>
 #include <QTest>
+#include <QThread>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -77,9 +80,22 @@ protected:
     }
     void TearDown() override { destroyStickum(content); }
 
+    // A Stickum shown at the place, once the window manager manages it.
+    SmallFrame* showManagedAt(QPoint place) {
+        content = newStickum(options, &note);
+        SmallFrame* frame = content->frame();
+        frame->placeAt(place.x(), place.y());
+        frame->showStickum();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(frame));
+        window = static_cast<xcb_window_t>(frame->winId());
+        EXPECT_TRUE(waitFor([&] { return stackingIndex(window) >= 0; }));
+        return frame;
+    }
+
     Options options;
     Note note;
     WPostIt* content = nullptr;
+    xcb_window_t window = 0;
 };
 
 } // namespace
@@ -141,13 +157,8 @@ QPoint screenPosition(xcb_window_t window) {
 }
 
 TEST_F(StickumOnX11, PlacingAShownStickumMovesItWhereverQtThinksItIs) {
-    content = newStickum(options, &note);
-    SmallFrame* frame = content->frame();
-    frame->placeAt(200, 150);
-    frame->showStickum();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
-    const auto window = static_cast<xcb_window_t>(frame->winId());
-    ASSERT_TRUE(waitFor([&] { return stackingIndex(window) >= 0; }));
+    SmallFrame* frame = showManagedAt({200, 150});
+    ASSERT_NE(window, 0u);
     QTest::qWait(200);
     EXPECT_EQ(screenPosition(window), QPoint(200, 150));
     for (const QPoint to : {QPoint(0, 0), QPoint(320, 240), QPoint(200, 150)}) {
@@ -160,13 +171,8 @@ TEST_F(StickumOnX11, PlacingAShownStickumMovesItWhereverQtThinksItIs) {
 }
 
 TEST_F(StickumOnX11, PositionIsAskedAgainAfterTheWindowWasMovedBehindQtsBack) {
-    content = newStickum(options, &note);
-    SmallFrame* frame = content->frame();
-    frame->placeAt(120, 90);
-    frame->showStickum();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
-    const auto window = static_cast<xcb_window_t>(frame->winId());
-    ASSERT_TRUE(waitFor([&] { return stackingIndex(window) >= 0; }));
+    SmallFrame* frame = showManagedAt({120, 90});
+    ASSERT_NE(window, 0u);
     ASSERT_TRUE(waitFor([&] { return frame->frameX() == 120 && frame->frameY() == 90; }));
 
     // Another client (here: straight through the connection) moves the window.
@@ -180,14 +186,47 @@ TEST_F(StickumOnX11, PositionIsAskedAgainAfterTheWindowWasMovedBehindQtsBack) {
         << "," << frame->frameY();
 }
 
+// The window's height on the X server.
+int screenHeight(xcb_window_t window) {
+    xcb_connection_t* c = connection();
+    auto* reply = xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr);
+    const int h = reply ? reply->height : -1;
+    std::free(reply);
+    return h;
+}
+
+// Moves the window as another client would, and waits for the server to have done it without
+// letting Qt hear of it: Qt's idea of the position is left stale.
+void moveBehindQtsBack(xcb_window_t window, QPoint to) {
+    xcb_connection_t* c = connection();
+    const std::uint32_t xy[] = {static_cast<std::uint32_t>(to.x()),
+                                static_cast<std::uint32_t>(to.y())};
+    xcb_configure_window(c, window, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, xy);
+    xcb_flush(c);
+    for (int i = 0; i < 200 && screenPosition(window) != to; ++i)
+        QThread::msleep(10);
+}
+
+TEST_F(StickumOnX11, RollingThroughTheButtonNeverMovesIt) {
+    SmallFrame* frame = showManagedAt({400, 100});
+    ASSERT_NE(window, 0u);
+    const int unrolled = frame->height();
+    QWidget* rollButton = frame->titleBar()->button(MiniTitleBar::RollUp);
+    for (int round = 0; round < 20; ++round) {
+        SCOPED_TRACE(round);
+        const QPoint place(380 + 2 * round, 100 + round);
+        moveBehindQtsBack(window, place);
+        QTest::mouseClick(rollButton, Qt::LeftButton);
+        const int height = frame->rolledUp() ? SmallFrame::kTitleHeight : unrolled;
+        ASSERT_TRUE(waitFor([&] { return screenHeight(window) == height; }));
+        EXPECT_EQ(screenPosition(window), place);
+        EXPECT_EQ(QPoint(frame->frameX(), frame->frameY()), place);
+    }
+}
+
 TEST_F(StickumOnX11, HiddenStickumIsWithdrawn) {
-    content = newStickum(options, &note);
-    SmallFrame* frame = content->frame();
-    frame->placeAt(300, 300);
-    frame->showStickum();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
-    const auto window = static_cast<xcb_window_t>(frame->winId());
-    ASSERT_TRUE(waitFor([&] { return stackingIndex(window) >= 0; }));
+    SmallFrame* frame = showManagedAt({300, 300});
+    ASSERT_NE(window, 0u);
     frame->hideStickum();
     EXPECT_TRUE(waitFor([&] { return stackingIndex(window) < 0; }));
 }
