@@ -171,8 +171,8 @@ TEST_P(TextsFit, EveryControlOfEveryPageShowsItsWholeText) {
 #define QB_FONTS DebianFonts
 #endif
 INSTANTIATE_TEST_SUITE_P(QB_FONTS, TextsFit, ::testing::Values("DejaVu Sans", "Liberation Sans"),
-                         [](const auto& info) {
-                             std::string name = info.param;
+                         [](const auto& instance) {
+                             std::string name = instance.param;
                              std::erase(name, ' ');
                              return name;
                          });

@@ -107,16 +107,16 @@ TEST_F(StickumOnX11, MapsUndecoratedOnTopAndOutOfTheTaskBar) {
     content->setContent("On X11");
     frame->showStickum();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
-    const auto window = static_cast<xcb_window_t>(frame->winId());
+    const auto xwindow = static_cast<xcb_window_t>(frame->winId());
 
-    ASSERT_TRUE(waitFor([&] { return stackingIndex(window) >= 0; }))
+    ASSERT_TRUE(waitFor([&] { return stackingIndex(xwindow) >= 0; }))
         << "the window manager does not manage the Stickum";
-    const auto state = property(window, "_NET_WM_STATE");
+    const auto state = property(xwindow, "_NET_WM_STATE");
     EXPECT_TRUE(holds(state, "_NET_WM_STATE_ABOVE"));
     EXPECT_TRUE(holds(state, "_NET_WM_STATE_SKIP_TASKBAR"));
-    EXPECT_TRUE(holds(property(window, "_NET_WM_WINDOW_TYPE"), "_NET_WM_WINDOW_TYPE_UTILITY"));
+    EXPECT_TRUE(holds(property(xwindow, "_NET_WM_WINDOW_TYPE"), "_NET_WM_WINDOW_TYPE_UTILITY"));
     // No decoration: the window manager's frame adds nothing around it.
-    const auto extents = property(window, "_NET_FRAME_EXTENTS");
+    const auto extents = property(xwindow, "_NET_FRAME_EXTENTS");
     EXPECT_TRUE(extents.empty() || extents == std::vector<std::uint32_t>(4, 0));
     EXPECT_TRUE(waitFor([&] { return frame->frameX() == 200 && frame->frameY() == 150; }))
         << frame->frameX() << "," << frame->frameY();
@@ -235,20 +235,20 @@ TEST_F(StickumOnX11, ShownAgainStaysOutOfTheTaskBarAndOnTopUntilPinned) {
     content = newStickum(options, &note);
     SmallFrame* frame = content->frame();
     frame->placeAt(300, 200);
-    const auto window = [&] { return static_cast<xcb_window_t>(frame->winId()); };
+    const auto xwindow = [&] { return static_cast<xcb_window_t>(frame->winId()); };
     const auto showAndWait = [&] {
         frame->showStickum();
-        ASSERT_TRUE(waitFor([&] { return stackingIndex(window()) >= 0; }));
+        ASSERT_TRUE(waitFor([&] { return stackingIndex(xwindow()) >= 0; }));
     };
     for (int round = 0; round < 3; ++round) {
         SCOPED_TRACE(round);
         showAndWait();
-        const auto state = property(window(), "_NET_WM_STATE");
+        const auto state = property(xwindow(), "_NET_WM_STATE");
         EXPECT_TRUE(holds(state, "_NET_WM_STATE_SKIP_TASKBAR"));
         EXPECT_TRUE(holds(state, "_NET_WM_STATE_SKIP_PAGER"));
         EXPECT_TRUE(holds(state, "_NET_WM_STATE_ABOVE"));
         frame->hideStickum();
-        ASSERT_TRUE(waitFor([&] { return stackingIndex(window()) < 0; }));
+        ASSERT_TRUE(waitFor([&] { return stackingIndex(xwindow()) < 0; }));
     }
 
     // Pinned to another window: no longer above everything.
@@ -260,5 +260,5 @@ TEST_F(StickumOnX11, ShownAgainStaysOutOfTheTaskBarAndOnTopUntilPinned) {
     frame->setOwnerWindow(target.windowHandle());
     frame->showStickum();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
-    EXPECT_FALSE(holds(property(window(), "_NET_WM_STATE"), "_NET_WM_STATE_ABOVE"));
+    EXPECT_FALSE(holds(property(xwindow(), "_NET_WM_STATE"), "_NET_WM_STATE_ABOVE"));
 }
