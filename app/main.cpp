@@ -35,6 +35,13 @@ int main(int argc, char** argv) {
                              QString::fromUtf8(msg::ProgramName), box::Notice);
         return 0;
     }
+    // A data file beside a read-only program is copied into the user's folder once.
+    if (const TakeOver taken = takeOverProgramDataFile(programDir, options.dataDirectory);
+        !taken.notice.isEmpty()) {
+        messages.showMessage(nullptr, taken.notice, QString::fromUtf8(msg::ProgramName),
+                             box::Notice);
+        if (taken.failed) return 1;
+    }
 
     MyApp app(std::move(options));
     // Told to stop (logout, shutdown, kill, Ctrl+C): save as a Yes on the quit question would.
