@@ -347,6 +347,7 @@ TEST_F(AppTest, ADamagedFileIsReportedAndTheProgramRuns) {
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].caption, QStringLiteral("Quillbox - WARNING"));
     EXPECT_TRUE(boxes.shown[0].text.contains(dataPath()));
+    EXPECT_TRUE(boxes.shown[0].text.contains(QStringLiteral("is damaged at byte ")));
     EXPECT_EQ(dialog()->holder().noteCount(), 1);
 }
 
