@@ -52,7 +52,7 @@ TEST_F(StorageTest, BackupsAreAsPrivateAsTheFileAndEarlierOnesAreKept) {
     // Damaged files (cut inside the options) one after another, each saved over once.
     std::vector<std::vector<std::uint8_t>> damaged;
     for (int i = 0; i < 4; ++i) {
-        auto bytes = fileWithNote("generation " + std::to_string(i));
+        auto bytes = fileWithNote(std::to_string(i) + ". generation");
         bytes.resize(bytes.size() - 3);
         damaged.push_back(bytes);
         writeFile(bytes);
@@ -186,7 +186,7 @@ TEST_F(StorageTest, LoadProblemsSayWhatHappenedAndWhere) {
 
 TEST_F(StorageTest, CountsOverTheLimitKeepWhatCanBePlacedAndTheOptionsAfterThem) {
     auto note = [](FileBytes& f, int i) {
-        f.i16(1).string("n" + std::to_string(i)).i16(3).flag(true).i16(i).i16(0);
+        f.i16(1).string(std::to_string(i)).i16(3).flag(true).i16(i).i16(0);
     };
     auto optionsBlock = [](FileBytes& f) {
         f.optionsUpToScrollBar(FileBytes::defaultFont()).string("/kept.wav").i16(9);
