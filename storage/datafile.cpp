@@ -80,9 +80,7 @@ bool readRecordBlock(ByteReader& in, PostItHolder& holder) {
         attr->y = in.i16();
         if (!in.good()) break; // the entry was cut short: keep only what came before it
         if (i >= kHolderCapacity) continue;
-        PostIt* added = record.get();
-        holder.add(std::move(record), kind);
-        holder.attach(std::move(attr), added);
+        holder.addAttached(std::move(record), kind, std::move(attr));
     }
     return true;
 }
@@ -92,7 +90,8 @@ struct OldFileFailure {
 };
 
 // Versions 0 to 2: a position table, then notes, lendings and reminders in lists of their own.
-// Returns false when the file ended or broke before the lists were complete.
+// Stops early when the file ended or broke before the lists were complete (the reader says so);
+// throws OldFileFailure when the records do not fit in the holder.
 void readOldLayout(ByteReader& in, PostItHolder& holder) {
     const std::size_t countAt = in.position();
     const std::int16_t positionCount = in.i16();
@@ -113,8 +112,7 @@ void readOldLayout(ByteReader& in, PostItHolder& holder) {
             attr->y = positions[place].second;
         }
         ++place;
-        PostIt* added = record.get();
-        if (!holder.add(std::move(record), kind) || !holder.attach(std::move(attr), added))
+        if (!holder.addAttached(std::move(record), kind, std::move(attr)))
             throw OldFileFailure{failure};
     };
 

@@ -176,8 +176,8 @@ TEST_F(StorageTest, LoadProblemsSayWhatHappenedAndWhere) {
     EXPECT_EQ(inChild([this] {
                   if (::setuid(65534) != 0) return false;
                   PostItHolder back;
-                  ScriptedAnswers answers;
-                  const LoadResult result = DataFile(path).load(back, answers);
+                  ScriptedAnswers unasked;
+                  const LoadResult result = DataFile(path).load(back, unasked);
                   return result.status == LoadStatus::Unreadable &&
                          result.problem.find("Permission denied") != std::string::npos;
               }),

@@ -1,27 +1,14 @@
-#include "stickum/nativewindow.h"
+#include "platform/nativewindow.h"
+
+#include "platform/xcbsupport.h"
 
 #include <QAbstractEventDispatcher>
-#include <QGuiApplication>
 #include <QWidget>
 
-#include <xcb/xcb.h>
-
 #include <array>
-#include <cstdlib>
 #include <cstring>
-#include <memory>
 
 namespace {
-
-struct FreeReply {
-    void operator()(void* reply) const { std::free(reply); }
-};
-template <typename T> using Reply = std::unique_ptr<T, FreeReply>;
-
-xcb_connection_t* connection() {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 ? x11->connection() : nullptr;
-}
 
 xcb_window_t nativeWindow(const QWidget* window) {
     if (!window || !window->isWindow() || !window->testAttribute(Qt::WA_WState_Created)) return 0;
@@ -58,7 +45,7 @@ const ServerFacts& serverFacts(xcb_connection_t* c) {
     std::array<xcb_atom_t*, kNames.size()> targets = {&facts.state, &facts.skipTaskbar,
                                                       &facts.skipPager, &facts.above};
     for (std::size_t i = 0; i < kNames.size(); ++i) {
-        const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(c, cookies[i], nullptr));
+        const auto reply = replyOf(c, xcb_intern_atom_reply, cookies[i]);
         *targets[i] = reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
     }
     const xcb_setup_t* setup = xcb_get_setup(c);
@@ -69,21 +56,20 @@ const ServerFacts& serverFacts(xcb_connection_t* c) {
 
 xcb_window_t rootOf(xcb_connection_t* c, xcb_window_t w) {
     if (const xcb_window_t root = serverFacts(c).root) return root;
-    const Reply<xcb_get_geometry_reply_t> geometry(
-        xcb_get_geometry_reply(c, xcb_get_geometry(c, w), nullptr));
+    const auto geometry = replyOf(c, xcb_get_geometry_reply, xcb_get_geometry(c, w));
     return geometry ? geometry->root : 0;
 }
 
 } // namespace
 
 std::optional<QPoint> nativeTopLeft(const QWidget* window) {
-    xcb_connection_t* c = connection();
+    xcb_connection_t* c = qtXcbConnection();
     const xcb_window_t w = nativeWindow(window);
     if (!c || !w) return std::nullopt;
     const xcb_window_t root = rootOf(c, w);
     if (!root) return std::nullopt;
-    const Reply<xcb_translate_coordinates_reply_t> reply(
-        xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, w, root, 0, 0), nullptr));
+    const auto reply =
+        replyOf(c, xcb_translate_coordinates_reply, xcb_translate_coordinates(c, w, root, 0, 0));
     if (!reply) return std::nullopt;
     return QPoint(reply->dst_x, reply->dst_y);
 }
@@ -104,7 +90,7 @@ unsigned long eventLoopTurn() {
 }
 
 void keepOutOfTaskBar(QWidget* window) {
-    xcb_connection_t* c = connection();
+    xcb_connection_t* c = qtXcbConnection();
     const xcb_window_t w = nativeWindow(window);
     if (!c || !w) return;
     const ServerFacts& facts = serverFacts(c);
