@@ -4,12 +4,19 @@
 
 #include <QSystemTrayIcon>
 
+#include <array>
+
 namespace {
 
-constexpr QSize kTraySize{16, 16};
+// The sizes of the hicolor icon theme that trays ask for, up to a tray on a screen of twice
+// the density: each drawn at its own size, none scaled from another.
+constexpr std::array kTraySides{16, 22, 24, 32, 48, 64};
 
 QIcon trayPicture(int pictureId) {
-    return QIcon(Images::pixmap(pictureId, kTraySize));
+    QIcon icon;
+    for (const int side : kTraySides)
+        icon.addPixmap(Images::pixmap(pictureId, QSize(side, side)));
+    return icon;
 }
 
 } // namespace

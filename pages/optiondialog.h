@@ -32,7 +32,8 @@ public:
     void setUpPage();
     bool isSetUp() const { return setUp_; }
 
-    // The page is being left; nothing is pending on it.
+    // The page is being left: what was typed into a field that still has the focus is taken
+    // as when the field is left.
     void CommitOptions();
 
     // The main dialog is back on the screen: the title bar colour follows a changed desktop

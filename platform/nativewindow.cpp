@@ -3,6 +3,8 @@
 #include "platform/xcbsupport.h"
 
 #include <QAbstractEventDispatcher>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 
 #include <array>
@@ -68,10 +70,30 @@ std::optional<QPoint> nativeTopLeft(const QWidget* window) {
     if (!c || !w) return std::nullopt;
     const xcb_window_t root = rootOf(c, w);
     if (!root) return std::nullopt;
-    const auto reply =
-        replyOf(c, xcb_translate_coordinates_reply, xcb_translate_coordinates(c, w, root, 0, 0));
+    const auto attributesCookie = xcb_get_window_attributes(c, w);
+    const auto originCookie = xcb_translate_coordinates(c, w, root, 0, 0);
+    const auto attributes = replyOf(c, xcb_get_window_attributes_reply, attributesCookie);
+    const auto reply = replyOf(c, xcb_translate_coordinates_reply, originCookie);
     if (!reply) return std::nullopt;
-    return QPoint(reply->dst_x, reply->dst_y);
+    // Shown by Qt but not yet mapped: the window manager has the request to place and map it
+    // and has not acted on it yet, so the server still has the window where it was created.
+    if (window->isVisible() && attributes && attributes->map_state != XCB_MAP_STATE_VIEWABLE)
+        return std::nullopt;
+    return fromDevicePixels(QPoint(reply->dst_x, reply->dst_y));
+}
+
+QPoint fromDevicePixels(QPoint device) {
+    // Qt keeps each screen's top-left corner where the X server has it and scales the rest by
+    // the screen's pixel ratio.
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect area = screen->geometry();
+        const qreal ratio = screen->devicePixelRatio();
+        const QRect pixels(area.topLeft(), area.size() * ratio);
+        if (!pixels.contains(device)) continue;
+        const QPointF within = QPointF(device - area.topLeft()) / ratio;
+        return area.topLeft() + within.toPoint();
+    }
+    return device;
 }
 
 unsigned long eventLoopTurn() {

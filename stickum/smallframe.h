@@ -8,6 +8,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
 class PostIt;
@@ -52,6 +53,8 @@ public:
     // What the holder does with a Stickum.
     // Moves the frame to (x, y) on the screen, above all normal windows, keeping its size.
     void placeAt(int x, int y);
+    // Moves the frame to a point of the screen, keeping whether it stays above all windows.
+    void moveTo(QPoint topLeft);
     void showStickum();
     // A Stickum hidden here stays hidden when its owner window comes back.
     void hideStickum();
@@ -69,6 +72,11 @@ public:
     // the data file after the hide pass) is answered from the first, unless the frame moved.
     int frameX() const override;
     int frameY() const override;
+    // Where the frame's own place is, for the data file; where it stands unless told otherwise.
+    using PlaceKeeper = std::function<QPoint(const SmallFrame*)>;
+    void setPlaceKeeper(PlaceKeeper keeper) { placeKeeper_ = std::move(keeper); }
+    int keptX() const override;
+    int keptY() const override;
     bool onScreen() const override;
 
     // The frame's size handling, run for every size change (also while hidden).
@@ -112,5 +120,6 @@ private:
     QColor desktopCaption_;        // the desktop's caption colour last seen
     // The last answer of the window system about the frame's position, and when it came.
     mutable std::optional<QPoint> asked_;
+    PlaceKeeper placeKeeper_;
     mutable unsigned long askedTurn_ = 0;
 };
