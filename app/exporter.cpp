@@ -163,12 +163,15 @@ QByteArray exportJson(const PostItHolder& holder, const Options& options, int ve
 ExportResult exportDataFile(const QString& dataPath, bool json) {
     ExportResult result;
     std::vector<std::uint8_t> bytes;
-    const ReadOutcome read = readWholeFile(dataPath.toStdString(), bytes);
-    if (read != ReadOutcome::Read) {
+    const ReadReport read = readWholeFile(dataPath.toStdString(), bytes);
+    if (read.outcome != ReadOutcome::Read) {
         result.status = 1;
-        result.problem = read == ReadOutcome::Missing
+        const QString reason = QString::fromStdString(read.reason);
+        result.problem = read.outcome == ReadOutcome::Missing
                              ? QStringLiteral("There is no data file at %1.").arg(dataPath)
-                             : QStringLiteral("%1 cannot be read.").arg(dataPath);
+                         : read.outcome == ReadOutcome::NotRegular
+                             ? QStringLiteral("%1 is %2, not a regular file.").arg(dataPath, reason)
+                             : QStringLiteral("%1 cannot be read (%2).").arg(dataPath, reason);
         return result;
     }
     PostItHolder holder;

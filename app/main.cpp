@@ -58,6 +58,15 @@ int main(int argc, char** argv) {
                              QString::fromUtf8(msg::ProgramName), box::Notice);
         return 0;
     }
+    // A data file beside a read-only program is copied into the user's folder once.
+    if (const TakeOver taken = line.dataFile.isEmpty()
+                                   ? takeOverProgramDataFile(programDir, options.dataDirectory)
+                                   : TakeOver{};
+        !taken.notice.isEmpty()) {
+        messages.showMessage(nullptr, taken.notice, QString::fromUtf8(msg::ProgramName),
+                             box::Notice);
+        if (taken.failed) return 1;
+    }
 
     MyApp app(std::move(options));
     QTimer::singleShot(0, &app, [platform, &messages] { tellPlatformLimits(platform, messages); });

@@ -1,5 +1,6 @@
 #include "app/mydialog.h"
 
+#include "app/datanotices.h"
 #include "app/filefollower.h"
 #include "app/pointerscreen.h"
 #include "model/catalogue.h"
@@ -128,8 +129,11 @@ MyDialog::~MyDialog() {
 
 void MyDialog::load() {
     OldFileBoxes questions(messages_);
+    // The program holds the data file's lock by now: no other one is saving.
+    dataFile_.removeLeftovers();
     const LoadResult loaded = dataFile_.load(holder_, questions);
     if (loaded.mustExit()) {
+        if (loaded.status == LoadStatus::NotAFile) reportDamage(loaded, true);
         exitStatus_ = loaded.exitStatus();
         return;
     }
@@ -149,16 +153,10 @@ void MyDialog::buildPages() {
 }
 
 void MyDialog::reportDamage(const LoadResult& loaded, bool optionsRead) {
-    QString problem;
-    if (loaded.status == LoadStatus::Damaged)
-        problem = QString::fromStdString(loaded.problem);
-    else if (!optionsRead)
-        problem = QString::fromUtf8(msg::OptionsDamaged);
-    if (problem.isEmpty()) return;
-    const QString text =
-        QString::fromUtf8(msg::FileDamaged)
-            .arg(dataPath_, problem, QString::fromStdString(dataFile_.backupPath()));
-    messages_.showMessage(nullptr, text, joinedCaption(msg::Warning), box::Notice);
+    const bool fatal = loaded.mustExit();
+    for (const QString& text : loadNotices(dataPath_, dataFile_, loaded, optionsRead))
+        messages_.showMessage(nullptr, text, joinedCaption(fatal ? msg::Error : msg::Warning),
+                              fatal ? box::Failure : box::Notice);
 }
 
 QWidget* MyDialog::page(int index) const {

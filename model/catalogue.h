@@ -89,12 +89,33 @@ inline constexpr const char* OldFileWrongReminders = "Old file: wrong Reminders 
 inline constexpr const char* SaveFailed = "Your data could not be saved to\r\n%1\r\n\r\n%2";
 // Added to SaveFailed when the program is about to end.
 inline constexpr const char* QuitAnyway = "Quit anyway? Changes since the last save will be lost.";
-// The data file was damaged: the file, what was wrong, and where the original is kept.
+// The data file was damaged: the file, the byte, what was wrong, and where the original is kept.
 inline constexpr const char* FileDamaged =
-    "The data file\r\n%1\r\nis damaged (%2).\r\nEverything before the damage was read. The file as "
-    "it is now will be kept as\r\n%3\r\nwhen Quillbox next saves.";
-// What was wrong when only the options block was damaged.
+    "The data file\r\n%1\r\nis damaged at byte %2 (%3).\r\nEverything before the damage was "
+    "read. The file as it is now will be kept as\r\n%4\r\nwhen Quillbox next saves.";
+// What was wrong when only the options block was damaged; the reader's reason follows.
 inline constexpr const char* OptionsDamaged = "the options could not be read";
+// The data file is there but cannot be read: the file, the system's reason, the backup.
+inline constexpr const char* FileUnreadable =
+    "The data file\r\n%1\r\ncannot be read (%2).\r\nNothing could be read from it, so Quillbox "
+    "starts empty. The file is kept as it is, moved aside as\r\n%3\r\nwhen Quillbox next saves.";
+// Something other than a regular file has the data file's name: the path and what it is.
+inline constexpr const char* FileNotRegular =
+    "The data file\r\n%1\r\nis %2, not a regular file.\r\nQuillbox leaves it as it is and "
+    "ends. Move it out of the way and start Quillbox again.";
+// The data file has other names (hard links); said at the start whose save breaks them.
+inline constexpr const char* FileHardLinked =
+    "The data file\r\n%1\r\nhas other names (hard links). Quillbox saves by replacing the "
+    "file, so from its next save on the other names keep the old content. A symbolic link is "
+    "followed instead.";
+// The program's folder cannot be written, but holds a data file: copied to the user's folder.
+inline constexpr const char* DataFileCopied =
+    "Quillbox cannot write to its own folder, so the data file found there,\r\n%1\r\nwas "
+    "copied to\r\n%2\r\nQuillbox goes on from the copy; the original stays as it is.";
+// The copy failed: the two paths and the reason. The program ends.
+inline constexpr const char* DataFileCopyFailed =
+    "The data file\r\n%1\r\ncould not be copied to\r\n%2\r\n(%3).\r\nQuillbox ends "
+    "without changing either.";
 
 // The data file changed on disk (another machine, through a sync engine) while this side had
 // changes of its own: the data file, and where the other version is kept.

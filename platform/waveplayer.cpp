@@ -8,7 +8,9 @@
 
 #include <array>
 #include <cstring>
-#include <fstream>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -61,9 +63,15 @@ private:
 } // namespace
 
 bool isReadableWaveFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    // Only a regular file: opening a FIFO would wait for a writer, and a device may never end.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return false;
+    struct stat seen {};
     std::array<char, 12> header{};
-    if (!in.read(header.data(), header.size())) return false;
+    const bool read = ::fstat(fd, &seen) == 0 && S_ISREG(seen.st_mode) &&
+                      ::read(fd, header.data(), header.size()) == std::ssize(header);
+    ::close(fd);
+    if (!read) return false;
     return std::memcmp(header.data(), "RIFF", 4) == 0 &&
            std::memcmp(header.data() + 8, "WAVE", 4) == 0;
 }

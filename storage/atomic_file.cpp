@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -12,14 +13,36 @@
 
 namespace {
 
+// The temporary file of a save: a dot-file with a fixed marker, a name no user would choose.
+constexpr const char* kTemporaryMarker = ".tmp-";
+constexpr std::size_t kTemporarySuffix = 6; // the X's of mkstemp
+
 std::string directoryOf(const std::string& path) {
     const auto slash = path.rfind('/');
     if (slash == std::string::npos) return ".";
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+std::string nameOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string temporaryPrefix(const std::string& name) {
+    return "." + name + kTemporaryMarker;
+}
+
 std::string describe(const std::string& what, const std::string& path, int error) {
     return what + " " + path + ": " + std::strerror(error);
+}
+
+// What a file that is not a regular file is, in words.
+std::string kindOf(mode_t mode) {
+    if (S_ISDIR(mode)) return "a directory";
+    if (S_ISFIFO(mode)) return "a FIFO (named pipe)";
+    if (S_ISSOCK(mode)) return "a socket";
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
+    return "not a regular file";
 }
 
 // Closes the descriptor on every way out.
@@ -65,57 +88,110 @@ void setSaveStageHook(std::function<int(SaveStage)> hook) {
     saveStageHook() = std::move(hook);
 }
 
-ReadOutcome readWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
+ReadReport readWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
     bytes.clear();
-    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0) return errno == ENOENT ? ReadOutcome::Missing : ReadOutcome::Unreadable;
+    ReadReport report;
+    // Without O_NONBLOCK a FIFO would hold the open until some writer came.
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (fd.get() < 0) {
+        const int error = errno;
+        struct stat seen {};
+        if (error == ENOENT) return report;
+        report.outcome = ReadOutcome::Unreadable;
+        report.reason = std::strerror(error);
+        if (::stat(path.c_str(), &seen) == 0 && !S_ISREG(seen.st_mode)) {
+            report.outcome = ReadOutcome::NotRegular;
+            report.reason = kindOf(seen.st_mode);
+        }
+        return report;
+    }
+    struct stat opened {};
+    if (::fstat(fd.get(), &opened) != 0) {
+        report.outcome = ReadOutcome::Unreadable;
+        report.reason = std::strerror(errno);
+        return report;
+    }
+    if (!S_ISREG(opened.st_mode)) {
+        report.outcome = ReadOutcome::NotRegular;
+        report.reason = kindOf(opened.st_mode);
+        return report;
+    }
+    report.links = opened.st_nlink;
     std::uint8_t buffer[65536];
     for (;;) {
         const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return ReadOutcome::Unreadable;
+        if (n < 0) {
+            report.outcome = ReadOutcome::Unreadable;
+            report.reason = std::strerror(errno);
+            bytes.clear();
+            return report;
+        }
         if (n == 0) break;
         bytes.insert(bytes.end(), buffer, buffer + n);
     }
-    return ReadOutcome::Read;
+    report.outcome = ReadOutcome::Read;
+    return report;
 }
 
-std::string writeAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    std::string temporary = path + ".XXXXXX";
-    Descriptor fd(::mkstemp(temporary.data()));
-    if (fd.get() < 0) return describe("Cannot create a file in", directoryOf(path), errno);
+std::string resolveLinks(const std::string& path) {
+    std::string current = path;
+    // As many links as the system itself follows; a longer chain (a loop) is left as it is.
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat seen {};
+        if (::lstat(current.c_str(), &seen) != 0 || !S_ISLNK(seen.st_mode)) return current;
+        std::string target(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(current.c_str(), target.data(), target.size());
+        if (n <= 0 || static_cast<std::size_t>(n) >= target.size()) return current;
+        target.resize(static_cast<std::size_t>(n));
+        current = target.front() == '/' ? target : directoryOf(current) + "/" + target;
+    }
+    return current;
+}
 
-    // The new file gets the old one's permissions, or the usual ones for a new file.
+std::string writeAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes,
+                            int mode) {
+    const std::string target = resolveLinks(path);
+    const std::string folder = directoryOf(target);
     struct stat old {};
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd.get(), ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : (0666 & ~mask));
+    const bool existed = ::lstat(target.c_str(), &old) == 0;
+    if (existed && !S_ISREG(old.st_mode))
+        return "Cannot write " + path + ": it is " + kindOf(old.st_mode) +
+               ", not a regular file; it is left as it is";
+
+    std::string temporary = folder + "/" + temporaryPrefix(nameOf(target)) + "XXXXXX";
+    Descriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
+    if (fd.get() < 0) return describe("Cannot create a file in", folder, errno);
+
+    // The new file gets the old one's permissions; a new one is private to its owner.
+    const mode_t newMode = mode >= 0 ? static_cast<mode_t>(mode)
+                           : existed ? (old.st_mode & 07777)
+                                     : mode_t{0600};
+    ::fchmod(fd.get(), newMode);
 
     int error = 0;
     if (!writeAll(fd.get(), bytes) || ::fsync(fd.get()) != 0) error = errno ? errno : EIO;
     if (::close(fd.release()) != 0 && error == 0) error = errno;
     if (error == 0 && saveStageHook()) error = saveStageHook()(SaveStage::TemporaryWritten);
-    if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
+    if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
     if (error != 0) {
         ::unlink(temporary.c_str());
         return describe("Cannot write", path, error);
     }
-    syncDirectory(directoryOf(path));
+    syncDirectory(folder);
     return {};
 }
 
 int removeLeftoverTemporaries(const std::string& path) {
     namespace fs = std::filesystem;
-    const fs::path file(path);
-    const std::string prefix = file.filename().string() + ".";
-    constexpr std::size_t kSuffix = 6; // the X's of the temporary name
+    const std::string target = resolveLinks(path);
+    const std::string prefix = temporaryPrefix(nameOf(target));
     int removed = 0;
     std::error_code error;
-    for (const auto& entry : fs::directory_iterator(directoryOf(path), error)) {
+    for (const auto& entry : fs::directory_iterator(directoryOf(target), error)) {
         const std::string name = entry.path().filename().string();
-        if (name.size() != prefix.size() + kSuffix || name.compare(0, prefix.size(), prefix) != 0)
-            continue;
-        bool temporary = entry.is_regular_file(error);
+        if (name.size() != prefix.size() + kTemporarySuffix || !name.starts_with(prefix)) continue;
+        bool temporary = entry.is_regular_file(error) && !entry.is_symlink(error);
         for (std::size_t i = prefix.size(); i < name.size(); ++i)
             temporary = temporary && std::isalnum(static_cast<unsigned char>(name[i]));
         if (temporary && fs::remove(entry.path(), error)) ++removed;
@@ -123,10 +199,24 @@ int removeLeftoverTemporaries(const std::string& path) {
     return removed;
 }
 
-std::string keepAside(const std::string& path, const std::string& backupPath,
-                      const std::vector<std::uint8_t>* originalBytes) {
-    if (originalBytes) return writeAtomically(backupPath, *originalBytes);
-    if (::rename(path.c_str(), backupPath.c_str()) != 0 && errno != ENOENT)
-        return describe("Cannot move aside", path, errno);
-    return {};
+std::string keepBackup(const std::string& path, const std::string& backupPath,
+                       const std::vector<std::uint8_t>* originalBytes, int generations) {
+    auto generation = [&backupPath](int n) {
+        return n == 0 ? backupPath : backupPath + "." + std::to_string(n);
+    };
+    // backupPath.1 goes to .2 (over the oldest), then backupPath to .1.
+    for (int n = generations - 1; n > 0; --n) {
+        if (::rename(generation(n - 1).c_str(), generation(n).c_str()) != 0 && errno != ENOENT)
+            return describe("Cannot keep the earlier backup", generation(n - 1), errno);
+    }
+    if (!originalBytes) {
+        if (::rename(path.c_str(), backupPath.c_str()) != 0 && errno != ENOENT)
+            return describe("Cannot move aside", path, errno);
+        syncDirectory(directoryOf(backupPath));
+        return {};
+    }
+    // A backup is never more open to others than the file itself.
+    struct stat file {};
+    const mode_t mode = ::stat(path.c_str(), &file) == 0 ? (file.st_mode & 0777) : 0600;
+    return writeAtomically(backupPath, *originalBytes, static_cast<int>(mode));
 }

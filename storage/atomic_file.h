@@ -5,24 +5,48 @@
 #include <string>
 #include <vector>
 
-enum class ReadOutcome { Read, Missing, Unreadable };
+enum class ReadOutcome {
+    Read,
+    Missing,
+    Unreadable, // there, but it could not be opened or read (reason: why)
+    NotRegular, // a directory, FIFO, device or socket (reason: which); never opened for reading
+};
 
-// Reads the whole file into bytes.
-ReadOutcome readWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes);
+struct ReadReport {
+    ReadOutcome outcome = ReadOutcome::Missing;
+    std::string reason;
+    unsigned long links = 0; // how many names (hard links) the file read has
+};
+
+// Reads the whole file into bytes. Only a regular file is read: anything else is reported as
+// what it is without waiting on it (a FIFO without a writer never blocks the reader).
+ReadReport readWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes);
+
+// The file a chain of symbolic links at path ends at (path itself when it is no link). A link
+// to a file that does not exist yet names the file to create.
+std::string resolveLinks(const std::string& path);
 
 // Replaces the file with the bytes without ever leaving it torn: the bytes go to a temporary
-// file in the same directory, which is flushed to the disk and renamed over the file. Returns
-// an empty text on success, else why it failed; on failure the old file is untouched.
-std::string writeAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes);
+// file beside it, which is flushed to the disk and renamed over the file. A symbolic link stays a
+// link: the file it points to is replaced, in that file's own folder. Only a regular file (or
+// none) is replaced. The new file gets the given mode, or when none is given (-1) the mode of
+// the file it replaces, and 0600 when there was none. Returns an empty text on success, else
+// why it failed; on failure the old file is untouched.
+std::string writeAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes,
+                            int mode = -1);
 
 // Removes what saves of the file that were cut off (a crash, a kill) left behind: the
-// temporary files named after it. Returns how many were removed.
+// temporary files named after it (".quillbox.dat.tmp-" and six letters or digits, beside the
+// file a link points to). Only the program that holds the data file's lock may call it.
+// Returns how many were removed.
 int removeLeftoverTemporaries(const std::string& path);
 
-// Keeps the file's original content as backupPath: the given bytes when there are any, or
-// else the file itself, moved aside. Returns an empty text on success, else why it failed.
-std::string keepAside(const std::string& path, const std::string& backupPath,
-                      const std::vector<std::uint8_t>* originalBytes);
+// Keeps the file's original content as backupPath, after moving earlier backups one generation
+// on (backupPath.1, backupPath.2, ...; the oldest of `generations` is dropped): the given bytes
+// when there are any, or else the file itself, moved aside. The backup is no more open to
+// others than the file. Returns an empty text on success, else why it failed.
+std::string keepBackup(const std::string& path, const std::string& backupPath,
+                       const std::vector<std::uint8_t>* originalBytes, int generations = 3);
 
 // Tests slow down or break a save between its steps: the hook is called when the temporary
 // file is written and flushed, before it replaces the data file, and returns 0 to go on or an

@@ -41,12 +41,17 @@ constexpr std::size_t kMonthLetters = 10;
 } // namespace
 
 void ByteReader::fail(const std::string& why) {
-    if (!failed_ && problem_.empty()) problem_ = why;
+    if (!failed_ && problem_.empty()) {
+        problem_ = why;
+        problemAt_ = pos_;
+    }
     failed_ = true;
 }
 
-void ByteReader::noteDamage(const std::string& why) {
-    if (problem_.empty()) problem_ = why;
+void ByteReader::noteDamage(const std::string& why, std::size_t at) {
+    if (!problem_.empty()) return;
+    problem_ = why;
+    problemAt_ = at == SIZE_MAX ? pos_ : at;
 }
 
 bool ByteReader::take(std::size_t n, const char* what) {
@@ -86,8 +91,8 @@ std::string ByteReader::string(std::size_t maxBytes) {
     const auto size = static_cast<std::size_t>(length);
     if (!take(size, "a text")) return {};
     const std::string_view stored(reinterpret_cast<const char*>(bytes_.data() + pos_), size);
-    pos_ += size;
     if (size > maxBytes) noteDamage("a text is longer than its field");
+    pos_ += size;
     return cutToBytes(stored, maxBytes);
 }
 

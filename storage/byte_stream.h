@@ -21,6 +21,8 @@ public:
     std::size_t position() const { return pos_; }
     // What went wrong first: a failure, or something read but cut to fit.
     const std::string& problem() const { return problem_; }
+    // The byte where that problem was found.
+    std::size_t problemAt() const { return problemAt_; }
     bool damaged() const { return failed_ || !problem_.empty(); }
 
     std::int16_t i16();
@@ -32,7 +34,8 @@ public:
     std::array<std::uint8_t, 60> font();
 
     void fail(const std::string& why);
-    void noteDamage(const std::string& why);
+    // Something read but cut to fit, found at the byte `at` (where the reader is, when none).
+    void noteDamage(const std::string& why, std::size_t at = SIZE_MAX);
 
 private:
     bool take(std::size_t n, const char* what);
@@ -45,6 +48,7 @@ private:
     std::size_t pos_;
     bool failed_ = false;
     std::string problem_;
+    std::size_t problemAt_ = 0;
 };
 
 // Writes the data file's primitive encodings into memory.

@@ -54,14 +54,20 @@ std::int16_t clampTo(std::int16_t value, int low, int high) {
 
 constexpr int kMaxHeightInLines = 50;
 
-// Version 3 and later: the entries in order, each with its kind, record and position.
-void readRecordBlock(ByteReader& in, PostItHolder& holder) {
+// Version 3 and later: the entries in order, each with its kind, record and position. Entries
+// beyond what the holder keeps are read past and dropped, so the options after them are found.
+// Returns false when the count was negative: where the entries end cannot be known then.
+bool readRecordBlock(ByteReader& in, PostItHolder& holder) {
+    const std::size_t countAt = in.position();
     const std::int16_t stored = in.i16();
-    if (stored < 0) in.fail("the number of entries is negative");
-    if (stored > kHolderCapacity) in.noteDamage("the file holds more entries than Quillbox keeps");
-    const int n = std::min<int>(stored, kHolderCapacity);
+    if (stored < 0) {
+        in.noteDamage("the number of entries is negative", countAt);
+        return false;
+    }
+    if (stored > kHolderCapacity)
+        in.noteDamage("the file holds more entries than Quillbox keeps", countAt);
     RecordReader fields(in);
-    for (int i = 0; i < n && in.good(); ++i) {
+    for (int i = 0; i < stored && in.good(); ++i) {
         const int kind = in.i16();
         auto record = makeRecord(kind);
         if (!record) {
@@ -73,10 +79,10 @@ void readRecordBlock(ByteReader& in, PostItHolder& holder) {
         attr->x = in.i16();
         attr->y = in.i16();
         if (!in.good()) break; // the entry was cut short: keep only what came before it
+        if (i >= kHolderCapacity) continue;
         holder.addAttached(std::move(record), kind, std::move(attr));
     }
-    // More entries than Quillbox keeps: the options block cannot be found after them.
-    if (stored > kHolderCapacity) in.fail("the file holds more entries than Quillbox keeps");
+    return true;
 }
 
 struct OldFileFailure {
@@ -87,15 +93,16 @@ struct OldFileFailure {
 // Stops early when the file ended or broke before the lists were complete (the reader says so);
 // throws OldFileFailure when the records do not fit in the holder.
 void readOldLayout(ByteReader& in, PostItHolder& holder) {
+    const std::size_t countAt = in.position();
     const std::int16_t positionCount = in.i16();
-    if (positionCount > kHolderCapacity) in.noteDamage("the position table is too long");
+    if (positionCount > kHolderCapacity) in.noteDamage("the position table is too long", countAt);
+    // Pairs beyond the holder's size place no record, but are read past to reach the lists.
     std::vector<std::pair<std::int16_t, std::int16_t>> positions;
-    for (int i = 0; i < std::min<int>(positionCount, kHolderCapacity) && in.good(); ++i) {
+    for (int i = 0; i < positionCount && in.good(); ++i) {
         const std::int16_t x = in.i16();
         const std::int16_t y = in.i16();
-        positions.emplace_back(x, y);
+        if (i < kHolderCapacity) positions.emplace_back(x, y);
     }
-    if (positionCount > kHolderCapacity) in.fail("the position table is too long");
 
     std::size_t place = 0;
     auto store = [&](std::unique_ptr<PostIt> record, int kind, const char* failure) {
@@ -146,84 +153,9 @@ void readOldLayout(ByteReader& in, PostItHolder& holder) {
     }
 }
 
-} // namespace
-
-std::string dataFilePath(const std::string& directory) {
-    if (directory.empty()) return "quillbox.dat";
-    return directory.back() == '/' ? directory + "quillbox.dat" : directory + "/quillbox.dat";
-}
-
-DataFile::DataFile(std::string path) : path_(std::move(path)) {}
-
-LoadResult DataFile::load(PostItHolder& holder, OldFileQuestions& questions) {
-    LoadResult result;
-    version_ = kCurrentVersion;
-    optionsReadable_ = false;
-    removeLeftoverTemporaries(path_);
-    known_ = identityOf(path_);
-    const ReadOutcome read = readWholeFile(path_, bytes_);
-    if (read == ReadOutcome::Missing) return result;
-    if (read == ReadOutcome::Unreadable) {
-        // The file is there but cannot be read: move it aside at the first save.
-        keepBackup_ = true;
-        unreadable_ = true;
-        result.status = LoadStatus::Damaged;
-        result.problem = "the file cannot be read";
-        damage_ = result.problem;
-        return result;
-    }
-    return parse(holder, questions);
-}
-
-LoadResult DataFile::loadFromBytes(std::vector<std::uint8_t> bytes, PostItHolder& holder,
-                                   OldFileQuestions& questions) {
-    bytes_ = std::move(bytes);
-    version_ = kCurrentVersion;
-    optionsReadable_ = false;
-    return parse(holder, questions);
-}
-
-LoadResult DataFile::parse(PostItHolder& holder, OldFileQuestions& questions) {
-    LoadResult result;
-    ByteReader in(bytes_);
-    version_ = in.i16();
-    result.version = version_;
-    if (!in.good()) {
-        version_ = kCurrentVersion;
-    } else if (version_ > 2) {
-        readRecordBlock(in, holder);
-        if (version_ > kCurrentVersion) keepBackup_ = true; // written by a later Quillbox
-    } else {
-        if (!questions.continueReadingOldFile()) {
-            result.status = LoadStatus::Declined;
-            return result;
-        }
-        keepBackup_ = true;
-        try {
-            readOldLayout(in, holder);
-        } catch (const OldFileFailure& failure) {
-            questions.oldFileFailed(failure.message);
-            result.status = LoadStatus::OldFileFailed;
-            result.problem = failure.message;
-            return result;
-        }
-    }
-    optionsReadable_ = in.good();
-    optionsOffset_ = in.position();
-    if (in.damaged()) {
-        keepBackup_ = true;
-        damage_ = in.problem();
-        result.status = LoadStatus::Damaged;
-        result.problem = damage_;
-    } else {
-        result.status = LoadStatus::Loaded;
-    }
-    return result;
-}
-
-bool DataFile::readOptions(Options& options) {
-    if (!optionsReadable_) return damage_.empty();
-    ByteReader in(bytes_, optionsOffset_);
+// The options block, read over the current values; a value is taken only when it was read
+// whole.
+void readOptionsBlock(ByteReader& in, int version, Options& options) {
     const ColorRef stickumColor = static_cast<ColorRef>(in.i32());
     const ColorRef textColor = static_cast<ColorRef>(in.i32());
     const auto font = in.font();
@@ -242,17 +174,126 @@ bool DataFile::readOptions(Options& options) {
     keep(options.dimensionMode,
          mode >= DimensionFixed && mode <= DimensionModifiable ? int{mode} : int{DimensionFixed});
     keep(options.scrollBar, in.flag());
-    if (version_ >= 2) {
+    if (version >= 2) {
         keep(options.waveFile, in.string(kWaveFileBytes));
         keep(options.heightInLines, clampTo(in.i16(), 1, kMaxHeightInLines));
     }
-    if (version_ >= 4) {
+    if (version >= 4) {
         keep(options.defaultCaptionColor, in.flag());
         keep(options.titleBarColor, static_cast<ColorRef>(in.i32()));
     }
+}
+
+// Whether a whole options block starts at the offset and is all that follows it.
+bool optionsBlockAt(const std::vector<std::uint8_t>& bytes, std::size_t offset, int version) {
+    ByteReader in(bytes, offset);
+    Options scratch;
+    readOptionsBlock(in, version, scratch);
+    return !in.damaged() && in.position() == bytes.size();
+}
+
+} // namespace
+
+std::string dataFilePath(const std::string& directory) {
+    if (directory.empty()) return "quillbox.dat";
+    return directory.back() == '/' ? directory + "quillbox.dat" : directory + "/quillbox.dat";
+}
+
+DataFile::DataFile(std::string path) : path_(std::move(path)) {}
+
+void DataFile::removeLeftovers() {
+    removeLeftoverTemporaries(path_);
+    removeLeftoverTemporaries(backupPath());
+}
+
+LoadResult DataFile::load(PostItHolder& holder, OldFileQuestions& questions) {
+    LoadResult result;
+    version_ = kCurrentVersion;
+    optionsReadable_ = false;
+    known_ = identityOf(path_);
+    const ReadReport read = readWholeFile(path_, bytes_);
+    switch (read.outcome) {
+    case ReadOutcome::Missing:
+        return result;
+    case ReadOutcome::NotRegular:
+        // Never read, moved or replaced: the program ends and leaves it to the user.
+        result.status = LoadStatus::NotAFile;
+        result.problem = read.reason;
+        return result;
+    case ReadOutcome::Unreadable:
+        // Nothing could be read: the file is moved aside, as it is, at the first save.
+        keepBackup_ = true;
+        unreadable_ = true;
+        result.status = LoadStatus::Unreadable;
+        result.problem = read.reason;
+        return result;
+    case ReadOutcome::Read:
+        break;
+    }
+    result = parse(holder, questions);
+    result.otherNames = read.links > 1;
+    return result;
+}
+
+LoadResult DataFile::loadFromBytes(std::vector<std::uint8_t> bytes, PostItHolder& holder,
+                                   OldFileQuestions& questions) {
+    bytes_ = std::move(bytes);
+    version_ = kCurrentVersion;
+    optionsReadable_ = false;
+    return parse(holder, questions);
+}
+
+LoadResult DataFile::parse(PostItHolder& holder, OldFileQuestions& questions) {
+    LoadResult result;
+    ByteReader in(bytes_);
+    version_ = in.i16();
+    result.version = version_;
+    bool optionsFollow = true;
+    if (!in.good()) {
+        version_ = kCurrentVersion;
+    } else if (version_ > 2) {
+        optionsFollow = readRecordBlock(in, holder);
+        // An older or later Quillbox may not read what this one writes: keep the file.
+        if (version_ != kCurrentVersion) keepBackup_ = true;
+    } else {
+        if (!questions.continueReadingOldFile()) {
+            result.status = LoadStatus::Declined;
+            return result;
+        }
+        keepBackup_ = true;
+        try {
+            readOldLayout(in, holder);
+        } catch (const OldFileFailure& failure) {
+            questions.oldFileFailed(failure.message);
+            result.status = LoadStatus::OldFileFailed;
+            result.problem = failure.message;
+            return result;
+        }
+    }
+    optionsReadable_ = in.good();
+    optionsOffset_ = in.position();
+    // After a negative count the options are taken only when they are all that follows.
+    if (!optionsFollow)
+        optionsReadable_ = optionsReadable_ && optionsBlockAt(bytes_, optionsOffset_, version_);
     if (in.damaged()) {
         keepBackup_ = true;
-        if (damage_.empty()) damage_ = in.problem();
+        damage_ = {in.problem(), in.problemAt()};
+        result.status = LoadStatus::Damaged;
+        result.problem = damage_.what;
+        result.damageAt = damage_.at;
+    } else {
+        result.status = LoadStatus::Loaded;
+    }
+    return result;
+}
+
+bool DataFile::readOptions(Options& options) {
+    if (!optionsReadable_) return damage_.what.empty();
+    ByteReader in(bytes_, optionsOffset_);
+    readOptionsBlock(in, version_, options);
+    if (in.damaged()) {
+        keepBackup_ = true;
+        if (damage_.what.empty()) damage_ = {in.problem(), in.problemAt()};
     }
     return !in.damaged();
 }
@@ -274,7 +315,8 @@ SaveResult DataFile::save(PostItHolder& holder, const Options& options) {
         }
     }
     if (keepBackup_) {
-        const std::string failure = keepAside(path_, backupPath(), unreadable_ ? nullptr : &bytes_);
+        const std::string failure =
+            keepBackup(path_, backupPath(), unreadable_ ? nullptr : &bytes_);
         if (!failure.empty()) {
             result.ok = false;
             result.reason =

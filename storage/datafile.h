@@ -4,6 +4,7 @@
 #include "model/options.h"
 #include "storage/fileidentity.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -24,6 +25,8 @@ enum class LoadStatus {
     NoFile,        // first run: empty list, initial options
     Loaded,        // read completely
     Damaged,       // read up to the damage; what came before it is kept
+    Unreadable,    // there but not readable (no permission, an I/O error): nothing was read
+    NotAFile,      // a directory, FIFO, device or socket: left alone, end with status 1
     Declined,      // old layout, the user chose not to read it: end with status 0
     OldFileFailed, // old layout that could not be read: end with status 1
 };
@@ -31,13 +34,25 @@ enum class LoadStatus {
 struct LoadResult {
     LoadStatus status = LoadStatus::NoFile;
     int version = 4;
-    std::string problem; // what was wrong, for Damaged and OldFileFailed
+    // What was wrong, for Damaged (see damageAt), Unreadable (the system's reason), NotAFile
+    // (what it is instead) and OldFileFailed.
+    std::string problem;
+    std::size_t damageAt = 0; // Damaged: the byte of the file where the damage was found
+    // The file has other names (hard links): a save replaces it, and they keep the old content.
+    bool otherNames = false;
 
     // True when the program must end now; exitStatus() then says with which status.
     bool mustExit() const {
-        return status == LoadStatus::Declined || status == LoadStatus::OldFileFailed;
+        return status == LoadStatus::Declined || status == LoadStatus::OldFileFailed ||
+               status == LoadStatus::NotAFile;
     }
-    int exitStatus() const { return status == LoadStatus::OldFileFailed ? 1 : 0; }
+    int exitStatus() const { return status == LoadStatus::Declined ? 0 : 1; }
+};
+
+// Where a file stopped reading cleanly: what was wrong and at which byte.
+struct FileDamage {
+    std::string what;
+    std::size_t at = 0;
 };
 
 struct SaveResult {
@@ -56,8 +71,8 @@ std::string dataFilePath(const std::string& directory);
 // The data file: reads the records at start-up, the options block once the program is ready
 // for it, and writes everything back as the current version. A save never leaves a torn file:
 // it writes a temporary file beside the data file and renames it over the old one. Before the
-// first save replaces a damaged or old-layout file, the file's bytes are kept as
-// quillbox.dat.bak.
+// first save replaces a damaged, unreadable, old-layout, version 3 or later-version file, the
+// file's bytes are kept as quillbox.dat.bak (earlier backups move on to .bak.1 and .bak.2).
 class DataFile {
 public:
     explicit DataFile(std::string path);
@@ -65,6 +80,9 @@ public:
     const std::string& path() const { return path_; }
     std::string backupPath() const { return path_ + ".bak"; }
 
+    // Clears away the temporary files of saves that were cut off. Only for the program that
+    // holds the data file's lock: another one may be saving.
+    void removeLeftovers();
     // Reads the record block into the (empty) holder.
     LoadResult load(PostItHolder& holder, OldFileQuestions& questions);
     // The same from bytes already in memory.
@@ -76,6 +94,8 @@ public:
     bool readOptions(Options& options);
     // The version the file was read as (4 before any load and when there was no file).
     int fileVersion() const { return version_; }
+    // The first damage met by load() or readOptions(); empty when there was none.
+    const FileDamage& damage() const { return damage_; }
 
     // Writes version 4: the records with their Stickums' current positions, then the options.
     // When the file on disk is no longer the one last read or written here (a sync engine
@@ -105,7 +125,7 @@ private:
     bool optionsReadable_ = false;
     bool keepBackup_ = false; // the first save keeps the original bytes as the backup
     bool unreadable_ = false; // the file exists but could not be read
-    std::string damage_;
+    FileDamage damage_;
     // The file on disk as last read or written here; none before either.
     std::optional<FileIdentity> known_;
     std::vector<std::uint8_t> inStep_; // what the file held then

@@ -51,7 +51,7 @@ std::string keepConflictCopy(const std::string& path, const std::string& copyPat
     if (::linkat(AT_FDCWD, path.c_str(), AT_FDCWD, copyPath.c_str(), AT_SYMLINK_FOLLOW) == 0)
         return {};
     std::vector<std::uint8_t> bytes;
-    if (readWholeFile(path, bytes) != ReadOutcome::Read)
-        return "Cannot read " + path + ": " + std::strerror(errno ? errno : EIO);
+    if (const ReadReport read = readWholeFile(path, bytes); read.outcome != ReadOutcome::Read)
+        return "Cannot read " + path + ": " + read.reason;
     return writeAtomically(copyPath, bytes);
 }

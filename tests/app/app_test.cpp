@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSplashScreen>
@@ -365,7 +366,42 @@ TEST_F(AppTest, ADamagedFileIsReportedAndTheProgramRuns) {
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].caption, QStringLiteral("Quillbox - WARNING"));
     EXPECT_TRUE(boxes.shown[0].text.contains(dataPath()));
+    EXPECT_TRUE(boxes.shown[0].text.contains(QStringLiteral("is damaged at byte ")));
     EXPECT_EQ(dialog()->holder().noteCount(), 1);
+}
+
+TEST_F(AppTest, TheUsersOwnFilesBesideTheDataFileSurviveAndOnlyCutOffSavesAreCleared) {
+    writeDataFile();
+    const QStringList own = {QStringLiteral("quillbox.dat.backup"),
+                             QStringLiteral("quillbox.dat.before"),
+                             QStringLiteral("quillbox.dat.202612")};
+    for (const QString& name : own + QStringList{QStringLiteral(".quillbox.dat.tmp-a1B2c3")}) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(name.toUtf8());
+    }
+    ASSERT_FALSE(start().has_value());
+    ASSERT_TRUE(dialog()->save());
+    app.reset();
+    for (const QString& name : own) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+        EXPECT_EQ(file.readAll(), name.toUtf8());
+    }
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral(".quillbox.dat.tmp-a1B2c3"))));
+}
+
+TEST_F(AppTest, ADirectoryInTheDataFilesPlaceIsNamedAndLeftAndTheProgramEnds) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("quillbox.dat")));
+    const auto status = start();
+    ASSERT_TRUE(status.has_value());
+    EXPECT_EQ(*status, 1);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].caption, QStringLiteral("Quillbox - ERROR"));
+    EXPECT_EQ(boxes.shown[0].text,
+              q(msg::FileNotRegular).arg(dataPath(), QStringLiteral("a directory")));
+    EXPECT_TRUE(QFileInfo(dataPath()).isDir());
+    EXPECT_FALSE(QFile::exists(dataPath() + QStringLiteral(".bak")));
 }
 
 TEST_F(AppTest, WithoutATrayCollapsingMinimisesAndUnminimisingRestores) {

@@ -1,4 +1,5 @@
 #include "app/programdir.h"
+#include "model/catalogue.h"
 
 #include <QFile>
 #include <QStandardPaths>
@@ -15,12 +16,16 @@ TEST(ProgramDirectory, DataStaysBesideAWritableProgram) {
 
 TEST(ProgramDirectory, AnUnwritableProgramDirectoryUsesTheUserDataDirectory) {
     QStandardPaths::setTestModeEnabled(true);
+    // A new folder for the notes is open to its owner only.
+    QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
     // /proc refuses new files even to the superuser; a missing folder cannot take them either.
     for (const QString& place : {QStringLiteral("/proc"), QStringLiteral("/no/such/folder")}) {
         EXPECT_FALSE(isWritableDirectory(place));
         const QString chosen = dataDirectoryFor(place);
         EXPECT_EQ(chosen, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
         EXPECT_TRUE(isWritableDirectory(chosen));
+        EXPECT_EQ(QFile::permissions(chosen) & 0x7077,
+                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
     QStandardPaths::setTestModeEnabled(false);
 }
@@ -36,4 +41,28 @@ TEST(ProgramDirectory, TheAlertSoundIsFoundBesideTheProgramOrWhereItIsInstalled)
     EXPECT_EQ(defaultWaveFileFor(bin), installed);
     QFile(bin + QStringLiteral("/ding.wav")).open(QIODevice::WriteOnly);
     EXPECT_EQ(defaultWaveFileFor(bin), bin + QStringLiteral("/ding.wav"));
+}
+
+TEST(ProgramDirectory, ADataFileBesideAReadOnlyProgramIsCopiedOnceAndLeftAsItIs) {
+    QTemporaryDir program;
+    QTemporaryDir user;
+    const QString original = program.filePath(QStringLiteral("quillbox.dat"));
+    const QString copy = user.filePath(QStringLiteral("quillbox.dat"));
+    EXPECT_TRUE(takeOverProgramDataFile(program.path(), user.path()).notice.isEmpty());
+    {
+        QFile file(original);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("the user's notes");
+    }
+    const TakeOver taken = takeOverProgramDataFile(program.path(), user.path());
+    EXPECT_FALSE(taken.failed);
+    EXPECT_EQ(taken.notice, QString::fromUtf8(msg::DataFileCopied).arg(original, copy));
+    QFile file(copy);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("the user's notes"));
+    EXPECT_EQ(QFile::permissions(copy) & 0x7077, QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_TRUE(QFile::exists(original));
+    // Said once: the copy is there from now on, and the same folder is never copied into.
+    EXPECT_TRUE(takeOverProgramDataFile(program.path(), user.path()).notice.isEmpty());
+    EXPECT_TRUE(takeOverProgramDataFile(program.path(), program.path()).notice.isEmpty());
 }

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace {
 
@@ -63,6 +64,8 @@ TEST_F(WaveFiles, NoPlayerForAMissingUnreadableOrForeignFile) {
     EXPECT_EQ(openWavePlayer(""), nullptr);
     EXPECT_EQ(openWavePlayer(path("absent.wav")), nullptr);
     EXPECT_EQ(openWavePlayer(dir.path().toStdString()), nullptr) << "a directory";
+    ASSERT_EQ(::mkfifo(path("pipe.wav").c_str(), 0600), 0);
+    EXPECT_EQ(openWavePlayer(path("pipe.wav")), nullptr) << "a FIFO, without waiting for a writer";
 
     std::ofstream(path("text.wav")) << "not a sound at all";
     EXPECT_EQ(openWavePlayer(path("text.wav")), nullptr);

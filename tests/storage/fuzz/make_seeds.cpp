@@ -53,6 +53,17 @@ int main(int argc, char** argv) {
     v3.i16(3).i16(1).i16(1).string("v3").i16(3).flag(true).i16(5).i16(6);
     v3.optionsUpToScrollBar(FileBytes::defaultFont()).string("/w.wav").i16(9);
     put(directory, "version3", v3.bytes);
+    // Counts over the limit, with the options after them.
+    FileBytes tooMany;
+    tooMany.i16(4).i16(257);
+    for (int i = 0; i < 257; ++i)
+        tooMany.i16(1).string("").i16(3).flag(true).i16(i).i16(0);
+    FileBytes negative;
+    negative.i16(4).i16(-1);
+    for (FileBytes* f : {&tooMany, &negative})
+        f->optionsUpToScrollBar(FileBytes::defaultFont()).string("/w.wav").i16(9).flag(true).i32(0);
+    put(directory, "too-many", tooMany.bytes);
+    put(directory, "negative-count", negative.bytes);
     for (int version : {0, 1, 2})
         put(directory, "version" + std::to_string(version), oldLayout(version).bytes);
     return 0;

@@ -1,0 +1,230 @@
+// What the data file's safety measures do to the files around it: backups as private as the
+// file and several generations deep, links followed, special files and unreadable files left
+// alone and named for what they are, and counts over the limit read as far as they make sense.
+#include "storage_fixture.h"
+
+#include <chrono>
+#include <csignal>
+#include <functional>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A version-4 file with one note and the whole options block.
+std::vector<std::uint8_t> fileWithNote(const std::string& text) {
+    FileBytes f;
+    f.i16(4).i16(1).i16(1).string(text).i16(3).flag(true).i16(0).i16(0);
+    f.optionsUpToScrollBar(FileBytes::defaultFont()).string("/w.wav").i16(7).flag(true).i32(0);
+    return f.bytes;
+}
+
+mode_t modeOf(const std::string& at) {
+    struct stat s {};
+    return ::lstat(at.c_str(), &s) == 0 ? (s.st_mode & 07777) : 0;
+}
+
+// Runs the check in a child process and gives its exit status, or -1 when it has not ended
+// within the time: a check that hangs does not hang the test.
+int inChild(const std::function<bool()>& check) {
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(check() ? 0 : 1);
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    int status = 0;
+    while (::waitpid(child, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > end) {
+            ::kill(child, SIGKILL);
+            ::waitpid(child, &status, 0);
+            return -1;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+} // namespace
+
+TEST_F(StorageTest, BackupsAreAsPrivateAsTheFileAndEarlierOnesAreKept) {
+    // Damaged files (cut inside the options) one after another, each saved over once.
+    std::vector<std::vector<std::uint8_t>> damaged;
+    for (int i = 0; i < 4; ++i) {
+        auto bytes = fileWithNote(std::to_string(i) + ". generation");
+        bytes.resize(bytes.size() - 3);
+        damaged.push_back(bytes);
+        writeFile(bytes);
+        ::chmod(path.c_str(), 0600);
+        DataFile data(path);
+        ScriptedAnswers answers;
+        PostItHolder back;
+        ASSERT_EQ(data.load(back, answers).status, LoadStatus::Loaded);
+        EXPECT_FALSE(data.readOptions(options));
+        ASSERT_TRUE(data.save(back, options).ok);
+        EXPECT_EQ(modeOf(data.backupPath()), 0600u);
+    }
+    EXPECT_EQ(readFile(path + ".bak"), damaged[3]);
+    EXPECT_EQ(readFile(path + ".bak.1"), damaged[2]);
+    EXPECT_EQ(readFile(path + ".bak.2"), damaged[1]);
+    EXPECT_FALSE(fs::exists(path + ".bak.3")); // the oldest is dropped
+
+    // A version-3 file is kept before its first upgrade: older copies cannot read version 4.
+    FileBytes v3;
+    v3.i16(3).i16(0).optionsUpToScrollBar(FileBytes::defaultFont()).string("").i16(5);
+    writeFile(v3.bytes);
+    DataFile data(path);
+    ScriptedAnswers answers;
+    ASSERT_EQ(loadAll(data, answers).status, LoadStatus::Loaded);
+    ASSERT_TRUE(data.save(holder, options).ok);
+    EXPECT_EQ(readFile(path + ".bak"), v3.bytes);
+    EXPECT_EQ(readFile(path + ".bak.1"), damaged[3]);
+    // A new data file is private; an existing one keeps its mode.
+    const std::string fresh = dataFilePath((dir / "new").string());
+    fs::create_directory(dir / "new");
+    ASSERT_TRUE(DataFile(fresh).save(holder, options).ok);
+    EXPECT_EQ(modeOf(fresh), 0600u);
+    ::chmod(fresh.c_str(), 0640);
+    ASSERT_TRUE(DataFile(fresh).save(holder, options).ok);
+    EXPECT_EQ(modeOf(fresh), 0640u);
+}
+
+TEST_F(StorageTest, ALinkedDataFileIsReplacedInTheLinksTargetAndStaysALink) {
+    fs::create_directory(dir / "synced");
+    const std::string target = (dir / "synced" / "notes.dat").string();
+    writeFile(fileWithNote("synced"), target);
+    ::chmod(target.c_str(), 0640);
+    fs::create_symlink("synced/notes.dat", path);
+
+    DataFile data(path);
+    ScriptedAnswers answers;
+    ASSERT_EQ(loadAll(data, answers).status, LoadStatus::Loaded);
+    holder.note(0)->setText("changed");
+    ASSERT_TRUE(data.save(holder, options).ok);
+    EXPECT_TRUE(fs::is_symlink(path));
+    EXPECT_EQ(modeOf(target), 0640u);
+    PostItHolder back;
+    DataFile again(path);
+    ASSERT_EQ(again.load(back, answers).status, LoadStatus::Loaded);
+    EXPECT_EQ(back.note(0)->text(), "changed");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "synced"), fs::directory_iterator()), 1);
+
+    // A link whose target is not there yet: the target is made.
+    fs::remove(target);
+    ASSERT_TRUE(again.save(back, options).ok);
+    EXPECT_TRUE(fs::is_symlink(path));
+    EXPECT_TRUE(fs::is_regular_file(target));
+
+    // A hard-linked file: saving replaces the file, and the load says so beforehand.
+    fs::remove(path);
+    writeFile(fileWithNote("hard"));
+    fs::create_hard_link(path, dir / "other-name.dat");
+    PostItHolder hard;
+    EXPECT_TRUE(DataFile(path).load(hard, answers).otherNames);
+    PostItHolder single;
+    fs::remove(dir / "other-name.dat");
+    EXPECT_FALSE(DataFile(path).load(single, answers).otherNames);
+}
+
+TEST_F(StorageTest, SpecialFilesAreNamedForWhatTheyAreAndLeftAlone) {
+    ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+    // Opening a FIFO for reading waits for a writer: the load must not.
+    EXPECT_EQ(inChild([this] {
+                  PostItHolder back;
+                  ScriptedAnswers answers;
+                  DataFile data(path);
+                  const LoadResult result = data.load(back, answers);
+                  return result.status == LoadStatus::NotAFile && result.mustExit() &&
+                         result.exitStatus() == 1 &&
+                         result.problem.find("FIFO") != std::string::npos &&
+                         !data.save(back, options).ok;
+              }),
+              0);
+    EXPECT_TRUE(fs::is_fifo(path));
+
+    fs::remove(path);
+    fs::create_directory(path);
+    DataFile data(path);
+    ScriptedAnswers answers;
+    const LoadResult result = data.load(holder, answers);
+    EXPECT_EQ(result.status, LoadStatus::NotAFile);
+    EXPECT_NE(result.problem.find("directory"), std::string::npos) << result.problem;
+    const SaveResult saved = data.save(holder, options);
+    EXPECT_FALSE(saved.ok);
+    EXPECT_NE(saved.reason.find("not a regular file"), std::string::npos) << saved.reason;
+    EXPECT_TRUE(fs::is_directory(path));
+    EXPECT_FALSE(fs::exists(data.backupPath()));
+}
+
+TEST_F(StorageTest, LoadProblemsSayWhatHappenedAndWhere) {
+    // Damage names its byte: here the options block, cut after its font.
+    auto bytes = fileWithNote("note");
+    const std::size_t optionsAt = 2 + 2 + 2 + 6 + 2 + 1 + 4;
+    bytes.resize(optionsAt + 8 + 60 + 1);
+    writeFile(bytes);
+    DataFile data(path);
+    ScriptedAnswers answers;
+    EXPECT_EQ(data.load(holder, answers).status, LoadStatus::Loaded);
+    EXPECT_FALSE(data.readOptions(options));
+    EXPECT_EQ(data.damage().at, optionsAt + 8 + 60);
+    EXPECT_NE(data.damage().what.find("ends inside"), std::string::npos);
+
+    // A file the user may not read is not "damaged": it is named for what it is.
+    writeFile(fileWithNote("private"));
+    if (::geteuid() != 0) GTEST_SKIP() << "the unreadable case needs to drop the superuser";
+    EXPECT_EQ(inChild([this] {
+                  if (::setuid(65534) != 0) return false;
+                  PostItHolder back;
+                  ScriptedAnswers unasked;
+                  const LoadResult result = DataFile(path).load(back, unasked);
+                  return result.status == LoadStatus::Unreadable &&
+                         result.problem.find("Permission denied") != std::string::npos;
+              }),
+              0);
+}
+
+TEST_F(StorageTest, CountsOverTheLimitKeepWhatCanBePlacedAndTheOptionsAfterThem) {
+    auto note = [](FileBytes& f, int i) {
+        f.i16(1).string(std::to_string(i)).i16(3).flag(true).i16(i).i16(0);
+    };
+    auto optionsBlock = [](FileBytes& f) {
+        f.optionsUpToScrollBar(FileBytes::defaultFont()).string("/kept.wav").i16(9);
+        f.flag(false).i32(0x123456);
+    };
+    FileBytes tooMany;
+    tooMany.i16(4).i16(300);
+    for (int i = 0; i < 300; ++i)
+        note(tooMany, i);
+    optionsBlock(tooMany);
+    FileBytes negative;
+    negative.i16(4).i16(-3);
+    optionsBlock(negative);
+    for (const FileBytes* file : {&tooMany, &negative}) {
+        writeFile(file->bytes);
+        PostItHolder back;
+        Options read = options;
+        DataFile data(path);
+        ScriptedAnswers answers;
+        EXPECT_EQ(data.load(back, answers).status, LoadStatus::Damaged);
+        data.readOptions(read);
+        EXPECT_EQ(back.count(), file == &tooMany ? kHolderCapacity : 0);
+        EXPECT_EQ(read.waveFile, "/kept.wav");
+        EXPECT_EQ(read.titleBarColor, 0x123456u);
+    }
+
+    // An old layout with a position table longer than the holder still places its records.
+    FileBytes old;
+    old.i16(1).i16(300);
+    for (int i = 0; i < 300; ++i)
+        old.i16(i + 1).i16(7);
+    old.i16(2).string("a").flag(true).string("b").flag(false).i16(0).i16(0);
+    old.optionsUpToScrollBar(FileBytes::defaultFont());
+    writeFile(old.bytes);
+    PostItHolder back;
+    DataFile data(path);
+    ScriptedAnswers answers;
+    EXPECT_EQ(data.load(back, answers).status, LoadStatus::Damaged);
+    ASSERT_EQ(back.count(), 2);
+    EXPECT_EQ(back.attrAt(1)->x, 2);
+}
