@@ -17,15 +17,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Polls a condition for up to fifteen seconds (a busy machine starts things slowly).
-wait_for() {
-    local i
-    for i in $(seq 750); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.02
-    done
-    return 1
-}
+source "$(dirname "$0")/waitfor.sh"
 
 # Xvfb picks a free display itself and tells us which, so that sessions started side by side
 # never share one.

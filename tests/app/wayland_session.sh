@@ -17,14 +17,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-wait_for() {
-    local i
-    for i in $(seq 750); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.02
-    done
-    return 1
-}
+source "$(dirname "$0")/../../scripts/waitfor.sh"
 
 extra=()
 [ "$mode" = xwayland ] && extra=(--xwayland)

@@ -20,15 +20,7 @@ fail() {
     exit 1
 }
 
-# Polls a command for up to ten seconds.
-wait_for() {
-    local i
-    for i in $(seq 200); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.05
-    done
-    return 1
-}
+source "$(dirname "$0")/../../scripts/waitfor.sh"
 
 echo "== The package"
 (cd "$build" && cpack -G DEB -B "$work/out" >"$work/cpack.log" 2>&1) ||
