@@ -2,7 +2,7 @@
 
 QB_BUILD_PACKAGES="cmake g++ make pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins libxcb1-dev libxcb-ewmh-dev
-  libxcb-icccm4-dev"
+  libxcb-icccm4-dev libxcb-xtest0-dev"
 QB_RUN_PACKAGES="xvfb openbox trayer x11-utils xdotool fonts-liberation fonts-dejavu-core
   pulseaudio pulseaudio-utils"
 QB_TEST_PACKAGES="imagemagick sox clang libclang-rt-14-dev dpkg-dev"
