@@ -1,6 +1,7 @@
 #include "pages/calendardialog.h"
 
 #include "model/catalogue.h"
+#include "model/due.h"
 #include "model/text.h"
 #include "pages/daystepper.h"
 #include "pages/dialoghost.h"
@@ -298,17 +299,5 @@ void CalendarDialog::RefreshMarks() {
 }
 
 void CalendarDialog::CheckDue() {
-    const PostItHolder& records = host().holder();
-    const Date now = today();
-    for (int i = 0; i < records.reminderCount(); ++i) {
-        Appointement* reminder = records.reminder(i);
-        // Day numbers are compared as plain unsigned values, the way stored files expect.
-        const Date from = reminder->date() - static_cast<Date>(reminder->daysBefore());
-        const bool due = now >= from;
-        if (due && reminder->active()) {
-            if (reminder->displayState() == Hidden) reminder->setDisplayState(Due);
-        } else {
-            reminder->setDisplayState(Hidden);
-        }
-    }
+    checkRemindersDue(host().holder(), today());
 }

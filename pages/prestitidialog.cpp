@@ -1,6 +1,7 @@
 #include "pages/prestitidialog.h"
 
 #include "model/catalogue.h"
+#include "model/due.h"
 #include "model/formats.h"
 #include "model/text.h"
 #include "pages/dialoghost.h"
@@ -167,19 +168,7 @@ void PrestitiDialog::RefreshLendings() {
 }
 
 void PrestitiDialog::CheckDue() {
-    // Plain day numbers: due from the day that is daysAfter days after the lending's date.
-    const std::int64_t now = today();
-    const int count = host().holder().lendingCount();
-    for (int i = 0; i < count; ++i) {
-        Prestito* each = lending(i);
-        if (!each) continue;
-        const bool due = now >= static_cast<std::int64_t>(each->date()) + each->daysAfter();
-        if (due && each->active()) {
-            if (each->displayState() == Hidden) each->setDisplayState(Due);
-        } else {
-            each->setDisplayState(Hidden);
-        }
-    }
+    checkLendingsDue(host().holder(), today());
 }
 
 void PrestitiDialog::tabChanged(int index) {
