@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -76,16 +77,28 @@ xcb_window_t rootOf(xcb_connection_t* c, xcb_window_t w) {
 
 } // namespace
 
-std::optional<QPoint> nativeTopLeft(const QWidget* window) {
+std::vector<std::optional<QPoint>> nativeTopLefts(const std::vector<const QWidget*>& windows) {
+    std::vector<std::optional<QPoint>> places(windows.size());
     xcb_connection_t* c = connection();
-    const xcb_window_t w = nativeWindow(window);
-    if (!c || !w) return std::nullopt;
-    const xcb_window_t root = rootOf(c, w);
-    if (!root) return std::nullopt;
-    const Reply<xcb_translate_coordinates_reply_t> reply(
-        xcb_translate_coordinates_reply(c, xcb_translate_coordinates(c, w, root, 0, 0), nullptr));
-    if (!reply) return std::nullopt;
-    return QPoint(reply->dst_x, reply->dst_y);
+    if (!c) return places;
+    // Every question goes out before the first answer is awaited: one round trip in all.
+    std::vector<std::optional<xcb_translate_coordinates_cookie_t>> cookies(windows.size());
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+        const xcb_window_t w = nativeWindow(windows[i]);
+        const xcb_window_t root = w ? rootOf(c, w) : 0;
+        if (root) cookies[i] = xcb_translate_coordinates(c, w, root, 0, 0);
+    }
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+        if (!cookies[i]) continue;
+        const Reply<xcb_translate_coordinates_reply_t> reply(
+            xcb_translate_coordinates_reply(c, *cookies[i], nullptr));
+        if (reply) places[i] = QPoint(reply->dst_x, reply->dst_y);
+    }
+    return places;
+}
+
+std::optional<QPoint> nativeTopLeft(const QWidget* window) {
+    return nativeTopLefts({window}).front();
 }
 
 unsigned long eventLoopTurn() {

@@ -3,6 +3,7 @@
 #include <QPoint>
 
 #include <optional>
+#include <vector>
 
 class QWidget;
 
@@ -12,6 +13,8 @@ class QWidget;
 // window manager may move a window after Qt last heard of its position. None when the window
 // has no native window or the platform is not X11.
 std::optional<QPoint> nativeTopLeft(const QWidget* window);
+// The same for several windows, asked in one round trip however many there are.
+std::vector<std::optional<QPoint>> nativeTopLefts(const std::vector<const QWidget*>& windows);
 
 // Counts the turns of the program's event loop: what was asked of the X server during one turn
 // (one pass over the Stickums) holds for the rest of it. 0 while there is no event loop.

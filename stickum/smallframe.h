@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <optional>
+#include <vector>
 
 class PostIt;
 class QWindow;
@@ -69,6 +70,9 @@ public:
     // the data file after the hide pass) is answered from the first, unless the frame moved.
     int frameX() const override;
     int frameY() const override;
+    // Asks where all these frames stand in one round trip, the answers holding as frameX() and
+    // frameY() would hold them: for a pass over many Stickums.
+    static void askPositions(const std::vector<SmallFrame*>& frames);
     bool onScreen() const override;
 
     // The frame's size handling, run for every size change (also while hidden).

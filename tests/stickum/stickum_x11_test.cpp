@@ -181,6 +181,34 @@ TEST_F(StickumOnX11, PositionIsAskedAgainAfterTheWindowWasMovedBehindQtsBack) {
         << "," << frame->frameY();
 }
 
+TEST_F(StickumOnX11, PositionsAskedTogetherGoEachToItsOwnStickum) {
+    Note second;
+    WPostIt* other = newStickum(options, &second);
+    std::vector<SmallFrame*> frames{newStickum(options, &note)->frame(), other->frame()};
+    content = frames[0]->content();
+    const std::vector<QPoint> places{{310, 220}, {80, 400}};
+    for (SmallFrame* frame : frames) {
+        frame->placeAt(10, 10);
+        frame->showStickum();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+    }
+    // Moved by another client, so that only the X server knows where they stand.
+    xcb_connection_t* c = connection();
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+        const std::uint32_t to[] = {static_cast<std::uint32_t>(places[i].x()),
+                                    static_cast<std::uint32_t>(places[i].y())};
+        xcb_configure_window(c, static_cast<xcb_window_t>(frames[i]->winId()),
+                             XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, to);
+    }
+    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+    EXPECT_TRUE(waitFor([&] {
+        SmallFrame::askPositions(frames);
+        return QPoint(frames[0]->frameX(), frames[0]->frameY()) == places[0] &&
+               QPoint(frames[1]->frameX(), frames[1]->frameY()) == places[1];
+    }));
+    destroyStickum(other);
+}
+
 TEST_F(StickumOnX11, HiddenStickumIsWithdrawn) {
     content = newStickum(options, &note);
     SmallFrame* frame = content->frame();
