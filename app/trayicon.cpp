@@ -4,12 +4,18 @@
 
 #include <QSystemTrayIcon>
 
+#include <map>
+
 namespace {
 
 constexpr QSize kTraySize{16, 16};
 
 QIcon trayPicture(int pictureId) {
-    return QIcon(Images::pixmap(pictureId, kTraySize));
+    // Drawn once for the run: the display switch changes the picture at every click.
+    static std::map<int, QImage> drawn;
+    auto it = drawn.find(pictureId);
+    if (it == drawn.end()) it = drawn.emplace(pictureId, Images::image(pictureId, kTraySize)).first;
+    return QIcon(QPixmap::fromImage(it->second));
 }
 
 } // namespace
