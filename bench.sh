@@ -4,7 +4,8 @@
 # windows with an editor each) and the xcb floor (N such windows made with plain xcb, no
 # toolkit). Time from exec to all N Stickums on show, peak and settled memory, what each does
 # over a minute of idle with one of its editors focused, and at N = 50 and 200 the display
-# switch (a left click on the tray icon hides all, the next one shows all again).
+# switch (a left click on the tray icon hides all, the next one shows all again) and the first
+# restore of the main window (a right click).
 #   ./bench.sh              N = 1, 50, 200, 256, 5 runs each, 60 s of idle per run
 #   QB_RUNS=3 QB_IDLE=20 QB_SIZES="1 50" ./bench.sh    a quicker look
 #   QB_QUILLBOX=quillbox_caret ./bench.sh               the program with the caret helper made

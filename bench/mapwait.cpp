@@ -10,6 +10,11 @@
 // press would come) and measures the time until none of its N windows is on show; a second later
 // it presses again and measures until all N are back. Prints "<ms to hidden> <ms to shown>".
 //
+// The main window brought back from the tray:
+//   mapwait --restore N TIMEOUT_MS PID
+// presses the right button on the tray icon and measures the time until the program's window
+// titled "Quillbox" is on show. Prints "<ms to shown>".
+//
 // It listens instead of polling: a poll of every window every few milliseconds would keep the
 // X server (which the measured program needs) busy, the more so the more windows there are. The
 // window manager's client list tells of new windows; each new one of the program is watched for
@@ -49,8 +54,9 @@ struct Watched {
 
 class Watcher {
 public:
-    Watcher(xcb_connection_t* c, xcb_ewmh_connection_t& ewmh, pid_t pid)
-        : c_(c), ewmh_(ewmh), pid_(pid) {}
+    // Counts the program's windows not titled "Quillbox", or (mainWindow) only those titled so.
+    Watcher(xcb_connection_t* c, xcb_ewmh_connection_t& ewmh, pid_t pid, bool mainWindow = false)
+        : c_(c), ewmh_(ewmh), pid_(pid), mainWindow_(mainWindow) {}
 
     // Takes up the windows of the client list that are new.
     void refreshClients() {
@@ -86,7 +92,7 @@ public:
                 xcb_ewmh_get_utf8_strings_reply_wipe(&name);
             }
             Watched& watched = windows_[fresh[i]];
-            watched.counts = ours && !quillboxTitled;
+            watched.counts = ours && quillboxTitled == mainWindow_;
             watched.asking = watched.counts;
         }
     }
@@ -128,6 +134,7 @@ private:
     xcb_connection_t* c_;
     xcb_ewmh_connection_t& ewmh_;
     pid_t pid_;
+    bool mainWindow_;
     std::map<xcb_window_t, Watched> windows_;
 };
 
@@ -236,13 +243,14 @@ std::optional<std::pair<int, int>> trayIconCentre(Session& s, pid_t pid) {
     return std::nullopt;
 }
 
-// A press and release of the left button at a point of the screen, as the user's would come.
-void clickAt(Session& s, std::pair<int, int> point) {
+// A press and release of a button at a point of the screen, as the user's would come.
+void clickAt(Session& s, std::pair<int, int> point, std::uint8_t button = 1) {
     xcb_test_fake_input(s.c, XCB_MOTION_NOTIFY, 0, XCB_CURRENT_TIME, s.root,
                         static_cast<std::int16_t>(point.first),
                         static_cast<std::int16_t>(point.second), 0);
-    xcb_test_fake_input(s.c, XCB_BUTTON_PRESS, 1, XCB_CURRENT_TIME, XCB_WINDOW_NONE, 0, 0, 0);
-    xcb_test_fake_input(s.c, XCB_BUTTON_RELEASE, 1, XCB_CURRENT_TIME, XCB_WINDOW_NONE, 0, 0, 0);
+    xcb_test_fake_input(s.c, XCB_BUTTON_PRESS, button, XCB_CURRENT_TIME, XCB_WINDOW_NONE, 0, 0, 0);
+    xcb_test_fake_input(s.c, XCB_BUTTON_RELEASE, button, XCB_CURRENT_TIME, XCB_WINDOW_NONE, 0, 0,
+                        0);
     xcb_flush(s.c);
 }
 
@@ -262,13 +270,13 @@ int startAndWait(Session& s, int wanted, std::chrono::milliseconds timeout, char
     return 0;
 }
 
-int switchAndWait(Session& s, int wanted, std::chrono::milliseconds timeout, pid_t pid) {
-    Watcher watcher(s.c, s.ewmh, pid);
-    const auto all = [wanted](int shown) { return shown >= wanted; };
-    const auto none = [](int shown) { return shown == 0; };
-    if (!follow(s, watcher, Clock::now() + timeout, all)) {
+// The program's tray icon, once all its N windows are on show; none at the timeout.
+std::optional<std::pair<int, int>> trayIconOnceShown(Session& s, Watcher& watcher, int wanted,
+                                                     std::chrono::milliseconds timeout, pid_t pid) {
+    if (!follow(s, watcher, Clock::now() + timeout,
+                [wanted](int shown) { return shown >= wanted; })) {
         std::printf("timeout: not all shown\n");
-        return 1;
+        return std::nullopt;
     }
     // The tray may take its icon in a moment after the windows are on show.
     auto icon = trayIconCentre(s, pid);
@@ -276,10 +284,31 @@ int switchAndWait(Session& s, int wanted, std::chrono::milliseconds timeout, pid
         usleep(50 * 1000);
         icon = trayIconCentre(s, pid);
     }
-    if (!icon) {
-        std::printf("timeout: no tray icon\n");
+    if (!icon) std::printf("timeout: no tray icon\n");
+    return icon;
+}
+
+int restoreAndWait(Session& s, int wanted, std::chrono::milliseconds timeout, pid_t pid) {
+    Watcher stickums(s.c, s.ewmh, pid);
+    const auto icon = trayIconOnceShown(s, stickums, wanted, timeout, pid);
+    if (!icon) return 1;
+    Watcher mainWindow(s.c, s.ewmh, pid, true);
+    const auto start = Clock::now();
+    clickAt(s, *icon, 3);
+    if (!follow(s, mainWindow, start + timeout, [](int shown) { return shown > 0; })) {
+        std::printf("timeout: no main window\n");
         return 1;
     }
+    std::printf("%.1f\n", msSince(start));
+    return 0;
+}
+
+int switchAndWait(Session& s, int wanted, std::chrono::milliseconds timeout, pid_t pid) {
+    Watcher watcher(s.c, s.ewmh, pid);
+    const auto all = [wanted](int shown) { return shown >= wanted; };
+    const auto none = [](int shown) { return shown == 0; };
+    const auto icon = trayIconOnceShown(s, watcher, wanted, timeout, pid);
+    if (!icon) return 1;
     auto start = Clock::now();
     clickAt(s, *icon);
     if (!follow(s, watcher, start + timeout, none)) {
@@ -303,10 +332,12 @@ int switchAndWait(Session& s, int wanted, std::chrono::milliseconds timeout, pid
 
 int main(int argc, char** argv) {
     const bool switching = argc > 1 && std::strcmp(argv[1], "--switch") == 0;
-    char** args = switching ? argv + 1 : argv;
-    if (argc - (switching ? 1 : 0) < 4) {
+    const bool restoring = argc > 1 && std::strcmp(argv[1], "--restore") == 0;
+    char** args = switching || restoring ? argv + 1 : argv;
+    if (argc - (args - argv) < 4) {
         std::fprintf(stderr, "usage: mapwait N TIMEOUT_MS PROGRAM [ARGS...]\n"
-                             "       mapwait --switch N TIMEOUT_MS PID\n");
+                             "       mapwait --switch N TIMEOUT_MS PID\n"
+                             "       mapwait --restore N TIMEOUT_MS PID\n");
         return 2;
     }
     const int wanted = std::atoi(args[1]);
@@ -323,8 +354,13 @@ int main(int argc, char** argv) {
     xcb_change_window_attributes(s.c, s.root, XCB_CW_EVENT_MASK, &rootEvents);
     xcb_flush(s.c);
 
-    const int status = switching ? switchAndWait(s, wanted, timeout, std::atoi(args[3]))
-                                 : startAndWait(s, wanted, timeout, args + 3);
+    int status = 0;
+    if (switching)
+        status = switchAndWait(s, wanted, timeout, std::atoi(args[3]));
+    else if (restoring)
+        status = restoreAndWait(s, wanted, timeout, std::atoi(args[3]));
+    else
+        status = startAndWait(s, wanted, timeout, args + 3);
     xcb_ewmh_connection_wipe(&s.ewmh);
     xcb_disconnect(s.c);
     return status;

@@ -101,6 +101,7 @@ for n in $sizes; do
         done
         # The display switch, at the sizes it is timed at: hidden, then shown again.
         floor_switch="- -" quillbox_switch="- -" xcbfloor_switch="- -"
+        floor_restore=- quillbox_restore=- xcbfloor_restore=-
         if [[ " $switch_sizes " == *" $n "* ]]; then
             floor_switch=$(DISPLAY=$floor_display "$bin/bench/mapwait" --switch "$n" 60000 "$floor_pid") || true
             quillbox_switch=$(DISPLAY=$quill_display "$bin/bench/mapwait" --switch "$n" 60000 "$quillbox_pid") || true
@@ -108,6 +109,9 @@ for n in $sizes; do
                 var="${kind}_switch"
                 [[ ${!var} == timeout* ]] && { echo "N=$n run $run: $kind ${!var}" >&2; printf -v "$var" '%s' "- -"; }
             done
+            # Then the main window back from the tray (the Stickums shown again first).
+            quillbox_restore=$(DISPLAY=$quill_display "$bin/bench/mapwait" --restore "$n" 60000 "$quillbox_pid") || true
+            [[ $quillbox_restore == timeout* ]] && { echo "N=$n run $run: $quillbox_restore" >&2; quillbox_restore=-; }
         fi
         for kind in floor quillbox xcbfloor; do
             pid_var="${kind}_pid"
@@ -115,11 +119,11 @@ for n in $sizes; do
         done
         for kind in floor quillbox xcbfloor; do
             v() { local name="${kind}_$1"; echo "${!name}"; }
-            echo "$n $run $kind $(v ms) $(v hwm) $(v rss) $(v cpu) $(v sw) $(v switch)" >>"$results"
+            echo "$n $run $kind $(v ms) $(v hwm) $(v rss) $(v cpu) $(v sw) $(v switch) $(v restore)" >>"$results"
         done
         echo "N=$n run $run ($order): floor ${floor_ms} ms ${floor_hwm} kB switch ${floor_switch}," \
             "quillbox ${quillbox_ms} ms ${quillbox_hwm} kB ${quillbox_sw} switches" \
-            "switch ${quillbox_switch}, xcb floor ${xcbfloor_ms} ms ${xcbfloor_hwm} kB" >&2
+            "switch ${quillbox_switch} restore ${quillbox_restore}, xcb floor ${xcbfloor_ms} ms ${xcbfloor_hwm} kB" >&2
         sleep 1
     done
 done
@@ -170,4 +174,11 @@ if switched:
         print(f"| {n} | {cell(column(n, 'floor', 8))} | {cell(column(n, 'quillbox', 8))} | "
               f"{cell(ratios(n, 8, 'floor'), fmt='{:.2f}')} | {cell(column(n, 'floor', 9))} | "
               f"{cell(column(n, 'quillbox', 9))} | {cell(ratios(n, 9, 'floor'), fmt='{:.2f}')} |")
+    print()
+    print("The first restore: right click on the tray icon to Quillbox's main window on show, ms.")
+    print()
+    print("| N | quillbox restore |")
+    print("|---|---|")
+    for n in switched:
+        print(f"| {n} | {cell(column(n, 'quillbox', 10))} |")
 PY
