@@ -23,9 +23,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     MyDialog* dialog_;
     MessageBoxes& messages_;
     bool closing_ = false;
+    bool dressed_ = false; // the icon and the caption's pictures are set
 };
