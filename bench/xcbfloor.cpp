@@ -1,11 +1,13 @@
 // The floor below every toolkit: plain xcb putting N sticky windows on the desktop, the least
 // any program can do on this X server and window manager. Each window has a Stickum's size, no
 // decoration, stays on top, stays out of the task bar and is shown without taking the focus
-// (_NET_WM_USER_TIME 0). All of them are made and mapped in one batch, with one flush; the
-// server paints their background. Then the program waits for events, as a program in the tray
-// would.
+// (_NET_WM_USER_TIME 0). Each asks for its own position, as a Stickum does, so that the window
+// manager places none of them itself. All of them are made and mapped in one batch, with one
+// flush; the server paints their background. Then the program waits for events, as a program in the
+// tray would.
 //   xcbfloor N
 #include <xcb/xcb.h>
+#include <xcb/xcb_icccm.h>
 
 #include <unistd.h>
 
@@ -83,6 +85,10 @@ int main(int argc, char** argv) {
                           static_cast<std::int16_t>(30 + (i % 20) * 40),
                           static_cast<std::int16_t>(30 + (i / 20) * 40), 160, 90, 0,
                           XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, mask, values.data());
+        xcb_size_hints_t hints{};
+        xcb_icccm_size_hints_set_position(&hints, 1, 30 + (i % 20) * 40, 30 + (i / 20) * 40);
+        xcb_icccm_size_hints_set_size(&hints, 1, 160, 90);
+        xcb_icccm_set_wm_normal_hints(c, w, &hints);
         const std::string name = "note " + std::to_string(i);
         setProperty(c, w, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8,
                     static_cast<std::uint32_t>(name.size()), name.data());
