@@ -90,9 +90,8 @@ void MyApp::showSplash() {
     splash_->setFixedSize(400, 300);
     if (const QScreen* screen = splash_->screen())
         splash_->move(screen->geometry().center() - splash_->rect().center());
-    // Painted with the Stickums in the event loop's first turn: waiting here for its picture
-    // would hold them back.
     splash_->show();
+    splash_->repaint();
     QSplashScreen* shown = splash_;
     QTimer::singleShot(options_.splashMs, shown, [shown] {
         shown->close();
