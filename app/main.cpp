@@ -1,9 +1,12 @@
 // Quillbox: notes, lendings and reminders as Stickums on the desktop, living in the tray.
+#include "app/commandchannel.h"
+#include "app/commandline.h"
 #include "app/myapp.h"
 #include "app/programdir.h"
 #include "app/qtmessageboxes.h"
 #include "app/signalwatcher.h"
 #include "app/singleinstance.h"
+#include "app/startup.h"
 #include "model/catalogue.h"
 #include "pages/messages.h"
 #include "stickum/caretblink.h"
@@ -14,6 +17,18 @@
 #include <csignal>
 
 int main(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    CommandLine line = parseCommandLine(arguments);
+    // Help, version and mistakes are answered before anything touches the display or the file.
+    if (line.exitStatus) return finishEarly(line);
+    if (!readNoteText(line)) return 2;
+    if (line.withoutDisplay()) {
+        const QCoreApplication core(argc, argv);
+        return runWithoutDisplay(line, dataPathFor(line));
+    }
+
     QApplication application(argc, argv);
     // Carets stop blinking a few seconds after the last input: an idle Quillbox sleeps.
     const CaretBlink caretBlink;
@@ -23,25 +38,40 @@ int main(int argc, char** argv) {
     const QString programDir = programDirectory();
     StartOptions options;
     options.dataDirectory = dataDirectoryFor(programDir);
+    options.dataFile = dataPathFor(line);
     options.defaultWaveFile = defaultWaveFileFor(programDir);
     options.messages = &messages;
     options.makeTray = [] { return std::make_unique<QtTrayIcon>(); };
 
-    // One Quillbox per data file: a second one would overwrite the first one's saves.
-    const SingleInstance instance(options.dataDirectory);
+    // One Quillbox per data file: a second one would overwrite the first one's saves. Commands
+    // go to the one that runs.
+    SingleInstance instance(options.dataFile);
+    if (!instance.acquired() && line.command != Command::Run) {
+        if (const auto status = handOver(line, instance)) return *status;
+    }
     if (!instance.acquired()) {
-        const QString path = QDir(options.dataDirectory).filePath(QStringLiteral("quillbox.dat"));
-        messages.showMessage(nullptr, QString::fromUtf8(msg::AlreadyRunning).arg(path),
+        messages.showMessage(nullptr, QString::fromUtf8(msg::AlreadyRunning).arg(options.dataFile),
                              QString::fromUtf8(msg::ProgramName), box::Notice);
         return 0;
     }
 
     MyApp app(std::move(options));
-    // Told to stop (logout, shutdown, kill, Ctrl+C): save as a Yes on the quit question would.
-    const SignalWatcher stopSignals({SIGTERM, SIGHUP, SIGINT});
-    QObject::connect(&stopSignals, &SignalWatcher::received, &app, [&app] {
+    const auto stop = [&app] {
         app.endSession();
         QCoreApplication::exit(0);
-    });
-    return app.run();
+    };
+    // Told to stop (logout, shutdown, kill, Ctrl+C): save as a Yes on the quit question would.
+    const SignalWatcher stopSignals({SIGTERM, SIGHUP, SIGINT});
+    QObject::connect(&stopSignals, &SignalWatcher::received, &app, stop);
+    if (const auto status = app.initMainWindow()) return *status;
+    const CommandServer commands(instance.names().socketName,
+                                 [&app, &stop](Command command, const QString& text) {
+                                     return carryOut(app, command, text, stop);
+                                 });
+    if (!commands.listening())
+        qWarning("Quillbox cannot take commands: %s", qPrintable(instance.names().socketName));
+    // Started by a command: the main window or the new note now; --toggle only starts.
+    if (line.command == Command::Show || line.command == Command::NewNote)
+        carryOut(app, line.command, line.noteText, stop);
+    return QCoreApplication::exec();
 }

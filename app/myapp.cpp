@@ -39,6 +39,7 @@ MyApp::~MyApp() {
 }
 
 QString MyApp::dataPath() const {
+    if (!options_.dataFile.isEmpty()) return options_.dataFile;
     return QString::fromStdString(dataFilePath(options_.dataDirectory.toStdString()));
 }
 

@@ -21,6 +21,8 @@ class WindowSystem;
 // parts that talk to the user and the desktop (tests replace them).
 struct StartOptions {
     QString dataDirectory;
+    // The data file itself (--data); empty: quillbox.dat in dataDirectory.
+    QString dataFile;
     QString defaultWaveFile;
     MessageBoxes* messages = nullptr;
     std::function<std::unique_ptr<TrayIcon>()> makeTray;

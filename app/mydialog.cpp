@@ -1,5 +1,6 @@
 #include "app/mydialog.h"
 
+#include "app/filefollower.h"
 #include "model/catalogue.h"
 #include "model/due.h"
 #include "pages/aboutdialog.h"
@@ -60,6 +61,35 @@ private:
     MessageBoxes& messages_;
 };
 
+// A file read again while the program runs: one of the old layout is left for the next save to
+// keep aside rather than asked about.
+class DeclineOldLayout : public OldFileQuestions {
+public:
+    bool continueReadingOldFile() override { return false; }
+    void oldFileFailed(const std::string&) override {}
+};
+
+// Records of the fresh list that were there before (same kind and text) keep where their
+// Stickums stood here and what they were pinned to: another machine's screen is not this one's.
+void keepPlaces(const PostItHolder& before, PostItHolder& after) {
+    std::vector<bool> taken(static_cast<std::size_t>(before.count()), false);
+    for (int i = 0; i < after.count(); ++i) {
+        PostItAttr* fresh = after.attrAt(i);
+        if (!fresh) continue;
+        for (int j = 0; j < before.count(); ++j) {
+            const PostItAttr* old = before.attrAt(j);
+            if (taken[static_cast<std::size_t>(j)] || !old || before.kindAt(j) != after.kindAt(i) ||
+                before.recordAt(j)->text() != after.recordAt(i)->text())
+                continue;
+            taken[static_cast<std::size_t>(j)] = true;
+            fresh->x = old->x;
+            fresh->y = old->y;
+            fresh->target = old->target;
+            break;
+        }
+    }
+}
+
 } // namespace
 
 MyDialog::MyDialog(MessageBoxes& messages, std::unique_ptr<TrayIcon> tray, const QString& dataPath,
@@ -83,6 +113,9 @@ MyDialog::MyDialog(MessageBoxes& messages, std::unique_ptr<TrayIcon> tray, const
     autosave_->setInterval(kAutosaveDelayMs);
     connect(autosave_, &QTimer::timeout, this, &MyDialog::saveNow);
     tracker_.setChangeListener([this] { autosave_->start(); });
+    if (exitStatus_) return;
+    follower_ = new FileFollower(dataPath_, this);
+    connect(follower_, &FileFollower::changed, this, &MyDialog::followDisk);
 }
 
 MyDialog::~MyDialog() {
@@ -167,6 +200,8 @@ void MyDialog::setUp() {
     setUpTray(QString::fromUtf8(msg::TrayDisplayOn));
     setFixedSize(templateSize());
     collapseWindow();
+    // What the pages made of the file's values counts as read: only later changes are news.
+    dataFile_.markInStep(holder_, options_);
 }
 
 void MyDialog::fillTabs() {
@@ -204,6 +239,10 @@ void MyDialog::collapseWindow() {
         frame->showMinimized();
     switchingWindow_ = false;
     pagesLeft(true);
+    showStickums();
+}
+
+void MyDialog::showStickums() {
     tracker_.showPass(displayOn_);
     tick();
     // With the display off, Stickums made now stay hidden until it is switched on.
@@ -246,8 +285,27 @@ void MyDialog::showDisplayState() {
     setTrayTip(QString::fromUtf8(displayOn_ ? msg::TrayDisplayOn : msg::TrayDisplayOff));
 }
 
-void MyDialog::onTrayRightButton() {
+void MyDialog::showMainWindow() {
     if (!isOpen()) restore();
+}
+
+bool MyDialog::addNoteFromOutside(const std::string& text) {
+    auto made = std::make_unique<Note>();
+    made->setActive(true);
+    made->setText(text);
+    Note* added = made.get();
+    if (!holder_.addNote(std::move(made))) return false;
+    tracker_.attachNew(added);
+    if (isOpen()) {
+        // Its Stickum comes with the others when the window collapses.
+        if (notes_) notes_->noteAddedElsewhere();
+    } else if (displayOn_) {
+        tracker_.showPass(displayOn_);
+    } else {
+        toggleDisplay();
+    }
+    saveNow();
+    return true;
 }
 
 void MyDialog::tick() {
@@ -289,6 +347,7 @@ void MyDialog::pagesEntered() {
 
 bool MyDialog::save() {
     const SaveResult saved = dataFile_.save(holder_, options_);
+    reportConflict(saved);
     if (saved.ok) return true;
     const QString text =
         QString::fromUtf8(msg::SaveFailed).arg(dataPath_, QString::fromStdString(saved.reason));
@@ -301,8 +360,12 @@ bool MyDialog::saveNow() {
     if (ended_) return true;
     if (!isOpen()) tracker_.takeBackShown();
     const SaveResult saved = dataFile_.save(holder_, options_);
+    reportConflict(saved);
     if (saved.ok) {
         lastSaveFailure_.clear();
+        // Nothing was new here and the file on disk is newer: it is taken up. While the window
+        // is open the pages may hold what the user is typing: that waits for the collapse.
+        if (!isOpen() && dataFile_.changedOnDisk()) reloadFromDisk();
         return true;
     }
     const QString reason = QString::fromStdString(saved.reason);
@@ -311,6 +374,41 @@ bool MyDialog::saveNow() {
     messages_.showMessage(nullptr, QString::fromUtf8(msg::SaveFailed).arg(dataPath_, reason),
                           QString::fromUtf8(msg::Error), box::Failure);
     return false;
+}
+
+void MyDialog::followDisk() {
+    if (ended_ || isOpen() || !dataFile_.changedOnDisk()) return;
+    saveNow();
+}
+
+void MyDialog::reloadFromDisk() {
+    DataFile file(dataPath_.toStdString());
+    PostItHolder records;
+    Options read = options_;
+    DeclineOldLayout questions;
+    if (file.load(records, questions).status != LoadStatus::Loaded || !file.readOptions(read))
+        return;
+    keepPlaces(holder_, records);
+    tracker_.destroyAll();
+    holder_.swapWith(records);
+    const bool otherSound = read.waveFile != options_.waveFile;
+    options_ = read;
+    dataFile_ = std::move(file);
+    tracker_.markStale();
+    pagesEntered();
+    if (otherSound) waveFileChanged();
+    showStickums();
+    dataFile_.markInStep(holder_, options_);
+}
+
+void MyDialog::reportConflict(const SaveResult& saved) {
+    if (saved.conflictCopy.empty()) return;
+    const QString text = QString::fromUtf8(msg::ConflictKept)
+                             .arg(dataPath_, QString::fromStdString(saved.conflictCopy));
+    // Once the save is over: it may run for a command that waits for its answer.
+    QTimer::singleShot(0, this, [this, text] {
+        messages_.showMessage(nullptr, text, joinedCaption(msg::Warning), box::Notice);
+    });
 }
 
 void MyDialog::setAutosaveDelay(int ms) {
@@ -335,6 +433,7 @@ bool MyDialog::mayClose() {
     toggleDisplay();
     pagesLeft(false);
     const SaveResult saved = dataFile_.save(holder_, options_);
+    reportConflict(saved);
     if (saved.ok) return true;
     const QString text =
         QString::fromUtf8(msg::SaveFailed).arg(dataPath_, QString::fromStdString(saved.reason)) +

@@ -14,6 +14,7 @@
 
 class AboutDialog;
 class CalendarDialog;
+class FileFollower;
 class MessageBoxes;
 class NotesDialog;
 class OptionDialog;
@@ -63,6 +64,12 @@ public:
     void restore();
     // The tray's left button: switches the Stickums on and off while collapsed.
     void toggleDisplay();
+    // The tray's right button: the main window comes back.
+    void showMainWindow();
+    // A note made outside the main window (the command line), as "Add" on the Notes page makes
+    // it, with its Stickum on show at once while collapsed (the display switched on if it was
+    // off), and saved. False when the list is full.
+    bool addNoteFromOutside(const std::string& text);
     // The display switch for desktops without a tray: acts at once while collapsed, otherwise
     // at the next collapse.
     void setDisplayOn(bool on);
@@ -115,14 +122,23 @@ public:
 
 protected:
     void onTrayLeftButton() override { toggleDisplay(); }
-    void onTrayRightButton() override;
+    void onTrayRightButton() override { showMainWindow(); }
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
     void collapseWindow();
+    // Puts the Stickums on the desktop as the window collapses, or after a reload.
+    void showStickums();
     void load();
+    // The data file changed on disk: taken up when nothing here is unsaved, else this side is
+    // saved and the other kept aside (the save decides which).
+    void followDisk();
+    // Reads the data file afresh; records found again keep their Stickums' places and pins.
+    void reloadFromDisk();
+    // Says once where the other version went when a save kept one aside.
+    void reportConflict(const SaveResult& saved);
     void reportDamage(const LoadResult& loaded, bool optionsRead);
     void fillTabs();
     void tick();
@@ -147,7 +163,8 @@ private:
     bool switchingWindow_ = false;
     bool ended_ = false;
     QTimer* autosave_ = nullptr; // a save a few seconds after the user changed a Stickum
-    QString lastSaveFailure_;    // the failure already reported by saveNow()
+    FileFollower* follower_ = nullptr;
+    QString lastSaveFailure_; // the failure already reported by saveNow()
     int currentPage_ = 0;
     QTabWidget* tabs_ = nullptr;
     NotesDialog* notes_ = nullptr;

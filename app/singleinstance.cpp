@@ -1,11 +1,35 @@
 #include "app/singleinstance.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
-SingleInstance::SingleInstance(const QString& dataDirectory)
-    : lock_(std::make_unique<QLockFile>(
-          QDir(dataDirectory).filePath(QStringLiteral("quillbox.dat.lock")))) {
+RuntimeNames runtimeNamesFor(const QString& dataPath) {
+    // The real path: the same file reached through a symlink or another spelling is one file.
+    const QFileInfo file(dataPath);
+    QString real = file.canonicalFilePath();
+    if (real.isEmpty()) {
+        const QString folder = file.absoluteDir().canonicalPath();
+        real = folder.isEmpty() ? file.absoluteFilePath() : QDir(folder).filePath(file.fileName());
+    }
+    const QString key = QString::fromLatin1(
+        QCryptographicHash::hash(real.toUtf8(), QCryptographicHash::Sha256).toHex().left(16));
+    QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (runtime.isEmpty()) runtime = QDir::tempPath();
+    const QDir folder(runtime);
+    return {folder.filePath(QStringLiteral("quillbox-%1.lock").arg(key)),
+            folder.filePath(QStringLiteral("quillbox-%1.socket").arg(key))};
+}
+
+SingleInstance::SingleInstance(const QString& dataPath)
+    : names_(runtimeNamesFor(dataPath)), lock_(std::make_unique<QLockFile>(names_.lockFile)) {
     // A lock is stale only when the process that took it is gone, however old the lock is.
     lock_->setStaleLockTime(0);
     acquired_ = lock_->tryLock(0);
+}
+
+bool SingleInstance::tryAgain() {
+    if (!acquired_) acquired_ = lock_->tryLock(0);
+    return acquired_;
 }

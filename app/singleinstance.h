@@ -5,16 +5,29 @@
 
 #include <memory>
 
-// One Quillbox per data file: the first start takes a lock beside the data file, a second
-// start finds it taken. A lock left by a Quillbox that died is taken over.
+// Where the lock and the command socket of a data file live: in the user's runtime folder
+// (XDG_RUNTIME_DIR), named after the data file's real path. Nothing of them stands beside the
+// data file, so a folder kept in step between machines never carries another machine's lock.
+struct RuntimeNames {
+    QString lockFile;
+    QString socketName;
+};
+RuntimeNames runtimeNamesFor(const QString& dataPath);
+
+// One Quillbox per data file: the first start takes the data file's lock, a second start finds
+// it taken. A lock left by a Quillbox that died is taken over.
 class SingleInstance {
 public:
-    explicit SingleInstance(const QString& dataDirectory);
+    explicit SingleInstance(const QString& dataPath);
 
     // True when this program is the only one using the data file.
     bool acquired() const { return acquired_; }
+    // Tries once more (the one that held the lock may have ended since).
+    bool tryAgain();
+    const RuntimeNames& names() const { return names_; }
 
 private:
+    RuntimeNames names_;
     std::unique_ptr<QLockFile> lock_;
     bool acquired_ = false;
 };

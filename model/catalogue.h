@@ -96,6 +96,13 @@ inline constexpr const char* FileDamaged =
 // What was wrong when only the options block was damaged.
 inline constexpr const char* OptionsDamaged = "the options could not be read";
 
+// The data file changed on disk (another machine, through a sync engine) while this side had
+// changes of its own: the data file, and where the other version is kept.
+inline constexpr const char* ConflictKept =
+    "The data file\r\n%1\r\nwas changed elsewhere (another machine?) while this Quillbox had "
+    "changes of its own.\r\nThis Quillbox's version is now in the data file; the other one is "
+    "kept as\r\n%2";
+
 // A second start against the same data file.
 inline constexpr const char* AlreadyRunning =
     "Quillbox is already running.\r\nIt keeps its data in\r\n%1";

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <utility>
 
 // The live Stickum of an entry, as the record list sees it: enough to save where it stands.
 class StickumView {
@@ -84,6 +85,13 @@ public:
     int kindAt(int i) const;
     // The ordinal of the record among the records of its kind, or -1.
     int ordinalOf(const PostIt* record) const;
+
+    // Trades every entry with the other list: a data file read afresh takes the old one's place.
+    void swapWith(PostItHolder& other) noexcept {
+        entries_.swap(other.entries_);
+        std::swap(count_, other.count_);
+        kindCount_.swap(other.kindCount_);
+    }
 
     int count() const { return count_; }
     int noteCount() const { return kindCount_[KindNote]; }

@@ -106,11 +106,15 @@ void NotesDialog::addNote() {
         return;
     }
     host().attachNew(added);
-    const int ordinal = host().holder().noteCount() - 1;
     showEditText({});
-    list_->addRow(titleOf(added->text()), ordinal);
     current_ = -1;
-    ++noteCount_;
+    noteAddedElsewhere();
+}
+
+void NotesDialog::noteAddedElsewhere() {
+    const int ordinal = host().holder().noteCount() - 1;
+    if (const Note* added = note(ordinal)) list_->addRow(titleOf(added->text()), ordinal);
+    noteCount_ = host().holder().noteCount();
     updateButtons();
 }
 

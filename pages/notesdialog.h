@@ -42,6 +42,9 @@ public:
 
     // Rebuilds the list of note titles from the records; nothing is edited afterwards.
     void RefreshNotes();
+    // A note added from outside the page (the command line) joins the list; what is being
+    // typed stays.
+    void noteAddedElsewhere();
 
     // The title a note is listed by: its text up to the first line break, at most 39
     // characters.

@@ -5,7 +5,7 @@ QB_BUILD_PACKAGES="cmake g++ make pkg-config googletest libgtest-dev libgmock-de
   libxcb-icccm4-dev libxcb-xtest0-dev"
 QB_RUN_PACKAGES="xvfb openbox trayer x11-utils xdotool fonts-liberation fonts-dejavu-core
   pulseaudio pulseaudio-utils"
-QB_TEST_PACKAGES="imagemagick sox clang libclang-rt-14-dev dpkg-dev"
+QB_TEST_PACKAGES="imagemagick sox clang libclang-rt-14-dev dpkg-dev desktop-file-utils man-db"
 
 # Installs whichever of the named packages are missing (with sudo when not root).
 qb_install_missing() {

@@ -162,6 +162,7 @@ LoadResult DataFile::load(PostItHolder& holder, OldFileQuestions& questions) {
     version_ = kCurrentVersion;
     optionsReadable_ = false;
     removeLeftoverTemporaries(path_);
+    known_ = identityOf(path_);
     const ReadOutcome read = readWholeFile(path_, bytes_);
     if (read == ReadOutcome::Missing) return result;
     if (read == ReadOutcome::Unreadable) {
@@ -261,6 +262,19 @@ bool DataFile::readOptions(Options& options) {
 SaveResult DataFile::save(PostItHolder& holder, const Options& options) {
     const std::vector<std::uint8_t> bytes = encode(holder, options);
     SaveResult result;
+    // Another version of the data file (not a folder or anything else in its way, which the
+    // write below reports).
+    if (changedOnDisk() && identityOf(path_).regular) {
+        if (bytes == inStep_) return result; // nothing new here: the newer file stays
+        result.conflictCopy = conflictCopyPath(path_);
+        if (const std::string failure = keepConflictCopy(path_, result.conflictCopy);
+            !failure.empty()) {
+            result.ok = false;
+            result.reason = "the version another machine wrote could not be kept as " +
+                            result.conflictCopy + ": " + failure;
+            return result;
+        }
+    }
     if (keepBackup_) {
         const std::string failure = keepAside(path_, backupPath(), unreadable_ ? nullptr : &bytes_);
         if (!failure.empty()) {
@@ -276,11 +290,15 @@ SaveResult DataFile::save(PostItHolder& holder, const Options& options) {
     if (!failure.empty()) {
         result.ok = false;
         result.reason = failure;
+        return result;
     }
+    known_ = identityOf(path_);
+    inStep_ = bytes;
     return result;
 }
 
-std::vector<std::uint8_t> DataFile::encode(PostItHolder& holder, const Options& options) {
+std::vector<std::uint8_t> DataFile::encode(PostItHolder& holder, const Options& options,
+                                           bool livePlaces) {
     ByteWriter out;
     out.i16(kCurrentVersion);
     out.i16(static_cast<std::int16_t>(holder.count()));
@@ -289,7 +307,7 @@ std::vector<std::uint8_t> DataFile::encode(PostItHolder& holder, const Options& 
         out.i16(static_cast<std::int16_t>(holder.kindAt(i)));
         holder.recordAt(i)->write(fields);
         PostItAttr* attr = holder.attrAt(i);
-        if (attr && attr->window && attr->window->onScreen()) {
+        if (livePlaces && attr && attr->window && attr->window->onScreen()) {
             attr->x = static_cast<std::int16_t>(attr->window->frameX());
             attr->y = static_cast<std::int16_t>(attr->window->frameY());
         }

@@ -2,8 +2,10 @@
 
 #include "model/holder.h"
 #include "model/options.h"
+#include "storage/fileidentity.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,6 +43,9 @@ struct LoadResult {
 struct SaveResult {
     bool ok = true;
     std::string reason; // why the save failed, in words for the user
+    // Where the version on disk was kept because something else had changed it since it was
+    // read or written here, while this side had changes of its own; empty when it had not.
+    std::string conflictCopy;
 };
 
 inline constexpr std::int16_t kCurrentVersion = 4;
@@ -73,9 +78,22 @@ public:
     int fileVersion() const { return version_; }
 
     // Writes version 4: the records with their Stickums' current positions, then the options.
+    // When the file on disk is no longer the one last read or written here (a sync engine
+    // brought another machine's version), it is never overwritten unseen: with nothing new on
+    // this side nothing is written; otherwise it is first kept as a conflict copy.
     SaveResult save(PostItHolder& holder, const Options& options);
+    // Whether the file on disk is another one than the one last read or written here.
+    bool changedOnDisk() const { return known_ && identityOf(path_) != *known_; }
+    // The records and options as read: what later saves compare with to know whether this
+    // side has anything new.
+    void markInStep(PostItHolder& holder, const Options& options) {
+        // Stickums just put on the desktop may not stand where they will yet.
+        inStep_ = encode(holder, options, false);
+    }
     // The bytes save() writes. Live Stickums' positions are taken into the records first.
-    static std::vector<std::uint8_t> encode(PostItHolder& holder, const Options& options);
+    // Without livePlaces, the positions recorded in the entries are written instead.
+    static std::vector<std::uint8_t> encode(PostItHolder& holder, const Options& options,
+                                            bool livePlaces = true);
 
 private:
     LoadResult parse(PostItHolder& holder, OldFileQuestions& questions);
@@ -88,4 +106,7 @@ private:
     bool keepBackup_ = false; // the first save keeps the original bytes as the backup
     bool unreadable_ = false; // the file exists but could not be read
     std::string damage_;
+    // The file on disk as last read or written here; none before either.
+    std::optional<FileIdentity> known_;
+    std::vector<std::uint8_t> inStep_; // what the file held then
 };

@@ -5,6 +5,8 @@
 #include "app/myframe.h"
 #include "fakes.h"
 #include "model/date.h"
+#include "pages/iconlist.h"
+#include "pages/notesdialog.h"
 #include "platform/fakewaveplayer.h"
 #include "platform/fakewindowsystem.h"
 #include "stickum/stickum.h"
@@ -12,6 +14,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -370,4 +373,21 @@ TEST_F(DialogStickums, AnUntouchedOldTextKeepsItsBytes) {
     tray->pressRight(); // the hide pass takes the Stickum back
     EXPECT_TRUE(dialog()->saveNow());
     EXPECT_EQ(readBack(dataPath())->note(0)->text(), "caf\xE9");
+}
+
+TEST_F(DialogStickums, ANoteFromTheCommandLineIsShownAndSavedAndLeavesTheNotesPageAlone) {
+    writeDataFile();
+    start();
+    ASSERT_TRUE(dialog()->addNoteFromOutside("call Ann"));
+    const Note* added = holder().note(holder().noteCount() - 1);
+    EXPECT_TRUE(onShow(added));
+    const auto saved = readBack(dataPath());
+    EXPECT_EQ(saved->note(saved->noteCount() - 1)->text(), "call Ann");
+
+    // With the window open, what is being typed on the Notes page stays, and the list grows.
+    dialog()->restore();
+    dialog()->notes()->edit()->setPlainText(QStringLiteral("half a thought"));
+    ASSERT_TRUE(dialog()->addNoteFromOutside("buy stamps"));
+    EXPECT_EQ(dialog()->notes()->edit()->toPlainText(), QStringLiteral("half a thought"));
+    EXPECT_GE(dialog()->notes()->list()->rowWithNumber(holder().noteCount() - 1), 0);
 }

@@ -54,7 +54,7 @@ for file in usr/bin/quillbox usr/share/quillbox/ding.wav \
     usr/share/icons/hicolor/32x32/apps/org.quillbox.Quillbox.png \
     usr/share/icons/hicolor/48x48/apps/org.quillbox.Quillbox.png \
     usr/share/icons/hicolor/scalable/apps/org.quillbox.Quillbox.svg \
-    usr/share/doc/quillbox/LICENSE; do
+    usr/share/doc/quillbox/LICENSE usr/share/man/man1/quillbox.1; do
     [ -s "$root/$file" ] || fail "the package lacks /$file"
 done
 grep -q '^Exec=quillbox$' "$root/usr/share/applications/org.quillbox.Quillbox.desktop" ||

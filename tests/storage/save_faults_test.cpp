@@ -12,14 +12,6 @@
 
 namespace {
 
-void addNote(PostItHolder& holder, const std::string& text) {
-    auto note = std::make_unique<Note>();
-    note->setText(text);
-    Note* added = note.get();
-    holder.addNote(std::move(note));
-    holder.attach(std::make_unique<PostItAttr>(), added);
-}
-
 // A small file system of its own (root only), so that it can be filled or made read-only.
 class SmallDisk {
 public:

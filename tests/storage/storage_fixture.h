@@ -29,6 +29,15 @@ private:
     bool continueReading_;
 };
 
+// A note with its attributes at the end of the list.
+inline void addNote(PostItHolder& holder, const std::string& text) {
+    auto note = std::make_unique<Note>();
+    note->setText(text);
+    Note* added = note.get();
+    holder.addNote(std::move(note));
+    holder.attach(std::make_unique<PostItAttr>(), added);
+}
+
 // A fresh directory for each test, with the data file's path in it.
 class StorageTest : public ::testing::Test {
 protected:

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "app/commandline.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QLocalServer;
+class QLocalSocket;
+
+// The running Quillbox's end of the command socket: takes the commands a second start hands
+// over (--toggle, --show, --new-note, --quit) and gives each to the handler, whose answer goes
+// back (empty: done; otherwise why not). The socket is the user's alone; one left by a Quillbox
+// that died is replaced (the caller holds the data file's lock, so nobody else uses it).
+class CommandServer : public QObject {
+    Q_OBJECT
+public:
+    using Handler = std::function<QString(Command command, const QString& text)>;
+
+    CommandServer(const QString& socketName, Handler handler, QObject* parent = nullptr);
+    bool listening() const { return listening_; }
+
+private:
+    void take(QLocalSocket* socket);
+    void read(QLocalSocket* socket);
+
+    Handler handler_;
+    QLocalServer* server_ = nullptr;
+    bool listening_ = false;
+};
+
+// The second start's end: hands the command to the Quillbox listening on the socket and waits
+// for its answer. Nothing when no Quillbox listens there; otherwise the answer (empty: done).
+std::optional<QString> sendCommand(const QString& socketName, Command command,
+                                   const QString& text = {});

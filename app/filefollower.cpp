@@ -1,0 +1,34 @@
+#include "app/filefollower.h"
+
+#include <QFileInfo>
+
+namespace {
+
+constexpr int kSettleMs = 300;
+
+} // namespace
+
+FileFollower::FileFollower(const QString& path, QObject* parent) : QObject(parent) {
+    files_ << QFileInfo(path).absoluteFilePath();
+    const QString real = QFileInfo(path).canonicalFilePath();
+    if (!real.isEmpty() && !files_.contains(real)) files_ << real;
+    settle_.setSingleShot(true);
+    settle_.setInterval(kSettleMs);
+    connect(&settle_, &QTimer::timeout, this, &FileFollower::changed);
+    const auto touched = [this] {
+        watch();
+        settle_.start();
+    };
+    connect(&watcher_, &QFileSystemWatcher::fileChanged, this, touched);
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, touched);
+    watch();
+}
+
+void FileFollower::watch() {
+    // A file replaced by a rename is a new file: its watch is taken up again.
+    for (const QString& file : files_) {
+        const QString folder = QFileInfo(file).absolutePath();
+        if (!watcher_.directories().contains(folder)) watcher_.addPath(folder);
+        if (!watcher_.files().contains(file) && QFileInfo::exists(file)) watcher_.addPath(file);
+    }
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/commandline.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class MyApp;
+class SingleInstance;
+
+// The data file the command line names, or else the usual one.
+QString dataPathFor(const CommandLine& line);
+
+// Help, version or a bad command line: prints what there is to print; the exit status.
+int finishEarly(const CommandLine& line);
+
+// --new-note - : the note's text from standard input (one final line break dropped). False,
+// with the reason printed, when there is none.
+bool readNoteText(CommandLine& line);
+
+// The commands that need no display: --export and --quit. The exit status.
+int runWithoutDisplay(const CommandLine& line, const QString& dataPath);
+
+// Another Quillbox holds the data file: hands it the command, waiting a little while it starts.
+// The exit status, or nothing when that Quillbox ended meanwhile and the lock is now ours.
+std::optional<int> handOver(const CommandLine& line, SingleInstance& instance);
+
+// What the running program does with a command: the display switch, the main window, a new
+// note, or stop (which calls stop once the answer has gone). The answer: empty when done.
+QString carryOut(MyApp& app, Command command, const QString& text, std::function<void()> stop);

@@ -1,0 +1,57 @@
+#include "storage/fileidentity.h"
+
+#include "storage/atomic_file.h"
+
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+FileIdentity identityOf(const std::string& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) return {};
+    FileIdentity identity;
+    identity.exists = true;
+    identity.regular = S_ISREG(status.st_mode);
+    identity.device = static_cast<std::uint64_t>(status.st_dev);
+    identity.inode = static_cast<std::uint64_t>(status.st_ino);
+    identity.size = static_cast<std::int64_t>(status.st_size);
+    identity.modifiedNs =
+        static_cast<std::int64_t>(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec;
+    return identity;
+}
+
+std::string conflictCopyPath(const std::string& path) {
+    char host[256] = {};
+    if (::gethostname(host, sizeof host - 1) != 0 || host[0] == '\0') std::strcpy(host, "host");
+    for (char* c = host; *c; ++c)
+        if (*c == '/') *c = '_';
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    ::localtime_r(&now, &local);
+    char stamp[32] = {};
+    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
+    // Beside the file itself, not beside a symlink to it: in the folder that is kept in step.
+    std::error_code error;
+    const std::filesystem::path real = std::filesystem::canonical(path, error);
+    const std::string base = (error ? path : real.string()) + ".conflict-" + host + "-" + stamp;
+    std::string candidate = base;
+    for (int n = 2; identityOf(candidate).exists || ::access(candidate.c_str(), F_OK) == 0; ++n)
+        candidate = base + "-" + std::to_string(n);
+    return candidate;
+}
+
+std::string keepConflictCopy(const std::string& path, const std::string& copyPath) {
+    // Through a symlink to the file itself: the copy must not follow the link to what is written
+    // next.
+    if (::linkat(AT_FDCWD, path.c_str(), AT_FDCWD, copyPath.c_str(), AT_SYMLINK_FOLLOW) == 0)
+        return {};
+    std::vector<std::uint8_t> bytes;
+    if (readWholeFile(path, bytes) != ReadOutcome::Read)
+        return "Cannot read " + path + ": " + std::strerror(errno ? errno : EIO);
+    return writeAtomically(copyPath, bytes);
+}

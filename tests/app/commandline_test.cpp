@@ -1,0 +1,207 @@
+// The real program's command line without a display: help, version, mistakes, --quit with no
+// Quillbox running, and --export of data files of every version.
+#include "commandrun.h"
+#include "file_bytes.h"
+#include "model/text.h"
+#include "storage/datafile.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class ReadOn : public OldFileQuestions {
+    bool continueReadingOldFile() override { return true; }
+    void oldFileFailed(const std::string&) override {}
+};
+
+QString shown(const std::string& bytes) {
+    return QString::fromStdString(displayUtf8(bytes)).replace(QStringLiteral("\r\n"), "\n");
+}
+
+QString iso(Date date) {
+    const DayMonthYear day = splitDate(date);
+    return QString::asprintf("%04d-%02d-%02d", day.year, day.month, day.day);
+}
+
+QString hex(ColorRef c) {
+    return QString::asprintf("#%02x%02x%02x", redOf(c), greenOf(c), blueOf(c));
+}
+
+// Every field of the exported record against the record read in this process.
+void expectRecord(const QJsonObject& json, const PostIt& record, const PostItAttr& attr) {
+    EXPECT_EQ(json["text"].toString(), shown(record.text()));
+    EXPECT_EQ(json["active"].toBool(), record.active());
+    EXPECT_EQ(json["displayState"].toInt(), record.displayState());
+    EXPECT_EQ(json["x"].toInt(), attr.x);
+    EXPECT_EQ(json["y"].toInt(), attr.y);
+    if (record.kind() == KindLending) {
+        const auto& lending = static_cast<const Prestito&>(record);
+        EXPECT_EQ(json["person"].toString(), shown(lending.person()));
+        EXPECT_EQ(json["date"].toString(), iso(lending.date()));
+        EXPECT_EQ(json["daysAfter"].toInt(), lending.daysAfter());
+        EXPECT_EQ(json["iOwe"].toBool(), lending.iOwe());
+        EXPECT_EQ(json["sound"].toBool(), lending.sound());
+    } else if (record.kind() == KindReminder) {
+        const auto& reminder = static_cast<const Appointement&>(record);
+        EXPECT_EQ(json["date"].toString(), iso(reminder.date()));
+        EXPECT_EQ(json["daysBefore"].toInt(), reminder.daysBefore());
+        EXPECT_EQ(json["sound"].toBool(), reminder.sound());
+    }
+}
+
+void expectOptions(const QJsonObject& json, const Options& options) {
+    EXPECT_EQ(json["stickumColor"].toString(), hex(options.stickumColor));
+    EXPECT_EQ(json["textColor"].toString(), hex(options.textColor));
+    EXPECT_EQ(json["titleBarColor"].toString(), hex(options.titleBarColor));
+    EXPECT_EQ(json["defaultCaptionColor"].toBool(), options.defaultCaptionColor);
+    EXPECT_EQ(json["dimensionMode"].toInt(), options.dimensionMode);
+    EXPECT_EQ(json["scrollBar"].toBool(), options.scrollBar);
+    EXPECT_EQ(json["heightInLines"].toInt(), options.heightInLines);
+    EXPECT_EQ(json["reminderDaysBefore"].toInt(), options.reminderDaysBefore);
+    EXPECT_EQ(json["lendingDaysAfter"].toInt(), options.lendingDaysAfter);
+    EXPECT_EQ(json["defaultSound"].toBool(), options.defaultSound);
+    EXPECT_EQ(json["waveFile"].toString(), shown(options.waveFile));
+    const QJsonValue font = json["stickumFont"];
+    ASSERT_EQ(font.isNull(), !options.stickumFont.has_value());
+    if (!options.stickumFont) return;
+    EXPECT_EQ(font["face"].toString(), shown(options.stickumFont->face()));
+    EXPECT_EQ(font["height"].toInt(), options.stickumFont->height);
+    EXPECT_EQ(font["weight"].toInt(), options.stickumFont->weight);
+    EXPECT_EQ(font["italic"].toInt(), options.stickumFont->italic);
+    EXPECT_EQ(font["charSet"].toInt(), options.stickumFont->charSet);
+}
+
+// The records of one kind in the order of the file.
+QJsonArray arrayOf(const QJsonObject& all, int kind) {
+    const char* name = kind == KindNote ? "notes" : kind == KindLending ? "lendings" : "reminders";
+    return all[QLatin1String(name)].toArray();
+}
+
+std::vector<std::uint8_t> fontRecord() {
+    std::vector<std::uint8_t> record = FileBytes::defaultFont();
+    record[0] = 0xF3; // height -13
+    record[1] = record[2] = record[3] = 0xFF;
+    const std::string face = "Liberation Sans";
+    std::copy(face.begin(), face.end(), record.begin() + 28);
+    return record;
+}
+
+// Version 4, as Quillbox writes it.
+std::vector<std::uint8_t> versionFour() {
+    FileBytes f;
+    f.i16(4).i16(3);
+    f.i16(1).string("Buy milk\r\nand tea").i16(3).flag(true).i16(-20).i16(-5);
+    f.i16(2).string("book").i16(1).flag(true).raw("January 5, 1998").i16(50);
+    f.flag(true).flag(true).flag(true).string("Ann").i16(300).i16(10);
+    f.i16(3).string("dentist").i16(1).flag(false).raw("March 5, 1999").i16(3);
+    f.flag(false).flag(true).i16(400).i16(20);
+    f.i32(0x00C0FFEE).i32(0x00102030).font(fontRecord()).i16(3).i16(45).flag(true).i16(2);
+    f.flag(true).string("/home/u/ding.wav").i16(7).flag(false).i32(0x00336699);
+    return f.bytes;
+}
+
+// Version 3: the last two options are missing.
+std::vector<std::uint8_t> versionThree() {
+    FileBytes f;
+    f.i16(3).i16(1).i16(1).string("caf\xE9 old text").i16(1).flag(false).i16(100).i16(200);
+    f.optionsUpToScrollBar(FileBytes::defaultFont()).string("/w.wav").i16(9);
+    return f.bytes;
+}
+
+// The old layout (versions 0 to 2): positions first, then each kind in a list of its own;
+// the wave file and the height in lines came with version 2.
+std::vector<std::uint8_t> oldLayout(int version) {
+    FileBytes f;
+    f.i16(version).i16(3).i16(11).i16(12).i16(21).i16(22).i16(31).i16(32);
+    f.i16(1).string("old note").flag(true);
+    f.i16(1).string("ladder").flag(false).raw("December 31, 2001").i16(14);
+    f.flag(false).flag(false).flag(true).string("Bob");
+    f.i16(1).string("birthday").flag(false).raw("July 4, 2002").i16(5).flag(true).flag(false);
+    f.optionsUpToScrollBar(FileBytes::defaultFont());
+    if (version >= 2) f.string("/v2.wav").i16(6);
+    return f.bytes;
+}
+
+class CommandLineTest : public ::testing::Test {
+protected:
+    QString write(const std::vector<std::uint8_t>& bytes) {
+        const QString path = dir.filePath(QStringLiteral("quillbox.dat"));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
+        return path;
+    }
+
+    QTemporaryDir dir;
+    CommandRun program;
+};
+
+} // namespace
+
+TEST_F(CommandLineTest, HelpAndVersionNeedNoDisplayAndMistakesSaySoWithTheUsage) {
+    for (const char* option : {"--help", "-h", "--version"}) {
+        const CommandResult result = program.run({QString::fromLatin1(option)}, {}, false);
+        EXPECT_EQ(result.status, 0) << option << result.err.constData();
+        EXPECT_TRUE(result.out.contains("--new-note") || result.out.startsWith("Quillbox "))
+            << result.out.constData();
+    }
+    for (const QStringList& wrong :
+         {QStringList{"--bogus"}, QStringList{"--data"}, QStringList{"--json"},
+          QStringList{"--toggle", "--quit"}, QStringList{"--new-note", "-"}}) {
+        const CommandResult result = program.run(wrong, {}, false);
+        EXPECT_EQ(result.status, 2) << wrong.join(' ').toStdString();
+        EXPECT_TRUE(result.err.startsWith("quillbox: ")) << result.err.constData();
+        if (wrong.first() != "--new-note") {
+            EXPECT_TRUE(result.err.contains("Usage: quillbox"));
+        }
+    }
+    const CommandResult quit =
+        program.run({"--quit", "--data", dir.filePath("quillbox.dat")}, {}, false);
+    EXPECT_EQ(quit.status, 0);
+    EXPECT_TRUE(quit.out.contains("not running")) << quit.out.constData();
+}
+
+TEST_F(CommandLineTest, JsonExportOfEveryVersionHoldsEveryFieldAndWritesNothing) {
+    for (const auto& bytes :
+         {versionFour(), versionThree(), oldLayout(2), oldLayout(1), oldLayout(0)}) {
+        SCOPED_TRACE(bytes[0]);
+        const QString path = write(bytes);
+        const CommandResult result = program.run({"--export", "--json", "--data", path}, {}, false);
+        ASSERT_EQ(result.status, 0) << result.err.constData();
+        const QJsonObject all = QJsonDocument::fromJson(result.out).object();
+        EXPECT_EQ(all["version"].toInt(), bytes[0]);
+
+        PostItHolder holder;
+        Options options = Options::initial({});
+        DataFile file(path.toStdString());
+        ReadOn yes;
+        ASSERT_EQ(file.load(holder, yes).status, LoadStatus::Loaded);
+        ASSERT_TRUE(file.readOptions(options));
+        ASSERT_GT(holder.count(), 0);
+        int seen[4] = {};
+        for (int i = 0; i < holder.count(); ++i) {
+            const PostIt* record = holder.recordAt(i);
+            const QJsonArray records = arrayOf(all, record->kind());
+            ASSERT_LT(seen[record->kind()], records.size());
+            expectRecord(records[seen[record->kind()]++].toObject(), *record, *holder.attrAt(i));
+        }
+        for (int kind : {KindNote, KindLending, KindReminder})
+            EXPECT_EQ(arrayOf(all, kind).size(), seen[kind]);
+        expectOptions(all["options"].toObject(), options);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    }
+}
+
+TEST_F(CommandLineTest, TextExportShowsOneBlockPerRecordWithThePagesDates) {
+    const QString path = write(versionFour());
+    const CommandResult result = program.run({"--export", "--data", path}, {}, false);
+    ASSERT_EQ(result.status, 0) << result.err.constData();
+    EXPECT_EQ(result.out.toStdString(),
+              "Note\nBuy milk\nand tea\n\n"
+              "Lending: I owe Ann since 01/05/1998 (alert after 50 days)\nbook\n\n"
+              "Reminder: March 5th 1999\ndentist\n");
+}

@@ -1,0 +1,218 @@
+// Commands handed to a running Quillbox on a real X11 desktop: each reaches the Quillbox of its
+// own data file; a Quillbox killed outright leaves a socket that the next one takes over. Runs
+// inside scripts/xsession.sh.
+#include "commandrun.h"
+#include "storage/atomic_file.h"
+#include "storage/datafile.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdio>
+
+namespace {
+
+class NoQuestions : public OldFileQuestions {
+    bool continueReadingOldFile() override { return false; }
+    void oldFileFailed(const std::string&) override {}
+};
+
+// The window ids of the process's windows with that name that are on show.
+QStringList shownWindowIds(const QProcess& process, const QString& name) {
+    QProcess search;
+    search.start(QStringLiteral("xdotool"), {"search", "--all", "--onlyvisible", "--pid",
+                                             QString::number(process.processId()), "--name", name});
+    search.waitForFinished(5000);
+    return QString::fromUtf8(search.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+}
+
+int shownWindows(const QProcess& process, const QString& name) {
+    return int(shownWindowIds(process, name).size());
+}
+
+// What a sync engine does when the other machine's version arrives: a temporary file beside the
+// data file, renamed over it.
+void syncFile(const QString& from, const QString& to) {
+    const QString temporary = QFileInfo(to).dir().filePath(QStringLiteral(".syncthing.tmp"));
+    QFile::remove(temporary);
+    ASSERT_TRUE(QFile::copy(from, temporary));
+    ASSERT_EQ(::rename(temporary.toLocal8Bit().constData(), to.toLocal8Bit().constData()), 0);
+}
+
+class RunningQuillbox : public ::testing::Test {
+protected:
+    // A data file with one note in a folder of its own.
+    QString dataFile(const QTemporaryDir& dir, const std::string& text) {
+        const QString path = dir.filePath(QStringLiteral("quillbox.dat"));
+        PostItHolder holder;
+        auto note = std::make_unique<Note>();
+        note->setText(text);
+        note->setActive(true);
+        Note* added = note.get();
+        holder.addNote(std::move(note));
+        holder.attach(std::make_unique<PostItAttr>(), added);
+        EXPECT_TRUE(DataFile(path.toStdString()).save(holder, Options::initial({})).ok);
+        return path;
+    }
+    static std::vector<std::string> notesIn(const QString& path) {
+        PostItHolder holder;
+        NoQuestions questions;
+        // Read as bytes: a load would clear away the temporary file of a save in progress.
+        std::vector<std::uint8_t> bytes;
+        readWholeFile(path.toStdString(), bytes);
+        DataFile(path.toStdString()).loadFromBytes(std::move(bytes), holder, questions);
+        std::vector<std::string> texts;
+        for (int i = 0; i < holder.noteCount(); ++i)
+            texts.push_back(holder.note(i)->text());
+        return texts;
+    }
+    static bool holds(const QString& path, const std::string& text) {
+        const auto texts = notesIn(path);
+        return std::find(texts.begin(), texts.end(), text) != texts.end();
+    }
+    // Starts Quillbox on the data file and waits for its Stickum: it holds the lock then, so a
+    // command started next cannot become the running Quillbox itself.
+    void launch(QProcess& process, const QString& path) {
+        program.start(process, {"--data", path});
+        ASSERT_TRUE(QTest::qWaitFor([&] { return shownWindows(process, "^Stickum$") > 0; }, 15000));
+    }
+    // The same data file on two machines, each with its Quillbox; a note added here.
+    void startTwoMachines() {
+        here = dataFile(one, "milk");
+        there = two.filePath(QStringLiteral("quillbox.dat"));
+        ASSERT_TRUE(QFile::copy(here, there));
+        launch(first, here);
+        launch(second, there);
+        ASSERT_EQ(command(here, {"--new-note", "from here"}).status, 0);
+    }
+    CommandResult command(const QString& path, QStringList arguments,
+                          const QByteArray& input = {}) {
+        arguments << "--data" << path;
+        return program.run(arguments, input);
+    }
+    void TearDown() override {
+        for (QProcess* process : {&first, &second})
+            if (process->state() != QProcess::NotRunning) {
+                process->kill();
+                process->waitForFinished(3000);
+            }
+    }
+
+    CommandRun program;
+    QTemporaryDir one;
+    QTemporaryDir two;
+    QProcess first;
+    QProcess second;
+    QString here;
+    QString there;
+};
+
+} // namespace
+
+TEST_F(RunningQuillbox, EachCommandReachesTheQuillboxOfItsDataFile) {
+    const QString milk = dataFile(one, "milk");
+    const QString bread = dataFile(two, "bread");
+    launch(first, milk);
+    launch(second, bread);
+
+    // The command waits while the program starts, then the note is there and shown.
+    EXPECT_EQ(command(milk, {"--new-note", "tea\nand cake"}).status, 0);
+    EXPECT_TRUE(holds(milk, "tea\r\nand cake"));
+    EXPECT_FALSE(holds(bread, "tea\r\nand cake"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shownWindows(first, "^Stickum$") == 2; }, 10000));
+    EXPECT_TRUE(command(milk, {"--export"}).out.contains("tea\nand cake"));
+
+    // The display switch of one leaves the other alone.
+    EXPECT_EQ(command(milk, {"--toggle"}).status, 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shownWindows(first, "^Stickum$") == 0; }, 10000));
+    EXPECT_EQ(shownWindows(second, "^Stickum$"), 1);
+    EXPECT_EQ(command(milk, {"--toggle"}).status, 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shownWindows(first, "^Stickum$") == 2; }, 10000));
+
+    EXPECT_EQ(command(bread, {"--show"}).status, 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shownWindows(second, "^Quillbox") == 1; }, 10000));
+    EXPECT_EQ(shownWindows(first, "^Quillbox"), 0);
+
+    // Nothing but the data file stands beside it: lock and socket live in the runtime folder.
+    EXPECT_EQ(QDir(one.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"quillbox.dat"});
+
+    EXPECT_EQ(command(milk, {"--quit"}).status, 0);
+    EXPECT_TRUE(first.waitForFinished(10000));
+    EXPECT_EQ(first.exitCode(), 0);
+    EXPECT_EQ(second.state(), QProcess::Running);
+    EXPECT_EQ(notesIn(milk), (std::vector<std::string>{"milk", "tea\r\nand cake"}));
+}
+
+TEST_F(RunningQuillbox, AKilledQuillboxIsTakenOverAndANewNoteStartsOne) {
+    const QString milk = dataFile(one, "milk");
+    launch(first, milk);
+    ASSERT_EQ(command(milk, {"--toggle"}).status, 0);
+    ::kill(pid_t(first.processId()), SIGKILL);
+    first.waitForFinished(3000);
+    ASSERT_FALSE(QDir(program.runtime.path()).entryList({"*.socket"}, QDir::System).isEmpty());
+
+    // Nobody listens on the socket left behind: --new-note starts Quillbox, which takes over the
+    // lock and the socket and adds the note from standard input.
+    second.setProcessEnvironment(program.environment());
+    second.start(QString::fromUtf8(QB_PROGRAM_FILE), {"--new-note", "-", "--data", milk});
+    second.write("from a pipe\n");
+    second.closeWriteChannel();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return holds(milk, "from a pipe"); }, 15000));
+    EXPECT_EQ(command(milk, {"--quit"}).status, 0);
+    EXPECT_TRUE(second.waitForFinished(10000));
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(notesIn(milk), (std::vector<std::string>{"milk", "from a pipe"}));
+}
+
+TEST_F(RunningQuillbox, ANoteAddedOnOneMachineAppearsOnTheOther) {
+    startTwoMachines();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shownWindows(second, "^Stickum$") == 1; }, 10000));
+
+    syncFile(here, there);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shownWindows(second, "^Stickum$") == 2; }, 2000));
+    EXPECT_EQ(command(there, {"--quit"}).status, 0);
+    EXPECT_TRUE(second.waitForFinished(10000));
+    EXPECT_EQ(notesIn(there), (std::vector<std::string>{"milk", "from here"}));
+    EXPECT_EQ(QDir(two.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"quillbox.dat"});
+}
+
+TEST_F(RunningQuillbox, BothSidesChangedGiveOneFileAndOneConflictCopyWithEveryNote) {
+    startTwoMachines();
+    ASSERT_EQ(command(there, {"--new-note", "from there"}).status, 0);
+
+    // There, a Stickum is moved and not yet saved when the other version arrives.
+    QStringList stickums;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return (stickums = shownWindowIds(second, "^Stickum$")).size() == 2; }, 10000));
+    QProcess::execute(QStringLiteral("xdotool"), {"windowmove", stickums.first(), "420", "330"});
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            QProcess geometry;
+            geometry.start("xdotool", {"getwindowgeometry", stickums.first()});
+            geometry.waitForFinished(5000);
+            return geometry.readAllStandardOutput().contains("420,330");
+        },
+        5000));
+    QTest::qWait(300);
+    syncFile(here, there);
+
+    QStringList copies;
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            copies = QDir(two.path()).entryList({"quillbox.dat.conflict-*"});
+            return !copies.isEmpty();
+        },
+        3000));
+    ASSERT_EQ(copies.size(), 1);
+    EXPECT_EQ(notesIn(two.filePath(copies.first())),
+              (std::vector<std::string>{"milk", "from here"}));
+    // The copy is made first, then this side is written.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return notesIn(there) == std::vector<std::string>{"milk", "from there"};
+        },
+        3000));
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+// The real program run with a command line, as a shell would run it: its exit status, what it
+// printed, and a runtime folder of the test's own for its lock and socket.
+
+#include <QByteArray>
+#include <QDir>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <optional>
+
+struct CommandResult {
+    std::optional<int> status; // none: it did not end in time or crashed
+    QByteArray out;
+    QByteArray err;
+};
+
+class CommandRun {
+public:
+    CommandRun() {
+        QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                  QFileDevice::ExeOwner);
+    }
+
+    QProcessEnvironment environment(bool withDisplay = true) const {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        if (!withDisplay) env.remove(QStringLiteral("DISPLAY"));
+        return env;
+    }
+
+    // Runs the program to its end.
+    CommandResult run(const QStringList& arguments, const QByteArray& input = {},
+                      bool withDisplay = true, int timeoutMs = 20000) const {
+        QProcess process;
+        process.setProcessEnvironment(environment(withDisplay));
+        process.start(QString::fromUtf8(QB_PROGRAM_FILE), arguments);
+        process.waitForStarted(5000);
+        process.write(input);
+        process.closeWriteChannel();
+        CommandResult result;
+        if (process.waitForFinished(timeoutMs) && process.exitStatus() == QProcess::NormalExit)
+            result.status = process.exitCode();
+        else
+            process.kill();
+        process.waitForFinished(3000);
+        result.out = process.readAllStandardOutput();
+        result.err = process.readAllStandardError();
+        return result;
+    }
+
+    // Starts the program and leaves it running.
+    void start(QProcess& process, const QStringList& arguments) const {
+        process.setProcessEnvironment(environment());
+        process.setStandardOutputFile(QProcess::nullDevice());
+        process.setStandardErrorFile(QProcess::nullDevice());
+        process.start(QString::fromUtf8(QB_PROGRAM_FILE), arguments);
+        process.waitForStarted(5000);
+    }
+
+    QTemporaryDir runtime;
+};
