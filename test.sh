@@ -3,21 +3,45 @@
 #   ./test.sh          all tests: unit and widget tests, the same under AddressSanitizer,
 #                      UndefinedBehaviorSanitizer and LeakSanitizer, the data-file fuzzer,
 #                      and the tests on a virtual X11 desktop
-#   ./test.sh --bench  the benchmarks as well
-# QB_FUZZ_SECONDS sets how long the data-file fuzzer runs (default 60).
+#   ./test.sh --quick  the formatting and layer checks, the build, and the unit and widget
+#                      tests only: a couple of minutes, for day-to-day work
+#   ./test.sh --bench  everything, then the benchmarks
+# QB_FUZZ_SECONDS sets how long the data-file fuzzer runs (default 60). CI=true makes warnings
+# errors.
 set -euo pipefail
 cd "$(dirname "$0")"
+quick=false
+bench=false
+case "${1:-}" in
+--quick) quick=true ;;
+--bench) bench=true ;;
+"") ;;
+*) echo "usage: ./test.sh [--quick | --bench]" >&2; exit 2 ;;
+esac
 source scripts/packages.sh
-# shellcheck disable=SC2086
-qb_install_missing $QB_BUILD_PACKAGES $QB_RUN_PACKAGES $QB_TEST_PACKAGES
+if $quick; then
+    # shellcheck disable=SC2086
+    qb_install_missing $QB_BUILD_PACKAGES
+else
+    # shellcheck disable=SC2086
+    qb_install_missing $QB_BUILD_PACKAGES $QB_RUN_PACKAGES $QB_TEST_PACKAGES
+fi
 
 jobs=$(nproc)
 werror=OFF
 [ "${CI:-}" = "true" ] && werror=ON
 
+echo "== Formatting and the layers' include rules"
+scripts/check_format.sh
+scripts/check_layers.sh
+
 echo "== Build"
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DQB_WERROR=$werror >/dev/null
+qb_configure_build -DQB_WERROR=$werror
 cmake --build build -j "$jobs"
+
+echo "== Tests"
+(cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs" -LE x11)
+$quick && exit 0
 
 echo "== Build with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" \
@@ -35,9 +59,6 @@ build-fuzz/tests/storage/datafile_fuzz -max_total_time="${QB_FUZZ_SECONDS:-60}" 
     { tail -n 40 build-fuzz/fuzz.log; echo "The fuzzer found a fault (see above)"; exit 1; }
 tail -n 1 build-fuzz/fuzz.log
 
-echo "== Tests"
-(cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs" -LE x11)
-
 echo "== Tests under the sanitizers"
 (cd build-asan && QT_QPA_PLATFORM=offscreen \
     LSAN_OPTIONS="suppressions=$PWD/../scripts/lsan.supp:print_suppressions=0" \
@@ -49,7 +70,7 @@ scripts/xsession.sh bash -c 'cd build && ctest --output-on-failure -L x11'
 echo "== A session of the real program under the sanitizers"
 scripts/xsession.sh scripts/leak_session.sh build-asan build
 
-if [ "${1:-}" = "--bench" ]; then
+if $bench; then
     echo "== Benchmarks"
     for b in build/bench/bench_*; do [ -x "$b" ] && "$b"; done
 fi

@@ -12,7 +12,6 @@
 #include "stickum/caretblink.h"
 
 #include <QApplication>
-#include <QDir>
 
 #include <csignal>
 

@@ -26,10 +26,10 @@ struct PageRow {
     const char* tip;
 };
 
-// The tabs in their order: the page at each index is built in buildPages().
 // A change made inside a Stickum is saved this long after the last keystroke or move.
 constexpr int kAutosaveDelayMs = 3000;
 
+// The tabs in their order: the page at each index is built in buildPages().
 constexpr std::array<PageRow, MyDialog::kPageCount> kPageTable{{
     {msg::TabNotes, msg::TipNotes},
     {msg::TabLendings, msg::TipLendings},
@@ -144,7 +144,6 @@ void MyDialog::load() {
 void MyDialog::buildPages() {
     if (notes_ || exitStatus_) return;
     notes_ = new NotesDialog(*this);
-    notes_->setWindowSystem(*windows_);
     lendings_ = new PrestitiDialog(*this);
     reminders_ = new CalendarDialog(*this);
     optionsPage_ = new OptionDialog(*this);

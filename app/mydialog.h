@@ -98,7 +98,7 @@ public:
     AboutDialog* about() const { return about_; }
     TickTimer& timer() { return timer_; }
     const StickumTracker& tracker() const { return tracker_; }
-    WindowSystem& windowSystem() { return *windows_; }
+    WindowSystem& windowSystem() override { return *windows_; }
     // The player of the alert sound, opened on the options' wave file; none when that file is
     // missing or unreadable.
     WavePlayer* wavePlayer();

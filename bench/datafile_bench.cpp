@@ -30,9 +30,7 @@ void fill(PostItHolder& holder) {
             record = std::move(reminder);
         }
         record->setText(std::string(200, static_cast<char>('a' + i % 26)));
-        PostIt* added = record.get();
-        holder.add(std::move(record), (i % 3) + 1);
-        holder.attach(std::make_unique<PostItAttr>(), added);
+        holder.addAttached(std::move(record), (i % 3) + 1);
     }
 }
 

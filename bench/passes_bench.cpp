@@ -165,9 +165,7 @@ void BM_TickNothingToChange(benchmark::State& state) {
             }
             record->setText("due " + std::to_string(i));
             record->setActive(true);
-            PostIt* added = record.get();
-            holder.add(std::move(record), i % 2 == 0 ? KindLending : KindReminder);
-            holder.attach(std::make_unique<PostItAttr>(), added);
+            holder.addAttached(std::move(record), i % 2 == 0 ? KindLending : KindReminder);
         }
         DataFile(dir.filePath(QStringLiteral("quillbox.dat")).toStdString())
             .save(holder, Options{});

@@ -1,12 +1,20 @@
 #include "model/due.h"
 
 #include "model/holder.h"
+#include "model/postit.h"
 
 #include <cstdint>
 
-namespace {
+bool lendingDueOn(const Prestito& lending, Date day) {
+    return static_cast<std::int64_t>(day) >=
+           static_cast<std::int64_t>(lending.date()) + lending.daysAfter();
+}
 
-void setDue(PostIt& record, bool due) {
+bool reminderDueOn(const Appointement& reminder, Date day) {
+    return day >= reminder.date() - static_cast<Date>(reminder.daysBefore());
+}
+
+void applyDue(PostIt& record, bool due) {
     if (due && record.active()) {
         if (record.displayState() == Hidden) record.setDisplayState(Due);
     } else {
@@ -14,24 +22,15 @@ void setDue(PostIt& record, bool due) {
     }
 }
 
-} // namespace
-
-void checkLendingsDue(PostItHolder& holder, Date today) {
-    // Plain day numbers: due from the day that is daysAfter days after the lending's date.
-    const std::int64_t now = today;
-    for (int i = 0; i < holder.lendingCount(); ++i) {
-        Prestito* lending = holder.lending(i);
-        if (!lending) continue;
-        setDue(*lending, now >= static_cast<std::int64_t>(lending->date()) + lending->daysAfter());
+void checkLendingsDue(PostItHolder& records, Date day) {
+    for (int i = 0; i < records.lendingCount(); ++i) {
+        if (Prestito* lending = records.lending(i)) applyDue(*lending, lendingDueOn(*lending, day));
     }
 }
 
-void checkRemindersDue(PostItHolder& holder, Date today) {
-    for (int i = 0; i < holder.reminderCount(); ++i) {
-        Appointement* reminder = holder.reminder(i);
-        if (!reminder) continue;
-        // Day numbers are compared as plain unsigned values, the way stored files expect.
-        const Date from = reminder->date() - static_cast<Date>(reminder->daysBefore());
-        setDue(*reminder, today >= from);
+void checkRemindersDue(PostItHolder& records, Date day) {
+    for (int i = 0; i < records.reminderCount(); ++i) {
+        if (Appointement* reminder = records.reminder(i))
+            applyDue(*reminder, reminderDueOn(*reminder, day));
     }
 }

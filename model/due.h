@@ -2,13 +2,23 @@
 
 #include "model/date.h"
 
+class Appointement;
+class PostIt;
 class PostItHolder;
+class Prestito;
 
-// The due rules of the minute tick. Each sets the display state of the records of its kind: an
-// armed record that is due and hidden becomes Due (its Stickum pops up at the next alert pass),
-// one that is shown stays shown, every other one becomes Hidden.
+// When lendings and reminders fall due, and what that does to their Stickums.
 
-// A lending is due from the day that lies its number of days after its date.
-void checkLendingsDue(PostItHolder& holder, Date today);
-// A reminder is due from the day that lies its number of days before its date.
-void checkRemindersDue(PostItHolder& holder, Date today);
+// A lending is due from the day daysAfter days after its date.
+bool lendingDueOn(const Prestito& lending, Date day);
+// A reminder is due from the day daysBefore days before its date. Day numbers are compared as
+// plain unsigned values, the way stored files expect.
+bool reminderDueOn(const Appointement& reminder, Date day);
+
+// What a check does to a record: an active record that is due and hidden becomes Due (one on
+// show stays so); one not due, or not active, is hidden.
+void applyDue(PostIt& record, bool due);
+
+// Checks every lending, or every reminder, of the list on the day.
+void checkLendingsDue(PostItHolder& records, Date day);
+void checkRemindersDue(PostItHolder& records, Date day);

@@ -71,6 +71,13 @@ bool PostItHolder::removeNthOfKind(int kind, int i) {
     return true;
 }
 
+bool PostItHolder::addAttached(std::unique_ptr<PostIt> record, int kind,
+                               std::unique_ptr<PostItAttr> attr) {
+    if (!attr) return false;
+    PostIt* added = record.get();
+    return add(std::move(record), kind) && attach(std::move(attr), added);
+}
+
 bool PostItHolder::attach(std::unique_ptr<PostItAttr> attr, PostIt* record) {
     if (!attr || !record) return false;
     for (int index = 0; index < count_; ++index) {

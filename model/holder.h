@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/postit.h"
+#include "model/windowhandle.h"
 
 #include <array>
 #include <cstdint>
@@ -18,9 +19,6 @@ public:
     // Stickum, or one gone with the window it is pinned to, keeps the recorded position).
     virtual bool onScreen() const = 0;
 };
-
-// Handle of another application's top-level window; 0 is none.
-using WindowHandle = std::uint64_t;
 
 // Where an entry's Stickum stands and whom it belongs to.
 class PostItAttr {
@@ -76,6 +74,11 @@ public:
     bool removeNote(int i) { return removeNthOfKind(KindNote, i); }
     bool removeLending(int i) { return removeNthOfKind(KindLending, i); }
     bool removeReminder(int i) { return removeNthOfKind(KindReminder, i); }
+
+    // Adds the record with its attributes (fresh ones when none are given) in one step; false
+    // when add() fails or there are no attributes, and the record is then destroyed.
+    bool addAttached(std::unique_ptr<PostIt> record, int kind,
+                     std::unique_ptr<PostItAttr> attr = std::make_unique<PostItAttr>());
 
     // Gives the attributes to the first entry holding the record; false when none holds it.
     bool attach(std::unique_ptr<PostItAttr> attr, PostIt* record);

@@ -3,11 +3,14 @@
 #include "model/catalogue.h"
 #include "model/due.h"
 #include "model/text.h"
+#include "pages/datestep.h"
 #include "pages/daystepper.h"
 #include "pages/dialoghost.h"
 #include "pages/messages.h"
 #include "pages/wcalendar.h"
+#include "resources/dialog_reminders.h"
 #include "resources/dialogs.h"
+#include "stickum/recordtext.h"
 
 #include <QCheckBox>
 #include <QPlainTextEdit>
@@ -22,22 +25,14 @@ constexpr int kFirstMonth = 1;
 constexpr int kLastMonth = 12;
 
 int clampYear(int year) {
-    return std::clamp(year, CalendarDialog::kFirstYear, CalendarDialog::kLastYear);
+    return std::clamp(year, kFirstYear, kLastYear);
 }
 
 } // namespace
 
 CalendarDialog::CalendarDialog(DialogHost& host, QWidget* parent)
     : PageDialog(host, kRemindersPage, parent) {
-    // Each number and its arrows make one control standing over both places.
-    const auto stepper = [this](int shownId, int arrowsId) {
-        QWidget* arrows = item(arrowsId);
-        auto* control = replaceItem(shownId, new DayStepper);
-        control->setGeometry(control->geometry().united(arrows->geometry()));
-        arrows->hide();
-        return control;
-    };
-    year_ = stepper(kYearId, kYearUpDownId);
+    year_ = replaceItemAndArrows(reminderid::Year, reminderid::YearUpDown, new DayStepper);
     year_->setRange(kFirstYear, kLastYear);
     year_->setAlignment(Qt::AlignCenter);
     year_->setShowOnly(true);
@@ -45,39 +40,40 @@ CalendarDialog::CalendarDialog(DialogHost& host, QWidget* parent)
 
     // Positions 0 and 13 stand for the month before January and after December while the
     // month wraps; at rest the control holds 1..12.
-    month_ = stepper(kMonthId, kMonthUpDownId);
-    month_->setRange(kFirstMonth - 1, kLastMonth + 1);
+    month_ = replaceItemAndArrows(reminderid::Month, reminderid::MonthUpDown, new DayStepper);
+    month_->setRange(kMonthBelow, kMonthAbove);
     month_->setLabel([](int month) { return QString::fromLatin1(msg::monthName(month)); });
     month_->setShowOnly(true);
     month_->setStepHandler([this](int position, int step) { return stepMonth(position, step); });
 
-    days_ = stepper(kDaysId, kDaysUpDownId);
+    days_ = replaceItemAndArrows(reminderid::Days, reminderid::DaysUpDown, new DayStepper);
     days_->setRange(0, kMaxDays);
     days_->setStepHandler([this](int position, int step) { return stepDays(position, step); });
 
     // A dialog font wider than the one the page was drawn for must not clip the names and
     // numbers: the controls may grow into the free room beside them.
-    const int pageRight = item(kCalendarId)->geometry().right();
+    const int pageRight = item(reminderid::Calendar)->geometry().right();
     QStringList months;
     for (int month = kFirstMonth; month <= kLastMonth; ++month)
         months << QString::fromLatin1(msg::monthName(month));
     month_->widenFor(months, pageRight);
-    year_->widenFor({QString::number(kLastYear)}, item(kCalendarId)->geometry().center().x());
-    days_->widenFor({QString::number(kMaxDays)}, item(kTextId)->geometry().left() - 2);
+    year_->widenFor({QString::number(kLastYear)},
+                    item(reminderid::Calendar)->geometry().center().x());
+    days_->widenFor({QString::number(kMaxDays)}, item(reminderid::Text)->geometry().left() - 2);
 
-    text_ = itemAs<QPlainTextEdit>(kTextId);
+    text_ = itemAs<QPlainTextEdit>(reminderid::Text);
     text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text_->setTabChangesFocus(true);
     connect(text_, &QPlainTextEdit::textChanged, this, &CalendarDialog::updateButtons);
 
-    sound_ = itemAs<QCheckBox>(kSoundId);
+    sound_ = itemAs<QCheckBox>(reminderid::SoundBox);
     connect(sound_, &QCheckBox::clicked, this, &CalendarDialog::soundClicked);
 
-    connect(button(kAddId), &QPushButton::clicked, this, &CalendarDialog::add);
-    connect(button(kRemoveId), &QPushButton::clicked, this, &CalendarDialog::remove);
-    connect(button(kNewId), &QPushButton::clicked, this, &CalendarDialog::startNew);
+    connect(button(reminderid::AddButton), &QPushButton::clicked, this, &CalendarDialog::add);
+    connect(button(reminderid::RemoveButton), &QPushButton::clicked, this, &CalendarDialog::remove);
+    connect(button(reminderid::NewButton), &QPushButton::clicked, this, &CalendarDialog::startNew);
 
-    calendar_ = new WCalendar(this, item(kCalendarId), kCalendarId);
+    calendar_ = new WCalendar(this, item(reminderid::Calendar), reminderid::Calendar);
     connect(calendar_, &WCalendar::daySelected, this, &CalendarDialog::daySelected);
     connect(calendar_, &WCalendar::markClicked, this, &CalendarDialog::toggleArmed);
 
@@ -132,9 +128,7 @@ Appointement* CalendarDialog::currentRecord() const {
 }
 
 std::string CalendarDialog::editedText() const {
-    QString text = text_->toPlainText();
-    text.replace(u'\n', QStringLiteral("\r\n"));
-    return cutToBytes(text.toStdString(), kTextBytes);
+    return fromEditText(text_->toPlainText(), kTextBytes);
 }
 
 void CalendarDialog::storeControls(Appointement& reminder) const {
@@ -147,9 +141,9 @@ void CalendarDialog::updateButtons() {
     const Date selection = selectionDate();
     const bool hasReminder = reminderOn(selection) != -1;
     const bool hasText = !text_->document()->isEmpty();
-    button(kAddId)->setEnabled(selection != kNoDate && hasText && !hasReminder);
-    button(kRemoveId)->setEnabled(selection != kNoDate && hasReminder);
-    button(kNewId)->setEnabled(selection != kNoDate && hasReminder);
+    button(reminderid::AddButton)->setEnabled(selection != kNoDate && hasText && !hasReminder);
+    button(reminderid::RemoveButton)->setEnabled(selection != kNoDate && hasReminder);
+    button(reminderid::NewButton)->setEnabled(selection != kNoDate && hasReminder);
 }
 
 bool CalendarDialog::stepYear(int position, int step) {
@@ -163,19 +157,14 @@ bool CalendarDialog::stepYear(int position, int step) {
 }
 
 bool CalendarDialog::stepMonth(int position, int step) {
-    int month = position + step;
-    if (month < kFirstMonth) {
-        // The control adds the step to 13 and so ends on December.
-        month_->setValue(kLastMonth + 1);
-        year_->setValue(clampYear(year_->value() - 1));
-        month = kLastMonth;
-    } else if (month > kLastMonth) {
-        month_->setValue(kFirstMonth - 1);
-        year_->setValue(clampYear(year_->value() + 1));
-        month = kFirstMonth;
+    const MonthStep next = monthStep(position, step, year_->value());
+    if (next.wraps) {
+        // The year control holds the ends of its range.
+        month_->setValue(next.from);
+        year_->setValue(clampYear(next.year));
     }
     current_ = -1;
-    calendar_->SetMonth(year_->value(), month);
+    calendar_->SetMonth(year_->value(), next.month);
     updateButtons();
     return true;
 }
@@ -192,8 +181,7 @@ void CalendarDialog::soundClicked(bool ticked) {
     if (Appointement* reminder = currentRecord()) reminder->setSound(ticked);
 }
 
-void CalendarDialog::daySelected() {
-    const int day = calendar_->GetSelectedDay();
+void CalendarDialog::daySelected(int day) {
     if (day == -1) return;
     PostItHolder& records = host().holder();
     // What was typed for the reminder being edited goes with it.
@@ -202,9 +190,7 @@ void CalendarDialog::daySelected() {
     const int found = reminderOn(dateOfDay(day));
     if (found >= 0) {
         const Appointement* reminder = records.reminder(found);
-        QString shown = QString::fromStdString(displayUtf8(reminder->text()));
-        shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        text_->setPlainText(shown);
+        text_->setPlainText(toEditText(reminder->text()));
         days_->setValue(reminder->daysBefore());
         sound_->setChecked(reminder->sound());
     } else {
@@ -215,8 +201,7 @@ void CalendarDialog::daySelected() {
     updateButtons();
 }
 
-void CalendarDialog::toggleArmed() {
-    const int day = calendar_->GetClickedDay();
+void CalendarDialog::toggleArmed(int day) {
     if (day == -1) return;
     const Date date = dateOfDay(day);
     const int found = reminderOn(date);
@@ -228,7 +213,7 @@ void CalendarDialog::toggleArmed() {
 
 void CalendarDialog::add() {
     const Date date = selectionDate();
-    if (date == kNoDate || !button(kAddId)->isEnabled()) return;
+    if (date == kNoDate || !button(reminderid::AddButton)->isEnabled()) return;
     const std::string text = editedText();
 
     auto made = std::make_unique<Appointement>();

@@ -17,24 +17,6 @@ class WCalendar;
 class CalendarDialog : public PageDialog {
     Q_OBJECT
 public:
-    // Controls of the page.
-    static constexpr int kCalendarId = 26240;
-    static constexpr int kTextId = 26241;
-    static constexpr int kRemoveId = 26242;
-    static constexpr int kAddId = 26243;
-    static constexpr int kDaysId = 26244;
-    static constexpr int kDaysUpDownId = 26245;
-    static constexpr int kSoundId = 26246;
-    static constexpr int kYearId = 26247;
-    static constexpr int kMonthId = 26248;
-    static constexpr int kMonthUpDownId = 26249;
-    static constexpr int kYearUpDownId = 26250;
-    static constexpr int kNewId = 26251;
-
-    // The years the year control and the calendar can show.
-    static constexpr int kFirstYear = 1996;
-    static constexpr int kLastYear = 2099;
-
     explicit CalendarDialog(DialogHost& host, QWidget* parent = nullptr);
 
     // Stores the controls into the reminder of the selected day (the page is being left).
@@ -61,8 +43,8 @@ private:
     bool stepMonth(int position, int step);
     bool stepDays(int position, int step);
     void soundClicked(bool ticked);
-    void daySelected();
-    void toggleArmed();
+    void daySelected(int day);
+    void toggleArmed(int day);
     void add();
     void remove();
     void startNew();

@@ -8,9 +8,10 @@
 
 class MessageBoxes;
 class PostIt;
+class WindowSystem;
 
 // What the pages may ask of the main dialog: the record list and the Stickum attached to each
-// record, the options, saving, and the message boxes.
+// record, the options, saving, the message boxes and the other applications' windows.
 class DialogHost {
 public:
     virtual ~DialogHost() = default;
@@ -18,6 +19,8 @@ public:
     virtual PostItHolder& holder() = 0;
     virtual Options& options() = 0;
     virtual MessageBoxes& messages() = 0;
+    // Other applications' windows, for pinning notes to them; lives as long as the host.
+    virtual WindowSystem& windowSystem() = 0;
 
     // Gives a record just added to the holder its Stickum attributes; false (and nothing
     // attached) when no entry holds the record.

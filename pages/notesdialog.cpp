@@ -6,8 +6,10 @@
 #include "pages/dialoghost.h"
 #include "pages/iconlist.h"
 #include "pages/messages.h"
-#include "platform/nullwindowsystem.h"
+#include "platform/windowsystem.h"
+#include "resources/dialog_notes.h"
 #include "resources/dialogs.h"
+#include "stickum/recordtext.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -16,12 +18,13 @@
 #include <QPushButton>
 
 NotesDialog::NotesDialog(DialogHost& host, QWidget* parent)
-    : PageDialog(host, kNotesPage, parent), list_(replaceItem(kNoteList, new IconList)),
-      edit_(itemAs<QPlainTextEdit>(kNoteEdit)), target_(itemAs<QLabel>(kTargetLabel)),
-      refresh_(itemAs<QPushButton>(kRefreshButton)), pin_(itemAs<QPushButton>(kPinButton)),
-      new_(itemAs<QPushButton>(kNewButton)), add_(itemAs<QPushButton>(kAddButton)),
-      remove_(itemAs<QPushButton>(kRemoveButton)), noWindows_(std::make_unique<NullWindowSystem>()),
-      pinPointer_(*this, host.messages(), *noWindows_) {
+    : PageDialog(host, kNotesPage, parent), list_(replaceItem(noteid::NoteList, new IconList)),
+      edit_(itemAs<QPlainTextEdit>(noteid::NoteEdit)), target_(itemAs<QLabel>(noteid::TargetLabel)),
+      refresh_(itemAs<QPushButton>(noteid::RefreshButton)),
+      pin_(itemAs<QPushButton>(noteid::PinButton)), new_(itemAs<QPushButton>(noteid::NewButton)),
+      add_(itemAs<QPushButton>(noteid::AddButton)),
+      remove_(itemAs<QPushButton>(noteid::RemoveButton)),
+      pinPointer_(*this, host.messages(), host.windowSystem()) {
     target_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     target_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     edit_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -30,7 +33,8 @@ NotesDialog::NotesDialog(DialogHost& host, QWidget* parent)
     edit_->installEventFilter(this);
 
     refresh_->setToolTip(QString::fromUtf8(msg::TipUpdateTitles));
-    pin_->setToolTip(QString::fromUtf8(msg::PinUnavailable));
+    const bool pinning = host.windowSystem().pinningAvailable();
+    pin_->setToolTip(QString::fromUtf8(pinning ? msg::TipPinPoint : msg::PinUnavailable));
     // The tips show even while the main window is not the active one.
     refresh_->setAttribute(Qt::WA_AlwaysShowToolTips);
     pin_->setAttribute(Qt::WA_AlwaysShowToolTips);
@@ -53,12 +57,6 @@ NotesDialog::NotesDialog(DialogHost& host, QWidget* parent)
 
 NotesDialog::~NotesDialog() {
     if (pinPointer_.waiting()) pinPointer_.stop();
-}
-
-void NotesDialog::setWindowSystem(WindowSystem& windows) {
-    pinPointer_.setWindowSystem(windows);
-    const char* tip = windows.pinningAvailable() ? msg::TipPinPoint : msg::PinUnavailable;
-    pin_->setToolTip(QString::fromUtf8(tip));
 }
 
 QString NotesDialog::titleOf(const std::string& text) {
@@ -219,14 +217,10 @@ void NotesDialog::updateButtons() {
 }
 
 void NotesDialog::showEditText(const std::string& text) {
-    QString shown = QString::fromStdString(displayUtf8(text));
-    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    edit_->setPlainText(shown);
+    edit_->setPlainText(toEditText(text));
     edit_->document()->setModified(false);
 }
 
 std::string NotesDialog::editText() const {
-    QString text = edit_->toPlainText();
-    text.replace(u'\n', QLatin1String("\r\n"));
-    return cutToBytes(text.toStdString(), kTextBytes);
+    return fromEditText(edit_->toPlainText(), kTextBytes);
 }

@@ -3,7 +3,6 @@
 #include "pages/pagedialog.h"
 #include "pages/pinpointer.h"
 
-#include <memory>
 #include <string>
 
 class IconList;
@@ -11,7 +10,6 @@ class Note;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
-class WindowSystem;
 
 // The "Notes" page: the list of notes by title, the text of the note clicked in it, writing,
 // changing and removing notes, switching a note's Stickum on and off from its icon, and pinning
@@ -19,26 +17,12 @@ class WindowSystem;
 class NotesDialog : public PageDialog {
     Q_OBJECT
 public:
-    // Controls of the page.
-    static constexpr int kRefreshButton = 26262;
-    static constexpr int kNoteList = 26256;
-    static constexpr int kPinButton = 26263;
-    static constexpr int kTargetLabel = 26264;
-    static constexpr int kNoteEdit = 26258;
-    static constexpr int kNewButton = 26261;
-    static constexpr int kAddButton = 26259;
-    static constexpr int kRemoveButton = 26260;
-
     // Characters of a title in the list and of a window title in the target label.
     static constexpr int kTitleCharacters = 39;
     static constexpr int kLabelCharacters = 63;
 
     explicit NotesDialog(DialogHost& host, QWidget* parent = nullptr);
     ~NotesDialog() override;
-
-    // The desktop whose windows notes are pinned to. Until one is given, pinning is unavailable
-    // and "Pin-point to" says so.
-    void setWindowSystem(WindowSystem& windows);
 
     // Rebuilds the list of note titles from the records; nothing is edited afterwards.
     void RefreshNotes();
@@ -92,7 +76,6 @@ private:
     QPushButton* new_;
     QPushButton* add_;
     QPushButton* remove_;
-    std::unique_ptr<WindowSystem> noWindows_; // in use until a window system is given
     PinPointer pinPointer_;
     int noteCount_ = 0;
     int current_ = -1;

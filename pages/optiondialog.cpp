@@ -1,12 +1,14 @@
 #include "pages/optiondialog.h"
 
 #include "model/catalogue.h"
+#include "model/postit.h"
 #include "pages/dialoghost.h"
 #include "pages/optionstepedit.h"
 #include "pages/sampleminititlebar.h"
 #include "resources/dialog_options.h"
 #include "resources/dialogs.h"
 #include "stickum/gradient.h"
+#include "stickum/recordtext.h"
 #include "stickum/stickumlook.h"
 
 #include <QAbstractButton>
@@ -39,12 +41,8 @@ constexpr int kWrappingHeight = 16;
 constexpr int kGroupMargin = 4;
 
 // The wave file's name as the options hold it: at most 255 bytes, whole characters only.
-QString storableName(QString text) {
-    while (text.toUtf8().size() > static_cast<qsizetype>(kWaveFileBytes)) {
-        text.chop(1);
-        if (!text.isEmpty() && text.back().isHighSurrogate()) text.chop(1);
-    }
-    return text;
+QString storableName(const QString& text) {
+    return cutToBytes(text, kWaveFileBytes);
 }
 
 bool fileExists(const QString& name) {
@@ -62,9 +60,12 @@ OptionDialog::OptionDialog(DialogHost& host, QWidget* parent)
     if (auto* group = itemAs<QGroupBox>(TitleBarGroup)) group->setAlignment(Qt::AlignHCenter);
     titleBar_ = new SampleMiniTitleBar(options(), this);
     titleBar_->placeOver(item(SampleTitleBarPlace));
-    reminderDays_ = makeStepEdit(ReminderDaysEdit, ReminderDaysUpDown, 0, kMaxDays);
-    lendingDays_ = makeStepEdit(LendingDaysEdit, LendingDaysUpDown, 0, kMaxDays);
-    height_ = makeStepEdit(HeightEdit, HeightUpDown, kMinHeight, kMaxHeight);
+    reminderDays_ =
+        replaceItemAndArrows(ReminderDaysEdit, ReminderDaysUpDown, new OptionStepEdit(0, kMaxDays));
+    lendingDays_ =
+        replaceItemAndArrows(LendingDaysEdit, LendingDaysUpDown, new OptionStepEdit(0, kMaxDays));
+    height_ =
+        replaceItemAndArrows(HeightEdit, HeightUpDown, new OptionStepEdit(kMinHeight, kMaxHeight));
     waveEdit_ = itemAs<QLineEdit>(WaveFileEdit);
     if (waveEdit_) {
         waveEdit_->setMaxLength(static_cast<int>(kWaveFileBytes));
@@ -83,16 +84,6 @@ Options& OptionDialog::options() const {
 
 QAbstractButton* OptionDialog::button(int id) const {
     return itemAs<QAbstractButton>(id);
-}
-
-OptionStepEdit* OptionDialog::makeStepEdit(int editId, int upDownId, int minimum, int maximum) {
-    QWidget* arrows = item(upDownId);
-    auto* edit = replaceItem(editId, new OptionStepEdit(minimum, maximum));
-    if (arrows) {
-        edit->setGeometry(edit->geometry().united(arrows->geometry()));
-        arrows->hide();
-    }
-    return edit;
 }
 
 void OptionDialog::wrapTallTexts() {

@@ -18,7 +18,6 @@ class SampleMiniTitleBar;
 class OptionDialog : public PageDialog {
     Q_OBJECT
 public:
-    static constexpr int kMaxDays = 1825;
     static constexpr int kMinHeight = 1;
     static constexpr int kMaxHeight = 50;
 
@@ -62,7 +61,6 @@ private:
     Options& options() const;
     QAbstractButton* button(int id) const;
     void connectControls();
-    OptionStepEdit* makeStepEdit(int editId, int upDownId, int minimum, int maximum);
     void wrapTallTexts();
     void updateEnabling();
     void applyToSample();

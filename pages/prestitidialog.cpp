@@ -4,12 +4,14 @@
 #include "model/due.h"
 #include "model/formats.h"
 #include "model/text.h"
+#include "pages/datestep.h"
 #include "pages/dialoghost.h"
 #include "pages/messages.h"
 #include "pages/stepper.h"
 #include "pages/wlistwindow.h"
+#include "resources/dialog_lendings.h"
 #include "resources/dialogs.h"
-#include "resources/lendingsids.h"
+#include "stickum/recordtext.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,12 +27,7 @@
 
 namespace {
 
-using namespace lendings;
-
-// The month control runs one place beyond each end of the year, so a step off either end can
-// be turned into the next or the previous year.
-constexpr int kMonthBelow = 0;
-constexpr int kMonthAbove = 13;
+using namespace lendingid;
 
 // The image of a row: 0 armed, 1 disarmed.
 constexpr int kArmedImage = 0;
@@ -38,20 +35,6 @@ constexpr int kDisarmedImage = 1;
 
 QString shown(const std::string& bytes) {
     return QString::fromStdString(displayUtf8(bytes));
-}
-
-// The object edit breaks lines with "\n"; records keep "\r\n", as Stickums do.
-std::string objectBytes(const QString& typed) {
-    QString text = typed;
-    text.replace(u'\n', QStringLiteral("\r\n"));
-    return text.toStdString();
-}
-
-QString objectShown(const std::string& bytes) {
-    QString text = shown(bytes);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    return text;
 }
 
 } // namespace
@@ -64,10 +47,10 @@ PrestitiDialog::PrestitiDialog(DialogHost& host, QWidget* parent)
     person_ = itemAs<QComboBox>(Person);
     rightLabel_ = itemAs<QLabel>(RightLabel);
     object_ = itemAs<QPlainTextEdit>(Object);
-    day_ = makeStepper(Day, DayArrows);
-    month_ = makeStepper(Month, MonthArrows);
-    year_ = makeStepper(Year, YearArrows);
-    after_ = makeStepper(After, AfterArrows);
+    day_ = replaceItemAndArrows(Day, DayArrows, new Stepper);
+    month_ = replaceItemAndArrows(Month, MonthArrows, new Stepper);
+    year_ = replaceItemAndArrows(Year, YearArrows, new Stepper);
+    after_ = replaceItemAndArrows(After, AfterArrows, new Stepper);
     sound_ = itemAs<QCheckBox>(Sound);
     new_ = itemAs<QPushButton>(New);
     add_ = itemAs<QPushButton>(Add);
@@ -81,7 +64,7 @@ PrestitiDialog::PrestitiDialog(DialogHost& host, QWidget* parent)
     fitLabels();
 
     // Ranges: the month runs one beyond each end so that it can wrap into the next year.
-    year_->setRange(FirstYear, LastYear);
+    year_->setRange(kFirstYear, kLastYear);
     month_->setRange(kMonthBelow, kMonthAbove);
     month_->setValueText([](int month) { return QString::fromUtf8(msg::monthName(month)); });
     after_->setRange(0, kMaxDays);
@@ -110,16 +93,6 @@ PrestitiDialog::~PrestitiDialog() {
     // The list outlives this part of the page while the page is torn down: it must not ask
     // the page for cell texts any more.
     list_->setCellText({});
-}
-
-Stepper* PrestitiDialog::makeStepper(int displayId, int arrowsId) {
-    // The number and its arrows become one control over both places.
-    QWidget* arrows = item(arrowsId);
-    const QRect both = item(displayId)->geometry().united(arrows->geometry());
-    auto* stepper = replaceItem(displayId, new Stepper);
-    stepper->setGeometry(both);
-    arrows->hide();
-    return stepper;
 }
 
 void PrestitiDialog::fitLabels() {
@@ -232,7 +205,7 @@ void PrestitiDialog::clearForm() {
 void PrestitiDialog::loadForm(int ordinal) {
     const Prestito* shownLending = lending(ordinal);
     if (!shownLending) return;
-    object_->setPlainText(objectShown(shownLending->text()));
+    object_->setPlainText(toEditText(shownLending->text()));
     person_->setEditText(shown(shownLending->person()));
     after_->setValue(shownLending->daysAfter());
     sound_->setChecked(shownLending->sound());
@@ -247,7 +220,7 @@ void PrestitiDialog::loadForm(int ordinal) {
 void PrestitiDialog::storeForm(int ordinal) {
     Prestito* stored = lending(ordinal);
     if (!stored) return;
-    stored->setText(objectBytes(object_->toPlainText()));
+    stored->setText(fromEditText(object_->toPlainText(), kTextBytes));
     stored->setPerson(personText().toStdString());
     stored->setDate(formDate());
     stored->setIOwe(direction_);
@@ -340,8 +313,7 @@ void PrestitiDialog::soundClicked() {
         shownLending->setSound(sound_->isChecked());
 }
 
-void PrestitiDialog::toggleArmed() {
-    const int row = list_->lastClickedRow();
+void PrestitiDialog::toggleArmed(int row) {
     if (row < 0) return;
     const int ordinal = list_->itemData(row);
     if (ordinal < 0 || ordinal >= host().holder().lendingCount()) return;
@@ -351,27 +323,20 @@ void PrestitiDialog::toggleArmed() {
 
 bool PrestitiDialog::yearStep(int value, int step) {
     const int year = value + step;
-    if (year < FirstYear || year > LastYear) return false;
+    if (year < kFirstYear || year > kLastYear) return false;
     setDayRange(month_->value(), year);
     return true;
 }
 
 bool PrestitiDialog::monthStep(int value, int step) {
-    int month = value + step;
-    const int year = year_->value();
-    if (month <= kMonthBelow) {
-        // December of the year before, unless that year can't be shown.
-        if (year - 1 < FirstYear) return false;
-        month_->setValue(kMonthAbove);
-        year_->setValue(year - 1);
-        month = 12;
-    } else if (month >= kMonthAbove) {
-        if (year + 1 > LastYear) return false;
-        month_->setValue(kMonthBelow);
-        year_->setValue(year + 1);
-        month = 1;
+    const MonthStep next = ::monthStep(value, step, year_->value());
+    if (next.wraps) {
+        // Into the year before or after, unless that year can't be shown.
+        if (next.year < kFirstYear || next.year > kLastYear) return false;
+        month_->setValue(next.from);
+        year_->setValue(next.year);
     }
-    setDayRange(month, year_->value());
+    setDayRange(next.month, year_->value());
     return true;
 }
 

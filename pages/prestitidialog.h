@@ -20,8 +20,6 @@ class PrestitiDialog : public PageDialog {
     Q_OBJECT
 public:
     // Dates can be entered from this year to that one.
-    static constexpr int FirstYear = 1996;
-    static constexpr int LastYear = 2099;
 
     explicit PrestitiDialog(DialogHost& host, QWidget* parent = nullptr);
     ~PrestitiDialog() override;
@@ -41,7 +39,6 @@ public:
     bool direction() const { return direction_; }
 
 private:
-    Stepper* makeStepper(int displayId, int arrowsId);
     void fitLabels();
     void connectControls();
 
@@ -62,7 +59,7 @@ private:
     void removeLending();
     void newLending();
     void soundClicked();
-    void toggleArmed();
+    void toggleArmed(int row);
     bool yearStep(int value, int step);
     bool monthStep(int value, int step);
     bool dayStep(int value, int step);

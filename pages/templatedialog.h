@@ -1,7 +1,7 @@
 #pragma once
 
-#include "pages/dialogtable.h"
 #include "pages/dialogunits.h"
+#include "resources/dialogtable.h"
 
 #include <QWidget>
 
@@ -31,6 +31,17 @@ public:
     // place in the order); the item that stood there is deleted. Returns the control.
     template <class T> T* replaceItem(int id, T* control) {
         replaceWidget(id, control);
+        return control;
+    }
+    // The same for a number control, which also covers the arrows beside it (the item with
+    // arrowsId, then hidden): a number and its arrows make one control.
+    template <class T> T* replaceItemAndArrows(int id, int arrowsId, T* control) {
+        QWidget* arrows = item(arrowsId);
+        replaceWidget(id, control);
+        if (arrows) {
+            control->setGeometry(control->geometry().united(arrows->geometry()));
+            arrows->hide();
+        }
         return control;
     }
     // Every control, in table order.

@@ -1,6 +1,7 @@
 #include "pages/wcalendar.h"
 
 #include "model/catalogue.h"
+#include "resources/pictures.h"
 #include "stickum/images.h"
 
 #include <QMouseEvent>
@@ -8,15 +9,13 @@
 
 namespace {
 
-constexpr int kArmedIcon = 26195;
-constexpr int kDisarmedIcon = 26196;
 constexpr int kFontPixels = 8;
 constexpr int kHeaderPadding = 4;
 
 } // namespace
 
-WCalendar::WCalendar(QWidget* parent, QWidget* placeholder, int placeholderId)
-    : QWidget(parent), placeholder(placeholder), placeholderId(placeholderId) {
+WCalendar::WCalendar(QWidget* parent, QWidget* placeholderControl, int controlId)
+    : QWidget(parent), placeholder(placeholderControl), placeholderId(controlId) {
     const DayMonthYear now = splitDate(today());
     current = makeDate(now.day, now.month, now.year);
     for (CalendarMark& mark : marks)
@@ -181,7 +180,8 @@ void WCalendar::drawDay(QPainter& painter, int day, int column, int row) const {
         const QRect place(left + 2, top + 2, w / 2 - 4, h - 4);
         if (!place.isEmpty())
             painter.drawPixmap(
-                place, Images::pixmap(mark->flag == 1 ? kArmedIcon : kDisarmedIcon, place.size()));
+                place,
+                Images::pixmap(mark->flag == 1 ? kNoteShownIcon : kNoteHiddenIcon, place.size()));
     }
 }
 
@@ -197,9 +197,9 @@ void WCalendar::mousePressEvent(QMouseEvent* event) {
         repaint(cell);
         repaint(selectedRect);
         selectedRect = cell;
-        emit daySelected(placeholderId);
+        emit daySelected(day);
     } else {
         clickedDay = day;
-        emit markClicked(placeholderId);
+        emit markClicked(day);
     }
 }

@@ -23,8 +23,10 @@ public:
     static constexpr int MaxMarks = 50;
 
     // The calendar takes the place and size of the parent's placeholder control at its first
-    // paint, and names the placeholder's id in its notifications.
+    // paint, and keeps the placeholder's id as its own control id.
     WCalendar(QWidget* parent, QWidget* placeholder, int placeholderId);
+
+    int controlId() const { return placeholderId; }
 
     void SetMonth(int year, int month);
     void ClearMarks();
@@ -49,8 +51,8 @@ public:
     int dayAt(QPoint point) const;
 
 signals:
-    void daySelected(int id); // a press in the right half of a day: GetSelectedDay() holds it
-    void markClicked(int id); // a press in the left half of a day: GetClickedDay() holds it
+    void daySelected(int day); // a press in the right half of a day (GetSelectedDay() from now)
+    void markClicked(int day); // a press in the left half of a day (GetClickedDay() from now)
 
 protected:
     void paintEvent(QPaintEvent* event) override;

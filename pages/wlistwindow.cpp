@@ -143,9 +143,9 @@ QString WListWindow::cellText(int r, int column) const {
     return item ? item->data(column, Qt::DisplayRole).toString() : QString();
 }
 
-int WListWindow::rowOfItemData(int data) const {
+int WListWindow::rowOfItemData(int wanted) const {
     for (int r = 0; r < rowCount(); ++r)
-        if (itemData(r) == data) return r;
+        if (itemData(r) == wanted) return r;
     return -1;
 }
 
@@ -181,7 +181,7 @@ bool WListWindow::pressedOwnWay(QMouseEvent* event) {
     if (!stateIconRect(r).contains(point)) return false;
     setStateImage(r, stateImage(r) == 0 ? 1 : 0);
     lastClicked_ = r;
-    emit iconClicked(id_);
+    emit iconClicked(r);
     return true;
 }
 

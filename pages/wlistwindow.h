@@ -5,9 +5,6 @@
 
 #include <functional>
 
-// The notification a WListWindow sends its page after a click on a row's state icon.
-inline constexpr int WLN_ICONCLICKED = 1028;
-
 // A report list with a state icon in front of every row: image 0 (armed, shown) or image 1
 // (crossed out, disarmed). Rows keep themselves sorted by their text, ascending; each carries
 // a number of the page's own (its item data). The first column shows the row's text; the
@@ -21,7 +18,7 @@ public:
     // The text of a cell: the row's item data and the column (1 and up).
     using CellText = std::function<QString(int itemData, int column)>;
 
-    // id: the control id named in notifications; the pictures of state images 0 and 1.
+    // id: the list's control id; the pictures of state images 0 and 1.
     WListWindow(int id, int armedPicture, int disarmedPicture, QWidget* parent = nullptr);
 
     int controlId() const { return id_; }
@@ -54,8 +51,8 @@ public:
     const QIcon& stateIcon(int image) const { return image == 0 ? armed_ : disarmed_; }
 
 signals:
-    // WLN_ICONCLICKED: a row's state icon was clicked (lastClickedRow() tells which).
-    void iconClicked(int id);
+    // The state icon of the row was clicked (lastClickedRow() is that row from now on).
+    void iconClicked(int row);
     // A row has become selected.
     void rowSelected(int row);
 

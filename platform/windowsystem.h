@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/holder.h"
+#include "model/windowhandle.h"
 
 #include <QObject>
 #include <QPoint>

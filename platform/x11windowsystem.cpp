@@ -1,6 +1,7 @@
 #include "platform/x11windowsystem.h"
 
 #include "model/text.h"
+#include "platform/xcbsupport.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -23,24 +24,6 @@
 #include <utility>
 
 namespace {
-
-// xcb hands out replies and errors allocated with malloc; the caller frees them.
-struct FreeDeleter {
-    void operator()(void* p) const noexcept { std::free(p); }
-};
-template <typename T> using XcbPtr = std::unique_ptr<T, FreeDeleter>;
-
-// The reply to a request, or none when the request failed (the error is freed here, so it never
-// reaches Qt's event queue as a warning).
-template <typename ReplyFn, typename Cookie>
-auto replyOf(xcb_connection_t* connection, ReplyFn replyFn, Cookie cookie) {
-    xcb_generic_error_t* error = nullptr;
-    using Reply = std::remove_pointer_t<decltype(replyFn(connection, cookie, &error))>;
-    XcbPtr<Reply> reply(replyFn(connection, cookie, &error));
-    const XcbPtr<xcb_generic_error_t> errorGuard(error);
-    if (error != nullptr) reply.reset();
-    return reply;
-}
 
 constexpr std::uint32_t kIconicState = 3;   // ICCCM WM_STATE
 constexpr std::uint32_t kTitleLongs = 1024; // titles are read up to 4 KiB
@@ -122,11 +105,11 @@ struct X11WindowSystem::Xcb {
 
 std::unique_ptr<X11WindowSystem> X11WindowSystem::create() {
     if (QGuiApplication::platformName() != QLatin1String("xcb")) return nullptr;
-    auto* native = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (native == nullptr || native->connection() == nullptr) return nullptr;
+    xcb_connection_t* connection = qtXcbConnection();
+    if (connection == nullptr) return nullptr;
 
     auto xcb = std::make_unique<Xcb>();
-    xcb->connection = native->connection();
+    xcb->connection = connection;
     xcb_intern_atom_cookie_t* cookies = xcb_ewmh_init_atoms(xcb->connection, &xcb->ewmh);
     xcb_generic_error_t* error = nullptr;
     xcb->ewmhReady = xcb_ewmh_init_atoms_replies(&xcb->ewmh, cookies, &error) != 0;

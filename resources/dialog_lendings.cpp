@@ -1,12 +1,12 @@
+#include "resources/dialog_lendings.h"
 #include "resources/dialogs.h"
-#include "resources/lendingsids.h"
 #include "resources/pagetables.h"
 
 #include <array>
 
 namespace {
 
-using namespace lendings;
+using namespace lendingid;
 
 // Controls of the page, in dialog units. The tab control lies behind everything else; each
 // number display and its arrows become one stepper of the page.

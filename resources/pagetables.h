@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/dialogtable.h"
+#include "resources/dialogtable.h"
 
 // The tables of the pages that edit records, each in a file of its own.
 inline constexpr const char* kPageFont = "MS Sans Serif";

@@ -1,13 +1,15 @@
-# Debian packages Quillbox needs to build, run and test. Sourced by run.sh and test.sh.
+# Debian packages Quillbox needs to build, run and test, and the shared build folder. Sourced by
+# run.sh, test.sh and bench.sh.
 
 QB_BUILD_PACKAGES="cmake g++ make pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins libxcb1-dev libxcb-ewmh-dev
-  libxcb-icccm4-dev libxcb-xtest0-dev"
+  libxcb-icccm4-dev libxcb-xtest0-dev clang-format"
 QB_RUN_PACKAGES="xvfb openbox trayer x11-utils xdotool fonts-liberation fonts-dejavu-core
   pulseaudio pulseaudio-utils"
 QB_TEST_PACKAGES="imagemagick sox clang libclang-rt-14-dev dpkg-dev desktop-file-utils man-db"
 
-# Installs whichever of the named packages are missing (with sudo when not root).
+# Installs whichever of the named packages are missing (with sudo when not root), after saying
+# which they are.
 qb_install_missing() {
     local missing=()
     local pkg
@@ -16,10 +18,18 @@ qb_install_missing() {
             missing+=("$pkg")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
-    echo "Installing: ${missing[*]}"
     local sudo=""
     [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    echo "These Debian packages are missing and will be installed:"
+    printf '  %s\n' "${missing[@]}"
+    echo "with: $sudo apt-get update && $sudo apt-get install --no-install-recommends ${missing[*]}"
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
         "${missing[@]}" >/dev/null
+}
+
+# Configures the build folder that run.sh and test.sh share, so that switching between them
+# rebuilds nothing; further arguments are passed to cmake.
+qb_configure_build() {
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
 }

@@ -1,5 +1,7 @@
 #include "stickum/images.h"
 
+#include "resources/pictures.h"
+
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -15,10 +17,13 @@ struct Picture {
 
 // Program icon, note icons, the About logo, caption decorations and the splash picture.
 constexpr std::array kPictures{
-    Picture{26193, ":/images/26193.svg", 32, 32},   Picture{26195, ":/images/26195.svg", 16, 16},
-    Picture{26196, ":/images/26196.svg", 16, 16},   Picture{26303, ":/images/26303.svg", 128, 64},
-    Picture{26336, ":/images/26336.png", 64, 32},   Picture{26337, ":/images/26337.png", 64, 32},
-    Picture{26338, ":/images/26338.svg", 400, 300},
+    Picture{kProgramIcon, ":/images/program-icon.svg", 32, 32},
+    Picture{kNoteShownIcon, ":/images/note-armed.svg", 16, 16},
+    Picture{kNoteHiddenIcon, ":/images/note-disarmed.svg", 16, 16},
+    Picture{kAboutLogo, ":/images/about-logo.svg", 128, 64},
+    Picture{kCaptionDecorationClip, ":/images/caption-clip.png", 64, 32},
+    Picture{kCaptionDecorationQuill, ":/images/caption-quill.png", 64, 32},
+    Picture{kSplashPicture, ":/images/splash.svg", 400, 300},
 };
 
 const Picture* find(int id) {

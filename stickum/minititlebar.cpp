@@ -3,6 +3,7 @@
 #include "model/text.h"
 #include "stickum/buttonpictures.h"
 #include "stickum/gradient.h"
+#include "stickum/recordtext.h"
 #include "stickum/stickumlook.h"
 
 #include <QEvent>
@@ -30,12 +31,6 @@ void outline(QPainter& p, const QRect& r, const QColor& color) {
     fillSpan(p, l, b - 1, rr, b, color);
     fillSpan(p, l, t, l + 1, b, color);
     fillSpan(p, rr - 1, t, rr, b, color);
-}
-
-QString cutCaption(const QString& caption) {
-    const QByteArray utf8 = caption.toUtf8();
-    return QString::fromStdString(
-        cutToBytes(std::string_view(utf8.constData(), utf8.size()), MiniTitleBar::kCaptionBytes));
 }
 
 // Buttons are made in this order and laid out from the right end in the same order.
@@ -116,13 +111,14 @@ void TitleBarButton::paintEvent(QPaintEvent*) {
 }
 
 MiniTitleBar::MiniTitleBar(QWidget* parent, const QString& caption, int height, int border)
-    : QWidget(parent), height_(height), border_(border), caption_(cutCaption(caption)) {
+    : QWidget(parent), height_(height), border_(border),
+      caption_(cutToBytes(caption, kCaptionBytes)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
 }
 
 void MiniTitleBar::setCaption(const QString& caption) {
-    caption_ = cutCaption(caption);
+    caption_ = cutToBytes(caption, kCaptionBytes);
 }
 
 void MiniTitleBar::setColors(bool gradient, ColorRef startColor, ColorRef endColor) {

@@ -3,8 +3,9 @@
 #include "model/catalogue.h"
 #include "model/postit.h"
 #include "model/text.h"
+#include "platform/nativewindow.h"
 #include "stickum/gradient.h"
-#include "stickum/nativewindow.h"
+#include "stickum/recordtext.h"
 #include "stickum/stickum.h"
 #include "stickum/stickumlook.h"
 #include "stickum/wpostit.h"
@@ -21,12 +22,6 @@ bool firstPaintLayout = true;
 
 constexpr Qt::WindowFlags kFrameFlags =
     Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint;
-
-QString cutTo(const QString& text, std::size_t bytes) {
-    const QByteArray utf8 = text.toUtf8();
-    return QString::fromStdString(
-        cutToBytes(std::string_view(utf8.constData(), utf8.size()), bytes));
-}
 
 } // namespace
 
@@ -60,7 +55,7 @@ void SmallFrame::setUp() {
 }
 
 void SmallFrame::setCaption(const QString& text, CaptionSlot slot) {
-    (slot == Summary ? summary_ : title_) = cutTo(text, kSummaryBytes);
+    (slot == Summary ? summary_ : title_) = cutToBytes(text, kSummaryBytes);
     titleBar_->setCaption(rolledUp_ ? summary_ : title_);
     titleBar_->update();
 }
@@ -70,7 +65,7 @@ bool SmallFrame::roll(bool up) {
     rolledUp_ = up;
     if (up) {
         // The caption shows the text as it stands now, edits since the last show included.
-        if (content_) summary_ = cutTo(content_->summaryText(), kSummaryBytes);
+        if (content_) summary_ = cutToBytes(content_->summaryText(), kSummaryBytes);
         titleBar_->setCaption(summary_);
         rolledWidth_ = content_->width();
         rolledHeight_ = content_->height();

@@ -3,6 +3,7 @@
 #include "model/catalogue.h"
 #include "model/text.h"
 #include "stickum/gradient.h"
+#include "stickum/recordtext.h"
 #include "stickum/smallframe.h"
 #include "stickum/stickumedit.h"
 #include "stickum/stickumlook.h"
@@ -26,9 +27,8 @@ int screenWidth() {
 } // namespace
 
 WPostIt::WPostIt(const Options& options)
-    : QWidget(nullptr), options_(options),
-      edit_(new StickumEdit(this)), lineHeight_(QFontMetrics(stickumFont(options)).height()),
-      background_(options.stickumColor) {
+    : QWidget(nullptr), options_(options), edit_(new StickumEdit(this)),
+      lineHeight_(QFontMetrics(stickumFont(options)).height()), background_(options.stickumColor) {
     setWindowTitle(QString::fromUtf8(msg::StickumTitle));
     edit_->setObjectName(QStringLiteral("edit%1").arg(kEditId));
     edit_->setGeometry(0, 0, 30, 30);
@@ -38,17 +38,13 @@ WPostIt::WPostIt(const Options& options)
 }
 
 void WPostIt::setContent(const std::string& text) {
-    QString shown = QString::fromStdString(displayUtf8(text));
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    shown.replace(u'\r', u'\n');
-    edit_->setPlainText(shown);
+    edit_->setPlainText(toEditText(text));
     applyScrollBarRule();
 }
 
 std::string WPostIt::getContent(std::size_t capacity) const {
     if (capacity == 0) return {};
-    const QByteArray utf8 = edit_->storedText().toUtf8();
-    return cutToBytes(std::string_view(utf8.constData(), utf8.size()), capacity - 1);
+    return fromEditText(edit_->toPlainText(), capacity - 1);
 }
 
 void WPostIt::setEditable(bool editable) {

@@ -118,8 +118,7 @@ int removeLeftoverTemporaries(const std::string& path) {
         bool temporary = entry.is_regular_file(error);
         for (std::size_t i = prefix.size(); i < name.size(); ++i)
             temporary = temporary && std::isalnum(static_cast<unsigned char>(name[i]));
-        if (temporary && fs::remove(entry.path(), error))
-            ++removed;
+        if (temporary && fs::remove(entry.path(), error)) ++removed;
     }
     return removed;
 }

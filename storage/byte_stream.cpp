@@ -1,8 +1,8 @@
 #include "storage/byte_stream.h"
 
-#include "model/catalogue.h"
 #include "model/text.h"
 
+#include <array>
 #include <cctype>
 #include <cstdio>
 #include <cstring>
@@ -17,9 +17,19 @@ bool isDigit(int c) {
     return c >= '0' && c <= '9';
 }
 
+// The English month names dates are written with: part of the file format, whatever language
+// the program shows its texts in.
+constexpr std::array<const char*, 12> kFileMonthNames = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+
+const char* fileMonthName(int month) {
+    return kFileMonthNames[static_cast<std::size_t>(month - 1)];
+}
+
 int monthFromName(const std::string& name) {
     for (int m = 1; m <= 12; ++m)
-        if (strcasecmp(name.c_str(), msg::monthName(m)) == 0) return m;
+        if (strcasecmp(name.c_str(), fileMonthName(m)) == 0) return m;
     return 0;
 }
 
@@ -179,9 +189,9 @@ void ByteWriter::date(Date value) {
     const DayMonthYear d = splitDate(value);
     char text[48];
     if (value == kNoDate)
-        std::snprintf(text, sizeof text, "%s 0, 0000", msg::monthName(1));
+        std::snprintf(text, sizeof text, "%s 0, 0000", fileMonthName(1));
     else
-        std::snprintf(text, sizeof text, "%s %d, %04d", msg::monthName(d.month), d.day, d.year);
+        std::snprintf(text, sizeof text, "%s %d, %04d", fileMonthName(d.month), d.day, d.year);
     raw(text, std::strlen(text));
 }
 

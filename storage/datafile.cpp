@@ -73,9 +73,7 @@ void readRecordBlock(ByteReader& in, PostItHolder& holder) {
         attr->x = in.i16();
         attr->y = in.i16();
         if (!in.good()) break; // the entry was cut short: keep only what came before it
-        PostIt* added = record.get();
-        holder.add(std::move(record), kind);
-        holder.attach(std::move(attr), added);
+        holder.addAttached(std::move(record), kind, std::move(attr));
     }
     // More entries than Quillbox keeps: the options block cannot be found after them.
     if (stored > kHolderCapacity) in.fail("the file holds more entries than Quillbox keeps");
@@ -86,7 +84,8 @@ struct OldFileFailure {
 };
 
 // Versions 0 to 2: a position table, then notes, lendings and reminders in lists of their own.
-// Returns false when the file ended or broke before the lists were complete.
+// Stops early when the file ended or broke before the lists were complete (the reader says so);
+// throws OldFileFailure when the records do not fit in the holder.
 void readOldLayout(ByteReader& in, PostItHolder& holder) {
     const std::int16_t positionCount = in.i16();
     if (positionCount > kHolderCapacity) in.noteDamage("the position table is too long");
@@ -106,8 +105,7 @@ void readOldLayout(ByteReader& in, PostItHolder& holder) {
             attr->y = positions[place].second;
         }
         ++place;
-        PostIt* added = record.get();
-        if (!holder.add(std::move(record), kind) || !holder.attach(std::move(attr), added))
+        if (!holder.addAttached(std::move(record), kind, std::move(attr)))
             throw OldFileFailure{failure};
     };
 

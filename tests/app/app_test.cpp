@@ -39,9 +39,7 @@ protected:
         PostItHolder holder;
         auto note = std::make_unique<Note>();
         note->setText("milk");
-        Note* added = note.get();
-        holder.addNote(std::move(note));
-        holder.attach(std::make_unique<PostItAttr>(), added);
+        holder.addAttached(std::move(note), KindNote);
         ASSERT_TRUE(DataFile(dataPath().toStdString()).save(holder, Options{}).ok);
     }
 

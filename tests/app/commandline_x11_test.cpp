@@ -50,9 +50,7 @@ protected:
         auto note = std::make_unique<Note>();
         note->setText(text);
         note->setActive(true);
-        Note* added = note.get();
-        holder.addNote(std::move(note));
-        holder.attach(std::make_unique<PostItAttr>(), added);
+        holder.addAttached(std::move(note), KindNote);
         EXPECT_TRUE(DataFile(path.toStdString()).save(holder, Options::initial({})).ok);
         return path;
     }

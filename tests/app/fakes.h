@@ -2,7 +2,7 @@
 
 #include "app/myapp.h"
 #include "app/trayicon.h"
-#include "pages/messages.h"
+#include "fakemessageboxes.h"
 
 #include "stickum/stickumedit.h"
 #include "stickum/wpostit.h"
@@ -15,41 +15,16 @@
 #include <memory>
 #include <vector>
 
-// Message boxes answered by the test: each box takes the next queued answer (Ok for boxes with
-// only an OK button, No when nothing is queued for a question).
-class FakeMessageBoxes : public MessageBoxes {
-public:
-    struct Shown {
-        QWidget* owner;
-        QString text;
-        QString caption;
-        BoxStyle style;
-    };
-
-    Answer showMessage(QWidget* owner, const QString& text, const QString& caption,
-                       BoxStyle style) override {
-        shown.push_back({owner, text, caption, style});
-        if (style.buttons == BoxButtons::Ok) return Answer::Ok;
-        if (answers.empty()) return Answer::No;
-        const Answer answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-
-    std::vector<Shown> shown;
-    std::deque<Answer> answers;
-};
-
 // A tray that remembers what it shows.
 class FakeTray : public TrayIcon {
 public:
     explicit FakeTray(bool available) : available_(available) {}
 
     bool available() const override { return available_; }
-    void add(int pictureId, const QString& tip) override {
+    void add(int pictureId, const QString& tipText) override {
         added = true;
         picture = pictureId;
-        this->tip = tip;
+        tip = tipText;
     }
     void setPicture(int pictureId) override { picture = pictureId; }
     void setTip(const QString& text) override { tip = text; }

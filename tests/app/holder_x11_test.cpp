@@ -9,7 +9,7 @@
 #include "stickum/stickum.h"
 #include "storage/datafile.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -47,11 +47,10 @@ protected:
         auto note = std::make_unique<Note>();
         note->setText("pinned note");
         note->setActive(true);
-        Note* added = note.get();
-        holder.addNote(std::move(note));
-        holder.attach(std::make_unique<PostItAttr>(), added);
-        holder.attrOf(added)->x = static_cast<std::int16_t>(kNotePosition.x());
-        holder.attrOf(added)->y = static_cast<std::int16_t>(kNotePosition.y());
+        auto attr = std::make_unique<PostItAttr>();
+        attr->x = static_cast<std::int16_t>(kNotePosition.x());
+        attr->y = static_cast<std::int16_t>(kNotePosition.y());
+        holder.addAttached(std::move(note), KindNote, std::move(attr));
         ASSERT_TRUE(DataFile(dir.filePath(QStringLiteral("quillbox.dat")).toStdString())
                         .save(holder, Options{})
                         .ok);
@@ -187,11 +186,3 @@ TEST_F(HolderOnX11, ATargetDestroyedRehomesTheStickumAtTheNextCollapse) {
 }
 
 } // namespace
-
-// The QApplication needs the display, so listing the tests (done without one) makes none.
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
-    QApplication application(argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -4,11 +4,11 @@
 #include "app/mydialog.h"
 #include "app/myframe.h"
 #include "fakes.h"
+#include "fakewaveplayer.h"
+#include "fakewindowsystem.h"
 #include "model/date.h"
 #include "pages/iconlist.h"
 #include "pages/notesdialog.h"
-#include "platform/fakewaveplayer.h"
-#include "platform/fakewindowsystem.h"
 #include "stickum/stickum.h"
 #include "storage/datafile.h"
 
@@ -52,11 +52,9 @@ protected:
         auto note = std::make_unique<Note>();
         note->setText("milk");
         note->setActive(true);
-        Note* n = note.get();
-        holder.addNote(std::move(note));
-        holder.attach(std::make_unique<PostItAttr>(), n);
-        holder.attrOf(n)->x = 200;
-        holder.attrOf(n)->y = 150;
+        holder.addAttached(std::move(note), KindNote);
+        holder.attrAt(0)->x = 200;
+        holder.attrAt(0)->y = 150;
 
         auto lending = std::make_unique<Prestito>();
         lending->setText("the ladder");
@@ -65,18 +63,14 @@ protected:
         lending->setDaysAfter(30);
         lending->setSound(true);
         lending->setActive(true);
-        Prestito* l = lending.get();
-        holder.addLending(std::move(lending));
-        holder.attach(std::make_unique<PostItAttr>(), l);
+        holder.addAttached(std::move(lending), KindLending);
 
         auto reminder = std::make_unique<Appointement>();
         reminder->setText("dentist");
         reminder->setDate(makeDate(16, 6, 2024));
         reminder->setDaysBefore(2);
         reminder->setActive(true);
-        Appointement* r = reminder.get();
-        holder.addReminder(std::move(reminder));
-        holder.attach(std::make_unique<PostItAttr>(), r);
+        holder.addAttached(std::move(reminder), KindReminder);
 
         Options options;
         options.waveFile = wavePath();

@@ -61,9 +61,7 @@ protected:
         auto note = std::make_unique<Note>();
         note->setText("milk");
         note->setActive(true);
-        Note* added = note.get();
-        holder.addNote(std::move(note));
-        holder.attach(std::make_unique<PostItAttr>(), added);
+        holder.addAttached(std::move(note), KindNote);
         holder.attrAt(0)->x = 300;
         holder.attrAt(0)->y = 200;
         ASSERT_TRUE(DataFile(dataPath()).save(holder, Options::initial({})).ok);

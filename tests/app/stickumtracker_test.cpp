@@ -2,9 +2,9 @@
 // belong to and when they are on show.
 #include "app/stickumtracker.h"
 #include "fakes.h"
+#include "fakewaveplayer.h"
+#include "fakewindowsystem.h"
 #include "model/catalogue.h"
-#include "platform/fakewaveplayer.h"
-#include "platform/fakewindowsystem.h"
 #include "stickum/stickum.h"
 #include "stickum/stickumedit.h"
 #include "storage/datafile.h"

@@ -99,11 +99,3 @@ TEST_F(TrayOnX11, TheIconIsEmbeddedAndAnswersRealClicks) {
 }
 
 } // namespace
-
-// The QApplication needs the display, so listing the tests (done without one) makes none.
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
-    QApplication application(argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -139,9 +139,7 @@ TEST_F(Journey, DueLendingAndReminderPopUpWithTheirTextsAndSound) {
     lending->setSound(true);
     lending->setActive(true);
     const std::string lendingAlert = formatIOwe(lending->date(), "Ann", "the red umbrella");
-    Prestito* lent = lending.get();
-    holder.addLending(std::move(lending));
-    holder.attach(std::make_unique<PostItAttr>(), lent);
+    holder.addAttached(std::move(lending), KindLending);
     auto reminder = std::make_unique<Appointement>();
     reminder->setText("Dentist at nine");
     reminder->setDate(today() + 1);

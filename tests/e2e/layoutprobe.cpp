@@ -7,6 +7,7 @@
 #include "pages/notesdialog.h"
 #include "pages/optiondialog.h"
 #include "platform/nullwindowsystem.h"
+#include "resources/dialog_notes.h"
 #include "resources/dialog_options.h"
 #include "resources/dialogs.h"
 
@@ -65,10 +66,10 @@ struct Probe {
         // whichever page is on show.
         dialog->tabs()->setCurrentIndex(0);
         NotesDialog* notes = dialog->notes();
-        l.noteEdit = centre(notes->item(NotesDialog::kNoteEdit));
-        l.addButton = centre(notes->item(NotesDialog::kAddButton));
-        l.newButton = centre(notes->item(NotesDialog::kNewButton));
-        l.pinButton = centre(notes->item(NotesDialog::kPinButton));
+        l.noteEdit = centre(notes->item(noteid::NoteEdit));
+        l.addButton = centre(notes->item(noteid::AddButton));
+        l.newButton = centre(notes->item(noteid::NewButton));
+        l.pinButton = centre(notes->item(noteid::PinButton));
         const QWidget* viewport = notes->list()->viewport();
         l.noteList = rectOf(viewport);
         l.noteRowHeight = notes->list()->rowHeight();

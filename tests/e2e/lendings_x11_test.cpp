@@ -8,11 +8,11 @@
 #include "model/formats.h"
 #include "pages/prestitidialog.h"
 #include "pages/wlistwindow.h"
-#include "resources/lendingsids.h"
+#include "resources/dialog_lendings.h"
 #include "stickum/stickum.h"
 #include "storage/datafile.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -40,9 +40,7 @@ protected:
         lending->setDaysAfter(30);
         lending->setIOwe(true);
         lending->setActive(armed);
-        Prestito* added = lending.get();
-        ASSERT_TRUE(holder.addLending(std::move(lending)));
-        ASSERT_TRUE(holder.attach(std::make_unique<PostItAttr>(), added));
+        ASSERT_TRUE(holder.addAttached(std::move(lending), KindLending));
     }
 
     void writeDataFile() {
@@ -100,7 +98,7 @@ TEST_F(LendingAlertOnX11, ArmingALendingOnThePageBringsItsAlertAtTheNextCollapse
 
     dialog->restore();
     ASSERT_TRUE(QTest::qWaitFor([&] { return app->frame()->isVisible(); }, kWaitMs));
-    auto* list = dialog->lendings()->itemAs<WListWindow>(lendings::List);
+    auto* list = dialog->lendings()->itemAs<WListWindow>(lendingid::List);
     ASSERT_NE(list, nullptr);
     const int row = list->rowOfItemData(1);
     ASSERT_GE(row, 0);
@@ -115,11 +113,3 @@ TEST_F(LendingAlertOnX11, ArmingALendingOnThePageBringsItsAlertAtTheNextCollapse
 }
 
 } // namespace
-
-// The QApplication needs the display, so listing the tests (done without one) makes none.
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
-    QApplication application(argc, argv);
-    return RUN_ALL_TESTS();
-}

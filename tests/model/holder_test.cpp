@@ -27,7 +27,7 @@ protected:
 
 } // namespace
 
-TEST_F(HolderTest, NewRecordsStartAsThePartsSay) {
+TEST_F(HolderTest, NewRecordsStartWithTheirKindsDefaults) {
     Note n;
     EXPECT_EQ(n.displayState(), Shown);
     EXPECT_FALSE(n.active());
@@ -72,6 +72,17 @@ TEST_F(HolderTest, RemovalShiftsAndKeepsTheOtherKindsOrdinals) {
     EXPECT_EQ(holder.recordAt(3), nullptr);
     EXPECT_FALSE(holder.removeNote(2));
     EXPECT_FALSE(holder.removeLending(-1));
+}
+
+TEST_F(HolderTest, AddAttachedGivesTheRecordItsAttributesOrAddsNothing) {
+    auto attr = std::make_unique<PostItAttr>();
+    attr->x = 7;
+    ASSERT_TRUE(holder.addAttached(note("a"), KindNote, std::move(attr)));
+    EXPECT_EQ(holder.attrOf(holder.note(0))->x, 7);
+    EXPECT_EQ(holder.attrAt(0)->record, holder.note(0));
+    EXPECT_FALSE(holder.addAttached(note("b"), KindNote, nullptr));
+    EXPECT_FALSE(holder.addAttached(note("c"), 7));
+    EXPECT_EQ(holder.count(), 1);
 }
 
 TEST_F(HolderTest, LookupsOutOfRangeAnswerNone) {

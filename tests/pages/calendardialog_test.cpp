@@ -2,8 +2,10 @@
 #include "pages/calendardialog.h"
 
 #include "fakehost.h"
+#include "pages/datestep.h"
 #include "pages/daystepper.h"
 #include "pages/wcalendar.h"
+#include "resources/dialog_reminders.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -49,7 +51,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(page.get()));
         QCoreApplication::processEvents();
         calendar()->grab();
-        ASSERT_EQ(calendar()->geometry(), page->item(CalendarDialog::kCalendarId)->geometry());
+        ASSERT_EQ(calendar()->geometry(), page->item(reminderid::Calendar)->geometry());
     }
 
     WCalendar* calendar() const { return page->calendar(); }
@@ -102,9 +104,9 @@ TEST_F(RemindersPageTest, OpensOnTodaysMonthAndOffersTheDefaultsForAFreeDay) {
     };
     EXPECT_GT(room(page->monthControl(), QStringLiteral("September")), 0);
     EXPECT_GT(room(page->daysControl(), QStringLiteral("1825")), 0);
-    EXPECT_FALSE(button(CalendarDialog::kAddId)->isEnabled());
-    EXPECT_FALSE(button(CalendarDialog::kRemoveId)->isEnabled());
-    EXPECT_FALSE(button(CalendarDialog::kNewId)->isEnabled());
+    EXPECT_FALSE(button(reminderid::AddButton)->isEnabled());
+    EXPECT_FALSE(button(reminderid::RemoveButton)->isEnabled());
+    EXPECT_FALSE(button(reminderid::NewButton)->isEnabled());
 
     type(QStringLiteral("left over"));
     selectDay(12);
@@ -124,10 +126,10 @@ TEST_F(RemindersPageTest, TheYearControlAndTheCalendarAgreeWhateverTheYear) {
 
     setToday(1, 6, 2150);
     open();
-    EXPECT_EQ(page->yearControl()->value(), CalendarDialog::kLastYear);
-    EXPECT_EQ(shownMonth(), makeDate(1, 6, CalendarDialog::kLastYear));
+    EXPECT_EQ(page->yearControl()->value(), kLastYear);
+    EXPECT_EQ(shownMonth(), makeDate(1, 6, kLastYear));
     arrow(page->yearControl(), true); // refused
-    EXPECT_EQ(page->yearControl()->value(), CalendarDialog::kLastYear);
+    EXPECT_EQ(page->yearControl()->value(), kLastYear);
     arrow(page->monthControl(), true);
     arrow(page->monthControl(), true);
     arrow(page->monthControl(), true);
@@ -136,8 +138,8 @@ TEST_F(RemindersPageTest, TheYearControlAndTheCalendarAgreeWhateverTheYear) {
     arrow(page->monthControl(), true);
     arrow(page->monthControl(), true); // past December 2099: held in 2099
     EXPECT_EQ(page->monthControl()->text(), QStringLiteral("January"));
-    EXPECT_EQ(page->yearControl()->value(), CalendarDialog::kLastYear);
-    EXPECT_EQ(shownMonth(), makeDate(1, 1, CalendarDialog::kLastYear));
+    EXPECT_EQ(page->yearControl()->value(), kLastYear);
+    EXPECT_EQ(shownMonth(), makeDate(1, 1, kLastYear));
 }
 
 TEST_F(RemindersPageTest, MonthsWrapIntoTheNeighbouringYear) {
@@ -162,9 +164,9 @@ TEST_F(RemindersPageTest, MonthsWrapIntoTheNeighbouringYear) {
 
     arrow(page->yearControl(), true);
     EXPECT_EQ(shownMonth(), makeDate(1, 1, 1999));
-    page->yearControl()->setValue(CalendarDialog::kFirstYear);
+    page->yearControl()->setValue(kFirstYear);
     arrow(page->yearControl(), false); // refused
-    EXPECT_EQ(page->yearControl()->value(), CalendarDialog::kFirstYear);
+    EXPECT_EQ(page->yearControl()->value(), kFirstYear);
     EXPECT_EQ(shownMonth(), makeDate(1, 1, 1999));
 }
 
@@ -172,12 +174,12 @@ TEST_F(RemindersPageTest, AddMakesAnArmedReminderOnTheSelectedDay) {
     host.settings.reminderDaysBefore = 4;
     open();
     selectDay(20);
-    EXPECT_FALSE(button(CalendarDialog::kAddId)->isEnabled()); // no text yet
+    EXPECT_FALSE(button(reminderid::AddButton)->isEnabled()); // no text yet
     type(QStringLiteral("pay\nthe rent"));
-    EXPECT_TRUE(button(CalendarDialog::kAddId)->isEnabled());
+    EXPECT_TRUE(button(reminderid::AddButton)->isEnabled());
     arrow(page->daysControl(), true);
     page->soundBox()->click();
-    click(CalendarDialog::kAddId);
+    click(reminderid::AddButton);
 
     ASSERT_EQ(host.records.reminderCount(), 1);
     const Appointement* made = host.records.reminder(0);
@@ -199,9 +201,9 @@ TEST_F(RemindersPageTest, AddMakesAnArmedReminderOnTheSelectedDay) {
     EXPECT_EQ(shownText(), QStringLiteral("pay\nthe rent"));
     EXPECT_EQ(page->currentReminder(), 0);
     type(QStringLiteral(" soon"));
-    EXPECT_FALSE(button(CalendarDialog::kAddId)->isEnabled());
-    EXPECT_TRUE(button(CalendarDialog::kRemoveId)->isEnabled());
-    EXPECT_TRUE(button(CalendarDialog::kNewId)->isEnabled());
+    EXPECT_FALSE(button(reminderid::AddButton)->isEnabled());
+    EXPECT_TRUE(button(reminderid::RemoveButton)->isEnabled());
+    EXPECT_TRUE(button(reminderid::NewButton)->isEnabled());
 
     // Another day takes the typed text along into the reminder left.
     selectDay(21);
@@ -215,7 +217,7 @@ TEST_F(RemindersPageTest, AFullListRefusesTheReminderAndKeepsTheText) {
     open();
     selectDay(9);
     type(QStringLiteral("no room"));
-    click(CalendarDialog::kAddId);
+    click(reminderid::AddButton);
     ASSERT_EQ(host.boxes.shown.size(), 1U);
     EXPECT_EQ(host.boxes.shown[0].text, QStringLiteral("No more space for this reminder note"));
     EXPECT_EQ(host.boxes.shown[0].caption, QStringLiteral("ERROR"));
@@ -241,12 +243,12 @@ TEST_F(RemindersPageTest, DaysAndSoundChangeTheReminderAtOnceTheTextWaits) {
     EXPECT_EQ(reminder->text(), "party!!!");
 
     type(QStringLiteral("???"));
-    click(CalendarDialog::kNewId); // drops the text change
+    click(reminderid::NewButton); // drops the text change
     EXPECT_EQ(reminder->text(), "party!!!");
     EXPECT_EQ(page->currentReminder(), -1);
     EXPECT_EQ(shownText(), QString());
     EXPECT_EQ(calendar()->GetSelectedDay(), -1);
-    EXPECT_FALSE(button(CalendarDialog::kNewId)->isEnabled());
+    EXPECT_FALSE(button(reminderid::NewButton)->isEnabled());
     arrow(page->daysControl(), true); // belongs to nobody now
     EXPECT_EQ(reminder->daysBefore(), 4);
 
@@ -279,7 +281,7 @@ TEST_F(RemindersPageTest, RemoveAsksThenClearsTheDay) {
     open();
     selectDay(6);
     host.boxes.answers = {Answer::No};
-    click(CalendarDialog::kRemoveId);
+    click(reminderid::RemoveButton);
     ASSERT_EQ(host.boxes.shown.size(), 1U);
     EXPECT_EQ(host.boxes.shown[0].text, QStringLiteral("Remove selected reminder note?"));
     EXPECT_EQ(host.boxes.shown[0].caption, QStringLiteral("WARNING"));
@@ -288,7 +290,7 @@ TEST_F(RemindersPageTest, RemoveAsksThenClearsTheDay) {
     EXPECT_EQ(host.records.reminder(1), second);
 
     host.boxes.answers = {Answer::Yes};
-    click(CalendarDialog::kRemoveId);
+    click(reminderid::RemoveButton);
     ASSERT_EQ(host.records.reminderCount(), 1);
     EXPECT_EQ(host.records.reminder(0)->text(), "first");
     ASSERT_EQ(calendar()->markCount(), 1);
@@ -296,8 +298,8 @@ TEST_F(RemindersPageTest, RemoveAsksThenClearsTheDay) {
     EXPECT_EQ(calendar()->GetSelectedDay(), -1);
     EXPECT_EQ(shownText(), QString());
     EXPECT_EQ(page->currentReminder(), -1);
-    EXPECT_FALSE(button(CalendarDialog::kRemoveId)->isEnabled());
-    EXPECT_FALSE(button(CalendarDialog::kNewId)->isEnabled());
+    EXPECT_FALSE(button(reminderid::RemoveButton)->isEnabled());
+    EXPECT_FALSE(button(reminderid::NewButton)->isEnabled());
 }
 
 TEST_F(RemindersPageTest, RemoveTakesEveryReminderOfTheDay) {
@@ -308,7 +310,7 @@ TEST_F(RemindersPageTest, RemoveTakesEveryReminderOfTheDay) {
     open();
     selectDay(5);
     host.boxes.answers = {Answer::Yes};
-    click(CalendarDialog::kRemoveId);
+    click(reminderid::RemoveButton);
     ASSERT_EQ(host.records.reminderCount(), 1);
     EXPECT_EQ(host.records.reminder(0)->text(), "kept");
     ASSERT_EQ(calendar()->markCount(), 1);
@@ -361,7 +363,7 @@ TEST_F(RemindersPageTest, BeyondFiftyRemindersOnlyTheFirstAreMarkedButAllFallDue
     arrow(page->monthControl(), false);
     selectDay(3);
     host.boxes.answers = {Answer::Yes};
-    click(CalendarDialog::kRemoveId);
+    click(reminderid::RemoveButton);
     EXPECT_EQ(calendar()->markCount(), WCalendar::MaxMarks);
     EXPECT_EQ(calendar()->markAt(49).date, makeDate(1, 1, 1998) + 50);
 

@@ -3,41 +3,22 @@
 // The main dialog as the pages see it, without the main dialog: a record list, the options,
 // message boxes that answer from a script, and counters for what the pages asked.
 
+#include "fakemessageboxes.h"
 #include "model/catalogue.h"
 #include "pages/dialoghost.h"
-#include "pages/messages.h"
+#include "platform/nullwindowsystem.h"
 
 #include <deque>
 #include <map>
 #include <memory>
 #include <vector>
 
-struct ShownMessage {
-    QString text;
-    QString caption;
-    BoxStyle style;
-};
-
-class ScriptedMessages : public MessageBoxes {
-public:
-    Answer showMessage(QWidget*, const QString& text, const QString& caption,
-                       BoxStyle style) override {
-        shown.push_back({text, caption, style});
-        if (answers.empty()) return style.buttons == BoxButtons::Ok ? Answer::Ok : Answer::No;
-        const Answer answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-
-    std::deque<Answer> answers; // given in turn; then Ok, or No for questions
-    std::vector<ShownMessage> shown;
-};
-
 class FakeHost : public DialogHost {
 public:
     PostItHolder& holder() override { return records; }
     Options& options() override { return settings; }
     MessageBoxes& messages() override { return boxes; }
+    WindowSystem& windowSystem() override { return *windows; }
 
     bool attachNew(PostIt* record) override {
         return records.attach(std::make_unique<PostItAttr>(), record);
@@ -70,7 +51,9 @@ public:
 
     PostItHolder records;
     Options settings = Options::initial({rgb(0, 84, 227), "/nowhere/ding.wav"});
-    ScriptedMessages boxes;
+    FakeMessageBoxes boxes;
+    NullWindowSystem noWindows;
+    WindowSystem* windows = &noWindows;               // set before a Notes page is made
     std::map<WindowHandle, std::string> windowTitles; // the windows that still exist
     int saves = 0;
     bool saveSucceeds = true;

@@ -1,9 +1,10 @@
 // The Notes page against a fake main dialog: the list and its buttons, adding, changing,
 // removing and switching notes, and pin-pointing a note to a window of a scripted desktop.
 #include "fakehost.h"
+#include "fakewindowsystem.h"
 #include "pages/iconlist.h"
 #include "pages/notesdialog.h"
-#include "platform/fakewindowsystem.h"
+#include "resources/dialog_notes.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -68,8 +69,8 @@ protected:
     // Which of New, Add, Remove, Refresh list and Pin-point to are enabled, in that order.
     std::string enabled() const {
         std::string out;
-        for (int id : {NotesDialog::kNewButton, NotesDialog::kAddButton, NotesDialog::kRemoveButton,
-                       NotesDialog::kRefreshButton, NotesDialog::kPinButton})
+        for (int id : {noteid::NewButton, noteid::AddButton, noteid::RemoveButton,
+                       noteid::RefreshButton, noteid::PinButton})
             out += button(id)->isEnabled() ? '1' : '0';
         return out;
     }
@@ -93,23 +94,23 @@ TEST(NoteTitle, TheFirstLineCutTo39Characters) {
 }
 
 TEST_F(NotesPageTest, TheTableLaysOutThePage) {
+    FakeWindowSystem windows;
+    host.windows = &windows;
     open();
     const DialogUnits& units = page->units();
     EXPECT_EQ(page->templateSize(), units.size(216, 165));
     EXPECT_EQ(list()->geometry(), units.rect(12, 24, 192, 64));
     EXPECT_EQ(edit()->geometry(), units.rect(144, 100, 64, 40));
     EXPECT_EQ(page->targetLabel()->geometry(), units.rect(64, 92, 72, 12));
-    EXPECT_EQ(button(NotesDialog::kPinButton)->text(), QStringLiteral("Pin-point to"));
-    EXPECT_EQ(button(NotesDialog::kPinButton)->geometry(), units.rect(8, 92, 50, 14));
-    EXPECT_EQ(button(NotesDialog::kRefreshButton)->text(), QStringLiteral("Refresh list"));
-    EXPECT_EQ(button(NotesDialog::kRefreshButton)->toolTip(),
+    EXPECT_EQ(button(noteid::PinButton)->text(), QStringLiteral("Pin-point to"));
+    EXPECT_EQ(button(noteid::PinButton)->geometry(), units.rect(8, 92, 50, 14));
+    EXPECT_EQ(button(noteid::RefreshButton)->text(), QStringLiteral("Refresh list"));
+    EXPECT_EQ(button(noteid::RefreshButton)->toolTip(),
               QStringLiteral("Update note titles in list"));
-    EXPECT_EQ(button(NotesDialog::kNewButton)->geometry(), units.rect(57, 148, 50, 14));
-    EXPECT_EQ(button(NotesDialog::kAddButton)->geometry(), units.rect(109, 148, 50, 14));
-    EXPECT_EQ(button(NotesDialog::kRemoveButton)->geometry(), units.rect(161, 148, 50, 14));
-    FakeWindowSystem windows;
-    page->setWindowSystem(windows);
-    EXPECT_EQ(button(NotesDialog::kPinButton)->toolTip(),
+    EXPECT_EQ(button(noteid::NewButton)->geometry(), units.rect(57, 148, 50, 14));
+    EXPECT_EQ(button(noteid::AddButton)->geometry(), units.rect(109, 148, 50, 14));
+    EXPECT_EQ(button(noteid::RemoveButton)->geometry(), units.rect(161, 148, 50, 14));
+    EXPECT_EQ(button(noteid::PinButton)->toolTip(),
               QStringLiteral("Stick a note to a particular application window"));
 }
 
@@ -140,7 +141,7 @@ TEST_F(NotesPageTest, AddMakesAShownNoteWithItsStickumAndListsIt) {
     addNote("b");
     open();
     type(QStringLiteral("a note\nsecond line"));
-    click(NotesDialog::kAddButton);
+    click(noteid::AddButton);
     ASSERT_EQ(host.records.noteCount(), 2);
     const Note* added = host.records.note(1);
     EXPECT_EQ(added->text(), "a note\r\nsecond line");
@@ -161,7 +162,7 @@ TEST_F(NotesPageTest, AFullRecordListRefusesTheNoteAndKeepsTheText) {
         ASSERT_TRUE(host.records.addLending(std::make_unique<Prestito>()));
     open();
     type(QStringLiteral("one too many"));
-    click(NotesDialog::kAddButton);
+    click(noteid::AddButton);
     ASSERT_EQ(host.boxes.shown.size(), 1u);
     EXPECT_EQ(host.boxes.shown[0].text, QStringLiteral("Not enough space for this note"));
     EXPECT_EQ(host.boxes.shown[0].caption, QStringLiteral("ERROR"));
@@ -187,7 +188,7 @@ TEST_F(NotesPageTest, APressOnATitleMakesItsNoteCurrent) {
     EXPECT_EQ(page->currentNote(), 1);
     EXPECT_EQ(page->targetLabel()->text(), QStringLiteral("<no window>"));
     // New leaves nothing current and clears the form.
-    click(NotesDialog::kNewButton);
+    click(noteid::NewButton);
     EXPECT_EQ(page->currentNote(), -1);
     EXPECT_TRUE(edit()->toPlainText().isEmpty());
     EXPECT_TRUE(page->targetLabel()->text().isEmpty());
@@ -250,7 +251,7 @@ TEST_F(NotesPageTest, AnEditedNoteIsRenamedInPlaceUntilTheListIsRefreshed) {
     EXPECT_EQ(titles(), (QStringList{"apple", "zucchini", "cherry"}));
     EXPECT_EQ(list()->rowNumber(1), 0);
     EXPECT_EQ(page->currentNote(), 1);
-    click(NotesDialog::kRefreshButton);
+    click(noteid::RefreshButton);
     EXPECT_EQ(titles(), (QStringList{"apple", "cherry", "zucchini"}));
     EXPECT_TRUE(edit()->toPlainText().isEmpty());
     EXPECT_EQ(page->currentNote(), -1);
@@ -298,7 +299,7 @@ TEST_F(NotesPageTest, RemoveAsksThenDropsTheNoteButKeepsTheLabel) {
     pressTitle(0); // "drop" comes first
     ASSERT_EQ(page->targetLabel()->text(), QStringLiteral("Browser"));
     host.boxes.answers = {Answer::No};
-    click(NotesDialog::kRemoveButton);
+    click(noteid::RemoveButton);
     ASSERT_EQ(host.boxes.shown.size(), 1u);
     EXPECT_EQ(host.boxes.shown[0].text, QStringLiteral("Remove selected note?"));
     EXPECT_EQ(host.boxes.shown[0].caption, QStringLiteral("WARNING"));
@@ -307,7 +308,7 @@ TEST_F(NotesPageTest, RemoveAsksThenDropsTheNoteButKeepsTheLabel) {
     EXPECT_EQ(page->currentNote(), 1);
 
     host.boxes.answers = {Answer::Yes};
-    click(NotesDialog::kRemoveButton);
+    click(noteid::RemoveButton);
     ASSERT_EQ(host.records.noteCount(), 1);
     EXPECT_EQ(host.records.note(0)->text(), "keep");
     EXPECT_EQ(titles(), (QStringList{"keep"}));
@@ -324,8 +325,8 @@ protected:
         NotesPageTest::SetUp();
         windows.add({.handle = 500, .title = "Spreadsheet", .rect = {0, 0, 2000, 2000}});
         addNote("pin me");
+        host.windows = &windows;
         open();
-        page->setWindowSystem(windows);
         pressTitle(0);
     }
     // A press on the page's window at a point of it, as the window system delivers it.
@@ -338,12 +339,12 @@ protected:
 };
 
 TEST_F(PinPointingTest, PinPointToWaitsForThePressAnywhere) {
-    click(NotesDialog::kPinButton);
+    click(noteid::PinButton);
     EXPECT_TRUE(page->pinPointing());
     EXPECT_EQ(QWidget::mouseGrabber(), page.get());
     // The press lands on the Add button, yet the grab brings it to the page.
     host.boxes.answers = {Answer::Yes};
-    pressOnWindow(button(NotesDialog::kAddButton)->geometry().center());
+    pressOnWindow(button(noteid::AddButton)->geometry().center());
     EXPECT_FALSE(page->pinPointing());
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
     ASSERT_EQ(host.boxes.shown.size(), 1u);
@@ -356,7 +357,7 @@ TEST_F(PinPointingTest, PinPointToWaitsForThePressAnywhere) {
 
 TEST_F(PinPointingTest, ThePressIsTakenAtItsScreenPosition) {
     windows.add({.handle = 600, .title = "Small", .rect = {150, 120, 10, 10}});
-    click(NotesDialog::kPinButton);
+    click(noteid::PinButton);
     host.boxes.answers = {Answer::Yes};
     const QPoint local = page->mapFromGlobal(QPoint(155, 125));
     pressOnWindow(local);
@@ -365,7 +366,7 @@ TEST_F(PinPointingTest, ThePressIsTakenAtItsScreenPosition) {
 
 TEST_F(PinPointingTest, NoEndsTheGestureWithNothingAttached) {
     page->targetLabel()->setText(QStringLiteral("before"));
-    click(NotesDialog::kPinButton);
+    click(noteid::PinButton);
     host.boxes.answers = {Answer::No};
     page->endPinPointing({10, 10});
     EXPECT_FALSE(page->pinPointing());
@@ -379,7 +380,7 @@ TEST_F(PinPointingTest, NoEndsTheGestureWithNothingAttached) {
 
 TEST_F(PinPointingTest, ALongTitleIsCutTo63InTheLabel) {
     windows.setTitle(500, std::string(90, 'W'));
-    click(NotesDialog::kPinButton);
+    click(noteid::PinButton);
     host.boxes.answers = {Answer::Yes};
     page->endPinPointing({10, 10});
     EXPECT_EQ(host.boxes.shown[0].text,
@@ -390,7 +391,7 @@ TEST_F(PinPointingTest, ALongTitleIsCutTo63InTheLabel) {
 
 TEST_F(PinPointingTest, NoWindowAtThePointLeavesEverything) {
     windows.destroy(500);
-    click(NotesDialog::kPinButton);
+    click(noteid::PinButton);
     page->endPinPointing({10, 10});
     EXPECT_TRUE(host.boxes.shown.empty());
     EXPECT_FALSE(page->pinPointing());
@@ -398,7 +399,7 @@ TEST_F(PinPointingTest, NoWindowAtThePointLeavesEverything) {
 }
 
 TEST_F(PinPointingTest, TheGrabIsNotKeptOnceNothingIsEdited) {
-    click(NotesDialog::kPinButton);
+    click(noteid::PinButton);
     page->RefreshNotes(); // the main dialog refreshes the page meanwhile
     pressOnWindow({5, 5});
     EXPECT_FALSE(page->pinPointing());
@@ -408,9 +409,10 @@ TEST_F(PinPointingTest, TheGrabIsNotKeptOnceNothingIsEdited) {
 
 TEST_F(PinPointingTest, WithoutTheWindowsOfOtherProgramsTheButtonSaysWhy) {
     windows.setPinningAvailable(false);
-    page->setWindowSystem(windows);
-    EXPECT_EQ(button(NotesDialog::kPinButton)->toolTip(), QString::fromUtf8(msg::PinUnavailable));
-    click(NotesDialog::kPinButton);
+    open(); // the page asks its host whether pinning is available when it is made
+    pressTitle(0);
+    EXPECT_EQ(button(noteid::PinButton)->toolTip(), QString::fromUtf8(msg::PinUnavailable));
+    click(noteid::PinButton);
     EXPECT_FALSE(page->pinPointing());
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
     ASSERT_EQ(host.boxes.shown.size(), 1u);

@@ -559,14 +559,14 @@ TEST_F(OptionsOnDisk, AFontRecordFromTheFileSurvivesUntouchedUntilAnotherIsChose
         writer.settings.stickumFont = odd;
         ASSERT_TRUE(writer.save());
     }
-    DiskHost host(path);
+    DiskHost disk(path);
     NoOldFiles questions;
-    ASSERT_EQ(host.file.load(host.records, questions).status, LoadStatus::Loaded);
-    open(host);
-    ASSERT_TRUE(host.file.readOptions(host.settings));
+    ASSERT_EQ(disk.file.load(disk.records, questions).status, LoadStatus::Loaded);
+    open(disk);
+    ASSERT_TRUE(disk.file.readOptions(disk.settings));
     click(SoundBox); // an unrelated change
     click(SaveAllButton);
-    EXPECT_EQ(host.saves, 1);
+    EXPECT_EQ(disk.saves, 1);
     const Options read = reread();
     ASSERT_TRUE(read.stickumFont);
     EXPECT_EQ(read.stickumFont->toBytes(), odd.toBytes());
@@ -574,8 +574,8 @@ TEST_F(OptionsOnDisk, AFontRecordFromTheFileSurvivesUntouchedUntilAnotherIsChose
 }
 
 TEST_F(OptionsOnDisk, AChosenFontComesBackTheSameAfterSaveAndLoad) {
-    DiskHost host(path);
-    open(host);
+    DiskHost disk(path);
+    open(disk);
     QFont picked(QStringLiteral("DejaVu Sans"));
     picked.setPointSize(13); // the chooser gives points; the record keeps pixels
     picked.setWeight(QFont::DemiBold);
@@ -598,11 +598,11 @@ TEST_F(OptionsOnDisk, AChosenFontComesBackTheSameAfterSaveAndLoad) {
 }
 
 TEST_F(OptionsOnDisk, SaveAllPutsEveryOptionAndRecordOnDiskAtOnce) {
-    DiskHost host(path);
+    DiskHost disk(path);
     auto note = std::make_unique<Note>();
     note->setText("milk");
-    ASSERT_TRUE(host.records.addNote(std::move(note)));
-    open(host);
+    ASSERT_TRUE(disk.records.addNote(std::move(note)));
+    open(disk);
     showActive();
     choosers.colors.push_back({kGreen});
     click(ColorButton);
@@ -616,7 +616,7 @@ TEST_F(OptionsOnDisk, SaveAllPutsEveryOptionAndRecordOnDiskAtOnce) {
 
     // Nothing waits for the end of the program: the file holds it all now.
     const Options read = reread();
-    Options shown = host.settings;
+    Options shown = disk.settings;
     shown.stickumFont = LogFont::defaultFont(); // the record written while no font is chosen
     EXPECT_EQ(read, shown);
     EXPECT_EQ(read.stickumColor, kGreen);

@@ -1,8 +1,8 @@
 // Pin-pointing against a scripted desktop: the window found at a point, the walk to the
 // outermost window, the question, and the pointer grab.
 #include "fakehost.h"
+#include "fakewindowsystem.h"
 #include "pages/pinpointer.h"
-#include "platform/fakewindowsystem.h"
 
 #include <QTest>
 #include <QWidget>

@@ -5,7 +5,7 @@
 #include "pages/prestitidialog.h"
 #include "pages/stepper.h"
 #include "pages/wlistwindow.h"
-#include "resources/lendingsids.h"
+#include "resources/dialog_lendings.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,7 +23,7 @@
 
 namespace {
 
-using namespace lendings;
+using namespace lendingid;
 
 void setToday(int day, int month, int year) {
     const Date date = makeDate(day, month, year);

@@ -1,4 +1,4 @@
-#include "platform/fakewaveplayer.h"
+#include "fakewaveplayer.h"
 #include "platform/waveplayer.h"
 
 #include <QElapsedTimer>

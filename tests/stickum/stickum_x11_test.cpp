@@ -3,7 +3,6 @@
 #include "model/postit.h"
 #include "stickum/stickum.h"
 
-#include <QApplication>
 #include <QGuiApplication>
 #include <QTest>
 #include <QWidget>
@@ -251,12 +250,4 @@ TEST_F(StickumOnX11, ShownAgainStaysOutOfTheTaskBarAndOnTopUntilPinned) {
     frame->showStickum();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
     EXPECT_FALSE(holds(property(window(), "_NET_WM_STATE"), "_NET_WM_STATE_ABOVE"));
-}
-
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    // Listing the tests needs no display.
-    if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
-    QApplication app(argc, argv);
-    return RUN_ALL_TESTS();
 }

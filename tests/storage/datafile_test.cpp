@@ -111,9 +111,7 @@ TEST_F(StorageTest, NoFileIsAFirstRunAndTheFirstSaveWritesVersionFour) {
 
     auto note = std::make_unique<Note>();
     note->setText("hello");
-    Note* added = note.get();
-    holder.addNote(std::move(note));
-    holder.attach(std::make_unique<PostItAttr>(), added);
+    holder.addAttached(std::move(note), KindNote);
     ASSERT_TRUE(data.save(holder, options).ok);
 
     FileBytes expected;
@@ -148,9 +146,7 @@ TEST_F(StorageTest, SavingTakesTheLivePositionsOfStickums) {
         bool shown = true;
     } stickum;
     auto note = std::make_unique<Note>();
-    Note* added = note.get();
-    holder.addNote(std::move(note));
-    holder.attach(std::make_unique<PostItAttr>(), added);
+    holder.addAttached(std::move(note), KindNote);
     holder.attrAt(0)->window = &stickum;
     DataFile data(path);
     ASSERT_TRUE(data.save(holder, options).ok);
@@ -187,8 +183,7 @@ TEST_F(StorageTest, DatesRoundTripWhateverTheDayCountAfterThem) {
     // digit, then read back.
     auto lending = std::make_unique<Prestito>();
     Prestito* record = lending.get();
-    holder.addLending(std::move(lending));
-    holder.attach(std::make_unique<PostItAttr>(), record);
+    holder.addAttached(std::move(lending), KindLending);
     DataFile data(path);
     for (int year = 1000; year <= 9999; year += 7) {
         for (const Date date : {makeDate(1, 1, year), makeDate(31, 12, year)}) {
@@ -209,9 +204,7 @@ TEST_F(StorageTest, ARecordWithoutADateStaysReadable) {
     auto reminder = std::make_unique<Appointement>();
     reminder->setDate(kNoDate);
     reminder->setDaysBefore(50);
-    Appointement* record = reminder.get();
-    holder.addReminder(std::move(reminder));
-    holder.attach(std::make_unique<PostItAttr>(), record);
+    holder.addAttached(std::move(reminder), KindReminder);
     DataFile data(path);
     ASSERT_TRUE(data.save(holder, options).ok);
     PostItHolder back;

@@ -33,9 +33,7 @@ private:
 inline void addNote(PostItHolder& holder, const std::string& text) {
     auto note = std::make_unique<Note>();
     note->setText(text);
-    Note* added = note.get();
-    holder.addNote(std::move(note));
-    holder.attach(std::make_unique<PostItAttr>(), added);
+    holder.addAttached(std::move(note), KindNote);
 }
 
 // A fresh directory for each test, with the data file's path in it.

@@ -38,21 +38,15 @@ int main(int argc, char** argv) {
     PostItHolder holder;
     auto note = std::make_unique<Note>();
     note->setText("a note");
-    Note* n = note.get();
-    holder.addNote(std::move(note));
-    holder.attach(std::make_unique<PostItAttr>(), n);
+    holder.addAttached(std::move(note), KindNote);
     auto lending = std::make_unique<Prestito>();
     lending->setPerson("Ann");
     lending->setDate(makeDate(5, 1, 1998));
     lending->setDaysAfter(50);
-    Prestito* l = lending.get();
-    holder.addLending(std::move(lending));
-    holder.attach(std::make_unique<PostItAttr>(), l);
+    holder.addAttached(std::move(lending), KindLending);
     auto reminder = std::make_unique<Appointement>();
     reminder->setDate(makeDate(22, 3, 1999));
-    Appointement* r = reminder.get();
-    holder.addReminder(std::move(reminder));
-    holder.attach(std::make_unique<PostItAttr>(), r);
+    holder.addAttached(std::move(reminder), KindReminder);
     put(directory, "version4", DataFile::encode(holder, Options::initial({})));
 
     FileBytes v3;

@@ -1,28 +1,15 @@
-#include "stickum/nativewindow.h"
+#include "platform/nativewindow.h"
+
+#include "platform/xcbsupport.h"
 
 #include <QAbstractEventDispatcher>
-#include <QGuiApplication>
 #include <QWidget>
 
-#include <xcb/xcb.h>
-
 #include <array>
-#include <cstdlib>
 #include <cstring>
-#include <memory>
 #include <vector>
 
 namespace {
-
-struct FreeReply {
-    void operator()(void* reply) const { std::free(reply); }
-};
-template <typename T> using Reply = std::unique_ptr<T, FreeReply>;
-
-xcb_connection_t* connection() {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 ? x11->connection() : nullptr;
-}
 
 xcb_window_t nativeWindow(const QWidget* window) {
     if (!window || !window->isWindow() || !window->testAttribute(Qt::WA_WState_Created)) return 0;
@@ -59,7 +46,7 @@ const ServerFacts& serverFacts(xcb_connection_t* c) {
     std::array<xcb_atom_t*, kNames.size()> targets = {&facts.state, &facts.skipTaskbar,
                                                       &facts.skipPager, &facts.above};
     for (std::size_t i = 0; i < kNames.size(); ++i) {
-        const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(c, cookies[i], nullptr));
+        const auto reply = replyOf(c, xcb_intern_atom_reply, cookies[i]);
         *targets[i] = reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
     }
     const xcb_setup_t* setup = xcb_get_setup(c);
@@ -70,8 +57,7 @@ const ServerFacts& serverFacts(xcb_connection_t* c) {
 
 xcb_window_t rootOf(xcb_connection_t* c, xcb_window_t w) {
     if (const xcb_window_t root = serverFacts(c).root) return root;
-    const Reply<xcb_get_geometry_reply_t> geometry(
-        xcb_get_geometry_reply(c, xcb_get_geometry(c, w), nullptr));
+    const auto geometry = replyOf(c, xcb_get_geometry_reply, xcb_get_geometry(c, w));
     return geometry ? geometry->root : 0;
 }
 
@@ -79,7 +65,7 @@ xcb_window_t rootOf(xcb_connection_t* c, xcb_window_t w) {
 
 std::vector<std::optional<QPoint>> nativeTopLefts(const std::vector<const QWidget*>& windows) {
     std::vector<std::optional<QPoint>> places(windows.size());
-    xcb_connection_t* c = connection();
+    xcb_connection_t* c = qtXcbConnection();
     if (!c) return places;
     // Every question goes out before the first answer is awaited: one round trip in all.
     std::vector<std::optional<xcb_translate_coordinates_cookie_t>> cookies(windows.size());
@@ -90,8 +76,7 @@ std::vector<std::optional<QPoint>> nativeTopLefts(const std::vector<const QWidge
     }
     for (std::size_t i = 0; i < windows.size(); ++i) {
         if (!cookies[i]) continue;
-        const Reply<xcb_translate_coordinates_reply_t> reply(
-            xcb_translate_coordinates_reply(c, *cookies[i], nullptr));
+        const auto reply = replyOf(c, xcb_translate_coordinates_reply, *cookies[i]);
         if (reply) places[i] = QPoint(reply->dst_x, reply->dst_y);
     }
     return places;
@@ -117,7 +102,7 @@ unsigned long eventLoopTurn() {
 }
 
 void keepOutOfTaskBar(QWidget* window) {
-    xcb_connection_t* c = connection();
+    xcb_connection_t* c = qtXcbConnection();
     const xcb_window_t w = nativeWindow(window);
     if (!c || !w) return;
     const ServerFacts& facts = serverFacts(c);

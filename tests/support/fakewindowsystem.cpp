@@ -1,4 +1,4 @@
-#include "platform/fakewindowsystem.h"
+#include "fakewindowsystem.h"
 
 #include "model/text.h"
 

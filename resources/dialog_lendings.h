@@ -1,7 +1,7 @@
 #pragma once
 
 // Controls of the "Lendings" page.
-namespace lendings {
+namespace lendingid {
 inline constexpr int Tabs = 26306;       // "Give back" and "Have back"
 inline constexpr int List = 26319;       // the lendings of the tab shown
 inline constexpr int LeftLabel = 26317;  // "I owe to" before the person, or empty
@@ -20,4 +20,4 @@ inline constexpr int Sound = 26307;
 inline constexpr int New = 26323;
 inline constexpr int Add = 26322;
 inline constexpr int Remove = 26321;
-} // namespace lendings
+} // namespace lendingid

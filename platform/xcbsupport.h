@@ -1,0 +1,37 @@
+#pragma once
+
+// What the platform's X11 code shares: Qt's own connection to the X server, and replies that
+// free themselves. For platform/ only.
+
+#include <QGuiApplication>
+#include <QtGui/qguiapplication_platform.h>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <memory>
+#include <type_traits>
+
+// xcb hands out replies and errors allocated with malloc; the caller frees them.
+struct XcbFree {
+    void operator()(void* p) const noexcept { std::free(p); }
+};
+template <typename T> using XcbPtr = std::unique_ptr<T, XcbFree>;
+
+// The reply to a request, or none when the request failed (the error is freed here, so it never
+// reaches Qt's event queue as a warning).
+template <typename ReplyFn, typename Cookie>
+auto replyOf(xcb_connection_t* connection, ReplyFn replyFn, Cookie cookie) {
+    xcb_generic_error_t* error = nullptr;
+    using Reply = std::remove_pointer_t<decltype(replyFn(connection, cookie, &error))>;
+    XcbPtr<Reply> reply(replyFn(connection, cookie, &error));
+    const XcbPtr<xcb_generic_error_t> errorGuard(error);
+    if (error != nullptr) reply.reset();
+    return reply;
+}
+
+// Qt's connection to the X server; none unless the application runs on Qt's xcb platform.
+inline xcb_connection_t* qtXcbConnection() {
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 ? x11->connection() : nullptr;
+}

@@ -1,0 +1,28 @@
+#include "stickum/recordtext.h"
+
+#include "model/text.h"
+
+#include <QByteArray>
+
+#include <string_view>
+
+QString toEditText(const std::string& bytes) {
+    QString text = QString::fromStdString(displayUtf8(bytes));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
+}
+
+std::string fromEditText(const QString& text, std::size_t maxBytes) {
+    QString stored = text;
+    stored.replace(u'\n', QStringLiteral("\r\n"));
+    const QByteArray utf8 = stored.toUtf8();
+    return cutToBytes(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())),
+                      maxBytes);
+}
+
+QString cutToBytes(const QString& text, std::size_t maxBytes) {
+    const QByteArray utf8 = text.toUtf8();
+    return QString::fromStdString(cutToBytes(
+        std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())), maxBytes));
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "pages/messages.h"
+
+#include <QString>
+
+#include <deque>
+#include <vector>
+
+// Message boxes answered by the test: a box with only an OK button answers Ok; a question takes
+// the next queued answer, or No when nothing is queued.
+class FakeMessageBoxes : public MessageBoxes {
+public:
+    struct Shown {
+        QWidget* owner;
+        QString text;
+        QString caption;
+        BoxStyle style;
+    };
+
+    Answer showMessage(QWidget* owner, const QString& text, const QString& caption,
+                       BoxStyle style) override {
+        shown.push_back({owner, text, caption, style});
+        if (style.buttons == BoxButtons::Ok) return Answer::Ok;
+        if (answers.empty()) return Answer::No;
+        const Answer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    std::vector<Shown> shown;
+    std::deque<Answer> answers;
+};
