@@ -2,8 +2,10 @@
 #include "app/commandchannel.h"
 #include "app/commandline.h"
 #include "app/myapp.h"
+#include "app/platformchoice.h"
 #include "app/programdir.h"
 #include "app/qtmessageboxes.h"
+#include "app/serverlossguard.h"
 #include "app/signalwatcher.h"
 #include "app/singleinstance.h"
 #include "app/startup.h"
@@ -12,6 +14,7 @@
 #include "stickum/caretblink.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <csignal>
 
@@ -27,7 +30,9 @@ int main(int argc, char** argv) {
         const QCoreApplication core(argc, argv);
         return runWithoutDisplay(line, dataPathFor(line));
     }
-
+    // Stickums above all windows and pinning need X11: on Wayland through XWayland.
+    const PlatformChoice platform = choosePlatform(platformSetting(argc, argv));
+    applyPlatformChoice(platform);
     QApplication application(argc, argv);
     // Carets stop blinking a few seconds after the last input: an idle Quillbox sleeps.
     const CaretBlink caretBlink;
@@ -55,13 +60,16 @@ int main(int argc, char** argv) {
     }
 
     MyApp app(std::move(options));
-    const auto stop = [&app] {
-        app.endSession();
-        QCoreApplication::exit(0);
-    };
+    QTimer::singleShot(0, &app, [platform, &messages] { tellPlatformLimits(platform, messages); });
+    const auto stop = [&app] { app.stop(); };
     // Told to stop (logout, shutdown, kill, Ctrl+C): save as a Yes on the quit question would.
     const SignalWatcher stopSignals({SIGTERM, SIGHUP, SIGINT});
     QObject::connect(&stopSignals, &SignalWatcher::received, &app, stop);
+    // The X server gone: Qt ends the program at once; what is in memory is saved first.
+    const ServerLossGuard lastSave([&app, &instance] {
+        app.saveBeforeExit();
+        instance.release();
+    });
     if (const auto status = app.initMainWindow()) return *status;
     const CommandServer commands(instance.names().socketName,
                                  [&app, &stop](Command command, const QString& text) {

@@ -2,6 +2,7 @@
 
 #include "app/mydialog.h"
 #include "app/myframe.h"
+#include "app/pointerscreen.h"
 #include "model/catalogue.h"
 #include "resources/dialogs.h"
 #include "stickum/gradient.h"
@@ -60,6 +61,10 @@ std::optional<int> MyApp::initMainWindow() {
         delete splash_.data();
         return status;
     }
+    if (stopRequested_) {
+        delete splash_.data();
+        return 0;
+    }
     dialog_ = dialog.get();
     frame_ = std::make_unique<MyFrame>(dialog.release(), *options_.messages);
     connect(frame_.get(), &MyFrame::quitAccepted, this, [] { QCoreApplication::exit(0); });
@@ -68,16 +73,42 @@ std::optional<int> MyApp::initMainWindow() {
         if (dialog_) dialog_->saveNow();
     });
     connect(qApp, &QCoreApplication::aboutToQuit, this, &MyApp::endSession);
+    // The session manager ends the session with a request to quit, which Qt answers by closing
+    // every window: a closed Stickum would switch its note off.
+    qApp->installEventFilter(this);
 
     dialog_->setUp();
     frame_->setUp();
     // The first run shows the main window; later runs start in the tray.
     if (!QFile::exists(dataPath())) frame_->show();
+    running_ = true;
     return std::nullopt;
 }
 
 void MyApp::endSession() {
     if (dialog_) dialog_->endSession();
+}
+
+void MyApp::stop() {
+    if (running_)
+        endSession();
+    else
+        stopRequested_ = true;
+    // Ends the event loop, and the loop of a box that is open with it.
+    QCoreApplication::exit(0);
+}
+
+bool MyApp::eventFilter(QObject* watched, QEvent* event) {
+    // A request to quit (the session ends) closes nothing and ends as a stop signal does.
+    if (event->type() == QEvent::Quit && watched == qApp) {
+        stop();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void MyApp::saveBeforeExit() {
+    if (dialog_) dialog_->saveBeforeExit();
 }
 
 int MyApp::run() {
@@ -89,8 +120,7 @@ void MyApp::showSplash() {
     splash_ = new SplashPicture;
     splash_->setWindowTitle(QString::fromUtf8(msg::ProgramName));
     splash_->setFixedSize(400, 300);
-    if (const QScreen* screen = splash_->screen())
-        splash_->move(screen->geometry().center() - splash_->rect().center());
+    centreOnPointerScreen(splash_);
     splash_->show();
     splash_->repaint();
     QSplashScreen* shown = splash_;

@@ -49,16 +49,29 @@ public:
     // Saves everything as at a Yes on the quit question, without asking: the desktop session
     // ends or the program was told to stop.
     void endSession();
+    // Told to stop (logout, shutdown, kill, Ctrl+C): once running, ends the session and the
+    // event loop. While a box of the start-up is open (a damaged file's notice, the old-file
+    // question) the box closes and the program ends with status 0 without writing anything:
+    // the user has agreed to nothing yet.
+    void stop();
+    // The program is ending by a way that unwinds nothing (the X server is gone): everything
+    // in memory is saved without asking the user or the window system anything.
+    void saveBeforeExit();
     MyFrame* frame() const { return frame_.get(); }
     MyDialog* dialog() const { return dialog_; }
     // The splash window while it is up.
     QSplashScreen* splash() const { return splash_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void showSplash();
 
     StartOptions options_;
     std::unique_ptr<MyFrame> frame_;
+    bool running_ = false;       // initMainWindow is done
+    bool stopRequested_ = false; // told to stop before it was
     MyDialog* dialog_ = nullptr; // owned by the frame
     QPointer<QSplashScreen> splash_;
 };

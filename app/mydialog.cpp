@@ -1,6 +1,7 @@
 #include "app/mydialog.h"
 
 #include "app/filefollower.h"
+#include "app/pointerscreen.h"
 #include "model/catalogue.h"
 #include "model/due.h"
 #include "pages/aboutdialog.h"
@@ -254,6 +255,7 @@ void MyDialog::restore() {
     buildPages();
     QWidget* frame = window();
     switchingWindow_ = true;
+    bringToPointerScreen(frame);
     frame->showNormal();
     frame->raise();
     frame->activateWindow();
@@ -315,6 +317,7 @@ void MyDialog::tick() {
 }
 
 void MyDialog::waveFileChanged() {
+    if (ended_) return; // nothing is played any more
     // Opened anew even on the same name: the file itself may have been replaced.
     wavePlayerFile_.reset();
     wavePlayer();
@@ -421,9 +424,20 @@ void MyDialog::endSession() {
         tracker_.hidePass();
     else
         tracker_.takeBackShown();
-    pagesLeft(false);
+    // Fields still being typed into are taken too: nobody will leave them now.
+    pagesLeft(true);
     dataFile_.save(holder_, options_);
     shutdown();
+}
+
+void MyDialog::saveBeforeExit() {
+    if (ended_) return;
+    ended_ = true;
+    autosave_->stop();
+    timer_.stop();
+    tracker_.takeBackShown(false);
+    pagesLeft(true);
+    dataFile_.save(holder_, options_);
 }
 
 bool MyDialog::mayClose() {

@@ -57,6 +57,10 @@ public:
     // The desktop session ends or the program was told to stop: everything is saved as at a
     // Yes on the quit question, without asking, and the program ends with status 0.
     void endSession();
+    // The program ends by a way that unwinds nothing (the X server is gone): what is in memory,
+    // the Stickums' texts and the pages' fields included, is saved, and nothing is shown,
+    // asked or played any more. The window system is not asked anything.
+    void saveBeforeExit();
     // How long after the user's last change inside a Stickum it is saved (tests shorten it).
     void setAutosaveDelay(int ms);
 

@@ -1,6 +1,7 @@
 #include "app/myframe.h"
 
 #include "app/mydialog.h"
+#include "app/pointerscreen.h"
 #include "model/catalogue.h"
 #include "pages/messages.h"
 #include "resources/dialogs.h"
@@ -9,7 +10,6 @@
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QMenu>
-#include <QScreen>
 #include <QTimer>
 #include <QWindowStateChangeEvent>
 
@@ -47,10 +47,7 @@ void MyFrame::showEvent(QShowEvent* event) {
 
 void MyFrame::setUp() {
     resetCaption();
-    const QScreen* screen = this->screen();
-    if (!screen) return;
-    const QRect area = screen->geometry();
-    move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+    centreOnPointerScreen(this);
 }
 
 void MyFrame::closeEvent(QCloseEvent* event) {

@@ -17,7 +17,8 @@ Answer QtMessageBoxes::showMessage(QWidget* owner, const QString& text, const QS
     // keep it above the other applications' windows so that it is seen and answered.
     if (!owner) box.setWindowFlag(Qt::WindowStaysOnTopHint);
     if (yesNo) {
-        box.setDefaultButton(QMessageBox::Yes);
+        box.setDefaultButton(style.defaultAnswer == Answer::No ? QMessageBox::No
+                                                               : QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
     }
     const int pressed = box.exec();

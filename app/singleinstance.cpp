@@ -29,6 +29,11 @@ SingleInstance::SingleInstance(const QString& dataPath)
     acquired_ = lock_->tryLock(0);
 }
 
+void SingleInstance::release() {
+    if (acquired_) lock_->unlock();
+    acquired_ = false;
+}
+
 bool SingleInstance::tryAgain() {
     if (!acquired_) acquired_ = lock_->tryLock(0);
     return acquired_;

@@ -22,6 +22,8 @@ public:
 
     // True when this program is the only one using the data file.
     bool acquired() const { return acquired_; }
+    // Gives the lock back before the program ends by a way that unwinds nothing.
+    void release();
     // Tries once more (the one that held the lock may have ended since).
     bool tryAgain();
     const RuntimeNames& names() const { return names_; }

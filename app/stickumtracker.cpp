@@ -41,7 +41,8 @@ std::int16_t toCoordinate(int value) {
 
 StickumTracker::StickumTracker(PostItHolder& holder, const Options& options, WindowSystem& windows,
                                MessageBoxes& messages)
-    : holder_(holder), options_(options), windows_(windows), aliases_(windows, messages) {
+    : holder_(holder), options_(options), windows_(windows), aliases_(windows, messages),
+      places_([this] { refitShown(); }) {
     QObject::connect(&windows_, &WindowSystem::ownerHidden, &receiver_,
                      [this](WindowHandle target) { ownerChanged(target, false); });
     QObject::connect(&windows_, &WindowSystem::ownerShown, &receiver_,
@@ -233,6 +234,7 @@ SmallFrame* StickumTracker::makeFree(PostItAttr& attr, PostIt* record) {
 }
 
 void StickumTracker::watch(SmallFrame* frame) {
+    frame->setPlaceKeeper([this](const SmallFrame* f) { return places_.keptPlace(f); });
     frame->installEventFilter(new MoveWatch(frame, changed_));
     QObject::connect(frame->content()->edit(), &QTextEdit::textChanged, frame, [this, frame] {
         if (changed_ && frame->content()->edit()->document()->isModified()) changed_();
@@ -248,12 +250,12 @@ void StickumTracker::askPositions() {
     SmallFrame::askPositions(frames);
 }
 
-void StickumTracker::takeBackShown() {
+void StickumTracker::takeBackShown(bool askTargets) {
     askPositions();
-    forEachEntry([this](PostItAttr& attr, PostIt* record) {
+    forEachEntry([this, askTargets](PostItAttr& attr, PostIt* record) {
         SmallFrame* frame = frameOf(attr);
         if (!frame || record->displayState() != Shown || !frame->isVisible()) return;
-        takeBack(attr, record, attr.target == 0 || targetOnShow(attr));
+        takeBack(attr, record, attr.target == 0 || !askTargets || targetOnShow(attr));
     });
 }
 
@@ -283,14 +285,16 @@ void StickumTracker::destroyStickum(PostItAttr& attr) {
     attr.window = nullptr;
     if (!frame) return;
     pinned_.erase(frame);
+    places_.forget(frame);
     ::destroyStickum(frame->content());
 }
 
-void StickumTracker::takeBack(PostItAttr& attr, PostIt* record, bool withPosition) const {
+void StickumTracker::takeBack(PostItAttr& attr, PostIt* record, bool withPosition) {
     SmallFrame* frame = frameOf(attr);
     if (withPosition) {
-        attr.x = toCoordinate(frame->frameX());
-        attr.y = toCoordinate(frame->frameY());
+        const QPoint own = places_.takeOwnPlace(frame);
+        attr.x = toCoordinate(own.x());
+        attr.y = toCoordinate(own.y());
     }
     // Only what the user changed is taken back: an untouched text keeps its bytes (old files
     // hold texts in another encoding that would otherwise be rewritten).
@@ -300,8 +304,16 @@ void StickumTracker::takeBack(PostItAttr& attr, PostIt* record, bool withPositio
 }
 
 void StickumTracker::show(SmallFrame* frame) {
+    places_.fit(frame);
     WindowSystem::showFrame(frame); // a pinned one may have been minimised with its target
     frame->showStickum();
+}
+
+void StickumTracker::refitShown() {
+    forEachEntry([this](PostItAttr& attr, PostIt*) {
+        SmallFrame* frame = frameOf(attr);
+        if (frame && frame->onScreen()) places_.fit(frame, true);
+    });
 }
 
 void StickumTracker::ownerChanged(WindowHandle target, bool shown) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/stickumplaces.h"
 #include "app/windowaliases.h"
 #include "model/holder.h"
 #include "model/options.h"
@@ -65,8 +66,10 @@ public:
     QWindow* aliasFor(WindowHandle window) { return aliases_.aliasFor(window); }
 
     // Takes what the user did to the Stickums on show (where they stand, what was typed into
-    // them) back into the records, leaving them on show: before a save while collapsed.
-    void takeBackShown();
+    // them) back into the records, leaving them on show: before a save while collapsed. Without
+    // askTargets the window system is not asked whether pinned Stickums' targets are on show
+    // (it is gone): every Stickum on show gives its position as the program last knew it.
+    void takeBackShown(bool askTargets = true);
     // Called a moment after the user moved a Stickum or typed into one.
     void setChangeListener(std::function<void()> listener) { changed_ = std::move(listener); }
 
@@ -85,6 +88,10 @@ public:
     WPostIt* stickumOf(const PostIt* record) const;
     // The window the record's Stickum is owned by, or 0 for a free one or none.
     WindowHandle pinnedTo(const PostIt* record) const;
+    // Keeps the Stickums inside the screens; tests give it screens of their own.
+    StickumPlaces& places() { return places_; }
+    // Screens came, went or changed: the Stickums on show are fitted to them again.
+    void refitShown();
 
 private:
     template <typename Visit> void forEachEntry(Visit visit);
@@ -99,11 +106,12 @@ private:
     SmallFrame* makePinned(PostItAttr& attr, PostIt* record, QWindow* proxy);
     void prepare(SmallFrame* frame, const PostIt* record, bool withColour) const;
     void destroyStickum(PostItAttr& attr);
-    void takeBack(PostItAttr& attr, PostIt* record, bool withPosition) const;
+    void takeBack(PostItAttr& attr, PostIt* record, bool withPosition);
     // Asks where every Stickum on show stands, all in one round trip, before a pass takes the
     // positions back one by one.
     void askPositions();
-    static void show(SmallFrame* frame);
+    // Shows the frame inside the screens there are.
+    void show(SmallFrame* frame);
     // Reports the user's moves and typing in the new Stickum to the change listener.
     void watch(SmallFrame* frame);
     void ownerChanged(WindowHandle target, bool shown);
@@ -117,4 +125,5 @@ private:
     bool stale_ = false;
     QObject receiver_; // the window system's reports about targets arrive here
     std::function<void()> changed_;
+    StickumPlaces places_;
 };

@@ -4,18 +4,26 @@
 
 #include <QSystemTrayIcon>
 
+#include <array>
 #include <map>
 
 namespace {
 
-constexpr QSize kTraySize{16, 16};
+// The sizes of the hicolor icon theme that trays ask for, up to a tray on a screen of twice
+// the density: each drawn at its own size, none scaled from another.
+constexpr std::array kTraySides{16, 22, 24, 32, 48, 64};
 
 QIcon trayPicture(int pictureId) {
     // Drawn once for the run: the display switch changes the picture at every click.
-    static std::map<int, QImage> drawn;
+    static std::map<int, QIcon> drawn;
     auto it = drawn.find(pictureId);
-    if (it == drawn.end()) it = drawn.emplace(pictureId, Images::image(pictureId, kTraySize)).first;
-    return QIcon(QPixmap::fromImage(it->second));
+    if (it == drawn.end()) {
+        QIcon icon;
+        for (const int side : kTraySides)
+            icon.addPixmap(Images::pixmap(pictureId, QSize(side, side)));
+        it = drawn.emplace(pictureId, icon).first;
+    }
+    return it->second;
 }
 
 } // namespace

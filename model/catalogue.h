@@ -110,6 +110,13 @@ inline constexpr const char* AlreadyRunning =
 // The display switch in the main window's caption menu when there is no tray.
 inline constexpr const char* MenuDisplayStickums = "Display Stickums";
 
+// Started on a Wayland desktop that has no XWayland to run X11 programs.
+inline constexpr const char* NoXWayland =
+    "This Wayland desktop runs no XWayland.\r\n\r\nWayland does not let one program keep its "
+    "windows above the others or look at other programs' windows, so Stickums will not stay on "
+    "top and notes cannot be pinned to windows. Everything else works.\r\n\r\nInstall "
+    "XWayland (the package xwayland) and log in again to have both.";
+
 // Month name of month 1..12; empty for anything else.
 inline const char* monthName(int month) {
     return month >= 1 && month <= 12 ? MonthNames[month - 1] : "";

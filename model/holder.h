@@ -15,6 +15,10 @@ public:
     // Left and top edges of the Stickum's outer frame on the screen.
     virtual int frameX() const = 0;
     virtual int frameY() const = 0;
+    // The place to keep in the data file: where it stands, unless it was only moved there to be
+    // seen on the screens there are now.
+    virtual int keptX() const { return frameX(); }
+    virtual int keptY() const { return frameY(); }
     // Whether it is on the screen now: only then does where it stands say anything (a hidden
     // Stickum, or one gone with the window it is pinned to, keeps the recorded position).
     virtual bool onScreen() const = 0;

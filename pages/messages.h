@@ -7,10 +7,13 @@ class QWidget;
 // The buttons and icon of a message box.
 enum class BoxButtons { Ok, YesNo };
 enum class BoxIcon { None, Exclamation, Stop, Information };
+enum class Answer { Ok, Yes, No };
 
 struct BoxStyle {
     BoxButtons buttons;
     BoxIcon icon;
+    // The button that Enter presses in a Yes/No box.
+    Answer defaultAnswer = Answer::Yes;
     bool operator==(const BoxStyle&) const = default;
 };
 
@@ -22,12 +25,11 @@ inline constexpr BoxStyle Quit{BoxButtons::YesNo, BoxIcon::Stop};           // t
 inline constexpr BoxStyle OldFile{BoxButtons::YesNo, BoxIcon::Exclamation}; // old file layout
 inline constexpr BoxStyle Failure{BoxButtons::Ok, BoxIcon::Stop};           // the file failed
 inline constexpr BoxStyle Notice{BoxButtons::Ok, BoxIcon::Exclamation};     // damaged file
-inline constexpr BoxStyle StayOrQuit{BoxButtons::YesNo, BoxIcon::Stop};     // unsaved at quit
+// Unsaved at quit: a reflexive Enter stays rather than throwing the changes away.
+inline constexpr BoxStyle StayOrQuit{BoxButtons::YesNo, BoxIcon::Stop, Answer::No};
 inline constexpr BoxStyle PinQuestion{BoxButtons::YesNo, BoxIcon::Information}; // pin a note?
 inline constexpr BoxStyle PinNotice{BoxButtons::Ok, BoxIcon::Information}; // pinning unavailable
 } // namespace box
-
-enum class Answer { Ok, Yes, No };
 
 // Every message box of the program goes through here, so tests can answer them. Texts may
 // contain "\r\n" line breaks.

@@ -73,6 +73,8 @@ Note* NotesDialog::note(int ordinal) const {
 }
 
 void NotesDialog::RefreshNotes() {
+    // A note's text changed in the edit and not yet left is kept, not cleared away.
+    storeEditedText();
     list_->clear();
     PostItHolder& records = host().holder();
     noteCount_ = records.noteCount();
@@ -123,6 +125,9 @@ void NotesDialog::removeNote() {
     const Answer answer = host().messages().showMessage(
         nullptr, QString::fromUtf8(msg::RemoveNote), QString::fromUtf8(msg::Warning), box::Removal);
     if (answer != Answer::Yes) return;
+    // The text being edited is kept while the ordinals still name the notes they named.
+    storeEditedText();
+    current_ = -1;
     if (Note* doomed = note(ordinal)) {
         host().detach(doomed);
         host().holder().removeNote(ordinal);

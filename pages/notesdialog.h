@@ -24,7 +24,8 @@ public:
     explicit NotesDialog(DialogHost& host, QWidget* parent = nullptr);
     ~NotesDialog() override;
 
-    // Rebuilds the list of note titles from the records; nothing is edited afterwards.
+    // Keeps a changed text of the note being edited, then rebuilds the list of note titles from
+    // the records; nothing is edited afterwards.
     void RefreshNotes();
     // A note added from outside the page (the command line) joins the list; what is being
     // typed stays.

@@ -197,7 +197,20 @@ bool OptionDialog::settleOptions(Options& o, const QPalette& palette) {
     return o.dimensionMode != mode || o.titleBarColor != titleBar;
 }
 
-void OptionDialog::CommitOptions() {}
+
+void OptionDialog::CommitOptions() {
+    // A value typed but not yet left counts as left: the program may end while it is still in
+    // its field. A field that holds its option's value has nothing pending; before set-up the
+    // fields do not show the options yet.
+    if (!setUp_) return;
+    Options& o = options();
+    if (reminderDays_->typedValue() != o.reminderDaysBefore)
+        daysTyped(reminderDays_, o.reminderDaysBefore);
+    if (lendingDays_->typedValue() != o.lendingDaysAfter)
+        daysTyped(lendingDays_, o.lendingDaysAfter);
+    if (height_->typedValue() != o.heightInLines) heightTyped();
+    applyWaveFile();
+}
 
 void OptionDialog::RefreshOptions() {
     Options& o = options();

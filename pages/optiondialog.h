@@ -38,7 +38,8 @@ public:
     // desktop's caption colour from the palette. True when that changed the look of Stickums.
     static bool settleOptions(Options& options, const QPalette& palette);
 
-    // The page is being left; nothing is pending on it.
+    // The page is being left: what was typed into a field that still has the focus is taken
+    // as when the field is left.
     void CommitOptions();
 
     // The main dialog is back on the screen: the title bar colour follows a changed desktop

@@ -6,6 +6,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QtMath>
 
 namespace {
 constexpr int kFirstSide = 10;
@@ -25,8 +26,12 @@ void SampleMiniTitleBar::placeOver(QWidget* placeholder) {
 }
 
 QImage SampleMiniTitleBar::captionImage() const {
-    QImage image = makeGradient(width(), kCaptionHeight, rgb(0, 0, 0), options_.titleBarColor);
+    // In the screen's own pixels, as a Stickum's title bar is.
+    const qreal ratio = devicePixelRatioF();
+    QImage image = makeGradient(qCeil(width() * ratio), qCeil(kCaptionHeight * ratio), rgb(0, 0, 0),
+                                options_.titleBarColor);
     if (image.isNull()) return image;
+    image.setDevicePixelRatio(ratio);
     QPainter p(&image);
     p.setFont(font_);
     p.setPen(toQColor(captionTextColor(toColorRef(desktop::captionText(palette())))));
@@ -43,5 +48,7 @@ void SampleMiniTitleBar::paintEvent(QPaintEvent*) {
     p.setPen(desktop::windowFrame(palette()));
     p.setBrush(Qt::NoBrush);
     p.drawRect(rect().adjusted(0, 0, -1, -1));
-    p.drawImage(QPoint(1, 1), caption, QRect(0, 0, width() - 2, kCaptionHeight));
+    const QSizeF part(width() - 2, kCaptionHeight);
+    p.drawImage(QRectF(QPointF(1, 1), part), caption,
+                QRectF(QPointF(0, 0), part * caption.devicePixelRatio()));
 }

@@ -3,6 +3,8 @@
 #include "platform/xcbsupport.h"
 
 #include <QAbstractEventDispatcher>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 
 #include <array>
@@ -68,22 +70,50 @@ std::vector<std::optional<QPoint>> nativeTopLefts(const std::vector<const QWidge
     xcb_connection_t* c = qtXcbConnection();
     if (!c) return places;
     // Every question goes out before the first answer is awaited: one round trip in all.
-    std::vector<std::optional<xcb_translate_coordinates_cookie_t>> cookies(windows.size());
+    struct Asked {
+        xcb_get_window_attributes_cookie_t attributes;
+        xcb_translate_coordinates_cookie_t origin;
+    };
+    std::vector<std::optional<Asked>> cookies(windows.size());
     for (std::size_t i = 0; i < windows.size(); ++i) {
         const xcb_window_t w = nativeWindow(windows[i]);
         const xcb_window_t root = w ? rootOf(c, w) : 0;
-        if (root) cookies[i] = xcb_translate_coordinates(c, w, root, 0, 0);
+        if (root)
+            cookies[i] =
+                Asked{xcb_get_window_attributes(c, w), xcb_translate_coordinates(c, w, root, 0, 0)};
     }
     for (std::size_t i = 0; i < windows.size(); ++i) {
         if (!cookies[i]) continue;
-        const auto reply = replyOf(c, xcb_translate_coordinates_reply, *cookies[i]);
-        if (reply) places[i] = QPoint(reply->dst_x, reply->dst_y);
+        const auto attributes = replyOf(c, xcb_get_window_attributes_reply, cookies[i]->attributes);
+        const auto reply = replyOf(c, xcb_translate_coordinates_reply, cookies[i]->origin);
+        if (!reply) continue;
+        // Shown by Qt but not yet mapped: the window manager has the request to place and map
+        // it and has not acted on it yet, so the server still has the window where it was
+        // created.
+        if (windows[i]->isVisible() && attributes &&
+            attributes->map_state != XCB_MAP_STATE_VIEWABLE)
+            continue;
+        places[i] = fromDevicePixels(QPoint(reply->dst_x, reply->dst_y));
     }
     return places;
 }
 
 std::optional<QPoint> nativeTopLeft(const QWidget* window) {
     return nativeTopLefts({window}).front();
+}
+
+QPoint fromDevicePixels(QPoint device) {
+    // Qt keeps each screen's top-left corner where the X server has it and scales the rest by
+    // the screen's pixel ratio.
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect area = screen->geometry();
+        const qreal ratio = screen->devicePixelRatio();
+        const QRect pixels(area.topLeft(), area.size() * ratio);
+        if (!pixels.contains(device)) continue;
+        const QPointF within = QPointF(device - area.topLeft()) / ratio;
+        return area.topLeft() + within.toPoint();
+    }
+    return device;
 }
 
 unsigned long eventLoopTurn() {

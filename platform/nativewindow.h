@@ -11,10 +11,15 @@ class QWidget;
 
 // Where the window's top-left corner really is on the screen, asked of the X server: the
 // window manager may move a window after Qt last heard of its position. None when the window
-// has no native window or the platform is not X11.
+// has no native window or the platform is not X11, and while a window Qt shows is still waiting
+// for the window manager to map it (it stands where Qt asked once it is on the screen). In Qt's
+// screen coordinates, as Qt's own positions are.
 std::optional<QPoint> nativeTopLeft(const QWidget* window);
 // The same for several windows, asked in one round trip however many there are.
 std::vector<std::optional<QPoint>> nativeTopLefts(const std::vector<const QWidget*>& windows);
+// A point in the X server's pixels in Qt's screen coordinates; the two differ on a screen whose
+// pixel ratio is not 1.
+QPoint fromDevicePixels(QPoint device);
 
 // Counts the turns of the program's event loop: what was asked of the X server during one turn
 // (one pass over the Stickums) holds for the rest of it. 0 while there is no event loop.

@@ -209,12 +209,12 @@ std::vector<WindowHandle> X11WindowSystem::topLevelWindows() const {
 }
 
 WindowHandle X11WindowSystem::windowAt(QPoint screenPoint) const {
-    // Qt's screen coordinates are scaled by the device pixel ratio; X works in device pixels.
+    // Qt's screen coordinates are scaled by the device pixel ratio from each screen's top-left
+    // corner, which stays where the X server has it; X works in device pixels.
     QPoint point = screenPoint;
     if (const QScreen* screen = QGuiApplication::screenAt(screenPoint)) {
-        const qreal ratio = screen->devicePixelRatio();
-        point = QPoint(static_cast<int>(std::lround(screenPoint.x() * ratio)),
-                       static_cast<int>(std::lround(screenPoint.y() * ratio)));
+        const QPoint origin = screen->geometry().topLeft();
+        point = origin + (QPointF(screenPoint - origin) * screen->devicePixelRatio()).toPoint();
     }
     const xcb_window_t top = xcb_->childAt(xcb_->root, point);
     if (top == XCB_WINDOW_NONE) return 0;

@@ -30,8 +30,10 @@ auto replyOf(xcb_connection_t* connection, ReplyFn replyFn, Cookie cookie) {
     return reply;
 }
 
-// Qt's connection to the X server; none unless the application runs on Qt's xcb platform.
+// Qt's connection to the X server; none unless the application runs on Qt's xcb platform, and
+// none once it broke (a broken connection is asked nothing: its answers would never come).
 inline xcb_connection_t* qtXcbConnection() {
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 ? x11->connection() : nullptr;
+    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    return c && xcb_connection_has_error(c) == 0 ? c : nullptr;
 }

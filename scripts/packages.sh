@@ -5,8 +5,9 @@ QB_BUILD_PACKAGES="cmake g++ make pkg-config googletest libgtest-dev libgmock-de
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins libxcb1-dev libxcb-ewmh-dev
   libxcb-icccm4-dev libxcb-xtest0-dev clang-format"
 QB_RUN_PACKAGES="xvfb openbox trayer x11-utils xdotool fonts-liberation fonts-dejavu-core
-  pulseaudio pulseaudio-utils"
-QB_TEST_PACKAGES="imagemagick sox clang libclang-rt-14-dev dpkg-dev desktop-file-utils man-db"
+  pulseaudio pulseaudio-utils qt6-wayland"
+QB_TEST_PACKAGES="imagemagick sox clang libclang-rt-14-dev dpkg-dev desktop-file-utils man-db
+  weston xwayland x11-xserver-utils x11-session-utils"
 
 # Installs whichever of the named packages are missing (with sudo when not root), after saying
 # which they are.

@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
+#include <QtMath>
 #include <qdrawutil.h>
 
 #include <algorithm>
@@ -179,7 +180,9 @@ QRect TGradFrame::closeButtonRect() const {
 
 const QImage& TGradFrame::captionPicture(bool active) {
     const QRect bar = captionRect();
-    if (bar != captionBar_) {
+    const qreal ratio = strip_->devicePixelRatioF();
+    if (bar != captionBar_ || captionRatio_ != ratio) {
+        captionRatio_ = ratio;
         inactivePicture_ = QImage();
         activePicture_ = QImage();
         captionBar_ = bar;
@@ -193,22 +196,18 @@ QImage TGradFrame::makePicture(bool active, QSize size) {
     ++pictureBuilds_;
     const int w = std::max(size.width(), 1);
     const int h = std::max(size.height(), 1);
-    QImage picture = active ? makeGradient(w, h, rgb(0, 0, 0), colors_.active)
-                            : makeSolid(w, h, colors_.inactive);
+    // Made in the screen's own pixels, so that a high-density screen shows it sharp; everything
+    // below draws in the strip's pixels.
+    const qreal ratio = captionRatio_;
+    const int pw = qCeil(w * ratio);
+    const int ph = qCeil(h * ratio);
+    QImage picture = active ? makeGradient(pw, ph, rgb(0, 0, 0), colors_.active)
+                            : makeSolid(pw, ph, colors_.inactive);
     if (active) {
-        for (const Decoration& decoration : decorations_) {
-            const QRgb transparent = decoration.picture.pixel(0, 0);
-            for (int y = 0; y < decoration.picture.height(); ++y) {
-                const int py = decoration.y + y;
-                if (py < 0 || py >= h) continue;
-                for (int x = 0; x < decoration.picture.width(); ++x) {
-                    const int px = decoration.x + x;
-                    const QRgb pixel = decoration.picture.pixel(x, y);
-                    if (px >= 0 && px < w && pixel != transparent) picture.setPixel(px, py, pixel);
-                }
-            }
-        }
+        for (const Decoration& decoration : decorations_)
+            putDecoration(picture, decoration, ratio);
     }
+    picture.setDevicePixelRatio(ratio);
 
     QPainter painter(&picture);
     const int cw = metrics_.buttonWidth;
@@ -233,6 +232,27 @@ QImage TGradFrame::makePicture(bool active, QSize size) {
                                   std::max(titleBox.width(), 0));
     painter.drawText(titleBox, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shownTitle_);
     return picture;
+}
+
+void TGradFrame::putDecoration(QImage& picture, const Decoration& decoration, qreal ratio) {
+    // Each of the decoration's pixels covers ratio x ratio pixels of the picture.
+    const QRgb transparent = decoration.picture.pixel(0, 0);
+    const int left = qRound(decoration.x * ratio);
+    const int top = qRound(decoration.y * ratio);
+    const int across = qRound(decoration.picture.width() * ratio);
+    const int down = qRound(decoration.picture.height() * ratio);
+    for (int y = 0; y < down; ++y) {
+        const int py = top + y;
+        if (py < 0 || py >= picture.height()) continue;
+        const int sy = std::min(static_cast<int>(y / ratio), decoration.picture.height() - 1);
+        for (int x = 0; x < across; ++x) {
+            const int px = left + x;
+            const int sx = std::min(static_cast<int>(x / ratio), decoration.picture.width() - 1);
+            const QRgb pixel = decoration.picture.pixel(sx, sy);
+            if (px >= 0 && px < picture.width() && pixel != transparent)
+                picture.setPixel(px, py, pixel);
+        }
+    }
 }
 
 void TGradFrame::drawButtons(QImage& picture, int& lastButtonLeft) const {

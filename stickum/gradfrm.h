@@ -89,6 +89,7 @@ private:
     };
 
     QImage makePicture(bool active, QSize size);
+    static void putDecoration(QImage& picture, const Decoration& decoration, qreal ratio);
     void drawButtons(QImage& picture, int& lastButtonLeft) const;
     void followActivation();
     void layOut();
@@ -102,6 +103,7 @@ private:
     CaptionColors colors_;
     bool captionActive_ = false;
     QRect captionBar_{-1, -1, -1, -1};
+    qreal captionRatio_ = 1; // the pixel ratio the kept pictures were made for
     QImage inactivePicture_;
     QImage activePicture_;
     std::vector<Decoration> decorations_;

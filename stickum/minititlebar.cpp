@@ -10,6 +10,7 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QtMath>
 
 #include <array>
 #include <utility>
@@ -57,15 +58,19 @@ void TitleBarButton::setPicture(int pictureId, const QImage& picture) {
 }
 
 const QImage& TitleBarButton::grayImage(const QRect& face) {
-    if (grayImage_.isNull()) {
+    const qreal ratio = icon_.devicePixelRatio();
+    if (grayImage_.isNull() || grayImage_.devicePixelRatio() != ratio) {
         const QColor faceColor = desktop::buttonFace(palette());
-        QImage drawn(face.size(), QImage::Format_RGB32);
+        // Made at the picture's own resolution, so that no stroke of it is lost.
+        const QSize pixels(qRound(face.width() * ratio), qRound(face.height() * ratio));
+        QImage drawn(pixels, QImage::Format_RGB32);
         drawn.fill(faceColor);
         {
             QPainter p(&drawn);
-            p.drawImage(QRect(QPoint(0, 0), face.size()), icon_);
+            p.drawImage(QRect(QPoint(0, 0), pixels), icon_);
         }
-        grayImage_ = QImage(face.size(), QImage::Format_RGB32);
+        grayImage_ = QImage(pixels, QImage::Format_RGB32);
+        grayImage_.setDevicePixelRatio(ratio);
         grayImage_.fill(faceColor);
         const QRgb gray = desktop::grayText(palette()).rgb();
         for (int y = 0; y < drawn.height(); ++y) {
@@ -147,9 +152,20 @@ TitleBarButton* MiniTitleBar::button(int flag) const {
 
 QImage MiniTitleBar::loadPicture(int pictureId) const {
     const QPalette& pal = palette();
-    return buttonPicture(
-        pictureId, buttonSize() - 2,
+    // Made in the screen's own pixels: on a high-density screen the strokes stay sharp.
+    const qreal ratio = devicePixelRatioF();
+    QImage picture = buttonPicture(
+        pictureId, qRound((buttonSize() - 2) * ratio),
         {desktop::buttonShadow(pal), desktop::buttonFace(pal), desktop::buttonLight(pal)});
+    picture.setDevicePixelRatio(ratio);
+    return picture;
+}
+
+void MiniTitleBar::followPixelRatio() {
+    if (captionImage_.isNull() || captionImage_.devicePixelRatio() == devicePixelRatioF()) return;
+    for (TitleBarButton* b : buttons_)
+        b->setPicture(b->pictureId(), loadPicture(b->pictureId()));
+    rebuild();
 }
 
 void MiniTitleBar::addButton(int flag, int pictureId) {
@@ -210,9 +226,13 @@ void MiniTitleBar::rebuild() {
     if (!ready_) return;
     captionRect_ = workOutCaptionRect();
     const int w = captionRect_.width();
-    captionImage_ = gradient_
-                        ? makeGradient(w, height_, startColor_, endColor_)
-                        : makeSolid(w, height_, toColorRef(desktop::activeCaption(palette())));
+    // Drawn in the screen's own pixels; painted on in the strip's.
+    const qreal ratio = devicePixelRatioF();
+    const int pw = qCeil(w * ratio);
+    const int ph = qCeil(height_ * ratio);
+    captionImage_ = gradient_ ? makeGradient(pw, ph, startColor_, endColor_)
+                              : makeSolid(pw, ph, toColorRef(desktop::activeCaption(palette())));
+    captionImage_.setDevicePixelRatio(ratio);
     if (!hasFont_) {
         font_ = captionFont(height_ < 15 ? height_ - 2 : height_ - 2 - 2 * border_);
         hasFont_ = true;
@@ -254,9 +274,12 @@ void MiniTitleBar::setWidth(int width) {
 void MiniTitleBar::paintEvent(QPaintEvent*) {
     ready_ = true;
     if (captionImage_.isNull()) rebuild();
+    followPixelRatio(); // moved to a screen of another density
     QPainter p(this);
     outline(p, captionRect_, desktop::windowFrame(palette()));
-    p.drawImage(QPoint(1, 1), captionImage_, QRect(0, 0, captionRect_.width() - 2, height_ - 2));
+    const qreal ratio = captionImage_.devicePixelRatio();
+    const QSizeF part(captionRect_.width() - 2, height_ - 2);
+    p.drawImage(QRectF(QPointF(1, 1), part), captionImage_, QRectF(QPointF(0, 0), part * ratio));
 }
 
 void MiniTitleBar::resizeEvent(QResizeEvent*) {

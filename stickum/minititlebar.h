@@ -94,6 +94,8 @@ private:
     void addButton(int flag, int pictureId);
     void buttonClicked(int flag);
     QImage loadPicture(int pictureId) const;
+    // Makes the pictures again when the strip's screen has another pixel density.
+    void followPixelRatio();
 
     int height_;
     int border_;

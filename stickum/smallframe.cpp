@@ -142,6 +142,11 @@ void SmallFrame::placeAt(int x, int y) {
     move(x, y);
 }
 
+void SmallFrame::moveTo(QPoint topLeft) {
+    asked_.reset();
+    move(topLeft);
+}
+
 void SmallFrame::showStickum() {
     hiddenByOwner_ = false;
     hiddenByQuillbox_ = false;
@@ -216,6 +221,14 @@ int SmallFrame::frameX() const {
 
 int SmallFrame::frameY() const {
     return screenTopLeft().y();
+}
+
+int SmallFrame::keptX() const {
+    return placeKeeper_ ? placeKeeper_(this).x() : frameX();
+}
+
+int SmallFrame::keptY() const {
+    return placeKeeper_ ? placeKeeper_(this).y() : frameY();
 }
 
 void SmallFrame::refreshSummary() {

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -53,6 +54,8 @@ public:
     // What the holder does with a Stickum.
     // Moves the frame to (x, y) on the screen, above all normal windows, keeping its size.
     void placeAt(int x, int y);
+    // Moves the frame to a point of the screen, keeping whether it stays above all windows.
+    void moveTo(QPoint topLeft);
     void showStickum();
     // A Stickum hidden here stays hidden when its owner window comes back.
     void hideStickum();
@@ -73,6 +76,11 @@ public:
     // Asks where all these frames stand in one round trip, the answers holding as frameX() and
     // frameY() would hold them: for a pass over many Stickums.
     static void askPositions(const std::vector<SmallFrame*>& frames);
+    // Where the frame's own place is, for the data file; where it stands unless told otherwise.
+    using PlaceKeeper = std::function<QPoint(const SmallFrame*)>;
+    void setPlaceKeeper(PlaceKeeper keeper) { placeKeeper_ = std::move(keeper); }
+    int keptX() const override;
+    int keptY() const override;
     bool onScreen() const override;
 
     // The frame's size handling, run for every size change (also while hidden).
@@ -116,5 +124,6 @@ private:
     QColor desktopCaption_;        // the desktop's caption colour last seen
     // The last answer of the window system about the frame's position, and when it came.
     mutable std::optional<QPoint> asked_;
+    PlaceKeeper placeKeeper_;
     mutable unsigned long askedTurn_ = 0;
 };

@@ -306,8 +306,8 @@ std::vector<std::uint8_t> DataFile::encode(PostItHolder& holder, const Options& 
         holder.recordAt(i)->write(fields);
         PostItAttr* attr = holder.attrAt(i);
         if (livePlaces && attr && attr->window && attr->window->onScreen()) {
-            attr->x = static_cast<std::int16_t>(attr->window->frameX());
-            attr->y = static_cast<std::int16_t>(attr->window->frameY());
+            attr->x = static_cast<std::int16_t>(attr->window->keptX());
+            attr->y = static_cast<std::int16_t>(attr->window->keptY());
         }
         out.i16(attr ? attr->x : 0);
         out.i16(attr ? attr->y : 0);

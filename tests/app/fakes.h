@@ -6,7 +6,10 @@
 
 #include "stickum/stickumedit.h"
 #include "stickum/wpostit.h"
+#include "storage/datafile.h"
 
+#include <QDir>
+#include <QPoint>
 #include <QString>
 #include <QTextDocument>
 #include <QWidget>
@@ -56,4 +59,19 @@ inline std::unique_ptr<MyApp> quillboxInProcess(const QString& dataDirectory, Me
     options.makeTray = [] { return std::make_unique<FakeTray>(true); };
     options.splashMs = 1;
     return std::make_unique<MyApp>(std::move(options));
+}
+
+// Writes a data file into the directory with one active note whose Stickum stands at the place:
+// Quillbox then starts in the tray with that Stickum on the desktop.
+inline bool writeOneNote(const QString& directory, const std::string& text, QPoint place) {
+    PostItHolder holder;
+    auto note = std::make_unique<Note>();
+    note->setText(text);
+    note->setActive(true);
+    auto attr = std::make_unique<PostItAttr>();
+    attr->x = static_cast<std::int16_t>(place.x());
+    attr->y = static_cast<std::int16_t>(place.y());
+    holder.addAttached(std::move(note), KindNote, std::move(attr));
+    const QString path = QDir(directory).filePath(QStringLiteral("quillbox.dat"));
+    return DataFile(path.toStdString()).save(holder, Options{}).ok;
 }

@@ -42,19 +42,7 @@ protected:
     }
 
     // One note, so that the program starts in the tray with its Stickum on the desktop.
-    void writeDataFile() {
-        PostItHolder holder;
-        auto note = std::make_unique<Note>();
-        note->setText("pinned note");
-        note->setActive(true);
-        auto attr = std::make_unique<PostItAttr>();
-        attr->x = static_cast<std::int16_t>(kNotePosition.x());
-        attr->y = static_cast<std::int16_t>(kNotePosition.y());
-        holder.addAttached(std::move(note), KindNote, std::move(attr));
-        ASSERT_TRUE(DataFile(dir.filePath(QStringLiteral("quillbox.dat")).toStdString())
-                        .save(holder, Options{})
-                        .ok);
-    }
+    void writeDataFile() { ASSERT_TRUE(writeOneNote(dir.path(), "pinned note", kNotePosition)); }
 
     void startProgram() {
         app = quillboxInProcess(dir.path(), boxes);

@@ -9,6 +9,8 @@
 #include "model/date.h"
 #include "pages/iconlist.h"
 #include "pages/notesdialog.h"
+#include "pages/optiondialog.h"
+#include "pages/optionstepedit.h"
 #include "stickum/stickum.h"
 #include "storage/datafile.h"
 
@@ -349,6 +351,29 @@ TEST_F(DialogStickums, EndingTheSessionSavesWithoutAsking) {
     EXPECT_FALSE(tray->added);
     app->endSession(); // a second request finds everything done
     EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(DialogStickums, EndingTheSessionKeepsWhatIsBeingTypedOnThePages) {
+    writeDataFile();
+    start();
+    tray->pressRight();
+    // A note's text changed on the Notes page and a day count typed on the Options page, neither
+    // field left yet.
+    NotesDialog* notes = dialog()->notes();
+    QTest::mouseClick(notes->list()->viewport(), Qt::LeftButton, {},
+                      {80, notes->list()->rowHeight() / 2});
+    notes->edit()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(notes->edit(), " and bread");
+    dialog()->optionsPage()->reminderDaysEdit()->setEditText(QStringLiteral("9"));
+    app->endSession();
+    PostItHolder saved;
+    Options options;
+    DataFile file(dataPath().toStdString());
+    NoQuestions questions;
+    file.load(saved, questions);
+    file.readOptions(options);
+    EXPECT_EQ(saved.note(0)->text(), "milk and bread");
+    EXPECT_EQ(options.reminderDaysBefore, 9);
 }
 
 TEST_F(DialogStickums, AnUntouchedOldTextKeepsItsBytes) {

@@ -1,6 +1,7 @@
 // The real program as its own process on a real X11 desktop: told to stop by a signal, it
 // saves what the user typed into a Stickum; a second start against the same data file steps
 // back. Runs inside scripts/xsession.sh.
+#include "app/singleinstance.h"
 #include "storage/datafile.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +11,12 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <poll.h>
+#include <random>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
@@ -71,7 +77,32 @@ protected:
             ::kill(pid, SIGKILL);
             ::waitpid(pid, nullptr, 0);
         }
+        if (!sessionDisplay.empty()) ::setenv("DISPLAY", sessionDisplay.c_str(), 1);
         fs::remove_all(dir);
+    }
+
+    // An X server of the test's own (without a window manager), which the test may end: from
+    // now on the programs and xdotool use it. Its process id, or -1.
+    pid_t startOwnXServer() {
+        int fds[2];
+        if (::pipe(fds) != 0) return -1;
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            ::close(fds[0]);
+            const std::string fd = std::to_string(fds[1]);
+            ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "800x600x24",
+                     "-nolisten", "tcp", nullptr);
+            ::_exit(127);
+        }
+        ::close(fds[1]);
+        started.push_back(pid);
+        char number[16] = {};
+        const ssize_t n = ::read(fds[0], number, sizeof number - 1);
+        ::close(fds[0]);
+        if (n <= 0) return -1;
+        if (const char* current = std::getenv("DISPLAY")) sessionDisplay = current;
+        ::setenv("DISPLAY", (":" + std::string(number, std::strcspn(number, "\n"))).c_str(), 1);
+        return pid;
     }
 
     std::string dataPath() const { return (dir / "quillbox.dat").string(); }
@@ -126,8 +157,21 @@ protected:
         return holder.note(0) ? holder.note(0)->text() : std::string();
     }
 
+    // Types the text at the end of the Stickum's text, once it has the focus.
+    void typeIntoStickum(pid_t pid, const std::string& text) {
+        ASSERT_TRUE(waitFor(
+            [&] {
+                const std::string shown = windowOf(pid, "Stickum");
+                std::system(("xdotool mousemove --window " + shown + " 30 30 click 1").c_str());
+                return output("xdotool getwindowfocus") == shown;
+            },
+            10s));
+        std::system(("xdotool key ctrl+End type '" + text + "'").c_str());
+    }
+
     fs::path dir;
     std::vector<pid_t> started;
+    std::string sessionDisplay; // the desktop's own display while the test uses its own
 };
 
 } // namespace
@@ -138,16 +182,8 @@ TEST_F(RealProgram, AStopSignalSavesWhatWasTypedIntoAStickum) {
         const pid_t pid = start();
         const std::string stickum = windowOf(pid, "Stickum");
         ASSERT_FALSE(stickum.empty()) << "the note's Stickum did not appear";
-        // Click into the text below the title bar until it has the focus, then type at its end.
-        ASSERT_TRUE(waitFor(
-            [&] {
-                const std::string shown = windowOf(pid, "Stickum");
-                std::system(("xdotool mousemove --window " + shown + " 30 30 click 1").c_str());
-                return output("xdotool getwindowfocus") == shown;
-            },
-            10s));
         const std::string typed = " and tea " + std::to_string(signalNumber);
-        std::system(("xdotool key ctrl+End type '" + typed + "'").c_str());
+        typeIntoStickum(pid, typed);
         std::this_thread::sleep_for(300ms);
         ::kill(pid, signalNumber);
         EXPECT_EQ(waitForExit(pid), 0);
@@ -184,4 +220,143 @@ TEST_F(RealProgram, ASecondStartStepsBackAndAStaleLockDoesNot) {
     ::kill(third, SIGTERM);
     EXPECT_EQ(waitForExit(third), 0);
     EXPECT_EQ(savedText(), "milk");
+}
+
+TEST_F(RealProgram, ALostXServerSavesWhatWasJustTypedAndGivesTheLockBack) {
+    const pid_t server = startOwnXServer();
+    ASSERT_GT(server, 0);
+    const pid_t pid = start();
+    ASSERT_FALSE(windowOf(pid, "Stickum").empty()) << "the note's Stickum did not appear";
+    typeIntoStickum(pid, " and bread");
+    // The keys reach the program; long before the Stickum's own save, the X server goes.
+    std::this_thread::sleep_for(300ms);
+    ::kill(server, SIGKILL);
+    const int status = waitForExit(pid);
+    EXPECT_NE(status, -1) << "the program did not end";
+    EXPECT_EQ(savedText(), "milk and bread");
+    const QString lock = runtimeNamesFor(QString::fromStdString(dataPath())).lockFile;
+    EXPECT_FALSE(fs::exists(lock.toStdString())) << lock.toStdString();
+}
+
+TEST_F(RealProgram, OneStopSignalEndsAStartUpBoxAndWritesNothing) {
+    const auto bytesOf = [](const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    std::string damaged = bytesOf(dataPath());
+    damaged.resize(damaged.size() - 30); // cut into the options block: the damage notice
+    const std::string old("\x02\x00\x00\x00\x00\x00\x00\x00\x00\x00", 10); // the old-file question
+    for (const std::string& bytes : {damaged, old}) {
+        std::ofstream(dataPath(), std::ios::binary | std::ios::trunc) << bytes;
+        const pid_t pid = start();
+        ASSERT_FALSE(windowOf(pid, "Quillbox - WARNING").empty()) << "no box at start";
+        ::kill(pid, SIGTERM);
+        EXPECT_EQ(waitForExit(pid), 0);
+        EXPECT_EQ(bytesOf(dataPath()), bytes);
+        EXPECT_FALSE(fs::exists(dataPath() + ".bak"));
+    }
+}
+
+TEST_F(RealProgram, LogoutThroughASessionManagerSavesEverythingWithoutABox) {
+    // xsm starts the program as the only client of a session in a home of the test's own; a
+    // small script tells the test its process id and, at the end, its exit status.
+    const fs::path home = dir / "home";
+    fs::create_directory(home);
+    const fs::path script = dir / "run-quillbox";
+    std::ofstream(script) << "#!/bin/sh\n'" << (dir / "quillbox").string() << "' &\necho $! > '"
+                          << (dir / "pid").string() << "'\nwait $!\necho $? > '"
+                          << (dir / "status").string() << "'\n";
+    fs::permissions(script, fs::perms::owner_all);
+    std::ofstream(home / ".xsmstartup") << script.string() << "\n";
+    const pid_t manager = ::fork();
+    if (manager == 0) {
+        ::setenv("HOME", home.c_str(), 1);
+        ::execlp("xsm", "xsm", nullptr);
+        ::_exit(127);
+    }
+    started.push_back(manager);
+    const auto firstLine = [](const fs::path& path) {
+        std::string line;
+        std::ifstream(path) >> line;
+        return line;
+    };
+    ASSERT_TRUE(waitFor([&] { return !firstLine(dir / "pid").empty(); }, 15s));
+    const pid_t pid = std::stoi(firstLine(dir / "pid"));
+    ASSERT_FALSE(windowOf(pid, "Stickum").empty()) << "the note's Stickum did not appear";
+    typeIntoStickum(pid, " and jam");
+    std::this_thread::sleep_for(300ms);
+
+    // The session ends as at a shutdown of the machine: quickly, with no questions.
+    ::kill(manager, SIGTERM);
+    EXPECT_TRUE(waitFor([&] { return !firstLine(dir / "status").empty(); }, 15s))
+        << "the program did not end (a box?)";
+    EXPECT_EQ(firstLine(dir / "status"), "0");
+    EXPECT_EQ(savedText(), "milk and jam");
+    PostItHolder holder;
+    NoQuestions questions;
+    DataFile(dataPath()).load(holder, questions);
+    ASSERT_NE(holder.note(0), nullptr);
+    EXPECT_TRUE(holder.note(0)->active()) << "the logout closed the note's Stickum";
+}
+
+// Killed at random moments while it saves without pause, the program leaves a whole file each
+// time, holding the last save it completed (or the one it was completing). QB_KILL_ROUNDS sets
+// how many kills (a long run: QB_KILL_ROUNDS=1000).
+TEST_F(RealProgram, KilledWhileSavingItLeavesAWholeFileNoOlderThanTheLastSave) {
+    const char* asked = std::getenv("QB_KILL_ROUNDS");
+    const int rounds = asked ? std::atoi(asked) : 40;
+    const unsigned seed = std::random_device{}();
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<int> moment(0, 30000); // microseconds after the first save
+    long saves = 0;
+    for (int round = 0; round < rounds; ++round) {
+        int out[2];
+        ASSERT_EQ(::pipe(out), 0);
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            ::dup2(out[1], STDOUT_FILENO);
+            ::execl(AUTOSAVE_HELPER, AUTOSAVE_HELPER, dir.c_str(), nullptr);
+            ::_exit(127);
+        }
+        ::close(out[1]);
+        started.push_back(pid);
+        // The saves have begun once the first number arrives.
+        std::string printed;
+        char buffer[4096];
+        ASSERT_TRUE(waitFor(
+            [&] {
+                pollfd ready{out[0], POLLIN, 0};
+                if (::poll(&ready, 1, 0) == 1) {
+                    const ssize_t n = ::read(out[0], buffer, sizeof buffer);
+                    if (n > 0) printed.append(buffer, static_cast<std::size_t>(n));
+                }
+                return printed.find('\n') != std::string::npos;
+            },
+            15s));
+        std::this_thread::sleep_for(std::chrono::microseconds(moment(random)));
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, nullptr, 0);
+        std::erase(started, pid);
+        for (ssize_t n; (n = ::read(out[0], buffer, sizeof buffer)) > 0;)
+            printed.append(buffer, static_cast<std::size_t>(n));
+        ::close(out[0]);
+        printed.erase(printed.find_last_of('\n'));
+        const long lastSaved = std::stol(printed.substr(printed.find_last_of('\n') + 1));
+        saves += lastSaved;
+
+        PostItHolder holder;
+        Options options;
+        NoQuestions questions;
+        DataFile file(dataPath());
+        ASSERT_EQ(file.load(holder, questions).status, LoadStatus::Loaded) << "round " << round;
+        EXPECT_TRUE(file.readOptions(options)) << "round " << round;
+        ASSERT_NE(holder.note(0), nullptr);
+        const std::string text = holder.note(0)->text();
+        ASSERT_EQ(text.rfind("turn ", 0), 0u) << text;
+        const long onDisk = std::stol(text.substr(5));
+        EXPECT_GE(onDisk, lastSaved) << "round " << round;
+        EXPECT_LE(onDisk, lastSaved + 1) << "round " << round;
+    }
+    std::printf("%d kills among %ld completed saves\n", rounds, saves);
 }

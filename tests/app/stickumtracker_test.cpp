@@ -459,6 +459,42 @@ TEST_F(TrackerTest, ASaveWritesWhereTheStickumsStandNow) {
     EXPECT_EQ(QPoint(attr->x, attr->y), QPoint(321, 123));
 }
 
+TEST_F(TrackerTest, AStickumOffTheScreensIsShownOnOneAndKeepsItsPlaceUntilMoved) {
+    // Two monitors; the note stands on the right-hand one.
+    QList<QRect> screens{QRect(0, 0, 1280, 800), QRect(1280, 0, 1280, 800)};
+    tracker.places().setScreenAreas([&screens] { return screens; });
+    Note* note = addNote("on the right", 2000, 300);
+    Note* moved = addNote("moved by the user", 1500, 100);
+    tracker.showPass(true);
+    auto standsAt = [this](const Note* n) {
+        const SmallFrame* frame = frameOf(n);
+        return QPoint(frame->frameX(), frame->frameY());
+    };
+    EXPECT_EQ(standsAt(note), QPoint(2000, 300));
+
+    // The monitor is unplugged while Quillbox runs.
+    screens.removeLast();
+    tracker.refitShown();
+    const int width = frameOf(note)->width();
+    EXPECT_EQ(standsAt(note), QPoint(1280 - width, 300)) << "whole, at the nearest edge";
+    frameOf(moved)->move(200, 200); // the user puts this one somewhere on the screen left
+    tracker.takeBackShown();
+    EXPECT_EQ(positionOf(note), QPoint(2000, 300)) << "the data file keeps the note's own place";
+    EXPECT_EQ(positionOf(moved), QPoint(200, 200));
+
+    // Hidden and shown again on the one screen: still inside it, still its own place.
+    tracker.hidePass();
+    tracker.showPass(true);
+    EXPECT_EQ(standsAt(note), QPoint(1280 - width, 300));
+    EXPECT_EQ(positionOf(note), QPoint(2000, 300));
+
+    // The monitor comes back: so does the arrangement.
+    screens.append(QRect(1280, 0, 1280, 800));
+    tracker.refitShown();
+    EXPECT_EQ(standsAt(note), QPoint(2000, 300));
+    EXPECT_EQ(standsAt(moved), QPoint(200, 200));
+}
+
 TEST_F(TrackerTest, DestroyAllTakesEveryStickumAway) {
     Note* free = addNote("free");
     Note* pinned = addNote("pinned");

@@ -319,6 +319,20 @@ TEST_F(NotesPageTest, RemoveAsksThenDropsTheNoteButKeepsTheLabel) {
     EXPECT_EQ(enabled(), "00010");
 }
 
+TEST_F(NotesPageTest, RemovingTheNoteBeingTypedIntoLeavesTheNextNoteAlone) {
+    addNote("a note");
+    addNote("b note");
+    addNote("c note");
+    open();
+    pressTitle(1);
+    type(QStringLiteral(" changed"));
+    host.boxes.answers = {Answer::Yes};
+    button(noteid::RemoveButton)->click(); // by keyboard: the edit keeps the focus
+    ASSERT_EQ(host.records.noteCount(), 2);
+    EXPECT_EQ(host.records.note(0)->text(), "a note");
+    EXPECT_EQ(host.records.note(1)->text(), "c note");
+}
+
 class PinPointingTest : public NotesPageTest {
 protected:
     void SetUp() override {

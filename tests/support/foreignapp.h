@@ -106,6 +106,12 @@ public:
         return it == stack.end() ? -1 : static_cast<int>(it - stack.begin());
     }
 
+    // Whether the window manager says it knows the atom (_NET_SUPPORTED).
+    bool wmSupports(const char* name) const {
+        const auto supported = property32(screen_->root, "_NET_SUPPORTED");
+        return std::find(supported.begin(), supported.end(), atom(name)) != supported.end();
+    }
+
     bool hasState(xcb_window_t w, const char* state) const {
         const auto states = property32(w, "_NET_WM_STATE");
         return std::find(states.begin(), states.end(), atom(state)) != states.end();

@@ -1,0 +1,99 @@
+// Quillbox started on a Wayland desktop (weston, headless), as the program itself starts: with
+// XWayland it runs as an X11 program, its Stickums on top and pinnable to X11 windows; without
+// it runs natively with pinning off and says why once. Run by wayland_session.sh.
+#include "app/myapp.h"
+#include "app/mydialog.h"
+#include "app/myframe.h"
+#include "app/platformchoice.h"
+#include "fakes.h"
+#include "foreignapp.h"
+#include "model/catalogue.h"
+#include "stickum/stickum.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int kWaitMs = 8000;
+PlatformChoice platform = PlatformChoice::AsIs;
+
+class WaylandSession : public ::testing::Test {
+protected:
+    void start() {
+        ASSERT_TRUE(writeOneNote(dir.path(), "a note on Wayland", QPoint(50, 50)));
+        app = quillboxInProcess(dir.path(), boxes);
+        ASSERT_FALSE(app->initMainWindow().has_value());
+        tellPlatformLimits(platform, boxes);
+    }
+
+    MyDialog* dialog() const { return app->dialog(); }
+    Note* note() const { return dialog()->holder().note(0); }
+    SmallFrame* frame() const {
+        WPostIt* content = dialog()->tracker().stickumOf(note());
+        return content ? content->frame() : nullptr;
+    }
+
+    QTemporaryDir dir;
+    FakeMessageBoxes boxes;
+    std::unique_ptr<MyApp> app;
+};
+
+TEST_F(WaylandSession, ThroughXWaylandStickumsAreOnTopAndPinToXClients) {
+    if (platform != PlatformChoice::X11) GTEST_SKIP() << "needs XWayland";
+    EXPECT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"));
+    ForeignApp foreign;
+    ASSERT_TRUE(foreign.ok());
+    start();
+    EXPECT_TRUE(boxes.shown.empty()) << "nothing to say";
+    ASSERT_TRUE(dialog()->windowSystem().pinningAvailable());
+    auto stickum = [&] { return frame() ? static_cast<xcb_window_t>(frame()->winId()) : 0u; };
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return stickum() && foreign.isViewable(stickum()); }, kWaitMs));
+    // Asked to stay on top; the window manager says so where it knows how (GNOME's and KDE's
+    // do, weston's own knows no "above" state).
+    EXPECT_TRUE(frame()->windowFlags() & Qt::WindowStaysOnTopHint);
+    if (foreign.wmSupports("_NET_WM_STATE_ABOVE")) {
+        EXPECT_TRUE(foreign.hasState(stickum(), "_NET_WM_STATE_ABOVE"));
+    }
+
+    // Another X11 program's window; the note is pinned to it.
+    const xcb_window_t target = foreign.makeWindow("X11 editor", QRect(300, 200, 400, 300));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return dialog()->windowSystem().isOnShow(target); }, kWaitMs));
+    dialog()->restore();
+    ASSERT_TRUE(dialog()->setTarget(note(), target));
+    dialog()->collapse();
+    EXPECT_EQ(dialog()->tracker().pinnedTo(note()), target);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return foreign.isViewable(stickum()) && foreign.transientFor(stickum()) == target; },
+        kWaitMs));
+    app.reset();
+    foreign.destroy(target);
+}
+
+TEST_F(WaylandSession, WithoutXWaylandPinningIsOffAndSaidOnce) {
+    if (platform != PlatformChoice::WithoutPinning) GTEST_SKIP() << "needs Wayland alone";
+    EXPECT_EQ(QGuiApplication::platformName(), QStringLiteral("wayland"));
+    start();
+    EXPECT_FALSE(dialog()->windowSystem().pinningAvailable());
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, QString::fromUtf8(msg::NoXWayland));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frame() && frame()->isVisible(); }, kWaitMs))
+        << "the Stickums are there all the same";
+}
+
+} // namespace
+
+// The platform is chosen as the program chooses it, before the application object is made.
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();
+    platform = choosePlatform(platformSetting(argc, argv));
+    applyPlatformChoice(platform);
+    QApplication application(argc, argv);
+    return RUN_ALL_TESTS();
+}
