@@ -12,9 +12,23 @@
 #include <QApplication>
 #include <QFile>
 #include <QPalette>
+#include <QScreen>
 #include <QSessionManager>
 #include <QSplashScreen>
 #include <QTimer>
+
+namespace {
+
+// The splash paints its picture straight onto the screen: it keeps no copy of it, and nothing
+// of it stays once the splash is gone.
+class SplashPicture : public QSplashScreen {
+protected:
+    void drawContents(QPainter* painter) override {
+        Images::paint(kSplashPicture, *painter, rect());
+    }
+};
+
+} // namespace
 
 MyApp::MyApp(StartOptions options) : options_(std::move(options)) {
     // Hiding the last window (into the tray) must not end the program.
@@ -103,7 +117,7 @@ int MyApp::run() {
 }
 
 void MyApp::showSplash() {
-    splash_ = new QSplashScreen(Images::pixmap(kSplashPicture, QSize(400, 300)));
+    splash_ = new SplashPicture;
     splash_->setWindowTitle(QString::fromUtf8(msg::ProgramName));
     splash_->setFixedSize(400, 300);
     centreOnPointerScreen(splash_);

@@ -4,6 +4,7 @@
 #include "app/filefollower.h"
 #include "app/pointerscreen.h"
 #include "model/catalogue.h"
+#include "model/due.h"
 #include "pages/aboutdialog.h"
 #include "pages/calendardialog.h"
 #include "pages/messages.h"
@@ -137,19 +138,36 @@ void MyDialog::load() {
         exitStatus_ = loaded.exitStatus();
         return;
     }
-    buildPages();
-    // The options block follows the records; it is read once the Options page exists.
-    optionsPage_ = new OptionDialog(*this);
+    // The options block follows the records. The pages are built when the main window is
+    // first shown: the Stickums, the tick and the alerts need none of them.
     const bool optionsRead = dataFile_.readOptions(options_);
-    about_ = new AboutDialog(*this);
+    OptionDialog::settleOptions(options_, palette());
     currentPage_ = 0;
     reportDamage(loaded, optionsRead);
 }
 
 void MyDialog::buildPages() {
+    if (notes_ || exitStatus_) return;
     notes_ = new NotesDialog(*this);
     lendings_ = new PrestitiDialog(*this);
     reminders_ = new CalendarDialog(*this);
+    optionsPage_ = new OptionDialog(*this);
+    about_ = new AboutDialog(*this);
+    fillTabs();
+    optionsPage_->setUpPage();
+}
+
+void MyDialog::showEvent(QShowEvent* event) {
+    buildPages();
+    TrayWindow::showEvent(event);
+}
+
+void MyDialog::changeEvent(QEvent* event) {
+    // Until the Options page exists, a title bar that follows the desktop follows it here.
+    if (event->type() == QEvent::PaletteChange && !optionsPage_ &&
+        OptionDialog::settleOptions(options_, palette()))
+        tracker_.markStale();
+    TrayWindow::changeEvent(event);
 }
 
 void MyDialog::reportDamage(const LoadResult& loaded, bool optionsRead) {
@@ -178,8 +196,6 @@ QWidget* MyDialog::page(int index) const {
 
 void MyDialog::setUp() {
     setUpTray(QString::fromUtf8(msg::TrayDisplayOn));
-    fillTabs();
-    if (optionsPage_) optionsPage_->setUpPage();
     setFixedSize(templateSize());
     collapseWindow();
     // What the pages made of the file's values counts as read: only later changes are news.
@@ -244,6 +260,7 @@ void MyDialog::showStickums() {
 
 void MyDialog::restore() {
     tracker_.hidePass();
+    buildPages();
     QWidget* frame = window();
     switchingWindow_ = true;
     bringToPointerScreen(frame);
@@ -302,8 +319,8 @@ bool MyDialog::addNoteFromOutside(const std::string& text) {
 }
 
 void MyDialog::tick() {
-    if (reminders_) reminders_->CheckDue();
-    if (lendings_) lendings_->CheckDue();
+    checkRemindersDue(holder_, today());
+    checkLendingsDue(holder_, today());
     tracker_.alertPass(displayOn_, isOpen(), wavePlayer());
     timer_.arm();
 }

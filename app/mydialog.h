@@ -31,14 +31,15 @@ struct DesktopParts {
 };
 
 // The main tabbed dialog: owns the records, the options, the five pages, the tray icon and the
-// Stickums. It reads the data file when it is built and writes it when the program ends.
+// Stickums. It reads the data file when it is built and writes it when the program ends. The
+// pages are built when the dialog is first shown: a start into the tray builds none of them.
 class MyDialog : public TrayWindow, public DialogHost {
     Q_OBJECT
 public:
     static constexpr int kPageCount = 5;
 
     // Reads the data file at dataPath. When the file ends the program (an old file the user
-    // declined or one that failed to read), exitStatus() says so and no page is built.
+    // declined or one that failed to read), exitStatus() says so.
     MyDialog(MessageBoxes& messages, std::unique_ptr<TrayIcon> tray, const QString& dataPath,
              const PlatformDefaults& platform, DesktopParts desktop = {});
     ~MyDialog() override;
@@ -88,6 +89,9 @@ public:
     // The last steps: the timer stops and the tray icon goes.
     void shutdown();
 
+    // Builds the five pages and their tabs, once; the first show of the dialog does it.
+    void buildPages();
+    bool pagesBuilt() const { return notes_ != nullptr; }
     int currentPage() const { return currentPage_; }
     QTabWidget* tabs() const { return tabs_; }
     QWidget* page(int index) const;
@@ -124,6 +128,8 @@ protected:
     void onTrayLeftButton() override { toggleDisplay(); }
     void onTrayRightButton() override { showMainWindow(); }
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void collapseWindow();
@@ -138,7 +144,6 @@ private:
     // Says once where the other version went when a save kept one aside.
     void reportConflict(const SaveResult& saved);
     void reportDamage(const LoadResult& loaded, bool optionsRead);
-    void buildPages();
     void fillTabs();
     void focusPage();
     void tick();

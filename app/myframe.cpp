@@ -32,10 +32,17 @@ constexpr DecorationRow kDecorations[] = {
 
 MyFrame::MyFrame(MyDialog* dialog, MessageBoxes& messages)
     : TGradFrame(QString::fromUtf8(msg::ProgramName), dialog), dialog_(dialog),
-      messages_(messages) {
-    setWindowIcon(Images::icon(kProgramIcon));
-    for (const DecorationRow& row : kDecorations)
-        addDecoration(row.picture, row.x, row.y);
+      messages_(messages) {}
+
+void MyFrame::showEvent(QShowEvent* event) {
+    // A start into the tray never shows the frame: its icon and pictures wait for the first show.
+    if (!dressed_) {
+        dressed_ = true;
+        setWindowIcon(Images::icon(kProgramIcon));
+        for (const DecorationRow& row : kDecorations)
+            addDecoration(row.picture, row.x, row.y);
+    }
+    TGradFrame::showEvent(event);
 }
 
 void MyFrame::setUp() {

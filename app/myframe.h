@@ -23,6 +23,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     MyDialog* dialog_;
@@ -32,4 +33,5 @@ private:
     // which is not the user coming back.
     bool startsMinimised_ = false;
     bool minimisingAgain_ = false;
+    bool dressed_ = false; // the icon and the caption's pictures are set
 };

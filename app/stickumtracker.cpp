@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -79,6 +80,7 @@ void StickumTracker::showPass(bool displayOn) {
 
 void StickumTracker::hidePass() {
     setStickumsSuppressed(true);
+    askPositions();
     forEachEntry([this](PostItAttr& attr, PostIt* record) {
         SmallFrame* frame = frameOf(attr);
         if (!frame || record->displayState() != Shown) return;
@@ -239,7 +241,17 @@ void StickumTracker::watch(SmallFrame* frame) {
     });
 }
 
+void StickumTracker::askPositions() {
+    std::vector<SmallFrame*> frames;
+    forEachEntry([this, &frames](PostItAttr& attr, PostIt* record) {
+        SmallFrame* frame = frameOf(attr);
+        if (frame && record->displayState() == Shown && frame->isVisible()) frames.push_back(frame);
+    });
+    SmallFrame::askPositions(frames);
+}
+
 void StickumTracker::takeBackShown(bool askTargets) {
+    askPositions();
     forEachEntry([this, askTargets](PostItAttr& attr, PostIt* record) {
         SmallFrame* frame = frameOf(attr);
         if (!frame || record->displayState() != Shown || !frame->isVisible()) return;

@@ -107,6 +107,9 @@ private:
     void prepare(SmallFrame* frame, const PostIt* record, bool withColour) const;
     void destroyStickum(PostItAttr& attr);
     void takeBack(PostItAttr& attr, PostIt* record, bool withPosition);
+    // Asks where every Stickum on show stands, all in one round trip, before a pass takes the
+    // positions back one by one.
+    void askPositions();
     // Shows the frame inside the screens there are.
     void show(SmallFrame* frame);
     // Reports the user's moves and typing in the new Stickum to the change listener.

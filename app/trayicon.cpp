@@ -5,6 +5,7 @@
 #include <QSystemTrayIcon>
 
 #include <array>
+#include <map>
 
 namespace {
 
@@ -13,10 +14,16 @@ namespace {
 constexpr std::array kTraySides{16, 22, 24, 32, 48, 64};
 
 QIcon trayPicture(int pictureId) {
-    QIcon icon;
-    for (const int side : kTraySides)
-        icon.addPixmap(Images::pixmap(pictureId, QSize(side, side)));
-    return icon;
+    // Drawn once for the run: the display switch changes the picture at every click.
+    static std::map<int, QIcon> drawn;
+    auto it = drawn.find(pictureId);
+    if (it == drawn.end()) {
+        QIcon icon;
+        for (const int side : kTraySides)
+            icon.addPixmap(Images::pixmap(pictureId, QSize(side, side)));
+        it = drawn.emplace(pictureId, icon).first;
+    }
+    return it->second;
 }
 
 } // namespace

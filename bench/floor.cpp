@@ -1,6 +1,7 @@
 // The floor Quillbox is measured against: the least a Qt program must do to put N sticky
 // windows on the desktop. One QApplication, a tray icon, N frameless always-on-top windows with
-// a plain text editor each, nothing else.
+// a plain text editor each, nothing else. A left click on the tray icon hides all the windows,
+// the next one shows them again.
 #include <QApplication>
 #include <QPixmap>
 #include <QPlainTextEdit>
@@ -25,6 +26,14 @@ int main(int argc, char** argv) {
         edit->show();
         windows.push_back(edit);
     }
+    bool shown = true;
+    QObject::connect(&tray, &QSystemTrayIcon::activated, &app,
+                     [&](QSystemTrayIcon::ActivationReason reason) {
+                         if (reason != QSystemTrayIcon::Trigger) return;
+                         shown = !shown;
+                         for (QPlainTextEdit* window : windows)
+                             window->setVisible(shown);
+                     });
     const int status = QApplication::exec();
     qDeleteAll(windows);
     return status;

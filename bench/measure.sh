@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# The measuring half of ./bench.sh; runs with two virtual desktops, one for each program, so
+# The measuring half of ./bench.sh; runs with three virtual desktops, one for each program, so
 # that each has a desktop to itself and each can keep the focus in one of its windows while
-# both idle side by side: the floor on $QB_FLOOR_DISPLAY, Quillbox on $DISPLAY.
+# all idle side by side: the Qt floor on $QB_FLOOR_DISPLAY, the xcb floor on $QB_XCB_DISPLAY,
+# Quillbox on $DISPLAY.
 set -euo pipefail
 runs=${QB_RUNS:-5}
 idle=${QB_IDLE:-60}
 sizes=${QB_SIZES:-1 50 200 256}
+# The sizes at which the display switch (two left clicks on the tray icon) is timed.
+switch_sizes=${QB_SWITCH_SIZES:-50 200}
 bin=build-bench
 # The program measured: the real one, or (QB_QUILLBOX=quillbox_caret) a variant built beside
 # the benchmarks.
@@ -15,6 +18,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 quill_display=$DISPLAY
 floor_display=${QB_FLOOR_DISPLAY:-$DISPLAY}
+xcb_display=${QB_XCB_DISPLAY:-$floor_display}
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
@@ -32,6 +36,8 @@ start() {
     local kind=$1 n=$2
     if [ "$kind" = floor ]; then
         DISPLAY=$floor_display "$bin/bench/mapwait" "$n" 60000 "$bin/bench/floor" "$n"
+    elif [ "$kind" = xcbfloor ]; then
+        DISPLAY=$xcb_display "$bin/bench/mapwait" "$n" 60000 "$bin/bench/xcbfloor" "$n"
     else
         rm -rf "$work/q" && mkdir -p "$work/q"
         cp "$quillbox" "$work/q/quillbox"
@@ -60,9 +66,13 @@ results="$work/results"
 : >"$results"
 for n in $sizes; do
     for run in $(seq "$runs"); do
-        # Interleaved, and in turn which one goes first; the first one is left to settle
-        # before the second starts.
-        if [ $((run % 2)) -eq 1 ]; then order="floor quillbox"; else order="quillbox floor"; fi
+        # Interleaved, and in turn which one goes first; each one is left to settle before the
+        # next starts.
+        case $((run % 3)) in
+        1) order="floor quillbox xcbfloor" ;;
+        2) order="quillbox xcbfloor floor" ;;
+        *) order="xcbfloor floor quillbox" ;;
+        esac
         for kind in $order; do
             read -r ms pid < <(start "$kind" "$n")
             [ "$ms" = timeout ] && { echo "N=$n run $run: $kind did not show its windows" >&2; exit 1; }
@@ -73,7 +83,7 @@ for n in $sizes; do
         focus "$floor_display" "$floor_pid"
         focus "$quill_display" "$quillbox_pid"
         sleep 10
-        for kind in floor quillbox; do
+        for kind in floor quillbox xcbfloor; do
             pid_var="${kind}_pid"
             pid=${!pid_var}
             printf -v "${kind}_hwm" '%s' "$(status_kb "$pid" VmHWM)"
@@ -82,18 +92,38 @@ for n in $sizes; do
             printf -v "${kind}_sw0" '%s' "$(switches "$pid")"
         done
         sleep "$idle"
-        for kind in floor quillbox; do
+        for kind in floor quillbox xcbfloor; do
             pid_var="${kind}_pid"
             pid=${!pid_var}
             cpu0_var="${kind}_cpu0" sw0_var="${kind}_sw0"
             printf -v "${kind}_cpu" '%s' "$(($(cpu_ms "$pid") - ${!cpu0_var}))"
             printf -v "${kind}_sw" '%s' "$(($(switches "$pid") - ${!sw0_var}))"
-            kill "$pid" 2>/dev/null || true
         done
-        echo "$n $run floor $floor_ms $floor_hwm $floor_rss $floor_cpu $floor_sw" >>"$results"
-        echo "$n $run quillbox $quillbox_ms $quillbox_hwm $quillbox_rss $quillbox_cpu $quillbox_sw" >>"$results"
-        echo "N=$n run $run ($order): floor ${floor_ms} ms ${floor_hwm} kB ${floor_sw} switches," \
-            "quillbox ${quillbox_ms} ms ${quillbox_hwm} kB ${quillbox_sw} switches" >&2
+        # The display switch, at the sizes it is timed at: hidden, then shown again.
+        floor_switch="- -" quillbox_switch="- -" xcbfloor_switch="- -"
+        floor_restore=- quillbox_restore=- xcbfloor_restore=-
+        if [[ " $switch_sizes " == *" $n "* ]]; then
+            floor_switch=$(DISPLAY=$floor_display "$bin/bench/mapwait" --switch "$n" 60000 "$floor_pid") || true
+            quillbox_switch=$(DISPLAY=$quill_display "$bin/bench/mapwait" --switch "$n" 60000 "$quillbox_pid") || true
+            for kind in floor quillbox; do
+                var="${kind}_switch"
+                [[ ${!var} == timeout* ]] && { echo "N=$n run $run: $kind ${!var}" >&2; printf -v "$var" '%s' "- -"; }
+            done
+            # Then the main window back from the tray (the Stickums shown again first).
+            quillbox_restore=$(DISPLAY=$quill_display "$bin/bench/mapwait" --restore "$n" 60000 "$quillbox_pid") || true
+            [[ $quillbox_restore == timeout* ]] && { echo "N=$n run $run: $quillbox_restore" >&2; quillbox_restore=-; }
+        fi
+        for kind in floor quillbox xcbfloor; do
+            pid_var="${kind}_pid"
+            kill "${!pid_var}" 2>/dev/null || true
+        done
+        for kind in floor quillbox xcbfloor; do
+            v() { local name="${kind}_$1"; echo "${!name}"; }
+            echo "$n $run $kind $(v ms) $(v hwm) $(v rss) $(v cpu) $(v sw) $(v switch) $(v restore)" >>"$results"
+        done
+        echo "N=$n run $run ($order): floor ${floor_ms} ms ${floor_hwm} kB switch ${floor_switch}," \
+            "quillbox ${quillbox_ms} ms ${quillbox_hwm} kB ${quillbox_sw} switches" \
+            "switch ${quillbox_switch} restore ${quillbox_restore}, xcb floor ${xcbfloor_ms} ms ${xcbfloor_hwm} kB" >&2
         sleep 1
     done
 done
@@ -104,28 +134,51 @@ echo "focused; memory in MiB."
 python3 - "$results" <<'PY'
 import statistics, sys
 rows = [l.split() for l in open(sys.argv[1])]
+kinds = ("xcbfloor", "floor", "quillbox")
+names = {"xcbfloor": "xcb floor", "floor": "Qt floor", "quillbox": "quillbox"}
 def column(n, kind, i):
-    return [float(r[i]) for r in rows if r[0] == n and r[2] == kind]
+    return [float(r[i]) for r in rows if r[0] == n and r[2] == kind and r[i] != "-"]
 def cell(values, scale=1.0, fmt="{:.1f}"):
+    if not values:
+        return "-"
     v = [x * scale for x in values]
     return f"{fmt.format(statistics.median(v))} ({fmt.format(min(v))}-{fmt.format(max(v))})"
+def ratios(n, i, kind):
+    return [q / f for q, f in zip(column(n, "quillbox", i), column(n, kind, i))]
 sizes = sorted({r[0] for r in rows}, key=int)
 print("| N | program | start to mapped, ms | peak RSS | RSS after 10 s | idle CPU ms | idle switches |")
 print("|---|---|---|---|---|---|---|")
 for n in sizes:
-    for kind in ("floor", "quillbox"):
-        print(f"| {n} | {kind} | {cell(column(n, kind, 3))} | {cell(column(n, kind, 4), 1/1024)} | "
+    for kind in kinds:
+        print(f"| {n} | {names[kind]} | {cell(column(n, kind, 3))} | {cell(column(n, kind, 4), 1/1024)} | "
               f"{cell(column(n, kind, 5), 1/1024)} | {cell(column(n, kind, 6), fmt='{:.0f}')} | "
               f"{cell(column(n, kind, 7), fmt='{:.0f}')} |")
 print()
-print("Quillbox / floor, pair by pair: median (min-max)")
+print("Quillbox / floor, run by run: median (min-max)")
 print()
-print("| N | start to mapped | peak RSS |")
-print("|---|---|---|")
+print("| N | start / xcb floor | start / Qt floor | peak RSS / Qt floor | peak RSS / xcb floor |")
+print("|---|---|---|---|---|")
 for n in sizes:
-    f_ms, q_ms = column(n, "floor", 3), column(n, "quillbox", 3)
-    f_m, q_m = column(n, "floor", 4), column(n, "quillbox", 4)
-    r_ms = [q / f for q, f in zip(q_ms, f_ms)]
-    r_m = [q / f for q, f in zip(q_m, f_m)]
-    print(f"| {n} | {cell(r_ms, fmt='{:.2f}')} | {cell(r_m, fmt='{:.2f}')} |")
+    print(f"| {n} | {cell(ratios(n, 3, 'xcbfloor'), fmt='{:.2f}')} | "
+          f"{cell(ratios(n, 3, 'floor'), fmt='{:.2f}')} | {cell(ratios(n, 4, 'floor'), fmt='{:.2f}')} | "
+          f"{cell(ratios(n, 4, 'xcbfloor'), fmt='{:.2f}')} |")
+switched = [n for n in sizes if column(n, "quillbox", 8)]
+if switched:
+    print()
+    print("The display switch: left click on the tray icon to all hidden, the next one to all shown")
+    print("again, ms; Quillbox / Qt floor run by run.")
+    print()
+    print("| N | Qt floor hide | quillbox hide | ratio | Qt floor show | quillbox show | ratio |")
+    print("|---|---|---|---|---|---|---|")
+    for n in switched:
+        print(f"| {n} | {cell(column(n, 'floor', 8))} | {cell(column(n, 'quillbox', 8))} | "
+              f"{cell(ratios(n, 8, 'floor'), fmt='{:.2f}')} | {cell(column(n, 'floor', 9))} | "
+              f"{cell(column(n, 'quillbox', 9))} | {cell(ratios(n, 9, 'floor'), fmt='{:.2f}')} |")
+    print()
+    print("The first restore: right click on the tray icon to Quillbox's main window on show, ms.")
+    print()
+    print("| N | quillbox restore |")
+    print("|---|---|")
+    for n in switched:
+        print(f"| {n} | {cell(column(n, 'quillbox', 10))} |")
 PY

@@ -190,15 +190,15 @@ void OptionDialog::setUpPage() {
     if (setUp_) return;
     setUp_ = true;
     Options& o = options();
+    // The main dialog settled them once read; the page's palette may differ from its.
+    const bool changed = settleOptions(o, palette());
     applyToSample();
 
     reminderDays_->setPosition(o.reminderDaysBefore);
     lendingDays_->setPosition(o.lendingDaysAfter);
     if (QAbstractButton* b = button(SoundBox)) b->setChecked(o.defaultSound);
 
-    // "Modifiable" cannot be chosen: a Stickum that asked for it is fixed.
-    if (o.dimensionMode == DimensionFixed || o.dimensionMode == DimensionModifiable) {
-        o.dimensionMode = DimensionFixed;
+    if (o.dimensionMode == DimensionFixed) {
         if (QAbstractButton* b = button(FixedRadio)) b->setChecked(true);
     } else if (o.dimensionMode == DimensionMinimum) {
         if (QAbstractButton* b = button(MinimumRadio)) b->setChecked(true);
@@ -213,8 +213,7 @@ void OptionDialog::setUpPage() {
     if (fileExists(QString::fromStdString(o.waveFile))) host().waveFileChanged();
 
     if (QAbstractButton* b = button(DefaultCaptionBox)) b->setChecked(o.defaultCaptionColor);
-    if (o.defaultCaptionColor) o.titleBarColor = toColorRef(systemCaption());
-    host().markStickumsStale();
+    if (changed) host().markStickumsStale();
     redrawTitleBar();
 
     for (const WToolInfo& tool : kTools) {
@@ -227,6 +226,16 @@ void OptionDialog::setUpPage() {
     if (window() != this) window()->setAttribute(Qt::WA_AlwaysShowToolTips);
     updateEnabling();
 }
+
+bool OptionDialog::settleOptions(Options& o, const QPalette& palette) {
+    const auto mode = o.dimensionMode;
+    const ColorRef titleBar = o.titleBarColor;
+    // "Modifiable" cannot be chosen: a Stickum that asked for it is fixed.
+    if (o.dimensionMode == DimensionModifiable) o.dimensionMode = DimensionFixed;
+    if (o.defaultCaptionColor) o.titleBarColor = toColorRef(desktop::activeCaption(palette));
+    return o.dimensionMode != mode || o.titleBarColor != titleBar;
+}
+
 
 void OptionDialog::CommitOptions() {
     // A value typed but not yet left counts as left: the program may end while it is still in

@@ -10,6 +10,7 @@ class OptionStepEdit;
 class QAbstractButton;
 class QLabel;
 class QLineEdit;
+class QPalette;
 class SampleMiniTitleBar;
 
 // The "Options" page: the look of Stickums, default day counts and sound, the wave file.
@@ -31,6 +32,11 @@ public:
     // dialog or is first shown, whichever comes first.
     void setUpPage();
     bool isSetUp() const { return setUp_; }
+
+    // What the options read from the data file become, whether the page is built or not:
+    // "Modifiable" is taken as "Fixed", and a title bar that follows the desktop takes the
+    // desktop's caption colour from the palette. True when that changed the look of Stickums.
+    static bool settleOptions(Options& options, const QPalette& palette);
 
     // The page is being left: what was typed into a field that still has the focus is taken
     // as when the field is left.

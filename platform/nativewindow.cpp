@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -64,22 +65,41 @@ xcb_window_t rootOf(xcb_connection_t* c, xcb_window_t w) {
 
 } // namespace
 
-std::optional<QPoint> nativeTopLeft(const QWidget* window) {
+std::vector<std::optional<QPoint>> nativeTopLefts(const std::vector<const QWidget*>& windows) {
+    std::vector<std::optional<QPoint>> places(windows.size());
     xcb_connection_t* c = qtXcbConnection();
-    const xcb_window_t w = nativeWindow(window);
-    if (!c || !w) return std::nullopt;
-    const xcb_window_t root = rootOf(c, w);
-    if (!root) return std::nullopt;
-    const auto attributesCookie = xcb_get_window_attributes(c, w);
-    const auto originCookie = xcb_translate_coordinates(c, w, root, 0, 0);
-    const auto attributes = replyOf(c, xcb_get_window_attributes_reply, attributesCookie);
-    const auto reply = replyOf(c, xcb_translate_coordinates_reply, originCookie);
-    if (!reply) return std::nullopt;
-    // Shown by Qt but not yet mapped: the window manager has the request to place and map it
-    // and has not acted on it yet, so the server still has the window where it was created.
-    if (window->isVisible() && attributes && attributes->map_state != XCB_MAP_STATE_VIEWABLE)
-        return std::nullopt;
-    return fromDevicePixels(QPoint(reply->dst_x, reply->dst_y));
+    if (!c) return places;
+    // Every question goes out before the first answer is awaited: one round trip in all.
+    struct Asked {
+        xcb_get_window_attributes_cookie_t attributes;
+        xcb_translate_coordinates_cookie_t origin;
+    };
+    std::vector<std::optional<Asked>> cookies(windows.size());
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+        const xcb_window_t w = nativeWindow(windows[i]);
+        const xcb_window_t root = w ? rootOf(c, w) : 0;
+        if (root)
+            cookies[i] =
+                Asked{xcb_get_window_attributes(c, w), xcb_translate_coordinates(c, w, root, 0, 0)};
+    }
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+        if (!cookies[i]) continue;
+        const auto attributes = replyOf(c, xcb_get_window_attributes_reply, cookies[i]->attributes);
+        const auto reply = replyOf(c, xcb_translate_coordinates_reply, cookies[i]->origin);
+        if (!reply) continue;
+        // Shown by Qt but not yet mapped: the window manager has the request to place and map
+        // it and has not acted on it yet, so the server still has the window where it was
+        // created.
+        if (windows[i]->isVisible() && attributes &&
+            attributes->map_state != XCB_MAP_STATE_VIEWABLE)
+            continue;
+        places[i] = fromDevicePixels(QPoint(reply->dst_x, reply->dst_y));
+    }
+    return places;
+}
+
+std::optional<QPoint> nativeTopLeft(const QWidget* window) {
+    return nativeTopLefts({window}).front();
 }
 
 QPoint fromDevicePixels(QPoint device) {

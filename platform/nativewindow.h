@@ -3,6 +3,7 @@
 #include <QPoint>
 
 #include <optional>
+#include <vector>
 
 class QWidget;
 
@@ -14,6 +15,8 @@ class QWidget;
 // for the window manager to map it (it stands where Qt asked once it is on the screen). In Qt's
 // screen coordinates, as Qt's own positions are.
 std::optional<QPoint> nativeTopLeft(const QWidget* window);
+// The same for several windows, asked in one round trip however many there are.
+std::vector<std::optional<QPoint>> nativeTopLefts(const std::vector<const QWidget*>& windows);
 // A point in the X server's pixels in Qt's screen coordinates; the two differ on a screen whose
 // pixel ratio is not 1.
 QPoint fromDevicePixels(QPoint device);

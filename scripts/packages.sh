@@ -3,7 +3,7 @@
 
 QB_BUILD_PACKAGES="cmake g++ make pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins libxcb1-dev libxcb-ewmh-dev
-  libxcb-icccm4-dev clang-format"
+  libxcb-icccm4-dev libxcb-xtest0-dev clang-format"
 QB_RUN_PACKAGES="xvfb openbox trayer x11-utils xdotool fonts-liberation fonts-dejavu-core
   pulseaudio pulseaudio-utils qt6-wayland"
 QB_TEST_PACKAGES="imagemagick sox clang libclang-rt-14-dev dpkg-dev desktop-file-utils man-db

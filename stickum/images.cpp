@@ -56,14 +56,22 @@ QImage Images::image(int id, QSize size) {
         if (image.size() != size) image = image.scaled(size);
         return image.convertToFormat(QImage::Format_ARGB32);
     }
-    QSvgRenderer renderer(QString::fromLatin1(picture->file));
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
-    if (renderer.isValid()) {
-        QPainter painter(&image);
-        renderer.render(&painter);
-    }
+    QPainter painter(&image);
+    paint(id, painter, image.rect());
     return image;
+}
+
+void Images::paint(int id, QPainter& painter, const QRect& box) {
+    const Picture* picture = find(id);
+    if (!picture) return;
+    if (!isDrawing(*picture)) {
+        painter.drawImage(box, QImage(QString::fromLatin1(picture->file)));
+        return;
+    }
+    QSvgRenderer renderer(QString::fromLatin1(picture->file));
+    if (renderer.isValid()) renderer.render(&painter, box);
 }
 
 QPixmap Images::pixmap(int id, QSize size) {

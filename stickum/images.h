@@ -3,8 +3,11 @@
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
+#include <QRect>
 #include <QSize>
 #include <QString>
+
+class QPainter;
 
 // The one table from the program's picture resource ids to the pictures themselves. Drawings
 // are rendered at the size asked for; an empty size means the picture's own size.
@@ -17,6 +20,8 @@ public:
     // A null image for an unknown id.
     static QImage image(int id, QSize size = {});
     static QPixmap pixmap(int id, QSize size = {});
+    // Paints the picture straight into the box, without an image of its own in between.
+    static void paint(int id, QPainter& painter, const QRect& box);
     // The picture as an icon with 16 and 32 pixel images (and its own size when different).
     static QIcon icon(int id);
 };

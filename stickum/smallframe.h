@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 class PostIt;
 class QWindow;
@@ -72,6 +73,9 @@ public:
     // the data file after the hide pass) is answered from the first, unless the frame moved.
     int frameX() const override;
     int frameY() const override;
+    // Asks where all these frames stand in one round trip, the answers holding as frameX() and
+    // frameY() would hold them: for a pass over many Stickums.
+    static void askPositions(const std::vector<SmallFrame*>& frames);
     // Where the frame's own place is, for the data file; where it stands unless told otherwise.
     using PlaceKeeper = std::function<QPoint(const SmallFrame*)>;
     void setPlaceKeeper(PlaceKeeper keeper) { placeKeeper_ = std::move(keeper); }

@@ -6,6 +6,8 @@
 #include "fakes.h"
 #include "model/catalogue.h"
 #include "resources/dialogs.h"
+#include "stickum/gradient.h"
+#include "stickum/stickumlook.h"
 #include "storage/datafile.h"
 
 #include <QDir>
@@ -114,6 +116,26 @@ TEST_F(AppTest, LaterRunShowsTheSplashAndStartsInTheTray) {
     EXPECT_NE(app->splash(), nullptr);
     EXPECT_TRUE(QTest::qWaitFor([this] { return app->splash() == nullptr; }, 3000));
     EXPECT_FALSE(frame()->isVisible());
+}
+
+TEST_F(AppTest, ALaterRunBuildsThePagesWhenTheWindowIsFirstShown) {
+    PostItHolder holder;
+    Options stored;
+    stored.dimensionMode = DimensionModifiable;
+    stored.defaultCaptionColor = true;
+    stored.titleBarColor = rgb(200, 0, 0);
+    ASSERT_TRUE(DataFile(dataPath().toStdString()).save(holder, stored).ok);
+    ASSERT_FALSE(start().has_value());
+    EXPECT_FALSE(dialog()->pagesBuilt());
+    // What the Options page makes of the stored options holds without it.
+    EXPECT_EQ(dialog()->options().dimensionMode, DimensionFixed);
+    EXPECT_EQ(dialog()->options().titleBarColor,
+              toColorRef(desktop::activeCaption(dialog()->palette())));
+
+    restoreFromTray();
+    ASSERT_TRUE(dialog()->pagesBuilt());
+    EXPECT_EQ(dialog()->tabs()->count(), MyDialog::kPageCount);
+    EXPECT_TRUE(dialog()->page(0)->isVisible());
 }
 
 TEST_F(AppTest, TabsShowOnePageAtATime) {

@@ -224,6 +224,28 @@ TEST_F(StickumOnX11, RollingThroughTheButtonNeverMovesIt) {
     }
 }
 
+TEST_F(StickumOnX11, PositionsAskedTogetherGoEachToItsOwnStickum) {
+    Note second;
+    WPostIt* other = newStickum(options, &second);
+    std::vector<SmallFrame*> frames{newStickum(options, &note)->frame(), other->frame()};
+    content = frames[0]->content();
+    const std::vector<QPoint> places{{310, 220}, {80, 400}};
+    for (SmallFrame* frame : frames) {
+        frame->placeAt(10, 10);
+        frame->showStickum();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+    }
+    // Moved by another client, so that only the X server knows where they stand.
+    for (std::size_t i = 0; i < frames.size(); ++i)
+        moveBehindQtsBack(static_cast<xcb_window_t>(frames[i]->winId()), places[i]);
+    EXPECT_TRUE(waitFor([&] {
+        SmallFrame::askPositions(frames);
+        return QPoint(frames[0]->frameX(), frames[0]->frameY()) == places[0] &&
+               QPoint(frames[1]->frameX(), frames[1]->frameY()) == places[1];
+    }));
+    destroyStickum(other);
+}
+
 TEST_F(StickumOnX11, HiddenStickumIsWithdrawn) {
     SmallFrame* frame = showManagedAt({300, 300});
     ASSERT_NE(window, 0u);
