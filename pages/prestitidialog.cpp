@@ -47,14 +47,14 @@ PrestitiDialog::PrestitiDialog(DialogHost& host, QWidget* parent)
     person_ = itemAs<QComboBox>(Person);
     rightLabel_ = itemAs<QLabel>(RightLabel);
     object_ = itemAs<QPlainTextEdit>(Object);
-    day_ = replaceItemAndArrows(Day, DayArrows, new Stepper);
-    month_ = replaceItemAndArrows(Month, MonthArrows, new Stepper);
-    year_ = replaceItemAndArrows(Year, YearArrows, new Stepper);
-    after_ = replaceItemAndArrows(After, AfterArrows, new Stepper);
-    sound_ = itemAs<QCheckBox>(Sound);
-    new_ = itemAs<QPushButton>(New);
-    add_ = itemAs<QPushButton>(Add);
-    remove_ = itemAs<QPushButton>(Remove);
+    day_ = replaceItemAndArrows(Day, DayUpDown, new Stepper);
+    month_ = replaceItemAndArrows(Month, MonthUpDown, new Stepper);
+    year_ = replaceItemAndArrows(Year, YearUpDown, new Stepper);
+    after_ = replaceItemAndArrows(After, AfterUpDown, new Stepper);
+    sound_ = itemAs<QCheckBox>(SoundBox);
+    new_ = itemAs<QPushButton>(NewButton);
+    add_ = itemAs<QPushButton>(AddButton);
+    remove_ = itemAs<QPushButton>(RemoveButton);
 
     // The table gives the combo box the height of its open list; closed it is one line high.
     person_->resize(person_->width(), person_->sizeHint().height());

@@ -156,29 +156,30 @@ TEST_F(LendingsPage, CellsShowTheDateInNumbersAndTheObject) {
 TEST_F(LendingsPage, TheButtonsFollowTheFormAndTheCurrentLending) {
     record("Ann", "book", makeDate(5, 1, 1998), true);
     open();
-    EXPECT_FALSE(button(Add)->isEnabled());
-    EXPECT_FALSE(button(New)->isEnabled());
-    EXPECT_FALSE(button(Remove)->isEnabled());
+    EXPECT_FALSE(button(AddButton)->isEnabled());
+    EXPECT_FALSE(button(NewButton)->isEnabled());
+    EXPECT_FALSE(button(RemoveButton)->isEnabled());
     QTest::keyClicks(object(), QStringLiteral("tent"));
-    EXPECT_FALSE(button(Add)->isEnabled());
+    EXPECT_FALSE(button(AddButton)->isEnabled());
     QTest::keyClicks(person()->lineEdit(), QStringLiteral("Cy"));
-    EXPECT_TRUE(button(Add)->isEnabled());
+    EXPECT_TRUE(button(AddButton)->isEnabled());
     QTest::keyClick(person()->lineEdit(), Qt::Key_Backspace);
     QTest::keyClick(person()->lineEdit(), Qt::Key_Backspace);
-    EXPECT_FALSE(button(Add)->isEnabled());
+    EXPECT_FALSE(button(AddButton)->isEnabled());
 
     clickRow(0);
     EXPECT_EQ(page->currentLending(), 0);
-    EXPECT_FALSE(button(Add)->isEnabled()); // object and person filled, but a lending is current
-    EXPECT_TRUE(button(New)->isEnabled());
-    EXPECT_TRUE(button(Remove)->isEnabled());
+    EXPECT_FALSE(
+        button(AddButton)->isEnabled()); // object and person filled, but a lending is current
+    EXPECT_TRUE(button(NewButton)->isEnabled());
+    EXPECT_TRUE(button(RemoveButton)->isEnabled());
 
-    press(New);
+    press(NewButton);
     EXPECT_EQ(page->currentLending(), -1);
     EXPECT_EQ(list()->selectedRow(), -1);
-    EXPECT_FALSE(button(New)->isEnabled());
-    EXPECT_FALSE(button(Remove)->isEnabled());
-    EXPECT_FALSE(button(Add)->isEnabled()); // the form is empty again
+    EXPECT_FALSE(button(NewButton)->isEnabled());
+    EXPECT_FALSE(button(RemoveButton)->isEnabled());
+    EXPECT_FALSE(button(AddButton)->isEnabled()); // the form is empty again
 }
 
 TEST_F(LendingsPage, SelectingARowShowsItsLendingAfterStoringTheOneBefore) {
@@ -210,7 +211,7 @@ TEST_F(LendingsPage, ANewLendingIsListedDisarmedAndFallsDueOnlyOnceArmed) {
     open();
     typeLending("Ann", "book");
     step(Day, Qt::Key_Down, 2); // 13 May 1998
-    press(Add);
+    press(AddButton);
 
     ASSERT_EQ(host.records.lendingCount(), 1);
     const Prestito* added = host.records.lending(0);
@@ -311,7 +312,7 @@ TEST_F(LendingsPage, TheYearStaysWithin1996And2099) {
     setToday(20, 12, 2098);
     reopen();
     typeLending("Ann", "book");
-    press(Add);
+    press(AddButton);
     clickRow(0);
     EXPECT_EQ(formDay(), (DayMonthYear{20, 12, 2098}));
     step(Year, Qt::Key_Up, 3);
@@ -350,7 +351,7 @@ TEST_F(LendingsPage, ADayBeyondTheNewMonthIsBroughtBackToItsLastDay) {
     EXPECT_EQ(formDay(), (DayMonthYear{29, 2, 2000}));
     step(Year, Qt::Key_Up); // February 2001
     EXPECT_EQ(formDay(), (DayMonthYear{28, 2, 2001}));
-    press(Add);
+    press(AddButton);
     EXPECT_EQ(host.records.lending(0)->date(), makeDate(28, 2, 2001));
 
     // Stepping back to a long month leaves the day as it is.
@@ -370,12 +371,12 @@ TEST_F(LendingsPage, AfterAndSoundChangeTheCurrentLendingAtOnce) {
     step(After, Qt::Key_Up);
     EXPECT_EQ(stepper(After)->value(), 1825);
     EXPECT_EQ(shown->daysAfter(), 1825);
-    QTest::mouseClick(control<QCheckBox>(Sound), Qt::LeftButton);
+    QTest::mouseClick(control<QCheckBox>(SoundBox), Qt::LeftButton);
     EXPECT_TRUE(shown->sound());
 
     // The object, though, waits for the form to be stored, and "New" drops it.
     appendToObject(QStringLiteral(" and pen"));
-    press(New);
+    press(NewButton);
     EXPECT_EQ(shown->text(), "book");
     EXPECT_EQ(shown->daysAfter(), 1825);
     EXPECT_TRUE(shown->sound());
@@ -394,7 +395,7 @@ TEST_F(LendingsPage, ATypedAfterStaysWithinItsRange) {
     typed->selectAll();
     QTest::keyClicks(typed, QStringLiteral("45"));
     typeLending("Ann", "book");
-    press(Add);
+    press(AddButton);
     EXPECT_EQ(host.records.lending(0)->daysAfter(), 45);
 }
 
@@ -404,7 +405,7 @@ TEST_F(LendingsPage, ANameThatBeginsAListedNameIsNotAddedAgain) {
     open();
     EXPECT_EQ(names(), (QStringList{"Bob", "dee"}));
     typeLending("bo", "book");
-    press(Add);
+    press(AddButton);
     EXPECT_EQ(names(), (QStringList{"Bob", "dee"}));
 
     host.records.removeLending(0);
@@ -414,10 +415,10 @@ TEST_F(LendingsPage, ANameThatBeginsAListedNameIsNotAddedAgain) {
     reopen();
     EXPECT_EQ(names(), QStringList{"Bo"});
     typeLending("Bob", "book");
-    press(Add);
+    press(AddButton);
     EXPECT_EQ(names(), (QStringList{"Bo", "Bob"}));
     typeLending("Al", "cd");
-    press(Add);
+    press(AddButton);
     EXPECT_EQ(names(), (QStringList{"Al", "Bo", "Bob"}));
 }
 
@@ -427,7 +428,7 @@ TEST_F(LendingsPage, RemovingAsksThenEmptiesTheFormAndKeepsTheName) {
     record("Cy", "car", makeDate(7, 1, 1998), true);
     open();
     clickRow(0);
-    press(Remove); // answered No
+    press(RemoveButton); // answered No
     ASSERT_EQ(host.boxes.shown.size(), 1u);
     EXPECT_EQ(host.boxes.shown[0].text, QStringLiteral("Remove selected lending/borrowing note?"));
     EXPECT_EQ(host.boxes.shown[0].caption, QStringLiteral("WARNING"));
@@ -437,7 +438,7 @@ TEST_F(LendingsPage, RemovingAsksThenEmptiesTheFormAndKeepsTheName) {
 
     clickRow(1);
     host.boxes.answers.push_back(Answer::Yes);
-    press(Remove);
+    press(RemoveButton);
     EXPECT_EQ(host.records.lendingCount(), 2);
     EXPECT_EQ(host.records.lending(1)->person(), "Cy");
     EXPECT_EQ(rows(), (QStringList{"Ann", "Cy"}));
@@ -454,7 +455,7 @@ TEST_F(LendingsPage, AFullRecordListKeepsWhatWasTyped) {
         ASSERT_TRUE(host.records.addNote(std::make_unique<Note>()));
     open();
     typeLending("Ann", "book");
-    press(Add);
+    press(AddButton);
     ASSERT_EQ(host.boxes.shown.size(), 1u);
     EXPECT_EQ(host.boxes.shown[0].text,
               QStringLiteral("Not enogh space for this lending/borrowing note"));
@@ -479,7 +480,7 @@ TEST_F(LendingsPage, LeavingThePageOrTheTabStoresTheForm) {
     EXPECT_EQ(list()->selectedRow(), 0);
     EXPECT_EQ(page->currentLending(), 0);
     host.boxes.answers.push_back(Answer::Yes);
-    press(Remove);
+    press(RemoveButton);
     EXPECT_EQ(host.records.lendingCount(), 0);
 
     Prestito* bob = record("Bob", "saw", makeDate(6, 1, 1998), true);
@@ -501,7 +502,7 @@ TEST_F(LendingsPage, ThePersonIsStoredAsTypedNotCompletedFromTheList) {
     person()->setFocus();
     typeLending("Bo", "book");
     EXPECT_EQ(person()->currentText(), QStringLiteral("Bo"));
-    press(Add);
+    press(AddButton);
     EXPECT_EQ(host.records.lending(1)->person(), "Bo");
 }
 

@@ -1,5 +1,6 @@
 // The main window's caption: kept pictures, the active gradient under its decorations, the
 // flat inactive look, the shortened title and the close picture.
+#include "resources/pictures.h"
 #include "stickum/gradfrm.h"
 #include "stickum/gradient.h"
 #include "stickum/images.h"
@@ -11,8 +12,6 @@
 
 namespace {
 
-constexpr int kClip = 26336;
-constexpr int kQuill = 26337;
 constexpr ColorRef kActive = rgb(0, 0, 200);
 constexpr ColorRef kInactive = rgb(100, 100, 100);
 
@@ -64,13 +63,14 @@ TEST(GradFrame, PicturesAreKeptUntilTheSizeOrTheColoursChange) {
 TEST(GradFrame, TheActiveGradientShowsThroughTheDecorationsGreen) {
     Frame f;
     TGradFrame& frame = f.frame;
-    ASSERT_TRUE(frame.addDecoration(kClip, 150, -4));
-    ASSERT_TRUE(frame.addDecoration(kQuill, 240, -4));
+    ASSERT_TRUE(frame.addDecoration(kCaptionDecorationClip, 150, -4));
+    ASSERT_TRUE(frame.addDecoration(kCaptionDecorationQuill, 240, -4));
     const QImage picture = frame.captionPicture(true);
     const QImage gradient = makeGradient(picture.width(), picture.height(), 0, kActive);
     int shown = 0;
     int through = 0;
-    for (const auto& [id, left] : {std::pair{kClip, 150}, std::pair{kQuill, 240}}) {
+    for (const auto& [id, left] :
+         {std::pair{kCaptionDecorationClip, 150}, std::pair{kCaptionDecorationQuill, 240}}) {
         const QImage decoration = Images::image(id, QSize(64, 32));
         for (int y = 0; y < picture.height(); ++y) {
             for (int x = left; x < left + 64; ++x) {
@@ -92,7 +92,7 @@ TEST(GradFrame, TheActiveGradientShowsThroughTheDecorationsGreen) {
 TEST(GradFrame, InactiveAndDisabledCaptionsAreFlatWithoutDecorations) {
     Frame f;
     TGradFrame& frame = f.frame;
-    ASSERT_TRUE(frame.addDecoration(kClip, 150, -4));
+    ASSERT_TRUE(frame.addDecoration(kCaptionDecorationClip, 150, -4));
     const QImage picture = frame.captionPicture(false);
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 150; x < 214; ++x)
@@ -111,11 +111,11 @@ TEST(GradFrame, InactiveAndDisabledCaptionsAreFlatWithoutDecorations) {
 TEST(GradFrame, DecorationsAreLimitedToTenOfTheRightSize) {
     Frame f;
     for (int i = 0; i < TGradFrame::kMaxDecorations; ++i)
-        EXPECT_TRUE(f.frame.addDecoration(kQuill, i * 10, 0));
-    EXPECT_FALSE(f.frame.addDecoration(kQuill, 0, 0));
+        EXPECT_TRUE(f.frame.addDecoration(kCaptionDecorationQuill, i * 10, 0));
+    EXPECT_FALSE(f.frame.addDecoration(kCaptionDecorationQuill, 0, 0));
     Frame g;
-    EXPECT_FALSE(g.frame.addDecoration(12345, 0, 0)); // no such picture
-    EXPECT_FALSE(g.frame.addDecoration(26193, 0, 0)); // the icon is not 64 x 32
+    EXPECT_FALSE(g.frame.addDecoration(12345, 0, 0));        // no such picture
+    EXPECT_FALSE(g.frame.addDecoration(kProgramIcon, 0, 0)); // the icon is not 64 x 32
     EXPECT_EQ(g.frame.decorationCount(), 0);
 }
 
