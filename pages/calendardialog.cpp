@@ -4,9 +4,9 @@
 #include "model/due.h"
 #include "model/text.h"
 #include "pages/datestep.h"
-#include "pages/daystepper.h"
 #include "pages/dialoghost.h"
 #include "pages/messages.h"
+#include "pages/stepper.h"
 #include "pages/wcalendar.h"
 #include "resources/dialog_reminders.h"
 #include "resources/dialogs.h"
@@ -32,23 +32,25 @@ int clampYear(int year) {
 
 CalendarDialog::CalendarDialog(DialogHost& host, QWidget* parent)
     : PageDialog(host, kRemindersPage, parent) {
-    year_ = replaceItemAndArrows(reminderid::Year, reminderid::YearUpDown, new DayStepper);
+    year_ = replaceItemAndArrows(reminderid::Year, reminderid::YearUpDown,
+                                 new Stepper(kRemindersStepper));
     year_->setRange(kFirstYear, kLastYear);
     year_->setAlignment(Qt::AlignCenter);
-    year_->setShowOnly(true);
-    year_->setStepHandler([this](int position, int step) { return stepYear(position, step); });
+    year_->setTypingAllowed(false);
+    year_->setStepRequest([this](int position, int step) { return stepYear(position, step); });
 
     // Positions 0 and 13 stand for the month before January and after December while the
     // month wraps; at rest the control holds 1..12.
-    month_ = replaceItemAndArrows(reminderid::Month, reminderid::MonthUpDown, new DayStepper);
+    month_ = replaceItemAndArrows(reminderid::Month, reminderid::MonthUpDown,
+                                  new Stepper(kRemindersStepper));
     month_->setRange(kMonthBelow, kMonthAbove);
-    month_->setLabel([](int month) { return QString::fromLatin1(msg::monthName(month)); });
-    month_->setShowOnly(true);
-    month_->setStepHandler([this](int position, int step) { return stepMonth(position, step); });
+    month_->setValueText([](int month) { return QString::fromLatin1(msg::monthName(month)); });
+    month_->setStepRequest([this](int position, int step) { return stepMonth(position, step); });
 
-    days_ = replaceItemAndArrows(reminderid::Days, reminderid::DaysUpDown, new DayStepper);
+    days_ = replaceItemAndArrows(reminderid::Days, reminderid::DaysUpDown,
+                                 new Stepper(kRemindersStepper));
     days_->setRange(0, kMaxDays);
-    days_->setStepHandler([this](int position, int step) { return stepDays(position, step); });
+    days_->setStepRequest([this](int position, int step) { return stepDays(position, step); });
 
     // A dialog font wider than the one the page was drawn for must not clip the names and
     // numbers: the controls may grow into the free room beside them.

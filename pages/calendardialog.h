@@ -6,7 +6,7 @@
 #include <string>
 
 class Appointement;
-class DayStepper;
+class Stepper;
 class QCheckBox;
 class QPlainTextEdit;
 class QPushButton;
@@ -29,9 +29,9 @@ public:
     void CheckDue();
 
     WCalendar* calendar() const { return calendar_; }
-    DayStepper* yearControl() const { return year_; }
-    DayStepper* monthControl() const { return month_; }
-    DayStepper* daysControl() const { return days_; }
+    Stepper* yearControl() const { return year_; }
+    Stepper* monthControl() const { return month_; }
+    Stepper* daysControl() const { return days_; }
     QPlainTextEdit* textEdit() const { return text_; }
     QCheckBox* soundBox() const { return sound_; }
     QPushButton* button(int id) const;
@@ -63,9 +63,9 @@ private:
     std::string editedText() const;
 
     WCalendar* calendar_ = nullptr;
-    DayStepper* year_ = nullptr;
-    DayStepper* month_ = nullptr;
-    DayStepper* days_ = nullptr;
+    Stepper* year_ = nullptr;
+    Stepper* month_ = nullptr;
+    Stepper* days_ = nullptr;
     QPlainTextEdit* text_ = nullptr;
     QCheckBox* sound_ = nullptr;
     int current_ = -1;

@@ -69,6 +69,8 @@ PrestitiDialog::PrestitiDialog(DialogHost& host, QWidget* parent)
     year_->setRange(kFirstYear, kLastYear);
     month_->setRange(kMonthBelow, kMonthAbove);
     month_->setValueText([](int month) { return QString::fromUtf8(msg::monthName(month)); });
+    for (Stepper* part : {day_, month_, year_, after_})
+        part->setAlignment(Qt::AlignCenter);
     after_->setRange(0, kMaxDays);
     after_->setTypingAllowed(true);
     widen(after_, missingRoom(after_, QString::number(kMaxDays)));

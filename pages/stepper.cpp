@@ -1,9 +1,19 @@
 #include "pages/stepper.h"
 
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
 
-Stepper::Stepper(QWidget* parent) : QSpinBox(parent) {
-    setAlignment(Qt::AlignCenter);
+#include <algorithm>
+
+namespace {
+
+// The line edit's own margins on both sides and the room for its cursor.
+constexpr int kTextMargins = 2 * 2 + 2;
+
+} // namespace
+
+Stepper::Stepper(StepperStyle style, QWidget* parent) : QSpinBox(parent), style_(style) {
     setAccelerated(false);
 }
 
@@ -26,18 +36,40 @@ void Stepper::showValueText() {
 
 void Stepper::setTypingAllowed(bool allowed) {
     lineEdit()->setReadOnly(!allowed);
-    // A number only shown needs no edit frame, which leaves its digits the room they need.
-    setFrame(allowed);
-    setFocusPolicy(allowed ? Qt::WheelFocus : Qt::StrongFocus);
+    setFrame(allowed || style_.shownOnlyFramed);
+    setFocusPolicy(allowed ? Qt::WheelFocus : style_.shownOnlyFocus);
 }
 
 void Stepper::stepBy(int steps) {
+    if (steps == 0) return;
     const int unit = steps > 0 ? 1 : -1;
+    if (!style_.everyStepAsked) {
+        if (request_ && !request_(value(), unit)) return;
+        setValue(value() + unit);
+        return;
+    }
     for (int taken = 0; taken != steps; taken += unit) {
         if (request_ && !request_(value(), unit)) return;
         if (blank_) setBlank(false);
         QSpinBox::stepBy(unit);
     }
+}
+
+void Stepper::widenFor(const QStringList& texts, int rightLimit) {
+    QStyleOptionSpinBox option;
+    initStyleOption(&option);
+    const QRect field =
+        style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxEditField, this);
+    int widest = 0;
+    for (const QString& text : texts)
+        widest = std::max(widest, fontMetrics().horizontalAdvance(text));
+    const int missing = widest + kTextMargins - field.width();
+    if (missing <= 0) return;
+    QRect box = geometry();
+    const int right = std::min(missing, std::max(0, rightLimit - box.right()));
+    box.setRight(box.right() + right);
+    box.setLeft(std::max(0, box.left() - (missing - right)));
+    setGeometry(box);
 }
 
 QAbstractSpinBox::StepEnabled Stepper::stepEnabled() const {

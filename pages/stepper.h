@@ -4,10 +4,27 @@
 
 #include <functional>
 
+// What differs between the pages that use the stepper.
+struct StepperStyle {
+    // Several steps at once (a page key, the wheel) are asked one at a time and stop at the
+    // first refusal; otherwise they are one single step.
+    bool everyStepAsked = true;
+    // A number that can only be stepped: whether it keeps its edit frame and whether it takes
+    // the keyboard focus.
+    bool shownOnlyFramed = false;
+    Qt::FocusPolicy shownOnlyFocus = Qt::StrongFocus;
+};
+
+// The Lendings page: a number only shown needs no edit frame, which leaves its digits the room
+// they need, and stays in the tab order.
+inline constexpr StepperStyle kLendingsStepper{};
+// The Reminders page: a number only shown keeps its frame and is left out of the tab order.
+inline constexpr StepperStyle kRemindersStepper{false, true, Qt::NoFocus};
+
 // A number with up and down arrows where every step is a request that its owner accepts or
 // refuses. The owner answers before the step is taken and may change the value meanwhile; an
-// accepted step is then added to the value as it stands. A value can also be shown as a text
-// of the owner's own (a month name rather than its number).
+// accepted step is then added to the value as it stands (a month that wraps). A value can also
+// be shown as a text of the owner's own (a month name rather than its number).
 class Stepper : public QSpinBox {
     Q_OBJECT
 public:
@@ -16,7 +33,7 @@ public:
     // The text shown for a value.
     using ValueText = std::function<QString(int value)>;
 
-    explicit Stepper(QWidget* parent = nullptr);
+    explicit Stepper(StepperStyle style = StepperStyle{}, QWidget* parent = nullptr);
 
     void setStepRequest(StepRequest request) { request_ = std::move(request); }
     // Shows the owner's text for each value; such a value can only be stepped, never typed.
@@ -29,9 +46,11 @@ public:
     void setBlank(bool blank);
     bool isBlank() const { return blank_; }
 
-    // Several steps (a page key, the wheel) are asked one at a time and stop at the first
-    // refusal.
     void stepBy(int steps) override;
+
+    // Widens the control to the right, no further than the right edge given (in the parent's
+    // coordinates), and then to the left, until every one of the texts fits into its box.
+    void widenFor(const QStringList& texts, int rightLimit);
 
 protected:
     // Both arrows always work: whether a step is taken is the owner's answer.
@@ -43,6 +62,7 @@ protected:
 private:
     void showValueText();
 
+    StepperStyle style_;
     StepRequest request_;
     ValueText valueText_;
     bool blank_ = false;

@@ -3,7 +3,7 @@
 
 #include "fakehost.h"
 #include "pages/datestep.h"
-#include "pages/daystepper.h"
+#include "pages/stepper.h"
 #include "pages/wcalendar.h"
 #include "resources/dialog_reminders.h"
 
@@ -68,7 +68,7 @@ protected:
     }
     void click(int id) { QTest::mouseClick(button(id), Qt::LeftButton); }
     // A press on the up or down arrow of a stepper.
-    static void arrow(DayStepper* stepper, bool up) {
+    static void arrow(Stepper* stepper, bool up) {
         const QPoint at(stepper->width() - 4, up ? 3 : stepper->height() - 4);
         QTest::mouseClick(stepper, Qt::LeftButton, {}, at);
     }
@@ -98,7 +98,7 @@ TEST_F(RemindersPageTest, OpensOnTodaysMonthAndOffersTheDefaultsForAFreeDay) {
     EXPECT_EQ(page->monthControl()->text(), QStringLiteral("March"));
     EXPECT_EQ(shownMonth(), makeDate(1, 3, 1998));
     // The longest name and number are not clipped, whatever the dialog font.
-    const auto room = [](DayStepper* stepper, const QString& text) {
+    const auto room = [](Stepper* stepper, const QString& text) {
         const QLineEdit* field = stepper->findChild<QLineEdit*>();
         return field->width() - field->fontMetrics().horizontalAdvance(text);
     };
