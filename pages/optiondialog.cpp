@@ -236,7 +236,6 @@ bool OptionDialog::settleOptions(Options& o, const QPalette& palette) {
     return o.dimensionMode != mode || o.titleBarColor != titleBar;
 }
 
-
 void OptionDialog::CommitOptions() {
     // A value typed but not yet left counts as left: the program may end while it is still in
     // its field. A field that holds its option's value has nothing pending; before set-up the
