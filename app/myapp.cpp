@@ -111,11 +111,6 @@ void MyApp::saveBeforeExit() {
     if (dialog_) dialog_->saveBeforeExit();
 }
 
-int MyApp::run() {
-    if (const auto status = initMainWindow()) return *status;
-    return QCoreApplication::exec();
-}
-
 void MyApp::showSplash() {
     splash_ = new SplashPicture;
     splash_->setWindowTitle(QString::fromUtf8(msg::ProgramName));

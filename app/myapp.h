@@ -42,8 +42,6 @@ public:
     // Builds the main window. Returns the exit status when the program must end at once (the
     // data file said so); otherwise nothing, and the program lives in the tray or on screen.
     std::optional<int> initMainWindow();
-    // initMainWindow, then the event loop; the exit status.
-    int run();
 
     QString dataPath() const;
     // Saves everything as at a Yes on the quit question, without asking: the desktop session

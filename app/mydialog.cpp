@@ -357,8 +357,7 @@ void MyDialog::pagesEntered() {
 }
 
 bool MyDialog::save() {
-    const SaveResult saved = dataFile_.save(holder_, options_);
-    reportConflict(saved);
+    const SaveResult saved = writeFile();
     if (saved.ok) return true;
     const QString text =
         QString::fromUtf8(msg::SaveFailed).arg(dataPath_, QString::fromStdString(saved.reason));
@@ -370,8 +369,7 @@ bool MyDialog::saveNow() {
     autosave_->stop();
     if (ended_) return true;
     if (!isOpen()) tracker_.takeBackShown();
-    const SaveResult saved = dataFile_.save(holder_, options_);
-    reportConflict(saved);
+    const SaveResult saved = writeFile();
     if (saved.ok) {
         lastSaveFailure_.clear();
         // Nothing was new here and the file on disk is newer: it is taken up. While the window
@@ -412,14 +410,16 @@ void MyDialog::reloadFromDisk() {
     dataFile_.markInStep(holder_, options_);
 }
 
-void MyDialog::reportConflict(const SaveResult& saved) {
-    if (saved.conflictCopy.empty()) return;
+SaveResult MyDialog::writeFile() {
+    const SaveResult saved = dataFile_.save(holder_, options_);
+    if (saved.conflictCopy.empty()) return saved;
     const QString text = QString::fromUtf8(msg::ConflictKept)
                              .arg(dataPath_, QString::fromStdString(saved.conflictCopy));
     // Once the save is over: it may run for a command that waits for its answer.
     QTimer::singleShot(0, this, [this, text] {
         messages_.showMessage(nullptr, text, joinedCaption(msg::Warning), box::Notice);
     });
+    return saved;
 }
 
 void MyDialog::setAutosaveDelay(int ms) {
@@ -454,8 +454,7 @@ bool MyDialog::mayClose() {
     const bool wasCollapsed = !isOpen();
     toggleDisplay();
     pagesLeft(false);
-    const SaveResult saved = dataFile_.save(holder_, options_);
-    reportConflict(saved);
+    const SaveResult saved = writeFile();
     if (saved.ok) return true;
     const QString text =
         QString::fromUtf8(msg::SaveFailed).arg(dataPath_, QString::fromStdString(saved.reason)) +

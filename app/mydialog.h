@@ -141,8 +141,8 @@ private:
     void followDisk();
     // Reads the data file afresh; records found again keep their Stickums' places and pins.
     void reloadFromDisk();
-    // Says once where the other version went when a save kept one aside.
-    void reportConflict(const SaveResult& saved);
+    // Saves, and says where another machine's version was kept when it had to be.
+    SaveResult writeFile();
     void reportDamage(const LoadResult& loaded, bool optionsRead);
     void fillTabs();
     void focusPage();
