@@ -80,7 +80,8 @@ void StickumTracker::showPass(bool displayOn) {
 
 void StickumTracker::hidePass() {
     setStickumsSuppressed(true);
-    askPositions();
+    // All off the screen at once, where each stood asked on the way; the rest is bookkeeping.
+    askPositions(AfterAsking::Unmap);
     forEachEntry([this](PostItAttr& attr, PostIt* record) {
         SmallFrame* frame = frameOf(attr);
         if (!frame || record->displayState() != Shown) return;
@@ -241,13 +242,13 @@ void StickumTracker::watch(SmallFrame* frame) {
     });
 }
 
-void StickumTracker::askPositions() {
+void StickumTracker::askPositions(AfterAsking after) {
     std::vector<SmallFrame*> frames;
     forEachEntry([this, &frames](PostItAttr& attr, PostIt* record) {
         SmallFrame* frame = frameOf(attr);
         if (frame && record->displayState() == Shown && frame->isVisible()) frames.push_back(frame);
     });
-    SmallFrame::askPositions(frames);
+    SmallFrame::askPositions(frames, after);
 }
 
 void StickumTracker::takeBackShown(bool askTargets) {

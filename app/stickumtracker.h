@@ -4,6 +4,7 @@
 #include "app/windowaliases.h"
 #include "model/holder.h"
 #include "model/options.h"
+#include "platform/nativewindow.h"
 
 #include <QObject>
 
@@ -108,8 +109,8 @@ private:
     void destroyStickum(PostItAttr& attr);
     void takeBack(PostItAttr& attr, PostIt* record, bool withPosition);
     // Asks where every Stickum on show stands, all in one round trip, before a pass takes the
-    // positions back one by one.
-    void askPositions();
+    // positions back one by one (and with AfterAsking::Unmap takes them all off the screen).
+    void askPositions(AfterAsking after = AfterAsking::Nothing);
     // Shows the frame inside the screens there are.
     void show(SmallFrame* frame);
     // Reports the user's moves and typing in the new Stickum to the change listener.

@@ -65,7 +65,8 @@ xcb_window_t rootOf(xcb_connection_t* c, xcb_window_t w) {
 
 } // namespace
 
-std::vector<std::optional<QPoint>> nativeTopLefts(const std::vector<const QWidget*>& windows) {
+std::vector<std::optional<QPoint>> nativeTopLefts(const std::vector<const QWidget*>& windows,
+                                                  AfterAsking after) {
     std::vector<std::optional<QPoint>> places(windows.size());
     xcb_connection_t* c = qtXcbConnection();
     if (!c) return places;
@@ -73,6 +74,7 @@ std::vector<std::optional<QPoint>> nativeTopLefts(const std::vector<const QWidge
     struct Asked {
         xcb_get_window_attributes_cookie_t attributes;
         xcb_translate_coordinates_cookie_t origin;
+        bool shownByQt;
     };
     std::vector<std::optional<Asked>> cookies(windows.size());
     for (std::size_t i = 0; i < windows.size(); ++i) {
@@ -80,7 +82,14 @@ std::vector<std::optional<QPoint>> nativeTopLefts(const std::vector<const QWidge
         const xcb_window_t root = w ? rootOf(c, w) : 0;
         if (root)
             cookies[i] =
-                Asked{xcb_get_window_attributes(c, w), xcb_translate_coordinates(c, w, root, 0, 0)};
+                Asked{xcb_get_window_attributes(c, w), xcb_translate_coordinates(c, w, root, 0, 0),
+                      windows[i]->isVisible()};
+    }
+    if (after == AfterAsking::Unmap) {
+        // The server answers in order: the questions above see the windows still standing.
+        for (const QWidget* window : windows)
+            if (const xcb_window_t w = nativeWindow(window)) xcb_unmap_window(c, w);
+        xcb_flush(c);
     }
     for (std::size_t i = 0; i < windows.size(); ++i) {
         if (!cookies[i]) continue;
@@ -90,8 +99,7 @@ std::vector<std::optional<QPoint>> nativeTopLefts(const std::vector<const QWidge
         // Shown by Qt but not yet mapped: the window manager has the request to place and map
         // it and has not acted on it yet, so the server still has the window where it was
         // created.
-        if (windows[i]->isVisible() && attributes &&
-            attributes->map_state != XCB_MAP_STATE_VIEWABLE)
+        if (cookies[i]->shownByQt && attributes && attributes->map_state != XCB_MAP_STATE_VIEWABLE)
             continue;
         places[i] = fromDevicePixels(QPoint(reply->dst_x, reply->dst_y));
     }

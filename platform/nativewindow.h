@@ -15,8 +15,13 @@ class QWidget;
 // for the window manager to map it (it stands where Qt asked once it is on the screen). In Qt's
 // screen coordinates, as Qt's own positions are.
 std::optional<QPoint> nativeTopLeft(const QWidget* window);
-// The same for several windows, asked in one round trip however many there are.
-std::vector<std::optional<QPoint>> nativeTopLefts(const std::vector<const QWidget*>& windows);
+// The same for several windows, asked in one round trip however many there are. With
+// AfterAsking::Unmap the windows are also taken off the screen in the same batch, right behind
+// the questions, so that the answers still tell where they stood: all go at once, before any
+// bookkeeping. Qt's own hide must follow at once (it finds them gone).
+enum class AfterAsking { Nothing, Unmap };
+std::vector<std::optional<QPoint>> nativeTopLefts(const std::vector<const QWidget*>& windows,
+                                                  AfterAsking after = AfterAsking::Nothing);
 // A point in the X server's pixels in Qt's screen coordinates; the two differ on a screen whose
 // pixel ratio is not 1.
 QPoint fromDevicePixels(QPoint device);

@@ -206,11 +206,11 @@ QPoint SmallFrame::screenTopLeft() const {
     return asked_ ? *asked_ : frameGeometry().topLeft();
 }
 
-void SmallFrame::askPositions(const std::vector<SmallFrame*>& frames) {
+void SmallFrame::askPositions(const std::vector<SmallFrame*>& frames, AfterAsking after) {
     const unsigned long turn = eventLoopTurn();
     if (turn == 0) return;
     const std::vector<const QWidget*> windows(frames.begin(), frames.end());
-    const std::vector<std::optional<QPoint>> places = nativeTopLefts(windows);
+    const std::vector<std::optional<QPoint>> places = nativeTopLefts(windows, after);
     for (std::size_t i = 0; i < frames.size(); ++i) {
         if (!places[i]) continue;
         frames[i]->asked_ = places[i];

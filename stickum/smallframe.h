@@ -2,6 +2,7 @@
 
 #include "model/holder.h"
 #include "model/options.h"
+#include "platform/nativewindow.h"
 #include "stickum/minititlebar.h"
 
 #include <QColor>
@@ -74,8 +75,10 @@ public:
     int frameX() const override;
     int frameY() const override;
     // Asks where all these frames stand in one round trip, the answers holding as frameX() and
-    // frameY() would hold them: for a pass over many Stickums.
-    static void askPositions(const std::vector<SmallFrame*>& frames);
+    // frameY() would hold them: for a pass over many Stickums. With AfterAsking::Unmap they are
+    // taken off the screen in the same batch; each must then be hidden in the same pass.
+    static void askPositions(const std::vector<SmallFrame*>& frames,
+                             AfterAsking after = AfterAsking::Nothing);
     // Where the frame's own place is, for the data file; where it stands unless told otherwise.
     using PlaceKeeper = std::function<QPoint(const SmallFrame*)>;
     void setPlaceKeeper(PlaceKeeper keeper) { placeKeeper_ = std::move(keeper); }
