@@ -27,6 +27,7 @@ using namespace unixsocket;
 // One command is one line of JSON; a note is at most a few hundred bytes.
 constexpr qsizetype kMaxLineBytes = 64 * 1024;
 constexpr int kClientPatienceMs = 5000;
+constexpr int kBusyRetryMs = 100;
 constexpr const char* kDone = "ok";
 
 constexpr std::array<std::pair<Command, const char*>, 4> kNames{{
@@ -138,7 +139,7 @@ Connection connectTo(int fd, const sockaddr_un& address, QDeadlineTimer deadline
         case EALREADY:
         case EINPROGRESS:
             if (deadline.hasExpired()) return Connection::Busy;
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            std::this_thread::sleep_for(std::chrono::milliseconds(kBusyRetryMs / 5));
             continue;
         default:
             return Connection::NobodyListens;
@@ -217,7 +218,13 @@ void CommandServer::acceptWaiting() {
             continue;
         }
         if (errno == EINTR || errno == ECONNABORTED) continue;
-        return; // None waiting any more, or out of descriptors until the next wake-up.
+        if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM) {
+            // Out of descriptors: the caller waits in the queue and is tried again shortly,
+            // rather than at every turn of the event loop.
+            notifier_->setEnabled(false);
+            QTimer::singleShot(kBusyRetryMs, this, [this] { notifier_->setEnabled(true); });
+        }
+        return;
     }
 }
 
