@@ -1,0 +1,85 @@
+#include "app/commandchannel.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <future>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+int connectedTo(const QString& path) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strcpy(address.sun_path, QFile::encodeName(path).constData());
+    EXPECT_EQ(::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    return fd;
+}
+
+// The answer sent from another thread: the server is served by this thread's event loop.
+std::optional<QString> sendWhileServing(const QString& path, const QString& text) {
+    auto answer =
+        std::async(std::launch::async, [&] { return sendCommand(path, Command::NewNote, text); });
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return answer.wait_for(std::chrono::seconds(0)) == std::future_status::ready; },
+        10000));
+    return answer.get();
+}
+
+} // namespace
+
+TEST(CommandChannel, CallersThatSayNothingOrTooMuchHoldNobodyUp) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("quillbox.socket"));
+    QFile left(path); // left by a Quillbox that died
+    ASSERT_TRUE(left.open(QIODevice::WriteOnly));
+    left.close();
+    {
+        CommandServer server(path, [](Command command, const QString& text) {
+            return command == Command::NewNote && text == QStringLiteral("later")
+                       ? QStringLiteral("Not now.")
+                       : QString();
+        });
+        ASSERT_TRUE(server.listening());
+        struct stat made {};
+        ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &made), 0);
+        EXPECT_TRUE(S_ISSOCK(made.st_mode));
+        EXPECT_EQ(made.st_mode & 0777, 0600u);
+
+        // One stops half-way through its line, one sends a line longer than any command.
+        const int halting = connectedTo(path);
+        EXPECT_EQ(::send(halting, "{\"command\":", 11, MSG_NOSIGNAL), 11);
+        const int chatty = connectedTo(path);
+        const QByteArray endless(70 * 1024, 'x');
+        EXPECT_EQ(::send(chatty, endless.constData(), endless.size(), MSG_NOSIGNAL),
+                  endless.size());
+        EXPECT_EQ(sendWhileServing(path, QStringLiteral("later")), QStringLiteral("Not now."));
+        EXPECT_EQ(sendWhileServing(path, QString()), QString());
+        // The endless line is closed at once, without an answer.
+        const auto closed = [chatty] {
+            char byte = 0;
+            const auto got = ::recv(chatty, &byte, 1, MSG_DONTWAIT);
+            return got == 0 || (got < 0 && errno != EAGAIN);
+        };
+        EXPECT_TRUE(QTest::qWaitFor(closed, 2000));
+        ::close(halting);
+        ::close(chatty);
+    }
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_EQ(sendCommand(path, Command::Show), std::nullopt);
+
+    // A path the socket address cannot hold is refused, not cut short.
+    const QString tooLong = dir.filePath(QString(120, QLatin1Char('q')));
+    EXPECT_FALSE(CommandServer(tooLong, {}).listening());
+    EXPECT_EQ(sendCommand(tooLong, Command::Show), std::nullopt);
+}
