@@ -115,6 +115,7 @@ void Images::paint(int id, QPainter& painter, const QRect& box) {
     const QSize pixels = (QSizeF(box.size()) * scale).toSize();
     if (!pixels.isEmpty()) painter.drawImage(QRectF(box), drawing(*picture, pixels));
 }
+
 QPixmap Images::pixmap(int id, QSize size) {
     return QPixmap::fromImage(image(id, size));
 }
