@@ -2,28 +2,34 @@
 
 #include "resources/pictures.h"
 
+#include <QDir>
+#include <QImageReader>
+#include <QPaintDevice>
 #include <QPainter>
-#include <QSvgRenderer>
 
 #include <array>
+#include <utility>
 
 namespace {
 
 struct Picture {
     int id;
-    const char* file; // in the program's resources
+    // In the program's resources: a PNG kept pixel for pixel, or the folder of a drawing's
+    // renderings, one PNG per size named <width>x<height>.png.
+    const char* file;
     int width, height;
+    bool drawing;
 };
 
 // Program icon, note icons, the About logo, caption decorations and the splash picture.
 constexpr std::array kPictures{
-    Picture{kProgramIcon, ":/images/program-icon.svg", 32, 32},
-    Picture{kNoteShownIcon, ":/images/note-armed.svg", 16, 16},
-    Picture{kNoteHiddenIcon, ":/images/note-disarmed.svg", 16, 16},
-    Picture{kAboutLogo, ":/images/about-logo.svg", 128, 64},
-    Picture{kCaptionDecorationClip, ":/images/caption-clip.png", 64, 32},
-    Picture{kCaptionDecorationQuill, ":/images/caption-quill.png", 64, 32},
-    Picture{kSplashPicture, ":/images/splash.svg", 400, 300},
+    Picture{kProgramIcon, ":/drawn/program-icon", 32, 32, true},
+    Picture{kNoteShownIcon, ":/drawn/note-armed", 16, 16, true},
+    Picture{kNoteHiddenIcon, ":/drawn/note-disarmed", 16, 16, true},
+    Picture{kAboutLogo, ":/drawn/about-logo", 128, 64, true},
+    Picture{kCaptionDecorationClip, ":/images/caption-clip.png", 64, 32, false},
+    Picture{kCaptionDecorationQuill, ":/images/caption-quill.png", 64, 32, false},
+    Picture{kSplashPicture, ":/drawn/splash", 400, 300, true},
 };
 
 const Picture* find(int id) {
@@ -32,8 +38,48 @@ const Picture* find(int id) {
     return nullptr;
 }
 
-bool isDrawing(const Picture& picture) {
-    return QString::fromLatin1(picture.file).endsWith(QLatin1String(".svg"));
+// All our pictures are PNGs: read as such, without loading every image format plugin (one
+// pulls in an SVG renderer) to ask whether it knows the file.
+QImage readPng(const QString& file) {
+    QImageReader reader(file, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
+// "48x48.png" is 48 x 48; anything else is no size.
+QSize sizeOfRendering(const QString& name) {
+    const QStringList sides = name.chopped(4).split(QLatin1Char('x'));
+    if (sides.size() != 2) return {};
+    return {sides[0].toInt(), sides[1].toInt()};
+}
+
+// The rendering that fits `pixels` best: its own size, else the smallest that covers it (the
+// drawing loses least when made smaller), else the largest there is.
+QString bestRendering(const Picture& picture, QSize pixels) {
+    const QDir folder(QString::fromLatin1(picture.file));
+    QString best;
+    std::pair<bool, qint64> bestRank; // the smaller the better
+    for (const QString& name : folder.entryList({QStringLiteral("*.png")}, QDir::Files)) {
+        const QSize size = sizeOfRendering(name);
+        if (size.isEmpty()) continue;
+        const bool covers = size.expandedTo(pixels) == size;
+        const qint64 area = qint64(size.width()) * size.height();
+        const std::pair rank{!covers, covers ? area : -area};
+        if (best.isEmpty() || rank < bestRank) {
+            best = folder.filePath(name);
+            bestRank = rank;
+        }
+    }
+    return best;
+}
+
+// The drawing at exactly `pixels`, scaled smoothly when no rendering has that size.
+QImage drawing(const Picture& picture, QSize pixels) {
+    QImage image = readPng(bestRendering(picture, pixels));
+    if (image.isNull()) return {};
+    if (image.size() != pixels)
+        image = image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return std::move(image).convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
 } // namespace
@@ -51,27 +97,23 @@ QImage Images::image(int id, QSize size) {
     const Picture* picture = find(id);
     if (!picture) return {};
     if (size.isEmpty()) size = QSize(picture->width, picture->height);
-    if (!isDrawing(*picture)) {
-        QImage image(QString::fromLatin1(picture->file));
-        if (image.size() != size) image = image.scaled(size);
-        return image.convertToFormat(QImage::Format_ARGB32);
-    }
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    paint(id, painter, image.rect());
-    return image;
+    if (picture->drawing) return drawing(*picture, size);
+    QImage image = readPng(QString::fromLatin1(picture->file));
+    if (image.size() != size) image = image.scaled(size);
+    return image.convertToFormat(QImage::Format_ARGB32);
 }
 
 void Images::paint(int id, QPainter& painter, const QRect& box) {
     const Picture* picture = find(id);
     if (!picture) return;
-    if (!isDrawing(*picture)) {
-        painter.drawImage(box, QImage(QString::fromLatin1(picture->file)));
+    if (!picture->drawing) {
+        painter.drawImage(box, readPng(QString::fromLatin1(picture->file)));
         return;
     }
-    QSvgRenderer renderer(QString::fromLatin1(picture->file));
-    if (renderer.isValid()) renderer.render(&painter, box);
+    // On a screen of double density the box has twice its pixels.
+    const qreal scale = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
+    const QSize pixels = (QSizeF(box.size()) * scale).toSize();
+    if (!pixels.isEmpty()) painter.drawImage(QRectF(box), drawing(*picture, pixels));
 }
 
 QPixmap Images::pixmap(int id, QSize size) {

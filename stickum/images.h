@@ -10,7 +10,8 @@
 class QPainter;
 
 // The one table from the program's picture resource ids to the pictures themselves. Drawings
-// are rendered at the size asked for; an empty size means the picture's own size.
+// come ready drawn at the sizes the program uses; other sizes are scaled smoothly from the
+// nearest larger one. An empty size means the picture's own size.
 class Images {
 public:
     // True when the table knows the id.
@@ -20,7 +21,7 @@ public:
     // A null image for an unknown id.
     static QImage image(int id, QSize size = {});
     static QPixmap pixmap(int id, QSize size = {});
-    // Paints the picture straight into the box, without an image of its own in between.
+    // Paints the picture into the box, as sharp as the painter's device has pixels.
     static void paint(int id, QPainter& painter, const QRect& box);
     // The picture as an icon with 16 and 32 pixel images (and its own size when different).
     static QIcon icon(int id);
