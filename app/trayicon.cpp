@@ -2,27 +2,59 @@
 
 #include "stickum/images.h"
 
+#include <QIconEngine>
+#include <QPainter>
 #include <QSystemTrayIcon>
 
 #include <array>
 #include <map>
+#include <utility>
 
 namespace {
 
 // The sizes of the hicolor icon theme that trays ask for, up to a tray on a screen of twice
-// the density: each drawn at its own size, none scaled from another.
+// the density.
 constexpr std::array kTraySides{16, 22, 24, 32, 48, 64};
 
-QIcon trayPicture(int pictureId) {
-    // Drawn once for the run: the display switch changes the picture at every click.
-    static std::map<int, QIcon> drawn;
-    auto it = drawn.find(pictureId);
-    if (it == drawn.end()) {
-        QIcon icon;
-        for (const int side : kTraySides)
-            icon.addPixmap(Images::pixmap(pictureId, QSize(side, side)));
-        it = drawn.emplace(pictureId, icon).first;
+// The tray's picture, drawn at the size the tray asks for when it asks: a start draws the one
+// size the tray shows, not all of them. What is drawn is kept for the run, since the display
+// switch changes the picture at every click.
+class TrayPictureEngine : public QIconEngine {
+public:
+    explicit TrayPictureEngine(int pictureId) : pictureId_(pictureId) {}
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const std::pair key{size.width(), size.height()};
+        auto it = drawn_.find(key);
+        if (it == drawn_.end()) it = drawn_.emplace(key, Images::pixmap(pictureId_, size)).first;
+        return it->second;
     }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+        painter->drawPixmap(rect, pixmap((QSizeF(rect.size()) * ratio).toSize(), mode, state));
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (const int side : kTraySides)
+            sizes.append(QSize(side, side));
+        return sizes;
+    }
+    QIconEngine* clone() const override { return new TrayPictureEngine(*this); }
+    QString key() const override { return QStringLiteral("TrayPictureEngine"); }
+
+private:
+    int pictureId_;
+    std::map<std::pair<int, int>, QPixmap> drawn_;
+};
+
+QIcon trayPicture(int pictureId) {
+    // One icon per picture for the run, sharing what its engine has drawn.
+    static std::map<int, QIcon> icons;
+    auto it = icons.find(pictureId);
+    if (it == icons.end())
+        it = icons.emplace(pictureId, QIcon(new TrayPictureEngine(pictureId))).first;
     return it->second;
 }
 
