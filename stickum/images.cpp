@@ -7,6 +7,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -37,6 +38,9 @@ const Picture* find(int id) {
         if (picture.id == id) return &picture;
     return nullptr;
 }
+
+// The most rows Qt draws in the painting thread alone.
+constexpr int kBandRows = 64;
 
 // All our pictures are PNGs: read as such, without loading every image format plugin (one
 // pulls in an SVG renderer) to ask whether it knows the file.
@@ -113,7 +117,15 @@ void Images::paint(int id, QPainter& painter, const QRect& box) {
     // On a screen of double density the box has twice its pixels.
     const qreal scale = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
     const QSize pixels = (QSizeF(box.size()) * scale).toSize();
-    if (!pixels.isEmpty()) painter.drawImage(QRectF(box), drawing(*picture, pixels));
+    if (pixels.isEmpty()) return;
+    // In bands: Qt hands a taller drawing to helper threads of its own, which then stay
+    // for half a minute.
+    const QImage image = drawing(*picture, pixels);
+    for (int top = 0; top < image.height(); top += kBandRows) {
+        const int rows = std::min(kBandRows, image.height() - top);
+        painter.drawImage(QRectF(box.x(), box.y() + top / scale, box.width(), rows / scale), image,
+                          QRectF(0, top, image.width(), rows));
+    }
 }
 
 QPixmap Images::pixmap(int id, QSize size) {

@@ -34,6 +34,7 @@ public:
     // Starts the program; extra variables join the environment.
     void start(const QProcessEnvironment& extra = {});
     bool running() const { return process_.state() != QProcess::NotRunning; }
+    qint64 pid() const { return process_.processId(); }
     // Waits for the end; the exit status, or nothing when it did not end in time (or crashed).
     std::optional<int> waitForExit(int timeoutMs = 8000);
     // What the program wrote on its standard error.
