@@ -6,6 +6,17 @@
 
 #include <string_view>
 
+namespace {
+
+// The text as UTF-8, cut to at most maxBytes bytes without splitting a character.
+std::string cutUtf8(const QString& text, std::size_t maxBytes) {
+    const QByteArray utf8 = text.toUtf8();
+    return cutToBytes(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())),
+                      maxBytes);
+}
+
+} // namespace
+
 QString toEditText(const std::string& bytes) {
     QString text = QString::fromStdString(displayUtf8(bytes));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -16,13 +27,9 @@ QString toEditText(const std::string& bytes) {
 std::string fromEditText(const QString& text, std::size_t maxBytes) {
     QString stored = text;
     stored.replace(u'\n', QStringLiteral("\r\n"));
-    const QByteArray utf8 = stored.toUtf8();
-    return cutToBytes(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())),
-                      maxBytes);
+    return cutUtf8(stored, maxBytes);
 }
 
 QString cutToBytes(const QString& text, std::size_t maxBytes) {
-    const QByteArray utf8 = text.toUtf8();
-    return QString::fromStdString(cutToBytes(
-        std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())), maxBytes));
+    return QString::fromStdString(cutUtf8(text, maxBytes));
 }
