@@ -124,6 +124,13 @@ QPoint fromDevicePixels(QPoint device) {
     return device;
 }
 
+QPoint toDevicePixels(QPoint point) {
+    const QScreen* screen = QGuiApplication::screenAt(point);
+    if (!screen) return point;
+    const QPoint origin = screen->geometry().topLeft();
+    return origin + (QPointF(point - origin) * screen->devicePixelRatio()).toPoint();
+}
+
 unsigned long eventLoopTurn() {
     static unsigned long turn = 0;
     static QAbstractEventDispatcher* watched = nullptr;

@@ -22,9 +22,10 @@ std::optional<QPoint> nativeTopLeft(const QWidget* window);
 enum class AfterAsking { Nothing, Unmap };
 std::vector<std::optional<QPoint>> nativeTopLefts(const std::vector<const QWidget*>& windows,
                                                   AfterAsking after = AfterAsking::Nothing);
-// A point in the X server's pixels in Qt's screen coordinates; the two differ on a screen whose
-// pixel ratio is not 1.
+// A point in the X server's pixels in Qt's screen coordinates, and back; the two differ on a
+// screen whose pixel ratio is not 1.
 QPoint fromDevicePixels(QPoint device);
+QPoint toDevicePixels(QPoint point);
 
 // Counts the turns of the program's event loop: what was asked of the X server during one turn
 // (one pass over the Stickums) holds for the rest of it. 0 while there is no event loop.

@@ -1,11 +1,11 @@
 #include "platform/x11windowsystem.h"
 
 #include "model/text.h"
+#include "platform/nativewindow.h"
 #include "platform/xcbsupport.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QString>
 #include <QWindow>
 #include <QtGui/qguiapplication_platform.h>
@@ -15,12 +15,10 @@
 #include <xcb/xcb_icccm.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <deque>
 #include <string_view>
-#include <type_traits>
 #include <utility>
 
 namespace {
@@ -209,13 +207,8 @@ std::vector<WindowHandle> X11WindowSystem::topLevelWindows() const {
 }
 
 WindowHandle X11WindowSystem::windowAt(QPoint screenPoint) const {
-    // Qt's screen coordinates are scaled by the device pixel ratio from each screen's top-left
-    // corner, which stays where the X server has it; X works in device pixels.
-    QPoint point = screenPoint;
-    if (const QScreen* screen = QGuiApplication::screenAt(screenPoint)) {
-        const QPoint origin = screen->geometry().topLeft();
-        point = origin + (QPointF(screenPoint - origin) * screen->devicePixelRatio()).toPoint();
-    }
+    // X works in device pixels.
+    const QPoint point = toDevicePixels(screenPoint);
     const xcb_window_t top = xcb_->childAt(xcb_->root, point);
     if (top == XCB_WINDOW_NONE) return 0;
     // Down along the point to the application window inside the window manager's frame.
