@@ -202,15 +202,12 @@ QImage TGradFrame::makePicture(bool active, QSize size) {
     // Made in the screen's own pixels, so that a high-density screen shows it sharp; everything
     // below draws in the strip's pixels.
     const qreal ratio = captionRatio_;
-    const int pw = qCeil(w * ratio);
-    const int ph = qCeil(h * ratio);
-    QImage picture = active ? makeGradient(pw, ph, rgb(0, 0, 0), colors_.active)
-                            : makeSolid(pw, ph, colors_.inactive);
+    QImage picture = active ? makeGradient(w, h, ratio, rgb(0, 0, 0), colors_.active)
+                            : makeSolid(w, h, ratio, colors_.inactive);
     if (active) {
         for (const Decoration& decoration : decorations_)
             putDecoration(picture, decoration, ratio);
     }
-    picture.setDevicePixelRatio(ratio);
 
     QPainter painter(&picture);
     const int cw = metrics_.buttonWidth;

@@ -1,6 +1,7 @@
 #include "stickum/gradient.h"
 
 #include <QPainter>
+#include <QtMath>
 
 #include <algorithm>
 #include <cstdint>
@@ -43,6 +44,18 @@ QImage makeGradient(int width, int height, ColorRef c0, ColorRef c1) {
 QImage makeSolid(int width, int height, ColorRef color) {
     QImage image(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
     if (!image.isNull()) image.fill(toQColor(color));
+    return image;
+}
+
+QImage makeGradient(int width, int height, qreal ratio, ColorRef c0, ColorRef c1) {
+    QImage image = makeGradient(qCeil(width * ratio), qCeil(height * ratio), c0, c1);
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
+
+QImage makeSolid(int width, int height, qreal ratio, ColorRef color) {
+    QImage image = makeSolid(qCeil(width * ratio), qCeil(height * ratio), color);
+    image.setDevicePixelRatio(ratio);
     return image;
 }
 

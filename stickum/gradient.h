@@ -14,6 +14,11 @@ QImage makeGradient(int width, int height, ColorRef c0, ColorRef c1);
 // A W x H picture filled with the colour.
 QImage makeSolid(int width, int height, ColorRef color);
 
+// The same pictures W x H in Qt's units, made in the pixels of a screen with the given pixel
+// ratio (whole pixels, rounded up) and marked with it: a high-density screen shows them sharp.
+QImage makeGradient(int width, int height, qreal ratio, ColorRef c0, ColorRef c1);
+QImage makeSolid(int width, int height, qreal ratio, ColorRef color);
+
 // Lightness on a 0..240 scale: ((max + min) * 240 + 255) / 510 of the red, green, blue bytes.
 int lightness(ColorRef color);
 

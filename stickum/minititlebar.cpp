@@ -228,11 +228,9 @@ void MiniTitleBar::rebuild() {
     const int w = captionRect_.width();
     // Drawn in the screen's own pixels; painted on in the strip's.
     const qreal ratio = devicePixelRatioF();
-    const int pw = qCeil(w * ratio);
-    const int ph = qCeil(height_ * ratio);
-    captionImage_ = gradient_ ? makeGradient(pw, ph, startColor_, endColor_)
-                              : makeSolid(pw, ph, toColorRef(desktop::activeCaption(palette())));
-    captionImage_.setDevicePixelRatio(ratio);
+    captionImage_ =
+        gradient_ ? makeGradient(w, height_, ratio, startColor_, endColor_)
+                  : makeSolid(w, height_, ratio, toColorRef(desktop::activeCaption(palette())));
     if (!hasFont_) {
         font_ = captionFont(height_ < 15 ? height_ - 2 : height_ - 2 - 2 * border_);
         hasFont_ = true;
