@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks what the build's include paths cannot: only the platform layer talks to the X server
 # (its client headers and Qt's X11 native interface), and no include climbs out of its folder
-# with "../", which would pass by the include paths that keep the layers. Prints each offending line; the exit status says whether any was found.
+# with "../", which would pass by the include paths that keep the layers. Prints each offending
+# line; the exit status says whether any was found.
 #   scripts/check_layers.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
