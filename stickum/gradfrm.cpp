@@ -97,7 +97,6 @@ protected:
         if (frame_->isMinimized()) return;
         // Drawn for the state the window is in now: a change of it may have come while the
         // window was minimised or hidden, when nothing was drawn.
-        frame_->captionActive_ = frame_->isActiveWindow() && frame_->isEnabled();
         QPainter painter(this);
         painter.drawImage(0, 0, frame_->captionPicture(frame_->captionActive()));
     }
@@ -272,22 +271,11 @@ void TGradFrame::drawButtons(QImage& picture, int& lastButtonLeft) const {
     }
 }
 
-void TGradFrame::followActivation() {
-    const bool active = isActiveWindow() && isEnabled();
-    if (active == captionActive_) return;
-    captionActive_ = active;
-    strip_->update();
-}
-
 void TGradFrame::changeEvent(QEvent* event) {
     switch (event->type()) {
     case QEvent::ActivationChange:
     case QEvent::EnabledChange:
-        followActivation();
-        break;
-    case QEvent::WindowStateChange:
-        // Nothing is drawn while minimised: what changed meanwhile is drawn now.
-        followActivation();
+    case QEvent::WindowStateChange: // nothing is drawn while minimised
         strip_->update();
         break;
     case QEvent::PaletteChange:

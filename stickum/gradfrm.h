@@ -65,8 +65,8 @@ public:
     QRect captionRect() const;
     // The caption picture for a state, made when missing or when the caption's size changed.
     const QImage& captionPicture(bool active);
-    // The state the caption was last drawn for.
-    bool captionActive() const { return captionActive_; }
+    // The state the caption is drawn for: active while the window is active and enabled.
+    bool captionActive() const { return isActiveWindow() && isEnabled(); }
     // How many caption pictures have been made so far.
     int pictureBuilds() const { return pictureBuilds_; }
     const CaptionMetrics& metrics() const { return metrics_; }
@@ -91,7 +91,6 @@ private:
     QImage makePicture(bool active, QSize size);
     static void putDecoration(QImage& picture, const Decoration& decoration, qreal ratio);
     void drawButtons(QImage& picture, int& lastButtonLeft) const;
-    void followActivation();
     void layOut();
     void fitToClient();
 
@@ -101,7 +100,6 @@ private:
     bool haveCaptionFont_ = false;
     CaptionMetrics metrics_;
     CaptionColors colors_;
-    bool captionActive_ = false;
     QRect captionBar_{-1, -1, -1, -1};
     qreal captionRatio_ = 1; // the pixel ratio the kept pictures were made for
     QImage inactivePicture_;
