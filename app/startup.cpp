@@ -46,9 +46,11 @@ int reported(const QString& answer) {
 
 } // namespace
 
-QString dataPathFor(const CommandLine& line) {
+QString dataPathFor(const CommandLine& line, const QString& dataDirectory) {
     if (!line.dataFile.isEmpty()) return line.dataFile;
-    return QString::fromStdString(dataFilePath(dataDirectoryFor(programDirectory()).toStdString()));
+    const QString folder =
+        dataDirectory.isEmpty() ? dataDirectoryFor(programDirectory()) : dataDirectory;
+    return QString::fromStdString(dataFilePath(folder.toStdString()));
 }
 
 int finishEarly(const CommandLine& line) {
