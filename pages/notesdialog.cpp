@@ -134,7 +134,6 @@ void NotesDialog::removeNote() {
         host().detach(doomed);
         host().holder().removeNote(ordinal);
     }
-    noteCount_ = host().holder().noteCount();
     RefreshNotes();
 }
 
