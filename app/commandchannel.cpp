@@ -172,8 +172,7 @@ struct ScopedFd {
 
 CommandServer::CommandServer(const QString& socketName, Handler handler, QObject* parent)
     : QObject(parent), handler_(std::move(handler)), path_(QFile::encodeName(socketName)) {
-    listening_ = listen();
-    if (!listening_) return;
+    if (!listen()) return;
     notifier_ = new QSocketNotifier(fd_, QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &CommandServer::acceptWaiting);
 }

@@ -24,7 +24,7 @@ public:
 
     CommandServer(const QString& socketName, Handler handler, QObject* parent = nullptr);
     ~CommandServer() override;
-    bool listening() const { return listening_; }
+    bool listening() const { return fd_ >= 0; }
 
 private:
     bool listen();
@@ -37,7 +37,6 @@ private:
     dev_t device_ = 0;
     ino_t inode_ = 0;
     QSocketNotifier* notifier_ = nullptr;
-    bool listening_ = false;
 };
 
 // The second start's end: hands the command to the Quillbox listening on the socket and waits

@@ -2,7 +2,7 @@
 
 #include "model/catalogue.h"
 #include "model/postit.h"
-#include "model/text.h"
+#include "stickum/recordtext.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -133,7 +133,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
 }
 
 std::string storedNoteText(QString text) {
+    // A text written with CR LF breaks is not given a second CR.
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\n', QLatin1String("\r\n"));
-    return cutToBytes(text.toStdString(), kTextBytes);
+    return fromEditText(text, kTextBytes);
 }

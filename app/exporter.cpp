@@ -2,6 +2,7 @@
 
 #include "model/formats.h"
 #include "model/text.h"
+#include "stickum/gradient.h"
 #include "storage/atomic_file.h"
 #include "storage/datafile.h"
 
@@ -24,13 +25,6 @@ QJsonValue isoDate(Date date) {
         .arg(day.year, 4, 10, QLatin1Char('0'))
         .arg(day.month, 2, 10, QLatin1Char('0'))
         .arg(day.day, 2, 10, QLatin1Char('0'));
-}
-
-QString colour(ColorRef c) {
-    return QStringLiteral("#%1%2%3")
-        .arg(redOf(c), 2, 16, QLatin1Char('0'))
-        .arg(greenOf(c), 2, 16, QLatin1Char('0'))
-        .arg(blueOf(c), 2, 16, QLatin1Char('0'));
 }
 
 QString textHeading(const PostIt& record) {
@@ -102,10 +96,10 @@ QJsonValue fontObject(const std::optional<LogFont>& font) {
 }
 
 QJsonObject optionsObject(const Options& options) {
-    return {{QStringLiteral("stickumColor"), colour(options.stickumColor)},
-            {QStringLiteral("textColor"), colour(options.textColor)},
+    return {{QStringLiteral("stickumColor"), toQColor(options.stickumColor).name()},
+            {QStringLiteral("textColor"), toQColor(options.textColor).name()},
             {QStringLiteral("stickumFont"), fontObject(options.stickumFont)},
-            {QStringLiteral("titleBarColor"), colour(options.titleBarColor)},
+            {QStringLiteral("titleBarColor"), toQColor(options.titleBarColor).name()},
             {QStringLiteral("defaultCaptionColor"), options.defaultCaptionColor},
             {QStringLiteral("dimensionMode"), options.dimensionMode},
             {QStringLiteral("scrollBar"), options.scrollBar},

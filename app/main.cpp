@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
     const QString programDir = programDirectory();
     StartOptions options;
     options.dataDirectory = dataDirectoryFor(programDir);
-    options.dataFile = dataPathFor(line);
+    options.dataFile = dataPathFor(line, options.dataDirectory);
     options.defaultWaveFile = defaultWaveFileFor(programDir);
     options.messages = &messages;
     options.makeTray = [] { return std::make_unique<QtTrayIcon>(); };

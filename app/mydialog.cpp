@@ -116,8 +116,7 @@ MyDialog::MyDialog(MessageBoxes& messages, std::unique_ptr<TrayIcon> tray, const
     connect(autosave_, &QTimer::timeout, this, &MyDialog::saveNow);
     tracker_.setChangeListener([this] { autosave_->start(); });
     if (exitStatus_) return;
-    follower_ = new FileFollower(dataPath_, this);
-    connect(follower_, &FileFollower::changed, this, &MyDialog::followDisk);
+    connect(new FileFollower(dataPath_, this), &FileFollower::changed, this, &MyDialog::followDisk);
 }
 
 MyDialog::~MyDialog() {

@@ -14,7 +14,6 @@
 
 class AboutDialog;
 class CalendarDialog;
-class FileFollower;
 class MessageBoxes;
 class NotesDialog;
 class OptionDialog;
@@ -168,8 +167,7 @@ private:
     bool switchingWindow_ = false;
     bool ended_ = false;
     QTimer* autosave_ = nullptr; // a save a few seconds after the user changed a Stickum
-    FileFollower* follower_ = nullptr;
-    QString lastSaveFailure_; // the failure already reported by saveNow()
+    QString lastSaveFailure_;    // the failure already reported by saveNow()
     int currentPage_ = 0;
     QTabWidget* tabs_ = nullptr;
     NotesDialog* notes_ = nullptr;

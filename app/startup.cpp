@@ -24,10 +24,13 @@ constexpr int kStartingPatienceMs = 15000;
 // --new-note - reads at most this much; the note keeps far less.
 constexpr qint64 kMaxInputBytes = 1024 * 1024;
 
-void print(std::FILE* stream, const QString& text) {
-    const QByteArray bytes = text.toLocal8Bit();
+void writeBytes(std::FILE* stream, const QByteArray& bytes) {
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
     std::fflush(stream);
+}
+
+void print(std::FILE* stream, const QString& text) {
+    writeBytes(stream, text.toLocal8Bit());
 }
 
 void printLine(std::FILE* stream, const QString& text) {
@@ -43,9 +46,11 @@ int reported(const QString& answer) {
 
 } // namespace
 
-QString dataPathFor(const CommandLine& line) {
+QString dataPathFor(const CommandLine& line, const QString& dataDirectory) {
     if (!line.dataFile.isEmpty()) return line.dataFile;
-    return QString::fromStdString(dataFilePath(dataDirectoryFor(programDirectory()).toStdString()));
+    const QString folder =
+        dataDirectory.isEmpty() ? dataDirectoryFor(programDirectory()) : dataDirectory;
+    return QString::fromStdString(dataFilePath(folder.toStdString()));
 }
 
 int finishEarly(const CommandLine& line) {
@@ -73,9 +78,7 @@ bool readNoteText(CommandLine& line) {
 int runWithoutDisplay(const CommandLine& line, const QString& dataPath) {
     if (line.command == Command::Export) {
         const ExportResult exported = exportDataFile(dataPath, line.json);
-        std::fwrite(exported.output.constData(), 1,
-                    static_cast<std::size_t>(exported.output.size()), stdout);
-        std::fflush(stdout);
+        writeBytes(stdout, exported.output);
         if (!exported.problem.isEmpty()) printLine(stderr, exported.problem);
         return exported.status;
     }

@@ -10,8 +10,9 @@
 class MyApp;
 class SingleInstance;
 
-// The data file the command line names, or else the usual one.
-QString dataPathFor(const CommandLine& line);
+// The data file the command line names, or else the usual one: quillbox.dat in dataDirectory
+// when the caller has found it already, so it is not looked for twice.
+QString dataPathFor(const CommandLine& line, const QString& dataDirectory = {});
 
 // Help, version or a bad command line: prints what there is to print; the exit status.
 int finishEarly(const CommandLine& line);

@@ -134,7 +134,6 @@ void NotesDialog::removeNote() {
         host().detach(doomed);
         host().holder().removeNote(ordinal);
     }
-    noteCount_ = host().holder().noteCount();
     RefreshNotes();
 }
 
@@ -197,15 +196,14 @@ void NotesDialog::hideEvent(QHideEvent* event) {
 }
 
 void NotesDialog::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton && pinPointer_.waiting()) cancelPinPointing();
-    if (event->button() == Qt::LeftButton && pinPointer_.waiting()) {
-        if (current_ >= 0) {
+    if (pinPointer_.waiting()) {
+        if (event->button() == Qt::LeftButton && current_ >= 0) {
             endPinPointing(event->globalPosition().toPoint());
             event->accept();
             return;
         }
-        // Nothing is edited any more: the gesture ends without a question, and the pointer is
-        // not left grabbed.
+        // Another button, or nothing is edited any more: the gesture ends without a question,
+        // and the pointer is not left grabbed.
         cancelPinPointing();
     }
     PageDialog::mousePressEvent(event);

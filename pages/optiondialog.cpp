@@ -41,10 +41,8 @@ constexpr WToolInfo kTools[] = {
 constexpr int kWrappingHeight = 16;
 // Dialog units between a group box's edge and what it holds.
 constexpr int kGroupMargin = 4;
-// The right edge of the "Stickum appearance" group, in dialog units, and the pixels kept
-// inside it.
+// The right edge of the "Stickum appearance" group, in dialog units.
 constexpr int kAppearanceRight = 112;
-constexpr int kGroupInset = 4;
 
 // The wave file's name as the options hold it: at most 255 bytes, whole characters only.
 QString storableName(const QString& text) {

@@ -35,7 +35,6 @@ public:
 
     PinPointer(QWidget& grabber, MessageBoxes& messages, WindowSystem& windows);
 
-    void setWindowSystem(WindowSystem& windows) { windows_ = &windows; }
     WindowSystem& windowSystem() const { return *windows_; }
     // nullptr puts the default back.
     void setEnabling(WindowEnabling* enabling);

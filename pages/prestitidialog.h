@@ -19,8 +19,6 @@ class WListWindow;
 class PrestitiDialog : public PageDialog {
     Q_OBJECT
 public:
-    // Dates can be entered from this year to that one.
-
     explicit PrestitiDialog(DialogHost& host, QWidget* parent = nullptr);
     ~PrestitiDialog() override;
 

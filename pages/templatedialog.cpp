@@ -24,10 +24,8 @@ namespace {
 
 // Icons stand at their large size, whatever the box in the table says.
 constexpr int kIconSide = 32;
-// Pixels kept free between a widened control and its neighbours, and inside a group box's
-// frame.
+// Pixels kept free between a widened control and its neighbours.
 constexpr int kNeighbourGap = 2;
-constexpr int kGroupInset = 4;
 
 bool overlapsVertically(const QRect& a, const QRect& b) {
     return a.top() <= b.bottom() && b.top() <= a.bottom();

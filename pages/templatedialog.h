@@ -56,6 +56,8 @@ public:
     // still shows all of itself in less width. Never over another control, nor past the group
     // box holding it or the page's edge. Returns the pixels it could not find.
     int widen(QWidget* control, int extra);
+    // Pixels widen() keeps free inside a group box's frame.
+    static constexpr int kGroupInset = 4;
     // Pixels a number field lacks to show this text whole (0 when it fits).
     static int missingRoom(const QAbstractSpinBox* field, const QString& widest);
     // Pixels a check box, radio button or push button lacks to show its text whole.

@@ -2,11 +2,9 @@
 
 #include "storage/atomic_file.h"
 
-#include <cerrno>
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
-#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -35,12 +33,11 @@ std::string conflictCopyPath(const std::string& path) {
     ::localtime_r(&now, &local);
     char stamp[32] = {};
     std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
-    // Beside the file itself, not beside a symlink to it: in the folder that is kept in step.
-    std::error_code error;
-    const std::filesystem::path real = std::filesystem::canonical(path, error);
-    const std::string base = (error ? path : real.string()) + ".conflict-" + host + "-" + stamp;
+    // Beside the file itself, not beside a symlink to it: in the folder that is kept in step,
+    // where the save replaces the file.
+    const std::string base = resolveLinks(path) + ".conflict-" + host + "-" + stamp;
     std::string candidate = base;
-    for (int n = 2; identityOf(candidate).exists || ::access(candidate.c_str(), F_OK) == 0; ++n)
+    for (int n = 2; identityOf(candidate).exists; ++n)
         candidate = base + "-" + std::to_string(n);
     return candidate;
 }

@@ -5,6 +5,7 @@
 #include "app/myframe.h"
 #include "fakes.h"
 #include "model/catalogue.h"
+#include "noquestions.h"
 #include "resources/dialogs.h"
 #include "stickum/gradient.h"
 #include "stickum/stickumlook.h"
@@ -281,10 +282,7 @@ TEST_F(AppTest, YesSavesTheDataFileAndEnds) {
     EXPECT_FALSE(dialog()->timer().armed());
 
     PostItHolder read;
-    struct NoQuestions : OldFileQuestions {
-        bool continueReadingOldFile() override { return false; }
-        void oldFileFailed(const std::string&) override {}
-    } questions;
+    NoQuestions questions;
     DataFile file(dataPath().toStdString());
     EXPECT_EQ(file.load(read, questions).status, LoadStatus::Loaded);
     ASSERT_EQ(read.noteCount(), 1);

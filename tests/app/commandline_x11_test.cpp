@@ -2,6 +2,7 @@
 // own data file; a Quillbox killed outright leaves a socket that the next one takes over. Runs
 // inside scripts/xsession.sh.
 #include "commandrun.h"
+#include "noquestions.h"
 #include "storage/atomic_file.h"
 #include "storage/datafile.h"
 
@@ -13,11 +14,6 @@
 #include <cstdio>
 
 namespace {
-
-class NoQuestions : public OldFileQuestions {
-    bool continueReadingOldFile() override { return false; }
-    void oldFileFailed(const std::string&) override {}
-};
 
 // The window ids of the process's windows with that name that are on show.
 QStringList shownWindowIds(const QProcess& process, const QString& name) {

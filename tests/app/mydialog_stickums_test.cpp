@@ -7,6 +7,7 @@
 #include "fakewaveplayer.h"
 #include "fakewindowsystem.h"
 #include "model/date.h"
+#include "noquestions.h"
 #include "pages/iconlist.h"
 #include "pages/notesdialog.h"
 #include "pages/optiondialog.h"
@@ -27,11 +28,6 @@
 namespace {
 
 constexpr WindowHandle kEditor = 0x100;
-
-class NoQuestions : public OldFileQuestions {
-    bool continueReadingOldFile() override { return false; }
-    void oldFileFailed(const std::string&) override {}
-};
 
 class DialogStickums : public ::testing::Test {
 protected:

@@ -2,6 +2,7 @@
 // saves what the user typed into a Stickum; a second start against the same data file steps
 // back. Runs inside scripts/xsession.sh.
 #include "app/singleinstance.h"
+#include "noquestions.h"
 #include "storage/datafile.h"
 
 #include <gtest/gtest.h>
@@ -49,11 +50,6 @@ template <typename Condition> bool waitFor(Condition condition, std::chrono::mil
     }
     return condition();
 }
-
-class NoQuestions : public OldFileQuestions {
-    bool continueReadingOldFile() override { return false; }
-    void oldFileFailed(const std::string&) override {}
-};
 
 // A copy of Quillbox in a directory of its own, with a data file holding one note.
 class RealProgram : public ::testing::Test {

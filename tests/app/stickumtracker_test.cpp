@@ -5,6 +5,7 @@
 #include "fakewaveplayer.h"
 #include "fakewindowsystem.h"
 #include "model/catalogue.h"
+#include "noquestions.h"
 #include "stickum/stickum.h"
 #include "stickum/stickumedit.h"
 #include "storage/datafile.h"
@@ -448,10 +449,7 @@ TEST_F(TrackerTest, ASaveWritesWhereTheStickumsStandNow) {
     EXPECT_EQ(positionOf(note), QPoint(321, 123));
 
     PostItHolder reread;
-    struct NoQuestions : OldFileQuestions {
-        bool continueReadingOldFile() override { return false; }
-        void oldFileFailed(const std::string&) override {}
-    } questions;
+    NoQuestions questions;
     ASSERT_FALSE(file.load(reread, questions).mustExit());
     ASSERT_EQ(reread.noteCount(), 1);
     const PostItAttr* attr = reread.attrOf(reread.note(0));

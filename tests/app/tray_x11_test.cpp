@@ -13,7 +13,6 @@
 #include "stickum/images.h"
 #include "stickum/smallframe.h"
 #include "stickum/wpostit.h"
-#include "storage/datafile.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -167,16 +166,7 @@ TEST_F(TrayOnX11, AfterMinimisingAndARightClickTheCaptionLooksActive) {
 // A later run on a desktop whose tray is not there (as far as Quillbox can tell).
 TEST(StartWithoutATray, ALaterRunStartsMinimisedWithTheStickumsOnShow) {
     QTemporaryDir dir;
-    PostItHolder holder;
-    auto note = std::make_unique<Note>();
-    note->setText("on show");
-    note->setActive(true);
-    Note* added = note.get();
-    holder.addNote(std::move(note));
-    holder.attach(std::make_unique<PostItAttr>(), added);
-    ASSERT_TRUE(DataFile(dir.filePath(QStringLiteral("quillbox.dat")).toStdString())
-                    .save(holder, Options{})
-                    .ok);
+    ASSERT_TRUE(writeOneNote(dir.path(), "on show", QPoint(50, 50)));
     FakeMessageBoxes boxes;
     StartOptions options;
     options.dataDirectory = dir.path();

@@ -88,8 +88,8 @@ TEST_F(PinPointerTest, NoWindowAtThePointAsksNothing) {
     EXPECT_EQ(pin.resolve({700, 500}), 0u);
     EXPECT_TRUE(host.boxes.shown.empty());
     FakeWindowSystem empty;
-    pin.setWindowSystem(empty);
-    EXPECT_EQ(pin.resolve({100, 100}), 0u);
+    PinPointer onEmpty{grabber, host.boxes, empty};
+    EXPECT_EQ(onEmpty.resolve({100, 100}), 0u);
     EXPECT_TRUE(host.boxes.shown.empty());
 }
 

@@ -109,9 +109,7 @@ TEST_F(StorageTest, NoFileIsAFirstRunAndTheFirstSaveWritesVersionFour) {
     EXPECT_EQ(holder.count(), 0);
     EXPECT_EQ(options, before);
 
-    auto note = std::make_unique<Note>();
-    note->setText("hello");
-    holder.addAttached(std::move(note), KindNote);
+    addNote(holder, "hello");
     ASSERT_TRUE(data.save(holder, options).ok);
 
     FileBytes expected;
@@ -145,8 +143,7 @@ TEST_F(StorageTest, SavingTakesTheLivePositionsOfStickums) {
         bool onScreen() const override { return shown; }
         bool shown = true;
     } stickum;
-    auto note = std::make_unique<Note>();
-    holder.addAttached(std::move(note), KindNote);
+    addNote(holder, "");
     holder.attrAt(0)->window = &stickum;
     DataFile data(path);
     ASSERT_TRUE(data.save(holder, options).ok);
