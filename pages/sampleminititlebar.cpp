@@ -6,7 +6,6 @@
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <QtMath>
 
 namespace {
 constexpr int kFirstSide = 10;
@@ -27,11 +26,9 @@ void SampleMiniTitleBar::placeOver(QWidget* placeholder) {
 
 QImage SampleMiniTitleBar::captionImage() const {
     // In the screen's own pixels, as a Stickum's title bar is.
-    const qreal ratio = devicePixelRatioF();
-    QImage image = makeGradient(qCeil(width() * ratio), qCeil(kCaptionHeight * ratio), rgb(0, 0, 0),
+    QImage image = makeGradient(width(), kCaptionHeight, devicePixelRatioF(), rgb(0, 0, 0),
                                 options_.titleBarColor);
     if (image.isNull()) return image;
-    image.setDevicePixelRatio(ratio);
     QPainter p(&image);
     p.setFont(font_);
     p.setPen(toQColor(captionTextColor(toColorRef(desktop::captionText(palette())))));
