@@ -116,8 +116,9 @@ void MyApp::showSplash() {
     splash_->setWindowTitle(QString::fromUtf8(msg::ProgramName));
     splash_->setFixedSize(400, 300);
     centreOnPointerScreen(splash_);
+    // A splash shown before the event loop runs takes in the window system's first events on
+    // the way: it is painted as soon as the window system lets it, and only once.
     splash_->show();
-    splash_->repaint();
     QSplashScreen* shown = splash_;
     QTimer::singleShot(options_.splashMs, shown, [shown] {
         shown->close();

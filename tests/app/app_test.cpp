@@ -119,6 +119,23 @@ TEST_F(AppTest, LaterRunShowsTheSplashAndStartsInTheTray) {
     EXPECT_FALSE(frame()->isVisible());
 }
 
+// Showing the splash takes in the window system's first events: that paints it, and painting
+// it again at once only holds up the start.
+TEST_F(AppTest, TheSplashIsPaintedOnceAsItComesUp) {
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::Paint && qobject_cast<QSplashScreen*>(watched)) ++paints;
+            return false;
+        }
+    } counter;
+    qApp->installEventFilter(&counter);
+    writeDataFile();
+    ASSERT_FALSE(start().has_value());
+    qApp->removeEventFilter(&counter);
+    EXPECT_EQ(counter.paints, 1);
+}
+
 TEST_F(AppTest, ALaterRunBuildsThePagesWhenTheWindowIsFirstShown) {
     PostItHolder holder;
     Options stored;
