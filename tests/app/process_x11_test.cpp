@@ -12,7 +12,6 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -92,12 +91,16 @@ protected:
         }
         ::close(fds[1]);
         started.push_back(pid);
-        char number[16] = {};
-        const ssize_t n = ::read(fds[0], number, sizeof number - 1);
+        // The number, then a newline in a write of its own: the server ends if its pipe is
+        // closed before the newline is through.
+        std::string number;
+        char c = 0;
+        while (::read(fds[0], &c, 1) == 1 && c != '\n')
+            number += c;
         ::close(fds[0]);
-        if (n <= 0) return -1;
+        if (number.empty()) return -1;
         if (const char* current = std::getenv("DISPLAY")) sessionDisplay = current;
-        ::setenv("DISPLAY", (":" + std::string(number, std::strcspn(number, "\n"))).c_str(), 1);
+        ::setenv("DISPLAY", (":" + number).c_str(), 1);
         return pid;
     }
 
