@@ -57,6 +57,10 @@ std::array<xcb_atom_t, AtomCount> internAtoms(xcb_connection_t* c) {
     return atoms;
 }
 
+// A Stickum's size, as the Qt floor's windows have it.
+constexpr std::uint16_t kWidth = 160;
+constexpr std::uint16_t kHeight = 90;
+
 void setProperty(xcb_connection_t* c, xcb_window_t w, xcb_atom_t property, xcb_atom_t type,
                  std::uint8_t format, std::uint32_t count, const void* data) {
     xcb_change_property(c, XCB_PROP_MODE_REPLACE, w, property, type, format, count, data);
@@ -80,14 +84,14 @@ int main(int argc, char** argv) {
     const std::uint32_t mask = XCB_CW_BACK_PIXEL | XCB_CW_EVENT_MASK;
     const std::array<std::uint32_t, 2> values{0xffff80, XCB_EVENT_MASK_EXPOSURE};
     for (int i = 0; i < count; ++i) {
+        const std::int16_t x = static_cast<std::int16_t>(30 + (i % 20) * 40);
+        const std::int16_t y = static_cast<std::int16_t>(30 + (i / 20) * 40);
         const xcb_window_t w = xcb_generate_id(c);
-        xcb_create_window(c, XCB_COPY_FROM_PARENT, w, screen->root,
-                          static_cast<std::int16_t>(30 + (i % 20) * 40),
-                          static_cast<std::int16_t>(30 + (i / 20) * 40), 160, 90, 0,
+        xcb_create_window(c, XCB_COPY_FROM_PARENT, w, screen->root, x, y, kWidth, kHeight, 0,
                           XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, mask, values.data());
         xcb_size_hints_t hints{};
-        xcb_icccm_size_hints_set_position(&hints, 1, 30 + (i % 20) * 40, 30 + (i / 20) * 40);
-        xcb_icccm_size_hints_set_size(&hints, 1, 160, 90);
+        xcb_icccm_size_hints_set_position(&hints, 1, x, y);
+        xcb_icccm_size_hints_set_size(&hints, 1, kWidth, kHeight);
         xcb_icccm_set_wm_normal_hints(c, w, &hints);
         const std::string name = "note " + std::to_string(i);
         setProperty(c, w, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8,
