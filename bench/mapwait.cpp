@@ -151,6 +151,11 @@ double msSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
+// The test of follow() for all N of the windows on show.
+auto allShown(int wanted) {
+    return [wanted](int shown) { return shown >= wanted; };
+}
+
 // Follows the server's events until done(shown windows) holds; false at the deadline.
 template <typename Done>
 bool follow(Session& s, Watcher& watcher, Clock::time_point deadline, Done done) {
@@ -262,7 +267,7 @@ int startAndWait(Session& s, int wanted, std::chrono::milliseconds timeout, char
         _exit(127);
     }
     Watcher watcher(s.c, s.ewmh, pid);
-    if (!follow(s, watcher, start + timeout, [wanted](int shown) { return shown >= wanted; })) {
+    if (!follow(s, watcher, start + timeout, allShown(wanted))) {
         std::printf("timeout %d\n", pid);
         return 1;
     }
@@ -273,8 +278,7 @@ int startAndWait(Session& s, int wanted, std::chrono::milliseconds timeout, char
 // The program's tray icon, once all its N windows are on show; none at the timeout.
 std::optional<std::pair<int, int>> trayIconOnceShown(Session& s, Watcher& watcher, int wanted,
                                                      std::chrono::milliseconds timeout, pid_t pid) {
-    if (!follow(s, watcher, Clock::now() + timeout,
-                [wanted](int shown) { return shown >= wanted; })) {
+    if (!follow(s, watcher, Clock::now() + timeout, allShown(wanted))) {
         std::printf("timeout: not all shown\n");
         return std::nullopt;
     }
@@ -305,7 +309,6 @@ int restoreAndWait(Session& s, int wanted, std::chrono::milliseconds timeout, pi
 
 int switchAndWait(Session& s, int wanted, std::chrono::milliseconds timeout, pid_t pid) {
     Watcher watcher(s.c, s.ewmh, pid);
-    const auto all = [wanted](int shown) { return shown >= wanted; };
     const auto none = [](int shown) { return shown == 0; };
     const auto icon = trayIconOnceShown(s, watcher, wanted, timeout, pid);
     if (!icon) return 1;
@@ -320,7 +323,7 @@ int switchAndWait(Session& s, int wanted, std::chrono::milliseconds timeout, pid
     usleep(1000 * 1000);
     start = Clock::now();
     clickAt(s, *icon);
-    if (!follow(s, watcher, start + timeout, all)) {
+    if (!follow(s, watcher, start + timeout, allShown(wanted))) {
         std::printf("timeout: not shown again\n");
         return 1;
     }
