@@ -31,6 +31,9 @@ switches() {
     cat /proc/"$1"/task/*/status | awk '/ctxt_switches/ { n += $2 } END { print n }'
 }
 
+# of KIND FIELD: what was measured of the program, kept in ${KIND}_${FIELD}.
+of() { local name="$1_$2"; echo "${!name}"; }
+
 # start KIND N: starts the program on its desktop, prints "<ms to all mapped> <pid>".
 start() {
     local kind=$1 n=$2
@@ -84,8 +87,7 @@ for n in $sizes; do
         focus "$quill_display" "$quillbox_pid"
         sleep 10
         for kind in floor quillbox xcbfloor; do
-            pid_var="${kind}_pid"
-            pid=${!pid_var}
+            pid=$(of "$kind" pid)
             printf -v "${kind}_hwm" '%s' "$(status_kb "$pid" VmHWM)"
             printf -v "${kind}_rss" '%s' "$(status_kb "$pid" VmRSS)"
             printf -v "${kind}_cpu0" '%s' "$(cpu_ms "$pid")"
@@ -93,11 +95,9 @@ for n in $sizes; do
         done
         sleep "$idle"
         for kind in floor quillbox xcbfloor; do
-            pid_var="${kind}_pid"
-            pid=${!pid_var}
-            cpu0_var="${kind}_cpu0" sw0_var="${kind}_sw0"
-            printf -v "${kind}_cpu" '%s' "$(($(cpu_ms "$pid") - ${!cpu0_var}))"
-            printf -v "${kind}_sw" '%s' "$(($(switches "$pid") - ${!sw0_var}))"
+            pid=$(of "$kind" pid)
+            printf -v "${kind}_cpu" '%s' "$(($(cpu_ms "$pid") - $(of "$kind" cpu0)))"
+            printf -v "${kind}_sw" '%s' "$(($(switches "$pid") - $(of "$kind" sw0)))"
         done
         # The display switch, at the sizes it is timed at: hidden, then shown again.
         floor_switch="- -" quillbox_switch="- -" xcbfloor_switch="- -"
@@ -106,20 +106,22 @@ for n in $sizes; do
             floor_switch=$(DISPLAY=$floor_display "$bin/bench/mapwait" --switch "$n" 60000 "$floor_pid") || true
             quillbox_switch=$(DISPLAY=$quill_display "$bin/bench/mapwait" --switch "$n" 60000 "$quillbox_pid") || true
             for kind in floor quillbox; do
-                var="${kind}_switch"
-                [[ ${!var} == timeout* ]] && { echo "N=$n run $run: $kind ${!var}" >&2; printf -v "$var" '%s' "- -"; }
+                [[ $(of "$kind" switch) == timeout* ]] &&
+                    { echo "N=$n run $run: $kind $(of "$kind" switch)" >&2; printf -v "${kind}_switch" '%s' "- -"; }
             done
             # Then the main window back from the tray (the Stickums shown again first).
             quillbox_restore=$(DISPLAY=$quill_display "$bin/bench/mapwait" --restore "$n" 60000 "$quillbox_pid") || true
             [[ $quillbox_restore == timeout* ]] && { echo "N=$n run $run: $quillbox_restore" >&2; quillbox_restore=-; }
         fi
         for kind in floor quillbox xcbfloor; do
-            pid_var="${kind}_pid"
-            kill "${!pid_var}" 2>/dev/null || true
+            kill "$(of "$kind" pid)" 2>/dev/null || true
         done
         for kind in floor quillbox xcbfloor; do
-            v() { local name="${kind}_$1"; echo "${!name}"; }
-            echo "$n $run $kind $(v ms) $(v hwm) $(v rss) $(v cpu) $(v sw) $(v switch) $(v restore)" >>"$results"
+            row="$n $run $kind"
+            for field in ms hwm rss cpu sw switch restore; do
+                row+=" $(of "$kind" "$field")"
+            done
+            echo "$row" >>"$results"
         done
         echo "N=$n run $run ($order): floor ${floor_ms} ms ${floor_hwm} kB switch ${floor_switch}," \
             "quillbox ${quillbox_ms} ms ${quillbox_hwm} kB ${quillbox_sw} switches" \
