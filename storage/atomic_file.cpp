@@ -1,5 +1,7 @@
 #include "storage/atomic_file.h"
 
+#include "storage/descriptor.h"
+
 #include <cctype>
 #include <cerrno>
 #include <climits>
@@ -44,22 +46,6 @@ std::string kindOf(mode_t mode) {
     if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
     return "not a regular file";
 }
-
-// Closes the descriptor on every way out.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-    int release() { return std::exchange(fd_, -1); }
-
-private:
-    int fd_;
-};
 
 bool writeAll(int fd, const std::vector<std::uint8_t>& bytes) {
     std::size_t done = 0;
