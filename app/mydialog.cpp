@@ -319,8 +319,9 @@ bool MyDialog::addNoteFromOutside(const std::string& text) {
 }
 
 void MyDialog::tick() {
-    checkRemindersDue(holder_, today());
-    checkLendingsDue(holder_, today());
+    const Date day = today();
+    checkRemindersDue(holder_, day);
+    checkLendingsDue(holder_, day);
     tracker_.alertPass(displayOn_, isOpen(), wavePlayer());
     timer_.arm();
 }
