@@ -1,5 +1,7 @@
 #include "storage/atomic_file.h"
 
+#include "storage/descriptor.h"
+
 #include <cctype>
 #include <cerrno>
 #include <climits>
@@ -52,22 +54,6 @@ ReadReport unreadable(int error) {
 ReadReport notRegular(mode_t mode) {
     return {ReadOutcome::NotRegular, kindOf(mode)};
 }
-
-// Closes the descriptor on every way out.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-    int release() { return std::exchange(fd_, -1); }
-
-private:
-    int fd_;
-};
 
 bool writeAll(int fd, const std::vector<std::uint8_t>& bytes) {
     std::size_t done = 0;
