@@ -1,6 +1,7 @@
 #include "app/commandchannel.h"
 
 #include "app/unixsocket.h"
+#include "storage/descriptor.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -160,14 +161,6 @@ std::optional<QByteArray> answerLine(int fd, QDeadlineTimer deadline) {
     }
 }
 
-// The descriptor, closed at the end of the scope.
-struct ScopedFd {
-    int fd;
-    ~ScopedFd() {
-        if (fd >= 0) ::close(fd);
-    }
-};
-
 } // namespace
 
 CommandServer::CommandServer(const QString& socketName, Handler handler, QObject* parent)
@@ -231,17 +224,17 @@ std::optional<QString> sendCommand(const QString& socketName, Command command,
                                    const QString& text) {
     const auto address = addressOf(QFile::encodeName(socketName));
     if (!address) return std::nullopt;
-    const ScopedFd socket{::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0)};
-    if (socket.fd < 0) return std::nullopt;
-    const auto connection = connectTo(socket.fd, *address, QDeadlineTimer(kClientPatienceMs));
+    const Descriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+    if (socket.get() < 0) return std::nullopt;
+    const auto connection = connectTo(socket.get(), *address, QDeadlineTimer(kClientPatienceMs));
     if (connection == Connection::NobodyListens) return std::nullopt;
 
     QJsonObject message{{QStringLiteral("command"), QString::fromLatin1(nameOf(command))}};
     if (!text.isEmpty()) message.insert(QStringLiteral("text"), text);
     const QByteArray line = QJsonDocument(message).toJson(QJsonDocument::Compact) + '\n';
     const auto answer = connection == Connection::Made &&
-                                sendAll(socket.fd, line, QDeadlineTimer(kClientPatienceMs))
-                            ? answerLine(socket.fd, QDeadlineTimer(kClientPatienceMs))
+                                sendAll(socket.get(), line, QDeadlineTimer(kClientPatienceMs))
+                            ? answerLine(socket.get(), QDeadlineTimer(kClientPatienceMs))
                             : std::nullopt;
     if (!answer) return QStringLiteral("Quillbox did not answer.");
     const QString said = QString::fromUtf8(*answer).trimmed();

@@ -12,17 +12,17 @@ QStringList loadNotices(const QString& dataPath, const DataFile& file, const Loa
         return {QString::fromUtf8(msg::FileNotRegular).arg(dataPath, problem)};
     case LoadStatus::Unreadable:
         return {QString::fromUtf8(msg::FileUnreadable).arg(dataPath, problem, backup)};
-    case LoadStatus::Damaged:
-        notices << QString::fromUtf8(msg::FileDamaged)
-                       .arg(dataPath, QString::number(loaded.damageAt), problem, backup);
-        break;
     default:
-        if (optionsRead) break;
+        break;
+    }
+    // Damage in the records, or else in the options block alone.
+    const FileDamage& damage = file.damage();
+    if (loaded.status == LoadStatus::Damaged || !optionsRead) {
+        QString what = QString::fromStdString(damage.what);
+        if (loaded.status != LoadStatus::Damaged)
+            what.prepend(QString::fromUtf8(msg::OptionsDamaged) + QStringLiteral(": "));
         notices << QString::fromUtf8(msg::FileDamaged)
-                       .arg(dataPath, QString::number(file.damage().at),
-                            QString::fromUtf8(msg::OptionsDamaged) + QStringLiteral(": ") +
-                                QString::fromStdString(file.damage().what),
-                            backup);
+                       .arg(dataPath, QString::number(damage.at), what, backup);
     }
     if (loaded.otherNames) notices << QString::fromUtf8(msg::FileHardLinked).arg(dataPath);
     return notices;

@@ -12,7 +12,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QPalette>
-#include <QScreen>
 #include <QSessionManager>
 #include <QSplashScreen>
 #include <QTimer>

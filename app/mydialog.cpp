@@ -197,7 +197,8 @@ void MyDialog::setUp() {
     setUpTray(QString::fromUtf8(msg::TrayDisplayOn));
     setFixedSize(templateSize());
     collapseWindow();
-    // What the pages made of the file's values counts as read: only later changes are news.
+    // What the start made of the file's values (the settled options, the first passes over the
+    // Stickums) counts as read: only later changes are news. The pages are not built yet.
     dataFile_.markInStep(holder_, options_);
 }
 
@@ -318,8 +319,9 @@ bool MyDialog::addNoteFromOutside(const std::string& text) {
 }
 
 void MyDialog::tick() {
-    checkRemindersDue(holder_, today());
-    checkLendingsDue(holder_, today());
+    const Date day = today();
+    checkRemindersDue(holder_, day);
+    checkLendingsDue(holder_, day);
     tracker_.alertPass(displayOn_, isOpen(), wavePlayer());
     timer_.arm();
 }

@@ -1,5 +1,7 @@
 #include "storage/atomic_file.h"
 
+#include "storage/descriptor.h"
+
 #include <cctype>
 #include <cerrno>
 #include <climits>
@@ -45,21 +47,13 @@ std::string kindOf(mode_t mode) {
     return "not a regular file";
 }
 
-// Closes the descriptor on every way out.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-    int release() { return std::exchange(fd_, -1); }
+ReadReport unreadable(int error) {
+    return {ReadOutcome::Unreadable, std::strerror(error)};
+}
 
-private:
-    int fd_;
-};
+ReadReport notRegular(mode_t mode) {
+    return {ReadOutcome::NotRegular, kindOf(mode)};
+}
 
 bool writeAll(int fd, const std::vector<std::uint8_t>& bytes) {
     std::size_t done = 0;
@@ -90,48 +84,32 @@ void setSaveStageHook(std::function<int(SaveStage)> hook) {
 
 ReadReport readWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
     bytes.clear();
-    ReadReport report;
     // Without O_NONBLOCK a FIFO would hold the open until some writer came.
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    struct stat seen {};
     if (fd.get() < 0) {
         const int error = errno;
-        struct stat seen {};
-        if (error == ENOENT) return report;
-        report.outcome = ReadOutcome::Unreadable;
-        report.reason = std::strerror(error);
-        if (::stat(path.c_str(), &seen) == 0 && !S_ISREG(seen.st_mode)) {
-            report.outcome = ReadOutcome::NotRegular;
-            report.reason = kindOf(seen.st_mode);
-        }
-        return report;
+        if (error == ENOENT) return {};
+        // A socket cannot be opened at all: what it is says more than why the open failed.
+        if (::stat(path.c_str(), &seen) == 0 && !S_ISREG(seen.st_mode))
+            return notRegular(seen.st_mode);
+        return unreadable(error);
     }
-    struct stat opened {};
-    if (::fstat(fd.get(), &opened) != 0) {
-        report.outcome = ReadOutcome::Unreadable;
-        report.reason = std::strerror(errno);
-        return report;
-    }
-    if (!S_ISREG(opened.st_mode)) {
-        report.outcome = ReadOutcome::NotRegular;
-        report.reason = kindOf(opened.st_mode);
-        return report;
-    }
-    report.links = opened.st_nlink;
+    if (::fstat(fd.get(), &seen) != 0) return unreadable(errno);
+    if (!S_ISREG(seen.st_mode)) return notRegular(seen.st_mode);
     std::uint8_t buffer[65536];
     for (;;) {
         const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
-            report.outcome = ReadOutcome::Unreadable;
-            report.reason = std::strerror(errno);
+            const int error = errno;
             bytes.clear();
-            return report;
+            return unreadable(error);
         }
         if (n == 0) break;
         bytes.insert(bytes.end(), buffer, buffer + n);
     }
-    report.outcome = ReadOutcome::Read;
-    return report;
+    return {ReadOutcome::Read, {}, seen.st_nlink};
 }
 
 std::string resolveLinks(const std::string& path) {

@@ -280,7 +280,6 @@ LoadResult DataFile::parse(PostItHolder& holder, OldFileQuestions& questions) {
         damage_ = {in.problem(), in.problemAt()};
         result.status = LoadStatus::Damaged;
         result.problem = damage_.what;
-        result.damageAt = damage_.at;
     } else {
         result.status = LoadStatus::Loaded;
     }

@@ -34,10 +34,9 @@ enum class LoadStatus {
 struct LoadResult {
     LoadStatus status = LoadStatus::NoFile;
     int version = 4;
-    // What was wrong, for Damaged (see damageAt), Unreadable (the system's reason), NotAFile
-    // (what it is instead) and OldFileFailed.
+    // What was wrong, for Damaged (where: DataFile::damage()), Unreadable (the system's reason),
+    // NotAFile (what it is instead) and OldFileFailed.
     std::string problem;
-    std::size_t damageAt = 0; // Damaged: the byte of the file where the damage was found
     // The file has other names (hard links): a save replaces it, and they keep the old content.
     bool otherNames = false;
 

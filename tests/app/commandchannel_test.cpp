@@ -1,4 +1,5 @@
 #include "app/commandchannel.h"
+#include "app/unixsocket.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -6,11 +7,9 @@
 
 #include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <future>
 
 #include <gtest/gtest.h>
@@ -19,10 +18,8 @@ namespace {
 
 int connectedTo(const QString& path) {
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::strcpy(address.sun_path, QFile::encodeName(path).constData());
-    EXPECT_EQ(::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    const sockaddr_un address = unixsocket::addressOf(QFile::encodeName(path)).value();
+    EXPECT_EQ(::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
     return fd;
 }
 

@@ -169,8 +169,8 @@ TEST_F(LendingsPage, TheButtonsFollowTheFormAndTheCurrentLending) {
 
     clickRow(0);
     EXPECT_EQ(page->currentLending(), 0);
-    EXPECT_FALSE(
-        button(AddButton)->isEnabled()); // object and person filled, but a lending is current
+    // Object and person are filled, but a lending is current.
+    EXPECT_FALSE(button(AddButton)->isEnabled());
     EXPECT_TRUE(button(NewButton)->isEnabled());
     EXPECT_TRUE(button(RemoveButton)->isEnabled());
 
