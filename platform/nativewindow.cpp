@@ -77,8 +77,9 @@ std::vector<std::optional<QPoint>> nativeTopLefts(const std::vector<const QWidge
         bool shownByQt;
     };
     std::vector<std::optional<Asked>> cookies(windows.size());
+    std::vector<xcb_window_t> ids(windows.size());
     for (std::size_t i = 0; i < windows.size(); ++i) {
-        const xcb_window_t w = nativeWindow(windows[i]);
+        const xcb_window_t w = ids[i] = nativeWindow(windows[i]);
         const xcb_window_t root = w ? rootOf(c, w) : 0;
         if (root)
             cookies[i] =
@@ -87,8 +88,8 @@ std::vector<std::optional<QPoint>> nativeTopLefts(const std::vector<const QWidge
     }
     if (after == AfterAsking::Unmap) {
         // The server answers in order: the questions above see the windows still standing.
-        for (const QWidget* window : windows)
-            if (const xcb_window_t w = nativeWindow(window)) xcb_unmap_window(c, w);
+        for (const xcb_window_t w : ids)
+            if (w) xcb_unmap_window(c, w);
         xcb_flush(c);
     }
     for (std::size_t i = 0; i < windows.size(); ++i) {

@@ -15,7 +15,8 @@ class QWidget;
 // for the window manager to map it (it stands where Qt asked once it is on the screen). In Qt's
 // screen coordinates, as Qt's own positions are.
 std::optional<QPoint> nativeTopLeft(const QWidget* window);
-// The same for several windows, asked in one round trip however many there are. With
+// The same for several windows, asked in one round trip however many there are (on a display
+// of several screens, after one more per window to learn its screen's root). With
 // AfterAsking::Unmap the windows are also taken off the screen in the same batch, right behind
 // the questions, so that the answers still tell where they stood: all go at once, before any
 // bookkeeping. Qt's own hide must follow at once (it finds them gone).
