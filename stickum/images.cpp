@@ -6,9 +6,11 @@
 #include <QImageReader>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QResource>
 
 #include <algorithm>
 #include <array>
+#include <memory>
 #include <utility>
 
 namespace {
@@ -16,7 +18,7 @@ namespace {
 struct Picture {
     int id;
     // In the program's resources: a PNG kept pixel for pixel, or the folder of a drawing's
-    // renderings, one PNG per size named <width>x<height>.png.
+    // renderings, one per size named <width>x<height>.png, or .ppm for plain pixels.
     const char* file;
     int width, height;
     bool drawing;
@@ -42,12 +44,27 @@ const Picture* find(int id) {
 // The most rows Qt draws in the painting thread alone.
 constexpr int kBandRows = 64;
 
-// All our pictures are PNGs: read as such, without loading every image format plugin (one
-// pulls in an SVG renderer) to ask whether it knows the file.
-QImage readPng(const QString& file) {
-    QImageReader reader(file, "png");
+// All our pictures are PNGs or PPMs: read as their name says, without loading every image
+// format plugin (one pulls in an SVG renderer) to ask whether it knows the file.
+QImage readPicture(const QString& file) {
+    QImageReader reader(file, file.endsWith(QLatin1String(".ppm")) ? "ppm" : "png");
     reader.setAutoDetectImageFormat(false);
     return reader.read();
+}
+
+// An opaque drawing may be kept as plain pixels (a PPM) at the size it is mostly shown at: the
+// splash, while the program starts. Those are painted as they are, with nothing to decode or
+// convert. A null image when `file` is no such rendering of `pixels`.
+QImage plainPixels(const QString& file, QSize pixels) {
+    if (!file.endsWith(QLatin1String(".ppm"))) return {};
+    auto bytes = std::make_unique<QByteArray>(QResource(file).uncompressedData());
+    const qsizetype size = qsizetype(pixels.width()) * pixels.height() * 3;
+    if (bytes->size() < size || !bytes->startsWith("P6")) return {};
+    // The pixels are the file's last bytes, after its header; the image keeps them.
+    auto* first = reinterpret_cast<uchar*>(bytes->data() + (bytes->size() - size));
+    return QImage(
+        first, pixels.width(), pixels.height(), pixels.width() * 3, QImage::Format_RGB888,
+        [](void* kept) { delete static_cast<QByteArray*>(kept); }, bytes.release());
 }
 
 // "48x48.png" is 48 x 48; anything else is no size.
@@ -63,7 +80,8 @@ QString bestRendering(const Picture& picture, QSize pixels) {
     const QDir folder(QString::fromLatin1(picture.file));
     QString best;
     std::pair<bool, qint64> bestRank; // the smaller the better
-    for (const QString& name : folder.entryList({QStringLiteral("*.png")}, QDir::Files)) {
+    for (const QString& name :
+         folder.entryList({QStringLiteral("*.png"), QStringLiteral("*.ppm")}, QDir::Files)) {
         const QSize size = sizeOfRendering(name);
         if (size.isEmpty()) continue;
         const bool covers = size.expandedTo(pixels) == size;
@@ -77,9 +95,10 @@ QString bestRendering(const Picture& picture, QSize pixels) {
     return best;
 }
 
-// The drawing at exactly `pixels`, scaled smoothly when no rendering has that size.
-QImage drawing(const Picture& picture, QSize pixels) {
-    QImage image = readPng(bestRendering(picture, pixels));
+// The drawing at exactly `pixels` from its best rendering, scaled smoothly when no rendering
+// has that size.
+QImage drawing(const QString& rendering, QSize pixels) {
+    QImage image = readPicture(rendering);
     if (image.isNull()) return {};
     if (image.size() != pixels)
         image = image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -101,8 +120,8 @@ QImage Images::image(int id, QSize size) {
     const Picture* picture = find(id);
     if (!picture) return {};
     if (size.isEmpty()) size = QSize(picture->width, picture->height);
-    if (picture->drawing) return drawing(*picture, size);
-    QImage image = readPng(QString::fromLatin1(picture->file));
+    if (picture->drawing) return drawing(bestRendering(*picture, size), size);
+    QImage image = readPicture(QString::fromLatin1(picture->file));
     if (image.size() != size) image = image.scaled(size);
     return image.convertToFormat(QImage::Format_ARGB32);
 }
@@ -111,16 +130,18 @@ void Images::paint(int id, QPainter& painter, const QRect& box) {
     const Picture* picture = find(id);
     if (!picture) return;
     if (!picture->drawing) {
-        painter.drawImage(box, readPng(QString::fromLatin1(picture->file)));
+        painter.drawImage(box, readPicture(QString::fromLatin1(picture->file)));
         return;
     }
     // On a screen of double density the box has twice its pixels.
     const qreal scale = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
     const QSize pixels = (QSizeF(box.size()) * scale).toSize();
     if (pixels.isEmpty()) return;
+    const QString rendering = bestRendering(*picture, pixels);
+    QImage image = plainPixels(rendering, pixels);
+    if (image.isNull()) image = drawing(rendering, pixels);
     // In bands: Qt hands a taller drawing to helper threads of its own, which then stay
     // for half a minute.
-    const QImage image = drawing(*picture, pixels);
     for (int top = 0; top < image.height(); top += kBandRows) {
         const int rows = std::min(kBandRows, image.height() - top);
         painter.drawImage(QRectF(box.x(), box.y() + top / scale, box.width(), rows / scale), image,

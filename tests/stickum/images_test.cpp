@@ -71,14 +71,17 @@ TEST(Images, DrawingsLookAsTheirOriginalsAtTheSizesAskedForAndAtTwiceThose) {
             EXPECT_FALSE(blank(image));
             EXPECT_LE(largestDifference(image, rendered(drawing.svg, size)), 2);
 
-            // Painted on a device of twice the density: the drawing at twice the pixels.
-            QImage sharp(size * 2, QImage::Format_ARGB32_Premultiplied);
-            sharp.setDevicePixelRatio(2);
-            sharp.fill(Qt::transparent);
-            QPainter painter(&sharp);
-            Images::paint(drawing.id, painter, QRect(QPoint(0, 0), size));
-            painter.end();
-            EXPECT_LE(largestDifference(sharp, rendered(drawing.svg, size * 2)), 2);
+            // Painted on an ordinary device, and on one of twice the density: the drawing at
+            // as many pixels as the device has.
+            for (const int density : {1, 2}) {
+                QImage painted(size * density, QImage::Format_ARGB32_Premultiplied);
+                painted.setDevicePixelRatio(density);
+                painted.fill(Qt::transparent);
+                QPainter painter(&painted);
+                Images::paint(drawing.id, painter, QRect(QPoint(0, 0), size));
+                painter.end();
+                EXPECT_LE(largestDifference(painted, rendered(drawing.svg, size * density)), 2);
+            }
         }
         // A size nobody drew it at (an icon list's row, a calendar cell) is scaled to fit.
         const QImage odd = Images::image(drawing.id, QSize(17, 19));
