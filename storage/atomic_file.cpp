@@ -188,7 +188,8 @@ std::string keepBackup(const std::string& path, const std::string& backupPath,
             return describe("Cannot keep the earlier backup", generation(n - 1), errno);
     }
     if (!originalBytes) {
-        if (::rename(path.c_str(), backupPath.c_str()) != 0 && errno != ENOENT)
+        // The file itself, not a link to it: the link stays, and leads to the next save.
+        if (::rename(resolveLinks(path).c_str(), backupPath.c_str()) != 0 && errno != ENOENT)
             return describe("Cannot move aside", path, errno);
         syncDirectory(directoryOf(backupPath));
         return {};

@@ -206,6 +206,10 @@ void DataFile::removeLeftovers() {
     removeLeftoverTemporaries(backupPath());
 }
 
+std::string DataFile::backupPath() const {
+    return resolveLinks(path_) + ".bak";
+}
+
 LoadResult DataFile::load(PostItHolder& holder, OldFileQuestions& questions) {
     LoadResult result;
     version_ = kCurrentVersion;

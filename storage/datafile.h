@@ -77,7 +77,9 @@ public:
     explicit DataFile(std::string path);
 
     const std::string& path() const { return path_; }
-    std::string backupPath() const { return path_ + ".bak"; }
+    // Beside the file itself, not beside a link to it: a backup goes where the file goes (a
+    // synced folder, say), as a conflict copy does.
+    std::string backupPath() const;
 
     // Clears away the temporary files of saves that were cut off. Only for the program that
     // holds the data file's lock: another one may be saving.

@@ -127,6 +127,35 @@ TEST_F(StorageTest, ALinkedDataFileIsReplacedInTheLinksTargetAndStaysALink) {
     EXPECT_FALSE(DataFile(path).load(single, answers).otherNames);
 }
 
+// A link into a synced folder must go on leading there after the file behind it was moved
+// aside, or later saves would stop reaching the other machines.
+TEST_F(StorageTest, AnUnreadableFileBehindALinkIsMovedAsideBesideItselfAndTheLinkStays) {
+    if (::geteuid() != 0) GTEST_SKIP() << "the unreadable case needs to drop the superuser";
+    fs::create_directory(dir / "synced");
+    const std::string target = (dir / "synced" / "notes.dat").string();
+    writeFile(fileWithNote("private"), target);
+    ::chmod(target.c_str(), 0600);
+    fs::create_symlink("synced/notes.dat", path);
+    for (const fs::path& folder : {dir, dir / "synced"})
+        fs::permissions(folder, fs::perms::all);
+    EXPECT_EQ(inChild([this, target] {
+                  if (::setuid(65534) != 0) return false;
+                  PostItHolder back;
+                  ScriptedAnswers unasked;
+                  DataFile data(path);
+                  if (data.load(back, unasked).status != LoadStatus::Unreadable) return false;
+                  addNote(back, "new");
+                  return data.save(back, options).ok && data.backupPath() == target + ".bak";
+              }),
+              0);
+    EXPECT_TRUE(fs::is_symlink(path));
+    EXPECT_EQ(readFile(target + ".bak"), fileWithNote("private"));
+    PostItHolder back;
+    ScriptedAnswers answers;
+    ASSERT_EQ(DataFile(path).load(back, answers).status, LoadStatus::Loaded);
+    EXPECT_EQ(back.note(0)->text(), "new");
+}
+
 TEST_F(StorageTest, SpecialFilesAreNamedForWhatTheyAreAndLeftAlone) {
     ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
     // Opening a FIFO for reading waits for a writer: the load must not.
