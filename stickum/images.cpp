@@ -53,7 +53,7 @@ QImage readPicture(const QString& file) {
 }
 
 // An opaque drawing may be kept as plain pixels (a PPM) at the size it is mostly shown at: the
-// splash, while the program starts. Those are painted as they are, with nothing to decode or
+// splash, while the program starts. Those are used as they are, with nothing to decode or
 // convert. A null image when `file` is no such rendering of `pixels`.
 QImage plainPixels(const QString& file, QSize pixels) {
     if (!file.endsWith(QLatin1String(".ppm"))) return {};
@@ -96,13 +96,14 @@ QString bestRendering(const Picture& picture, QSize pixels) {
 }
 
 // The drawing at exactly `pixels` from its best rendering, scaled smoothly when no rendering
-// has that size.
-QImage drawing(const QString& rendering, QSize pixels) {
+// has that size; in whatever format the rendering has.
+QImage drawing(const Picture& picture, QSize pixels) {
+    const QString rendering = bestRendering(picture, pixels);
+    if (QImage plain = plainPixels(rendering, pixels); !plain.isNull()) return plain;
     QImage image = readPicture(rendering);
-    if (image.isNull()) return {};
-    if (image.size() != pixels)
+    if (!image.isNull() && image.size() != pixels)
         image = image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return std::move(image).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return image;
 }
 
 } // namespace
@@ -120,7 +121,8 @@ QImage Images::image(int id, QSize size) {
     const Picture* picture = find(id);
     if (!picture) return {};
     if (size.isEmpty()) size = QSize(picture->width, picture->height);
-    if (picture->drawing) return drawing(bestRendering(*picture, size), size);
+    if (picture->drawing)
+        return drawing(*picture, size).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QImage image = readPicture(QString::fromLatin1(picture->file));
     if (image.size() != size) image = image.scaled(size);
     return image.convertToFormat(QImage::Format_ARGB32);
@@ -137,9 +139,7 @@ void Images::paint(int id, QPainter& painter, const QRect& box) {
     const qreal scale = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
     const QSize pixels = (QSizeF(box.size()) * scale).toSize();
     if (pixels.isEmpty()) return;
-    const QString rendering = bestRendering(*picture, pixels);
-    QImage image = plainPixels(rendering, pixels);
-    if (image.isNull()) image = drawing(rendering, pixels);
+    const QImage image = drawing(*picture, pixels);
     // In bands: Qt hands a taller drawing to helper threads of its own, which then stay
     // for half a minute.
     for (int top = 0; top < image.height(); top += kBandRows) {

@@ -43,8 +43,9 @@ int removeLeftoverTemporaries(const std::string& path);
 
 // Keeps the file's original content as backupPath, after moving earlier backups one generation
 // on (backupPath.1, backupPath.2, ...; the oldest of `generations` is dropped): the given bytes
-// when there are any, or else the file itself (the one a link leads to), moved aside. The backup is
-// no more open to others than the file. Returns an empty text on success, else why it failed.
+// when there are any, or else the file itself (the one a link leads to), moved aside. The
+// backup is no more open to others than the file. Returns an empty text on success, else why
+// it failed.
 std::string keepBackup(const std::string& path, const std::string& backupPath,
                        const std::vector<std::uint8_t>* originalBytes, int generations = 3);
 
