@@ -124,6 +124,12 @@ QString carryOut(MyApp& app, Command command, const QString& text, std::function
             return QString::fromUtf8(msg::NoSpaceNote);
         break;
     case Command::Quit:
+        // Ending with a save that fails would lose everything since the last one: the program
+        // stays, and the command says why.
+        if (const auto failed = dialog->saveQuietly())
+            return QStringLiteral("Your data could not be saved to %1 (%2); Quillbox keeps "
+                                  "running.")
+                .arg(dialog->dataPath(), *failed);
         // After the answer has gone back.
         QTimer::singleShot(0, &app, std::move(stop));
         break;
