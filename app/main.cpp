@@ -50,6 +50,11 @@ int main(int argc, char** argv) {
     // One Quillbox per data file: a second one would overwrite the first one's saves. Commands
     // go to the one that runs.
     SingleInstance instance(options.dataFile);
+    if (!instance.problem().isEmpty()) {
+        messages.showMessage(nullptr, instance.problem(), QString::fromUtf8(msg::ProgramName),
+                             box::Failure);
+        return 1;
+    }
     if (!instance.acquired() && line.command != Command::Run) {
         if (const auto status = handOver(line, instance)) return *status;
     }

@@ -82,7 +82,9 @@ int runWithoutDisplay(const CommandLine& line, const QString& dataPath) {
         if (!exported.problem.isEmpty()) printLine(stderr, exported.problem);
         return exported.status;
     }
-    const auto answer = sendCommand(runtimeNamesFor(dataPath).socketName, Command::Quit);
+    const QString socketName = runtimeNamesFor(dataPath).socketName;
+    if (socketName.isEmpty()) return reported(noRuntimeFolder());
+    const auto answer = sendCommand(socketName, Command::Quit);
     if (!answer) {
         printLine(stdout,
                   QStringLiteral("Quillbox is not running on %1; nothing to quit.").arg(dataPath));
