@@ -205,3 +205,14 @@ TEST_F(CommandLineTest, TextExportShowsOneBlockPerRecordWithThePagesDates) {
               "Lending: I owe Ann since 01/05/1998 (alert after 50 days)\nbook\n\n"
               "Reminder: March 5th 1999\ndentist\n");
 }
+
+TEST_F(CommandLineTest, AnExportThatCannotBeWrittenOutFailsAndSaysWhy) {
+    const QString path = write(versionFour());
+    QProcess process;
+    process.setProcessEnvironment(program.environment(false));
+    process.setStandardOutputFile(QStringLiteral("/dev/full")); // a full disk
+    process.start(QString::fromUtf8(QB_PROGRAM_FILE), {"--export", "--json", "--data", path});
+    ASSERT_TRUE(process.waitForFinished(20000));
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_TRUE(process.readAllStandardError().startsWith("quillbox: "));
+}
