@@ -26,6 +26,8 @@ int main(int argc, char** argv) {
     // Help, version and mistakes are answered before anything touches the display or the file.
     if (line.exitStatus) return finishEarly(line);
     if (!readNoteText(line)) return 2;
+    // Before anything looks for the data file: the user's data folder is named after it.
+    QCoreApplication::setApplicationName(QString::fromUtf8(msg::ProgramName));
     if (line.withoutDisplay()) {
         const QCoreApplication core(argc, argv);
         return runWithoutDisplay(line, dataPathFor(line));
@@ -36,7 +38,6 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     // Carets stop blinking a few seconds after the last input: an idle Quillbox sleeps.
     const CaretBlink caretBlink;
-    QApplication::setApplicationName(QString::fromUtf8(msg::ProgramName));
 
     QtMessageBoxes messages;
     const QString programDir = programDirectory();

@@ -8,6 +8,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QScopeGuard>
+
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -215,4 +218,35 @@ TEST_F(CommandLineTest, AnExportThatCannotBeWrittenOutFailsAndSaysWhy) {
     ASSERT_TRUE(process.waitForFinished(20000));
     EXPECT_EQ(process.exitCode(), 1);
     EXPECT_TRUE(process.readAllStandardError().startsWith("quillbox: "));
+}
+
+TEST_F(CommandLineTest, AnInstalledProgramExportsTheDataFileOfTheUsersFolder) {
+    // Installed where the user may not write, the program keeps its data in the user's own
+    // folder: --export must read that file, not look for another.
+    const QString bin = dir.filePath(QStringLiteral("bin"));
+    const QString copy = QDir(bin).filePath(QStringLiteral("quillbox"));
+    ASSERT_TRUE(QDir().mkpath(bin));
+    ASSERT_TRUE(QFile::copy(QString::fromUtf8(QB_PROGRAM_FILE), copy));
+    QFile::setPermissions(bin, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const bool locked = ::geteuid() == 0 && QProcess::execute("chattr", {"+i", bin}) == 0;
+    const auto unlock = qScopeGuard([&] {
+        if (locked) QProcess::execute("chattr", {"-i", bin});
+        QFile::setPermissions(bin, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                       QFileDevice::ExeOwner);
+    });
+    if (QFile probe(QDir(bin).filePath("probe")); probe.open(QIODevice::WriteOnly))
+        GTEST_SKIP() << "no folder the program may not write to";
+
+    const QString share = dir.filePath(QStringLiteral("share"));
+    ASSERT_TRUE(QDir().mkpath(share + QStringLiteral("/Quillbox")));
+    ASSERT_TRUE(
+        QFile::rename(write(versionFour()), share + QStringLiteral("/Quillbox/quillbox.dat")));
+    QProcess process;
+    QProcessEnvironment env = program.environment(false);
+    env.insert(QStringLiteral("XDG_DATA_HOME"), share);
+    process.setProcessEnvironment(env);
+    process.start(copy, {"--export"});
+    ASSERT_TRUE(process.waitForFinished(20000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().constData();
+    EXPECT_TRUE(process.readAllStandardOutput().contains("Buy milk"));
 }
