@@ -28,12 +28,17 @@ int main(int argc, char** argv) {
     if (!readNoteText(line)) return 2;
     // Before anything looks for the data file: the user's data folder is named after it.
     QCoreApplication::setApplicationName(QString::fromUtf8(msg::ProgramName));
-    if (line.withoutDisplay()) {
+    const PlatformSetting setting = platformSetting(argc, argv);
+    // A command for the running Quillbox from where there is no display (a timer, a remote
+    // shell) is handed over without one.
+    const bool noDisplay =
+        !setting.userChose && !setting.wayland && !setting.x11 && !line.displayGiven;
+    if (line.withoutDisplay() || (noDisplay && line.command != Command::Run)) {
         const QCoreApplication core(argc, argv);
         return runWithoutDisplay(line, dataPathFor(line));
     }
     // Stickums above all windows and pinning need X11: on Wayland through XWayland.
-    const PlatformChoice platform = choosePlatform(platformSetting(argc, argv));
+    const PlatformChoice platform = choosePlatform(setting);
     applyPlatformChoice(platform);
     QApplication application(argc, argv);
     // Carets stop blinking a few seconds after the last input: an idle Quillbox sleeps.

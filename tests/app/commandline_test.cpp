@@ -168,6 +168,16 @@ TEST_F(CommandLineTest, HelpAndVersionNeedNoDisplayAndMistakesSaySoWithTheUsage)
     EXPECT_TRUE(quit.out.contains("not running")) << quit.out.constData();
 }
 
+TEST_F(CommandLineTest, ACommandForTheRunningQuillboxWithoutADisplaySaysNoneRuns) {
+    // From a timer or a remote shell: handed over when Quillbox runs (see the X11 tests),
+    // otherwise told, never a crash.
+    const CommandResult result =
+        program.run({"--new-note", "later", "--data", dir.filePath("quillbox.dat")}, {}, false);
+    EXPECT_EQ(result.status, 1) << result.err.constData();
+    EXPECT_TRUE(result.err.contains("not running")) << result.err.constData();
+    EXPECT_FALSE(QFile::exists(dir.filePath("quillbox.dat")));
+}
+
 TEST_F(CommandLineTest, JsonExportOfEveryVersionHoldsEveryFieldAndWritesNothing) {
     for (const auto& bytes :
          {versionFour(), versionThree(), oldLayout(2), oldLayout(1), oldLayout(0)}) {

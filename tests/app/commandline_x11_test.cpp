@@ -128,6 +128,9 @@ TEST_F(RunningQuillbox, EachCommandReachesTheQuillboxOfItsDataFile) {
     EXPECT_EQ(command(bread, {"--show"}).status, 0);
     EXPECT_TRUE(QTest::qWaitFor([&] { return shownWindows(second, "^Quillbox") == 1; }, 10000));
     EXPECT_EQ(shownWindows(first, "^Quillbox"), 0);
+    // A command from where there is no display (a timer, a remote shell) is handed over too.
+    EXPECT_EQ(program.run({"--new-note", "no display", "--data", bread}, {}, false).status, 0);
+    EXPECT_TRUE(holds(bread, "no display"));
 
     // Nothing but the data file stands beside it: lock and socket live in the runtime folder.
     EXPECT_EQ(QDir(one.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
