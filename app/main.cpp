@@ -98,7 +98,15 @@ int main(int argc, char** argv) {
     if (!commands.listening())
         qWarning("Quillbox cannot take commands: %s", qPrintable(instance.names().socketName));
     // Started by a command: the main window or the new note now; --toggle only starts.
-    if (line.command == Command::Show || line.command == Command::NewNote)
-        carryOut(app, line.command, line.noteText, stop);
+    if (line.command == Command::Show || line.command == Command::NewNote) {
+        // Nobody waits for the answer: a note that finds the list full is told as the Notes
+        // page tells it, once the program runs.
+        const QString refused = carryOut(app, line.command, line.noteText, stop);
+        if (!refused.isEmpty())
+            QTimer::singleShot(0, &app, [&messages, refused] {
+                messages.showMessage(nullptr, refused, QString::fromUtf8(msg::Error),
+                                     box::Capacity);
+            });
+    }
     return QCoreApplication::exec();
 }

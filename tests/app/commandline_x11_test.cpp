@@ -164,6 +164,16 @@ TEST_F(RunningQuillbox, AKilledQuillboxIsTakenOverAndANewNoteStartsOne) {
     EXPECT_EQ(notesIn(milk), (std::vector<std::string>{"milk", "from a pipe"}));
 }
 
+TEST_F(RunningQuillbox, ANewNoteThatStartsAFullQuillboxSaysThereIsNoSpace) {
+    const QString path = one.filePath(QStringLiteral("quillbox.dat"));
+    PostItHolder holder;
+    while (holder.addAttached(std::make_unique<Note>(), KindNote)) {
+    }
+    ASSERT_TRUE(DataFile(path.toStdString()).save(holder, Options::initial({})).ok);
+    program.start(first, {"--new-note", "one too many", "--data", path});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shownWindows(first, "^ERROR$") == 1; }, 15000));
+}
+
 TEST_F(RunningQuillbox, ANoteAddedOnOneMachineAppearsOnTheOther) {
     startTwoMachines();
     ASSERT_TRUE(QTest::qWaitFor([&] { return shownWindows(second, "^Stickum$") == 1; }, 10000));
