@@ -7,7 +7,10 @@
 
 RuntimeNames runtimeNamesFor(const QString& dataPath) {
     // The real path: the same file reached through a symlink or another spelling is one file.
-    const QFileInfo file(dataPath);
+    // A link to a file not made yet names that file already, as it will once it is made.
+    QFileInfo file(dataPath);
+    for (int hops = 0; file.isSymLink() && hops < 40; ++hops)
+        file.setFile(file.symLinkTarget());
     QString real = file.canonicalFilePath();
     if (real.isEmpty()) {
         const QString folder = file.absoluteDir().canonicalPath();
