@@ -90,23 +90,17 @@ int runWithoutDisplay(const CommandLine& line, const QString& dataPath) {
         if (!exported.problem.isEmpty()) printLine(stderr, exported.problem);
         return exported.status;
     }
-    if (line.command == Command::Quit) {
-        const QString socketName = runtimeNamesFor(dataPath).socketName;
-        if (socketName.isEmpty()) return reported(noRuntimeFolder());
-        const auto answer = sendCommand(socketName, Command::Quit);
-        if (!answer) {
-            printLine(
-                stdout,
-                QStringLiteral("Quillbox is not running on %1; nothing to quit.").arg(dataPath));
-            return 0;
-        }
-        return reported(*answer);
-    }
-    // --toggle, --show, --new-note: only a Quillbox that runs can take them here.
+    // Only a Quillbox that runs can take the command here; one that is still starting (a
+    // question about its data file) is waited for.
     SingleInstance instance(dataPath);
     if (!instance.problem().isEmpty()) return reported(instance.problem());
     if (!instance.acquired()) {
         if (const auto status = handOver(line, instance)) return *status;
+    }
+    if (line.command == Command::Quit) {
+        printLine(stdout,
+                  QStringLiteral("Quillbox is not running on %1; nothing to quit.").arg(dataPath));
+        return 0;
     }
     return reported(
         QStringLiteral("Quillbox is not running on %1, and there is no display to start it on.")

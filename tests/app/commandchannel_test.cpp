@@ -1,6 +1,7 @@
 #include "app/commandchannel.h"
 #include "app/singleinstance.h"
 #include "app/unixsocket.h"
+#include "setfor.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -34,27 +35,6 @@ std::optional<QString> sendWhileServing(const QString& path, const QString& text
         10000));
     return answer.get();
 }
-
-// An environment variable set for a while, then put back as it was.
-class SetFor {
-public:
-    SetFor(const char* name, const QString& value)
-        : name_(name),
-          was_(qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt) {
-        qputenv(name, QFile::encodeName(value));
-    }
-    ~SetFor() {
-        if (was_) {
-            qputenv(name_, *was_);
-        } else {
-            qunsetenv(name_);
-        }
-    }
-
-private:
-    const char* name_;
-    std::optional<QByteArray> was_;
-};
 
 } // namespace
 

@@ -1,14 +1,18 @@
 // The real program's command line without a display: help, version, mistakes, --quit with no
 // Quillbox running, and --export of data files of every version.
+#include "app/commandchannel.h"
+#include "app/singleinstance.h"
 #include "commandrun.h"
 #include "file_bytes.h"
 #include "model/text.h"
+#include "setfor.h"
 #include "storage/datafile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QScopeGuard>
+#include <QTest>
 
 #include <unistd.h>
 
@@ -259,4 +263,26 @@ TEST_F(CommandLineTest, AnInstalledProgramExportsTheDataFileOfTheUsersFolder) {
     ASSERT_TRUE(process.waitForFinished(20000));
     EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().constData();
     EXPECT_TRUE(process.readAllStandardOutput().contains("Buy milk"));
+}
+
+TEST_F(CommandLineTest, QuitWaitsForAQuillboxThatIsStillStarting) {
+    // A Quillbox that holds the lock but takes no commands yet (a question at its start).
+    const QString path = dir.filePath(QStringLiteral("quillbox.dat"));
+    const SetFor runtime("XDG_RUNTIME_DIR", program.runtime.path());
+    SingleInstance starting(path);
+    ASSERT_TRUE(starting.acquired());
+    QProcess quit;
+    quit.setProcessEnvironment(program.environment(false));
+    quit.start(QString::fromUtf8(QB_PROGRAM_FILE), {"--quit", "--data", path});
+    // Time for a --quit that does not wait to end, saying nothing runs.
+    quit.waitForFinished(500);
+
+    bool quitSeen = false;
+    const CommandServer started(starting.names().socketName, [&](Command command, const QString&) {
+        quitSeen = command == Command::Quit;
+        return QString();
+    });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return quit.state() == QProcess::NotRunning; }, 20000));
+    EXPECT_TRUE(quitSeen) << quit.readAllStandardOutput().constData();
+    EXPECT_EQ(quit.exitCode(), 0);
 }
