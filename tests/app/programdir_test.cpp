@@ -1,4 +1,5 @@
 #include "app/programdir.h"
+#include "app/singleinstance.h"
 #include "model/catalogue.h"
 
 #include <QFile>
@@ -6,6 +7,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/mount.h>
 
 TEST(ProgramDirectory, DataStaysBesideAWritableProgram) {
     QTemporaryDir dir;
@@ -65,4 +68,25 @@ TEST(ProgramDirectory, ADataFileBesideAReadOnlyProgramIsCopiedOnceAndLeftAsItIs)
     // Said once: the copy is there from now on, and the same folder is never copied into.
     EXPECT_TRUE(takeOverProgramDataFile(program.path(), user.path()).notice.isEmpty());
     EXPECT_TRUE(takeOverProgramDataFile(program.path(), program.path()).notice.isEmpty());
+}
+
+TEST(ProgramDirectory, OneDataFileHasOneLockHoweverItIsReached) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("synced")));
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("bound")));
+    const QString real = dir.filePath(QStringLiteral("synced/quillbox.dat"));
+    const QString link = dir.filePath(QStringLiteral("quillbox.dat"));
+    // A link made before the file it leads to exists: the first save creates that file.
+    ASSERT_TRUE(QFile::link(real, link));
+    const SingleInstance first(link);
+    ASSERT_TRUE(first.acquired());
+    EXPECT_FALSE(SingleInstance(real).acquired());
+    QFile(real).open(QIODevice::WriteOnly);
+    EXPECT_FALSE(SingleInstance(link).acquired());
+    // The same folder mounted a second time (root only).
+    const QByteArray from = QFile::encodeName(dir.filePath(QStringLiteral("synced")));
+    const QByteArray to = QFile::encodeName(dir.filePath(QStringLiteral("bound")));
+    if (::mount(from.constData(), to.constData(), nullptr, MS_BIND, nullptr) != 0) return;
+    EXPECT_FALSE(SingleInstance(dir.filePath(QStringLiteral("bound/quillbox.dat"))).acquired());
+    ::umount2(to.constData(), MNT_DETACH);
 }
