@@ -144,6 +144,8 @@ private:
     SaveResult writeFile();
     void reportDamage(const LoadResult& loaded, bool optionsRead);
     void fillTabs();
+    // Destroys the pages (their tabs go with them); buildPages() makes them again.
+    void dropPages();
     void focusPage();
     void tick();
     void showDisplayState();
