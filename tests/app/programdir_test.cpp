@@ -1,8 +1,10 @@
+#include "app/filefollower.h"
 #include "app/programdir.h"
 #include "app/singleinstance.h"
 #include "model/catalogue.h"
 
 #include <QFile>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -89,4 +91,17 @@ TEST(ProgramDirectory, OneDataFileHasOneLockHoweverItIsReached) {
     if (::mount(from.constData(), to.constData(), nullptr, MS_BIND, nullptr) != 0) return;
     EXPECT_FALSE(SingleInstance(dir.filePath(QStringLiteral("bound/quillbox.dat"))).acquired());
     ::umount2(to.constData(), MNT_DETACH);
+}
+
+TEST(ProgramDirectory, ALinkToAFileNotMadeYetIsFollowedInTheFolderItLeadsTo) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("synced")));
+    const QString real = dir.filePath(QStringLiteral("synced/quillbox.dat"));
+    const QString link = dir.filePath(QStringLiteral("quillbox.dat"));
+    ASSERT_TRUE(QFile::link(real, link));
+    FileFollower follower(link);
+    QSignalSpy changed(&follower, &FileFollower::changed);
+    // Another machine's file arrives where the link leads.
+    QFile(real).open(QIODevice::WriteOnly);
+    EXPECT_TRUE(changed.wait(5000));
 }
