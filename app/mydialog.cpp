@@ -134,19 +134,26 @@ MyDialog::~MyDialog() {
     tracker_.destroyAll();
     // The pages go next: they may still look at the records while they are destroyed.
     dropPages();
+    for (const QPointer<QWidget>& dropped : droppedPages_)
+        delete dropped.data();
 }
 
 void MyDialog::dropPages() {
-    std::array<QWidget*, kPageCount> built{};
-    for (int i = 0; i < kPageCount; ++i)
-        built[static_cast<std::size_t>(i)] = page(i);
+    std::erase_if(droppedPages_, [](const QPointer<QWidget>& dropped) { return !dropped; });
+    for (int i = kPageCount - 1; i >= 0; --i) {
+        QWidget* built = page(i);
+        if (!built) continue;
+        if (tabs_) tabs_->removeTab(tabs_->indexOf(built));
+        built->hide();
+        // Not at once: the page may be waiting for an answer in a box of its own.
+        built->deleteLater();
+        droppedPages_.emplace_back(built);
+    }
     notes_ = nullptr;
     lendings_ = nullptr;
     reminders_ = nullptr;
     optionsPage_ = nullptr;
     about_ = nullptr;
-    for (auto doomed = built.rbegin(); doomed != built.rend(); ++doomed)
-        delete *doomed;
 }
 
 void MyDialog::load() {
