@@ -316,13 +316,19 @@ SaveResult DataFile::save(PostItHolder& holder, const Options& options) {
     // write below reports).
     if (changedOnDisk() && identityOf(path_).regular) {
         if (bytes == inStep_) return result; // nothing new here: the newer file stays
-        result.conflictCopy = conflictCopyPath(path_);
-        if (const std::string failure = keepConflictCopy(path_, result.conflictCopy);
-            !failure.empty()) {
-            return SaveResult{false,
-                              "the version another machine wrote could not be kept as " +
-                                  result.conflictCopy + ": " + failure,
-                              {}};
+        // Not when it holds what was last read or written here (a sync engine put its own copy
+        // back in place): nothing changed elsewhere.
+        std::vector<std::uint8_t> onDisk;
+        readWholeFile(path_, onDisk);
+        if (onDisk != inStep_) {
+            result.conflictCopy = conflictCopyPath(path_);
+            if (const std::string failure = keepConflictCopy(path_, result.conflictCopy);
+                !failure.empty()) {
+                return SaveResult{false,
+                                  "the version another machine wrote could not be kept as " +
+                                      result.conflictCopy + ": " + failure,
+                                  {}};
+            }
         }
     }
     if (keepBackup_) {
