@@ -315,12 +315,15 @@ SaveResult DataFile::save(PostItHolder& holder, const Options& options) {
     // Another version of the data file (not a folder or anything else in its way, which the
     // write below reports).
     if (changedOnDisk() && identityOf(path_).regular) {
-        if (bytes == inStep_) return result; // nothing new here: the newer file stays
-        // Not when it holds what was last read or written here (a sync engine put its own copy
-        // back in place): nothing changed elsewhere.
+        // A file that holds just what was last read or written here (a sync engine put its own
+        // copy back in place) is no change elsewhere.
+        const FileIdentity seen = identityOf(path_);
         std::vector<std::uint8_t> onDisk;
-        readWholeFile(path_, onDisk);
-        if (onDisk != inStep_) {
+        const bool putBack =
+            readWholeFile(path_, onDisk).outcome == ReadOutcome::Read && onDisk == inStep_;
+        if (putBack) known_ = seen;
+        if (bytes == inStep_) return result; // nothing new here: the file on disk stays
+        if (!putBack) {
             result.conflictCopy = conflictCopyPath(path_);
             if (const std::string failure = keepConflictCopy(path_, result.conflictCopy);
                 !failure.empty()) {

@@ -64,6 +64,8 @@ TEST_F(StorageTest, AFileRewrittenWithTheSameContentIsNoChangeElsewhere) {
     const auto same = readFile();
     writeFile(same, path + ".synctmp");
     ASSERT_EQ(std::rename((path + ".synctmp").c_str(), path.c_str()), 0);
+    EXPECT_TRUE(data.save(holder, options).ok);
+    EXPECT_FALSE(data.changedOnDisk()) << "it would be read again as news";
 
     addNote(holder, "mine too");
     const SaveResult saved = data.save(holder, options);
