@@ -169,3 +169,21 @@ TEST_F(SaveFaultTest, AFailedSaveAfterAChangeElsewhereLeavesNoConflictCopyAndSay
     ASSERT_TRUE(saved.ok) << saved.reason;
     EXPECT_EQ(readFile(saved.conflictCopy), theirs);
 }
+
+TEST_F(SaveFaultTest, SavesThatFailOverADamagedFileDropNoEarlierBackup) {
+    const std::vector<std::string> generations{".bak", ".bak.1", ".bak.2"};
+    for (std::size_t i = 0; i < generations.size(); ++i)
+        writeFile({static_cast<std::uint8_t>(i)}, path + generations[i]);
+    writeFile({0, 4, 9}); // cut short
+    DataFile data(path);
+    ScriptedAnswers answers;
+    ASSERT_EQ(loadAll(data, answers).status, LoadStatus::Damaged);
+
+    // The disk is full: each autosave fails, and every earlier backup stays where it was.
+    setSaveStageHook([](SaveStage) { return ENOSPC; });
+    for (int attempt = 0; attempt < 3; ++attempt)
+        EXPECT_FALSE(data.save(holder, options).ok);
+    for (std::size_t i = 0; i < generations.size(); ++i)
+        EXPECT_EQ(readFile(path + generations[i]), std::vector<std::uint8_t>{std::uint8_t(i)});
+    EXPECT_EQ(readFile(), (std::vector<std::uint8_t>{0, 4, 9}));
+}
