@@ -6,8 +6,9 @@
 #include <memory>
 
 // Where the lock and the command socket of a data file live: in the user's runtime folder
-// (XDG_RUNTIME_DIR), named after the data file's real path. Nothing of them stands beside the
-// data file, so a folder kept in step between machines never carries another machine's lock.
+// (XDG_RUNTIME_DIR), named after the data file (its folder as it is on the disk, however it is
+// reached, and its name). Nothing of them stands beside the data file, so a folder kept in step
+// between machines never carries another machine's lock.
 // Both empty when there is no runtime folder that is the user's alone: in a shared one another
 // user could take the lock first or answer the commands.
 struct RuntimeNames {

@@ -16,6 +16,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -25,9 +26,9 @@ constexpr int kStartingPatienceMs = 15000;
 // --new-note - reads at most this much; the note keeps far less.
 constexpr qint64 kMaxInputBytes = 1024 * 1024;
 
-// False when the bytes did not all get out (a full disk, a closed pipe): errno says why.
+// False when the bytes did not all reach the stream (a full disk, a closed pipe); errno says why.
 bool writeBytes(std::FILE* stream, const QByteArray& bytes) {
-    const std::size_t size = static_cast<std::size_t>(bytes.size());
+    const auto size = static_cast<std::size_t>(bytes.size());
     const bool written = std::fwrite(bytes.constData(), 1, size, stream) == size;
     return std::fflush(stream) == 0 && written;
 }
@@ -81,10 +82,10 @@ bool readNoteText(CommandLine& line) {
 int runWithoutDisplay(const CommandLine& line, const QString& dataPath) {
     if (line.command == Command::Export) {
         const ExportResult exported = exportDataFile(dataPath, line.json);
-        // An export cut short must not pass for the whole of it.
         if (!writeBytes(stdout, exported.output)) {
-            printLine(stderr, QStringLiteral("The export could not be written out (%1).")
-                                  .arg(qt_error_string(errno)));
+            const int error = errno;
+            printLine(stderr, QStringLiteral("The export could not be written: %1.")
+                                  .arg(QString::fromLocal8Bit(std::strerror(error))));
             return 1;
         }
         if (!exported.problem.isEmpty()) printLine(stderr, exported.problem);

@@ -112,18 +112,3 @@ TEST(CommandChannel, WithoutAPrivateRuntimeFolderNoLockOrSocketGoesToASharedOne)
                   .size(),
               2);
 }
-
-TEST(CommandChannel, ALinkedDataFileHasOneLockBeforeAndAfterItsFileIsMade) {
-    // quillbox.dat a link to a file not made yet (in a synced folder): once the first Quillbox
-    // has saved, a second start must still find its lock.
-    QTemporaryDir dir;
-    const QString link = dir.filePath(QStringLiteral("quillbox.dat"));
-    const QString target = dir.filePath(QStringLiteral("synced.dat"));
-    ASSERT_TRUE(QFile::link(target, link));
-    const RuntimeNames before = runtimeNamesFor(link);
-    QFile made(target);
-    ASSERT_TRUE(made.open(QIODevice::WriteOnly));
-    made.close();
-    EXPECT_EQ(runtimeNamesFor(link).lockFile.toStdString(), before.lockFile.toStdString());
-    EXPECT_EQ(runtimeNamesFor(target).lockFile.toStdString(), before.lockFile.toStdString());
-}
