@@ -129,6 +129,8 @@ std::optional<int> handOver(const CommandLine& line, SingleInstance& instance) {
 QString carryOut(MyApp& app, Command command, const QString& text, std::function<void()> stop) {
     MyDialog* dialog = app.dialog();
     if (!dialog) return QStringLiteral("Quillbox is not ready yet.");
+    // Told to stop in the same turn of the event loop: what came now would never be saved.
+    if (dialog->ended()) return QStringLiteral("Quillbox is ending.");
     switch (command) {
     case Command::Toggle:
         dialog->toggleDisplay();

@@ -361,6 +361,15 @@ TEST_F(AppTest, AQuitCommandThatCannotSaveIsRefusedAndTheProgramStays) {
     EXPECT_TRUE(tray->added);
 }
 
+TEST_F(AppTest, ACommandThatComesAsTheProgramEndsIsRefused) {
+    // Told to stop (--quit, logout) while another command waits in the same turn of the event
+    // loop: a note taken now would never be saved.
+    writeDataFile();
+    start();
+    app->endSession();
+    EXPECT_FALSE(carryOut(*app, Command::NewNote, QStringLiteral("too late"), [] {}).isEmpty());
+}
+
 TEST_F(AppTest, SaveAllReportsAFailure) {
     start(dir.filePath(QStringLiteral("not-there")));
     EXPECT_FALSE(dialog()->save());
