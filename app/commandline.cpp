@@ -115,6 +115,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                                      "--export at a time."),
                       helpText);
     line.json = parser.isSet(json);
+    line.displayGiven = parser.isSet(QStringLiteral("display"));
     if (line.json && line.command != Command::Export)
         return failed(QStringLiteral("--json goes with --export."), helpText);
     // An empty text makes a blank Stickum to type into (the launcher's "New note").

@@ -20,6 +20,7 @@ struct CommandLine {
     QString dataFile; // --data, made absolute; empty: the usual data file
     QString noteText; // --new-note's text ("-": read standard input)
     bool json = false;
+    bool displayGiven = false; // -display: the X server to use, without DISPLAY
     // Set when the program ends at once (help, version, a bad command line) with this status,
     // after printing output on standard output and errors on standard error.
     std::optional<int> exitStatus;

@@ -26,17 +26,23 @@ int main(int argc, char** argv) {
     // Help, version and mistakes are answered before anything touches the display or the file.
     if (line.exitStatus) return finishEarly(line);
     if (!readNoteText(line)) return 2;
-    if (line.withoutDisplay()) {
+    // Before anything looks for the data file: the user's data folder is named after it.
+    QCoreApplication::setApplicationName(QString::fromUtf8(msg::ProgramName));
+    const PlatformSetting setting = platformSetting(argc, argv);
+    // A command for the running Quillbox from where there is no display (a timer, a remote
+    // shell) is handed over without one.
+    const bool noDisplay =
+        !setting.userChose && !setting.wayland && !setting.x11 && !line.displayGiven;
+    if (line.withoutDisplay() || (noDisplay && line.command != Command::Run)) {
         const QCoreApplication core(argc, argv);
         return runWithoutDisplay(line, dataPathFor(line));
     }
     // Stickums above all windows and pinning need X11: on Wayland through XWayland.
-    const PlatformChoice platform = choosePlatform(platformSetting(argc, argv));
+    const PlatformChoice platform = choosePlatform(setting);
     applyPlatformChoice(platform);
     QApplication application(argc, argv);
     // Carets stop blinking a few seconds after the last input: an idle Quillbox sleeps.
     const CaretBlink caretBlink;
-    QApplication::setApplicationName(QString::fromUtf8(msg::ProgramName));
 
     QtMessageBoxes messages;
     const QString programDir = programDirectory();
@@ -50,6 +56,11 @@ int main(int argc, char** argv) {
     // One Quillbox per data file: a second one would overwrite the first one's saves. Commands
     // go to the one that runs.
     SingleInstance instance(options.dataFile);
+    if (!instance.problem().isEmpty()) {
+        messages.showMessage(nullptr, instance.problem(), QString::fromUtf8(msg::ProgramName),
+                             box::Failure);
+        return 1;
+    }
     if (!instance.acquired() && line.command != Command::Run) {
         if (const auto status = handOver(line, instance)) return *status;
     }
@@ -87,7 +98,15 @@ int main(int argc, char** argv) {
     if (!commands.listening())
         qWarning("Quillbox cannot take commands: %s", qPrintable(instance.names().socketName));
     // Started by a command: the main window or the new note now; --toggle only starts.
-    if (line.command == Command::Show || line.command == Command::NewNote)
-        carryOut(app, line.command, line.noteText, stop);
+    if (line.command == Command::Show || line.command == Command::NewNote) {
+        // Nobody waits for the answer: a note that finds the list full is told as the Notes
+        // page tells it, once the program runs.
+        const QString refused = carryOut(app, line.command, line.noteText, stop);
+        if (!refused.isEmpty())
+            QTimer::singleShot(0, &app, [&messages, refused] {
+                messages.showMessage(nullptr, refused, QString::fromUtf8(msg::Error),
+                                     box::Capacity);
+            });
+    }
     return QCoreApplication::exec();
 }

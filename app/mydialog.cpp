@@ -388,23 +388,27 @@ bool MyDialog::save() {
 }
 
 bool MyDialog::saveNow() {
-    autosave_->stop();
-    if (ended_) return true;
-    if (!isOpen()) tracker_.takeBackShown();
-    const SaveResult saved = writeFile();
-    if (saved.ok) {
-        lastSaveFailure_.clear();
-        // Nothing was new here and the file on disk is newer: it is taken up. While the window
-        // is open the pages may hold what the user is typing: that waits for the collapse.
-        if (!isOpen() && dataFile_.changedOnDisk()) reloadFromDisk();
-        return true;
-    }
-    const QString reason = QString::fromStdString(saved.reason);
+    const auto failed = saveQuietly();
+    if (!failed) return true;
+    const QString reason = *failed;
     if (reason == lastSaveFailure_) return false;
     lastSaveFailure_ = reason;
     messages_.showMessage(nullptr, QString::fromUtf8(msg::SaveFailed).arg(dataPath_, reason),
                           QString::fromUtf8(msg::Error), box::Failure);
     return false;
+}
+
+std::optional<QString> MyDialog::saveQuietly() {
+    autosave_->stop();
+    if (ended_) return std::nullopt;
+    if (!isOpen()) tracker_.takeBackShown();
+    const SaveResult saved = writeFile();
+    if (!saved.ok) return QString::fromStdString(saved.reason);
+    lastSaveFailure_.clear();
+    // Nothing was new here and the file on disk is newer: it is taken up. While the window is
+    // open the pages may hold what the user is typing: that waits for the collapse.
+    if (!isOpen() && dataFile_.changedOnDisk()) reloadFromDisk();
+    return std::nullopt;
 }
 
 void MyDialog::followDisk() {

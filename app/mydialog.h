@@ -56,9 +56,14 @@ public:
     // Saves what the user did since the last save without asking anything: before a crash or
     // a power cut can lose it. A failure is reported once for each reason.
     bool saveNow();
+    // Saves as saveNow() does but shows nothing: why the save failed, or nothing when it was
+    // done. For a caller that tells the reason itself.
+    std::optional<QString> saveQuietly();
     // The desktop session ends or the program was told to stop: everything is saved as at a
     // Yes on the quit question, without asking, and the program ends with status 0.
     void endSession();
+    // The session has ended (or the X server is gone): nothing is saved any more.
+    bool ended() const { return ended_; }
     // The program ends by a way that unwinds nothing (the X server is gone): what is in memory,
     // the Stickums' texts and the pages' fields included, is saved, and nothing is shown,
     // asked or played any more. The window system is not asked anything.

@@ -27,15 +27,26 @@ RuntimeNames runtimeNamesFor(const QString& dataPath) {
         QCryptographicHash::hash(QByteArray::fromStdString(identity), QCryptographicHash::Sha256)
             .toHex()
             .left(16));
-    QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (runtime.isEmpty()) runtime = QDir::tempPath();
+    // The toolkit hands out XDG_RUNTIME_DIR, or a folder of its own, only when it is the
+    // user's alone; never the shared temporary folder instead.
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (runtime.isEmpty()) return {};
     const QDir folder(runtime);
     return {folder.filePath(QStringLiteral("quillbox-%1.lock").arg(key)),
             folder.filePath(QStringLiteral("quillbox-%1.socket").arg(key))};
 }
 
-SingleInstance::SingleInstance(const QString& dataPath)
-    : names_(runtimeNamesFor(dataPath)), lock_(std::make_unique<QLockFile>(names_.lockFile)) {
+QString noRuntimeFolder() {
+    return QStringLiteral("There is no runtime folder that only you can use (XDG_RUNTIME_DIR) "
+                          "for Quillbox's lock and command socket.");
+}
+
+SingleInstance::SingleInstance(const QString& dataPath) : names_(runtimeNamesFor(dataPath)) {
+    if (names_.lockFile.isEmpty()) {
+        problem_ = noRuntimeFolder();
+        return;
+    }
+    lock_ = std::make_unique<QLockFile>(names_.lockFile);
     // A lock is stale only when the process that took it is gone, however old the lock is.
     lock_->setStaleLockTime(0);
     acquired_ = lock_->tryLock(0);
@@ -47,6 +58,6 @@ void SingleInstance::release() {
 }
 
 bool SingleInstance::tryAgain() {
-    if (!acquired_) acquired_ = lock_->tryLock(0);
+    if (!acquired_ && lock_) acquired_ = lock_->tryLock(0);
     return acquired_;
 }

@@ -9,6 +9,8 @@
 // (XDG_RUNTIME_DIR), named after the data file (its folder as it is on the disk, however it is
 // reached, and its name). Nothing of them stands beside the data file, so a folder kept in step
 // between machines never carries another machine's lock.
+// Both empty when there is no runtime folder that is the user's alone: in a shared one another
+// user could take the lock first or answer the commands.
 struct RuntimeNames {
     QString lockFile;
     QString socketName;
@@ -28,9 +30,15 @@ public:
     // Tries once more (the one that held the lock may have ended since).
     bool tryAgain();
     const RuntimeNames& names() const { return names_; }
+    // Why no lock could be taken at all, when that is not another Quillbox holding it.
+    const QString& problem() const { return problem_; }
 
 private:
     RuntimeNames names_;
     std::unique_ptr<QLockFile> lock_;
     bool acquired_ = false;
+    QString problem_;
 };
+
+// Why a Quillbox without a private runtime folder neither starts nor sends a command.
+QString noRuntimeFolder();

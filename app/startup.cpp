@@ -91,13 +91,21 @@ int runWithoutDisplay(const CommandLine& line, const QString& dataPath) {
         if (!exported.problem.isEmpty()) printLine(stderr, exported.problem);
         return exported.status;
     }
-    const auto answer = sendCommand(runtimeNamesFor(dataPath).socketName, Command::Quit);
-    if (!answer) {
+    // Only a Quillbox that runs can take the command here; one that is still starting (a
+    // question about its data file) is waited for.
+    SingleInstance instance(dataPath);
+    if (!instance.problem().isEmpty()) return reported(instance.problem());
+    if (!instance.acquired()) {
+        if (const auto status = handOver(line, instance)) return *status;
+    }
+    if (line.command == Command::Quit) {
         printLine(stdout,
                   QStringLiteral("Quillbox is not running on %1; nothing to quit.").arg(dataPath));
         return 0;
     }
-    return reported(*answer);
+    return reported(
+        QStringLiteral("Quillbox is not running on %1, and there is no display to start it on.")
+            .arg(dataPath));
 }
 
 std::optional<int> handOver(const CommandLine& line, SingleInstance& instance) {
@@ -121,6 +129,8 @@ std::optional<int> handOver(const CommandLine& line, SingleInstance& instance) {
 QString carryOut(MyApp& app, Command command, const QString& text, std::function<void()> stop) {
     MyDialog* dialog = app.dialog();
     if (!dialog) return QStringLiteral("Quillbox is not ready yet.");
+    // Told to stop in the same turn of the event loop: what came now would never be saved.
+    if (dialog->ended()) return QStringLiteral("Quillbox is ending.");
     switch (command) {
     case Command::Toggle:
         dialog->toggleDisplay();
@@ -133,6 +143,12 @@ QString carryOut(MyApp& app, Command command, const QString& text, std::function
             return QString::fromUtf8(msg::NoSpaceNote);
         break;
     case Command::Quit:
+        // Ending with a save that fails would lose everything since the last one: the program
+        // stays, and the command says why.
+        if (const auto failed = dialog->saveQuietly())
+            return QStringLiteral("Your data could not be saved to %1 (%2); Quillbox keeps "
+                                  "running.")
+                .arg(dialog->dataPath(), *failed);
         // After the answer has gone back.
         QTimer::singleShot(0, &app, std::move(stop));
         break;

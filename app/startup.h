@@ -21,7 +21,8 @@ int finishEarly(const CommandLine& line);
 // with the reason printed, when there is none.
 bool readNoteText(CommandLine& line);
 
-// The commands that need no display: --export and --quit. The exit status.
+// The commands that need no display (--export and --quit), and the others when there is no
+// display: then only a Quillbox that runs, or is starting, can take them. The exit status.
 int runWithoutDisplay(const CommandLine& line, const QString& dataPath);
 
 // Another Quillbox holds the data file: hands it the command, waiting a little while it starts.

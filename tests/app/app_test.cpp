@@ -3,6 +3,7 @@
 #include "app/myapp.h"
 #include "app/mydialog.h"
 #include "app/myframe.h"
+#include "app/startup.h"
 #include "fakes.h"
 #include "model/catalogue.h"
 #include "noquestions.h"
@@ -345,6 +346,28 @@ TEST_F(AppTest, AFailedSaveAtQuitMayBeIgnored) {
     boxes.answers = {Answer::Yes, Answer::Yes};
     EXPECT_TRUE(closeWindow());
     EXPECT_EQ(quit.count(), 1);
+}
+
+TEST_F(AppTest, AQuitCommandThatCannotSaveIsRefusedAndTheProgramStays) {
+    const QString missing = dir.filePath(QStringLiteral("not-there"));
+    start(missing);
+    bool stopped = false;
+    const QString answer = carryOut(*app, Command::Quit, {}, [&stopped] { stopped = true; });
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(answer.contains(QDir(missing).filePath(QStringLiteral("quillbox.dat"))))
+        << answer.toStdString();
+    EXPECT_FALSE(stopped);
+    EXPECT_TRUE(boxes.shown.empty()); // nobody sits at this desktop to answer a box
+    EXPECT_TRUE(tray->added);
+}
+
+TEST_F(AppTest, ACommandThatComesAsTheProgramEndsIsRefused) {
+    // Told to stop (--quit, logout) while another command waits in the same turn of the event
+    // loop: a note taken now would never be saved.
+    writeDataFile();
+    start();
+    app->endSession();
+    EXPECT_FALSE(carryOut(*app, Command::NewNote, QStringLiteral("too late"), [] {}).isEmpty());
 }
 
 TEST_F(AppTest, SaveAllReportsAFailure) {

@@ -1,10 +1,13 @@
 #include "app/commandchannel.h"
+#include "app/singleinstance.h"
 #include "app/unixsocket.h"
+#include "setfor.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <pwd.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -79,4 +82,33 @@ TEST(CommandChannel, CallersThatSayNothingOrTooMuchHoldNobodyUp) {
     const QString tooLong = dir.filePath(QString(120, QLatin1Char('q')));
     EXPECT_FALSE(CommandServer(tooLong, {}).listening());
     EXPECT_EQ(sendCommand(tooLong, Command::Show), std::nullopt);
+}
+
+TEST(CommandChannel, WithoutAPrivateRuntimeFolderNoLockOrSocketGoesToASharedOne) {
+    // XDG_RUNTIME_DIR and the toolkit's own private fallback both unusable: another user could
+    // have made them. The shared temporary folder would let anyone take the lock first or
+    // answer the commands.
+    QTemporaryDir shared;
+    const QString user = QString::fromLocal8Bit(::getpwuid(::getuid())->pw_name);
+    for (const QString& name :
+         {QStringLiteral("not-a-folder"), QStringLiteral("runtime-") + user}) {
+        QFile blocker(shared.filePath(name));
+        ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    }
+    const QString dataPath = shared.filePath(QStringLiteral("quillbox.dat"));
+    RuntimeNames names;
+    {
+        const SetFor runtime("XDG_RUNTIME_DIR", shared.filePath(QStringLiteral("not-a-folder")));
+        const SetFor temporary("TMPDIR", shared.path());
+        names = runtimeNamesFor(dataPath);
+        SingleInstance instance(dataPath);
+        EXPECT_FALSE(instance.acquired());
+        EXPECT_FALSE(instance.problem().isEmpty());
+    }
+    EXPECT_TRUE(names.lockFile.isEmpty()) << names.lockFile.toStdString();
+    EXPECT_TRUE(names.socketName.isEmpty()) << names.socketName.toStdString();
+    EXPECT_EQ(QDir(shared.path())
+                  .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)
+                  .size(),
+              2);
 }

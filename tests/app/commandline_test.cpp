@@ -1,13 +1,20 @@
 // The real program's command line without a display: help, version, mistakes, --quit with no
 // Quillbox running, and --export of data files of every version.
+#include "app/commandchannel.h"
+#include "app/singleinstance.h"
 #include "commandrun.h"
 #include "file_bytes.h"
 #include "model/text.h"
+#include "setfor.h"
 #include "storage/datafile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QScopeGuard>
+#include <QTest>
+
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -165,6 +172,16 @@ TEST_F(CommandLineTest, HelpAndVersionNeedNoDisplayAndMistakesSaySoWithTheUsage)
     EXPECT_TRUE(quit.out.contains("not running")) << quit.out.constData();
 }
 
+TEST_F(CommandLineTest, ACommandForTheRunningQuillboxWithoutADisplaySaysNoneRuns) {
+    // From a timer or a remote shell: handed over when Quillbox runs (see the X11 tests),
+    // otherwise told, never a crash.
+    const CommandResult result =
+        program.run({"--new-note", "later", "--data", dir.filePath("quillbox.dat")}, {}, false);
+    EXPECT_EQ(result.status, 1) << result.err.constData();
+    EXPECT_TRUE(result.err.contains("not running")) << result.err.constData();
+    EXPECT_FALSE(QFile::exists(dir.filePath("quillbox.dat")));
+}
+
 TEST_F(CommandLineTest, JsonExportOfEveryVersionHoldsEveryFieldAndWritesNothing) {
     for (const auto& bytes :
          {versionFour(), versionThree(), oldLayout(2), oldLayout(1), oldLayout(0)}) {
@@ -216,4 +233,57 @@ TEST_F(CommandLineTest, TextExportShowsOneBlockPerRecordWithThePagesDates) {
               "Note\nBuy milk\nand tea\n\n"
               "Lending: I owe Ann since 01/05/1998 (alert after 50 days)\nbook\n\n"
               "Reminder: March 5th 1999\ndentist\n");
+}
+
+TEST_F(CommandLineTest, AnInstalledProgramExportsTheDataFileOfTheUsersFolder) {
+    // Installed where the user may not write, the program keeps its data in the user's own
+    // folder: --export must read that file, not look for another.
+    const QString bin = dir.filePath(QStringLiteral("bin"));
+    const QString copy = QDir(bin).filePath(QStringLiteral("quillbox"));
+    ASSERT_TRUE(QDir().mkpath(bin));
+    ASSERT_TRUE(QFile::copy(QString::fromUtf8(QB_PROGRAM_FILE), copy));
+    QFile::setPermissions(bin, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const bool locked = ::geteuid() == 0 && QProcess::execute("chattr", {"+i", bin}) == 0;
+    const auto unlock = qScopeGuard([&] {
+        if (locked) QProcess::execute("chattr", {"-i", bin});
+        QFile::setPermissions(bin, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                       QFileDevice::ExeOwner);
+    });
+    if (QFile probe(QDir(bin).filePath("probe")); probe.open(QIODevice::WriteOnly))
+        GTEST_SKIP() << "no folder the program may not write to";
+
+    const QString share = dir.filePath(QStringLiteral("share"));
+    ASSERT_TRUE(QDir().mkpath(share + QStringLiteral("/Quillbox")));
+    ASSERT_TRUE(
+        QFile::rename(write(versionFour()), share + QStringLiteral("/Quillbox/quillbox.dat")));
+    QProcess process;
+    QProcessEnvironment env = program.environment(false);
+    env.insert(QStringLiteral("XDG_DATA_HOME"), share);
+    process.setProcessEnvironment(env);
+    process.start(copy, {"--export"});
+    ASSERT_TRUE(process.waitForFinished(20000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().constData();
+    EXPECT_TRUE(process.readAllStandardOutput().contains("Buy milk"));
+}
+
+TEST_F(CommandLineTest, QuitWaitsForAQuillboxThatIsStillStarting) {
+    // A Quillbox that holds the lock but takes no commands yet (a question at its start).
+    const QString path = dir.filePath(QStringLiteral("quillbox.dat"));
+    const SetFor runtime("XDG_RUNTIME_DIR", program.runtime.path());
+    SingleInstance starting(path);
+    ASSERT_TRUE(starting.acquired());
+    QProcess quit;
+    quit.setProcessEnvironment(program.environment(false));
+    quit.start(QString::fromUtf8(QB_PROGRAM_FILE), {"--quit", "--data", path});
+    // Time for a --quit that does not wait to end, saying nothing runs.
+    quit.waitForFinished(500);
+
+    bool quitSeen = false;
+    const CommandServer started(starting.names().socketName, [&](Command command, const QString&) {
+        quitSeen = command == Command::Quit;
+        return QString();
+    });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return quit.state() == QProcess::NotRunning; }, 20000));
+    EXPECT_TRUE(quitSeen) << quit.readAllStandardOutput().constData();
+    EXPECT_EQ(quit.exitCode(), 0);
 }

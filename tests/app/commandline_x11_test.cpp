@@ -128,6 +128,9 @@ TEST_F(RunningQuillbox, EachCommandReachesTheQuillboxOfItsDataFile) {
     EXPECT_EQ(command(bread, {"--show"}).status, 0);
     EXPECT_TRUE(QTest::qWaitFor([&] { return shownWindows(second, "^Quillbox") == 1; }, 10000));
     EXPECT_EQ(shownWindows(first, "^Quillbox"), 0);
+    // A command from where there is no display (a timer, a remote shell) is handed over too.
+    EXPECT_EQ(program.run({"--new-note", "no display", "--data", bread}, {}, false).status, 0);
+    EXPECT_TRUE(holds(bread, "no display"));
 
     // Nothing but the data file stands beside it: lock and socket live in the runtime folder.
     EXPECT_EQ(QDir(one.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
@@ -159,6 +162,16 @@ TEST_F(RunningQuillbox, AKilledQuillboxIsTakenOverAndANewNoteStartsOne) {
     EXPECT_TRUE(second.waitForFinished(10000));
     EXPECT_EQ(second.exitCode(), 0);
     EXPECT_EQ(notesIn(milk), (std::vector<std::string>{"milk", "from a pipe"}));
+}
+
+TEST_F(RunningQuillbox, ANewNoteThatStartsAFullQuillboxSaysThereIsNoSpace) {
+    const QString path = one.filePath(QStringLiteral("quillbox.dat"));
+    PostItHolder holder;
+    while (holder.addAttached(std::make_unique<Note>(), KindNote)) {
+    }
+    ASSERT_TRUE(DataFile(path.toStdString()).save(holder, Options::initial({})).ok);
+    program.start(first, {"--new-note", "one too many", "--data", path});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shownWindows(first, "^ERROR$") == 1; }, 15000));
 }
 
 TEST_F(RunningQuillbox, ANoteAddedOnOneMachineAppearsOnTheOther) {
