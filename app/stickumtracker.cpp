@@ -255,8 +255,11 @@ void StickumTracker::takeBackShown(bool askTargets) {
     askPositions();
     forEachEntry([this, askTargets](PostItAttr& attr, PostIt* record) {
         SmallFrame* frame = frameOf(attr);
-        if (!frame || record->displayState() != Shown || !frame->isVisible()) return;
-        takeBack(attr, record, attr.target == 0 || !askTargets || targetOnShow(attr));
+        if (!frame || record->displayState() != Shown) return;
+        // A Stickum typed into and then closed, or gone with its target, keeps its text; where
+        // it stands counts only while it is on show.
+        const bool onShow = frame->isVisible();
+        takeBack(attr, record, onShow && (attr.target == 0 || !askTargets || targetOnShow(attr)));
     });
 }
 

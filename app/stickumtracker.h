@@ -66,10 +66,11 @@ public:
     // The stand-in for another application's window, made on first asking (at most 23).
     QWindow* aliasFor(WindowHandle window) { return aliases_.aliasFor(window); }
 
-    // Takes what the user did to the Stickums on show (where they stand, what was typed into
-    // them) back into the records, leaving them on show: before a save while collapsed. Without
-    // askTargets the window system is not asked whether pinned Stickums' targets are on show
-    // (it is gone): every Stickum on show gives its position as the program last knew it.
+    // Takes what the user did to the Stickums (where those on show stand, what was typed into
+    // any of them, also one since closed or hidden with its target) back into the records,
+    // leaving them as they are: before a save while collapsed. Without askTargets the window
+    // system is not asked whether pinned Stickums' targets are on show (it is gone): every
+    // Stickum on show gives its position as the program last knew it.
     void takeBackShown(bool askTargets = true);
     // Called a moment after the user moved a Stickum or typed into one.
     void setChangeListener(std::function<void()> listener) { changed_ = std::move(listener); }

@@ -457,6 +457,22 @@ TEST_F(TrackerTest, ASaveWritesWhereTheStickumsStandNow) {
     EXPECT_EQ(QPoint(attr->x, attr->y), QPoint(321, 123));
 }
 
+TEST_F(TrackerTest, ASaveKeepsWhatWasTypedIntoStickumsThatWentOutOfSight) {
+    Note* pinned = addNote("pinned");
+    tracker.setTarget(pinned, kEditor);
+    Note* closed = addNote("closed");
+    collapse();
+    userTypes(frameOf(pinned)->content(), "typed, then its window was minimised");
+    userTypes(frameOf(closed)->content(), "typed, then closed");
+    windows.minimise(kEditor);
+    frameOf(closed)->close();
+    const QPoint closedAt = positionOf(closed);
+    tracker.takeBackShown(); // the save a moment after typing, or the one at logout
+    EXPECT_EQ(pinned->text(), "typed, then its window was minimised");
+    EXPECT_EQ(closed->text(), "typed, then closed");
+    EXPECT_EQ(positionOf(closed), closedAt);
+}
+
 TEST_F(TrackerTest, AStickumOffTheScreensIsShownOnOneAndKeepsItsPlaceUntilMoved) {
     // Two monitors; the note stands on the right-hand one.
     QList<QRect> screens{QRect(0, 0, 1280, 800), QRect(1280, 0, 1280, 800)};
