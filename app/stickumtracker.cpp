@@ -47,6 +47,8 @@ StickumTracker::StickumTracker(PostItHolder& holder, const Options& options, Win
                      [this](WindowHandle target) { ownerChanged(target, false); });
     QObject::connect(&windows_, &WindowSystem::ownerShown, &receiver_,
                      [this](WindowHandle target) { ownerChanged(target, true); });
+    QObject::connect(&windows_, &WindowSystem::ownerGone, &receiver_,
+                     [this](WindowHandle target) { gone_.insert(target); });
 }
 
 StickumTracker::~StickumTracker() {
@@ -143,7 +145,7 @@ void StickumTracker::pinPass(bool displayOn) {
 
 void StickumTracker::rehomePass(bool showNew) {
     forEachEntry([this, showNew](PostItAttr& attr, PostIt* record) {
-        if (attr.target == 0 || windows_.exists(attr.target)) return;
+        if (attr.target == 0 || targetExists(attr)) return;
         destroyStickum(attr);
         SmallFrame* frame = makeFree(attr, record);
         prepare(frame, record, true);
@@ -179,14 +181,15 @@ bool StickumTracker::setTarget(PostIt* record, WindowHandle window) {
     PostItAttr* attr = holder_.attrOf(record);
     if (!attr) return false;
     attr->target = window;
+    // Chosen now: a live window, whichever window had its handle before.
+    gone_.erase(window);
     return true;
 }
 
 std::optional<std::string> StickumTracker::targetTitle(const PostIt* record) const {
     const PostItAttr* attr = holder_.attrOf(record);
     if (!attr) return std::nullopt;
-    if (attr->target != 0 && windows_.exists(attr->target))
-        return windows_.title(attr->target, kTitleBytes);
+    if (attr->target != 0 && targetExists(*attr)) return windows_.title(attr->target, kTitleBytes);
     return std::string(msg::NoWindow);
 }
 
@@ -222,8 +225,12 @@ SmallFrame* StickumTracker::frameOf(const PostItAttr& attr) const {
     return dynamic_cast<SmallFrame*>(attr.window);
 }
 
+bool StickumTracker::targetExists(const PostItAttr& attr) const {
+    return gone_.count(attr.target) == 0 && windows_.exists(attr.target);
+}
+
 bool StickumTracker::targetOnShow(const PostItAttr& attr) const {
-    return windows_.isOnShow(attr.target);
+    return gone_.count(attr.target) == 0 && windows_.isOnShow(attr.target);
 }
 
 SmallFrame* StickumTracker::makeFree(PostItAttr& attr, PostIt* record) {

@@ -12,6 +12,7 @@
 
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 
 class MessageBoxes;
@@ -100,6 +101,9 @@ private:
     SmallFrame* frameOf(const PostItAttr& attr) const;
     // The target window that owns the Stickum, or 0 for a free one.
     WindowHandle ownerOf(SmallFrame* frame) const;
+    // The entry's target still exists: not destroyed since its Stickum was pinned to it, even
+    // if another window has the same handle now.
+    bool targetExists(const PostItAttr& attr) const;
     bool targetOnShow(const PostItAttr& attr) const;
     // A new free Stickum for the record, placed at the entry's position, hidden.
     SmallFrame* makeFree(PostItAttr& attr, PostIt* record);
@@ -123,6 +127,7 @@ private:
     WindowSystem& windows_;
     WindowAliases aliases_;
     std::map<SmallFrame*, WindowHandle> pinned_; // Stickums owned by a target window
+    std::set<WindowHandle> gone_;                // targets destroyed while they owned one
     int attachedCount_ = 0;
     bool stale_ = false;
     QObject receiver_; // the window system's reports about targets arrive here
