@@ -7,6 +7,7 @@
 #include "stickum/stickumedit.h"
 
 #include <QEvent>
+#include <QTextDocument>
 
 #include <algorithm>
 #include <limits>
@@ -308,10 +309,13 @@ void StickumTracker::takeBack(PostItAttr& attr, PostIt* record, bool withPositio
         attr.y = toCoordinate(own.y());
     }
     // Only what the user changed is taken back: an untouched text keeps its bytes (old files
-    // hold texts in another encoding that would otherwise be rewritten).
-    const WPostIt* content = frame->content();
-    if (record->editable() && content->edit()->document()->isModified())
-        record->setText(content->getContent(kTextCapacity));
+    // hold texts in another encoding that would otherwise be rewritten). Taken once: a later
+    // change of the record elsewhere (the Notes page) is not undone by the next pass.
+    QTextDocument* document = frame->content()->edit()->document();
+    if (record->editable() && document->isModified()) {
+        record->setText(frame->content()->getContent(kTextCapacity));
+        document->setModified(false);
+    }
 }
 
 void StickumTracker::show(SmallFrame* frame) {

@@ -473,6 +473,20 @@ TEST_F(TrackerTest, ASaveKeepsWhatWasTypedIntoStickumsThatWentOutOfSight) {
     EXPECT_EQ(positionOf(closed), closedAt);
 }
 
+TEST_F(TrackerTest, TypingTakenBackOnceDoesNotUndoALaterEditOnTheNotesPage) {
+    Note* note = addNote("first");
+    tracker.showPass(true);
+    userTypes(frameOf(note)->content(), "typed into the Stickum");
+    frameOf(note)->close();
+    tracker.hidePass(); // the main window opens
+    ASSERT_EQ(note->text(), "typed into the Stickum");
+    note->setText("edited on the Notes page");
+    tracker.showPass(true); // collapsed: the closed Stickum stays as it was
+    tracker.takeBackShown();
+    tracker.hidePass();
+    EXPECT_EQ(note->text(), "edited on the Notes page");
+}
+
 TEST_F(TrackerTest, AStickumOffTheScreensIsShownOnOneAndKeepsItsPlaceUntilMoved) {
     // Two monitors; the note stands on the right-hand one.
     QList<QRect> screens{QRect(0, 0, 1280, 800), QRect(1280, 0, 1280, 800)};
