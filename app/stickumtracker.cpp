@@ -71,9 +71,16 @@ void StickumTracker::showPass(bool displayOn) {
     setStickumsSuppressed(false);
     forEachEntry([this](PostItAttr& attr, PostIt* record) {
         if (!record->active() || record->displayState() != Shown) return;
-        if (attr.target != 0 && !targetOnShow(attr)) return;
-        if (stale_) destroyStickum(attr);
         SmallFrame* frame = frameOf(attr);
+        // The Stickum is made afresh from its note: what was just typed into it goes there first.
+        if (frame) takeBack(attr, record, false);
+        if (attr.target != 0 && !targetOnShow(attr)) {
+            // It comes back with its target later, showing the note as it is now.
+            if (frame) prepare(frame, record, true);
+            return;
+        }
+        if (stale_) destroyStickum(attr);
+        frame = frameOf(attr);
         if (!frame) frame = makeFree(attr, record);
         prepare(frame, record, true);
         show(frame);

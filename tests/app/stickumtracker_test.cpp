@@ -487,6 +487,29 @@ TEST_F(TrackerTest, TypingTakenBackOnceDoesNotUndoALaterEditOnTheNotesPage) {
     EXPECT_EQ(note->text(), "edited on the Notes page");
 }
 
+TEST_F(TrackerTest, AShowPassWhileCollapsedKeepsWhatIsBeingTyped) {
+    Note* note = addNote("first");
+    tracker.showPass(true);
+    userTypes(frameOf(note)->content(), "typed a moment ago");
+    tracker.showPass(true); // a new note from the launcher puts the Stickums up again
+    EXPECT_EQ(frameOf(note)->content()->getContent(), "typed a moment ago");
+    tracker.takeBackShown();
+    EXPECT_EQ(note->text(), "typed a moment ago");
+}
+
+TEST_F(TrackerTest, APinnedStickumAwayWithItsTargetComesBackWithTheNoteAsEdited) {
+    Note* note = addNote("first");
+    tracker.setTarget(note, kEditor);
+    collapse();
+    windows.minimise(kEditor);
+    tracker.hidePass();
+    note->setText("edited on the Notes page");
+    collapse();
+    windows.restore(kEditor);
+    ASSERT_TRUE(onShow(note));
+    EXPECT_EQ(frameOf(note)->content()->getContent(), "edited on the Notes page");
+}
+
 TEST_F(TrackerTest, AStickumOffTheScreensIsShownOnOneAndKeepsItsPlaceUntilMoved) {
     // Two monitors; the note stands on the right-hand one.
     QList<QRect> screens{QRect(0, 0, 1280, 800), QRect(1280, 0, 1280, 800)};
