@@ -1,5 +1,8 @@
 #include "app/filefollower.h"
 
+#include "storage/atomic_file.h"
+
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -10,8 +13,10 @@ constexpr int kSettleMs = 300;
 
 FileFollower::FileFollower(const QString& path, QObject* parent) : QObject(parent) {
     files_ << QFileInfo(path).absoluteFilePath();
-    const QString real = QFileInfo(path).canonicalFilePath();
-    if (!real.isEmpty() && !files_.contains(real)) files_ << real;
+    // Where a symlink leads, also when the file there is not made yet: a save makes it there.
+    const QString real =
+        QFile::decodeName(resolveLinks(QFile::encodeName(files_.first()).toStdString()).c_str());
+    if (!files_.contains(real)) files_ << real;
     settle_.setSingleShot(true);
     settle_.setInterval(kSettleMs);
     connect(&settle_, &QTimer::timeout, this, &FileFollower::changed);

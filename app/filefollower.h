@@ -19,7 +19,7 @@ signals:
 private:
     void watch();
 
-    QStringList files_; // the data file, and the file a symlink leads to
+    QStringList files_; // the data file, and the file a symlink leads to (made or not)
     QFileSystemWatcher watcher_;
     QTimer settle_;
 };

@@ -102,6 +102,16 @@ MyDialog::MyDialog(MessageBoxes& messages, std::unique_ptr<TrayIcon> tray, const
       openWave_(desktop.openWave ? std::move(desktop.openWave)
                                  : WavePlayerFactory(openWavePlayer)) {
     tabs_ = itemAs<QTabWidget>(kTabControl);
+    if (tabs_) {
+        connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
+            if (index < 0) return;
+            currentPage_ = index;
+            focusPage();
+        });
+        connect(tabs_, &QTabWidget::tabBarClicked, this, [this](int index) {
+            if (index == tabs_->currentIndex()) focusPage();
+        });
+    }
     connect(&timer_, &TickTimer::fired, this, &MyDialog::tick);
     if (auto* collapseButton = itemAs<QPushButton>(kCollapseButton))
         connect(collapseButton, &QPushButton::clicked, this, &MyDialog::collapse);
@@ -123,8 +133,27 @@ MyDialog::~MyDialog() {
     // The Stickums go before anything they show or belong to.
     tracker_.destroyAll();
     // The pages go next: they may still look at the records while they are destroyed.
-    for (int i = kPageCount - 1; i >= 0; --i)
-        delete page(i);
+    dropPages();
+    for (const QPointer<QWidget>& dropped : droppedPages_)
+        delete dropped.data();
+}
+
+void MyDialog::dropPages() {
+    std::erase_if(droppedPages_, [](const QPointer<QWidget>& dropped) { return !dropped; });
+    for (int i = kPageCount - 1; i >= 0; --i) {
+        QWidget* built = page(i);
+        if (!built) continue;
+        if (tabs_) tabs_->removeTab(tabs_->indexOf(built));
+        built->hide();
+        // Not at once: the page may be waiting for an answer in a box of its own.
+        built->deleteLater();
+        droppedPages_.emplace_back(built);
+    }
+    notes_ = nullptr;
+    lendings_ = nullptr;
+    reminders_ = nullptr;
+    optionsPage_ = nullptr;
+    about_ = nullptr;
 }
 
 void MyDialog::load() {
@@ -212,14 +241,6 @@ void MyDialog::fillTabs() {
     currentPage_ = 0;
     // Enter asks the quit question unless a button has been given the focus.
     tabs_->setFocus();
-    connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
-        if (index < 0) return;
-        currentPage_ = index;
-        focusPage();
-    });
-    connect(tabs_, &QTabWidget::tabBarClicked, this, [this](int index) {
-        if (index == tabs_->currentIndex()) focusPage();
-    });
 }
 
 void MyDialog::focusPage() {
@@ -414,7 +435,9 @@ void MyDialog::reloadFromDisk() {
     options_ = read;
     dataFile_ = std::move(file);
     tracker_.markStale();
-    pagesEntered();
+    // The pages' forms still show the records and options as they were, and would write them
+    // back when left: they are built afresh when the main window is next shown.
+    dropPages();
     if (otherSound) waveFileChanged();
     showStickums();
     dataFile_.markInStep(holder_, options_);

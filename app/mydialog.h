@@ -8,9 +8,12 @@
 #include "platform/windowsystem.h"
 #include "storage/datafile.h"
 
+#include <QPointer>
+
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 class AboutDialog;
 class CalendarDialog;
@@ -147,6 +150,9 @@ private:
     SaveResult writeFile();
     void reportDamage(const LoadResult& loaded, bool optionsRead);
     void fillTabs();
+    // Takes the pages and their tabs away; buildPages() makes them again. They are destroyed
+    // once the event loop has them (or with the dialog).
+    void dropPages();
     void focusPage();
     void tick();
     void showDisplayState();
@@ -178,4 +184,5 @@ private:
     CalendarDialog* reminders_ = nullptr;
     OptionDialog* optionsPage_ = nullptr;
     AboutDialog* about_ = nullptr;
+    std::vector<QPointer<QWidget>> droppedPages_; // taken away, not destroyed yet
 };

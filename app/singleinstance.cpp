@@ -1,20 +1,32 @@
 #include "app/singleinstance.h"
 
+#include "storage/atomic_file.h"
+
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <string>
+#include <sys/stat.h>
+
 RuntimeNames runtimeNamesFor(const QString& dataPath) {
-    // The real path: the same file reached through a symlink or another spelling is one file.
-    const QFileInfo file(dataPath);
-    QString real = file.canonicalFilePath();
-    if (real.isEmpty()) {
-        const QString folder = file.absoluteDir().canonicalPath();
-        real = folder.isEmpty() ? file.absoluteFilePath() : QDir(folder).filePath(file.fileName());
-    }
+    // The file a save writes (through symlinks, even to a file not made yet), by its folder as
+    // that is on the disk and its name: another spelling, a symlink or a second mount of the
+    // folder (a bind mount) leads to the same file, and so to the same lock.
+    const std::string file =
+        resolveLinks(QFile::encodeName(QFileInfo(dataPath).absoluteFilePath()).toStdString());
+    const std::size_t slash = file.rfind('/');
+    std::string identity = file;
+    struct stat seen {};
+    if (slash != std::string::npos && ::stat(file.substr(0, slash).c_str(), &seen) == 0)
+        identity =
+            std::to_string(seen.st_dev) + ":" + std::to_string(seen.st_ino) + file.substr(slash);
     const QString key = QString::fromLatin1(
-        QCryptographicHash::hash(real.toUtf8(), QCryptographicHash::Sha256).toHex().left(16));
+        QCryptographicHash::hash(QByteArray::fromStdString(identity), QCryptographicHash::Sha256)
+            .toHex()
+            .left(16));
     QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (runtime.isEmpty()) runtime = QDir::tempPath();
     const QDir folder(runtime);

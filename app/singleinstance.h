@@ -6,8 +6,9 @@
 #include <memory>
 
 // Where the lock and the command socket of a data file live: in the user's runtime folder
-// (XDG_RUNTIME_DIR), named after the data file's real path. Nothing of them stands beside the
-// data file, so a folder kept in step between machines never carries another machine's lock.
+// (XDG_RUNTIME_DIR), named after the data file (its folder as it is on the disk, however it is
+// reached, and its name). Nothing of them stands beside the data file, so a folder kept in step
+// between machines never carries another machine's lock.
 struct RuntimeNames {
     QString lockFile;
     QString socketName;

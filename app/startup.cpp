@@ -14,7 +14,9 @@
 #include <QThread>
 #include <QTimer>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -24,9 +26,11 @@ constexpr int kStartingPatienceMs = 15000;
 // --new-note - reads at most this much; the note keeps far less.
 constexpr qint64 kMaxInputBytes = 1024 * 1024;
 
-void writeBytes(std::FILE* stream, const QByteArray& bytes) {
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
-    std::fflush(stream);
+// False when the bytes did not all reach the stream (a full disk, a closed pipe); errno says why.
+bool writeBytes(std::FILE* stream, const QByteArray& bytes) {
+    const auto size = static_cast<std::size_t>(bytes.size());
+    const bool written = std::fwrite(bytes.constData(), 1, size, stream) == size;
+    return std::fflush(stream) == 0 && written;
 }
 
 void print(std::FILE* stream, const QString& text) {
@@ -78,7 +82,12 @@ bool readNoteText(CommandLine& line) {
 int runWithoutDisplay(const CommandLine& line, const QString& dataPath) {
     if (line.command == Command::Export) {
         const ExportResult exported = exportDataFile(dataPath, line.json);
-        writeBytes(stdout, exported.output);
+        if (!writeBytes(stdout, exported.output)) {
+            const int error = errno;
+            printLine(stderr, QStringLiteral("The export could not be written: %1.")
+                                  .arg(QString::fromLocal8Bit(std::strerror(error))));
+            return 1;
+        }
         if (!exported.problem.isEmpty()) printLine(stderr, exported.problem);
         return exported.status;
     }

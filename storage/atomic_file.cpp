@@ -128,7 +128,7 @@ std::string resolveLinks(const std::string& path) {
 }
 
 std::string writeAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes,
-                            int mode) {
+                            int mode, const std::function<std::string()>& beforeReplacing) {
     const std::string target = resolveLinks(path);
     const std::string folder = directoryOf(target);
     struct stat old {};
@@ -151,6 +151,12 @@ std::string writeAtomically(const std::string& path, const std::vector<std::uint
     if (!writeAll(fd.get(), bytes) || ::fsync(fd.get()) != 0) error = errno ? errno : EIO;
     if (::close(fd.release()) != 0 && error == 0) error = errno;
     if (error == 0 && saveStageHook()) error = saveStageHook()(SaveStage::TemporaryWritten);
+    if (error == 0 && beforeReplacing) {
+        if (std::string failure = beforeReplacing(); !failure.empty()) {
+            ::unlink(temporary.c_str());
+            return failure;
+        }
+    }
     if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
     if (error != 0) {
         ::unlink(temporary.c_str());
@@ -182,20 +188,30 @@ std::string keepBackup(const std::string& path, const std::string& backupPath,
     auto generation = [&backupPath](int n) {
         return n == 0 ? backupPath : backupPath + "." + std::to_string(n);
     };
-    // backupPath.1 goes to .2 (over the oldest), then backupPath to .1.
-    for (int n = generations - 1; n > 0; --n) {
-        if (::rename(generation(n - 1).c_str(), generation(n).c_str()) != 0 && errno != ENOENT)
-            return describe("Cannot keep the earlier backup", generation(n - 1), errno);
-    }
+    // Room is made for the new backup only: the backups up to the first free generation move on
+    // one (backupPath.1 to .2, then backupPath to .1), the oldest is dropped when none is free.
+    const auto makeRoom = [&]() -> std::string {
+        struct stat seen {};
+        int firstFree = 0;
+        while (firstFree < generations - 1 && ::lstat(generation(firstFree).c_str(), &seen) == 0)
+            ++firstFree;
+        for (int n = firstFree; n > 0; --n) {
+            if (::rename(generation(n - 1).c_str(), generation(n).c_str()) != 0)
+                return describe("Cannot keep the earlier backup", generation(n - 1), errno);
+        }
+        return {};
+    };
     if (!originalBytes) {
+        if (std::string failure = makeRoom(); !failure.empty()) return failure;
         // The file itself, not a link to it: the link stays, and leads to the next save.
         if (::rename(resolveLinks(path).c_str(), backupPath.c_str()) != 0 && errno != ENOENT)
             return describe("Cannot move aside", path, errno);
         syncDirectory(directoryOf(backupPath));
         return {};
     }
-    // A backup is never more open to others than the file itself.
+    // A backup is never more open to others than the file itself. The earlier ones move on
+    // only once the new one is written: a backup that cannot be written drops none of them.
     struct stat file {};
     const mode_t mode = ::stat(path.c_str(), &file) == 0 ? (file.st_mode & 0777) : 0600;
-    return writeAtomically(backupPath, *originalBytes, static_cast<int>(mode));
+    return writeAtomically(backupPath, *originalBytes, static_cast<int>(mode), makeRoom);
 }

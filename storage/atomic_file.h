@@ -30,10 +30,13 @@ std::string resolveLinks(const std::string& path);
 // file beside it, which is flushed to the disk and renamed over the file. A symbolic link stays a
 // link: the file it points to is replaced, in that file's own folder. Only a regular file (or
 // none) is replaced. The new file gets the given mode, or when none is given (-1) the mode of
-// the file it replaces, and 0600 when there was none. Returns an empty text on success, else
-// why it failed; on failure the old file is untouched.
+// the file it replaces, and 0600 when there was none. beforeReplacing, when given, runs once
+// the bytes are safely written, just before they replace the file; what it returns (why it
+// failed) ends the write there. Returns an empty text on success, else why it failed; on
+// failure the old file is untouched.
 std::string writeAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes,
-                            int mode = -1);
+                            int mode = -1,
+                            const std::function<std::string()>& beforeReplacing = {});
 
 // Removes what saves of the file that were cut off (a crash, a kill) left behind: the
 // temporary files named after it (".quillbox.dat.tmp-" and six letters or digits, beside the
@@ -42,10 +45,10 @@ std::string writeAtomically(const std::string& path, const std::vector<std::uint
 int removeLeftoverTemporaries(const std::string& path);
 
 // Keeps the file's original content as backupPath, after moving earlier backups one generation
-// on (backupPath.1, backupPath.2, ...; the oldest of `generations` is dropped): the given bytes
-// when there are any, or else the file itself (the one a link leads to), moved aside. The
-// backup is no more open to others than the file. Returns an empty text on success, else why
-// it failed.
+// on (backupPath.1, backupPath.2, ...; the oldest of `generations` is dropped when all are
+// taken): the given bytes when there are any, or else the file itself (the one a link leads
+// to), moved aside. The backup is no more open to others than the file. Returns an empty text
+// on success, else why it failed; bytes that cannot be written move no earlier backup.
 std::string keepBackup(const std::string& path, const std::string& backupPath,
                        const std::vector<std::uint8_t>* originalBytes, int generations = 3);
 

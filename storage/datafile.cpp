@@ -5,6 +5,7 @@
 #include "storage/byte_stream.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 #include <utility>
 
@@ -304,37 +305,46 @@ bool DataFile::readOptions(Options& options) {
 SaveResult DataFile::save(PostItHolder& holder, const Options& options) {
     const std::vector<std::uint8_t> bytes = encode(holder, options);
     SaveResult result;
+    // When the save fails after the other version was kept, that version is still the data
+    // file: a copy that is only another name of it goes again, and none is said to be kept.
+    auto failed = [this, &result](std::string reason) {
+        if (!result.conflictCopy.empty() && identityOf(result.conflictCopy) == identityOf(path_))
+            std::remove(result.conflictCopy.c_str());
+        return SaveResult{false, std::move(reason), {}};
+    };
     // Another version of the data file (not a folder or anything else in its way, which the
     // write below reports).
     if (changedOnDisk() && identityOf(path_).regular) {
-        if (bytes == inStep_) return result; // nothing new here: the newer file stays
-        result.conflictCopy = conflictCopyPath(path_);
-        if (const std::string failure = keepConflictCopy(path_, result.conflictCopy);
-            !failure.empty()) {
-            result.ok = false;
-            result.reason = "the version another machine wrote could not be kept as " +
-                            result.conflictCopy + ": " + failure;
-            return result;
+        // A file that holds just what was last read or written here (a sync engine put its own
+        // copy back in place) is no change elsewhere.
+        const FileIdentity seen = identityOf(path_);
+        std::vector<std::uint8_t> onDisk;
+        const bool putBack =
+            readWholeFile(path_, onDisk).outcome == ReadOutcome::Read && onDisk == inStep_;
+        if (putBack) known_ = seen;
+        if (bytes == inStep_) return result; // nothing new here: the file on disk stays
+        if (!putBack) {
+            result.conflictCopy = conflictCopyPath(path_);
+            if (const std::string failure = keepConflictCopy(path_, result.conflictCopy);
+                !failure.empty()) {
+                return SaveResult{false,
+                                  "the version another machine wrote could not be kept as " +
+                                      result.conflictCopy + ": " + failure,
+                                  {}};
+            }
         }
     }
     if (keepBackup_) {
         const std::string failure =
             keepBackup(path_, backupPath(), unreadable_ ? nullptr : &bytes_);
-        if (!failure.empty()) {
-            result.ok = false;
-            result.reason =
-                "the original file could not be kept as " + backupPath() + ": " + failure;
-            return result;
-        }
+        if (!failure.empty())
+            return failed("the original file could not be kept as " + backupPath() + ": " +
+                          failure);
         keepBackup_ = false;
         unreadable_ = false;
     }
-    const std::string failure = writeAtomically(path_, bytes);
-    if (!failure.empty()) {
-        result.ok = false;
-        result.reason = failure;
-        return result;
-    }
+    if (const std::string failure = writeAtomically(path_, bytes); !failure.empty())
+        return failed(failure);
     known_ = identityOf(path_);
     inStep_ = bytes;
     return result;

@@ -101,7 +101,8 @@ public:
     // Writes version 4: the records with their Stickums' current positions, then the options.
     // When the file on disk is no longer the one last read or written here (a sync engine
     // brought another machine's version), it is never overwritten unseen: with nothing new on
-    // this side nothing is written; otherwise it is first kept as a conflict copy.
+    // this side nothing is written; otherwise it is first kept as a conflict copy, unless it
+    // holds just what was last read or written here. A failed save names no conflict copy.
     SaveResult save(PostItHolder& holder, const Options& options);
     // Whether the file on disk is another one than the one last read or written here.
     bool changedOnDisk() const { return known_ && identityOf(path_) != *known_; }

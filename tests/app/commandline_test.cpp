@@ -196,6 +196,18 @@ TEST_F(CommandLineTest, JsonExportOfEveryVersionHoldsEveryFieldAndWritesNothing)
     }
 }
 
+TEST_F(CommandLineTest, AnExportThatCannotBeWrittenSaysSoAndFails) {
+    // Standard output on a full disk: the export is not done, and must not end as if it were.
+    QProcess process;
+    process.setProcessEnvironment(program.environment(false));
+    process.setStandardOutputFile(QStringLiteral("/dev/full"));
+    process.start(QString::fromUtf8(QB_PROGRAM_FILE),
+                  {"--export", "--json", "--data", write(versionFour())});
+    ASSERT_TRUE(process.waitForFinished(20000));
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_TRUE(process.readAllStandardError().contains("No space left")) << "no reason given";
+}
+
 TEST_F(CommandLineTest, TextExportShowsOneBlockPerRecordWithThePagesDates) {
     const QString path = write(versionFour());
     const CommandResult result = program.run({"--export", "--data", path}, {}, false);

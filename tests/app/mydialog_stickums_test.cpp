@@ -8,10 +8,12 @@
 #include "fakewindowsystem.h"
 #include "model/date.h"
 #include "noquestions.h"
+#include "pages/calendardialog.h"
 #include "pages/iconlist.h"
 #include "pages/notesdialog.h"
 #include "pages/optiondialog.h"
 #include "pages/optionstepedit.h"
+#include "pages/wcalendar.h"
 #include "stickum/stickum.h"
 #include "storage/datafile.h"
 
@@ -22,6 +24,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
+
+#include <cstdio>
 
 #include <gtest/gtest.h>
 
@@ -405,4 +409,39 @@ TEST_F(DialogStickums, ANoteFromTheCommandLineIsShownAndSavedAndLeavesTheNotesPa
     ASSERT_TRUE(dialog()->addNoteFromOutside("buy stamps"));
     EXPECT_EQ(dialog()->notes()->edit()->toPlainText(), QStringLiteral("half a thought"));
     EXPECT_GE(dialog()->notes()->list()->rowWithNumber(holder().noteCount() - 1), 0);
+}
+
+TEST_F(DialogStickums, WhatAnotherMachineChangedIsNotPutBackByThePagesForms) {
+    writeDataFile();
+    start();
+    // The dentist's day chosen on the Reminders page; the form keeps showing it once collapsed.
+    tray->pressRight();
+    dialog()->tabs()->setCurrentIndex(2);
+    WCalendar* calendar = dialog()->reminders()->calendar();
+    calendar->grab();
+    const QRect day = calendar->dayRect(16);
+    QTest::mouseClick(calendar, Qt::LeftButton, {},
+                      {day.left() + calendar->colWidth() * 3 / 4, day.center().y()});
+    ASSERT_EQ(dialog()->reminders()->textEdit()->toPlainText(), QStringLiteral("dentist"));
+    dialog()->collapse();
+
+    // The other machine changes that reminder and an option; its file is taken up here.
+    const std::string path = dataPath().toStdString();
+    PostItHolder theirs;
+    Options options;
+    DataFile file(path);
+    NoQuestions questions;
+    file.load(theirs, questions);
+    file.readOptions(options);
+    theirs.reminder(0)->setText("dentist at nine");
+    options.reminderDaysBefore = 5;
+    ASSERT_TRUE(DataFile(path + ".new").save(theirs, options).ok);
+    ASSERT_EQ(std::rename((path + ".new").c_str(), path.c_str()), 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return holder().reminder(0)->text() == "dentist at nine"; }));
+
+    // Back in the main window and out again: the pages show and keep what was taken up.
+    tray->pressRight();
+    dialog()->collapse();
+    EXPECT_EQ(readBack(dataPath())->reminder(0)->text(), "dentist at nine");
+    EXPECT_EQ(dialog()->options().reminderDaysBefore, 5);
 }

@@ -1,11 +1,17 @@
+#include "app/filefollower.h"
 #include "app/programdir.h"
+#include "app/singleinstance.h"
 #include "model/catalogue.h"
 
 #include <QFile>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <sys/mount.h>
 
 TEST(ProgramDirectory, DataStaysBesideAWritableProgram) {
     QTemporaryDir dir;
@@ -65,4 +71,38 @@ TEST(ProgramDirectory, ADataFileBesideAReadOnlyProgramIsCopiedOnceAndLeftAsItIs)
     // Said once: the copy is there from now on, and the same folder is never copied into.
     EXPECT_TRUE(takeOverProgramDataFile(program.path(), user.path()).notice.isEmpty());
     EXPECT_TRUE(takeOverProgramDataFile(program.path(), program.path()).notice.isEmpty());
+}
+
+TEST(ProgramDirectory, OneDataFileHasOneLockHoweverItIsReached) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("synced")));
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("bound")));
+    const QString real = dir.filePath(QStringLiteral("synced/quillbox.dat"));
+    const QString link = dir.filePath(QStringLiteral("quillbox.dat"));
+    // A link made before the file it leads to exists: the first save creates that file.
+    ASSERT_TRUE(QFile::link(real, link));
+    const SingleInstance first(link);
+    ASSERT_TRUE(first.acquired());
+    EXPECT_FALSE(SingleInstance(real).acquired());
+    QFile(real).open(QIODevice::WriteOnly);
+    EXPECT_FALSE(SingleInstance(link).acquired());
+    // The same folder mounted a second time (root only).
+    const QByteArray from = QFile::encodeName(dir.filePath(QStringLiteral("synced")));
+    const QByteArray to = QFile::encodeName(dir.filePath(QStringLiteral("bound")));
+    if (::mount(from.constData(), to.constData(), nullptr, MS_BIND, nullptr) != 0) return;
+    EXPECT_FALSE(SingleInstance(dir.filePath(QStringLiteral("bound/quillbox.dat"))).acquired());
+    ::umount2(to.constData(), MNT_DETACH);
+}
+
+TEST(ProgramDirectory, ALinkToAFileNotMadeYetIsFollowedInTheFolderItLeadsTo) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("synced")));
+    const QString real = dir.filePath(QStringLiteral("synced/quillbox.dat"));
+    const QString link = dir.filePath(QStringLiteral("quillbox.dat"));
+    ASSERT_TRUE(QFile::link(real, link));
+    FileFollower follower(link);
+    QSignalSpy changed(&follower, &FileFollower::changed);
+    // Another machine's file arrives where the link leads.
+    QFile(real).open(QIODevice::WriteOnly);
+    EXPECT_TRUE(QTest::qWaitFor([&changed] { return !changed.isEmpty(); }, 5000));
 }

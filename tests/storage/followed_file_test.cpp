@@ -55,3 +55,21 @@ TEST_F(StorageTest, StartUpLeavesWhatSyncEnginesPutBesideTheFileAlone) {
     for (const auto& name : theirs)
         EXPECT_TRUE(std::filesystem::exists(dir / name)) << name;
 }
+
+TEST_F(StorageTest, AFileRewrittenWithTheSameContentIsNoChangeElsewhere) {
+    addNote(holder, "mine");
+    DataFile data(path);
+    ASSERT_TRUE(data.save(holder, options).ok);
+    // A sync engine puts the file it has just sent back in place: the same bytes, a new file.
+    const auto same = readFile();
+    writeFile(same, path + ".synctmp");
+    ASSERT_EQ(std::rename((path + ".synctmp").c_str(), path.c_str()), 0);
+    EXPECT_TRUE(data.save(holder, options).ok);
+    EXPECT_FALSE(data.changedOnDisk()) << "it would be read again as news";
+
+    addNote(holder, "mine too");
+    const SaveResult saved = data.save(holder, options);
+    ASSERT_TRUE(saved.ok) << saved.reason;
+    EXPECT_TRUE(saved.conflictCopy.empty()) << saved.conflictCopy;
+    EXPECT_EQ(readFile(), DataFile::encode(holder, options));
+}

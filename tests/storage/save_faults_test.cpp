@@ -142,3 +142,48 @@ TEST_F(SaveFaultTest, AReadOnlyDirectoryIsReportedAndTheFileInItIsKept) {
     expectFailedSaveKeepsFile([](SmallDisk& disk) { ASSERT_TRUE(disk.makeReadOnly()); },
                               "Read-only");
 }
+
+TEST_F(SaveFaultTest, AFailedSaveAfterAChangeElsewhereLeavesNoConflictCopyAndSaysNoneWasMade) {
+    addNote(holder, "mine");
+    DataFile data(path);
+    ASSERT_TRUE(data.save(holder, options).ok);
+    PostItHolder other;
+    addNote(other, "theirs");
+    const auto theirs = DataFile::encode(other, options);
+    writeFile(theirs, path + ".synctmp");
+    ASSERT_EQ(std::rename((path + ".synctmp").c_str(), path.c_str()), 0);
+
+    // Both sides changed, and the disk is full: the other version stays the data file.
+    addNote(holder, "mine too");
+    setSaveStageHook([](SaveStage) { return ENOSPC; });
+    const SaveResult failed = data.save(holder, options);
+    EXPECT_FALSE(failed.ok);
+    EXPECT_TRUE(failed.conflictCopy.empty()) << failed.conflictCopy;
+    EXPECT_EQ(readFile(), theirs);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir),
+                            std::filesystem::directory_iterator()),
+              1);
+
+    setSaveStageHook({});
+    const SaveResult saved = data.save(holder, options);
+    ASSERT_TRUE(saved.ok) << saved.reason;
+    EXPECT_EQ(readFile(saved.conflictCopy), theirs);
+}
+
+TEST_F(SaveFaultTest, SavesThatFailOverADamagedFileDropNoEarlierBackup) {
+    const std::vector<std::string> generations{".bak", ".bak.1", ".bak.2"};
+    for (std::size_t i = 0; i < generations.size(); ++i)
+        writeFile({static_cast<std::uint8_t>(i)}, path + generations[i]);
+    writeFile({0, 4, 9}); // cut short
+    DataFile data(path);
+    ScriptedAnswers answers;
+    ASSERT_EQ(loadAll(data, answers).status, LoadStatus::Damaged);
+
+    // The disk is full: each autosave fails, and every earlier backup stays where it was.
+    setSaveStageHook([](SaveStage) { return ENOSPC; });
+    for (int attempt = 0; attempt < 3; ++attempt)
+        EXPECT_FALSE(data.save(holder, options).ok);
+    for (std::size_t i = 0; i < generations.size(); ++i)
+        EXPECT_EQ(readFile(path + generations[i]), std::vector<std::uint8_t>{std::uint8_t(i)});
+    EXPECT_EQ(readFile(), (std::vector<std::uint8_t>{0, 4, 9}));
+}
