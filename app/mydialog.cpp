@@ -271,6 +271,14 @@ void MyDialog::collapseWindow() {
     showStickums();
 }
 
+void MyDialog::keepReachable() {
+    QWidget* frame = window();
+    if (ended_ || frame->isVisible() || trayAvailable()) return;
+    switchingWindow_ = true;
+    frame->showMinimized();
+    switchingWindow_ = false;
+}
+
 void MyDialog::showStickums() {
     tracker_.showPass(displayOn_);
     tick();
@@ -340,6 +348,7 @@ bool MyDialog::addNoteFromOutside(const std::string& text) {
 }
 
 void MyDialog::tick() {
+    keepReachable();
     const Date day = today();
     checkRemindersDue(holder_, day);
     checkLendingsDue(holder_, day);

@@ -140,6 +140,9 @@ protected:
 
 private:
     void collapseWindow();
+    // The tray went away while the window was hidden in it: the window is minimised, where the
+    // user can find it again.
+    void keepReachable();
     // Puts the Stickums on the desktop as the window collapses, or after a reload.
     void showStickums();
     void load();

@@ -7,6 +7,7 @@
 #include "stickum/stickumedit.h"
 
 #include <QEvent>
+#include <QTextDocument>
 
 #include <algorithm>
 #include <limits>
@@ -47,6 +48,8 @@ StickumTracker::StickumTracker(PostItHolder& holder, const Options& options, Win
                      [this](WindowHandle target) { ownerChanged(target, false); });
     QObject::connect(&windows_, &WindowSystem::ownerShown, &receiver_,
                      [this](WindowHandle target) { ownerChanged(target, true); });
+    QObject::connect(&windows_, &WindowSystem::ownerGone, &receiver_,
+                     [this](WindowHandle target) { gone_.insert(target); });
 }
 
 StickumTracker::~StickumTracker() {
@@ -68,9 +71,16 @@ void StickumTracker::showPass(bool displayOn) {
     setStickumsSuppressed(false);
     forEachEntry([this](PostItAttr& attr, PostIt* record) {
         if (!record->active() || record->displayState() != Shown) return;
-        if (attr.target != 0 && !targetOnShow(attr)) return;
-        if (stale_) destroyStickum(attr);
         SmallFrame* frame = frameOf(attr);
+        // The Stickum is made afresh from its note: what was just typed into it goes there first.
+        if (frame) takeBack(attr, record, false);
+        if (attr.target != 0 && !targetOnShow(attr)) {
+            // It comes back with its target later, showing the note as it is now.
+            if (frame) prepare(frame, record, true);
+            return;
+        }
+        if (stale_) destroyStickum(attr);
+        frame = frameOf(attr);
         if (!frame) frame = makeFree(attr, record);
         prepare(frame, record, true);
         show(frame);
@@ -143,7 +153,7 @@ void StickumTracker::pinPass(bool displayOn) {
 
 void StickumTracker::rehomePass(bool showNew) {
     forEachEntry([this, showNew](PostItAttr& attr, PostIt* record) {
-        if (attr.target == 0 || windows_.exists(attr.target)) return;
+        if (attr.target == 0 || targetExists(attr)) return;
         destroyStickum(attr);
         SmallFrame* frame = makeFree(attr, record);
         prepare(frame, record, true);
@@ -179,14 +189,15 @@ bool StickumTracker::setTarget(PostIt* record, WindowHandle window) {
     PostItAttr* attr = holder_.attrOf(record);
     if (!attr) return false;
     attr->target = window;
+    // Chosen now: a live window, whichever window had its handle before.
+    gone_.erase(window);
     return true;
 }
 
 std::optional<std::string> StickumTracker::targetTitle(const PostIt* record) const {
     const PostItAttr* attr = holder_.attrOf(record);
     if (!attr) return std::nullopt;
-    if (attr->target != 0 && windows_.exists(attr->target))
-        return windows_.title(attr->target, kTitleBytes);
+    if (attr->target != 0 && targetExists(*attr)) return windows_.title(attr->target, kTitleBytes);
     return std::string(msg::NoWindow);
 }
 
@@ -222,8 +233,12 @@ SmallFrame* StickumTracker::frameOf(const PostItAttr& attr) const {
     return dynamic_cast<SmallFrame*>(attr.window);
 }
 
+bool StickumTracker::targetExists(const PostItAttr& attr) const {
+    return gone_.count(attr.target) == 0 && windows_.exists(attr.target);
+}
+
 bool StickumTracker::targetOnShow(const PostItAttr& attr) const {
-    return windows_.isOnShow(attr.target);
+    return gone_.count(attr.target) == 0 && windows_.isOnShow(attr.target);
 }
 
 SmallFrame* StickumTracker::makeFree(PostItAttr& attr, PostIt* record) {
@@ -255,8 +270,11 @@ void StickumTracker::takeBackShown(bool askTargets) {
     askPositions();
     forEachEntry([this, askTargets](PostItAttr& attr, PostIt* record) {
         SmallFrame* frame = frameOf(attr);
-        if (!frame || record->displayState() != Shown || !frame->isVisible()) return;
-        takeBack(attr, record, attr.target == 0 || !askTargets || targetOnShow(attr));
+        if (!frame || record->displayState() != Shown) return;
+        // A Stickum typed into and then closed, or gone with its target, keeps its text; where
+        // it stands counts only while it is on show.
+        const bool onShow = frame->isVisible();
+        takeBack(attr, record, onShow && (attr.target == 0 || !askTargets || targetOnShow(attr)));
     });
 }
 
@@ -298,10 +316,13 @@ void StickumTracker::takeBack(PostItAttr& attr, PostIt* record, bool withPositio
         attr.y = toCoordinate(own.y());
     }
     // Only what the user changed is taken back: an untouched text keeps its bytes (old files
-    // hold texts in another encoding that would otherwise be rewritten).
-    const WPostIt* content = frame->content();
-    if (record->editable() && content->edit()->document()->isModified())
-        record->setText(content->getContent(kTextCapacity));
+    // hold texts in another encoding that would otherwise be rewritten). Taken once: a later
+    // change of the record elsewhere (the Notes page) is not undone by the next pass.
+    QTextDocument* document = frame->content()->edit()->document();
+    if (record->editable() && document->isModified()) {
+        record->setText(frame->content()->getContent(kTextCapacity));
+        document->setModified(false);
+    }
 }
 
 void StickumTracker::show(SmallFrame* frame) {

@@ -12,6 +12,7 @@
 
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 
 class MessageBoxes;
@@ -66,10 +67,11 @@ public:
     // The stand-in for another application's window, made on first asking (at most 23).
     QWindow* aliasFor(WindowHandle window) { return aliases_.aliasFor(window); }
 
-    // Takes what the user did to the Stickums on show (where they stand, what was typed into
-    // them) back into the records, leaving them on show: before a save while collapsed. Without
-    // askTargets the window system is not asked whether pinned Stickums' targets are on show
-    // (it is gone): every Stickum on show gives its position as the program last knew it.
+    // Takes what the user did to the Stickums (where those on show stand, what was typed into
+    // any of them, also one since closed or hidden with its target) back into the records,
+    // leaving them as they are: before a save while collapsed. Without askTargets the window
+    // system is not asked whether pinned Stickums' targets are on show (it is gone): every
+    // Stickum on show gives its position as the program last knew it.
     void takeBackShown(bool askTargets = true);
     // Called a moment after the user moved a Stickum or typed into one.
     void setChangeListener(std::function<void()> listener) { changed_ = std::move(listener); }
@@ -99,6 +101,9 @@ private:
     SmallFrame* frameOf(const PostItAttr& attr) const;
     // The target window that owns the Stickum, or 0 for a free one.
     WindowHandle ownerOf(SmallFrame* frame) const;
+    // The entry's target still exists: not destroyed since its Stickum was pinned to it, even
+    // if another window has the same handle now.
+    bool targetExists(const PostItAttr& attr) const;
     bool targetOnShow(const PostItAttr& attr) const;
     // A new free Stickum for the record, placed at the entry's position, hidden.
     SmallFrame* makeFree(PostItAttr& attr, PostIt* record);
@@ -122,6 +127,7 @@ private:
     WindowSystem& windows_;
     WindowAliases aliases_;
     std::map<SmallFrame*, WindowHandle> pinned_; // Stickums owned by a target window
+    std::set<WindowHandle> gone_;                // targets destroyed while they owned one
     int attachedCount_ = 0;
     bool stale_ = false;
     QObject receiver_; // the window system's reports about targets arrive here

@@ -7,8 +7,10 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -113,16 +115,24 @@ std::optional<QPoint> nativeTopLeft(const QWidget* window) {
 
 QPoint fromDevicePixels(QPoint device) {
     // Qt keeps each screen's top-left corner where the X server has it and scales the rest by
-    // the screen's pixel ratio.
+    // the screen's pixel ratio. A point on no screen (a window hanging over the edge) counts
+    // with the nearest one.
+    const QScreen* nearest = nullptr;
+    long long best = std::numeric_limits<long long>::max();
     for (const QScreen* screen : QGuiApplication::screens()) {
         const QRect area = screen->geometry();
-        const qreal ratio = screen->devicePixelRatio();
-        const QRect pixels(area.topLeft(), area.size() * ratio);
-        if (!pixels.contains(device)) continue;
-        const QPointF within = QPointF(device - area.topLeft()) / ratio;
-        return area.topLeft() + within.toPoint();
+        const QRect pixels(area.topLeft(), area.size() * screen->devicePixelRatio());
+        const long long dx = std::max({pixels.left() - device.x(), 0, device.x() - pixels.right()});
+        const long long dy = std::max({pixels.top() - device.y(), 0, device.y() - pixels.bottom()});
+        if (dx * dx + dy * dy < best) {
+            best = dx * dx + dy * dy;
+            nearest = screen;
+        }
     }
-    return device;
+    if (!nearest) return device;
+    const QPoint origin = nearest->geometry().topLeft();
+    const QPointF within = QPointF(device - origin) / nearest->devicePixelRatio();
+    return origin + within.toPoint();
 }
 
 QPoint toDevicePixels(QPoint point) {

@@ -63,6 +63,9 @@ signals:
     void ownerHidden(WindowHandle target);
     // A target that owns a window is on show again.
     void ownerShown(WindowHandle target);
+    // A target that owns a window was destroyed (after ownerHidden when it was on show). Its
+    // handle may be given to another application's window later: it names the target no more.
+    void ownerGone(WindowHandle target);
 };
 
 // The window system of the running Qt platform: the X11 one under xcb, else the null one.

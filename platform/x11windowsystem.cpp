@@ -317,9 +317,13 @@ bool X11WindowSystem::nativeEventFilter(const QByteArray& eventType, void* messa
     case XCB_UNMAP_NOTIFY:
         markChanged(reinterpret_cast<const xcb_unmap_notify_event_t*>(event)->window);
         break;
-    case XCB_DESTROY_NOTIFY:
-        markChanged(reinterpret_cast<const xcb_destroy_notify_event_t*>(event)->window);
+    case XCB_DESTROY_NOTIFY: {
+        const xcb_window_t window =
+            reinterpret_cast<const xcb_destroy_notify_event_t*>(event)->window;
+        if (watched_.count(window) != 0) destroyed_.insert(window);
+        markChanged(window);
         break;
+    }
     case XCB_REPARENT_NOTIFY:
         markChanged(reinterpret_cast<const xcb_reparent_notify_event_t*>(event)->window);
         break;
@@ -338,13 +342,15 @@ bool X11WindowSystem::nativeEventFilter(const QByteArray& eventType, void* messa
 
 void X11WindowSystem::reportChanges() {
     const std::set<std::uint32_t> changed = std::exchange(changed_, {});
+    const std::set<std::uint32_t> destroyed = std::exchange(destroyed_, {});
     for (std::uint32_t target : changed) {
         const auto it = watched_.find(target);
         if (it == watched_.end()) continue;
         const bool wasOnShow = it->second.onShow;
-        if (!exists(target)) {
+        if (destroyed.count(target) != 0 || !exists(target)) {
             watched_.erase(it);
             if (wasOnShow) emit ownerHidden(target);
+            emit ownerGone(target);
             continue;
         }
         // The window manager may have put the target into a new frame.

@@ -51,6 +51,9 @@ private:
     std::unique_ptr<Xcb> xcb_;
     std::map<std::uint32_t, Watch> watched_;
     std::set<std::uint32_t> changed_;
+    // Targets the server said were destroyed, until reported: a new window may take the id
+    // before the report runs.
+    std::set<std::uint32_t> destroyed_;
     // Qt's stand-ins for the targets, which Qt needs as transient parents; kept for good, as a
     // Stickum may still name one after its target has gone.
     std::map<std::uint32_t, std::unique_ptr<QWindow>> proxies_;

@@ -13,6 +13,9 @@
 namespace {
 
 QString plain(QString text) {
+    // Pasted text may end its lines as other systems do; each break becomes one line break.
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
     text.replace(QChar::ParagraphSeparator, u'\n');
     text.replace(QChar::LineSeparator, u'\n');
     return text;

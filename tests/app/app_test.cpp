@@ -501,4 +501,17 @@ TEST_F(AppTest, WithoutATrayCollapsingMinimisesAndUnminimisingRestores) {
     EXPECT_TRUE(dialog()->isOpen());
 }
 
+TEST_F(AppTest, ATrayThatGoesAwayLeavesTheCollapsedWindowMinimisedWithinATick) {
+    writeDataFile();
+    start();
+    ASSERT_FALSE(frame()->isVisible());
+    tray->setAvailable(false); // the panel holding the tray ended
+    emit dialog()->timer().fired();
+    EXPECT_TRUE(frame()->isVisible());
+    EXPECT_TRUE(frame()->isMinimized());
+    EXPECT_FALSE(dialog()->isOpen());
+    frame()->setWindowState(Qt::WindowNoState);
+    EXPECT_TRUE(dialog()->isOpen());
+}
+
 } // namespace

@@ -16,6 +16,9 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <utility>
+
 namespace {
 
 constexpr int kWaitMs = 5000;
@@ -188,6 +191,30 @@ TEST_F(HolderOnX11, ATargetDestroyedRehomesTheStickumAtTheNextCollapse) {
     EXPECT_EQ(dialog()->tracker().pinnedTo(note()), 0u);
     EXPECT_TRUE(waitForStickum(true)) << "a free Stickum, shown at once";
     EXPECT_NE(foreign.transientFor(stickumWindow()), gone);
+}
+
+TEST_F(HolderOnX11, AWindowThatTakesOverTheIdOfAGoneTargetDoesNotGetItsStickum) {
+    // The target's application ends; the X server gives its ids to the next one that starts.
+    const xcb_window_t own = std::exchange(target, XCB_WINDOW_NONE);
+    auto ending = std::make_unique<ForeignApp>();
+    target = ending->makeWindow("Ending editor", QRect(400, 250, 300, 200));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return foreign.isManaged(target); }, kWaitMs));
+    pinToTarget();
+    ending.reset();
+    EXPECT_TRUE(waitForStickum(false)) << "gone with its target";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog()->windowSystem().exists(target); }, kWaitMs));
+    ForeignApp starting;
+    const xcb_window_t taker = starting.makeWindow("Another program", QRect(100, 100, 300, 200));
+    if (taker != target) GTEST_SKIP() << "the X server gave the new window another id";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return foreign.isManaged(taker); }, kWaitMs));
+
+    dialog()->restore();
+    EXPECT_EQ(dialog()->targetTitle(note()), "<no window>");
+    dialog()->collapse();
+    EXPECT_EQ(dialog()->tracker().pinnedTo(note()), 0u);
+    EXPECT_TRUE(waitForStickum(true)) << "a free Stickum again";
+    EXPECT_NE(foreign.transientFor(stickumWindow()), taker);
+    target = own;
 }
 
 } // namespace

@@ -140,6 +140,15 @@ TEST_F(OneStickum, KeepsItsPlaceAtAnyScale) {
         << "shown again where it was, not twice as far";
 }
 
+// Also run at scale 2: a Stickum may hang over the screen's edge, its title bar still in reach.
+TEST_F(OneStickum, HangingOverTheLeftEdgeKeepsItsPlaceAtAnyScale) {
+    const QPoint place(-40, 150);
+    start(place);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !stickumRect().isEmpty(); }, kWaitMs));
+    dialog()->saveNow();
+    EXPECT_EQ(keptPlace(), place);
+}
+
 // Also run at scale 2: the window under the pointer on the second monitor is found there, not
 // at twice the distance from the first monitor's corner.
 TEST_F(TwoScreens, PinPointingFindsTheWindowOnTheSecondMonitor) {

@@ -457,6 +457,59 @@ TEST_F(TrackerTest, ASaveWritesWhereTheStickumsStandNow) {
     EXPECT_EQ(QPoint(attr->x, attr->y), QPoint(321, 123));
 }
 
+TEST_F(TrackerTest, ASaveKeepsWhatWasTypedIntoStickumsThatWentOutOfSight) {
+    Note* pinned = addNote("pinned");
+    tracker.setTarget(pinned, kEditor);
+    Note* closed = addNote("closed");
+    collapse();
+    userTypes(frameOf(pinned)->content(), "typed, then its window was minimised");
+    userTypes(frameOf(closed)->content(), "typed, then closed");
+    windows.minimise(kEditor);
+    frameOf(closed)->close();
+    const QPoint closedAt = positionOf(closed);
+    tracker.takeBackShown(); // the save a moment after typing, or the one at logout
+    EXPECT_EQ(pinned->text(), "typed, then its window was minimised");
+    EXPECT_EQ(closed->text(), "typed, then closed");
+    EXPECT_EQ(positionOf(closed), closedAt);
+}
+
+TEST_F(TrackerTest, TypingTakenBackOnceDoesNotUndoALaterEditOnTheNotesPage) {
+    Note* note = addNote("first");
+    tracker.showPass(true);
+    userTypes(frameOf(note)->content(), "typed into the Stickum");
+    frameOf(note)->close();
+    tracker.hidePass(); // the main window opens
+    ASSERT_EQ(note->text(), "typed into the Stickum");
+    note->setText("edited on the Notes page");
+    tracker.showPass(true); // collapsed: the closed Stickum stays as it was
+    tracker.takeBackShown();
+    tracker.hidePass();
+    EXPECT_EQ(note->text(), "edited on the Notes page");
+}
+
+TEST_F(TrackerTest, AShowPassWhileCollapsedKeepsWhatIsBeingTyped) {
+    Note* note = addNote("first");
+    tracker.showPass(true);
+    userTypes(frameOf(note)->content(), "typed a moment ago");
+    tracker.showPass(true); // a new note from the launcher puts the Stickums up again
+    EXPECT_EQ(frameOf(note)->content()->getContent(), "typed a moment ago");
+    tracker.takeBackShown();
+    EXPECT_EQ(note->text(), "typed a moment ago");
+}
+
+TEST_F(TrackerTest, APinnedStickumAwayWithItsTargetComesBackWithTheNoteAsEdited) {
+    Note* note = addNote("first");
+    tracker.setTarget(note, kEditor);
+    collapse();
+    windows.minimise(kEditor);
+    tracker.hidePass();
+    note->setText("edited on the Notes page");
+    collapse();
+    windows.restore(kEditor);
+    ASSERT_TRUE(onShow(note));
+    EXPECT_EQ(frameOf(note)->content()->getContent(), "edited on the Notes page");
+}
+
 TEST_F(TrackerTest, AStickumOffTheScreensIsShownOnOneAndKeepsItsPlaceUntilMoved) {
     // Two monitors; the note stands on the right-hand one.
     QList<QRect> screens{QRect(0, 0, 1280, 800), QRect(1280, 0, 1280, 800)};

@@ -218,6 +218,19 @@ TEST_F(StickumTest, TextStopsAt255Bytes) {
     EXPECT_EQ(content->getContent(), "new");
 }
 
+TEST_F(StickumTest, PastedLinesEndedByCarriageReturnsStillStopAt255Bytes) {
+    make();
+    frame->showStickum();
+    content->setContent("start");
+    goToEnd();
+    QString lines;
+    for (int i = 0; i < 60; ++i)
+        lines += QStringLiteral("line\r");
+    QGuiApplication::clipboard()->setText(lines);
+    edit()->paste();
+    EXPECT_LE(StickumEdit::storedBytes(edit()->toPlainText()), 255) << "all of it is kept";
+}
+
 TEST_F(StickumTest, ContentKeepsLineBreaksAndCutsOnCharacters) {
     make();
     content->setContent("one\r\ntwo");

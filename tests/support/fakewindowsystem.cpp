@@ -41,8 +41,10 @@ void FakeWindowSystem::destroy(WindowHandle window) {
         });
     });
     // A handle that is gone can be given to a new window, which owns nothing yet.
+    const bool watched = std::find(watched_.begin(), watched_.end(), window) != watched_.end();
     std::erase(watched_, window);
     std::erase_if(owners_, [&](const auto& entry) { return entry.second == window; });
+    if (watched) emit ownerGone(window);
 }
 
 void FakeWindowSystem::raise(WindowHandle window) {

@@ -21,7 +21,8 @@ struct FakeWindow {
 
 // A desktop that a test scripts step by step: windows come and go, are raised, hidden,
 // minimised and restored. Like the real one, it reports ownerHidden / ownerShown only for
-// targets something was made owned by, and only when their being on show changes.
+// targets something was made owned by, and only when their being on show changes, and
+// ownerGone when such a target is destroyed.
 class FakeWindowSystem final : public WindowSystem {
     Q_OBJECT
 public:
