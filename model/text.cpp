@@ -1,17 +1,22 @@
 #include "model/text.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
 namespace {
 
-// Length of the UTF-8 sequence that starts at bytes[i], or 0 when none valid starts there.
-std::size_t utf8SequenceLength(std::string_view bytes, std::size_t i) {
+// Length of the UTF-8 sequence that starts at bytes[i], or 0 when none valid starts there; its
+// character goes to `decoded` when asked for.
+std::size_t utf8SequenceLength(std::string_view bytes, std::size_t i, char32_t* decoded = nullptr) {
     const auto lead = static_cast<unsigned char>(bytes[i]);
     std::size_t length = 0;
     char32_t minimum = 0;
     char32_t code = 0;
-    if (lead < 0x80) return 1;
+    if (lead < 0x80) {
+        if (decoded) *decoded = lead;
+        return 1;
+    }
     if ((lead & 0xE0) == 0xC0) {
         length = 2, minimum = 0x80, code = lead & 0x1F;
     } else if ((lead & 0xF0) == 0xE0) {
@@ -28,6 +33,7 @@ std::size_t utf8SequenceLength(std::string_view bytes, std::size_t i) {
         code = (code << 6) | (next & 0x3F);
     }
     if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
+    if (decoded) *decoded = code;
     return length;
 }
 
@@ -73,6 +79,25 @@ std::string displayUtf8(std::string_view bytes) {
             code = kCp1252High[byte - 0x80];
         appendUtf8(out, code);
     }
+    return out;
+}
+
+std::optional<std::string> toWindows1252(std::string_view utf8) {
+    std::string out;
+    for (std::size_t i = 0; i < utf8.size();) {
+        char32_t code = 0;
+        const std::size_t length = utf8SequenceLength(utf8, i, &code);
+        if (length == 0) return std::nullopt;
+        i += length;
+        if (code <= 0xFF && (code < 0x80 || code > 0x9F || kCp1252High[code - 0x80] == 0)) {
+            out += static_cast<char>(code);
+            continue;
+        }
+        const auto* special = std::find(kCp1252High.begin(), kCp1252High.end(), code);
+        if (code > 0xFFFF || special == kCp1252High.end()) return std::nullopt;
+        out += static_cast<char>(0x80 + (special - kCp1252High.begin()));
+    }
+    if (isValidUtf8(out)) return std::nullopt;
     return out;
 }
 

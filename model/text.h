@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,3 +17,8 @@ std::string displayUtf8(std::string_view bytes);
 // At most maxBytes bytes of the text, cut at a character boundary: a UTF-8 text never loses
 // half a character; a single-byte text is cut at any byte.
 std::string cutToBytes(std::string_view bytes, std::size_t maxBytes);
+
+// A UTF-8 text in Windows-1252, the encoding of the earliest versions' texts: for an old text
+// that fits its field only so. None when a character has no place in it, or when the bytes
+// would read back as UTF-8.
+std::optional<std::string> toWindows1252(std::string_view utf8);

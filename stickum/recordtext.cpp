@@ -27,6 +27,13 @@ QString toEditText(const std::string& bytes) {
 std::string fromEditText(const QString& text, std::size_t maxBytes) {
     QString stored = text;
     stored.replace(u'\n', QStringLiteral("\r\n"));
+    const QByteArray utf8 = stored.toUtf8();
+    // A text from the earliest versions may fit its field only in their single-byte encoding:
+    // it goes back in that rather than losing its end.
+    if (static_cast<std::size_t>(utf8.size()) > maxBytes) {
+        const auto old = toWindows1252(std::string_view(utf8.constData(), utf8.size()));
+        if (old && old->size() <= maxBytes) return *old;
+    }
     return cutUtf8(stored, maxBytes);
 }
 

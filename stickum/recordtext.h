@@ -14,7 +14,7 @@
 QString toEditText(const std::string& bytes);
 
 // What an edit control holds, as record bytes: UTF-8 with CR LF line breaks, cut to at most
-// maxBytes bytes without splitting a character.
+// maxBytes bytes without splitting a character; in Windows-1252 when only so all of it fits.
 std::string fromEditText(const QString& text, std::size_t maxBytes);
 
 // The text cut to at most maxBytes bytes of UTF-8, never inside a character.
