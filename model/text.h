@@ -6,7 +6,8 @@
 #include <string_view>
 
 // Texts are byte strings. Quillbox stores UTF-8; files written by the earliest versions hold
-// Windows-1252 bytes, which are shown as such and written back untouched.
+// Windows-1252 bytes, which are shown as such and written back untouched (or, edited, in that
+// encoding when only so they still fit their field).
 
 bool isValidUtf8(std::string_view bytes);
 
