@@ -237,8 +237,11 @@ TEST_F(StickumTest, ContentKeepsLineBreaksAndCutsOnCharacters) {
     EXPECT_EQ(edit()->toPlainText(), QStringLiteral("one\ntwo"));
     EXPECT_EQ(content->getContent(), "one\r\ntwo");
     EXPECT_EQ(content->getContent(5), "one\r");
-    content->setContent("caf\xc3\xa9");
+    content->setContent("caf\xd0\xb6");
     EXPECT_EQ(content->getContent(5), "caf");
+    // What fits only in the earliest versions' single-byte encoding is kept whole in it.
+    content->setContent("caf\xc3\xa9");
+    EXPECT_EQ(content->getContent(5), "caf\xe9");
     content->setContent("caf\xe9"); // an old single-byte text
     EXPECT_EQ(edit()->toPlainText(), QStringLiteral("caf\u00e9"));
 }
