@@ -259,6 +259,12 @@ void MyDialog::collapse() {
 }
 
 void MyDialog::collapseWindow() {
+    tuckAway();
+    pagesLeft(true);
+    showStickums();
+}
+
+void MyDialog::tuckAway() {
     // Without a tray the window is only minimised, so the user can always get it back.
     QWidget* frame = window();
     switchingWindow_ = true;
@@ -267,16 +273,10 @@ void MyDialog::collapseWindow() {
     else
         frame->showMinimized();
     switchingWindow_ = false;
-    pagesLeft(true);
-    showStickums();
 }
 
 void MyDialog::keepReachable() {
-    QWidget* frame = window();
-    if (ended_ || frame->isVisible() || trayAvailable()) return;
-    switchingWindow_ = true;
-    frame->showMinimized();
-    switchingWindow_ = false;
+    if (!ended_ && !window()->isVisible() && !trayAvailable()) tuckAway();
 }
 
 void MyDialog::showStickums() {

@@ -140,6 +140,8 @@ protected:
 
 private:
     void collapseWindow();
+    // Hides the window into the tray, or minimises it when there is none.
+    void tuckAway();
     // The tray went away while the window was hidden in it: the window is minimised, where the
     // user can find it again.
     void keepReachable();

@@ -11,6 +11,16 @@
 #include <string>
 #include <sys/stat.h>
 
+namespace {
+
+// Why a Quillbox without a private runtime folder neither starts nor sends a command.
+QString noRuntimeFolder() {
+    return QStringLiteral("There is no runtime folder that only you can use (XDG_RUNTIME_DIR) "
+                          "for Quillbox's lock and command socket.");
+}
+
+} // namespace
+
 RuntimeNames runtimeNamesFor(const QString& dataPath) {
     // The file a save writes (through symlinks, even to a file not made yet), by its folder as
     // that is on the disk and its name: another spelling, a symlink or a second mount of the
@@ -34,11 +44,6 @@ RuntimeNames runtimeNamesFor(const QString& dataPath) {
     const QDir folder(runtime);
     return {folder.filePath(QStringLiteral("quillbox-%1.lock").arg(key)),
             folder.filePath(QStringLiteral("quillbox-%1.socket").arg(key))};
-}
-
-QString noRuntimeFolder() {
-    return QStringLiteral("There is no runtime folder that only you can use (XDG_RUNTIME_DIR) "
-                          "for Quillbox's lock and command socket.");
 }
 
 SingleInstance::SingleInstance(const QString& dataPath) : names_(runtimeNamesFor(dataPath)) {

@@ -39,6 +39,3 @@ private:
     bool acquired_ = false;
     QString problem_;
 };
-
-// Why a Quillbox without a private runtime folder neither starts nor sends a command.
-QString noRuntimeFolder();
