@@ -94,7 +94,7 @@ std::optional<std::string> toWindows1252(std::string_view utf8) {
             continue;
         }
         const auto* special = std::find(kCp1252High.begin(), kCp1252High.end(), code);
-        if (code > 0xFFFF || special == kCp1252High.end()) return std::nullopt;
+        if (special == kCp1252High.end()) return std::nullopt;
         out += static_cast<char>(0x80 + (special - kCp1252High.begin()));
     }
     if (isValidUtf8(out)) return std::nullopt;
