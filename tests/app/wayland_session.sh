@@ -18,6 +18,8 @@ cleanup() {
 trap cleanup EXIT
 
 source "$(dirname "$0")/../../scripts/waitfor.sh"
+source "$(dirname "$0")/../../scripts/session-folders.sh"
+qb_make_session_folders
 
 extra=()
 [ "$mode" = xwayland ] && extra=(--xwayland)
