@@ -343,7 +343,6 @@ bool MyDialog::addNoteFromOutside(const std::string& text) {
     } else {
         toggleDisplay();
     }
-    saveNow();
     return true;
 }
 

@@ -400,6 +400,7 @@ TEST_F(DialogStickums, ANoteFromTheCommandLineIsShownAndSavedAndLeavesTheNotesPa
     ASSERT_TRUE(dialog()->addNoteFromOutside("call Ann"));
     const Note* added = holder().note(holder().noteCount() - 1);
     EXPECT_TRUE(onShow(added));
+    ASSERT_FALSE(dialog()->saveQuietly()); // as the command does
     const auto saved = readBack(dataPath());
     EXPECT_EQ(saved->note(saved->noteCount() - 1)->text(), "call Ann");
 
