@@ -2,6 +2,7 @@
 #include "app/commandchannel.h"
 #include "app/commandline.h"
 #include "app/myapp.h"
+#include "app/mydialog.h"
 #include "app/platformchoice.h"
 #include "app/programdir.h"
 #include "app/qtmessageboxes.h"
@@ -114,7 +115,10 @@ int main(int argc, char** argv) {
     else
         qWarning("Quillbox cannot take commands: %s", qPrintable(instance.names().socketName));
     // Once everything runs: the notice's box leaves the Stickums and the commands working.
-    QTimer::singleShot(0, &app, [platform, &messages] { tellPlatformLimits(platform, messages); });
+    QTimer::singleShot(0, &app, [platform, &messages, &app] {
+        // Not when told to stop first: the box would hold the end up.
+        if (app.dialog() && !app.dialog()->ended()) tellPlatformLimits(platform, messages);
+    });
     // Started by a command: the main window or the new note now; --toggle only starts.
     if (line.command == Command::Show || line.command == Command::NewNote) {
         // Nobody waits for the answer: a note that finds the list full is told as the Notes

@@ -189,6 +189,24 @@ TEST_F(CommandLineTest, HelpAndVersionNeedNoDisplayAndMistakesSaySoWithTheUsage)
     EXPECT_TRUE(quit.out.contains("not running")) << quit.out.constData();
 }
 
+TEST_F(CommandLineTest, AStartWithoutADisplayItCanUseSaysSoAndEnds) {
+    const QString data = dir.filePath("quillbox.dat");
+    const CommandResult none = program.run({"--data", data}, {}, false);
+    EXPECT_EQ(none.status, 1) << "no abort, no core dump";
+    EXPECT_TRUE(none.err.contains("no display")) << none.err.constData();
+    // A display named but not there.
+    QProcess unreachable;
+    QProcessEnvironment env = program.environment(false);
+    env.insert("DISPLAY", ":7919");
+    unreachable.setProcessEnvironment(env);
+    unreachable.start(QString::fromUtf8(QB_PROGRAM_FILE), {"--data", data});
+    ASSERT_TRUE(unreachable.waitForFinished(20000));
+    EXPECT_EQ(unreachable.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(unreachable.exitCode(), 1);
+    EXPECT_TRUE(unreachable.readAllStandardError().contains("quillbox: Quillbox cannot start"));
+    EXPECT_FALSE(QFile::exists(data));
+}
+
 TEST_F(CommandLineTest, ACommandForTheRunningQuillboxWithoutADisplaySaysNoneRuns) {
     // From a timer or a remote shell: handed over when Quillbox runs (see the X11 tests),
     // otherwise told, never a crash.
