@@ -27,6 +27,14 @@ QStringList shownWindowIds(const QProcess& process, const QString& name) {
     return QString::fromUtf8(search.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
 }
 
+// The name of the window that has the keyboard.
+QString activeWindowName() {
+    QProcess active;
+    active.start(QStringLiteral("xdotool"), {"getactivewindow", "getwindowname"});
+    active.waitForFinished(5000);
+    return QString::fromUtf8(active.readAllStandardOutput()).trimmed();
+}
+
 int shownWindows(const QProcess& process, const QString& name) {
     return int(shownWindowIds(process, name).size());
 }
@@ -278,4 +286,23 @@ TEST_F(RunningQuillbox, OneQuillboxPerDataFileWhateverBecomesOfItsRuntimeFolder)
     launch(first, milk);
     EXPECT_EQ(QDir(program.runtime.path()).entryList({"*.socket"}, QDir::System),
               QStringList{QFileInfo(milkSocket).fileName()});
+}
+
+TEST_F(RunningQuillbox, ANewBlankNoteTakesTheKeyboard) {
+    const QString milk = dataFile(one, "milk");
+    launch(first, milk);
+    // Another program has the keyboard when the command comes (a terminal, a launcher).
+    QProcess other;
+    other.start(QStringLiteral("xmessage"), {"-name", "elsewhere", "elsewhere"});
+    ASSERT_TRUE(QTest::qWaitFor([] { return activeWindowName() == "elsewhere"; }, 10000));
+
+    ASSERT_EQ(command(milk, {"--new-note", ""}).status, 0);
+    EXPECT_TRUE(QTest::qWaitFor([] { return activeWindowName() == "Stickum"; }, 10000))
+        << activeWindowName().toStdString();
+    QProcess::execute(QStringLiteral("xdotool"), {"type", "--delay", "20", "typed here"});
+    EXPECT_EQ(command(milk, {"--quit"}).status, 0);
+    EXPECT_TRUE(first.waitForFinished(10000));
+    EXPECT_EQ(notesIn(milk), (std::vector<std::string>{"milk", "typed here"}));
+    other.kill();
+    other.waitForFinished(3000);
 }
