@@ -11,7 +11,6 @@
 #include "stickum/stickum.h"
 
 #include <QApplication>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -85,30 +84,6 @@ TEST_F(WaylandSession, WithoutXWaylandPinningIsOffAndSaidOnce) {
     EXPECT_EQ(boxes.shown[0].text, QString::fromUtf8(msg::NoXWayland));
     EXPECT_TRUE(QTest::qWaitFor([&] { return frame() && frame()->isVisible(); }, kWaitMs))
         << "the Stickums are there all the same";
-}
-
-TEST_F(WaylandSession, TheNoticeHoldsUpNeitherTheStartNorTheCommands) {
-    if (platform != PlatformChoice::WithoutPinning) GTEST_SKIP() << "needs Wayland alone";
-    // The real program, on its second run (a data file, so the splash shows first).
-    ASSERT_TRUE(writeOneNote(dir.path(), "a note on Wayland", QPoint(50, 50)));
-    const QString data = dir.filePath(QStringLiteral("quillbox.dat"));
-    QTemporaryDir state;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_STATE_HOME"), state.path());
-    QProcess program;
-    program.setProcessEnvironment(env);
-    program.start(QString::fromUtf8(QB_PROGRAM_FILE), {"--data", data});
-    // Once it holds the lock, a --quit goes to it.
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return !QDir(state.filePath("Quillbox")).entryList(QDir::Files).isEmpty(); },
-        kWaitMs));
-    QProcess quit;
-    quit.setProcessEnvironment(env);
-    quit.start(QString::fromUtf8(QB_PROGRAM_FILE), {"--quit", "--data", data});
-    ASSERT_TRUE(quit.waitForFinished(30000));
-    EXPECT_EQ(quit.exitCode(), 0) << quit.readAllStandardError().constData();
-    EXPECT_TRUE(program.waitForFinished(10000)) << program.readAllStandardError().constData();
-    if (program.state() != QProcess::NotRunning) program.kill();
 }
 
 } // namespace
