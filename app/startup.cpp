@@ -26,6 +26,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -182,6 +183,7 @@ std::optional<int> handOver(const CommandLine& line, SingleInstance& instance) {
                              ? line.noteText.left(static_cast<qsizetype>(kTextBytes) + 1)
                              : QString();
     const QDeadlineTimer patience(kStartingPatienceMs);
+    bool goneBefore = false;
     while (!patience.hasExpired()) {
         const std::optional<Holder> holder = instance.holder();
         const QString socket = holder && !holder->socketName.isEmpty()
@@ -189,14 +191,17 @@ std::optional<int> handOver(const CommandLine& line, SingleInstance& instance) {
                                    : instance.names().socketName;
         if (const auto answer = sendCommand(socket, line.command, text)) return reported(*answer);
         if (instance.tryAgain()) return std::nullopt;
-        // It took commands there, and nobody listens any more: the socket was taken away.
-        if (holder && !holder->socketName.isEmpty() && instance.holder()) {
+        // It took commands there, and nobody listens any more, twice in a row (not a Quillbox
+        // on its way out): the socket was taken away.
+        const bool gone = holder && !holder->socketName.isEmpty() && instance.holder();
+        if (gone && std::exchange(goneBefore, true)) {
             printLine(stderr, QStringLiteral("Quillbox runs (process %1), but its command socket "
                                              "%2 is gone: it cannot take commands until it is "
                                              "started again.")
                                   .arg(QString::number(holder->pid), holder->socketName));
             return kFailureStatus;
         }
+        if (!gone) goneBefore = false;
         QThread::msleep(100);
     }
     printLine(
