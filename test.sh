@@ -21,7 +21,7 @@ esac
 source scripts/packages.sh
 if $quick; then
     # shellcheck disable=SC2086
-    qb_install_missing $QB_BUILD_PACKAGES
+    qb_install_missing $QB_BUILD_PACKAGES $QB_UNIT_TEST_PACKAGES
 else
     # shellcheck disable=SC2086
     qb_install_missing $QB_BUILD_PACKAGES $QB_RUN_PACKAGES $QB_TEST_PACKAGES

@@ -31,6 +31,24 @@ constexpr int kClientPatienceMs = 5000;
 constexpr int kBusyRetryMs = 100;
 constexpr const char* kDone = "ok";
 
+// The answer's line: "ok" when done, else the status and the reason as JSON.
+QByteArray answerText(const CommandAnswer& answer) {
+    if (answer.status == 0) return QByteArray(kDone) + '\n';
+    const QJsonObject object{{QStringLiteral("status"), answer.status},
+                             {QStringLiteral("why"), answer.why}};
+    return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
+}
+
+CommandAnswer answerFrom(const QByteArray& line) {
+    const QByteArray said = line.trimmed();
+    if (said == kDone) return {};
+    const QJsonObject object = QJsonDocument::fromJson(said).object();
+    if (object.contains(QStringLiteral("status")))
+        return {object.value(QStringLiteral("status")).toInt(kFailureStatus),
+                object.value(QStringLiteral("why")).toString()};
+    return QString::fromUtf8(said); // a reason alone
+}
+
 constexpr std::array<std::pair<Command, const char*>, 4> kNames{{
     {Command::Toggle, "toggle"},
     {Command::Show, "show"},
@@ -83,12 +101,12 @@ private:
         const QJsonObject message = QJsonDocument::fromJson(line).object();
         const auto command = commandNamed(message.value(QStringLiteral("command")).toString());
         const QPointer<Caller> alive(this);
-        const QString answer =
+        const CommandAnswer answer =
             command ? handler_(*command, message.value(QStringLiteral("text")).toString())
-                    : QStringLiteral("Unknown command.");
+                    : CommandAnswer(QStringLiteral("Unknown command."));
         // The handler may have let events run, among them this caller's patience running out.
         if (!alive || fd_ < 0) return;
-        write_ = (answer.isEmpty() ? QString::fromLatin1(kDone) : answer).toUtf8() + '\n';
+        write_ = answerText(answer);
         writeWaiting();
     }
 
@@ -220,8 +238,8 @@ void CommandServer::acceptWaiting() {
     }
 }
 
-std::optional<QString> sendCommand(const QString& socketName, Command command,
-                                   const QString& text) {
+std::optional<CommandAnswer> sendCommand(const QString& socketName, Command command,
+                                         const QString& text) {
     const auto address = addressOf(QFile::encodeName(socketName));
     if (!address) return std::nullopt;
     const Descriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
@@ -236,7 +254,6 @@ std::optional<QString> sendCommand(const QString& socketName, Command command,
                                 sendAll(socket.get(), line, QDeadlineTimer(kClientPatienceMs))
                             ? answerLine(socket.get(), QDeadlineTimer(kClientPatienceMs))
                             : std::nullopt;
-    if (!answer) return QStringLiteral("Quillbox did not answer.");
-    const QString said = QString::fromUtf8(*answer).trimmed();
-    return said == QLatin1String(kDone) ? QString() : said;
+    if (!answer) return CommandAnswer(QStringLiteral("Quillbox did not answer."));
+    return answerFrom(*answer);
 }

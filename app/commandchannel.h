@@ -9,18 +9,33 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 
 class QSocketNotifier;
 
+// What the running Quillbox answers a command: the exit status the command ends with (0: done;
+// kNotSavedStatus: done in part) and why it was not done, or not wholly.
+struct CommandAnswer {
+    int status = 0;
+    QString why;
+
+    CommandAnswer() = default;
+    CommandAnswer(int exitStatus, QString reason) : status(exitStatus), why(std::move(reason)) {}
+    // Refused for this reason; the empty text is done.
+    CommandAnswer(const QString& refused) // NOLINT: a reason alone is a refusal
+        : status(refused.isEmpty() ? 0 : kFailureStatus), why(refused) {}
+    bool operator==(const CommandAnswer&) const = default;
+};
+
 // The running Quillbox's end of the command socket: takes the commands a second start hands
 // over (--toggle, --show, --new-note, --quit) and gives each to the handler, whose answer goes
-// back (empty: done; otherwise why not). The socket is the user's alone; one left by a Quillbox
+// back. The socket is the user's alone; one left by a Quillbox
 // that died is replaced (the caller holds the data file's lock, so nobody else uses it).
 // socketName is the socket's full path.
 class CommandServer : public QObject {
     Q_OBJECT
 public:
-    using Handler = std::function<QString(Command command, const QString& text)>;
+    using Handler = std::function<CommandAnswer(Command command, const QString& text)>;
 
     CommandServer(const QString& socketName, Handler handler, QObject* parent = nullptr);
     ~CommandServer() override;
@@ -40,6 +55,6 @@ private:
 };
 
 // The second start's end: hands the command to the Quillbox listening on the socket and waits
-// for its answer. Nothing when no Quillbox listens there; otherwise the answer (empty: done).
-std::optional<QString> sendCommand(const QString& socketName, Command command,
-                                   const QString& text = {});
+// for its answer. Nothing when no Quillbox listens there; otherwise its answer.
+std::optional<CommandAnswer> sendCommand(const QString& socketName, Command command,
+                                         const QString& text = {});

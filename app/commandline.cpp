@@ -19,10 +19,12 @@ constexpr std::array kToolkitValueOptions{
     "style",    "stylesheet",         "qwindowgeometry", "qwindowicon", "qwindowtitle", "geometry"};
 constexpr std::array kToolkitFlags{"reverse", "sync"};
 
-CommandLine failed(const QString& problem, const QString& help) {
+// A mistake on the command line: what it is, and where the whole usage is.
+CommandLine misused(const QString& problem) {
     CommandLine line;
-    line.exitStatus = 2;
-    line.errors = QStringLiteral("quillbox: %1\n\n%2").arg(problem, help);
+    line.exitStatus = kUsageStatus;
+    line.errors =
+        QStringLiteral("quillbox: %1\nTry 'quillbox --help' for more information.\n").arg(problem);
     return line;
 }
 
@@ -81,7 +83,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         helpText.replace(arguments.first() + QStringLiteral(" [options]"),
                          QStringLiteral("quillbox [options]"));
 
-    if (!parser.parse(arguments)) return failed(parser.errorText(), helpText);
+    if (!parser.parse(arguments)) return misused(parser.errorText());
     if (parser.isSet(help)) {
         CommandLine line;
         line.exitStatus = 0;
@@ -96,9 +98,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         return line;
     }
     if (!parser.positionalArguments().isEmpty())
-        return failed(
-            QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first()),
-            helpText);
+        return misused(
+            QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first()));
 
     CommandLine line;
     int commands = 0;
@@ -111,23 +112,26 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         ++commands;
     }
     if (commands > 1)
-        return failed(QStringLiteral("Give one of --toggle, --show, --new-note, --quit and "
-                                     "--export at a time."),
-                      helpText);
+        return misused(QStringLiteral("Give one of --toggle, --show, --new-note, --quit and "
+                                      "--export at a time."));
     line.json = parser.isSet(json);
     line.displayGiven = parser.isSet(QStringLiteral("display"));
     if (line.json && line.command != Command::Export)
-        return failed(QStringLiteral("--json goes with --export."), helpText);
+        return misused(QStringLiteral("--json goes with --export."));
     // An empty text makes a blank Stickum to type into (the launcher's "New note").
     if (line.command == Command::NewNote) line.noteText = parser.value(newNote);
     if (parser.isSet(data)) {
         const QFileInfo file(parser.value(data));
         if (parser.value(data).isEmpty() || file.isDir())
-            return failed(QStringLiteral("--data needs a file, not '%1'.").arg(parser.value(data)),
-                          helpText);
-        if (!file.absoluteDir().exists())
-            return failed(QStringLiteral("The folder of '%1' does not exist.").arg(file.filePath()),
-                          helpText);
+            return misused(
+                QStringLiteral("--data needs a file, not '%1'.").arg(parser.value(data)));
+        // Well said, but not there: a failure, as a file that cannot be read is.
+        if (!file.absoluteDir().exists()) {
+            line.exitStatus = kFailureStatus;
+            line.errors = QStringLiteral("quillbox: The folder of '%1' does not exist.\n")
+                              .arg(file.filePath());
+            return line;
+        }
         line.dataFile = file.absoluteFilePath();
     }
     return line;

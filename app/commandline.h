@@ -5,6 +5,11 @@
 
 #include <optional>
 
+// The exit statuses of the command line (the manual page lists them).
+inline constexpr int kFailureStatus = 1;  // not done: unreadable data, no answer, no display
+inline constexpr int kUsageStatus = 2;    // a mistake on the command line
+inline constexpr int kNotSavedStatus = 3; // --new-note: the note was added but not saved
+
 // What Quillbox was asked to do on its command line.
 enum class Command {
     Run,     // start, or say that one already runs on the data file

@@ -18,6 +18,24 @@ QString shown(const std::string& bytes) {
     return text;
 }
 
+// For the terminal: control characters (escape sequences above all) as \xNN, line breaks and
+// tabs as they are.
+QString plain(const std::string& bytes) {
+    const QString text = shown(bytes);
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t code = c.unicode();
+        const bool control =
+            (code < 0x20 && code != u'\n' && code != u'\t') || (code >= 0x7F && code <= 0x9F);
+        if (control)
+            out += QStringLiteral("\\x%1").arg(int(code), 2, 16, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out;
+}
+
 QJsonValue isoDate(Date date) {
     if (date == kNoDate) return QJsonValue::Null;
     const DayMonthYear day = splitDate(date);
@@ -31,7 +49,7 @@ QString textHeading(const PostIt& record) {
     switch (record.kind()) {
     case KindLending: {
         const auto& lending = static_cast<const Prestito&>(record);
-        const QString person = shown(lending.person());
+        const QString person = plain(lending.person());
         const QString date = QString::fromStdString(formatNumericDate(lending.date()));
         QString heading = lending.iOwe() ? QStringLiteral("Lending: I owe %1 since %2")
                                          : QStringLiteral("Lending: %1 owes me since %2");
@@ -53,8 +71,9 @@ QString textHeading(const PostIt& record) {
     }
 }
 
-QJsonObject recordObject(const PostIt& record, const PostItAttr* attr) {
-    QJsonObject object{{QStringLiteral("text"), shown(record.text())},
+QJsonObject recordObject(int index, const PostIt& record, const PostItAttr* attr) {
+    QJsonObject object{{QStringLiteral("index"), index},
+                       {QStringLiteral("text"), shown(record.text())},
                        {QStringLiteral("active"), record.active()},
                        {QStringLiteral("displayState"), record.displayState()}};
     if (attr) {
@@ -126,19 +145,20 @@ QByteArray exportText(const PostItHolder& holder) {
         const PostIt* record = holder.recordAt(i);
         if (!record) continue;
         if (!out.isEmpty()) out += u'\n';
-        out += textHeading(*record) + u'\n' + shown(record->text()) + u'\n';
+        out += textHeading(*record) + u'\n' + plain(record->text()) + u'\n';
     }
     return out.toUtf8();
 }
 
-QByteArray exportJson(const PostItHolder& holder, const Options& options, int version) {
+QByteArray exportJson(const PostItHolder& holder, const Options& options,
+                      const QStringList& defaults, int version) {
     QJsonArray notes;
     QJsonArray lendings;
     QJsonArray reminders;
     for (int i = 0; i < holder.count(); ++i) {
         const PostIt* record = holder.recordAt(i);
         if (!record) continue;
-        const QJsonObject object = recordObject(*record, holder.attrAt(i));
+        const QJsonObject object = recordObject(i, *record, holder.attrAt(i));
         if (record->kind() == KindLending)
             lendings.append(object);
         else if (record->kind() == KindReminder)
@@ -150,11 +170,12 @@ QByteArray exportJson(const PostItHolder& holder, const Options& options, int ve
                           {QStringLiteral("notes"), notes},
                           {QStringLiteral("lendings"), lendings},
                           {QStringLiteral("reminders"), reminders},
-                          {QStringLiteral("options"), optionsObject(options)}};
+                          {QStringLiteral("options"), optionsObject(options)},
+                          {QStringLiteral("defaults"), QJsonArray::fromStringList(defaults)}};
     return QJsonDocument(all).toJson(QJsonDocument::Indented);
 }
 
-ExportResult exportDataFile(const QString& dataPath, bool json) {
+ExportResult exportDataFile(const QString& dataPath, bool json, const PlatformDefaults& desktop) {
     ExportResult result;
     std::vector<std::uint8_t> bytes;
     const ReadReport read = readWholeFile(dataPath.toStdString(), bytes);
@@ -169,9 +190,10 @@ ExportResult exportDataFile(const QString& dataPath, bool json) {
         return result;
     }
     PostItHolder holder;
-    Options options = Options::initial({});
+    Options options = Options::initial(desktop);
     DataFile file(dataPath.toStdString());
     ReadAnyway questions;
+    std::vector<std::uint8_t> copy = bytes;
     const LoadResult loaded = file.loadFromBytes(std::move(bytes), holder, questions);
     if (loaded.status == LoadStatus::OldFileFailed) {
         result.status = 1;
@@ -188,6 +210,39 @@ ExportResult exportDataFile(const QString& dataPath, bool json) {
                                    ? QString::fromStdString(loaded.problem)
                                    : QStringLiteral("the options could not be read"));
     }
-    result.output = json ? exportJson(holder, options, loaded.version) : exportText(holder);
+    if (!json) {
+        result.output = exportText(holder);
+        return result;
+    }
+    // The options the file left unsettled are those a second reading, over other values, does
+    // not bring to the same value.
+    Options other = options;
+    other.stickumColor ^= 1;
+    other.textColor ^= 1;
+    other.stickumFont = options.stickumFont ? std::nullopt : std::optional(LogFont::defaultFont());
+    other.titleBarColor ^= 1;
+    other.defaultCaptionColor = !options.defaultCaptionColor;
+    other.dimensionMode =
+        options.dimensionMode == DimensionFixed ? DimensionMinimum : DimensionFixed;
+    other.scrollBar = !options.scrollBar;
+    other.heightInLines = static_cast<std::int16_t>(options.heightInLines == 1 ? 2 : 1);
+    other.reminderDaysBefore = static_cast<std::int16_t>(options.reminderDaysBefore == 0 ? 1 : 0);
+    other.lendingDaysAfter = static_cast<std::int16_t>(options.lendingDaysAfter == 0 ? 1 : 0);
+    other.defaultSound = !options.defaultSound;
+    other.waveFile += "~";
+    DataFile again(dataPath.toStdString());
+    PostItHolder scratch;
+    (void)again.loadFromBytes(std::move(copy), scratch, questions);
+    again.readOptions(other);
+    // The title bar takes the desktop's caption colour while the option says so: a default
+    // whatever the file holds (the other reading is given another colour to tell it apart).
+    if (options.defaultCaptionColor) options.titleBarColor = desktop.activeCaptionColor;
+    if (other.defaultCaptionColor) other.titleBarColor = desktop.activeCaptionColor ^ 1;
+    const QJsonObject mine = optionsObject(options);
+    const QJsonObject theirs = optionsObject(other);
+    QStringList defaults;
+    for (auto it = mine.begin(); it != mine.end(); ++it)
+        if (it.value() != theirs.value(it.key())) defaults << it.key();
+    result.output = exportJson(holder, options, defaults, loaded.version);
     return result;
 }

@@ -2,6 +2,7 @@
 #include "app/commandchannel.h"
 #include "app/commandline.h"
 #include "app/myapp.h"
+#include "app/mydialog.h"
 #include "app/platformchoice.h"
 #include "app/programdir.h"
 #include "app/qtmessageboxes.h"
@@ -14,6 +15,7 @@
 #include "stickum/caretblink.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QTimer>
 
 #include <csignal>
@@ -25,22 +27,34 @@ int main(int argc, char** argv) {
     CommandLine line = parseCommandLine(arguments);
     // Help, version and mistakes are answered before anything touches the display or the file.
     if (line.exitStatus) return finishEarly(line);
-    if (!readNoteText(line)) return 2;
+    if (!readNoteText(line)) return kUsageStatus;
     // Before anything looks for the data file: the user's data folder is named after it.
     QCoreApplication::setApplicationName(QString::fromUtf8(msg::ProgramName));
     const PlatformSetting setting = platformSetting(argc, argv);
     // A command for the running Quillbox from where there is no display (a timer, a remote
     // shell) is handed over without one.
-    const bool noDisplay =
-        !setting.userChose && !setting.wayland && !setting.x11 && !line.displayGiven;
+    const bool noDisplay = !setting.display() && !line.displayGiven;
+    if (line.command == Command::Export && line.json) {
+        // The options the data file leaves to the desktop (the caption colour) are exported as
+        // a start takes them: from the desktop's palette, or without a display the toolkit's.
+        applyExportPlatform(setting);
+        FatalAsFailure unreachableDisplay;
+        const QApplication gui(argc, argv);
+        unreachableDisplay.restore();
+        return runWithoutDisplay(line, dataPathFor(line));
+    }
     if (line.withoutDisplay() || (noDisplay && line.command != Command::Run)) {
         const QCoreApplication core(argc, argv);
         return runWithoutDisplay(line, dataPathFor(line));
     }
+    if (noDisplay) return noDisplayToStartOn();
     // Stickums above all windows and pinning need X11: on Wayland through XWayland.
     const PlatformChoice platform = choosePlatform(setting);
     applyPlatformChoice(platform);
+    // A display that cannot be reached ends the program with a word, not an abort.
+    FatalAsFailure unreachableDisplay;
     QApplication application(argc, argv);
+    unreachableDisplay.restore();
     // Carets stop blinking a few seconds after the last input: an idle Quillbox sleeps.
     const CaretBlink caretBlink;
 
@@ -69,6 +83,8 @@ int main(int argc, char** argv) {
                              QString::fromUtf8(msg::ProgramName), box::Notice);
         return 0;
     }
+    // Sockets that Quillboxes killed outright left behind.
+    removeStaleSockets(QFileInfo(instance.names().socketName).absolutePath());
     // A data file beside a read-only program is copied into the user's folder once.
     if (const TakeOver taken = line.dataFile.isEmpty()
                                    ? takeOverProgramDataFile(programDir, options.dataDirectory)
@@ -80,7 +96,6 @@ int main(int argc, char** argv) {
     }
 
     MyApp app(std::move(options));
-    QTimer::singleShot(0, &app, [platform, &messages] { tellPlatformLimits(platform, messages); });
     const auto stop = [&app] { app.stop(); };
     // Told to stop (logout, shutdown, kill, Ctrl+C): save as a Yes on the quit question would.
     const SignalWatcher stopSignals({SIGTERM, SIGHUP, SIGINT});
@@ -95,13 +110,20 @@ int main(int argc, char** argv) {
                                  [&app, &stop](Command command, const QString& text) {
                                      return carryOut(app, command, text, stop);
                                  });
-    if (!commands.listening())
+    if (commands.listening())
+        instance.announce(instance.names().socketName);
+    else
         qWarning("Quillbox cannot take commands: %s", qPrintable(instance.names().socketName));
+    // Once everything runs: the notice's box leaves the Stickums and the commands working.
+    QTimer::singleShot(0, &app, [platform, &messages, &app] {
+        // Not when told to stop first: the box would hold the end up.
+        if (app.dialog() && !app.dialog()->ended()) tellPlatformLimits(platform, messages);
+    });
     // Started by a command: the main window or the new note now; --toggle only starts.
     if (line.command == Command::Show || line.command == Command::NewNote) {
         // Nobody waits for the answer: a note that finds the list full is told as the Notes
         // page tells it, once the program runs.
-        const QString refused = carryOut(app, line.command, line.noteText, stop);
+        const QString refused = carryOut(app, line.command, line.noteText, stop).why;
         if (!refused.isEmpty())
             QTimer::singleShot(0, &app, [&messages, refused] {
                 messages.showMessage(nullptr, refused, QString::fromUtf8(msg::Error),

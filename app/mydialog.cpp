@@ -343,7 +343,6 @@ bool MyDialog::addNoteFromOutside(const std::string& text) {
     } else {
         toggleDisplay();
     }
-    saveNow();
     return true;
 }
 
@@ -369,6 +368,12 @@ WavePlayer* MyDialog::wavePlayer() {
         wavePlayer_.reset();
         wavePlayer_ = openWave_(options_.waveFile);
         wavePlayerFile_ = options_.waveFile;
+        // A file too large to play is said once, when it is taken; never in the middle of a pass.
+        if (const std::string refused = waveFileRefusal(options_.waveFile); !refused.empty())
+            QTimer::singleShot(0, this, [this, text = QString::fromStdString(refused)] {
+                messages_.showMessage(nullptr, text, QString::fromUtf8(msg::ProgramName),
+                                      box::Notice);
+            });
     }
     return wavePlayer_.get();
 }

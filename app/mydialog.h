@@ -79,7 +79,7 @@ public:
     void showMainWindow();
     // A note made outside the main window (the command line), as "Add" on the Notes page makes
     // it, with its Stickum on show at once while collapsed (the display switched on if it was
-    // off), and saved. False when the list is full.
+    // off). The caller saves it and tells how that went. False when the list is full.
     bool addNoteFromOutside(const std::string& text);
     // The display switch for desktops without a tray: acts at once while collapsed, otherwise
     // at the next collapse.

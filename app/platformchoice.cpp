@@ -25,12 +25,19 @@ PlatformSetting platformSetting(int argc, char** argv) {
     }
     setting.wayland = isSet("WAYLAND_DISPLAY");
     setting.x11 = isSet("DISPLAY");
+    setting.waylandSession = qgetenv("XDG_SESSION_TYPE") == "wayland";
     return setting;
 }
 
 PlatformChoice choosePlatform(const PlatformSetting& setting) {
-    if (setting.userChose || !setting.wayland) return PlatformChoice::AsIs;
-    return setting.x11 ? PlatformChoice::X11 : PlatformChoice::WithoutPinning;
+    if (setting.userChose) return PlatformChoice::AsIs;
+    // A Wayland session whose compositor is on the default socket names none: Qt would still
+    // choose Wayland there, where XWayland (DISPLAY) serves Quillbox better.
+    if (setting.wayland || setting.waylandSession) {
+        if (setting.x11) return PlatformChoice::X11;
+        if (setting.wayland) return PlatformChoice::WithoutPinning;
+    }
+    return PlatformChoice::AsIs;
 }
 
 void applyPlatformChoice(PlatformChoice choice) {
@@ -38,6 +45,18 @@ void applyPlatformChoice(PlatformChoice choice) {
     // Qt would try X11 first where the session does not call itself a Wayland one.
     if (choice == PlatformChoice::WithoutPinning)
         qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("wayland"));
+}
+
+void applyExportPlatform(const PlatformSetting& setting) {
+    if (setting.userChose) return;
+    const PlatformChoice choice = choosePlatform(setting);
+    const QByteArray first = choice == PlatformChoice::X11 ? QByteArrayLiteral("xcb;")
+                             : choice == PlatformChoice::WithoutPinning
+                                 ? QByteArrayLiteral("wayland;")
+                             : setting.x11     ? QByteArrayLiteral("xcb;")
+                             : setting.wayland ? QByteArrayLiteral("wayland;")
+                                               : QByteArray();
+    qputenv("QT_QPA_PLATFORM", first + "offscreen");
 }
 
 void tellPlatformLimits(PlatformChoice choice, MessageBoxes& messages) {

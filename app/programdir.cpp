@@ -43,7 +43,7 @@ TakeOver takeOverProgramDataFile(const QString& programDir, const QString& dataD
     const ReadReport read = readWholeFile(from, bytes);
     if (read.outcome == ReadOutcome::Missing) return result;
     std::string failure = read.reason;
-    if (read.outcome == ReadOutcome::Read) failure = writeAtomically(to, bytes, 0600);
+    if (read.outcome == ReadOutcome::Read) failure = writeNewFile(to, bytes, 0600);
     const QString fromPath = QFile::decodeName(from.c_str());
     const QString toPath = QFile::decodeName(to.c_str());
     result.failed = !failure.empty();

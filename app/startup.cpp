@@ -7,16 +7,26 @@
 #include "app/programdir.h"
 #include "app/singleinstance.h"
 #include "model/catalogue.h"
+#include "model/postit.h"
+#include "platform/activation.h"
+#include "stickum/gradient.h"
+#include "stickum/smallframe.h"
+#include "stickum/stickumedit.h"
+#include "stickum/stickumlook.h"
+#include "stickum/wpostit.h"
 #include "storage/datafile.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QGuiApplication>
 #include <QThread>
 #include <QTimer>
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -42,13 +52,69 @@ void printLine(std::FILE* stream, const QString& text) {
 }
 
 // The answer of the running Quillbox as an exit status.
-int reported(const QString& answer) {
-    if (answer.isEmpty()) return 0;
-    printLine(stderr, answer);
-    return 1;
+int reported(const CommandAnswer& answer) {
+    if (!answer.why.isEmpty()) printLine(stderr, answer.why);
+    return answer.status;
 }
 
 } // namespace
+
+PlatformDefaults desktopDefaults() {
+    PlatformDefaults defaults;
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        defaults.activeCaptionColor =
+            toColorRef(desktop::activeCaption(QGuiApplication::palette()));
+    defaults.waveFile = defaultWaveFileFor(programDirectory()).toStdString();
+    return defaults;
+}
+
+int noDisplayToStartOn() {
+    printLine(stderr,
+              QStringLiteral("There is no display to start Quillbox on (neither DISPLAY nor "
+                             "WAYLAND_DISPLAY is set)."));
+    return kFailureStatus;
+}
+
+namespace {
+
+QtMessageHandler toolkitHandler = nullptr;
+
+void fatalAsFailure(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type != QtFatalMsg) {
+        if (toolkitHandler) toolkitHandler(type, context, message);
+        return;
+    }
+    printLine(stderr, QStringLiteral("Quillbox cannot start: %1").arg(message.trimmed()));
+    std::_Exit(kFailureStatus);
+}
+
+// The one who asked for the note types next: its new Stickum (there while the main window is
+// collapsed) takes the keyboard.
+void takeTheKeyboard(MyDialog& dialog) {
+    const PostItHolder& notes = dialog.holder();
+    WPostIt* content = notes.noteCount() > 0
+                           ? dialog.tracker().stickumOf(notes.note(notes.noteCount() - 1))
+                           : nullptr;
+    if (!content) return;
+    content->edit()->setFocus();
+    activateForUser(content->frame());
+}
+
+} // namespace
+
+FatalAsFailure::FatalAsFailure() {
+    toolkitHandler = qInstallMessageHandler(fatalAsFailure);
+}
+
+FatalAsFailure::~FatalAsFailure() {
+    restore();
+}
+
+void FatalAsFailure::restore() {
+    if (!inForce_) return;
+    qInstallMessageHandler(toolkitHandler);
+    inForce_ = false;
+}
 
 QString dataPathFor(const CommandLine& line, const QString& dataDirectory) {
     if (!line.dataFile.isEmpty()) return line.dataFile;
@@ -81,7 +147,7 @@ bool readNoteText(CommandLine& line) {
 
 int runWithoutDisplay(const CommandLine& line, const QString& dataPath) {
     if (line.command == Command::Export) {
-        const ExportResult exported = exportDataFile(dataPath, line.json);
+        const ExportResult exported = exportDataFile(dataPath, line.json, desktopDefaults());
         if (!writeBytes(stdout, exported.output)) {
             const int error = errno;
             printLine(stderr, QStringLiteral("The export could not be written: %1.")
@@ -95,6 +161,8 @@ int runWithoutDisplay(const CommandLine& line, const QString& dataPath) {
     // question about its data file) is waited for.
     SingleInstance instance(dataPath);
     if (!instance.problem().isEmpty()) return reported(instance.problem());
+    // The Quillbox of this data file may run in another session, or have lost its runtime
+    // folder: its lock, which lives elsewhere, tells.
     if (!instance.acquired()) {
         if (const auto status = handOver(line, instance)) return *status;
     }
@@ -109,15 +177,31 @@ int runWithoutDisplay(const CommandLine& line, const QString& dataPath) {
 }
 
 std::optional<int> handOver(const CommandLine& line, SingleInstance& instance) {
-    // The note is cut before it travels; the running Quillbox cuts it the same way.
+    // The text travels as text: the running Quillbox stores it by the one rule for texts. Only
+    // what a note can keep goes: every character takes at least a byte.
     const QString text = line.command == Command::NewNote
-                             ? QString::fromStdString(storedNoteText(line.noteText))
+                             ? line.noteText.left(static_cast<qsizetype>(kTextBytes) + 1)
                              : QString();
     const QDeadlineTimer patience(kStartingPatienceMs);
+    bool goneBefore = false;
     while (!patience.hasExpired()) {
-        if (const auto answer = sendCommand(instance.names().socketName, line.command, text))
-            return reported(*answer);
+        const std::optional<Holder> holder = instance.holder();
+        const QString socket = holder && !holder->socketName.isEmpty()
+                                   ? holder->socketName
+                                   : instance.names().socketName;
+        if (const auto answer = sendCommand(socket, line.command, text)) return reported(*answer);
         if (instance.tryAgain()) return std::nullopt;
+        // It took commands there, and nobody listens any more, twice in a row (not a Quillbox
+        // on its way out): the socket was taken away.
+        const bool gone = holder && !holder->socketName.isEmpty() && instance.holder();
+        if (gone && std::exchange(goneBefore, true)) {
+            printLine(stderr, QStringLiteral("Quillbox runs (process %1), but its command socket "
+                                             "%2 is gone: it cannot take commands until it is "
+                                             "started again.")
+                                  .arg(QString::number(holder->pid), holder->socketName));
+            return kFailureStatus;
+        }
+        if (!gone) goneBefore = false;
         QThread::msleep(100);
     }
     printLine(
@@ -126,7 +210,8 @@ std::optional<int> handOver(const CommandLine& line, SingleInstance& instance) {
     return 1;
 }
 
-QString carryOut(MyApp& app, Command command, const QString& text, std::function<void()> stop) {
+CommandAnswer carryOut(MyApp& app, Command command, const QString& text,
+                       std::function<void()> stop) {
     MyDialog* dialog = app.dialog();
     if (!dialog) return QStringLiteral("Quillbox is not ready yet.");
     // Told to stop in the same turn of the event loop: what came now would never be saved.
@@ -141,6 +226,13 @@ QString carryOut(MyApp& app, Command command, const QString& text, std::function
     case Command::NewNote:
         if (!dialog->addNoteFromOutside(storedNoteText(text)))
             return QString::fromUtf8(msg::NoSpaceNote);
+        takeTheKeyboard(*dialog);
+        // Said to the one who asked, not in a box that would hold the answer back.
+        if (const auto failed = dialog->saveQuietly())
+            return {kNotSavedStatus,
+                    QStringLiteral("The note was added and is shown, but it could not be saved to "
+                                   "%1 (%2); Quillbox keeps it and saves it with the next save.")
+                        .arg(dialog->dataPath(), *failed)};
         break;
     case Command::Quit:
         // Ending with a save that fails would lose everything since the last one: the program

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstring>
 #include <fcntl.h>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -76,7 +77,18 @@ bool isReadableWaveFile(const std::string& path) {
            std::memcmp(header.data() + 8, "WAVE", 4) == 0;
 }
 
+std::string waveFileRefusal(const std::string& path) {
+    struct stat seen {};
+    if (path.empty() || ::stat(path.c_str(), &seen) != 0 || !S_ISREG(seen.st_mode) ||
+        seen.st_size <= kMaxWaveBytes)
+        return {};
+    const auto megabytes = [](long long bytes) { return std::to_string(bytes / (1024 * 1024)); };
+    return "The wave file " + path + " is too large to be played as an alert (" +
+           megabytes(seen.st_size) + " MB; at most " + megabytes(kMaxWaveBytes) +
+           " MB): alerts stay silent until a smaller one is chosen on the Options page.";
+}
+
 std::unique_ptr<WavePlayer> openWavePlayer(const std::string& path) {
-    if (path.empty() || !isReadableWaveFile(path)) return nullptr;
+    if (path.empty() || !isReadableWaveFile(path) || !waveFileRefusal(path).empty()) return nullptr;
     return std::make_unique<LazyWavePlayer>(path);
 }

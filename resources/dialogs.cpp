@@ -22,7 +22,7 @@ constexpr std::array kAboutItems{
     DialogItem{kNoId, ItemKind::Icon, "", 144, 12, 16, 16, kProgramIcon},
     DialogItem{kNoId, ItemKind::CentredText, "Quillbox", 76, 24, 60, 8},
     DialogItem{kNoId, ItemKind::Picture, "", 52, 36, 108, 44, kAboutLogo},
-    DialogItem{kNoId, ItemKind::CentredText, "version 0.9999 R2", 76, 84, 60, 8},
+    DialogItem{kNoId, ItemKind::CentredText, "version " QUILLBOX_VERSION, 76, 84, 60, 8},
     DialogItem{kNoId, ItemKind::CentredText, "by the Quillbox makers", 76, 96, 60, 8},
     DialogItem{kNoId, ItemKind::CentredText, "http://quillbox.example.org/", 38, 108, 140, 12},
     DialogItem{kNoId, ItemKind::CentredText, "mailto:makers@quillbox.example.org", 38, 120, 140,

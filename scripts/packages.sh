@@ -6,8 +6,13 @@ QB_BUILD_PACKAGES="cmake g++ make pkg-config googletest libgtest-dev libgmock-de
   libxcb-icccm4-dev libxcb-xtest0-dev clang-format"
 QB_RUN_PACKAGES="xvfb openbox trayer x11-utils xdotool fonts-liberation fonts-dejavu-core
   pulseaudio pulseaudio-utils qt6-wayland"
-QB_TEST_PACKAGES="imagemagick sox clang libclang-rt-14-dev dpkg-dev desktop-file-utils man-db
-  weston xwayland x11-xserver-utils x11-session-utils"
+# What the unit and widget tests (./test.sh --quick) use besides the build: the fonts they
+# measure, a Wayland desktop with XWayland, and the desktop's own readers of the desktop entry
+# and the manual page.
+QB_UNIT_TEST_PACKAGES="fonts-liberation fonts-dejavu-core qt6-wayland weston xwayland
+  desktop-file-utils man-db mandoc"
+QB_TEST_PACKAGES="$QB_UNIT_TEST_PACKAGES imagemagick sox clang libclang-rt-dev dpkg-dev lintian
+  x11-xserver-utils x11-session-utils"
 
 # Installs whichever of the named packages are missing (with sudo when not root), after saying
 # which they are.
@@ -15,6 +20,7 @@ qb_install_missing() {
     local missing=()
     local pkg
     for pkg in "$@"; do
+        [[ " ${missing[*]} " == *" $pkg "* ]] && continue
         dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" ||
             missing+=("$pkg")
     done

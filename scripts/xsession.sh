@@ -18,6 +18,8 @@ cleanup() {
 trap cleanup EXIT
 
 source "$(dirname "$0")/waitfor.sh"
+source "$(dirname "$0")/session-folders.sh"
+qb_make_session_folders
 
 # Xvfb picks a free display itself and tells us which, so that sessions started side by side
 # never share one.

@@ -76,6 +76,69 @@ std::function<int(SaveStage)>& saveStageHook() {
     return hook;
 }
 
+// Puts a file at a name that must be free: what another hand put there in the meantime (a
+// symbolic link above all) is neither followed nor replaced. File systems without the kernel's
+// own way do it with a second name, which never replaces anything either. 0 or an errno value.
+int renameToFreeName(const std::string& from, const std::string& to) {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
+    if (errno != EINVAL && errno != ENOSYS) return errno;
+    if (::link(from.c_str(), to.c_str()) != 0) return errno;
+    ::unlink(from.c_str());
+    return 0;
+}
+
+// Why a name that Quillbox is about to make is not free for it, or the empty text when nothing
+// is there. A link there is someone else's doing and is never followed.
+std::string takenName(const std::string& path) {
+    struct stat seen {};
+    if (::lstat(path.c_str(), &seen) != 0) return {};
+    if (S_ISLNK(seen.st_mode))
+        return path + " is a symbolic link that Quillbox did not make; it is left as it is";
+    return path + " is already there; it is left as it is";
+}
+
+// How the written file takes its name: over the file it replaces, or at a name that must be
+// free.
+enum class Placement { Replace, New };
+
+// Writes the bytes to a new temporary file beside target (mkstemp: never through a link),
+// flushes it and gives it target's name; path is the name the user knows, for the messages.
+std::string writeAndPlace(const std::string& path, const std::string& target,
+                          const std::vector<std::uint8_t>& bytes, mode_t mode,
+                          const std::function<std::string()>& beforeReplacing,
+                          Placement placement) {
+    const std::string folder = directoryOf(target);
+    std::string temporary = folder + "/" + temporaryPrefix(nameOf(target)) + "XXXXXX";
+    Descriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
+    if (fd.get() < 0) return describe("Cannot create a file in", folder, errno);
+    ::fchmod(fd.get(), mode);
+
+    int error = 0;
+    if (!writeAll(fd.get(), bytes) || ::fsync(fd.get()) != 0) error = errno ? errno : EIO;
+    if (::close(fd.release()) != 0 && error == 0) error = errno;
+    if (error == 0 && saveStageHook()) error = saveStageHook()(SaveStage::TemporaryWritten);
+    if (error == 0 && beforeReplacing) {
+        if (std::string failure = beforeReplacing(); !failure.empty()) {
+            ::unlink(temporary.c_str());
+            return failure;
+        }
+    }
+    if (error == 0) {
+        if (placement == Placement::Replace) {
+            if (::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
+        } else {
+            error = renameToFreeName(temporary, target);
+        }
+    }
+    if (error != 0) {
+        ::unlink(temporary.c_str());
+        if (error == EEXIST) return takenName(target);
+        return describe("Cannot write", path, error);
+    }
+    syncDirectory(folder);
+    return {};
+}
+
 } // namespace
 
 void setSaveStageHook(std::function<int(SaveStage)> hook) {
@@ -130,40 +193,22 @@ std::string resolveLinks(const std::string& path) {
 std::string writeAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes,
                             int mode, const std::function<std::string()>& beforeReplacing) {
     const std::string target = resolveLinks(path);
-    const std::string folder = directoryOf(target);
     struct stat old {};
     const bool existed = ::lstat(target.c_str(), &old) == 0;
     if (existed && !S_ISREG(old.st_mode))
         return "Cannot write " + path + ": it is " + kindOf(old.st_mode) +
                ", not a regular file; it is left as it is";
-
-    std::string temporary = folder + "/" + temporaryPrefix(nameOf(target)) + "XXXXXX";
-    Descriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
-    if (fd.get() < 0) return describe("Cannot create a file in", folder, errno);
-
     // The new file gets the old one's permissions; a new one is private to its owner.
     const mode_t newMode = mode >= 0 ? static_cast<mode_t>(mode)
                            : existed ? (old.st_mode & 07777)
                                      : mode_t{0600};
-    ::fchmod(fd.get(), newMode);
+    return writeAndPlace(path, target, bytes, newMode, beforeReplacing, Placement::Replace);
+}
 
-    int error = 0;
-    if (!writeAll(fd.get(), bytes) || ::fsync(fd.get()) != 0) error = errno ? errno : EIO;
-    if (::close(fd.release()) != 0 && error == 0) error = errno;
-    if (error == 0 && saveStageHook()) error = saveStageHook()(SaveStage::TemporaryWritten);
-    if (error == 0 && beforeReplacing) {
-        if (std::string failure = beforeReplacing(); !failure.empty()) {
-            ::unlink(temporary.c_str());
-            return failure;
-        }
-    }
-    if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
-    if (error != 0) {
-        ::unlink(temporary.c_str());
-        return describe("Cannot write", path, error);
-    }
-    syncDirectory(folder);
-    return {};
+std::string writeNewFile(const std::string& path, const std::vector<std::uint8_t>& bytes, int mode,
+                         const std::function<std::string()>& beforeReplacing) {
+    return writeAndPlace(path, path, bytes, mode >= 0 ? static_cast<mode_t>(mode) : mode_t{0600},
+                         beforeReplacing, Placement::New);
 }
 
 int removeLeftoverTemporaries(const std::string& path) {
@@ -188,6 +233,13 @@ std::string keepBackup(const std::string& path, const std::string& backupPath,
     auto generation = [&backupPath](int n) {
         return n == 0 ? backupPath : backupPath + "." + std::to_string(n);
     };
+    // Only backups of ours are moved on: anything else at their names (a link planted in a
+    // folder others can write to) stops the backup and is left as it is.
+    for (int n = 0; n < generations; ++n) {
+        struct stat seen {};
+        if (::lstat(generation(n).c_str(), &seen) == 0 && !S_ISREG(seen.st_mode))
+            return takenName(generation(n));
+    }
     // Room is made for the new backup only: the backups up to the first free generation move on
     // one (backupPath.1 to .2, then backupPath to .1), the oldest is dropped when none is free.
     const auto makeRoom = [&]() -> std::string {
@@ -195,17 +247,23 @@ std::string keepBackup(const std::string& path, const std::string& backupPath,
         int firstFree = 0;
         while (firstFree < generations - 1 && ::lstat(generation(firstFree).c_str(), &seen) == 0)
             ++firstFree;
+        if (::unlink(generation(firstFree).c_str()) != 0 && errno != ENOENT)
+            return describe("Cannot drop the oldest backup", generation(firstFree), errno);
         for (int n = firstFree; n > 0; --n) {
-            if (::rename(generation(n - 1).c_str(), generation(n).c_str()) != 0)
-                return describe("Cannot keep the earlier backup", generation(n - 1), errno);
+            if (const int error = renameToFreeName(generation(n - 1), generation(n)); error != 0)
+                return error == EEXIST
+                           ? takenName(generation(n))
+                           : describe("Cannot keep the earlier backup", generation(n - 1), error);
         }
         return {};
     };
     if (!originalBytes) {
         if (std::string failure = makeRoom(); !failure.empty()) return failure;
         // The file itself, not a link to it: the link stays, and leads to the next save.
-        if (::rename(resolveLinks(path).c_str(), backupPath.c_str()) != 0 && errno != ENOENT)
-            return describe("Cannot move aside", path, errno);
+        if (const int error = renameToFreeName(resolveLinks(path), backupPath);
+            error != 0 && error != ENOENT)
+            return error == EEXIST ? takenName(backupPath)
+                                   : describe("Cannot move aside", path, error);
         syncDirectory(directoryOf(backupPath));
         return {};
     }
@@ -213,5 +271,5 @@ std::string keepBackup(const std::string& path, const std::string& backupPath,
     // only once the new one is written: a backup that cannot be written drops none of them.
     struct stat file {};
     const mode_t mode = ::stat(path.c_str(), &file) == 0 ? (file.st_mode & 0777) : 0600;
-    return writeAtomically(backupPath, *originalBytes, static_cast<int>(mode), makeRoom);
+    return writeNewFile(backupPath, *originalBytes, static_cast<int>(mode), makeRoom);
 }

@@ -38,6 +38,13 @@ std::string writeAtomically(const std::string& path, const std::vector<std::uint
                             int mode = -1,
                             const std::function<std::string()>& beforeReplacing = {});
 
+// Writes the bytes as a new file at path (a backup, a copy), as writeAtomically does but at a
+// name that must be free once beforeReplacing has run: whatever is there then, a symbolic link
+// above all, is neither followed nor replaced, and the write fails saying what is in the way. The
+// file gets the given mode (0600 when none is given).
+std::string writeNewFile(const std::string& path, const std::vector<std::uint8_t>& bytes,
+                         int mode = -1, const std::function<std::string()>& beforeReplacing = {});
+
 // Removes what saves of the file that were cut off (a crash, a kill) left behind: the
 // temporary files named after it (".quillbox.dat.tmp-" and six letters or digits, beside the
 // file a link points to). Only the program that holds the data file's lock may call it.
@@ -47,8 +54,10 @@ int removeLeftoverTemporaries(const std::string& path);
 // Keeps the file's original content as backupPath, after moving earlier backups one generation
 // on (backupPath.1, backupPath.2, ...; the oldest of `generations` is dropped when all are
 // taken): the given bytes when there are any, or else the file itself (the one a link leads
-// to), moved aside. The backup is no more open to others than the file. Returns an empty text
-// on success, else why it failed; bytes that cannot be written move no earlier backup.
+// to), moved aside. The backup is no more open to others than the file. Only regular files at
+// the backups' names are moved or dropped: a symbolic link or anything else there is left as it
+// is and fails the backup. Returns an empty text on success, else why it failed; bytes that
+// cannot be written move no earlier backup.
 std::string keepBackup(const std::string& path, const std::string& backupPath,
                        const std::vector<std::uint8_t>* originalBytes, int generations = 3);
 

@@ -36,8 +36,13 @@ std::string conflictCopyPath(const std::string& path) {
     // Beside the file itself, not beside a symlink to it: in the folder that is kept in step,
     // where the save replaces the file.
     const std::string base = resolveLinks(path) + ".conflict-" + host + "-" + stamp;
+    // A name taken by anything, a link that leads nowhere included, is not free.
+    const auto taken = [](const std::string& name) {
+        struct stat seen {};
+        return ::lstat(name.c_str(), &seen) == 0;
+    };
     std::string candidate = base;
-    for (int n = 2; identityOf(candidate).exists; ++n)
+    for (int n = 2; taken(candidate); ++n)
         candidate = base + "-" + std::to_string(n);
     return candidate;
 }
@@ -45,10 +50,12 @@ std::string conflictCopyPath(const std::string& path) {
 std::string keepConflictCopy(const std::string& path, const std::string& copyPath) {
     // Through a symlink to the file itself: the copy must not follow the link to what is written
     // next.
+    // A second name never replaces what is at copyPath, nor follows a link someone put there;
+    // neither does a copy written as a new file, which says what is in the way.
     if (::linkat(AT_FDCWD, path.c_str(), AT_FDCWD, copyPath.c_str(), AT_SYMLINK_FOLLOW) == 0)
         return {};
     std::vector<std::uint8_t> bytes;
     if (const ReadReport read = readWholeFile(path, bytes); read.outcome != ReadOutcome::Read)
         return "Cannot read " + path + ": " + read.reason;
-    return writeAtomically(copyPath, bytes);
+    return writeNewFile(copyPath, bytes);
 }

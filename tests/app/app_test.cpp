@@ -348,17 +348,28 @@ TEST_F(AppTest, AFailedSaveAtQuitMayBeIgnored) {
     EXPECT_EQ(quit.count(), 1);
 }
 
-TEST_F(AppTest, AQuitCommandThatCannotSaveIsRefusedAndTheProgramStays) {
+TEST_F(AppTest, CommandsThatCannotSaveSaySoEveryTimeWithoutABox) {
     const QString missing = dir.filePath(QStringLiteral("not-there"));
+    const QString file = QDir(missing).filePath(QStringLiteral("quillbox.dat"));
     start(missing);
     bool stopped = false;
-    const QString answer = carryOut(*app, Command::Quit, {}, [&stopped] { stopped = true; });
+    const CommandAnswer quit = carryOut(*app, Command::Quit, {}, [&stopped] { stopped = true; });
     QCoreApplication::processEvents();
-    EXPECT_TRUE(answer.contains(QDir(missing).filePath(QStringLiteral("quillbox.dat"))))
-        << answer.toStdString();
+    EXPECT_EQ(quit.status, kFailureStatus);
+    EXPECT_TRUE(quit.why.contains(file)) << quit.why.toStdString();
     EXPECT_FALSE(stopped);
-    EXPECT_TRUE(boxes.shown.empty()); // nobody sits at this desktop to answer a box
     EXPECT_TRUE(tray->added);
+
+    // A new note is added and shown, every time; the answer says it was not saved, and why.
+    for (const char* text : {"first", "second"}) {
+        const CommandAnswer added =
+            carryOut(*app, Command::NewNote, QString::fromUtf8(text), [] {});
+        EXPECT_EQ(added.status, kNotSavedStatus) << text;
+        EXPECT_TRUE(added.why.contains(file)) << added.why.toStdString();
+    }
+    ASSERT_EQ(dialog()->holder().noteCount(), 2);
+    EXPECT_TRUE(dialog()->holder().note(1)->active());
+    EXPECT_TRUE(boxes.shown.empty()); // nobody sits at this desktop to answer a box
 }
 
 TEST_F(AppTest, ACommandThatComesAsTheProgramEndsIsRefused) {
@@ -367,7 +378,8 @@ TEST_F(AppTest, ACommandThatComesAsTheProgramEndsIsRefused) {
     writeDataFile();
     start();
     app->endSession();
-    EXPECT_FALSE(carryOut(*app, Command::NewNote, QStringLiteral("too late"), [] {}).isEmpty());
+    EXPECT_EQ(carryOut(*app, Command::NewNote, QStringLiteral("too late"), [] {}).status,
+              kFailureStatus);
 }
 
 TEST_F(AppTest, SaveAllReportsAFailure) {

@@ -27,7 +27,7 @@ int connectedTo(const QString& path) {
 }
 
 // The answer sent from another thread: the server is served by this thread's event loop.
-std::optional<QString> sendWhileServing(const QString& path, const QString& text) {
+std::optional<CommandAnswer> sendWhileServing(const QString& path, const QString& text) {
     auto answer =
         std::async(std::launch::async, [&] { return sendCommand(path, Command::NewNote, text); });
     EXPECT_TRUE(QTest::qWaitFor(
@@ -63,8 +63,9 @@ TEST(CommandChannel, CallersThatSayNothingOrTooMuchHoldNobodyUp) {
         const QByteArray endless(70 * 1024, 'x');
         EXPECT_EQ(::send(chatty, endless.constData(), endless.size(), MSG_NOSIGNAL),
                   endless.size());
-        EXPECT_EQ(sendWhileServing(path, QStringLiteral("later")), QStringLiteral("Not now."));
-        EXPECT_EQ(sendWhileServing(path, QString()), QString());
+        EXPECT_EQ(sendWhileServing(path, QStringLiteral("later")),
+                  CommandAnswer(QStringLiteral("Not now.")));
+        EXPECT_EQ(sendWhileServing(path, QString()), CommandAnswer());
         // The endless line is closed at once, without an answer.
         const auto closed = [chatty] {
             char byte = 0;

@@ -5,9 +5,13 @@
 #include "commandrun.h"
 #include "file_bytes.h"
 #include "model/text.h"
+#include "resources/dialogs.h"
 #include "setfor.h"
+#include "stickum/gradient.h"
+#include "stickum/stickumlook.h"
 #include "storage/datafile.h"
 
+#include <QApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -162,14 +166,45 @@ TEST_F(CommandLineTest, HelpAndVersionNeedNoDisplayAndMistakesSaySoWithTheUsage)
         const CommandResult result = program.run(wrong, {}, false);
         EXPECT_EQ(result.status, 2) << wrong.join(' ').toStdString();
         EXPECT_TRUE(result.err.startsWith("quillbox: ")) << result.err.constData();
+        // One line for the mistake and where the usage is, not the whole help.
         if (wrong.first() != "--new-note") {
-            EXPECT_TRUE(result.err.contains("Usage: quillbox"));
+            EXPECT_TRUE(result.err.endsWith("\nTry 'quillbox --help' for more information.\n"));
+            EXPECT_EQ(result.err.count('\n'), 2) << result.err.constData();
         }
     }
+    // Well said, but the folder is not there: a failure, not a mistake.
+    const CommandResult nowhere =
+        program.run({"--export", "--data", dir.filePath("gone/quillbox.dat")}, {}, false);
+    EXPECT_EQ(nowhere.status, 1);
+    EXPECT_EQ(nowhere.err.count('\n'), 1) << nowhere.err.constData();
+    // One version: the one the About page names.
+    const QByteArray version = program.run({"--version"}, {}, false).out.trimmed();
+    const auto about = dialogTable(kAboutPage)->items;
+    EXPECT_TRUE(std::any_of(about.begin(), about.end(), [&](const DialogItem& item) {
+        return QByteArray(item.text) == "version " + version.mid(int(qstrlen("Quillbox ")));
+    })) << version.constData();
     const CommandResult quit =
         program.run({"--quit", "--data", dir.filePath("quillbox.dat")}, {}, false);
     EXPECT_EQ(quit.status, 0);
     EXPECT_TRUE(quit.out.contains("not running")) << quit.out.constData();
+}
+
+TEST_F(CommandLineTest, AStartWithoutADisplayItCanUseSaysSoAndEnds) {
+    const QString data = dir.filePath("quillbox.dat");
+    const CommandResult none = program.run({"--data", data}, {}, false);
+    EXPECT_EQ(none.status, 1) << "no abort, no core dump";
+    EXPECT_TRUE(none.err.contains("no display")) << none.err.constData();
+    // A display named but not there.
+    QProcess unreachable;
+    QProcessEnvironment env = program.environment(false);
+    env.insert("DISPLAY", ":7919");
+    unreachable.setProcessEnvironment(env);
+    unreachable.start(QString::fromUtf8(QB_PROGRAM_FILE), {"--data", data});
+    ASSERT_TRUE(unreachable.waitForFinished(20000));
+    EXPECT_EQ(unreachable.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(unreachable.exitCode(), 1);
+    EXPECT_TRUE(unreachable.readAllStandardError().contains("quillbox: Quillbox cannot start"));
+    EXPECT_FALSE(QFile::exists(data));
 }
 
 TEST_F(CommandLineTest, ACommandForTheRunningQuillboxWithoutADisplaySaysNoneRuns) {
@@ -182,29 +217,42 @@ TEST_F(CommandLineTest, ACommandForTheRunningQuillboxWithoutADisplaySaysNoneRuns
     EXPECT_FALSE(QFile::exists(dir.filePath("quillbox.dat")));
 }
 
-TEST_F(CommandLineTest, JsonExportOfEveryVersionHoldsEveryFieldAndWritesNothing) {
-    for (const auto& bytes :
-         {versionFour(), versionThree(), oldLayout(2), oldLayout(1), oldLayout(0)}) {
+TEST_F(CommandLineTest, JsonExportOfEveryVersionHoldsWhatTheProgramUsesAndWritesNothing) {
+    // The options a file leaves unsettled are what the program takes: the desktop's caption
+    // colour (the toolkit's here, without a display), the sound beside the program.
+    const ColorRef caption = toColorRef(desktop::activeCaption(QApplication::palette()));
+    const std::string ding =
+        QFileInfo(QString::fromUtf8(QB_PROGRAM_FILE)).dir().filePath("ding.wav").toStdString();
+    const QStringList newer{"defaultCaptionColor", "titleBarColor"};
+    const QStringList older{"defaultCaptionColor", "heightInLines", "titleBarColor", "waveFile"};
+    for (const auto& [bytes, defaults] :
+         {std::pair{versionFour(), QStringList{}}, std::pair{versionThree(), newer},
+          std::pair{oldLayout(2), newer}, std::pair{oldLayout(1), older},
+          std::pair{oldLayout(0), older}}) {
         SCOPED_TRACE(bytes[0]);
         const QString path = write(bytes);
         const CommandResult result = program.run({"--export", "--json", "--data", path}, {}, false);
         ASSERT_EQ(result.status, 0) << result.err.constData();
         const QJsonObject all = QJsonDocument::fromJson(result.out).object();
         EXPECT_EQ(all["version"].toInt(), bytes[0]);
+        EXPECT_EQ(all["defaults"].toVariant().toStringList(), defaults);
 
         PostItHolder holder;
-        Options options = Options::initial({});
+        Options options = Options::initial({caption, ding});
         DataFile file(path.toStdString());
         ReadOn yes;
         ASSERT_EQ(file.load(holder, yes).status, LoadStatus::Loaded);
         ASSERT_TRUE(file.readOptions(options));
+        if (options.defaultCaptionColor) options.titleBarColor = caption;
         ASSERT_GT(holder.count(), 0);
         int seen[4] = {};
         for (int i = 0; i < holder.count(); ++i) {
             const PostIt* record = holder.recordAt(i);
             const QJsonArray records = arrayOf(all, record->kind());
             ASSERT_LT(seen[record->kind()], records.size());
-            expectRecord(records[seen[record->kind()]++].toObject(), *record, *holder.attrAt(i));
+            const QJsonObject json = records[seen[record->kind()]++].toObject();
+            EXPECT_EQ(json["index"].toInt(), i) << "the file's order";
+            expectRecord(json, *record, *holder.attrAt(i));
         }
         for (int kind : {KindNote, KindLending, KindReminder})
             EXPECT_EQ(arrayOf(all, kind).size(), seen[kind]);
@@ -233,6 +281,13 @@ TEST_F(CommandLineTest, TextExportShowsOneBlockPerRecordWithThePagesDates) {
               "Note\nBuy milk\nand tea\n\n"
               "Lending: I owe Ann since 01/05/1998 (alert after 50 days)\nbook\n\n"
               "Reminder: March 5th 1999\ndentist\n");
+
+    // A note cannot steer the terminal: its control characters are shown, not sent.
+    FileBytes f;
+    f.i16(4).i16(1).i16(1).string("\x1b]0;owned\x07\x1b[2Jred\tend").i16(3).flag(true);
+    f.i16(0).i16(0);
+    const CommandResult steering = program.run({"--export", "--data", write(f.bytes)}, {}, false);
+    EXPECT_EQ(steering.out.toStdString(), "Note\n\\x1b]0;owned\\x07\\x1b[2Jred\tend\n");
 }
 
 TEST_F(CommandLineTest, AnInstalledProgramExportsTheDataFileOfTheUsersFolder) {
@@ -270,6 +325,7 @@ TEST_F(CommandLineTest, QuitWaitsForAQuillboxThatIsStillStarting) {
     // A Quillbox that holds the lock but takes no commands yet (a question at its start).
     const QString path = dir.filePath(QStringLiteral("quillbox.dat"));
     const SetFor runtime("XDG_RUNTIME_DIR", program.runtime.path());
+    const SetFor state("XDG_STATE_HOME", program.statePath);
     SingleInstance starting(path);
     ASSERT_TRUE(starting.acquired());
     QProcess quit;

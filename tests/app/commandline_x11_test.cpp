@@ -1,8 +1,11 @@
 // Commands handed to a running Quillbox on a real X11 desktop: each reaches the Quillbox of its
 // own data file; a Quillbox killed outright leaves a socket that the next one takes over. Runs
 // inside scripts/xsession.sh.
+#include "app/commandline.h"
+#include "app/singleinstance.h"
 #include "commandrun.h"
 #include "noquestions.h"
+#include "setfor.h"
 #include "storage/atomic_file.h"
 #include "storage/datafile.h"
 
@@ -22,6 +25,14 @@ QStringList shownWindowIds(const QProcess& process, const QString& name) {
                                              QString::number(process.processId()), "--name", name});
     search.waitForFinished(5000);
     return QString::fromUtf8(search.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+}
+
+// The name of the window that has the keyboard.
+QString activeWindowName() {
+    QProcess active;
+    active.start(QStringLiteral("xdotool"), {"getactivewindow", "getwindowname"});
+    active.waitForFinished(5000);
+    return QString::fromUtf8(active.readAllStandardOutput()).trimmed();
 }
 
 int shownWindows(const QProcess& process, const QString& name) {
@@ -222,4 +233,76 @@ TEST_F(RunningQuillbox, BothSidesChangedGiveOneFileAndOneConflictCopyWithEveryNo
             return notesIn(there) == std::vector<std::string>{"milk", "from there"};
         },
         3000));
+}
+
+TEST_F(RunningQuillbox, AHandedOverNoteIsStoredByTheOneRuleForTexts) {
+    const QString milk = dataFile(one, "milk");
+    launch(first, milk);
+    // Longer than a note in UTF-8, short enough in the earliest versions' encoding: kept whole
+    // in that. A hundred euro signs likewise; and what fits neither is cut at a character.
+    QString list = QStringLiteral("Einkaufen:");
+    while (list.toUtf8().size() < 267)
+        list += QStringLiteral(" Brötchen, Käse,");
+    ASSERT_LE(list.size(), 255);
+    for (const QString& text :
+         {list, QString(100, QChar(0x20AC)), QString(200, QChar(0x0416)) + QStringLiteral("!")}) {
+        ASSERT_EQ(command(milk, {"--new-note", text}).status, 0);
+        EXPECT_TRUE(holds(milk, storedNoteText(text))) << text.toStdString();
+    }
+}
+
+TEST_F(RunningQuillbox, OneQuillboxPerDataFileWhateverBecomesOfItsRuntimeFolder) {
+    const QString milk = dataFile(one, "milk");
+    const QString bread = dataFile(two, "bread");
+    launch(first, milk);
+    launch(second, bread);
+    // Another session of the same user, with a runtime folder of its own: its commands reach
+    // the Quillbox that runs.
+    CommandRun elsewhere;
+    elsewhere.statePath = program.statePath;
+    EXPECT_EQ(elsewhere.run({"--toggle", "--data", milk}).status, 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shownWindows(first, "^Stickum$") == 0; }, 10000));
+
+    // Its socket taken away: the commands say so, and start no second Quillbox.
+    QString milkSocket;
+    {
+        const SetFor runtime("XDG_RUNTIME_DIR", program.runtime.path());
+        const SetFor state("XDG_STATE_HOME", program.statePath);
+        milkSocket = runtimeNamesFor(milk).socketName;
+    }
+    ASSERT_TRUE(QFile::remove(milkSocket));
+    const CommandResult quit = elsewhere.run({"--quit", "--data", milk});
+    EXPECT_EQ(quit.status, 1);
+    EXPECT_TRUE(quit.err.contains("is gone")) << quit.err.constData();
+    EXPECT_EQ(first.state(), QProcess::Running);
+
+    // A Quillbox killed outright leaves its socket; the next start clears it away, and only it.
+    ::kill(pid_t(second.processId()), SIGKILL);
+    second.waitForFinished(3000);
+    ::kill(pid_t(first.processId()), SIGTERM);
+    first.waitForFinished(10000);
+    const QStringList left = QDir(program.runtime.path()).entryList({"*.socket"}, QDir::System);
+    ASSERT_EQ(left.size(), 1);
+    launch(first, milk);
+    EXPECT_EQ(QDir(program.runtime.path()).entryList({"*.socket"}, QDir::System),
+              QStringList{QFileInfo(milkSocket).fileName()});
+}
+
+TEST_F(RunningQuillbox, ANewBlankNoteTakesTheKeyboard) {
+    const QString milk = dataFile(one, "milk");
+    launch(first, milk);
+    // Another program has the keyboard when the command comes (a terminal, a launcher).
+    QProcess other;
+    other.start(QStringLiteral("xmessage"), {"-name", "elsewhere", "elsewhere"});
+    ASSERT_TRUE(QTest::qWaitFor([] { return activeWindowName() == "elsewhere"; }, 10000));
+
+    ASSERT_EQ(command(milk, {"--new-note", ""}).status, 0);
+    EXPECT_TRUE(QTest::qWaitFor([] { return activeWindowName() == "Stickum"; }, 10000))
+        << activeWindowName().toStdString();
+    QProcess::execute(QStringLiteral("xdotool"), {"type", "--delay", "20", "typed here"});
+    EXPECT_EQ(command(milk, {"--quit"}).status, 0);
+    EXPECT_TRUE(first.waitForFinished(10000));
+    EXPECT_EQ(notesIn(milk), (std::vector<std::string>{"milk", "typed here"}));
+    other.kill();
+    other.waitForFinished(3000);
 }

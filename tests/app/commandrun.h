@@ -1,7 +1,7 @@
 #pragma once
 
 // The real program run with a command line, as a shell would run it: its exit status, what it
-// printed, and a runtime folder of the test's own for its lock and socket.
+// printed, and a runtime folder (its socket) and a state folder (its lock) of the test's own.
 
 #include <QByteArray>
 #include <QDir>
@@ -28,6 +28,7 @@ public:
     QProcessEnvironment environment(bool withDisplay = true) const {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        env.insert(QStringLiteral("XDG_STATE_HOME"), statePath);
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
         if (!withDisplay) env.remove(QStringLiteral("DISPLAY"));
         return env;
@@ -63,4 +64,6 @@ public:
     }
 
     QTemporaryDir runtime;
+    QTemporaryDir state;
+    QString statePath = state.path(); // another run's, to share its locks
 };

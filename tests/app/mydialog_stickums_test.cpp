@@ -247,6 +247,18 @@ TEST_F(DialogStickums, TheWavePlayerFollowsTheOptionsFile) {
     EXPECT_NE(dialog()->wavePlayer(), nullptr);
     EXPECT_EQ(plays->opened.size(), 3u);
     EXPECT_TRUE(boxes.shown.empty());
+
+    // A wave file far too large is said once, when it is taken, and after the pass that took it.
+    const std::string huge = dir.filePath(QStringLiteral("huge.wav")).toStdString();
+    QFile made(QString::fromStdString(huge));
+    ASSERT_TRUE(made.open(QIODevice::WriteOnly) && made.resize(300LL * 1024 * 1024));
+    dialog()->options().waveFile = huge;
+    dialog()->wavePlayer();
+    dialog()->wavePlayer();
+    EXPECT_TRUE(boxes.shown.empty());
+    QCoreApplication::processEvents();
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_TRUE(boxes.shown[0].text.contains(QStringLiteral("too large"))) << "once";
 }
 
 TEST_F(DialogStickums, MovedStickumsAreSavedWhereTheyStandAndGoWithTheDialog) {
@@ -400,6 +412,7 @@ TEST_F(DialogStickums, ANoteFromTheCommandLineIsShownAndSavedAndLeavesTheNotesPa
     ASSERT_TRUE(dialog()->addNoteFromOutside("call Ann"));
     const Note* added = holder().note(holder().noteCount() - 1);
     EXPECT_TRUE(onShow(added));
+    ASSERT_FALSE(dialog()->saveQuietly()); // as the command does
     const auto saved = readBack(dataPath());
     EXPECT_EQ(saved->note(saved->noteCount() - 1)->text(), "call Ann");
 

@@ -18,6 +18,8 @@ cleanup() {
 trap cleanup EXIT
 
 source "$(dirname "$0")/../../scripts/waitfor.sh"
+source "$(dirname "$0")/../../scripts/session-folders.sh"
+qb_make_session_folders
 
 extra=()
 [ "$mode" = xwayland ] && extra=(--xwayland)
@@ -39,6 +41,9 @@ if [ "$mode" = xwayland ]; then
     export DISPLAY
 fi
 export XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY=wayland-quillbox
+# Quillbox draws nothing with OpenGL: no GPU buffer integration, whose software driver (Mesa's,
+# loaded and unloaded again at start) leaves memory the leak checker cannot trace.
+export QT_WAYLAND_CLIENT_BUFFER_INTEGRATION=none
 # A desktop session with XWayland calls itself a Wayland one (Qt would then choose Wayland);
 # a bare compositor may not (Qt would then try X11).
 [ "$mode" = xwayland ] && export XDG_SESSION_TYPE=wayland

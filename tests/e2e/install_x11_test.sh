@@ -37,6 +37,11 @@ for dep in $(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/(.*)//; s/|.*//' 
         fail "the package depends on $dep, which is not installed here"
 done
 
+echo "== Debian's checks"
+# Errors and warnings fail; lintian's own notes on running as root do not count.
+lintian --tag-display-limit 0 --fail-on error,warning "$deb" 2>"$work/lintian.err" ||
+    { cat "$work/lintian.err"; fail "lintian finds fault with the package"; }
+
 echo "== Its files"
 root=$work/root
 dpkg-deb -x "$deb" "$root"
@@ -46,7 +51,8 @@ for file in usr/bin/quillbox usr/share/quillbox/ding.wav \
     usr/share/icons/hicolor/32x32/apps/org.quillbox.Quillbox.png \
     usr/share/icons/hicolor/48x48/apps/org.quillbox.Quillbox.png \
     usr/share/icons/hicolor/scalable/apps/org.quillbox.Quillbox.svg \
-    usr/share/doc/quillbox/LICENSE usr/share/man/man1/quillbox.1; do
+    usr/share/doc/quillbox/copyright usr/share/doc/quillbox/changelog.gz \
+    usr/share/man/man1/quillbox.1.gz usr/lib/quillbox/modules/libquillbox_sound.so; do
     [ -s "$root/$file" ] || fail "the package lacks /$file"
 done
 grep -q '^Exec=quillbox$' "$root/usr/share/applications/org.quillbox.Quillbox.desktop" ||

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <sstream>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -71,6 +72,13 @@ TEST_F(WaveFiles, NoPlayerForAMissingUnreadableOrForeignFile) {
     EXPECT_EQ(openWavePlayer(path("text.wav")), nullptr);
     std::ofstream(path("short.wav")) << "RIFF";
     EXPECT_EQ(openWavePlayer(path("short.wav")), nullptr) << "cut off inside the header";
+
+    // A valid header on 300 MB (a sparse file): never read, and the refusal says why.
+    writeWave(path("huge.wav"));
+    ASSERT_EQ(::truncate(path("huge.wav").c_str(), 300LL * 1024 * 1024), 0);
+    EXPECT_EQ(openWavePlayer(path("huge.wav")), nullptr);
+    EXPECT_NE(waveFileRefusal(path("huge.wav")).find("300 MB"), std::string::npos);
+    EXPECT_EQ(waveFileRefusal(path("text.wav")), "");
 }
 
 TEST_F(WaveFiles, PlaysAWaveFileAgainAndAgainWithoutWaiting) {

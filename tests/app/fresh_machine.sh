@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# The Wayland desktop with XWayland, started where no X server ever ran: a /tmp of its own
+# without /tmp/.X11-unix, in a private mount namespace. Skipped (status 77) where no such
+# namespace can be made.
+#   tests/app/fresh_machine.sh
+set -euo pipefail
+if [ "${1:-}" != inside ]; then
+    unshare -m true 2>/dev/null || { echo "No private mount namespace here: skipped"; exit 77; }
+    exec unshare -m "$0" inside
+fi
+mount -t tmpfs tmpfs /tmp
+exec "$(dirname "$0")/wayland_session.sh" xwayland \
+    sh -c 'test "$(stat -c %a /tmp/.X11-unix)" = 1777 && test -S "/tmp/.X11-unix/X${DISPLAY#:}"'
