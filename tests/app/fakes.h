@@ -4,6 +4,7 @@
 #include "app/trayicon.h"
 #include "fakemessageboxes.h"
 
+#include "stickum/smallframe.h"
 #include "stickum/stickumedit.h"
 #include "stickum/wpostit.h"
 #include "storage/datafile.h"
@@ -50,6 +51,15 @@ private:
 inline void userTypes(WPostIt* content, const std::string& text) {
     content->setContent(text);
     content->edit()->document()->setModified(true);
+}
+
+// The user drags the Stickum by its title bar to the place and lets go.
+inline void userDrags(SmallFrame* frame, QPoint to) {
+    MiniTitleBar* bar = frame->titleBar();
+    const QPoint from = frame->pos();
+    bar->dragPress(from);
+    bar->dragMove(to);
+    bar->dragRelease();
 }
 
 // Quillbox in the test's own process, with a tray that is there, the test's message boxes and

@@ -168,7 +168,7 @@ TEST_F(DialogStickums, RestoreAndCollapseTakeTheStickumsBackAndPutThemUpAgain) {
     start();
     Note* note = holder().note(0);
     QPointer<SmallFrame> frame(frameOf(note));
-    frame->move(420, 330);
+    userDrags(frame, QPoint(420, 330));
     userTypes(frame->content(), "milk and eggs");
 
     tray->pressRight();
@@ -249,12 +249,12 @@ TEST_F(DialogStickums, TheWavePlayerFollowsTheOptionsFile) {
     EXPECT_TRUE(boxes.shown.empty());
 }
 
-TEST_F(DialogStickums, MovedStickumsAreSavedWhereTheyStandAndGoWithTheDialog) {
+TEST_F(DialogStickums, MovedStickumsAreSavedWhereTheUserLeftThemAndGoWithTheDialog) {
     writeDataFile();
     start();
     Note* note = holder().note(0);
     QPointer<SmallFrame> frame(frameOf(note));
-    frame->move(512, 64);
+    userDrags(frame, QPoint(512, 64));
     boxes.answers.push_back(Answer::Yes); // the quit question
     EXPECT_TRUE(app->frame()->close());
 
@@ -297,7 +297,7 @@ TEST_F(DialogStickums, TypingOrMovingInAStickumIsSavedAMomentLater) {
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return readBack(dataPath())->note(0)->text() == "milk and honey"; }));
 
-    frame->move(333, 222);
+    userDrags(frame, QPoint(333, 222));
     EXPECT_TRUE(QTest::qWaitFor([&] { return readBack(dataPath())->attrAt(0)->x == 333; }));
     EXPECT_EQ(readBack(dataPath())->attrAt(0)->y, 222);
     EXPECT_TRUE(boxes.shown.empty());
@@ -342,7 +342,7 @@ TEST_F(DialogStickums, EndingTheSessionSavesWithoutAsking) {
     QTextEdit* edit = frame->content()->edit();
     edit->moveCursor(QTextCursor::End);
     QTest::keyClicks(edit, " and tea");
-    frame->move(250, 175);
+    userDrags(frame, QPoint(250, 175));
     app->endSession();
     EXPECT_TRUE(boxes.shown.empty());
     const auto saved = readBack(dataPath());
