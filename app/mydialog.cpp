@@ -414,6 +414,8 @@ void MyDialog::present(const SaveReport& report, Telling how) {
     }
     for (const CameIn& came : report.merged)
         notices_->tell(mergeNotice(dataPath_, came));
+    for (const std::string& copy : report.unreadableCopies)
+        notices_->tell(QString::fromUtf8(msg::CopyUnreadable).arg(QString::fromStdString(copy)));
     if (!report.conflictCopy.empty())
         notices_->tell(QString::fromUtf8(msg::ConflictKept)
                            .arg(dataPath_, QString::fromStdString(report.conflictCopy)));

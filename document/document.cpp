@@ -279,10 +279,12 @@ void Document::mergeConflictCopies(SaveReport& report) {
         // Once, whatever comes of it: the copy stays where it is, the user's to delete.
         state_.markHandled(copy);
         std::vector<std::uint8_t> bytes;
-        if (readWholeFile(local(copy), bytes).outcome != ReadOutcome::Read) continue;
         Read read(path_);
-        this->read(bytes, read);
-        if (!read.whole) continue;
+        if (readWholeFile(local(copy), bytes).outcome == ReadOutcome::Read) this->read(bytes, read);
+        if (!read.whole) {
+            report.unreadableCopies.push_back(local(copy));
+            continue;
+        }
         // Against the version the copy's machine started from: the last one that came here
         // from elsewhere before the copy was written.
         const auto base = state_.arrivalBefore(identityOf(local(copy)).modifiedNs);

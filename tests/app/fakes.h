@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 #include <QTextDocument>
 #include <QWidget>
 
@@ -33,6 +34,10 @@ public:
     void setPicture(int pictureId) override { picture = pictureId; }
     void setTip(const QString& text) override { tip = text; }
     void remove() override { added = false; }
+    bool showNote(const QString&, const QString& text) override {
+        notes << text;
+        return available_;
+    }
 
     // A tray comes up (or goes) while the program runs.
     void setAvailable(bool available) { available_ = available; }
@@ -42,6 +47,7 @@ public:
     bool added = false;
     int picture = 0;
     QString tip;
+    QStringList notes; // shown in the tray's balloon
 
 private:
     bool available_;

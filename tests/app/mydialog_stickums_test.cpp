@@ -26,6 +26,7 @@
 #include <QTextEdit>
 
 #include <cstdio>
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -444,4 +445,69 @@ TEST_F(DialogStickums, WhatAnotherMachineChangedIsNotPutBackByThePagesForms) {
     dialog()->collapse();
     EXPECT_EQ(readBack(dataPath())->reminder(0)->text(), "dentist at nine");
     EXPECT_EQ(dialog()->options().reminderDaysBefore, 5);
+}
+
+namespace {
+
+// What a sync tool does when the other machine's version arrives: a file of its own renamed over.
+void arriveFromElsewhere(const std::string& path,
+                         const std::function<void(PostItHolder&)>& change) {
+    PostItHolder theirs;
+    Options options;
+    DataFile file(path);
+    NoQuestions questions;
+    file.load(theirs, questions);
+    file.readOptions(options);
+    change(theirs);
+    ASSERT_TRUE(DataFile(path + ".new").save(theirs, options).ok);
+    ASSERT_EQ(std::rename((path + ".new").c_str(), path.c_str()), 0);
+}
+
+void addNote(PostItHolder& holder, const std::string& text) {
+    auto note = std::make_unique<Note>();
+    note->setText(text);
+    note->setActive(true);
+    holder.addAttached(std::move(note), KindNote);
+}
+
+} // namespace
+
+TEST_F(DialogStickums, WhatAnotherMachineBringsChangesTheStickumsInPlace) {
+    writeDataFile();
+    start();
+    QPointer<SmallFrame> frame(frameOf(holder().note(0)));
+    ASSERT_TRUE(frame && frame->isVisible());
+    const WId window = frame->winId();
+    arriveFromElsewhere(dataPath().toStdString(), [](PostItHolder& theirs) {
+        theirs.note(0)->setText("milk and honey");
+        addNote(theirs, "call Ann");
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return holder().noteCount() == 2; }));
+    EXPECT_EQ(frameOf(holder().note(0)), frame.data()) << "the same Stickum, not a new one";
+    ASSERT_FALSE(frame.isNull());
+    EXPECT_EQ(frame->winId(), window);
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_EQ(frame->content()->getContent(), "milk and honey");
+    EXPECT_TRUE(onShow(holder().note(1)));
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(DialogStickums, WhatSyncDoesWhileTheUserTypesIsToldWithoutTakingTheFocus) {
+    writeDataFile();
+    start();
+    QTextEdit* edit = frameOf(holder().note(0))->content()->edit();
+    edit->moveCursor(QTextCursor::End);
+    QTest::keyClicks(edit, " and honey");
+    // The other machine adds a note before this side's change is saved: both are merged.
+    arriveFromElsewhere(dataPath().toStdString(),
+                        [](PostItHolder& theirs) { addNote(theirs, "call Ann"); });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !tray->notes.isEmpty(); }));
+    EXPECT_TRUE(tray->notes.first().contains(QStringLiteral("1 note came in")))
+        << tray->notes.first().toStdString();
+    EXPECT_TRUE(boxes.shown.empty()) << "no box while typing";
+    QTest::keyClicks(edit, " and tea");
+    EXPECT_EQ(edit->toPlainText(), QStringLiteral("milk and honey and tea"));
+    const auto saved = readBack(dataPath());
+    EXPECT_EQ(saved->noteCount(), 2);
+    EXPECT_EQ(saved->note(0)->text(), "milk and honey");
 }
