@@ -50,6 +50,8 @@ template <typename Visit> void StickumTracker::forEachEntry(Visit visit) {
 void StickumTracker::showPass(bool displayOn) {
     if (!displayOn) return;
     setStickumsSuppressed(false);
+    // Where those on show stand, all in one round trip: each is moved only when it must be.
+    askShownPositions();
     forEachEntry([this](PostItAttr& attr, PostIt* record) {
         if (!record->active() || record->displayState() != Shown) return;
         SmallFrame* frame = frameOf(attr);
@@ -72,7 +74,7 @@ void StickumTracker::showPass(bool displayOn) {
 void StickumTracker::hidePass() {
     setStickumsSuppressed(true);
     // All off the screen at once; the rest is bookkeeping.
-    unmapShown();
+    askShownPositions(AfterAsking::Unmap);
     forEachEntry([this](PostItAttr& attr, PostIt* record) {
         SmallFrame* frame = frameOf(attr);
         if (!frame || record->displayState() != Shown) return;
@@ -248,13 +250,13 @@ void StickumTracker::userMoved(SmallFrame* frame) {
     if (changed_) changed_();
 }
 
-void StickumTracker::unmapShown() {
+void StickumTracker::askShownPositions(AfterAsking after) {
     std::vector<SmallFrame*> frames;
     forEachEntry([this, &frames](PostItAttr& attr, PostIt* record) {
         SmallFrame* frame = frameOf(attr);
         if (frame && record->displayState() == Shown && frame->isVisible()) frames.push_back(frame);
     });
-    SmallFrame::askPositions(frames, AfterAsking::Unmap);
+    SmallFrame::askPositions(frames, after);
 }
 
 void StickumTracker::takeBackShown() {
@@ -337,6 +339,7 @@ void StickumTracker::show(SmallFrame* frame, const PostItAttr& attr) {
 }
 
 void StickumTracker::refitShown() {
+    askShownPositions();
     forEachEntry([this](PostItAttr& attr, PostIt*) {
         SmallFrame* frame = frameOf(attr);
         if (frame && frame->onScreen()) places_.fit(frame, QPoint(attr.x, attr.y));

@@ -116,9 +116,10 @@ private:
     void prepare(SmallFrame* frame, const PostIt* record, bool withColour) const;
     void destroyStickum(PostItAttr& attr);
     void takeBack(PostItAttr& attr, PostIt* record);
-    // Takes every Stickum on show off the screen at once, in one round trip to the window
-    // system; the pass hides each of them in Qt right after.
-    void unmapShown();
+    // Asks where every Stickum on show stands, all in one round trip, before a pass looks at
+    // them one by one; with AfterAsking::Unmap takes them all off the screen in the same batch
+    // (the pass hides each of them in Qt right after).
+    void askShownPositions(AfterAsking after = AfterAsking::Nothing);
     // Shows the frame where the entry's kept place can be seen.
     void show(SmallFrame* frame, const PostItAttr& attr);
     // Reports the user's moves and typing in the new Stickum to the change listener.

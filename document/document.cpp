@@ -171,12 +171,18 @@ SaveReport Document::writeOut(bool mayTakeUp) {
 
 bool Document::meet(const std::vector<std::uint8_t>& theirs, const FileIdentity& seen,
                     bool mayTakeUp, SaveReport& report) {
-    file_.takeAsKnown(seen);
     // Put back as it was (a sync tool's own copy of what this side wrote): nothing came.
-    if (theirs == base_) return true;
-    state_.keepArrival(theirs, seen.modifiedNs);
+    if (theirs == base_) {
+        file_.takeAsKnown(seen);
+        return true;
+    }
     Read read(path_);
     this->read(theirs, read);
+    // Not whole: still being written in place, or damaged. Nothing to do until this side has
+    // something to write, and then it is kept aside.
+    if (!read.whole && !hasChanges()) return false;
+    file_.takeAsKnown(seen);
+    if (read.whole) state_.keepArrival(theirs, seen.modifiedNs);
     if (read.whole && !hasChanges()) {
         if (mayTakeUp) {
             takeUp(read, theirs, seen);

@@ -9,7 +9,7 @@ namespace {
 
 // Long enough for a burst of changes (a sync tool renaming its file into place), short enough
 // for what it brings to show at once.
-constexpr int kSettleMs = 25;
+constexpr int kSettleMs = 10;
 
 } // namespace
 

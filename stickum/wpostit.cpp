@@ -57,6 +57,7 @@ void WPostIt::setEditable(bool editable) {
 }
 
 void WPostIt::setBackgroundColor(ColorRef color) {
+    if (color == background_) return;
     background_ = color;
     update();
 }
