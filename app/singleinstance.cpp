@@ -1,15 +1,9 @@
 #include "app/singleinstance.h"
 
-#include "storage/atomic_file.h"
+#include "document/statefolder.h"
 
-#include <QCryptographicHash>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QStandardPaths>
-
-#include <string>
-#include <sys/stat.h>
 
 namespace {
 
@@ -22,21 +16,8 @@ QString noRuntimeFolder() {
 } // namespace
 
 RuntimeNames runtimeNamesFor(const QString& dataPath) {
-    // The file a save writes (through symlinks, even to a file not made yet), by its folder as
-    // that is on the disk and its name: another spelling, a symlink or a second mount of the
-    // folder (a bind mount) leads to the same file, and so to the same lock.
-    const std::string file =
-        resolveLinks(QFile::encodeName(QFileInfo(dataPath).absoluteFilePath()).toStdString());
-    const std::size_t slash = file.rfind('/');
-    std::string identity = file;
-    struct stat seen {};
-    if (slash != std::string::npos && ::stat(file.substr(0, slash).c_str(), &seen) == 0)
-        identity =
-            std::to_string(seen.st_dev) + ":" + std::to_string(seen.st_ino) + file.substr(slash);
-    const QString key = QString::fromLatin1(
-        QCryptographicHash::hash(QByteArray::fromStdString(identity), QCryptographicHash::Sha256)
-            .toHex()
-            .left(16));
+    // Another spelling, a symlink or a second mount of the folder leads to the same lock.
+    const QString key = dataFileKey(dataPath);
     // The toolkit hands out XDG_RUNTIME_DIR, or a folder of its own, only when it is the
     // user's alone; never the shared temporary folder instead.
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);

@@ -5,8 +5,7 @@
 //   bench_reload [runs]
 #include "app/myapp.h"
 #include "app/mydialog.h"
-#include "app/trayicon.h"
-#include "pages/messages.h"
+#include "quietdesk.h"
 #include "stickum/stickum.h"
 #include "stickum/stickumedit.h"
 #include "storage/datafile.h"
@@ -21,22 +20,6 @@
 #include <vector>
 
 namespace {
-
-class SilentBoxes : public MessageBoxes {
-public:
-    Answer showMessage(QWidget*, const QString&, const QString&, BoxStyle) override {
-        return Answer::Ok;
-    }
-};
-
-class QuietTray : public TrayIcon {
-public:
-    bool available() const override { return true; }
-    void add(int, const QString&) override {}
-    void setPicture(int) override {}
-    void setTip(const QString&) override {}
-    void remove() override {}
-};
 
 // Counts the paints of one widget.
 class Paints : public QObject {
@@ -78,12 +61,8 @@ int main(int argc, char** argv) {
     if (!DataFile(path).save(fill(first, -1, 0), Options{}).ok) return 1;
 
     SilentBoxes boxes;
-    StartOptions options;
-    options.dataDirectory = dir.path();
-    options.messages = &boxes;
-    options.makeTray = [] { return std::make_unique<QuietTray>(); };
-    options.splashMs = 1;
-    MyApp app(std::move(options));
+    const std::unique_ptr<MyApp> program = quietProgram(dir.path(), boxes);
+    MyApp& app = *program;
     if (app.initMainWindow().has_value()) return 1;
     QElapsedTimer clock;
     clock.start();

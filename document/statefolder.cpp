@@ -37,9 +37,18 @@ std::optional<std::vector<std::uint8_t>> bytesOf(const QString& path) {
     return bytes;
 }
 
-// The file a save writes, by its folder as that is on the disk and its name: every way of
-// reaching the file leads to the same key.
-QString keyOf(const QString& dataPath) {
+// A copy as the ledger of handled copies knows it: its name, size and modification time.
+QString markOf(const QString& copyPath) {
+    const FileIdentity seen = identityOf(local(copyPath));
+    return QStringLiteral("%1 %2 %3")
+        .arg(seen.size)
+        .arg(seen.modifiedNs)
+        .arg(QFileInfo(copyPath).fileName());
+}
+
+} // namespace
+
+QString dataFileKey(const QString& dataPath) {
     const std::string file = resolveLinks(local(QFileInfo(dataPath).absoluteFilePath()));
     const std::size_t slash = file.rfind('/');
     std::string identity = file;
@@ -53,17 +62,6 @@ QString keyOf(const QString& dataPath) {
             .left(16));
 }
 
-// A copy as the ledger of handled copies knows it: its name, size and modification time.
-QString markOf(const QString& copyPath) {
-    const FileIdentity seen = identityOf(local(copyPath));
-    return QStringLiteral("%1 %2 %3")
-        .arg(seen.size)
-        .arg(seen.modifiedNs)
-        .arg(QFileInfo(copyPath).fileName());
-}
-
-} // namespace
-
 QString StateFolder::userFolder() {
     QString state = qEnvironmentVariable("XDG_STATE_HOME");
     if (state.isEmpty() || !QDir::isAbsolutePath(state))
@@ -72,7 +70,7 @@ QString StateFolder::userFolder() {
 }
 
 StateFolder::StateFolder(const QString& dataPath, const QString& folder)
-    : folder_(QDir(folder).filePath(keyOf(dataPath))), key_(keyOf(dataPath)) {}
+    : folder_(QDir(folder).filePath(dataFileKey(dataPath))), key_(dataFileKey(dataPath)) {}
 
 QString StateFolder::file(const QString& name) const {
     return QDir(folder_).filePath(name);

@@ -8,6 +8,11 @@
 #include <optional>
 #include <vector>
 
+// A short name for the data file, the same however the file is reached: the file a save writes
+// (through symlinks, even to a file not made yet), by its folder as that is on the disk (a second
+// mount of the folder is the same folder) and its name.
+QString dataFileKey(const QString& dataPath);
+
 // What Quillbox keeps about one data file in the user's own state folder
 // ($XDG_STATE_HOME/Quillbox, or ~/.local/state/Quillbox), never beside the data file, so that a
 // folder kept in step between machines carries none of it: the version last read or written

@@ -18,6 +18,8 @@
 
 #include <deque>
 #include <memory>
+#include <string>
+#include <utility>
 #include <vector>
 
 // A tray that remembers what it shows.
@@ -79,17 +81,25 @@ inline std::unique_ptr<MyApp> quillboxInProcess(const QString& dataDirectory, Me
     return std::make_unique<MyApp>(std::move(options));
 }
 
+// Writes the data file at the path with these active notes, each kept at its place.
+inline bool writeNotes(const std::string& path,
+                       const std::vector<std::pair<std::string, QPoint>>& notes) {
+    PostItHolder holder;
+    for (const auto& [text, place] : notes) {
+        auto note = std::make_unique<Note>();
+        note->setText(text);
+        note->setActive(true);
+        auto attr = std::make_unique<PostItAttr>();
+        attr->x = static_cast<std::int16_t>(place.x());
+        attr->y = static_cast<std::int16_t>(place.y());
+        holder.addAttached(std::move(note), KindNote, std::move(attr));
+    }
+    return DataFile(path).save(holder, Options::initial({})).ok;
+}
+
 // Writes a data file into the directory with one active note whose Stickum stands at the place:
 // Quillbox then starts in the tray with that Stickum on the desktop.
 inline bool writeOneNote(const QString& directory, const std::string& text, QPoint place) {
-    PostItHolder holder;
-    auto note = std::make_unique<Note>();
-    note->setText(text);
-    note->setActive(true);
-    auto attr = std::make_unique<PostItAttr>();
-    attr->x = static_cast<std::int16_t>(place.x());
-    attr->y = static_cast<std::int16_t>(place.y());
-    holder.addAttached(std::move(note), KindNote, std::move(attr));
     const QString path = QDir(directory).filePath(QStringLiteral("quillbox.dat"));
-    return DataFile(path.toStdString()).save(holder, Options{}).ok;
+    return writeNotes(path.toStdString(), {{text, place}});
 }

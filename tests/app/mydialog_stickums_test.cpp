@@ -412,6 +412,31 @@ TEST_F(DialogStickums, ANoteFromTheCommandLineIsShownAndSavedAndLeavesTheNotesPa
     EXPECT_GE(dialog()->notes()->list()->rowWithNumber(holder().noteCount() - 1), 0);
 }
 
+namespace {
+
+// What a sync tool does when the other machine's version arrives: a file of its own renamed over.
+void arriveFromElsewhere(const std::string& path,
+                         const std::function<void(PostItHolder&, Options&)>& change) {
+    PostItHolder theirs;
+    Options options;
+    DataFile file(path);
+    NoQuestions questions;
+    file.load(theirs, questions);
+    file.readOptions(options);
+    change(theirs, options);
+    ASSERT_TRUE(DataFile(path + ".new").save(theirs, options).ok);
+    ASSERT_EQ(std::rename((path + ".new").c_str(), path.c_str()), 0);
+}
+
+void addNote(PostItHolder& holder, const std::string& text) {
+    auto note = std::make_unique<Note>();
+    note->setText(text);
+    note->setActive(true);
+    holder.addAttached(std::move(note), KindNote);
+}
+
+} // namespace
+
 TEST_F(DialogStickums, WhatAnotherMachineChangedIsNotPutBackByThePagesForms) {
     writeDataFile();
     start();
@@ -427,17 +452,10 @@ TEST_F(DialogStickums, WhatAnotherMachineChangedIsNotPutBackByThePagesForms) {
     dialog()->collapse();
 
     // The other machine changes that reminder and an option; its file is taken up here.
-    const std::string path = dataPath().toStdString();
-    PostItHolder theirs;
-    Options options;
-    DataFile file(path);
-    NoQuestions questions;
-    file.load(theirs, questions);
-    file.readOptions(options);
-    theirs.reminder(0)->setText("dentist at nine");
-    options.reminderDaysBefore = 5;
-    ASSERT_TRUE(DataFile(path + ".new").save(theirs, options).ok);
-    ASSERT_EQ(std::rename((path + ".new").c_str(), path.c_str()), 0);
+    arriveFromElsewhere(dataPath().toStdString(), [](PostItHolder& theirs, Options& options) {
+        theirs.reminder(0)->setText("dentist at nine");
+        options.reminderDaysBefore = 5;
+    });
     ASSERT_TRUE(QTest::qWaitFor([&] { return holder().reminder(0)->text() == "dentist at nine"; }));
 
     // Back in the main window and out again: the pages show and keep what was taken up.
@@ -447,38 +465,13 @@ TEST_F(DialogStickums, WhatAnotherMachineChangedIsNotPutBackByThePagesForms) {
     EXPECT_EQ(dialog()->options().reminderDaysBefore, 5);
 }
 
-namespace {
-
-// What a sync tool does when the other machine's version arrives: a file of its own renamed over.
-void arriveFromElsewhere(const std::string& path,
-                         const std::function<void(PostItHolder&)>& change) {
-    PostItHolder theirs;
-    Options options;
-    DataFile file(path);
-    NoQuestions questions;
-    file.load(theirs, questions);
-    file.readOptions(options);
-    change(theirs);
-    ASSERT_TRUE(DataFile(path + ".new").save(theirs, options).ok);
-    ASSERT_EQ(std::rename((path + ".new").c_str(), path.c_str()), 0);
-}
-
-void addNote(PostItHolder& holder, const std::string& text) {
-    auto note = std::make_unique<Note>();
-    note->setText(text);
-    note->setActive(true);
-    holder.addAttached(std::move(note), KindNote);
-}
-
-} // namespace
-
 TEST_F(DialogStickums, WhatAnotherMachineBringsChangesTheStickumsInPlace) {
     writeDataFile();
     start();
     QPointer<SmallFrame> frame(frameOf(holder().note(0)));
     ASSERT_TRUE(frame && frame->isVisible());
     const WId window = frame->winId();
-    arriveFromElsewhere(dataPath().toStdString(), [](PostItHolder& theirs) {
+    arriveFromElsewhere(dataPath().toStdString(), [](PostItHolder& theirs, Options&) {
         theirs.note(0)->setText("milk and honey");
         addNote(theirs, "call Ann");
     });
@@ -500,7 +493,7 @@ TEST_F(DialogStickums, WhatSyncDoesWhileTheUserTypesIsToldWithoutTakingTheFocus)
     QTest::keyClicks(edit, " and honey");
     // The other machine adds a note before this side's change is saved: both are merged.
     arriveFromElsewhere(dataPath().toStdString(),
-                        [](PostItHolder& theirs) { addNote(theirs, "call Ann"); });
+                        [](PostItHolder& theirs, Options&) { addNote(theirs, "call Ann"); });
     ASSERT_TRUE(QTest::qWaitFor([&] { return !tray->notes.isEmpty(); }));
     EXPECT_TRUE(tray->notes.first().contains(QStringLiteral("1 note came in")))
         << tray->notes.first().toStdString();

@@ -2,6 +2,7 @@
 // saves what the user typed into a Stickum; a second start against the same data file steps
 // back. Runs inside scripts/xsession.sh.
 #include "app/singleinstance.h"
+#include "fakes.h"
 #include "noquestions.h"
 #include "storage/datafile.h"
 #include "storage/fileidentity.h"
@@ -162,21 +163,6 @@ protected:
         DataFile(dataPath()).load(holder, questions);
         return holder.note(0) ? holder.note(0)->text() : std::string();
     }
-    // The data file with these notes, each kept at its place.
-    void writeNotes(const std::vector<std::pair<std::string, QPoint>>& notes) const {
-        PostItHolder holder;
-        for (const auto& [text, place] : notes) {
-            auto note = std::make_unique<Note>();
-            note->setText(text);
-            note->setActive(true);
-            auto attr = std::make_unique<PostItAttr>();
-            attr->x = static_cast<std::int16_t>(place.x());
-            attr->y = static_cast<std::int16_t>(place.y());
-            holder.addAttached(std::move(note), KindNote, std::move(attr));
-        }
-        ASSERT_TRUE(DataFile(dataPath()).save(holder, Options::initial({})).ok);
-    }
-
     // Types the text at the end of the Stickum's text, once it has the focus.
     void typeIntoStickum(pid_t pid, const std::string& text) {
         ASSERT_TRUE(waitFor(
@@ -395,7 +381,7 @@ TEST_F(RealProgram, AStartWithNothingChangedLeavesTheFileAsItIs) {
 
 TEST_F(RealProgram, WhatTheWindowManagerDoesAndClosingAStickumLeaveTheKeptPlaces) {
     // One note kept off the screen (a bigger monitor elsewhere), one on it.
-    writeNotes({{"far", {3000, 2000}}, {"near", {300, 200}}});
+    ASSERT_TRUE(writeNotes(dataPath(), {{"far", {3000, 2000}}, {"near", {300, 200}}}));
     const pid_t pid = start();
     std::string near;
     ASSERT_TRUE(waitFor(

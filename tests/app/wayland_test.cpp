@@ -6,9 +6,9 @@
 #include "app/myframe.h"
 #include "app/platformchoice.h"
 #include "fakes.h"
-#include "noquestions.h"
 #include "foreignapp.h"
 #include "model/catalogue.h"
+#include "noquestions.h"
 #include "stickum/stickum.h"
 
 #include <QApplication>

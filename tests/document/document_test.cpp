@@ -53,7 +53,8 @@ protected:
     std::unique_ptr<Document> open(const QString& machine = QStringLiteral("here"),
                                    Document::Hooks hooks = {}) {
         auto document = std::make_unique<Document>(
-            path(), Options{}, StateFolder(path(), dir.filePath(QStringLiteral("state-") + machine)));
+            path(), Options{},
+            StateFolder(path(), dir.filePath(QStringLiteral("state-") + machine)));
         document->setHooks(std::move(hooks));
         NoQuestions questions;
         EXPECT_FALSE(document->load(questions).mustExit());
@@ -128,9 +129,9 @@ TEST_F(DocumentTest, NothingIsWrittenThatTheUserDidNotChange) {
 TEST_F(DocumentTest, AVersionFromElsewhereIsTakenUpAsItIsWhenNothingChangedHere) {
     arrive(versionWith({"milk", "bread"}));
     std::vector<int> continued;
-    auto document = open(QStringLiteral("here"), {.adopt = [&](const Incoming& incoming) {
-                                                      continued = incoming.continues;
-                                                  }});
+    auto document =
+        open(QStringLiteral("here"),
+             {.adopt = [&](const Incoming& incoming) { continued = incoming.continues; }});
     arrive(versionWith({"milk", "tea", "bread"}));
     const FileIdentity theirs = identity();
     const SaveReport report = document->save();
@@ -210,7 +211,8 @@ TEST_F(DocumentTest, ASyncToolsConflictCopyIsMergedOnceAndLeftWhereItIs) {
 
     // Both machines changed the file while apart: the other machine's version won, and this
     // one's is kept beside it under the sync tool's name, with its time.
-    const QString copy = dir.filePath(QStringLiteral("quillbox.sync-conflict-20261207-101500-ABC.dat"));
+    const QString copy =
+        dir.filePath(QStringLiteral("quillbox.sync-conflict-20261207-101500-ABC.dat"));
     ASSERT_TRUE(QFile::rename(path(), copy));
     arrive(versionWith({"milk", "tea"}));
     QSignalSpy told(document.get(), &Document::reported);
@@ -269,7 +271,8 @@ TEST_F(DocumentTest, AFinalSaveThatFailsKeepsTheUnsavedVersionForTheNextStart) {
     EXPECT_TRUE(QString::fromStdString(elsewhere.rescueCopy).startsWith(QDir::tempPath()));
     ASSERT_EQ(::stat(elsewhere.rescueCopy.c_str(), &seen), 0);
     EXPECT_EQ(seen.st_mode & 0777, 0600u);
-    EXPECT_EQ(notesIn(QString::fromStdString(elsewhere.rescueCopy)), (Notes{"milk", "bread", "jam"}));
+    EXPECT_EQ(notesIn(QString::fromStdString(elsewhere.rescueCopy)),
+              (Notes{"milk", "bread", "jam"}));
     std::remove(elsewhere.rescueCopy.c_str());
 }
 
