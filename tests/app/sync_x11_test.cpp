@@ -1,6 +1,7 @@
 // Two machines on one: two Syncthing instances on loopback keep a folder in step, each with its
 // own Quillbox on its own X display (of different sizes) on a data file in that folder. Each
 // test is one scenario on a data file of its own. Needs syncthing, Xvfb and xdotool.
+#include "fakes.h"
 #include "noquestions.h"
 #include "storage/atomic_file.h"
 #include "storage/datafile.h"
@@ -156,8 +157,6 @@ protected:
         }
     }
     static void TearDownTestSuite() {
-        if (qEnvironmentVariableIsSet("QB_KEEP_SYNC"))
-            QProcess::execute("cp", {"-r", root->path(), qEnvironmentVariable("QB_KEEP_SYNC")});
         for (Machine& m : machines) {
             for (auto* process : {m.syncthing.get(), m.xserver.get()}) {
                 if (!process) continue;
@@ -198,16 +197,7 @@ protected:
     }
     // The data file, with one note kept at the place, on machine one; once on machine two too.
     void startWith(QPoint place) {
-        PostItHolder holder;
-        auto note = std::make_unique<Note>();
-        note->setText("milk");
-        note->setActive(true);
-        auto attr = std::make_unique<PostItAttr>();
-        attr->x = static_cast<std::int16_t>(place.x());
-        attr->y = static_cast<std::int16_t>(place.y());
-        holder.addAttached(std::move(note), KindNote, std::move(attr));
-        ASSERT_TRUE(
-            DataFile(dataPath(machines[0]).toStdString()).save(holder, Options::initial({})).ok);
+        ASSERT_TRUE(writeNotes(dataPath(machines[0]).toStdString(), {{"milk", place}}));
         ASSERT_TRUE(QTest::qWaitFor([&] { return notesIn(dataPath(machines[1])) == Notes{"milk"}; },
                                     kWaitMs))
             << "Syncthing did not bring the file to the second machine";
