@@ -143,8 +143,10 @@ SaveReport Document::writeOut(bool mayTakeUp) {
         }
         if (round == 0 && mayTakeUp && copiesPending_) mergeConflictCopies(report);
         // The file on disk holds all there is: nothing is written. (Where it has gone, it is
-        // written again; something in its way is met by the write, which says what it is.)
-        if (!hasChanges() && !file_.changedOnDisk() && identityOf(local(path_)).exists)
+        // written again; something in its way is met by the write, which says what it is; a
+        // damaged or old-layout one is written anew, its original kept as the backup.)
+        if (!hasChanges() && !file_.changedOnDisk() && !file_.needsRewrite() &&
+            identityOf(local(path_)).exists)
             return report;
 
         const std::vector<std::uint8_t> bytes = DataFile::encode(records_, options_);
@@ -294,7 +296,8 @@ void Document::mergeConflictCopies(SaveReport& report) {
         // Against the version the copy's machine started from: the last one that came here
         // from elsewhere before the copy was written.
         const auto base = state_.arrivalBefore(identityOf(local(copy)).modifiedNs);
-        mergeIn(read, base ? &*base : nullptr, local(copy), report);
+        if (!mergeIn(read, base ? &*base : nullptr, local(copy), report))
+            report.unreadableCopies.push_back(local(copy));
     }
 }
 

@@ -23,7 +23,8 @@ struct [[nodiscard]] SaveReport {
     // nothing it could be merged against was known); empty when it was merged or there was none.
     std::string conflictCopy;
     std::vector<CameIn> merged;
-    // Conflict copies beside the data file that could not be read to be merged (damaged, say).
+    // Conflict copies beside the data file that could not be merged: damaged, or with more
+    // records than the list holds together with these.
     std::vector<std::string> unreadableCopies;
     // Where the unsaved version went when a save at the end failed; empty when it could be kept
     // nowhere (result says why) or was not needed.

@@ -14,8 +14,10 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -94,29 +96,30 @@ void StateFolder::keepBase(const std::vector<std::uint8_t>& bytes) {
     (void)keep(QString::fromLatin1(kBase), bytes);
 }
 
+std::vector<std::pair<qint64, QString>> StateFolder::arrivals() const {
+    std::vector<std::pair<qint64, QString>> found;
+    const QString prefix = QString::fromLatin1(kArrivalPrefix);
+    for (const QString& name : QDir(folder_).entryList({prefix + "*"}, QDir::Files)) {
+        bool number = false;
+        const qint64 time = name.mid(prefix.size()).toLongLong(&number);
+        if (number) found.emplace_back(time, file(name));
+    }
+    // The latest first.
+    std::sort(found.begin(), found.end(), std::greater<>());
+    return found;
+}
+
 void StateFolder::keepArrival(const std::vector<std::uint8_t>& bytes, std::int64_t modifiedNs) {
-    const QString name = QString::fromLatin1(kArrivalPrefix) + QString::number(modifiedNs);
-    if (!keep(name, bytes)) return;
-    QStringList arrivals = QDir(folder_).entryList({QString::fromLatin1(kArrivalPrefix) + "*"},
-                                                   QDir::Files, QDir::Name);
-    std::sort(arrivals.begin(), arrivals.end(), [](const QString& a, const QString& b) {
-        return a.mid(int(std::strlen(kArrivalPrefix))).toLongLong() >
-               b.mid(int(std::strlen(kArrivalPrefix))).toLongLong();
-    });
-    for (int i = kArrivals; i < arrivals.size(); ++i)
-        QFile::remove(file(arrivals[i]));
+    if (!keep(QString::fromLatin1(kArrivalPrefix) + QString::number(modifiedNs), bytes)) return;
+    const auto kept = arrivals();
+    for (std::size_t i = kArrivals; i < kept.size(); ++i)
+        QFile::remove(kept[i].second);
 }
 
 std::optional<std::vector<std::uint8_t>> StateFolder::arrivalBefore(std::int64_t modifiedNs) const {
-    std::optional<qint64> best;
-    for (const QString& name :
-         QDir(folder_).entryList({QString::fromLatin1(kArrivalPrefix) + "*"}, QDir::Files)) {
-        bool number = false;
-        const qint64 at = name.mid(int(std::strlen(kArrivalPrefix))).toLongLong(&number);
-        if (number && at < modifiedNs && (!best || at > *best)) best = at;
-    }
-    if (!best) return std::nullopt;
-    return bytesOf(file(QString::fromLatin1(kArrivalPrefix) + QString::number(*best)));
+    for (const auto& [time, path] : arrivals())
+        if (time < modifiedNs) return bytesOf(path);
+    return std::nullopt;
 }
 
 bool StateFolder::handled(const QString& copyPath) const {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 // A short name for the data file, the same however the file is reached: the file a save writes
@@ -56,6 +57,8 @@ public:
 private:
     QString file(const QString& name) const;
     QString rescueInTemporaryFolder() const;
+    // The versions kept as they came from elsewhere: their times and files, the latest first.
+    std::vector<std::pair<qint64, QString>> arrivals() const;
     Result keep(const QString& name, const std::vector<std::uint8_t>& bytes) const;
 
     QString folder_; // this data file's part of the state folder

@@ -134,10 +134,10 @@ inline constexpr const char* MergedElsewhere =
 inline constexpr const char* CopyMerged =
     "The conflict copy\r\n%1\r\nwas merged into your data: %2. The copy itself is left as "
     "it is; delete it when you like.";
-// A conflict copy beside the data file could not be read to be merged: the copy.
+// A conflict copy beside the data file could not be merged: the copy.
 inline constexpr const char* CopyUnreadable =
-    "The conflict copy\r\n%1\r\ncould not be read, so nothing of it was merged. It is left as "
-    "it is.";
+    "The conflict copy\r\n%1\r\ncould not be merged (it is damaged, or the lists would not "
+    "hold it as well), so nothing of it was taken. It is left as it is.";
 // What a merge brought, by kind: "2 notes and 1 lending came in, 1 reminder went".
 inline constexpr const char* MergeCame = "%1 came in";
 inline constexpr const char* MergeWent = "%1 went";

@@ -112,6 +112,9 @@ public:
     // when that is due. The file that stood there is traded for the new one in one step: one
     // that is not the version last read or written here comes back as the report's intruder.
     WriteReport write(const std::vector<std::uint8_t>& bytes);
+    // Whether the file as read is not what this program writes (damaged, unreadable, of another
+    // version): the next save writes it anew, keeping the original as the backup.
+    bool needsRewrite() const { return keepBackup_; }
     // Whether the file on disk is another one than the one last read or written here.
     bool changedOnDisk() const { return known_ && identityOf(path_) != *known_; }
     // The version on disk as the caller has just read it: from now on it is the known one.

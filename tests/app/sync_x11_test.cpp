@@ -155,6 +155,16 @@ protected:
             m.syncthing->start("syncthing", {"serve", "--home=" + m.home(), "--no-browser",
                                              "--no-restart", "--no-upgrade"});
         }
+        // The two are in touch before the first scenario.
+        ASSERT_TRUE(QTest::qWaitFor(
+            [] {
+                return run("curl", {"-s", "-H", "X-API-Key: quillbox-test",
+                                    QStringLiteral("http://127.0.0.1:%1/rest/system/connections")
+                                        .arg(machines[0].guiPort)})
+                    .contains(QStringLiteral("\"connected\": true"));
+            },
+            60000))
+            << "the two Syncthing instances did not connect";
     }
     static void TearDownTestSuite() {
         for (Machine& m : machines) {
