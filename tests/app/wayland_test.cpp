@@ -40,10 +40,8 @@ protected:
         return content ? content->frame() : nullptr;
     }
     // Where the data file keeps the note's Stickum once a change of the user's (a new note) has
-    // been saved, after the main window came and went.
+    // been saved while it is on show.
     QPoint keptAfterASave() {
-        dialog()->restore();
-        dialog()->collapse();
         EXPECT_TRUE(dialog()->addNoteFromOutside("another note"));
         PostItHolder saved;
         NoQuestions questions;
