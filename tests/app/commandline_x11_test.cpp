@@ -185,38 +185,3 @@ TEST_F(RunningQuillbox, ANoteAddedOnOneMachineAppearsOnTheOther) {
     EXPECT_EQ(notesIn(there), (std::vector<std::string>{"milk", "from here"}));
     EXPECT_EQ(QDir(two.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"quillbox.dat"});
 }
-
-TEST_F(RunningQuillbox, BothSidesChangedAreMergedIntoOneFileWithoutAConflictCopy) {
-    startTwoMachines();
-    // There, the user types into the Stickum; the other version arrives before that is saved.
-    const auto xdotool = [](const QStringList& arguments) {
-        QProcess run;
-        run.start("xdotool", arguments);
-        run.waitForFinished(5000);
-        return QString::fromUtf8(run.readAllStandardOutput()).trimmed();
-    };
-    QString stickum;
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] {
-            for (const QString& id : shownWindowIds(second, "^Stickum$")) {
-                if (xdotool({"getwindowgeometry", "--shell", id}).contains("WIDTH=1")) stickum = id;
-            }
-            if (stickum.isEmpty()) return false;
-            // Out from under the other machine's Stickum, which stands at the same place.
-            xdotool({"windowmove", "--sync", stickum, "420", "330"});
-            xdotool({"mousemove", "--window", stickum, "30", "30", "click", "1"});
-            return xdotool({"getwindowfocus"}) == stickum;
-        },
-        10000));
-    xdotool({"key", "ctrl+End", "type", " and tea"});
-    QTest::qWait(300);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return notesIn(here).size() == 2; }, 5000));
-    syncFile(here, there);
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] {
-            return notesIn(there) == std::vector<std::string>{"milk and tea", "from here"};
-        },
-        5000))
-        << (notesIn(there).empty() ? "" : notesIn(there).front());
-    EXPECT_EQ(QDir(two.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"quillbox.dat"});
-}

@@ -127,8 +127,8 @@ protected:
     static void SetUpTestSuite() {
         if (QStandardPaths::findExecutable("syncthing").isEmpty()) return;
         root = std::make_unique<QTemporaryDir>();
-        machines[0] = {"one", root->filePath("one"), {1280, 800}, 42101, 42111};
-        machines[1] = {"two", root->filePath("two"), {1024, 600}, 42102, 42112};
+        machines[0] = {"one", root->filePath("one"), {1280, 800}, 42101, 42111, {}, {}, {}, {}};
+        machines[1] = {"two", root->filePath("two"), {1024, 600}, 42102, 42112, {}, {}, {}, {}};
         for (Machine& m : machines) {
             for (const char* sub : {"/Sync/.stfolder", "/syncthing", "/run", "/state"})
                 QDir().mkpath(m.root + sub);

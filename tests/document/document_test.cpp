@@ -2,6 +2,7 @@
 // brings is taken up or merged, sync tools' conflict copies are merged once, and a save at the
 // end that fails keeps the unsaved version for the next start.
 #include "document/document.h"
+#include "noquestions.h"
 #include "storage/atomic_file.h"
 
 #include <QDir>
@@ -20,12 +21,6 @@ namespace {
 std::string local(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
-
-class NoQuestions : public OldFileQuestions {
-public:
-    bool continueReadingOldFile() override { return false; }
-    void oldFileFailed(const std::string&) override {}
-};
 
 void addNote(PostItHolder& holder, const std::string& text) {
     auto note = std::make_unique<Note>();
@@ -97,12 +92,13 @@ TEST_F(DocumentTest, NothingIsWrittenThatTheUserDidNotChange) {
     arrive(DataFile::encode(holder, there));
     const FileIdentity read = identity();
 
-    const auto thisDesktop = [](Options& o) {
+    Document::Hooks thisDesktop;
+    thisDesktop.settle = [](Options& o) {
         if (!o.defaultCaptionColor || o.titleBarColor == rgb(9, 9, 9)) return false;
         o.titleBarColor = rgb(9, 9, 9);
         return true;
     };
-    auto document = open(QStringLiteral("here"), {.settle = thisDesktop});
+    auto document = open(QStringLiteral("here"), thisDesktop);
     EXPECT_EQ(document->options().titleBarColor, rgb(9, 9, 9));
     document->records().lending(0)->setDisplayState(Due); // the date made it due
     SaveReport report = document->save();
@@ -113,7 +109,7 @@ TEST_F(DocumentTest, NothingIsWrittenThatTheUserDidNotChange) {
     EXPECT_EQ(identity(), read) << "the file was replaced";
 
     // A change of the user's is written, with this desktop's values.
-    document = open(QStringLiteral("here"), {.settle = thisDesktop});
+    document = open(QStringLiteral("here"), thisDesktop);
     document->records().note(0)->setText("milk and tea");
     ASSERT_TRUE(document->save().written);
     Options written;
