@@ -71,7 +71,7 @@ std::optional<int> MyApp::initMainWindow() {
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
         if (dialog_) dialog_->saveNow();
     });
-    connect(qApp, &QCoreApplication::aboutToQuit, this, &MyApp::endSession);
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { (void)endSession(); });
     // The session manager ends the session with a request to quit, which Qt answers by closing
     // every window: a closed Stickum would switch its note off.
     qApp->installEventFilter(this);
@@ -84,17 +84,19 @@ std::optional<int> MyApp::initMainWindow() {
     return std::nullopt;
 }
 
-void MyApp::endSession() {
-    if (dialog_) dialog_->endSession();
+bool MyApp::endSession() {
+    return !dialog_ || dialog_->endSession();
 }
 
 void MyApp::stop() {
+    bool saved = true;
     if (running_)
-        endSession();
+        saved = endSession();
     else
         stopRequested_ = true;
-    // Ends the event loop, and the loop of a box that is open with it.
-    QCoreApplication::exit(0);
+    // Ends the event loop, and the loop of a box that is open with it; a save that failed ends
+    // with a status that says so.
+    QCoreApplication::exit(saved ? 0 : 1);
 }
 
 bool MyApp::eventFilter(QObject* watched, QEvent* event) {

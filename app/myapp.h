@@ -45,12 +45,13 @@ public:
 
     QString dataPath() const;
     // Saves everything as at a Yes on the quit question, without asking: the desktop session
-    // ends or the program was told to stop.
-    void endSession();
+    // ends or the program was told to stop. False when that save failed (the unsaved version
+    // was kept aside, and the terminal says where).
+    bool endSession();
     // Told to stop (logout, shutdown, kill, Ctrl+C): once running, ends the session and the
-    // event loop. While a box of the start-up is open (a damaged file's notice, the old-file
-    // question) the box closes and the program ends with status 0 without writing anything:
-    // the user has agreed to nothing yet.
+    // event loop, with status 1 when its save failed. While a box of the start-up is open (a
+    // damaged file's notice, the old-file question) the box closes and the program ends with
+    // status 0 without writing anything: the user has agreed to nothing yet.
     void stop();
     // The program is ending by a way that unwinds nothing (the X server is gone): everything
     // in memory is saved without asking the user or the window system anything.

@@ -1,7 +1,6 @@
 #include "app/mydialog.h"
 
 #include "app/datanotices.h"
-#include "app/filefollower.h"
 #include "app/pointerscreen.h"
 #include "model/catalogue.h"
 #include "model/due.h"
@@ -20,6 +19,7 @@
 #include <QTimer>
 
 #include <array>
+#include <cstdio>
 
 namespace {
 
@@ -28,8 +28,8 @@ struct PageRow {
     const char* tip;
 };
 
-// A change made inside a Stickum is saved this long after the last keystroke or move.
-constexpr int kAutosaveDelayMs = 3000;
+// A box about the data waits while the user typed into a Stickum this recently.
+constexpr int kTypingPauseMs = 5000;
 
 // The tabs in their order: the page at each index is built in buildPages().
 constexpr std::array<PageRow, MyDialog::kPageCount> kPageTable{{
@@ -63,41 +63,12 @@ private:
     MessageBoxes& messages_;
 };
 
-// A file read again while the program runs: one of the old layout is left for the next save to
-// keep aside rather than asked about.
-class DeclineOldLayout : public OldFileQuestions {
-public:
-    bool continueReadingOldFile() override { return false; }
-    void oldFileFailed(const std::string&) override {}
-};
-
-// Records of the fresh list that were there before (same kind and text) keep where their
-// Stickums stood here and what they were pinned to: another machine's screen is not this one's.
-void keepPlaces(const PostItHolder& before, PostItHolder& after) {
-    std::vector<bool> taken(static_cast<std::size_t>(before.count()), false);
-    for (int i = 0; i < after.count(); ++i) {
-        PostItAttr* fresh = after.attrAt(i);
-        if (!fresh) continue;
-        for (int j = 0; j < before.count(); ++j) {
-            const PostItAttr* old = before.attrAt(j);
-            if (taken[static_cast<std::size_t>(j)] || !old || before.kindAt(j) != after.kindAt(i) ||
-                before.recordAt(j)->text() != after.recordAt(i)->text())
-                continue;
-            taken[static_cast<std::size_t>(j)] = true;
-            fresh->x = old->x;
-            fresh->y = old->y;
-            fresh->target = old->target;
-            break;
-        }
-    }
-}
-
 } // namespace
 
 MyDialog::MyDialog(MessageBoxes& messages, std::unique_ptr<TrayIcon> tray, const QString& dataPath,
                    const PlatformDefaults& platform, DesktopParts desktop)
     : TrayWindow(kMainDialog, kNoteShownIcon, std::move(tray)), messages_(messages),
-      dataPath_(dataPath), dataFile_(dataPath.toStdString()), options_(Options::initial(platform)),
+      dataPath_(dataPath), document_(dataPath, Options::initial(platform)),
       windows_(desktop.windows ? std::move(desktop.windows) : createWindowSystem()),
       openWave_(desktop.openWave ? std::move(desktop.openWave)
                                  : WavePlayerFactory(openWavePlayer)) {
@@ -117,16 +88,30 @@ MyDialog::MyDialog(MessageBoxes& messages, std::unique_ptr<TrayIcon> tray, const
         connect(collapseButton, &QPushButton::clicked, this, &MyDialog::collapse);
     if (auto* closeButton = itemAs<QPushButton>(kCloseButton))
         connect(closeButton, &QPushButton::clicked, this, &MyDialog::closeFromButton);
+    notices_ = new QuietNotices(TrayWindow::tray(), messages_, [this] {
+        return stickumTouched_.isValid() && stickumTouched_.elapsed() < kTypingPauseMs;
+    });
+    notices_->setParent(this);
+    document_.setHooks({
+        // What is typed into Stickums on the desktop; while the main window is open they are
+        // hidden, and what was typed was taken back then.
+        .collect =
+            [this] {
+                if (!isOpen()) tracker_.takeBackShown();
+            },
+        .settle = [this](Options& o) { return OptionDialog::settleOptions(o, palette()); },
+        .adopt = [this](const Incoming& incoming) { adopt(incoming); },
+        // The pages may hold what the user is typing: that waits for the collapse.
+        .holdBack = [this] { return isOpen(); },
+    });
+    connect(&document_, &Document::reported, this,
+            [this](const SaveReport& report) { present(report, Telling::Background); });
+    tracker_.setChangeListener([this] {
+        stickumTouched_.start();
+        document_.saveSoon();
+    });
     load();
     if (!exitStatus_) wavePlayer();
-
-    autosave_ = new QTimer(this);
-    autosave_->setSingleShot(true);
-    autosave_->setInterval(kAutosaveDelayMs);
-    connect(autosave_, &QTimer::timeout, this, &MyDialog::saveNow);
-    tracker_.setChangeListener([this] { autosave_->start(); });
-    if (exitStatus_) return;
-    connect(new FileFollower(dataPath_, this), &FileFollower::changed, this, &MyDialog::followDisk);
 }
 
 MyDialog::~MyDialog() {
@@ -158,20 +143,30 @@ void MyDialog::dropPages() {
 
 void MyDialog::load() {
     OldFileBoxes questions(messages_);
-    // The program holds the data file's lock by now: no other one is saving.
-    dataFile_.removeLeftovers();
-    const LoadResult loaded = dataFile_.load(holder_, questions);
+    const LoadResult loaded = document_.load(questions);
     if (loaded.mustExit()) {
         if (loaded.status == LoadStatus::NotAFile) reportDamage(loaded, true);
         exitStatus_ = loaded.exitStatus();
         return;
     }
-    // The options block follows the records. The pages are built when the main window is
-    // first shown: the Stickums, the tick and the alerts need none of them.
-    const bool optionsRead = dataFile_.readOptions(options_);
-    OptionDialog::settleOptions(options_, palette());
+    // The pages are built when the main window is first shown: the Stickums, the tick and the
+    // alerts need none of them.
     currentPage_ = 0;
-    reportDamage(loaded, optionsRead);
+    reportDamage(loaded, document_.optionsRead());
+    offerRescue();
+}
+
+void MyDialog::offerRescue() {
+    const QString rescue = document_.rescueCopy();
+    if (rescue.isEmpty()) return;
+    const Answer answer =
+        messages_.showMessage(nullptr, QString::fromUtf8(msg::RescueOffer).arg(rescue),
+                              joinedCaption(msg::Warning), box::Rescue);
+    if (answer != Answer::Yes) return document_.declineRescue();
+    SaveReport taken = document_.takeRescue();
+    // It was asked for: what it brought needs no telling.
+    taken.merged.clear();
+    present(taken, Telling::Box);
 }
 
 void MyDialog::buildPages() {
@@ -193,14 +188,14 @@ void MyDialog::showEvent(QShowEvent* event) {
 void MyDialog::changeEvent(QEvent* event) {
     // Until the Options page exists, a title bar that follows the desktop follows it here.
     if (event->type() == QEvent::PaletteChange && !optionsPage_ &&
-        OptionDialog::settleOptions(options_, palette()))
+        OptionDialog::settleOptions(options(), palette()))
         tracker_.markStale();
     TrayWindow::changeEvent(event);
 }
 
 void MyDialog::reportDamage(const LoadResult& loaded, bool optionsRead) {
     const bool fatal = loaded.mustExit();
-    for (const QString& text : loadNotices(dataPath_, dataFile_, loaded, optionsRead))
+    for (const QString& text : loadNotices(dataPath_, document_.file(), loaded, optionsRead))
         messages_.showMessage(nullptr, text, joinedCaption(fatal ? msg::Error : msg::Warning),
                               fatal ? box::Failure : box::Notice);
 }
@@ -226,9 +221,8 @@ void MyDialog::setUp() {
     setUpTray(QString::fromUtf8(msg::TrayDisplayOn));
     setFixedSize(templateSize());
     collapseWindow();
-    // What the start made of the file's values (the settled options, the first passes over the
-    // Stickums) counts as read: only later changes are news. The pages are not built yet.
-    dataFile_.markInStep(holder_, options_);
+    // From now on what another machine brings is taken up, and conflict copies are merged.
+    document_.follow();
 }
 
 void MyDialog::fillTabs() {
@@ -333,7 +327,7 @@ bool MyDialog::addNoteFromOutside(const std::string& text) {
     made->setActive(true);
     made->setText(text);
     Note* added = made.get();
-    if (!holder_.addNote(std::move(made))) return false;
+    if (!holder().addNote(std::move(made))) return false;
     tracker_.attachNew(added);
     if (isOpen()) {
         // Its Stickum comes with the others when the window collapses.
@@ -349,8 +343,8 @@ bool MyDialog::addNoteFromOutside(const std::string& text) {
 void MyDialog::tick() {
     keepReachable();
     const Date day = today();
-    checkRemindersDue(holder_, day);
-    checkLendingsDue(holder_, day);
+    checkRemindersDue(holder(), day);
+    checkLendingsDue(holder(), day);
     tracker_.alertPass(displayOn_, isOpen(), wavePlayer());
     timer_.arm();
 }
@@ -364,12 +358,12 @@ void MyDialog::waveFileChanged() {
 
 WavePlayer* MyDialog::wavePlayer() {
     // Opened at start and again whenever the Options page has chosen another file.
-    if (wavePlayerFile_ != options_.waveFile) {
+    if (wavePlayerFile_ != options().waveFile) {
         wavePlayer_.reset();
-        wavePlayer_ = openWave_(options_.waveFile);
-        wavePlayerFile_ = options_.waveFile;
+        wavePlayer_ = openWave_(options().waveFile);
+        wavePlayerFile_ = options().waveFile;
         // A file too large to play is said once, when it is taken; never in the middle of a pass.
-        if (const std::string refused = waveFileRefusal(options_.waveFile); !refused.empty())
+        if (const std::string refused = waveFileRefusal(options().waveFile); !refused.empty())
             QTimer::singleShot(0, this, [this, text = QString::fromStdString(refused)] {
                 messages_.showMessage(nullptr, text, QString::fromUtf8(msg::ProgramName),
                                       box::Notice);
@@ -393,117 +387,129 @@ void MyDialog::pagesEntered() {
 }
 
 bool MyDialog::save() {
-    const SaveResult saved = writeFile();
-    if (saved.ok) return true;
-    const QString text =
-        QString::fromUtf8(msg::SaveFailed).arg(dataPath_, QString::fromStdString(saved.reason));
-    messages_.showMessage(nullptr, text, QString::fromUtf8(msg::Error), box::Failure);
-    return false;
+    const SaveReport report = document_.save();
+    present(report, Telling::Box);
+    return report.ok();
 }
 
 bool MyDialog::saveNow() {
-    const auto failed = saveQuietly();
-    if (!failed) return true;
-    const QString reason = *failed;
-    if (reason == lastSaveFailure_) return false;
-    lastSaveFailure_ = reason;
-    messages_.showMessage(nullptr, QString::fromUtf8(msg::SaveFailed).arg(dataPath_, reason),
-                          QString::fromUtf8(msg::Error), box::Failure);
-    return false;
+    const SaveReport report = document_.save();
+    present(report, Telling::Once);
+    return report.ok();
 }
 
 std::optional<QString> MyDialog::saveQuietly() {
-    autosave_->stop();
-    if (ended_) return std::nullopt;
-    if (!isOpen()) tracker_.takeBackShown();
-    const SaveResult saved = writeFile();
-    if (!saved.ok) return QString::fromStdString(saved.reason);
-    lastSaveFailure_.clear();
-    // Nothing was new here and the file on disk is newer: it is taken up. While the window is
-    // open the pages may hold what the user is typing: that waits for the collapse.
-    if (!isOpen() && dataFile_.changedOnDisk()) reloadFromDisk();
-    return std::nullopt;
+    const SaveReport report = document_.save();
+    present(report, Telling::Quietly);
+    if (report.ok()) return std::nullopt;
+    return QString::fromStdString(report.result.why());
 }
 
-void MyDialog::followDisk() {
-    if (ended_ || isOpen() || !dataFile_.changedOnDisk()) return;
-    saveNow();
-}
-
-void MyDialog::reloadFromDisk() {
-    DataFile file(dataPath_.toStdString());
-    PostItHolder records;
-    Options read = options_;
-    DeclineOldLayout questions;
-    if (file.load(records, questions).status != LoadStatus::Loaded || !file.readOptions(read))
+void MyDialog::present(const SaveReport& report, Telling how) {
+    if (how == Telling::Ending) {
+        if (report.ok()) return;
+        const QString why = QString::fromStdString(report.result.why());
+        const QString text =
+            report.rescueCopy.empty()
+                ? QString::fromUtf8(msg::RescueLost).arg(dataPath_, why)
+                : QString::fromUtf8(msg::RescueKept)
+                      .arg(dataPath_, why, QString::fromStdString(report.rescueCopy));
+        std::fprintf(stderr, "%s\n", qPrintable(text));
         return;
-    keepPlaces(holder_, records);
-    tracker_.destroyAll();
-    holder_.swapWith(records);
-    const bool otherSound = read.waveFile != options_.waveFile;
-    options_ = read;
-    dataFile_ = std::move(file);
-    tracker_.markStale();
-    // The pages' forms still show the records and options as they were, and would write them
-    // back when left: they are built afresh when the main window is next shown.
-    dropPages();
-    if (otherSound) waveFileChanged();
-    showStickums();
-    dataFile_.markInStep(holder_, options_);
+    }
+    for (const CameIn& came : report.merged)
+        notices_->tell(mergeNotice(dataPath_, came));
+    for (const std::string& copy : report.unreadableCopies)
+        notices_->tell(QString::fromUtf8(msg::CopyUnreadable).arg(QString::fromStdString(copy)));
+    if (!report.conflictCopy.empty())
+        notices_->tell(QString::fromUtf8(msg::ConflictKept)
+                           .arg(dataPath_, QString::fromStdString(report.conflictCopy)));
+    if (report.ok()) {
+        lastSaveFailure_.clear();
+        return;
+    }
+    const QString why = QString::fromStdString(report.result.why());
+    const QString text = QString::fromUtf8(msg::SaveFailed).arg(dataPath_, why);
+    const bool told = why == lastSaveFailure_;
+    switch (how) {
+    case Telling::Box:
+        messages_.showMessage(nullptr, text, QString::fromUtf8(msg::Error), box::Failure);
+        break;
+    case Telling::Once:
+        if (!told)
+            messages_.showMessage(nullptr, text, QString::fromUtf8(msg::Error), box::Failure);
+        break;
+    case Telling::Background:
+        if (!told) notices_->tell(text);
+        break;
+    default:
+        return;
+    }
+    lastSaveFailure_ = why;
 }
 
-SaveResult MyDialog::writeFile() {
-    const SaveResult saved = dataFile_.save(holder_, options_);
-    if (saved.conflictCopy.empty()) return saved;
-    const QString text = QString::fromUtf8(msg::ConflictKept)
-                             .arg(dataPath_, QString::fromStdString(saved.conflictCopy));
-    // Once the save is over: it may run for a command that waits for its answer.
-    QTimer::singleShot(0, this, [this, text] {
-        messages_.showMessage(nullptr, text, joinedCaption(msg::Warning), box::Notice);
-    });
-    return saved;
+void MyDialog::adopt(const Incoming& incoming) {
+    // Without the X server the Stickums are left alone: the program ends.
+    if (serverGone_) return holder().swapWith(incoming.fresh);
+    tracker_.adopt(incoming.fresh, incoming.continues);
+    if (document_.ended()) return;
+    if (incoming.lookChanged) tracker_.markStale();
+    // The pages' forms still show the records and options as they were, and would write them
+    // back when left: they are built afresh, at once where they are on show.
+    const bool open = isOpen();
+    const int page = currentPage_;
+    dropPages();
+    if (incoming.soundChanged) waveFileChanged();
+    if (open) {
+        buildPages();
+        if (tabs_) tabs_->setCurrentIndex(page);
+        pagesEntered();
+    } else {
+        showStickums();
+    }
 }
 
 void MyDialog::setAutosaveDelay(int ms) {
-    autosave_->setInterval(ms);
+    document_.setAutosaveDelay(ms);
 }
 
-void MyDialog::endSession() {
-    if (ended_) return;
-    autosave_->stop();
-    if (isOpen())
-        tracker_.hidePass();
-    else
-        tracker_.takeBackShown();
+bool MyDialog::endSession() {
+    if (ended_) return true;
+    if (isOpen()) tracker_.hidePass();
     // Fields still being typed into are taken too: nobody will leave them now.
     pagesLeft(true);
-    dataFile_.save(holder_, options_);
+    const SaveReport report = document_.save(Document::SaveKind::Final);
+    present(report, Telling::Ending);
     shutdown();
+    return report.ok();
 }
 
 void MyDialog::saveBeforeExit() {
     if (ended_) return;
     ended_ = true;
-    autosave_->stop();
+    serverGone_ = true;
     timer_.stop();
-    tracker_.takeBackShown(false);
     pagesLeft(true);
-    dataFile_.save(holder_, options_);
+    present(document_.save(Document::SaveKind::Final), Telling::Ending);
 }
 
 bool MyDialog::mayClose() {
-    autosave_->stop();
     const bool wasCollapsed = !isOpen();
     toggleDisplay();
     pagesLeft(false);
-    const SaveResult saved = writeFile();
-    if (saved.ok) return true;
-    const QString text =
-        QString::fromUtf8(msg::SaveFailed).arg(dataPath_, QString::fromStdString(saved.reason)) +
-        QStringLiteral("\r\n\r\n") + QString::fromUtf8(msg::QuitAnyway);
+    const SaveReport report = document_.save();
+    present(report, Telling::Quietly);
+    if (report.ok()) return true;
+    const QString text = QString::fromUtf8(msg::SaveFailed)
+                             .arg(dataPath_, QString::fromStdString(report.result.why())) +
+                         QStringLiteral("\r\n\r\n") + QString::fromUtf8(msg::QuitAnyway);
     const Answer answer =
         messages_.showMessage(nullptr, text, QString::fromUtf8(msg::Error), box::StayOrQuit);
-    if (answer == Answer::Yes) return true;
+    if (answer == Answer::Yes) {
+        // The user has agreed to lose them.
+        document_.end();
+        return true;
+    }
     // Staying: put the Stickums back the way they were.
     if (wasCollapsed) toggleDisplay();
     return false;
@@ -511,7 +517,7 @@ bool MyDialog::mayClose() {
 
 void MyDialog::shutdown() {
     ended_ = true;
-    autosave_->stop();
+    document_.end();
     timer_.stop();
     tray().remove();
 }

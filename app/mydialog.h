@@ -3,11 +3,12 @@
 #include "app/stickumtracker.h"
 #include "app/ticktimer.h"
 #include "app/traywindow.h"
+#include "document/document.h"
 #include "pages/dialoghost.h"
 #include "platform/waveplayer.h"
 #include "platform/windowsystem.h"
-#include "storage/datafile.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
 
 #include <memory>
@@ -22,7 +23,7 @@ class NotesDialog;
 class OptionDialog;
 class PrestitiDialog;
 class QTabWidget;
-class QTimer;
+class QuietNotices;
 
 // What the main dialog uses of the desktop beyond its own windows; tests put fakes here.
 struct DesktopParts {
@@ -32,9 +33,10 @@ struct DesktopParts {
     WavePlayerFactory openWave;
 };
 
-// The main tabbed dialog: owns the records, the options, the five pages, the tray icon and the
-// Stickums. It reads the data file when it is built and writes it when the program ends. The
-// pages are built when the dialog is first shown: a start into the tray builds none of them.
+// The main tabbed dialog: owns the document (the records, the options and their keeping), the
+// five pages, the tray icon and the Stickums. It has the data file read when it is built and
+// tells what the document's saves report. The pages are built when the dialog is first shown:
+// a start into the tray builds none of them.
 class MyDialog : public TrayWindow, public DialogHost {
     Q_OBJECT
 public:
@@ -56,17 +58,19 @@ public:
     // Saves what the user did since the last save without asking anything: before a crash or
     // a power cut can lose it. A failure is reported once for each reason.
     bool saveNow();
-    // Saves as saveNow() does but shows nothing: why the save failed, or nothing when it was
+    // Saves as saveNow() does but shows no failure: why the save failed, or nothing when it was
     // done. For a caller that tells the reason itself.
     std::optional<QString> saveQuietly();
     // The desktop session ends or the program was told to stop: everything is saved as at a
-    // Yes on the quit question, without asking, and the program ends with status 0.
-    void endSession();
+    // Yes on the quit question, without asking. False when that save failed: the unsaved
+    // version was kept aside and the terminal says where.
+    bool endSession();
     // The session has ended (or the X server is gone): nothing is saved any more.
     bool ended() const { return ended_; }
     // The program ends by a way that unwinds nothing (the X server is gone): what is in memory,
-    // the Stickums' texts and the pages' fields included, is saved, and nothing is shown,
-    // asked or played any more. The window system is not asked anything.
+    // the Stickums' texts and the pages' fields included, is saved (or kept aside, as a stop
+    // does), and nothing is shown, asked or played any more. The window system is not asked
+    // anything.
     void saveBeforeExit();
     // How long after the user's last change inside a Stickum it is saved (tests shorten it).
     void setAutosaveDelay(int ms);
@@ -114,10 +118,11 @@ public:
     // missing or unreadable.
     WavePlayer* wavePlayer();
     const QString& dataPath() const { return dataPath_; }
+    Document& document() { return document_; }
 
     // DialogHost
-    PostItHolder& holder() override { return holder_; }
-    Options& options() override { return options_; }
+    PostItHolder& holder() override { return document_.records(); }
+    Options& options() override { return document_.options(); }
     MessageBoxes& messages() override { return messages_; }
     bool attachNew(PostIt* record) override { return tracker_.attachNew(record); }
     bool detach(PostIt* record) override { return tracker_.detach(record); }
@@ -148,13 +153,15 @@ private:
     // Puts the Stickums on the desktop as the window collapses, or after a reload.
     void showStickums();
     void load();
-    // The data file changed on disk: taken up when nothing here is unsaved, else this side is
-    // saved and the other kept aside (the save decides which).
-    void followDisk();
-    // Reads the data file afresh; records found again keep their Stickums' places and pins.
-    void reloadFromDisk();
-    // Saves, and says where another machine's version was kept when it had to be.
-    SaveResult writeFile();
+    // A stop whose save failed left the unsaved version aside: the user may take it.
+    void offerRescue();
+    // A version read from disk takes the place of what is in memory, Stickums and all.
+    void adopt(const Incoming& incoming);
+    // How a save's report is told: a box at every failure ("Save all"), a box once for each
+    // reason, nothing of a failure (the caller tells it), without taking the focus (nobody
+    // asked for the save), or on the terminal (the program ends).
+    enum class Telling { Box, Once, Quietly, Background, Ending };
+    void present(const SaveReport& report, Telling how);
     void reportDamage(const LoadResult& loaded, bool optionsRead);
     void fillTabs();
     // Takes the pages and their tabs away; buildPages() makes them again. They are destroyed
@@ -169,21 +176,21 @@ private:
 
     MessageBoxes& messages_;
     QString dataPath_;
-    DataFile dataFile_;
-    PostItHolder holder_;
-    Options options_;
+    Document document_;
     std::unique_ptr<WindowSystem> windows_;
     WavePlayerFactory openWave_;
     std::unique_ptr<WavePlayer> wavePlayer_;
     std::optional<std::string> wavePlayerFile_; // the file the player was opened on
-    StickumTracker tracker_{holder_, options_, *windows_, messages_};
+    StickumTracker tracker_{document_.records(), document_.options(), *windows_, messages_};
     TickTimer timer_;
     std::optional<int> exitStatus_;
     bool displayOn_ = true;
     bool switchingWindow_ = false;
     bool ended_ = false;
-    QTimer* autosave_ = nullptr; // a save a few seconds after the user changed a Stickum
-    QString lastSaveFailure_;    // the failure already reported by saveNow()
+    bool serverGone_ = false;
+    QString lastSaveFailure_;      // the failure already told
+    QElapsedTimer stickumTouched_; // since the user last typed into or moved a Stickum
+    QuietNotices* notices_ = nullptr;
     int currentPage_ = 0;
     QTabWidget* tabs_ = nullptr;
     NotesDialog* notes_ = nullptr;

@@ -1,10 +1,9 @@
 #include "app/singleinstance.h"
 
 #include "app/unixsocket.h"
-#include "storage/atomic_file.h"
+#include "document/statefolder.h"
 #include "storage/descriptor.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -33,10 +32,8 @@ QString noRuntimeFolder() {
 // $XDG_STATE_HOME/Quillbox, made open to the user only when it is not there; empty when it
 // cannot be made or is not the user's alone.
 QString stateFolder() {
-    QString base = qEnvironmentVariable("XDG_STATE_HOME");
-    if (!QDir::isAbsolutePath(base)) base = QDir::home().filePath(QStringLiteral(".local/state"));
-    const QString folder = QDir(base).filePath(QStringLiteral("Quillbox"));
-    QDir().mkpath(base);
+    const QString folder = StateFolder::userFolder();
+    QDir().mkpath(QFileInfo(folder).path());
     ::mkdir(QFile::encodeName(folder).constData(), 0700);
     struct stat seen {};
     if (::lstat(QFile::encodeName(folder).constData(), &seen) != 0 || !S_ISDIR(seen.st_mode) ||
@@ -75,24 +72,6 @@ bool isListening(const QByteArray& path) {
     return errno != ECONNREFUSED && errno != ENOENT;
 }
 
-QString keyOf(const QString& dataPath) {
-    // The file a save writes (through symlinks, even to a file not made yet), by its folder as
-    // that is on the disk and its name: another spelling, a symlink or a second mount of the
-    // folder (a bind mount) leads to the same file, and so to the same lock.
-    const std::string file =
-        resolveLinks(QFile::encodeName(QFileInfo(dataPath).absoluteFilePath()).toStdString());
-    const std::size_t slash = file.rfind('/');
-    std::string identity = file;
-    struct stat seen {};
-    if (slash != std::string::npos && ::stat(file.substr(0, slash).c_str(), &seen) == 0)
-        identity =
-            std::to_string(seen.st_dev) + ":" + std::to_string(seen.st_ino) + file.substr(slash);
-    return QString::fromLatin1(
-        QCryptographicHash::hash(QByteArray::fromStdString(identity), QCryptographicHash::Sha256)
-            .toHex()
-            .left(16));
-}
-
 } // namespace
 
 RuntimeNames runtimeNamesFor(const QString& dataPath) {
@@ -101,7 +80,7 @@ RuntimeNames runtimeNamesFor(const QString& dataPath) {
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     const QString state = stateFolder();
     if (runtime.isEmpty() || state.isEmpty()) return {};
-    const QString key = keyOf(dataPath);
+    const QString key = dataFileKey(dataPath);
     return {QDir(state).filePath(kPrefix + key + kLockSuffix),
             QDir(runtime).filePath(kPrefix + key + kSocketSuffix)};
 }

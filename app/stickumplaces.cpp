@@ -23,6 +23,10 @@ QList<QRect> StickumPlaces::availableScreenAreas() {
     return areas;
 }
 
+bool StickumPlaces::platformPlacesWindows() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 StickumPlaces::StickumPlaces(std::function<void()> screensChanged, ScreenAreas screens)
     : screensChanged_(std::move(screensChanged)), screens_(std::move(screens)) {
     watchScreens();
@@ -45,30 +49,15 @@ void StickumPlaces::watchScreens() {
         Qt::QueuedConnection);
 }
 
-QPoint StickumPlaces::ownPlace(const SmallFrame* frame, bool screensChanged) const {
-    const QPoint now = standsAt(frame);
-    const auto it = known_.find(frame);
-    if (it == known_.end()) return now;
-    // When the screens change the window manager may push a window about; only the user's own
-    // moves, taken back before, count then.
-    return it->second.shown == now || screensChanged ? it->second.own : now;
-}
-
-QPoint StickumPlaces::takeOwnPlace(const SmallFrame* frame) {
-    const QPoint own = ownPlace(frame, false);
-    known_[frame] = {own, standsAt(frame)};
-    return own;
-}
-
-void StickumPlaces::fit(SmallFrame* frame, bool screensChanged) {
-    const QPoint now = standsAt(frame);
-    const QPoint own = ownPlace(frame, screensChanged);
+void StickumPlaces::fit(SmallFrame* frame, QPoint kept) {
     const QPoint shown =
-        fitIntoScreens(QRect(own, frame->size()), screens_(), SmallFrame::kTitleHeight).topLeft();
-    if (shown != now) frame->moveTo(shown);
-    known_[frame] = {own, shown};
+        fitIntoScreens(QRect(kept, frame->size()), screens_(), SmallFrame::kTitleHeight).topLeft();
+    if (shown != standsAt(frame)) frame->moveTo(shown);
 }
 
-void StickumPlaces::forget(const SmallFrame* frame) {
-    known_.erase(frame);
+std::optional<QPoint> StickumPlaces::draggedTo(const SmallFrame* frame) const {
+    if (!platformPlacesWindows()) return std::nullopt;
+    // Where the drag put it: the last place asked of the window system, which the window
+    // manager may not have answered yet.
+    return frame->pos();
 }

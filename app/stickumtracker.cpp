@@ -6,7 +6,6 @@
 #include "stickum/stickum.h"
 #include "stickum/stickumedit.h"
 
-#include <QEvent>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -14,24 +13,6 @@
 #include <vector>
 
 namespace {
-
-// Tells the tracker when the user moves a Stickum's frame.
-class MoveWatch : public QObject {
-public:
-    MoveWatch(QObject* parent, std::function<void()>& listener)
-        : QObject(parent), listener_(listener) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Move && listener_ &&
-            static_cast<QWidget*>(watched)->isVisible())
-            listener_();
-        return false;
-    }
-
-private:
-    std::function<void()>& listener_;
-};
 
 std::int16_t toCoordinate(int value) {
     return static_cast<std::int16_t>(std::clamp<int>(
@@ -69,11 +50,13 @@ template <typename Visit> void StickumTracker::forEachEntry(Visit visit) {
 void StickumTracker::showPass(bool displayOn) {
     if (!displayOn) return;
     setStickumsSuppressed(false);
+    // Where those on show stand, all in one round trip: each is moved only when it must be.
+    askShownPositions();
     forEachEntry([this](PostItAttr& attr, PostIt* record) {
         if (!record->active() || record->displayState() != Shown) return;
         SmallFrame* frame = frameOf(attr);
         // The Stickum is made afresh from its note: what was just typed into it goes there first.
-        if (frame) takeBack(attr, record, false);
+        if (frame) takeBack(attr, record);
         if (attr.target != 0 && !targetOnShow(attr)) {
             // It comes back with its target later, showing the note as it is now.
             if (frame) prepare(frame, record, true);
@@ -83,28 +66,28 @@ void StickumTracker::showPass(bool displayOn) {
         frame = frameOf(attr);
         if (!frame) frame = makeFree(attr, record);
         prepare(frame, record, true);
-        show(frame);
+        show(frame, attr);
     });
     stale_ = false;
 }
 
 void StickumTracker::hidePass() {
     setStickumsSuppressed(true);
-    // All off the screen at once, where each stood asked on the way; the rest is bookkeeping.
-    askPositions(AfterAsking::Unmap);
+    // All off the screen at once; the rest is bookkeeping.
+    askShownPositions(AfterAsking::Unmap);
     forEachEntry([this](PostItAttr& attr, PostIt* record) {
         SmallFrame* frame = frameOf(attr);
         if (!frame || record->displayState() != Shown) return;
         if (attr.target != 0 && !targetOnShow(attr)) {
-            // Gone with its target: where it stands means nothing now, but what the user typed
-            // into it is kept, also for the free Stickum that replaces it if the target is gone.
-            takeBack(attr, record, false);
+            // Gone with its target: what the user typed into it is kept, also for the free
+            // Stickum that replaces it if the target is gone.
+            takeBack(attr, record);
             // The window manager may not have let us know yet and would bring it back with the
             // target; taken out of its hands, it comes back only when we let it.
             frame->ownerHidden();
             return;
         }
-        takeBack(attr, record, true);
+        takeBack(attr, record);
         frame->hideStickum();
     });
 }
@@ -121,7 +104,7 @@ void StickumTracker::alertPass(bool displayOn, bool mainWindowOpen, WavePlayer* 
                 frame = makeFree(attr, record);
                 prepare(frame, record, false);
             }
-            show(frame);
+            show(frame, attr);
         } else if (record->displayState() == Hidden && frame) {
             frame->hideStickum();
             destroyStickum(attr);
@@ -141,7 +124,7 @@ void StickumTracker::pinPass(bool displayOn) {
         if (!frame) return;
         prepare(frame, record, true);
         if (displayOn && record->active()) {
-            show(frame);
+            show(frame, attr);
             // Minimised: it comes with its target when that is restored.
             if (!targetOnShow(attr)) frame->ownerHidden();
         }
@@ -159,7 +142,7 @@ void StickumTracker::rehomePass(bool showNew) {
         prepare(frame, record, true);
         attr.target = 0;
         if (showNew && record->active())
-            show(frame);
+            show(frame, attr);
         else
             frame->hideStickum();
     });
@@ -250,14 +233,24 @@ SmallFrame* StickumTracker::makeFree(PostItAttr& attr, PostIt* record) {
 }
 
 void StickumTracker::watch(SmallFrame* frame) {
-    frame->setPlaceKeeper([this](const SmallFrame* f) { return places_.keptPlace(f); });
-    frame->installEventFilter(new MoveWatch(frame, changed_));
+    QObject::connect(frame, &SmallFrame::movedByUser, frame, [this, frame] { userMoved(frame); });
     QObject::connect(frame->content()->edit(), &QTextEdit::textChanged, frame, [this, frame] {
         if (changed_ && frame->content()->edit()->document()->isModified()) changed_();
     });
 }
 
-void StickumTracker::askPositions(AfterAsking after) {
+void StickumTracker::userMoved(SmallFrame* frame) {
+    const std::optional<QPoint> place = places_.draggedTo(frame);
+    if (!place) return;
+    forEachEntry([this, frame, place](PostItAttr& attr, PostIt*) {
+        if (frameOf(attr) != frame) return;
+        attr.x = toCoordinate(place->x());
+        attr.y = toCoordinate(place->y());
+    });
+    if (changed_) changed_();
+}
+
+void StickumTracker::askShownPositions(AfterAsking after) {
     std::vector<SmallFrame*> frames;
     forEachEntry([this, &frames](PostItAttr& attr, PostIt* record) {
         SmallFrame* frame = frameOf(attr);
@@ -266,16 +259,36 @@ void StickumTracker::askPositions(AfterAsking after) {
     SmallFrame::askPositions(frames, after);
 }
 
-void StickumTracker::takeBackShown(bool askTargets) {
-    askPositions();
-    forEachEntry([this, askTargets](PostItAttr& attr, PostIt* record) {
-        SmallFrame* frame = frameOf(attr);
-        if (!frame || record->displayState() != Shown) return;
-        // A Stickum typed into and then closed, or gone with its target, keeps its text; where
-        // it stands counts only while it is on show.
-        const bool onShow = frame->isVisible();
-        takeBack(attr, record, onShow && (attr.target == 0 || !askTargets || targetOnShow(attr)));
+void StickumTracker::takeBackShown() {
+    forEachEntry([this](PostItAttr& attr, PostIt* record) {
+        // A Stickum typed into and then closed, or gone with its target, keeps its text.
+        if (frameOf(attr) && record->displayState() == Shown) takeBack(attr, record);
     });
+}
+
+void StickumTracker::adopt(PostItHolder& fresh, const std::vector<int>& continues) {
+    for (int i = 0; i < fresh.count(); ++i) {
+        const int from = continues[static_cast<std::size_t>(i)];
+        PostItAttr* now = fresh.attrAt(i);
+        PostItAttr* before = from >= 0 ? holder_.attrAt(from) : nullptr;
+        if (!now || !before) continue;
+        now->target = before->target;
+        SmallFrame* frame = frameOf(*before);
+        PostIt* record = fresh.recordAt(i);
+        // A note switched off elsewhere loses its Stickum, as one closed here does.
+        if (!frame || (record->kind() == KindNote && !record->active())) continue;
+        now->window = before->window;
+        before->window = nullptr;
+        frame->setRecord(record);
+        // Whether a lending or reminder is due is this desktop's business: its Stickum stays.
+        if (record->kind() != KindNote && before->record)
+            record->setDisplayState(before->record->displayState());
+    }
+    for (int i = 0; i < holder_.count(); ++i) {
+        if (PostItAttr* attr = holder_.attrAt(i)) destroyStickum(*attr);
+    }
+    holder_.swapWith(fresh);
+    attachedCount_ = holder_.count();
 }
 
 SmallFrame* StickumTracker::makePinned(PostItAttr& attr, PostIt* record, QWindow* proxy) {
@@ -304,17 +317,11 @@ void StickumTracker::destroyStickum(PostItAttr& attr) {
     attr.window = nullptr;
     if (!frame) return;
     pinned_.erase(frame);
-    places_.forget(frame);
     ::destroyStickum(frame->content());
 }
 
-void StickumTracker::takeBack(PostItAttr& attr, PostIt* record, bool withPosition) {
+void StickumTracker::takeBack(PostItAttr& attr, PostIt* record) {
     SmallFrame* frame = frameOf(attr);
-    if (withPosition) {
-        const QPoint own = places_.takeOwnPlace(frame);
-        attr.x = toCoordinate(own.x());
-        attr.y = toCoordinate(own.y());
-    }
     // Only what the user changed is taken back: an untouched text keeps its bytes (old files
     // hold texts in another encoding that would otherwise be rewritten). Taken once: a later
     // change of the record elsewhere (the Notes page) is not undone by the next pass.
@@ -325,16 +332,17 @@ void StickumTracker::takeBack(PostItAttr& attr, PostIt* record, bool withPositio
     }
 }
 
-void StickumTracker::show(SmallFrame* frame) {
-    places_.fit(frame);
+void StickumTracker::show(SmallFrame* frame, const PostItAttr& attr) {
+    places_.fit(frame, QPoint(attr.x, attr.y));
     WindowSystem::showFrame(frame); // a pinned one may have been minimised with its target
     frame->showStickum();
 }
 
 void StickumTracker::refitShown() {
+    askShownPositions();
     forEachEntry([this](PostItAttr& attr, PostIt*) {
         SmallFrame* frame = frameOf(attr);
-        if (frame && frame->onScreen()) places_.fit(frame, true);
+        if (frame && frame->onScreen()) places_.fit(frame, QPoint(attr.x, attr.y));
     });
 }
 

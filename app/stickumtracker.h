@@ -14,6 +14,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 class MessageBoxes;
 class QWindow;
@@ -45,7 +46,7 @@ public:
     // Show pass: creates or shows the Stickum of every active, shown record whose target (if
     // any) is on show; rebuilds each of them once when the look of Stickums changed.
     void showPass(bool displayOn);
-    // Hide pass: takes every shown Stickum's position and text back and hides it.
+    // Hide pass: takes every shown Stickum's text back and hides it.
     void hidePass();
     // Alert pass: pops up the Stickums of due lendings and reminders while collapsed, with the
     // sound where the record asks for it and a player exists; drops those no longer due.
@@ -67,12 +68,14 @@ public:
     // The stand-in for another application's window, made on first asking (at most 23).
     QWindow* aliasFor(WindowHandle window) { return aliases_.aliasFor(window); }
 
-    // Takes what the user did to the Stickums (where those on show stand, what was typed into
-    // any of them, also one since closed or hidden with its target) back into the records,
-    // leaving them as they are: before a save while collapsed. Without askTargets the window
-    // system is not asked whether pinned Stickums' targets are on show (it is gone): every
-    // Stickum on show gives its position as the program last knew it.
-    void takeBackShown(bool askTargets = true);
+    // Takes what the user typed into the Stickums (also into one since closed or hidden with its
+    // target) back into the records, leaving them as they are: before a save while collapsed.
+    // Asks nothing of the window system. (Where the user drags a Stickum is taken at once.)
+    void takeBackShown();
+    // A list read afresh takes the place of the one in memory: each Stickum moves over to the
+    // entry that continues its record (continues: for each fresh entry, the entry it continues
+    // or -1), with its window, place on the screen and pin; the others go.
+    void adopt(PostItHolder& fresh, const std::vector<int>& continues);
     // Called a moment after the user moved a Stickum or typed into one.
     void setChangeListener(std::function<void()> listener) { changed_ = std::move(listener); }
 
@@ -112,14 +115,17 @@ private:
     SmallFrame* makePinned(PostItAttr& attr, PostIt* record, QWindow* proxy);
     void prepare(SmallFrame* frame, const PostIt* record, bool withColour) const;
     void destroyStickum(PostItAttr& attr);
-    void takeBack(PostItAttr& attr, PostIt* record, bool withPosition);
-    // Asks where every Stickum on show stands, all in one round trip, before a pass takes the
-    // positions back one by one (and with AfterAsking::Unmap takes them all off the screen).
-    void askPositions(AfterAsking after = AfterAsking::Nothing);
-    // Shows the frame inside the screens there are.
-    void show(SmallFrame* frame);
+    void takeBack(PostItAttr& attr, PostIt* record);
+    // Asks where every Stickum on show stands, all in one round trip, before a pass looks at
+    // them one by one; with AfterAsking::Unmap takes them all off the screen in the same batch
+    // (the pass hides each of them in Qt right after).
+    void askShownPositions(AfterAsking after = AfterAsking::Nothing);
+    // Shows the frame where the entry's kept place can be seen.
+    void show(SmallFrame* frame, const PostItAttr& attr);
     // Reports the user's moves and typing in the new Stickum to the change listener.
     void watch(SmallFrame* frame);
+    // The user dragged the Stickum: where it stands now is its kept place.
+    void userMoved(SmallFrame* frame);
     void ownerChanged(WindowHandle target, bool shown);
 
     PostItHolder& holder_;

@@ -94,3 +94,9 @@ void QtTrayIcon::setTip(const QString& tip) {
 void QtTrayIcon::remove() {
     icon_->hide();
 }
+
+bool QtTrayIcon::showNote(const QString& title, const QString& text) {
+    if (!icon_->isVisible() || !QSystemTrayIcon::supportsMessages()) return false;
+    icon_->showMessage(title, text, QSystemTrayIcon::Information);
+    return true;
+}

@@ -25,6 +25,13 @@ public:
     virtual void setTip(const QString& tip) = 0;
     // Takes the icon out of the tray.
     virtual void remove() = 0;
+    // Shows a short message beside the icon (the tray's balloon), which takes no focus; false
+    // when the tray cannot.
+    virtual bool showNote(const QString& title, const QString& text) {
+        (void)title;
+        (void)text;
+        return false;
+    }
 
 signals:
     void leftButtonPressed();
@@ -43,6 +50,7 @@ public:
     void setPicture(int pictureId) override;
     void setTip(const QString& tip) override;
     void remove() override;
+    bool showNote(const QString& title, const QString& text) override;
 
     QSystemTrayIcon* qtIcon() const { return icon_.get(); }
 

@@ -6,6 +6,7 @@
 #include "app/stickumtracker.h"
 #include "pages/messages.h"
 #include "platform/windowsystem.h"
+#include "quietdesk.h"
 #include "storage/datafile.h"
 
 #include <QApplication>
@@ -17,23 +18,6 @@
 #include <memory>
 
 namespace {
-
-// Nothing is asked in a benchmark.
-class SilentBoxes : public MessageBoxes {
-public:
-    Answer showMessage(QWidget*, const QString&, const QString&, BoxStyle) override {
-        return Answer::Ok;
-    }
-};
-
-class QuietTray : public TrayIcon {
-public:
-    bool available() const override { return true; }
-    void add(int, const QString&) override {}
-    void setPicture(int) override {}
-    void setTip(const QString&) override {}
-    void remove() override {}
-};
 
 void settle() {
     QCoreApplication::processEvents();
@@ -171,12 +155,8 @@ void BM_TickNothingToChange(benchmark::State& state) {
             .save(holder, Options{});
     }
     SilentBoxes boxes;
-    StartOptions options;
-    options.dataDirectory = dir.path();
-    options.messages = &boxes;
-    options.makeTray = [] { return std::make_unique<QuietTray>(); };
-    options.splashMs = 1;
-    MyApp app(std::move(options));
+    const std::unique_ptr<MyApp> program = quietProgram(dir.path(), boxes);
+    MyApp& app = *program;
     if (app.initMainWindow().has_value()) {
         state.SkipWithError("the program did not start");
         return;

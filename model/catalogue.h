@@ -124,6 +124,36 @@ inline constexpr const char* ConflictKept =
     "changes of its own.\r\nThis Quillbox's version is now in the data file; the other one is "
     "kept as\r\n%2";
 
+// The data file changed elsewhere while this side had changes too, and the two were merged: the
+// data file and what came in (MergeCame).
+inline constexpr const char* MergedElsewhere =
+    "The data file\r\n%1\r\nwas changed elsewhere (another machine?) while this Quillbox had "
+    "changes of its own. Both were kept: %2.";
+// A conflict copy beside the data file (a sync tool's, or another Quillbox's) was merged: the
+// copy and what came in.
+inline constexpr const char* CopyMerged =
+    "The conflict copy\r\n%1\r\nwas merged into your data: %2. The copy itself is left as "
+    "it is; delete it when you like.";
+// A conflict copy beside the data file could not be merged: the copy.
+inline constexpr const char* CopyUnreadable =
+    "The conflict copy\r\n%1\r\ncould not be merged (it is damaged, or the lists would not "
+    "hold it as well), so nothing of it was taken. It is left as it is.";
+// What a merge brought, by kind: "2 notes and 1 lending came in, 1 reminder went".
+inline constexpr const char* MergeCame = "%1 came in";
+inline constexpr const char* MergeWent = "%1 went";
+inline constexpr const char* MergeAnd = " and ";
+inline constexpr const char* KindNames[4][2] = {
+    {"", ""}, {"note", "notes"}, {"lending", "lendings"}, {"reminder", "reminders"}};
+
+// A stop whose save failed left the unsaved version aside; offered at the next start.
+inline constexpr const char* RescueOffer =
+    "Quillbox could not save when it was last stopped; the unsaved version is in %1: take it?";
+// On the terminal as a stop's save fails: the data file, why, and where the unsaved version went.
+inline constexpr const char* RescueKept =
+    "Quillbox could not save to %1 (%2). The unsaved version is in %3";
+inline constexpr const char* RescueLost =
+    "Quillbox could not save to %1 (%2), and the unsaved version could be kept nowhere.";
+
 // A second start against the same data file.
 inline constexpr const char* AlreadyRunning =
     "Quillbox is already running.\r\nIt keeps its data in\r\n%1";

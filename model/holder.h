@@ -8,23 +8,20 @@
 #include <memory>
 #include <utility>
 
-// The live Stickum of an entry, as the record list sees it: enough to save where it stands.
+// The live Stickum of an entry, as the record list sees it: where it stands now, which is not
+// always where it is kept.
 class StickumView {
 public:
     virtual ~StickumView() = default;
     // Left and top edges of the Stickum's outer frame on the screen.
     virtual int frameX() const = 0;
     virtual int frameY() const = 0;
-    // The place to keep in the data file: where it stands, unless it was only moved there to be
-    // seen on the screens there are now.
-    virtual int keptX() const { return frameX(); }
-    virtual int keptY() const { return frameY(); }
     // Whether it is on the screen now: only then does where it stands say anything (a hidden
     // Stickum, or one gone with the window it is pinned to, keeps the recorded position).
     virtual bool onScreen() const = 0;
 };
 
-// Where an entry's Stickum stands and whom it belongs to.
+// Where an entry's Stickum is kept and whom it belongs to.
 class PostItAttr {
 public:
     // The first attributes built in a run stand at (50, 50), every later one at (30, 30).
@@ -32,6 +29,7 @@ public:
     // Starts the run again (for tests): the next attributes stand at (50, 50).
     static void resetNextPosition();
 
+    // The Stickum's kept place: where the user last put it. Saved.
     std::int16_t x;
     std::int16_t y;
     StickumView* window = nullptr; // the live Stickum, not saved

@@ -29,6 +29,7 @@ inline constexpr BoxStyle Notice{BoxButtons::Ok, BoxIcon::Exclamation};     // d
 inline constexpr BoxStyle StayOrQuit{BoxButtons::YesNo, BoxIcon::Stop, Answer::No};
 inline constexpr BoxStyle PinQuestion{BoxButtons::YesNo, BoxIcon::Information}; // pin a note?
 inline constexpr BoxStyle PinNotice{BoxButtons::Ok, BoxIcon::Information}; // pinning unavailable
+inline constexpr BoxStyle Rescue{BoxButtons::YesNo, BoxIcon::Exclamation}; // take a rescue copy?
 } // namespace box
 
 // Every message box of the program goes through here, so tests can answer them. Texts may

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Checks what the build's include paths cannot: only the platform layer talks to the X server
-# (its client headers and Qt's X11 native interface), and no include climbs out of its folder
+# (its client headers and Qt's X11 native interface), the document layer uses no windows, and no include climbs out of its folder
 # with "../", which would pass by the include paths that keep the layers. Prints each offending
 # line; the exit status says whether any was found.
 #   scripts/check_layers.sh
@@ -18,8 +18,11 @@ report() {
 }
 report '#include <(xcb|X11)/|QX11Application' \
     "the X server is reached through platform/ only (platform/windowsystem.h)" \
-    model storage resources stickum pages app
+    model storage document resources stickum pages app
+report '#include <(QtGui|QtWidgets)/|#include <Q(Widget|Window|GuiApplication|Application|Palette)>' \
+    "document/ keeps the data without any window: Qt's core only" \
+    document
 report '#include "\.\./' \
     "includes name their folder (\"model/date.h\"), never \"../\"" \
-    model storage resources platform stickum pages app
+    model storage document resources platform stickum pages app
 exit $status

@@ -308,18 +308,24 @@ void MiniTitleBar::dragPress(const QPoint& globalPos) {
         return;
     }
     dragging_ = true;
+    dragMoved_ = false;
     dragOrigin_ = globalPos;
 }
 
 void MiniTitleBar::dragMove(const QPoint& globalPos) {
     QWidget* target = parentWidget();
     if (!dragging_ || !target) return;
+    if (globalPos == dragOrigin_) return;
     target->move(target->pos() + (globalPos - dragOrigin_));
     dragOrigin_ = globalPos;
+    dragMoved_ = true;
 }
 
 void MiniTitleBar::dragRelease() {
+    const bool moved = dragging_ && dragMoved_;
     dragging_ = false;
+    dragMoved_ = false;
+    if (moved) emit dragged();
 }
 
 void MiniTitleBar::mousePressEvent(QMouseEvent* event) {

@@ -78,6 +78,8 @@ public:
 signals:
     // The RollUp button: true to roll the parent up to its title bar, false to unroll it.
     void rollRequested(bool up);
+    // The user let go of the parent after dragging it somewhere else.
+    void dragged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -106,6 +108,7 @@ private:
     ColorRef endColor_ = 0;
     QPoint dragOrigin_;
     bool dragging_ = false;
+    bool dragMoved_ = false; // the parent moved since the press
     QFont font_;
     bool hasFont_ = false;
     QString caption_;

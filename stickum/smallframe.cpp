@@ -35,6 +35,7 @@ SmallFrame::SmallFrame(const Options& options, PostIt* record, WPostIt* content,
     desktopCaption_ = desktop::activeCaption(palette());
     titleBar_->setColors(true, rgb(0, 0, 0), options.titleBarColor);
     connect(titleBar_, &MiniTitleBar::rollRequested, this, [this](bool up) { roll(up); });
+    connect(titleBar_, &MiniTitleBar::dragged, this, &SmallFrame::movedByUser);
     titleBar_->installEventFilter(this);
     if (content_) {
         content_->setParent(this);
@@ -224,14 +225,6 @@ int SmallFrame::frameX() const {
 
 int SmallFrame::frameY() const {
     return screenTopLeft().y();
-}
-
-int SmallFrame::keptX() const {
-    return placeKeeper_ ? placeKeeper_(this).x() : frameX();
-}
-
-int SmallFrame::keptY() const {
-    return placeKeeper_ ? placeKeeper_(this).y() : frameY();
 }
 
 void SmallFrame::refreshSummary() {

@@ -50,6 +50,8 @@ public:
     WPostIt* content() const { return content_; }
     MiniTitleBar* titleBar() const { return titleBar_; }
     PostIt* record() const { return record_; }
+    // The record read afresh that this Stickum shows from now on.
+    void setRecord(PostIt* record) { record_ = record; }
     bool rolledUp() const { return rolledUp_; }
 
     // What the holder does with a Stickum.
@@ -79,17 +81,16 @@ public:
     // taken off the screen in the same batch; each must then be hidden in the same pass.
     static void askPositions(const std::vector<SmallFrame*>& frames,
                              AfterAsking after = AfterAsking::Nothing);
-    // Where the frame's own place is, for the data file; where it stands unless told otherwise.
-    using PlaceKeeper = std::function<QPoint(const SmallFrame*)>;
-    void setPlaceKeeper(PlaceKeeper keeper) { placeKeeper_ = std::move(keeper); }
-    int keptX() const override;
-    int keptY() const override;
     bool onScreen() const override;
 
     // The frame's size handling, run for every size change (also while hidden).
     void handleResize(const QSize& size);
     // A new size with the top-left corner kept, then the size handling.
     void resizeKeepingTopLeft(int width, int height);
+
+signals:
+    // The user dragged the Stickum somewhere else (by its title bar or by itself) and let go.
+    void movedByUser();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -127,6 +128,5 @@ private:
     QColor desktopCaption_;        // the desktop's caption colour last seen
     // The last answer of the window system about the frame's position, and when it came.
     mutable std::optional<QPoint> asked_;
-    PlaceKeeper placeKeeper_;
     mutable unsigned long askedTurn_ = 0;
 };

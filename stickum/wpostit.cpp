@@ -39,7 +39,11 @@ WPostIt::WPostIt(const Options& options)
 }
 
 void WPostIt::setContent(const std::string& text) {
-    edit_->setText(toEditText(text));
+    // The same text again (a show pass, the same note read afresh) leaves the caret and what
+    // is being typed where they are.
+    const QString shown = toEditText(text);
+    if (shown == edit_->toPlainText()) return;
+    edit_->setText(shown);
     applyScrollBarRule();
 }
 
@@ -53,6 +57,7 @@ void WPostIt::setEditable(bool editable) {
 }
 
 void WPostIt::setBackgroundColor(ColorRef color) {
+    if (color == background_) return;
     background_ = color;
     update();
 }

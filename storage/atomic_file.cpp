@@ -145,6 +145,10 @@ void setSaveStageHook(std::function<int(SaveStage)> hook) {
     saveStageHook() = std::move(hook);
 }
 
+int saveStageFault(SaveStage stage) {
+    return saveStageHook() ? saveStageHook()(stage) : 0;
+}
+
 ReadReport readWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
     bytes.clear();
     // Without O_NONBLOCK a FIFO would hold the open until some writer came.

@@ -66,3 +66,5 @@ std::string keepBackup(const std::string& path, const std::string& backupPath,
 // errno value to fail the save with.
 enum class SaveStage { TemporaryWritten };
 void setSaveStageHook(std::function<int(SaveStage)> hook);
+// What the hook says at the stage: 0 to go on (always, without a hook), else an errno value.
+int saveStageFault(SaveStage stage);

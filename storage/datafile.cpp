@@ -3,6 +3,7 @@
 #include "model/catalogue.h"
 #include "storage/atomic_file.h"
 #include "storage/byte_stream.h"
+#include "storage/exchange_file.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -302,68 +303,71 @@ bool DataFile::readOptions(Options& options) {
     return !in.damaged();
 }
 
-SaveResult DataFile::save(PostItHolder& holder, const Options& options) {
-    const std::vector<std::uint8_t> bytes = encode(holder, options);
-    SaveResult result;
-    // When the save fails after the other version was kept, that version is still the data
-    // file: a copy that is only another name of it goes again, and none is said to be kept.
-    auto failed = [this, &result](std::string reason) {
-        if (!result.conflictCopy.empty() && identityOf(result.conflictCopy) == identityOf(path_))
-            std::remove(result.conflictCopy.c_str());
-        return SaveResult{false, std::move(reason), {}};
-    };
-    // Another version of the data file (not a folder or anything else in its way, which the
-    // write below reports).
-    if (changedOnDisk() && identityOf(path_).regular) {
-        // A file that holds just what was last read or written here (a sync engine put its own
-        // copy back in place) is no change elsewhere.
-        const FileIdentity seen = identityOf(path_);
-        std::vector<std::uint8_t> onDisk;
-        const bool putBack =
-            readWholeFile(path_, onDisk).outcome == ReadOutcome::Read && onDisk == inStep_;
-        if (putBack) known_ = seen;
-        if (bytes == inStep_) return result; // nothing new here: the file on disk stays
-        if (!putBack) {
-            result.conflictCopy = conflictCopyPath(path_);
-            if (const std::string failure = keepConflictCopy(path_, result.conflictCopy);
-                !failure.empty()) {
-                return SaveResult{false,
-                                  "the version another machine wrote could not be kept as " +
-                                      result.conflictCopy + ": " + failure,
-                                  {}};
-            }
-        }
-    }
+SaveResult DataFile::save(const PostItHolder& holder, const Options& options) {
+    const WriteReport written = write(encode(holder, options));
+    return {written.result.ok(), written.result.why()};
+}
+
+WriteReport DataFile::write(const std::vector<std::uint8_t>& bytes) {
+    WriteReport report;
     if (keepBackup_) {
         const std::string failure =
             keepBackup(path_, backupPath(), unreadable_ ? nullptr : &bytes_);
-        if (!failure.empty())
-            return failed("the original file could not be kept as " + backupPath() + ": " +
-                          failure);
+        if (!failure.empty()) {
+            report.result = Result::failed("the original file could not be kept as " +
+                                           backupPath() + ": " + failure);
+            return report;
+        }
         keepBackup_ = false;
+        // Moved aside whole: the place is empty now, as this side expects.
+        if (unreadable_) known_ = FileIdentity{};
         unreadable_ = false;
     }
-    if (const std::string failure = writeAtomically(path_, bytes); !failure.empty())
-        return failed(failure);
-    known_ = identityOf(path_);
-    inStep_ = bytes;
-    return result;
+    Exchanged exchanged = exchangeInto(path_, bytes);
+    report.result = std::move(exchanged.result);
+    if (!report.result) return report;
+    if (known_ && exchanged.displaced != *known_ && exchanged.displaced.exists)
+        report.intruder = std::move(exchanged.displacedBytes);
+    known_ = exchanged.placed;
+    return report;
 }
 
-std::vector<std::uint8_t> DataFile::encode(PostItHolder& holder, const Options& options,
-                                           bool livePlaces) {
+namespace {
+
+// A record's fields with its due state left out: the date decides whether a lending or
+// reminder is due, not the user. The state is the first number every record writes.
+class WithoutDueState final : public FieldWriter {
+public:
+    explicit WithoutDueState(FieldWriter& out) : out_(out) {}
+    void i16(std::int16_t value) override {
+        out_.i16(stateWritten_ ? value : static_cast<std::int16_t>(Hidden));
+        stateWritten_ = true;
+    }
+    void flag(bool value) override { out_.flag(value); }
+    void string(const std::string& bytes) override { out_.string(bytes); }
+    void date(Date value) override { out_.date(value); }
+
+private:
+    FieldWriter& out_;
+    bool stateWritten_ = false;
+};
+
+void writeRecord(FieldWriter& fields, const PostIt& record, bool masked) {
+    if (!masked || record.kind() == KindNote) return record.write(fields);
+    WithoutDueState without(fields);
+    record.write(without);
+}
+
+std::vector<std::uint8_t> encodeAll(const PostItHolder& holder, const Options& options,
+                                    bool masked) {
     ByteWriter out;
     out.i16(kCurrentVersion);
     out.i16(static_cast<std::int16_t>(holder.count()));
     RecordWriter fields(out);
     for (int i = 0; i < holder.count(); ++i) {
         out.i16(static_cast<std::int16_t>(holder.kindAt(i)));
-        holder.recordAt(i)->write(fields);
-        PostItAttr* attr = holder.attrAt(i);
-        if (livePlaces && attr && attr->window && attr->window->onScreen()) {
-            attr->x = static_cast<std::int16_t>(attr->window->keptX());
-            attr->y = static_cast<std::int16_t>(attr->window->keptY());
-        }
+        writeRecord(fields, *holder.recordAt(i), masked);
+        const PostItAttr* attr = holder.attrAt(i);
         out.i16(attr ? attr->x : 0);
         out.i16(attr ? attr->y : 0);
     }
@@ -378,6 +382,35 @@ std::vector<std::uint8_t> DataFile::encode(PostItHolder& holder, const Options& 
     out.string(options.waveFile);
     out.i16(options.heightInLines);
     out.flag(options.defaultCaptionColor);
-    out.i32(static_cast<std::int32_t>(options.titleBarColor));
+    // The desktop's caption colour, while it is followed, is this desktop's and not the user's.
+    const bool desktops = masked && options.defaultCaptionColor;
+    out.i32(static_cast<std::int32_t>(desktops ? 0 : options.titleBarColor));
     return out.bytes();
+}
+
+} // namespace
+
+std::vector<std::uint8_t> DataFile::encode(const PostItHolder& holder, const Options& options) {
+    return encodeAll(holder, options, false);
+}
+
+std::vector<std::uint8_t> DataFile::comparable(const PostItHolder& holder, const Options& options) {
+    return encodeAll(holder, options, true);
+}
+
+std::vector<std::uint8_t> encodeRecord(const PostIt& record) {
+    ByteWriter out;
+    RecordWriter fields(out);
+    writeRecord(fields, record, true);
+    return out.bytes();
+}
+
+std::unique_ptr<PostIt> decodeRecord(int kind, const std::vector<std::uint8_t>& bytes) {
+    auto record = makeRecord(kind);
+    if (!record) return nullptr;
+    ByteReader in(bytes);
+    RecordReader fields(in);
+    record->read(fields);
+    if (in.damaged() || in.position() != bytes.size()) return nullptr;
+    return record;
 }

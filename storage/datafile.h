@@ -2,10 +2,12 @@
 
 #include "model/holder.h"
 #include "model/options.h"
+#include "model/result.h"
 #include "storage/fileidentity.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -57,9 +59,15 @@ struct FileDamage {
 struct SaveResult {
     bool ok = true;
     std::string reason; // why the save failed, in words for the user
-    // Where the version on disk was kept because something else had changed it since it was
-    // read or written here, while this side had changes of its own; empty when it had not.
-    std::string conflictCopy;
+};
+
+// What a write of the data file met.
+struct WriteReport {
+    Result result = Result::done();
+    // A version that stood in the file's place when the new bytes took it and that was not the
+    // one last read or written here: someone else put it there after the caller last looked.
+    // Its bytes; none when nothing of the kind happened.
+    std::optional<std::vector<std::uint8_t>> intruder;
 };
 
 inline constexpr std::int16_t kCurrentVersion = 4;
@@ -98,24 +106,27 @@ public:
     // The first damage met by load() or readOptions(); empty when there was none.
     const FileDamage& damage() const { return damage_; }
 
-    // Writes version 4: the records with their Stickums' current positions, then the options.
-    // When the file on disk is no longer the one last read or written here (a sync engine
-    // brought another machine's version), it is never overwritten unseen: with nothing new on
-    // this side nothing is written; otherwise it is first kept as a conflict copy, unless it
-    // holds just what was last read or written here. A failed save names no conflict copy.
-    SaveResult save(PostItHolder& holder, const Options& options);
+    // Writes version 4: the records with their places, then the options, whatever is on disk.
+    SaveResult save(const PostItHolder& holder, const Options& options);
+    // Puts the bytes in the data file's place, keeping the file as read first as the backup
+    // when that is due. The file that stood there is traded for the new one in one step: one
+    // that is not the version last read or written here comes back as the report's intruder.
+    WriteReport write(const std::vector<std::uint8_t>& bytes);
+    // Whether the file as read is not what this program writes (damaged, unreadable, of another
+    // version): the next save writes it anew, keeping the original as the backup.
+    bool needsRewrite() const { return keepBackup_; }
     // Whether the file on disk is another one than the one last read or written here.
     bool changedOnDisk() const { return known_ && identityOf(path_) != *known_; }
-    // The records and options as read: what later saves compare with to know whether this
-    // side has anything new.
-    void markInStep(PostItHolder& holder, const Options& options) {
-        // Stickums just put on the desktop may not stand where they will yet.
-        inStep_ = encode(holder, options, false);
-    }
-    // The bytes save() writes. Live Stickums' positions are taken into the records first.
-    // Without livePlaces, the positions recorded in the entries are written instead.
-    static std::vector<std::uint8_t> encode(PostItHolder& holder, const Options& options,
-                                            bool livePlaces = true);
+    // The version on disk as the caller has just read it: from now on it is the known one.
+    void takeAsKnown(const FileIdentity& seen) { known_ = seen; }
+    // The file's bytes as load() read them.
+    const std::vector<std::uint8_t>& bytesRead() const { return bytes_; }
+    // The bytes save() writes.
+    static std::vector<std::uint8_t> encode(const PostItHolder& holder, const Options& options);
+    // The same with what this desktop and the date put there rather than the user masked out
+    // (the caption colour while the desktop's is followed, whether a lending or reminder is
+    // due): two versions that give the same bytes hold the same for the user.
+    static std::vector<std::uint8_t> comparable(const PostItHolder& holder, const Options& options);
 
 private:
     LoadResult parse(PostItHolder& holder, OldFileQuestions& questions);
@@ -130,5 +141,11 @@ private:
     FileDamage damage_;
     // The file on disk as last read or written here; none before either.
     std::optional<FileIdentity> known_;
-    std::vector<std::uint8_t> inStep_; // what the file held then
 };
+
+// One record's fields as the data file holds them, without its kind and place; a lending's or
+// reminder's due state, which the date decides, is left out. Records with the same bytes are
+// the same for the user.
+std::vector<std::uint8_t> encodeRecord(const PostIt& record);
+// The record of the kind that those bytes hold; none when they hold no whole record of it.
+std::unique_ptr<PostIt> decodeRecord(int kind, const std::vector<std::uint8_t>& bytes);

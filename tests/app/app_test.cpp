@@ -4,6 +4,7 @@
 #include "app/mydialog.h"
 #include "app/myframe.h"
 #include "app/startup.h"
+#include "document/statefolder.h"
 #include "fakes.h"
 #include "model/catalogue.h"
 #include "noquestions.h"
@@ -380,6 +381,46 @@ TEST_F(AppTest, ACommandThatComesAsTheProgramEndsIsRefused) {
     app->endSession();
     EXPECT_EQ(carryOut(*app, Command::NewNote, QStringLiteral("too late"), [] {}).status,
               kFailureStatus);
+}
+
+TEST_F(AppTest, AnUnsavedVersionLeftByAStopIsOfferedAtTheNextStart) {
+    writeDataFile();
+    PostItHolder rescued;
+    for (const char* text : {"milk", "bread"}) {
+        auto note = std::make_unique<Note>();
+        note->setText(text);
+        rescued.addAttached(std::move(note), KindNote);
+    }
+    StateFolder state(dataPath());
+    QString where;
+    ASSERT_TRUE(state.keepRescue(DataFile::encode(rescued, Options{}), where));
+
+    // Taken: it is in the data file, and goes.
+    boxes.answers = {Answer::Yes};
+    ASSERT_FALSE(start().has_value());
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text,
+              QStringLiteral("Quillbox could not save when it was last stopped; the unsaved "
+                             "version is in %1: take it?")
+                  .arg(where));
+    EXPECT_EQ(boxes.shown[0].style.buttons, BoxButtons::YesNo);
+    EXPECT_EQ(dialog()->holder().noteCount(), 2);
+    EXPECT_FALSE(QFile::exists(where));
+    PostItHolder saved;
+    NoQuestions questions;
+    DataFile(dataPath().toStdString()).load(saved, questions);
+    EXPECT_EQ(saved.noteCount(), 2);
+
+    // Declined: it is not offered again.
+    ASSERT_TRUE(state.keepRescue(DataFile::encode(rescued, Options{}), where));
+    app.reset();
+    boxes.shown.clear();
+    boxes.answers = {Answer::No};
+    ASSERT_FALSE(start().has_value());
+    EXPECT_EQ(boxes.shown.size(), 1u);
+    app.reset();
+    ASSERT_FALSE(start().has_value());
+    EXPECT_EQ(boxes.shown.size(), 1u);
 }
 
 TEST_F(AppTest, SaveAllReportsAFailure) {

@@ -197,43 +197,6 @@ TEST_F(RunningQuillbox, ANoteAddedOnOneMachineAppearsOnTheOther) {
     EXPECT_EQ(QDir(two.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"quillbox.dat"});
 }
 
-TEST_F(RunningQuillbox, BothSidesChangedGiveOneFileAndOneConflictCopyWithEveryNote) {
-    startTwoMachines();
-    ASSERT_EQ(command(there, {"--new-note", "from there"}).status, 0);
-
-    // There, a Stickum is moved and not yet saved when the other version arrives.
-    QStringList stickums;
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return (stickums = shownWindowIds(second, "^Stickum$")).size() == 2; }, 10000));
-    QProcess::execute(QStringLiteral("xdotool"), {"windowmove", stickums.first(), "420", "330"});
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] {
-            QProcess geometry;
-            geometry.start("xdotool", {"getwindowgeometry", stickums.first()});
-            geometry.waitForFinished(5000);
-            return geometry.readAllStandardOutput().contains("420,330");
-        },
-        5000));
-    QTest::qWait(300);
-    syncFile(here, there);
-
-    QStringList copies;
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] {
-            copies = QDir(two.path()).entryList({"quillbox.dat.conflict-*"});
-            return !copies.isEmpty();
-        },
-        3000));
-    ASSERT_EQ(copies.size(), 1);
-    EXPECT_EQ(notesIn(two.filePath(copies.first())),
-              (std::vector<std::string>{"milk", "from here"}));
-    // The copy is made first, then this side is written.
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] {
-            return notesIn(there) == std::vector<std::string>{"milk", "from there"};
-        },
-        3000));
-}
 
 TEST_F(RunningQuillbox, AHandedOverNoteIsStoredByTheOneRuleForTexts) {
     const QString milk = dataFile(one, "milk");

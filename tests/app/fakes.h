@@ -4,6 +4,7 @@
 #include "app/trayicon.h"
 #include "fakemessageboxes.h"
 
+#include "stickum/smallframe.h"
 #include "stickum/stickumedit.h"
 #include "stickum/wpostit.h"
 #include "storage/datafile.h"
@@ -11,11 +12,14 @@
 #include <QDir>
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 #include <QTextDocument>
 #include <QWidget>
 
 #include <deque>
 #include <memory>
+#include <string>
+#include <utility>
 #include <vector>
 
 // A tray that remembers what it shows.
@@ -32,6 +36,10 @@ public:
     void setPicture(int pictureId) override { picture = pictureId; }
     void setTip(const QString& text) override { tip = text; }
     void remove() override { added = false; }
+    bool showNote(const QString&, const QString& text) override {
+        notes << text;
+        return available_;
+    }
 
     // A tray comes up (or goes) while the program runs.
     void setAvailable(bool available) { available_ = available; }
@@ -41,6 +49,7 @@ public:
     bool added = false;
     int picture = 0;
     QString tip;
+    QStringList notes; // shown in the tray's balloon
 
 private:
     bool available_;
@@ -50,6 +59,15 @@ private:
 inline void userTypes(WPostIt* content, const std::string& text) {
     content->setContent(text);
     content->edit()->document()->setModified(true);
+}
+
+// The user drags the Stickum by its title bar to the place and lets go.
+inline void userDrags(SmallFrame* frame, QPoint to) {
+    MiniTitleBar* bar = frame->titleBar();
+    const QPoint from = frame->pos();
+    bar->dragPress(from);
+    bar->dragMove(to);
+    bar->dragRelease();
 }
 
 // Quillbox in the test's own process, with a tray that is there, the test's message boxes and
@@ -63,17 +81,25 @@ inline std::unique_ptr<MyApp> quillboxInProcess(const QString& dataDirectory, Me
     return std::make_unique<MyApp>(std::move(options));
 }
 
+// Writes the data file at the path with these active notes, each kept at its place.
+inline bool writeNotes(const std::string& path,
+                       const std::vector<std::pair<std::string, QPoint>>& notes) {
+    PostItHolder holder;
+    for (const auto& [text, place] : notes) {
+        auto note = std::make_unique<Note>();
+        note->setText(text);
+        note->setActive(true);
+        auto attr = std::make_unique<PostItAttr>();
+        attr->x = static_cast<std::int16_t>(place.x());
+        attr->y = static_cast<std::int16_t>(place.y());
+        holder.addAttached(std::move(note), KindNote, std::move(attr));
+    }
+    return DataFile(path).save(holder, Options::initial({})).ok;
+}
+
 // Writes a data file into the directory with one active note whose Stickum stands at the place:
 // Quillbox then starts in the tray with that Stickum on the desktop.
 inline bool writeOneNote(const QString& directory, const std::string& text, QPoint place) {
-    PostItHolder holder;
-    auto note = std::make_unique<Note>();
-    note->setText(text);
-    note->setActive(true);
-    auto attr = std::make_unique<PostItAttr>();
-    attr->x = static_cast<std::int16_t>(place.x());
-    attr->y = static_cast<std::int16_t>(place.y());
-    holder.addAttached(std::move(note), KindNote, std::move(attr));
     const QString path = QDir(directory).filePath(QStringLiteral("quillbox.dat"));
-    return DataFile(path.toStdString()).save(holder, Options{}).ok;
+    return writeNotes(path.toStdString(), {{text, place}});
 }

@@ -26,6 +26,7 @@
 #include <QTextEdit>
 
 #include <cstdio>
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -168,7 +169,7 @@ TEST_F(DialogStickums, RestoreAndCollapseTakeTheStickumsBackAndPutThemUpAgain) {
     start();
     Note* note = holder().note(0);
     QPointer<SmallFrame> frame(frameOf(note));
-    frame->move(420, 330);
+    userDrags(frame, QPoint(420, 330));
     userTypes(frame->content(), "milk and eggs");
 
     tray->pressRight();
@@ -261,12 +262,12 @@ TEST_F(DialogStickums, TheWavePlayerFollowsTheOptionsFile) {
     EXPECT_TRUE(boxes.shown[0].text.contains(QStringLiteral("too large"))) << "once";
 }
 
-TEST_F(DialogStickums, MovedStickumsAreSavedWhereTheyStandAndGoWithTheDialog) {
+TEST_F(DialogStickums, MovedStickumsAreSavedWhereTheUserLeftThemAndGoWithTheDialog) {
     writeDataFile();
     start();
     Note* note = holder().note(0);
     QPointer<SmallFrame> frame(frameOf(note));
-    frame->move(512, 64);
+    userDrags(frame, QPoint(512, 64));
     boxes.answers.push_back(Answer::Yes); // the quit question
     EXPECT_TRUE(app->frame()->close());
 
@@ -309,7 +310,7 @@ TEST_F(DialogStickums, TypingOrMovingInAStickumIsSavedAMomentLater) {
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return readBack(dataPath())->note(0)->text() == "milk and honey"; }));
 
-    frame->move(333, 222);
+    userDrags(frame, QPoint(333, 222));
     EXPECT_TRUE(QTest::qWaitFor([&] { return readBack(dataPath())->attrAt(0)->x == 333; }));
     EXPECT_EQ(readBack(dataPath())->attrAt(0)->y, 222);
     EXPECT_TRUE(boxes.shown.empty());
@@ -354,7 +355,7 @@ TEST_F(DialogStickums, EndingTheSessionSavesWithoutAsking) {
     QTextEdit* edit = frame->content()->edit();
     edit->moveCursor(QTextCursor::End);
     QTest::keyClicks(edit, " and tea");
-    frame->move(250, 175);
+    userDrags(frame, QPoint(250, 175));
     app->endSession();
     EXPECT_TRUE(boxes.shown.empty());
     const auto saved = readBack(dataPath());
@@ -424,6 +425,31 @@ TEST_F(DialogStickums, ANoteFromTheCommandLineIsShownAndSavedAndLeavesTheNotesPa
     EXPECT_GE(dialog()->notes()->list()->rowWithNumber(holder().noteCount() - 1), 0);
 }
 
+namespace {
+
+// What a sync tool does when the other machine's version arrives: a file of its own renamed over.
+void arriveFromElsewhere(const std::string& path,
+                         const std::function<void(PostItHolder&, Options&)>& change) {
+    PostItHolder theirs;
+    Options options;
+    DataFile file(path);
+    NoQuestions questions;
+    file.load(theirs, questions);
+    file.readOptions(options);
+    change(theirs, options);
+    ASSERT_TRUE(DataFile(path + ".new").save(theirs, options).ok);
+    ASSERT_EQ(std::rename((path + ".new").c_str(), path.c_str()), 0);
+}
+
+void addNote(PostItHolder& holder, const std::string& text) {
+    auto note = std::make_unique<Note>();
+    note->setText(text);
+    note->setActive(true);
+    holder.addAttached(std::move(note), KindNote);
+}
+
+} // namespace
+
 TEST_F(DialogStickums, WhatAnotherMachineChangedIsNotPutBackByThePagesForms) {
     writeDataFile();
     start();
@@ -439,17 +465,10 @@ TEST_F(DialogStickums, WhatAnotherMachineChangedIsNotPutBackByThePagesForms) {
     dialog()->collapse();
 
     // The other machine changes that reminder and an option; its file is taken up here.
-    const std::string path = dataPath().toStdString();
-    PostItHolder theirs;
-    Options options;
-    DataFile file(path);
-    NoQuestions questions;
-    file.load(theirs, questions);
-    file.readOptions(options);
-    theirs.reminder(0)->setText("dentist at nine");
-    options.reminderDaysBefore = 5;
-    ASSERT_TRUE(DataFile(path + ".new").save(theirs, options).ok);
-    ASSERT_EQ(std::rename((path + ".new").c_str(), path.c_str()), 0);
+    arriveFromElsewhere(dataPath().toStdString(), [](PostItHolder& theirs, Options& options) {
+        theirs.reminder(0)->setText("dentist at nine");
+        options.reminderDaysBefore = 5;
+    });
     ASSERT_TRUE(QTest::qWaitFor([&] { return holder().reminder(0)->text() == "dentist at nine"; }));
 
     // Back in the main window and out again: the pages show and keep what was taken up.
@@ -457,4 +476,44 @@ TEST_F(DialogStickums, WhatAnotherMachineChangedIsNotPutBackByThePagesForms) {
     dialog()->collapse();
     EXPECT_EQ(readBack(dataPath())->reminder(0)->text(), "dentist at nine");
     EXPECT_EQ(dialog()->options().reminderDaysBefore, 5);
+}
+
+TEST_F(DialogStickums, WhatAnotherMachineBringsChangesTheStickumsInPlace) {
+    writeDataFile();
+    start();
+    QPointer<SmallFrame> frame(frameOf(holder().note(0)));
+    ASSERT_TRUE(frame && frame->isVisible());
+    const WId window = frame->winId();
+    arriveFromElsewhere(dataPath().toStdString(), [](PostItHolder& theirs, Options&) {
+        theirs.note(0)->setText("milk and honey");
+        addNote(theirs, "call Ann");
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return holder().noteCount() == 2; }));
+    EXPECT_EQ(frameOf(holder().note(0)), frame.data()) << "the same Stickum, not a new one";
+    ASSERT_FALSE(frame.isNull());
+    EXPECT_EQ(frame->winId(), window);
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_EQ(frame->content()->getContent(), "milk and honey");
+    EXPECT_TRUE(onShow(holder().note(1)));
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(DialogStickums, WhatSyncDoesWhileTheUserTypesIsToldWithoutTakingTheFocus) {
+    writeDataFile();
+    start();
+    QTextEdit* edit = frameOf(holder().note(0))->content()->edit();
+    edit->moveCursor(QTextCursor::End);
+    QTest::keyClicks(edit, " and honey");
+    // The other machine adds a note before this side's change is saved: both are merged.
+    arriveFromElsewhere(dataPath().toStdString(),
+                        [](PostItHolder& theirs, Options&) { addNote(theirs, "call Ann"); });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !tray->notes.isEmpty(); }));
+    EXPECT_TRUE(tray->notes.first().contains(QStringLiteral("1 note came in")))
+        << tray->notes.first().toStdString();
+    EXPECT_TRUE(boxes.shown.empty()) << "no box while typing";
+    QTest::keyClicks(edit, " and tea");
+    EXPECT_EQ(edit->toPlainText(), QStringLiteral("milk and honey and tea"));
+    const auto saved = readBack(dataPath());
+    EXPECT_EQ(saved->noteCount(), 2);
+    EXPECT_EQ(saved->note(0)->text(), "milk and honey");
 }

@@ -2,8 +2,12 @@
 // saves what the user typed into a Stickum; a second start against the same data file steps
 // back. Runs inside scripts/xsession.sh.
 #include "app/singleinstance.h"
+#include "fakes.h"
 #include "noquestions.h"
 #include "storage/datafile.h"
+#include "storage/fileidentity.h"
+
+#include <QPoint>
 
 #include <gtest/gtest.h>
 
@@ -106,9 +110,13 @@ protected:
 
     std::string dataPath() const { return (dir / "quillbox.dat").string(); }
 
-    pid_t start() {
+    // Starts the program; with errors, what it writes on its standard error goes there.
+    pid_t start(const fs::path& errors = {}) {
         const pid_t pid = ::fork();
         if (pid == 0) {
+            // What Quillbox keeps about its data file stays with the test.
+            ::setenv("XDG_STATE_HOME", (dir / "state").c_str(), 1);
+            if (!errors.empty()) std::freopen(errors.c_str(), "w", stderr);
             const std::string program = (dir / "quillbox").string();
             ::execl(program.c_str(), program.c_str(), nullptr);
             ::_exit(127);
@@ -155,7 +163,6 @@ protected:
         DataFile(dataPath()).load(holder, questions);
         return holder.note(0) ? holder.note(0)->text() : std::string();
     }
-
     // Types the text at the end of the Stickum's text, once it has the focus.
     void typeIntoStickum(pid_t pid, const std::string& text) {
         ASSERT_TRUE(waitFor(
@@ -358,4 +365,101 @@ TEST_F(RealProgram, KilledWhileSavingItLeavesAWholeFileNoOlderThanTheLastSave) {
         EXPECT_LE(onDisk, lastSaved + 1) << "round " << round;
     }
     std::printf("%d kills among %ld completed saves\n", rounds, saves);
+}
+
+TEST_F(RealProgram, AStartWithNothingChangedLeavesTheFileAsItIs) {
+    const FileIdentity before = identityOf(dataPath());
+    const pid_t pid = start();
+    ASSERT_FALSE(windowOf(pid, "Stickum").empty());
+    // Past the save that follows a change in a Stickum by a few seconds: the window manager
+    // placing it is none.
+    std::this_thread::sleep_for(3500ms);
+    ::kill(pid, SIGTERM);
+    EXPECT_EQ(waitForExit(pid), 0);
+    EXPECT_EQ(identityOf(dataPath()), before) << "the file was written again";
+}
+
+TEST_F(RealProgram, WhatTheWindowManagerDoesAndClosingAStickumLeaveTheKeptPlaces) {
+    // One note kept off the screen (a bigger monitor elsewhere), one on it.
+    ASSERT_TRUE(writeNotes(dataPath(), {{"far", {3000, 2000}}, {"near", {300, 200}}}));
+    const pid_t pid = start();
+    std::string near;
+    ASSERT_TRUE(waitFor(
+        [&] {
+            const std::string ids = output("xdotool search --all --onlyvisible --pid " +
+                                           std::to_string(pid) + " --name '^Stickum$'");
+            for (std::size_t at = 0; at < ids.size();) {
+                const std::size_t end = std::min(ids.find('\n', at), ids.size());
+                const std::string id = ids.substr(at, end - at);
+                at = end + 1;
+                if (output("xdotool getwindowgeometry --shell " + id + " | sed -n 's/^X=//p'") ==
+                    "300")
+                    near = id;
+            }
+            return std::count(ids.begin(), ids.end(), '\n') == 1 && !near.empty();
+        },
+        15s))
+        << "both Stickums on show";
+
+    // The window manager is replaced; it takes every window over anew.
+    const std::string wm = output("xprop -root -notype _NET_SUPPORTING_WM_CHECK");
+    std::system("setsid openbox --replace --sm-disable >/dev/null 2>&1 &");
+    ASSERT_TRUE(waitFor(
+        [&] {
+            const std::string now = output("xprop -root -notype _NET_SUPPORTING_WM_CHECK");
+            return now != wm && now.find("window id") != std::string::npos;
+        },
+        15s));
+    // It puts the far one where it likes, as a compositor placing windows itself does.
+    const std::string far = output("xdotool search --all --onlyvisible --pid " +
+                                   std::to_string(pid) + " --name '^Stickum$' | grep -v " + near);
+    std::system(("xdotool windowmove --sync " + far + " 32 32").c_str());
+    // The user closes the near one with its title bar's Close button, at its right end.
+    const int width =
+        std::stoi(output("xdotool getwindowgeometry --shell " + near + " | sed -n 's/^WIDTH=//p'"));
+    std::system(
+        ("xdotool mousemove --window " + near + " " + std::to_string(width - 5) + " 5 click 1")
+            .c_str());
+    ASSERT_TRUE(waitFor(
+        [&] {
+            return output("xdotool search --all --onlyvisible --pid " + std::to_string(pid) +
+                          " --name '^Stickum$' | wc -l") == "1";
+        },
+        10s))
+        << "the near Stickum did not close";
+    ::kill(pid, SIGTERM);
+    EXPECT_EQ(waitForExit(pid), 0);
+
+    PostItHolder saved;
+    NoQuestions questions;
+    DataFile(dataPath()).load(saved, questions);
+    ASSERT_EQ(saved.noteCount(), 2);
+    EXPECT_EQ(QPoint(saved.attrAt(0)->x, saved.attrAt(0)->y), QPoint(3000, 2000));
+    EXPECT_EQ(QPoint(saved.attrAt(1)->x, saved.attrAt(1)->y), QPoint(300, 200));
+    EXPECT_FALSE(saved.note(1)->active()) << "closed";
+}
+
+TEST_F(RealProgram, AStopWhoseSaveFailsKeepsTheUnsavedVersionAndSaysWhere) {
+    const pid_t pid = start(dir / "errors");
+    ASSERT_FALSE(windowOf(pid, "Stickum").empty());
+    typeIntoStickum(pid, " and tea");
+    std::this_thread::sleep_for(300ms);
+    // Something the save cannot replace takes the data file's place.
+    fs::remove(dataPath());
+    fs::create_directories(fs::path(dataPath()) / "in the way");
+    ::kill(pid, SIGTERM);
+    EXPECT_EQ(waitForExit(pid), 1);
+    std::ifstream errors(dir / "errors");
+    const std::string said(std::istreambuf_iterator<char>(errors), {});
+    const std::string marker = "The unsaved version is in ";
+    const std::size_t at = said.find(marker);
+    ASSERT_NE(at, std::string::npos) << said;
+    const fs::path rescue =
+        said.substr(at + marker.size(), said.find('\n', at) - at - marker.size());
+    EXPECT_EQ(rescue.parent_path().parent_path(), dir / "state" / "Quillbox");
+    PostItHolder kept;
+    NoQuestions questions;
+    DataFile(rescue.string()).load(kept, questions);
+    ASSERT_NE(kept.note(0), nullptr) << rescue;
+    EXPECT_EQ(kept.note(0)->text(), "milk and tea");
 }

@@ -1,6 +1,6 @@
-#include "app/filefollower.h"
 #include "app/programdir.h"
 #include "app/singleinstance.h"
+#include "document/filefollower.h"
 #include "model/catalogue.h"
 
 #include <QFile>

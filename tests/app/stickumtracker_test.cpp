@@ -105,8 +105,16 @@ TEST_F(TrackerTest, ShowAndHidePassesPlaceTakeBackAndKeepTheSameStickum) {
     EXPECT_EQ(tracker.stickumOf(closed), nullptr);
     EXPECT_EQ(tracker.stickumOf(hidden), nullptr);
 
-    // The user moves it and types; restoring takes both back.
-    frame->move(300, 210);
+    // The window manager puts it elsewhere (a restart, its own placing): it is shown where it is
+    // kept again, and kept there.
+    frame->move(500, 400);
+    tracker.hidePass();
+    EXPECT_EQ(positionOf(note), QPoint(120, 90));
+    tracker.showPass(true);
+    EXPECT_EQ(QPoint(frame->frameX(), frame->frameY()), QPoint(120, 90));
+
+    // The user drags it and types; both are kept.
+    userDrags(frame, QPoint(300, 210));
     userTypes(frame->content(), "milk\r\nand bread");
     tracker.hidePass();
     EXPECT_TRUE(tracker.suppressed());
@@ -140,7 +148,7 @@ TEST_F(TrackerTest, StaleStickumsAreRebuiltOnceAtTheNextShowPass) {
     tracker.showPass(true);
     QPointer<SmallFrame> oldFirst(frameOf(first));
     QPointer<SmallFrame> oldSecond(frameOf(second));
-    frameOf(first)->move(400, 300);
+    userDrags(frameOf(first), QPoint(400, 300));
     tracker.hidePass();
 
     options.stickumColor = rgb(0, 255, 0);
@@ -254,7 +262,7 @@ TEST_F(TrackerTest, PinnedStickumsFollowTheirTargetAndBecomeFreeWhenItGoes) {
     EXPECT_TRUE(pinned->isVisible());
 
     // The target goes: out of sight at once, a free Stickum at the next collapse.
-    pinned->move(260, 240);
+    userDrags(pinned, QPoint(260, 240));
     tracker.hidePass();
     EXPECT_EQ(positionOf(note), QPoint(260, 240));
     collapse();
@@ -439,15 +447,17 @@ TEST_F(TrackerTest, TargetTitlesAreCutAndUnpinnedRecordsHaveNone) {
     EXPECT_EQ(tracker.targetTitle(note), std::string(StickumTracker::kTitleBytes, 'T'));
 }
 
-TEST_F(TrackerTest, ASaveWritesWhereTheStickumsStandNow) {
+TEST_F(TrackerTest, ASaveWritesWhereTheUserLeftTheStickumsNotWhereTheyStand) {
     Note* note = addNote("moved", 50, 50);
     tracker.showPass(true);
-    frameOf(note)->move(321, 123);
+    frameOf(note)->move(32, 32); // a window manager that places windows itself
     QTemporaryDir dir;
     DataFile file(dir.filePath(QStringLiteral("quillbox.dat")).toStdString());
     ASSERT_TRUE(file.save(holder, options).ok);
-    EXPECT_EQ(positionOf(note), QPoint(321, 123));
+    EXPECT_EQ(positionOf(note), QPoint(50, 50));
 
+    userDrags(frameOf(note), QPoint(321, 123));
+    ASSERT_TRUE(file.save(holder, options).ok);
     PostItHolder reread;
     NoQuestions questions;
     ASSERT_FALSE(file.load(reread, questions).mustExit());
@@ -528,7 +538,7 @@ TEST_F(TrackerTest, AStickumOffTheScreensIsShownOnOneAndKeepsItsPlaceUntilMoved)
     tracker.refitShown();
     const int width = frameOf(note)->width();
     EXPECT_EQ(standsAt(note), QPoint(1280 - width, 300)) << "whole, at the nearest edge";
-    frameOf(moved)->move(200, 200); // the user puts this one somewhere on the screen left
+    userDrags(frameOf(moved), QPoint(200, 200)); // the user puts this one on the screen left
     tracker.takeBackShown();
     EXPECT_EQ(positionOf(note), QPoint(2000, 300)) << "the data file keeps the note's own place";
     EXPECT_EQ(positionOf(moved), QPoint(200, 200));

@@ -8,6 +8,7 @@
 #include "fakes.h"
 #include "foreignapp.h"
 #include "model/catalogue.h"
+#include "noquestions.h"
 #include "stickum/stickum.h"
 
 #include <QApplication>
@@ -21,10 +22,12 @@ namespace {
 constexpr int kWaitMs = 8000;
 PlatformChoice platform = PlatformChoice::AsIs;
 
+constexpr QPoint kKept(400, 300);
+
 class WaylandSession : public ::testing::Test {
 protected:
     void start() {
-        ASSERT_TRUE(writeOneNote(dir.path(), "a note on Wayland", QPoint(50, 50)));
+        ASSERT_TRUE(writeOneNote(dir.path(), "a note on Wayland", kKept));
         app = quillboxInProcess(dir.path(), boxes);
         ASSERT_FALSE(app->initMainWindow().has_value());
         tellPlatformLimits(platform, boxes);
@@ -35,6 +38,16 @@ protected:
     SmallFrame* frame() const {
         WPostIt* content = dialog()->tracker().stickumOf(note());
         return content ? content->frame() : nullptr;
+    }
+    // Where the data file keeps the note's Stickum once a change of the user's (a new note) has
+    // been saved while it is on show.
+    QPoint keptAfterASave() {
+        EXPECT_TRUE(dialog()->addNoteFromOutside("another note"));
+        PostItHolder saved;
+        NoQuestions questions;
+        DataFile(dir.filePath(QStringLiteral("quillbox.dat")).toStdString()).load(saved, questions);
+        const PostItAttr* attr = saved.attrAt(0);
+        return attr ? QPoint(attr->x, attr->y) : QPoint();
     }
 
     QTemporaryDir dir;
@@ -71,6 +84,7 @@ TEST_F(WaylandSession, ThroughXWaylandStickumsAreOnTopAndPinToXClients) {
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return foreign.isViewable(stickum()) && foreign.transientFor(stickum()) == target; },
         kWaitMs));
+    EXPECT_EQ(keptAfterASave(), kKept) << "where the compositor put it is not kept";
     app.reset();
     foreign.destroy(target);
 }
@@ -84,6 +98,7 @@ TEST_F(WaylandSession, WithoutXWaylandPinningIsOffAndSaidOnce) {
     EXPECT_EQ(boxes.shown[0].text, QString::fromUtf8(msg::NoXWayland));
     EXPECT_TRUE(QTest::qWaitFor([&] { return frame() && frame()->isVisible(); }, kWaitMs))
         << "the Stickums are there all the same";
+    EXPECT_EQ(keptAfterASave(), kKept) << "nothing says where windows stand on Wayland";
 }
 
 } // namespace

@@ -136,27 +136,6 @@ TEST_F(StorageTest, VersionThreeLeavesTheLastTwoOptionsAtTheirDefaults) {
     EXPECT_EQ(readFile()[0], 4);
 }
 
-TEST_F(StorageTest, SavingTakesTheLivePositionsOfStickums) {
-    struct Placed : StickumView {
-        int frameX() const override { return 70000; } // cut to 16 bits
-        int frameY() const override { return -3; }
-        bool onScreen() const override { return shown; }
-        bool shown = true;
-    } stickum;
-    addNote(holder, "");
-    holder.attrAt(0)->window = &stickum;
-    DataFile data(path);
-    ASSERT_TRUE(data.save(holder, options).ok);
-    EXPECT_EQ(holder.attrAt(0)->x, static_cast<std::int16_t>(70000));
-    EXPECT_EQ(holder.attrAt(0)->y, -3);
-
-    // A Stickum off the screen says nothing about where it stands: the record keeps its place.
-    holder.attrAt(0)->x = 12;
-    stickum.shown = false;
-    ASSERT_TRUE(data.save(holder, options).ok);
-    EXPECT_EQ(holder.attrAt(0)->x, 12);
-}
-
 TEST_F(StorageTest, AFailedSaveSaysWhyAndLeavesTheOldFileAlone) {
     // A directory where the file should be: nothing can replace it.
     std::filesystem::create_directory(path);

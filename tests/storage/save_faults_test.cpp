@@ -143,33 +143,6 @@ TEST_F(SaveFaultTest, AReadOnlyDirectoryIsReportedAndTheFileInItIsKept) {
                               "Read-only");
 }
 
-TEST_F(SaveFaultTest, AFailedSaveAfterAChangeElsewhereLeavesNoConflictCopyAndSaysNoneWasMade) {
-    addNote(holder, "mine");
-    DataFile data(path);
-    ASSERT_TRUE(data.save(holder, options).ok);
-    PostItHolder other;
-    addNote(other, "theirs");
-    const auto theirs = DataFile::encode(other, options);
-    writeFile(theirs, path + ".synctmp");
-    ASSERT_EQ(std::rename((path + ".synctmp").c_str(), path.c_str()), 0);
-
-    // Both sides changed, and the disk is full: the other version stays the data file.
-    addNote(holder, "mine too");
-    setSaveStageHook([](SaveStage) { return ENOSPC; });
-    const SaveResult failed = data.save(holder, options);
-    EXPECT_FALSE(failed.ok);
-    EXPECT_TRUE(failed.conflictCopy.empty()) << failed.conflictCopy;
-    EXPECT_EQ(readFile(), theirs);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir),
-                            std::filesystem::directory_iterator()),
-              1);
-
-    setSaveStageHook({});
-    const SaveResult saved = data.save(holder, options);
-    ASSERT_TRUE(saved.ok) << saved.reason;
-    EXPECT_EQ(readFile(saved.conflictCopy), theirs);
-}
-
 TEST_F(SaveFaultTest, SavesThatFailOverADamagedFileDropNoEarlierBackup) {
     const std::vector<std::string> generations{".bak", ".bak.1", ".bak.2"};
     for (std::size_t i = 0; i < generations.size(); ++i)

@@ -1,4 +1,4 @@
-#include "app/filefollower.h"
+#include "document/filefollower.h"
 
 #include "storage/atomic_file.h"
 
@@ -7,7 +7,9 @@
 
 namespace {
 
-constexpr int kSettleMs = 300;
+// Long enough for a burst of changes (a sync tool renaming its file into place), short enough
+// for what it brings to show at once.
+constexpr int kSettleMs = 10;
 
 } // namespace
 

@@ -1,0 +1,330 @@
+// Two machines on one: two Syncthing instances on loopback keep a folder in step, each with its
+// own Quillbox on its own X display (of different sizes) on a data file in that folder. Each
+// test is one scenario on a data file of its own. Needs syncthing, Xvfb and xdotool.
+#include "fakes.h"
+#include "noquestions.h"
+#include "storage/atomic_file.h"
+#include "storage/datafile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <memory>
+
+namespace {
+
+using Notes = std::vector<std::string>;
+constexpr int kWaitMs = 30000;
+
+QString run(const QString& program, const QStringList& arguments,
+            const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(program, arguments);
+    process.waitForFinished(20000);
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+// One of the two machines: its X display, its Syncthing, its folder kept in step and what its
+// Quillbox keeps of its own.
+struct Machine {
+    QString name;
+    QString root;
+    QSize screen;
+    int syncPort = 0;
+    int guiPort = 0;
+    QString id; // Syncthing's device id
+    QString display;
+    std::unique_ptr<QProcess> xserver;
+    std::unique_ptr<QProcess> syncthing;
+
+    QString folder() const { return root + "/Sync"; }
+    QString home() const { return root + "/syncthing"; }
+    QProcessEnvironment environment() const {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DISPLAY", display);
+        env.insert("XDG_RUNTIME_DIR", root + "/run");
+        env.insert("XDG_STATE_HOME", root + "/state");
+        env.remove("QT_QPA_PLATFORM");
+        return env;
+    }
+    // Asks Syncthing's REST interface.
+    void rest(const QString& what) const {
+        run("curl", {"-s", "-X", "POST", "-H", "X-API-Key: quillbox-test",
+                     QStringLiteral("http://127.0.0.1:%1/rest/%2").arg(guiPort).arg(what)});
+    }
+};
+
+QString config(const Machine& self, const Machine& other) {
+    const QString device = QStringLiteral(
+        "<device id=\"%1\" name=\"%2\" compression=\"metadata\"><address>%3</address></device>");
+    return QStringLiteral(
+               "<configuration version=\"36\">"
+               "<folder id=\"quillbox\" label=\"quillbox\" path=\"%1\" type=\"sendreceive\" "
+               "rescanIntervalS=\"2\" fsWatcherEnabled=\"true\" fsWatcherDelayS=\"1\">"
+               "<device id=\"%2\"></device><device id=\"%3\"></device>"
+               "<minDiskFree unit=\"%\">0</minDiskFree><maxConflicts>10</maxConflicts></folder>%4%5"
+               "<gui enabled=\"true\" tls=\"false\"><address>127.0.0.1:%6</address>"
+               "<apikey>quillbox-test</apikey></gui>"
+               "<options><listenAddress>tcp://127.0.0.1:%7</listenAddress>"
+               "<globalAnnounceEnabled>false</globalAnnounceEnabled>"
+               "<localAnnounceEnabled>false</localAnnounceEnabled>"
+               "<relaysEnabled>false</relaysEnabled><natEnabled>false</natEnabled>"
+               "<startBrowser>false</startBrowser><urAccepted>-1</urAccepted>"
+               "<autoUpgradeIntervalH>0</autoUpgradeIntervalH>"
+               "<crashReportingEnabled>false</crashReportingEnabled>"
+               "<reconnectionIntervalS>1</reconnectionIntervalS>"
+               "<minHomeDiskFree unit=\"%\">0</minHomeDiskFree></options></configuration>")
+        .arg(self.folder(), self.id, other.id)
+        .arg(device.arg(self.id, self.name, QStringLiteral("dynamic")))
+        .arg(device.arg(other.id, other.name,
+                        QStringLiteral("tcp://127.0.0.1:%1").arg(other.syncPort)))
+        .arg(self.guiPort)
+        .arg(self.syncPort);
+}
+
+class TwoMachines : public ::testing::Test {
+protected:
+    // An X server of the machine's screen size on a display nobody uses (another session's
+    // server may hold a number whose lock file this one cannot see).
+    static void startXServer(Machine& m) {
+        for (int n = 100 + int(QCoreApplication::applicationPid() % 400); n < 600; n += 7) {
+            m.display = QStringLiteral(":%1").arg(n);
+            const QProcessEnvironment env = m.environment();
+            const auto answers = [&env] {
+                QProcess probe;
+                probe.setProcessEnvironment(env);
+                probe.start("xdpyinfo", {});
+                probe.waitForFinished(5000);
+                return probe.exitCode() == 0 ? QString::fromUtf8(probe.readAllStandardOutput())
+                                             : QString();
+            };
+            if (!answers().isEmpty() || QFile::exists("/tmp/.X11-unix/X" + QString::number(n)))
+                continue;
+            m.xserver = std::make_unique<QProcess>();
+            m.xserver->setStandardErrorFile(m.root + "/xvfb.log");
+            m.xserver->start(
+                "Xvfb", {m.display, "-screen", "0",
+                         QStringLiteral("%1x%2x24").arg(m.screen.width()).arg(m.screen.height()),
+                         "-nolisten", "tcp", "-noreset"});
+            const QString size =
+                QStringLiteral("%1x%2 pixels").arg(m.screen.width()).arg(m.screen.height());
+            if (QTest::qWaitFor([&] { return answers().contains(size); }, 10000)) return;
+            m.xserver->kill();
+            m.xserver->waitForFinished(3000);
+        }
+        FAIL() << "no X server started";
+    }
+
+    static void SetUpTestSuite() {
+        if (QStandardPaths::findExecutable("syncthing").isEmpty()) return;
+        root = std::make_unique<QTemporaryDir>();
+        machines[0] = {"one", root->filePath("one"), {1280, 800}, 42101, 42111, {}, {}, {}, {}};
+        machines[1] = {"two", root->filePath("two"), {1024, 600}, 42102, 42112, {}, {}, {}, {}};
+        for (Machine& m : machines) {
+            for (const char* sub : {"/Sync/.stfolder", "/syncthing", "/run", "/state"})
+                QDir().mkpath(m.root + sub);
+            QFile::setPermissions(m.root + "/run", QFileDevice::ReadOwner |
+                                                       QFileDevice::WriteOwner |
+                                                       QFileDevice::ExeOwner);
+            run("syncthing",
+                {"generate", "--home=" + m.home(), "--no-default-folder", "--skip-port-probing"});
+            m.id = run("syncthing", {"serve", "--home=" + m.home(), "--device-id"});
+            ASSERT_NO_FATAL_FAILURE(startXServer(m));
+        }
+        for (int i = 0; i < 2; ++i) {
+            Machine& m = machines[i];
+            QFile file(m.home() + "/config.xml");
+            file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+            file.write(config(m, machines[1 - i]).toUtf8());
+            file.close();
+            m.syncthing = std::make_unique<QProcess>();
+            m.syncthing->setStandardOutputFile(m.root + "/syncthing.log");
+            m.syncthing->setProcessChannelMode(QProcess::MergedChannels);
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert("STNOUPGRADE", "1");
+            m.syncthing->setProcessEnvironment(env);
+            m.syncthing->start("syncthing", {"serve", "--home=" + m.home(), "--no-browser",
+                                             "--no-restart", "--no-upgrade"});
+        }
+        // The two are in touch before the first scenario.
+        ASSERT_TRUE(QTest::qWaitFor(
+            [] {
+                return run("curl", {"-s", "-H", "X-API-Key: quillbox-test",
+                                    QStringLiteral("http://127.0.0.1:%1/rest/system/connections")
+                                        .arg(machines[0].guiPort)})
+                    .contains(QStringLiteral("\"connected\": true"));
+            },
+            60000))
+            << "the two Syncthing instances did not connect";
+    }
+    static void TearDownTestSuite() {
+        for (Machine& m : machines) {
+            for (auto* process : {m.syncthing.get(), m.xserver.get()}) {
+                if (!process) continue;
+                process->kill();
+                process->waitForFinished(5000);
+            }
+            m = Machine{};
+        }
+        root.reset();
+    }
+
+    void SetUp() override {
+        if (!root) GTEST_SKIP() << "needs syncthing";
+    }
+    void TearDown() override {
+        for (auto& process : quillboxes) {
+            process->kill();
+            process->waitForFinished(5000);
+        }
+    }
+
+    QString dataPath(const Machine& m) const {
+        return m.folder() + "/" +
+               QString::fromUtf8(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+               ".dat";
+    }
+    static Notes notesIn(const QString& path) {
+        std::vector<std::uint8_t> bytes;
+        readWholeFile(path.toStdString(), bytes);
+        PostItHolder holder;
+        NoQuestions questions;
+        DataFile(path.toStdString()).loadFromBytes(std::move(bytes), holder, questions);
+        Notes texts;
+        for (int i = 0; i < holder.noteCount(); ++i)
+            texts.push_back(holder.note(i)->text());
+        std::sort(texts.begin(), texts.end());
+        return texts;
+    }
+    // The data file, with one note kept at the place, on machine one; once on machine two too.
+    void startWith(QPoint place) {
+        ASSERT_TRUE(writeNotes(dataPath(machines[0]).toStdString(), {{"milk", place}}));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return notesIn(dataPath(machines[1])) == Notes{"milk"}; },
+                                    kWaitMs))
+            << "Syncthing did not bring the file to the second machine";
+        for (const Machine& m : machines)
+            ASSERT_NO_FATAL_FAILURE(launch(m));
+    }
+    // Quillbox on the machine's display, once its Stickums are up.
+    void launch(const Machine& m) {
+        auto process = std::make_unique<QProcess>();
+        process->setProcessEnvironment(m.environment());
+        process->setStandardOutputFile(QProcess::nullDevice());
+        process->setStandardErrorFile(m.root + "/quillbox.log", QIODevice::Append);
+        process->start(QString::fromUtf8(QB_PROGRAM_FILE), {"--data", dataPath(m)});
+        quillboxes.push_back(std::move(process));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return stickums(m) > 0; }, kWaitMs));
+    }
+    // Windows of that name on the machine's display (its Quillbox's, the only program there).
+    static QStringList windowsNamed(const Machine& m, const QString& name) {
+        return run("xdotool", {"search", "--all", "--onlyvisible", "--name", name}, m.environment())
+            .split('\n', Qt::SkipEmptyParts);
+    }
+    static int stickums(const Machine& m) {
+        return int(windowsNamed(m, QStringLiteral("^Stickum$")).size());
+    }
+    void addNote(const Machine& m, const QString& text) {
+        QProcess command;
+        command.setProcessEnvironment(m.environment());
+        command.start(QString::fromUtf8(QB_PROGRAM_FILE),
+                      {"--data", dataPath(m), "--new-note", text});
+        ASSERT_TRUE(command.waitForFinished(20000));
+        ASSERT_EQ(command.exitCode(), 0) << command.readAllStandardError().toStdString();
+    }
+    // Each machine adds a note while the link between them is paused; each Syncthing has seen
+    // its own change (a scan answers once it is done) before the link is back.
+    void changeBothWhileApart() {
+        machines[0].rest("system/pause?device=" + machines[1].id);
+        ASSERT_NO_FATAL_FAILURE(addNote(machines[0], "from one"));
+        ASSERT_NO_FATAL_FAILURE(addNote(machines[1], "from two"));
+        for (const Machine& m : machines)
+            m.rest("db/scan?folder=quillbox");
+        machines[0].rest("system/resume?device=" + machines[1].id);
+    }
+    // How many times the data file on each machine was replaced while the time passed.
+    std::array<int, 2> writesDuring(std::chrono::milliseconds time) {
+        std::array<FileIdentity, 2> last{identityOf(dataPath(machines[0]).toStdString()),
+                                         identityOf(dataPath(machines[1]).toStdString())};
+        std::array<int, 2> writes{};
+        const auto end = std::chrono::steady_clock::now() + time;
+        while (std::chrono::steady_clock::now() < end) {
+            QTest::qWait(200);
+            for (int i = 0; i < 2; ++i) {
+                const FileIdentity now = identityOf(dataPath(machines[i]).toStdString());
+                if (now != last[i]) ++writes[i];
+                last[i] = now;
+            }
+        }
+        return writes;
+    }
+
+    static std::unique_ptr<QTemporaryDir> root;
+    static std::array<Machine, 2> machines;
+    std::vector<std::unique_ptr<QProcess>> quillboxes;
+};
+
+std::unique_ptr<QTemporaryDir> TwoMachines::root;
+std::array<Machine, 2> TwoMachines::machines;
+
+TEST_F(TwoMachines, AChangeTravelsAndIsTakenUpWithoutAWriteBack) {
+    ASSERT_NO_FATAL_FAILURE(startWith({200, 150}));
+    ASSERT_NO_FATAL_FAILURE(addNote(machines[0], "from one"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return stickums(machines[1]) == 2; }, kWaitMs))
+        << "the note did not show on the second machine";
+    // Past the save a few seconds after a change, and another round of Syncthing's.
+    EXPECT_EQ(writesDuring(std::chrono::seconds(6)), (std::array<int, 2>{0, 0}))
+        << "the file was written back";
+    EXPECT_EQ(notesIn(dataPath(machines[0])), (Notes{"from one", "milk"}));
+}
+
+TEST_F(TwoMachines, StickumsOnScreensOfDifferentSizesCauseNoLoop) {
+    // Kept where the first machine's screen reaches and the second one's does not.
+    ASSERT_NO_FATAL_FAILURE(startWith({1100, 650}));
+    ASSERT_NO_FATAL_FAILURE(addNote(machines[0], "from one"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return stickums(machines[1]) == 2; }, kWaitMs));
+    EXPECT_EQ(writesDuring(std::chrono::minutes(1)), (std::array<int, 2>{0, 0}));
+}
+
+TEST_F(TwoMachines, ChangesOnBothSidesWhilePausedEndWithEveryNoteOnBothMachines) {
+    ASSERT_NO_FATAL_FAILURE(startWith({200, 150}));
+    changeBothWhileApart();
+    const Notes all{"from one", "from two", "milk"};
+    for (const Machine& m : machines) {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return notesIn(dataPath(m)) == all; }, kWaitMs))
+            << m.name.toStdString();
+    }
+}
+
+TEST_F(TwoMachines, ASyncthingConflictCopyIsMergedToldOnceAndLeft) {
+    ASSERT_NO_FATAL_FAILURE(startWith({200, 150}));
+    changeBothWhileApart();
+    const QString copies = QFileInfo(dataPath(machines[0])).completeBaseName() + ".sync-conflict-*";
+    QStringList kept;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return !(kept = QDir(machines[0].folder()).entryList({copies})).isEmpty(); },
+        kWaitMs));
+    // Without a tray, each machine says so in a box, which waits for the user.
+    for (const Machine& m : machines) {
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return windowsNamed(m, QStringLiteral("^Quillbox - WARNING$")).size() == 1; },
+            kWaitMs))
+            << m.name.toStdString();
+    }
+    QTest::qWait(3000);
+    for (const Machine& m : machines) {
+        EXPECT_EQ(windowsNamed(m, QStringLiteral("^Quillbox - WARNING$")).size(), 1)
+            << "told once on " << m.name.toStdString();
+        EXPECT_EQ(QDir(m.folder()).entryList({copies}), kept) << "the copy stays";
+    }
+}
+
+} // namespace

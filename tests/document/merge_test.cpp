@@ -1,0 +1,185 @@
+// The rules of merging two versions of the data file record by record against the version they
+// both come from, and the names of the conflict copies that sync tools leave.
+#include "document/conflictcopies.h"
+#include "document/recordmerge.h"
+#include "storage/datafile.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <ostream>
+
+namespace {
+
+// A note, and where its Stickum is kept.
+struct Line {
+    std::string text;
+    std::int16_t x = 10;
+    std::int16_t y = 10;
+    bool operator==(const Line&) const = default;
+};
+
+void PrintTo(const Line& line, std::ostream* out) {
+    *out << line.text << "@" << line.x << "," << line.y;
+}
+
+Version versionOf(const std::vector<Line>& lines) {
+    Version version;
+    for (const Line& line : lines) {
+        Note note;
+        note.setText(line.text);
+        note.setActive(true);
+        version.push_back({KindNote, encodeRecord(note), line.x, line.y});
+    }
+    return version;
+}
+
+struct MergeCase {
+    const char* name;
+    std::optional<std::vector<Line>> base; // none: no common version is known
+    std::vector<Line> mine;
+    std::vector<Line> theirs;
+    std::vector<Line> merged;
+    int cameIn; // notes new to this side
+    int went;   // notes of this side taken away
+};
+
+void PrintTo(const MergeCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class MergeRules : public ::testing::TestWithParam<MergeCase> {};
+
+TEST_P(MergeRules, GiveTheRecordsAndPlacesOfBothSides) {
+    const MergeCase& c = GetParam();
+    const Version base = c.base ? versionOf(*c.base) : Version{};
+    const Version mine = versionOf(c.mine);
+    const Version theirs = versionOf(c.theirs);
+    const RecordMerge merge = mergeRecords(c.base ? &base : nullptr, mine, theirs);
+    std::vector<Line> merged;
+    for (const MergePick& pick : merge.picks) {
+        const MergeEntry& entry = (pick.side == MergeSide::Mine ? mine : theirs)[pick.index];
+        merged.push_back({decodeRecord(entry.kind, entry.record)->text(), pick.x, pick.y});
+    }
+    EXPECT_EQ(merged, c.merged);
+    EXPECT_EQ(merge.fromTheirs.added[KindNote], c.cameIn);
+    EXPECT_EQ(merge.fromTheirs.removed[KindNote], c.went);
+}
+
+const Line milk{"milk"}, bread{"bread"}, tea{"tea"}, jam{"jam"};
+
+INSTANTIATE_TEST_SUITE_P(, MergeRules,
+                         ::testing::Values(MergeCase{"AddedOnEitherSideIsKept",
+                                                     {{milk}},
+                                                     {milk, bread},
+                                                     {milk, tea},
+                                                     {milk, bread, tea},
+                                                     1,
+                                                     0},
+                                           MergeCase{"TheSameAdditionOnBothSidesIsMadeOnce",
+                                                     {{milk}},
+                                                     {milk, tea},
+                                                     {milk, tea},
+                                                     {milk, tea},
+                                                     0,
+                                                     0},
+                                           MergeCase{"RemovedHereAndUntouchedThereGoes",
+                                                     {{milk, bread}},
+                                                     {milk},
+                                                     {milk, bread},
+                                                     {milk},
+                                                     0,
+                                                     0},
+                                           MergeCase{"RemovedThereAndUntouchedHereGoes",
+                                                     {{milk, bread}},
+                                                     {milk, bread},
+                                                     {milk},
+                                                     {milk},
+                                                     0,
+                                                     1},
+                                           MergeCase{"ChangedOnBothSidesBothAreKept",
+                                                     {{milk}},
+                                                     {{"milk and eggs"}},
+                                                     {{"milk and tea"}},
+                                                     {{"milk and eggs"}, {"milk and tea"}},
+                                                     1,
+                                                     0},
+                                           MergeCase{"ChangedThereAndUntouchedHereTakesTheChange",
+                                                     {{milk, bread}},
+                                                     {milk, bread},
+                                                     {milk, {"rye bread"}},
+                                                     {milk, {"rye bread"}},
+                                                     1,
+                                                     1},
+                                           MergeCase{"RemovedHereAndChangedThereKeepsTheChange",
+                                                     {{milk, bread}},
+                                                     {milk},
+                                                     {milk, {"rye bread"}},
+                                                     {milk, {"rye bread"}},
+                                                     1,
+                                                     0},
+                                           MergeCase{"WithoutABaseNothingIsTakenAway",
+                                                     std::nullopt,
+                                                     {milk, jam},
+                                                     {milk, tea},
+                                                     {milk, jam, tea},
+                                                     1,
+                                                     0},
+                                           MergeCase{"OneOfTwoEqualNotesRemovedHereGoes",
+                                                     {{milk, milk}},
+                                                     {milk},
+                                                     {milk, milk},
+                                                     {milk},
+                                                     0,
+                                                     0},
+                                           MergeCase{"APlaceMovedHereIsKept",
+                                                     {{{"milk", 1, 1}}},
+                                                     {{"milk", 5, 5}},
+                                                     {{"milk", 1, 1}},
+                                                     {{"milk", 5, 5}},
+                                                     0,
+                                                     0},
+                                           MergeCase{"APlaceMovedThereIsTaken",
+                                                     {{{"milk", 1, 1}}},
+                                                     {{"milk", 1, 1}},
+                                                     {{"milk", 7, 7}},
+                                                     {{"milk", 7, 7}},
+                                                     0,
+                                                     0},
+                                           MergeCase{"APlaceMovedOnBothSidesIsThisSides",
+                                                     {{{"milk", 1, 1}}},
+                                                     {{"milk", 5, 5}},
+                                                     {{"milk", 7, 7}},
+                                                     {{"milk", 5, 5}},
+                                                     0,
+                                                     0}),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+TEST(MergeOptions, EachOptionIsTheirsUnlessChangedHere) {
+    Options base;
+    Options mine = base;
+    Options theirs = base;
+    mine.stickumColor = rgb(0, 255, 0);
+    theirs.lendingDaysAfter = 12;
+    theirs.stickumColor = rgb(0, 0, 255);
+    mine.waveFile = "/here.wav";
+    const Options merged = mergeOptions(base, mine, theirs);
+    EXPECT_EQ(merged.stickumColor, rgb(0, 255, 0));
+    EXPECT_EQ(merged.lendingDaysAfter, 12);
+    EXPECT_EQ(merged.waveFile, "/here.wav");
+}
+
+TEST(ConflictCopyNames, AreKnownByTheirMarks) {
+    for (const char* copy : {"quillbox.sync-conflict-20261207-101500-ABCDEFG.dat",
+                             "quillbox (conflicted copy 2026-12-07 101500).dat",
+                             "quillbox_conflict-20261207-101500.dat",
+                             "quillbox (Ann's conflicted copy 2026-12-07).dat",
+                             "quillbox.dat.conflict-laptop-20261207-101500"})
+        EXPECT_TRUE(isConflictCopyName(QString::fromUtf8(copy), "quillbox.dat")) << copy;
+    for (const char* other : {"quillbox.dat", "quillbox.dat.bak", ".quillbox.dat.tmp-a1B2c3",
+                              ".syncthing.quillbox.dat.tmp", "quillbox (copy).dat",
+                              "notes.sync-conflict-20261207-101500-ABCDEFG.dat"})
+        EXPECT_FALSE(isConflictCopyName(QString::fromUtf8(other), "quillbox.dat")) << other;
+}
+
+} // namespace
