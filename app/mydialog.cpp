@@ -54,6 +54,10 @@ public:
         return messages_.showMessage(nullptr, QString::fromUtf8(msg::OldFileWarning),
                                      joinedCaption(msg::Warning), box::OldFile) == Answer::Yes;
     }
+    bool continueReadingLaterFile(int version) override {
+        return messages_.showMessage(nullptr, QString::fromUtf8(msg::LaterFileWarning).arg(version),
+                                     joinedCaption(msg::Warning), box::OldFile) == Answer::Yes;
+    }
     void oldFileFailed(const std::string& message) override {
         messages_.showMessage(nullptr, QString::fromStdString(message), joinedCaption(msg::Error),
                               box::Failure);
