@@ -1,5 +1,7 @@
 #include "pages/templatedialog.h"
 
+#include "model/postit.h"
+#include "pages/recordtextedit.h"
 #include "resources/dialogs.h"
 #include "stickum/images.h"
 
@@ -11,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOption>
@@ -121,7 +122,8 @@ QWidget* TemplateDialog::create(const DialogItem& row) {
     case ItemKind::GroupBox:
         return new QGroupBox(text, this);
     case ItemKind::MultiLineEdit:
-        return new QPlainTextEdit(this);
+        // The pages' edits of several lines all hold a record's text.
+        return new RecordTextEdit(kTextBytes, this);
     case ItemKind::ComboBox: {
         auto* combo = new QComboBox(this);
         combo->setEditable(true);

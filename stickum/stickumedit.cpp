@@ -1,6 +1,7 @@
 #include "stickum/stickumedit.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -9,19 +10,6 @@
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextLayout>
-
-namespace {
-
-QString plain(QString text) {
-    // Pasted text may end its lines as other systems do; each break becomes one line break.
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    text.replace(QChar::ParagraphSeparator, u'\n');
-    text.replace(QChar::LineSeparator, u'\n');
-    return text;
-}
-
-} // namespace
 
 StickumEdit::StickumEdit(QWidget* parent) : QTextEdit(parent) {
     setAcceptRichText(false);
@@ -33,11 +21,6 @@ StickumEdit::StickumEdit(QWidget* parent) : QTextEdit(parent) {
     setTabChangesFocus(false);
     document()->setDocumentMargin(0);
     setViewportMargins(0, 0, 0, 0);
-}
-
-int StickumEdit::storedBytes(const QString& text) {
-    const QString p = plain(text);
-    return static_cast<int>(p.toUtf8().size() + p.count(u'\n'));
 }
 
 QString StickumEdit::storedText() const {
@@ -95,44 +78,25 @@ void StickumEdit::applyLineHeight() {
     document()->setModified(modified);
 }
 
-int StickumEdit::room() const {
-    const int used = storedBytes(toPlainText()) - storedBytes(textCursor().selectedText());
-    return kMaxBytes - used;
-}
-
-QString StickumEdit::fitting(const QString& text) const {
-    int left = room();
-    QString out;
-    for (int i = 0; i < text.size();) {
-        const int n = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        const QString piece = text.mid(i, n);
-        const int bytes = storedBytes(piece);
-        if (bytes > left) break;
-        left -= bytes;
-        out += piece;
-        i += n;
+QString StickumEdit::fitting(const QString& text) {
+    bool cut = false;
+    QString fits = limit_.fit(text, textCursor(), cut);
+    if (cut) {
+        QApplication::beep();
+        emit inputCut();
     }
-    return out;
+    return fits;
 }
 
 void StickumEdit::keyPressEvent(QKeyEvent* event) {
-    if (!isReadOnly()) {
-        QString typed = event->text();
-        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) typed = "\n";
-        const bool inserts =
-            !typed.isEmpty() &&
-            (typed == "\n" || typed == "\t" || typed.at(0).isPrint() || typed.at(0).isSurrogate());
-        if (inserts && !(event->modifiers() & Qt::ControlModifier) && storedBytes(typed) > room()) {
-            event->accept(); // the text is full: the character is not taken
-            return;
-        }
-    }
+    // The text is full: the character is not taken.
+    if (!isReadOnly() && limit_.refusesKey(*event, textCursor())) return event->accept();
     QTextEdit::keyPressEvent(event);
 }
 
 void StickumEdit::insertFromMimeData(const QMimeData* source) {
     if (isReadOnly() || !source || !source->hasText()) return;
-    insertPlainText(fitting(plain(source->text())));
+    insertPlainText(fitting(source->text()));
 }
 
 void StickumEdit::inputMethodEvent(QInputMethodEvent* event) {

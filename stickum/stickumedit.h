@@ -1,10 +1,13 @@
 #pragma once
 
+#include "stickum/recordtext.h"
+
 #include <QTextEdit>
 
 // The edit field of a Stickum: plain multi-line text that wraps at the right edge and holds at
-// most 255 bytes as stored (UTF-8, a line break counting as the two bytes CR LF). Typing,
-// pasting or composing beyond that is refused; a read-only edit still scrolls and selects.
+// most 255 bytes as stored (a line break counting as the two bytes CR LF). Typing beyond that is
+// refused; a paste or a composed text is cut to what fits, with a beep. A read-only edit still
+// scrolls and selects.
 class StickumEdit : public QTextEdit {
     Q_OBJECT
 public:
@@ -14,8 +17,6 @@ public:
 
     // The text with CR LF line breaks, as records keep it.
     QString storedText() const;
-    // How many bytes the text takes as stored.
-    static int storedBytes(const QString& text);
     // Lines as shown, wrapped lines included (an empty edit has one).
     int lineCount() const;
     void setEditable(bool editable);
@@ -27,17 +28,20 @@ public:
     // Replaces the text; its lines keep the line height.
     void setText(const QString& text);
 
+signals:
+    // Some of a paste or a composed text was left out: it did not fit.
+    void inputCut();
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
 
 private:
-    // Bytes left for new text when the selection is replaced.
-    int room() const;
-    // The longest start of the text that fits in the room left.
-    QString fitting(const QString& text) const;
+    // What of the text fits in place of the selection; beeps when not all of it does.
+    QString fitting(const QString& text);
     void applyLineHeight();
 
+    StoredTextLimit limit_{kMaxBytes};
     int lineHeight_ = 0;
 };

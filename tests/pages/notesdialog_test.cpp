@@ -213,6 +213,18 @@ TEST_F(NotesPageTest, AClosedTargetShowsNoWindow) {
     EXPECT_EQ(page->targetLabel()->text(), QStringLiteral("<no window>"));
 }
 
+TEST_F(NotesPageTest, ATargetThatClosesIsNamedNoMoreOnceTheListIsRefreshed) {
+    addNote("pinned");
+    host.windowTitles[5] = "Terminal";
+    host.setTarget(host.records.note(0), 5);
+    open();
+    pressTitle(0);
+    ASSERT_EQ(page->targetLabel()->text(), QStringLiteral("Terminal"));
+    host.windowTitles.erase(5);
+    page->RefreshNotes(); // the main window comes back
+    EXPECT_EQ(page->targetLabel()->text(), QStringLiteral("<no window>"));
+}
+
 TEST_F(NotesPageTest, APressOnTheIconSwitchesOnlyThatNote) {
     Note* first = addNote("a");
     Note* second = addNote("b");

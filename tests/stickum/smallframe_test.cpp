@@ -228,7 +228,7 @@ TEST_F(StickumTest, PastedLinesEndedByCarriageReturnsStillStopAt255Bytes) {
         lines += QStringLiteral("line\r");
     QGuiApplication::clipboard()->setText(lines);
     edit()->paste();
-    EXPECT_LE(StickumEdit::storedBytes(edit()->toPlainText()), 255) << "all of it is kept";
+    EXPECT_LE(storedSize(edit()->toPlainText()), 255u) << "all of it is kept";
 }
 
 TEST_F(StickumTest, ContentKeepsLineBreaksAndCutsOnCharacters) {

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "stickum/recordtext.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+// The edits of the pages that hold a record's text (a note, a lending's object and person, a
+// reminder) take no more than the record's field stores, as a Stickum's edit does: typing past
+// it is refused, and a paste, a drop or an input method's text is cut between characters to
+// what fits, with a beep.
+
+// A record's text of several lines.
+class RecordTextEdit : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit RecordTextEdit(std::size_t maxBytes, QWidget* parent = nullptr);
+
+signals:
+    // Some of a paste, a drop or a composed text was left out: it did not fit.
+    void inputCut();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+
+private:
+    QString fitting(const QString& added);
+
+    StoredTextLimit limit_;
+};
+
+// A record's text of one line.
+class RecordLineEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit RecordLineEdit(std::size_t maxBytes, QWidget* parent = nullptr);
+
+    // Pastes what of the clipboard's text fits.
+    void pasteFitting();
+
+signals:
+    void inputCut();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    QString fitting(const QString& added);
+
+    StoredTextLimit limit_;
+};
