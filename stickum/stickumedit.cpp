@@ -5,6 +5,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextBlockFormat>
@@ -21,6 +22,19 @@ StickumEdit::StickumEdit(QWidget* parent) : QTextEdit(parent) {
     setTabChangesFocus(false);
     document()->setDocumentMargin(0);
     setViewportMargins(0, 0, 0, 0);
+    // Text scrolls by whole lines: the top line is never cut, whatever is left at the bottom.
+    QScrollBar* bar = verticalScrollBar();
+    connect(bar, &QScrollBar::rangeChanged, this, [this, bar](int, int maximum) {
+        if (wholeLines(maximum) != maximum) bar->setMaximum(wholeLines(maximum));
+    });
+    connect(bar, &QScrollBar::valueChanged, this, [this, bar](int value) {
+        if (wholeLines(value) != value) bar->setValue(wholeLines(value));
+    });
+}
+
+int StickumEdit::wholeLines(int pixels) const {
+    if (lineHeight_ <= 0) return pixels;
+    return (pixels + lineHeight_ - 1) / lineHeight_ * lineHeight_;
 }
 
 QString StickumEdit::storedText() const {

@@ -41,6 +41,8 @@ private:
     // What of the text fits in place of the selection; beeps when not all of it does.
     QString fitting(const QString& text);
     void applyLineHeight();
+    // Pixels rounded up to whole lines.
+    int wholeLines(int pixels) const;
 
     StoredTextLimit limit_{kMaxBytes};
     int lineHeight_ = 0;

@@ -260,6 +260,21 @@ TEST_F(StickumTest, ScrollBarShowsOnlyWhenTheLinesNoLongerFit) {
     EXPECT_EQ(frame->height(), 82);
 }
 
+TEST_F(StickumTest, TypingPastTheLastLineScrollsByWholeLines) {
+    make();
+    frame->showStickum();
+    content->setContent("1");
+    goToEnd();
+    for (int line = 2; line <= 9; ++line) {
+        typeEnter();
+        type(QString::number(line));
+        const int scrolled = edit()->verticalScrollBar()->value();
+        EXPECT_EQ(scrolled % content->lineHeight(), 0) << "line " << line << ": " << scrolled;
+    }
+    EXPECT_GT(edit()->verticalScrollBar()->value(), 0);
+    EXPECT_TRUE(edit()->cursorRect().bottom() < edit()->viewport()->height());
+}
+
 TEST_F(StickumTest, NoScrollBarWhenTheOptionIsOff) {
     make();
     frame->showStickum();
