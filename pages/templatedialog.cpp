@@ -3,12 +3,14 @@
 #include "model/postit.h"
 #include "pages/recordtextedit.h"
 #include "resources/dialogs.h"
+#include "stickum/frameontop.h"
 #include "stickum/images.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -60,6 +62,12 @@ TemplateDialog::TemplateDialog(int tableId, QWidget* parent)
         items_.push_back(widget);
         ids_.push_back(row.id);
     }
+}
+
+bool TemplateDialog::event(QEvent* event) {
+    // Once every control is in place: their frames stay whole at fractional scales.
+    if (event->type() == QEvent::Polish) FrameOnTop::coverScrollAreas(this);
+    return QWidget::event(event);
 }
 
 QWidget* TemplateDialog::item(int id) const {
