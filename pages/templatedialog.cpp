@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +19,7 @@
 #include <QStyleOption>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -62,12 +62,9 @@ TemplateDialog::TemplateDialog(int tableId, QWidget* parent)
         items_.push_back(widget);
         ids_.push_back(row.id);
     }
-}
-
-bool TemplateDialog::event(QEvent* event) {
-    // Once every control is in place: their frames stay whole at fractional scales.
-    if (event->type() == QEvent::Polish) FrameOnTop::coverScrollAreas(this);
-    return QWidget::event(event);
+    // Once the page has put its own controls in place: their frames stay whole at fractional
+    // scales.
+    QTimer::singleShot(0, this, [this] { FrameOnTop::coverScrollAreas(this); });
 }
 
 QWidget* TemplateDialog::item(int id) const {

@@ -63,9 +63,6 @@ public:
     // Pixels a check box, radio button or push button lacks to show its text whole.
     static int missingRoom(const QAbstractButton* button);
 
-protected:
-    bool event(QEvent* event) override;
-
 private:
     void replaceWidget(int id, QWidget* control);
     QWidget* create(const DialogItem& row);
