@@ -292,7 +292,6 @@ void MyDialog::showStickums() {
 }
 
 void MyDialog::restore() {
-    tracker_.hidePass();
     buildPages();
     QWidget* frame = window();
     switchingWindow_ = true;
@@ -301,6 +300,10 @@ void MyDialog::restore() {
     frame->raise();
     frame->activateWindow();
     switchingWindow_ = false;
+    // The window is asked for before the Stickums go: the window manager maps it first and
+    // takes in their unmaps after, however many there are. Nothing is painted before the pages
+    // are entered below, with the texts and places the hide pass took back.
+    tracker_.hidePass();
     focusPage();
     pagesEntered();
     tracker_.rehomePass(false);
