@@ -2,9 +2,11 @@
 
 #include <QAbstractScrollArea>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -29,7 +31,13 @@ FrameOnTop::FrameOnTop(QWidget* framed, Draw draw)
     follow();
 }
 
+bool FrameOnTop::needed() {
+    const qreal ratio = qGuiApp->devicePixelRatio();
+    return ratio != std::floor(ratio);
+}
+
 void FrameOnTop::coverScrollAreas(QWidget* root) {
+    if (!needed()) return;
     for (QAbstractScrollArea* area : root->findChildren<QAbstractScrollArea*>()) {
         const bool covered = std::ranges::any_of(
             area->parentWidget()->findChildren<FrameOnTop*>(Qt::FindDirectChildrenOnly),

@@ -21,6 +21,10 @@ public:
 
     FrameOnTop(QWidget* framed, Draw draw);
 
+    // Whether frames need a layer here: only a fractional scale puts a frame and the edges of
+    // what it holds on the same screen pixels.
+    static bool needed();
+
     // A layer over every framed scroll area (a list, an edit) inside the widget.
     static void coverScrollAreas(QWidget* root);
 

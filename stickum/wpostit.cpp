@@ -37,11 +37,13 @@ WPostIt::WPostIt(const Options& options)
     setGeometry(0, 0, screenWidth() / 8, options.heightInLines * lineHeight_ + 2);
     applyLook();
     connect(edit_->document(), &QTextDocument::contentsChanged, this, &WPostIt::textChanged);
-    // The border goes over the edit, which would cover its bottom at fractional scales.
-    new FrameOnTop(this, [this](QPainter& p) {
-        p.setPen(desktop::windowFrame(palette()));
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
-    });
+    // At fractional scales the border goes over the edit, which would cover its bottom.
+    if (FrameOnTop::needed()) new FrameOnTop(this, [this](QPainter& p) { drawBorder(p); });
+}
+
+void WPostIt::drawBorder(QPainter& p) const {
+    p.setPen(desktop::windowFrame(palette()));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void WPostIt::setContent(const std::string& text) {
@@ -138,7 +140,9 @@ void WPostIt::applyLook() {
 
 void WPostIt::paintEvent(QPaintEvent*) {
     applyLook();
-    QPainter(this).fillRect(rect(), toQColor(background_));
+    QPainter p(this);
+    p.fillRect(rect(), toQColor(background_));
+    drawBorder(p);
 }
 
 void WPostIt::resizeEvent(QResizeEvent*) {
