@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
-#include <string>
-
 TEST(RecordText, StoredLineBreaksAndOldBytesShowAsTheEditControlsWantThem) {
     EXPECT_EQ(toEditText("milk\r\neggs\rtea"), QStringLiteral("milk\neggs\ntea"));
     EXPECT_EQ(toEditText("caf\xE9"), QString::fromUtf8("caf\xC3\xA9")); // Windows-1252
@@ -29,19 +26,11 @@ TEST(RecordText, AnOldSingleByteTextThatFitsOnlySoKeepsItsEndWhenEdited) {
     EXPECT_EQ(toEditText(stored), edited);
 }
 
-TEST(RecordText, StoredSizeCountsUtf8AndTwoBytesALineBreak) {
-    EXPECT_EQ(storedSize(QStringLiteral("milk\neggs")), 10u);
-    EXPECT_EQ(storedSize(QString(3, QChar(0x436))), 6u);
-    EXPECT_EQ(storedSize(QString::fromUtf8("\xF0\x9F\x99\x82")), 4u); // one character, two halves
-}
-
-// What of a new text fits in place of a selection of an edit's text, within a field.
+// What of a new text fits in place of a selection [from, to) of an edit's text, in 255 bytes.
 struct Fitting {
-    const char* why;
     QString text;
     qsizetype from, to;
     QString added;
-    std::size_t maxBytes;
     QString fits;
 };
 
@@ -49,27 +38,18 @@ class FittingStart : public ::testing::TestWithParam<Fitting> {};
 
 TEST_P(FittingStart, TakesTheLongestStartThatFitsBetweenCharacters) {
     const Fitting& c = GetParam();
-    EXPECT_EQ(fittingStart(c.text, c.from, c.to, c.added, c.maxBytes), c.fits);
+    EXPECT_EQ(fittingStart(c.text, c.from, c.to, c.added, 255), c.fits);
 }
 
-const QString kCyrillic(130, QChar(0x436));
-const QString kFace = QString::fromUtf8("\xF0\x9F\x99\x82");
+const QString kFace = QString::fromUtf8("\xF0\x9F\x99\x82"); // one character, two halves
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, FittingStart,
-    ::testing::Values(
-        Fitting{"all fits", "ab", 2, 2, "cd", 255, "cd"},
-        Fitting{"127 letters of two bytes fill 254", "", 0, 0, kCyrillic + " THE END", 255,
-                kCyrillic.left(127)},
-        Fitting{"a full text takes nothing", QString(255, u'a'), 255, 255, "b", 255, ""},
-        Fitting{"a selection makes room", QString(255, u'a'), 0, 3, "bcde", 255, "bcd"},
-        Fitting{"a line break takes two bytes", QString(253, u'a'), 253, 253, "\nb", 255, "\n"},
-        Fitting{"nor half a pair", QString(252, u'a'), 252, 252, kFace + kFace, 255, ""},
-        Fitting{"an over-long old text takes nothing more", QString(300, u'a'), 0, 0, "b", 255,
-                ""}),
-    [](const auto& info) {
-        std::string name;
-        for (const char c : std::string(info.param.why))
-            if (std::isalnum(static_cast<unsigned char>(c))) name += c;
-        return name;
-    });
+    ::testing::Values(Fitting{"ab", 2, 2, "cd", "cd"},
+                      // 127 letters of two bytes fill 254; a full text takes nothing.
+                      Fitting{"", 0, 0, QString(130, QChar(0x436)), QString(127, QChar(0x436))},
+                      Fitting{QString(255, u'a'), 255, 255, "b", ""},
+                      Fitting{QString(255, u'a'), 0, 3, "bcde", "bcd"},   // the selection goes
+                      Fitting{QString(253, u'a'), 253, 253, "\nb", "\n"}, // a break is CR LF
+                      Fitting{QString(252, u'a'), 252, 252, kFace + kFace, ""},
+                      Fitting{QString(300, u'a'), 0, 0, "b", ""})); // an over-long old text
