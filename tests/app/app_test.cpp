@@ -4,20 +4,25 @@
 #include "app/mydialog.h"
 #include "app/myframe.h"
 #include "app/startup.h"
+#include "app/trayicon.h"
 #include "fakes.h"
 #include "model/catalogue.h"
 #include "noquestions.h"
 #include "resources/dialogs.h"
+#include "resources/pictures.h"
 #include "stickum/gradient.h"
+#include "stickum/images.h"
 #include "stickum/stickumlook.h"
 #include "storage/datafile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPainter>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSplashScreen>
+#include <QSystemTrayIcon>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -516,3 +521,24 @@ TEST_F(AppTest, ATrayThatGoesAwayLeavesTheCollapsedWindowMinimisedWithinATick) {
 }
 
 } // namespace
+
+// The tray's picture keeps its square shape in the middle of the slot the tray gives it,
+// whatever the slot's shape (33 x 22 or 44 x 22 at scales 1.5 and 2).
+class TrayPicture : public ::testing::TestWithParam<QSize> {};
+
+TEST_P(TrayPicture, IsSquareAndCentredInItsSlot) {
+    const QSize slot = GetParam();
+    QtTrayIcon tray;
+    tray.add(kNoteShownIcon, QStringLiteral("tip"));
+    const QIcon icon = tray.qtIcon()->icon();
+    const int side = std::min(slot.width(), slot.height());
+    QImage expected(slot, QImage::Format_ARGB32_Premultiplied);
+    expected.fill(Qt::transparent);
+    QPainter(&expected).drawPixmap((slot.width() - side) / 2, (slot.height() - side) / 2,
+                                   Images::pixmap(kNoteShownIcon, QSize(side, side)));
+    EXPECT_EQ(icon.pixmap(slot).toImage().convertToFormat(expected.format()), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Slots, TrayPicture,
+                         ::testing::Values(QSize(22, 22), QSize(33, 22), QSize(44, 22),
+                                           QSize(24, 48)));

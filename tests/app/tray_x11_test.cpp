@@ -36,8 +36,7 @@ QImage picture(const QIcon& icon) {
 bool isViewable(WId window) {
     QProcess info;
     info.start(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(window)});
-    info.waitForFinished();
-    return info.readAllStandardOutput().contains("Map State: IsViewable");
+    return info.waitForFinished() && info.readAllStandardOutput().contains("IsViewable");
 }
 
 QImage picture(int id) {

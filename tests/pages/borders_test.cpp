@@ -14,49 +14,42 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <cmath>
+
 #include <memory>
 
 namespace {
 
-// The sides of the rectangle (logical, in the shot) whose frame of `width` pixels cannot be
-// seen: at a quarter, half or three quarters along the side, no screen pixel of the frame
-// differs from both what lies inside it and what lies outside it.
-QString hiddenSides(const QImage& shot, qreal ratio, const QRect& r, int width) {
-    QString hidden;
-    const auto side = [&](const char* name, bool vertical, int at, int inward) {
-        const int length = vertical ? r.height() : r.width();
-        for (int quarter = 1; quarter <= 3; ++quarter) {
-            const qreal along = (vertical ? r.top() : r.left()) + length * quarter / 4 + 0.5;
-            const auto pixel = [&](qreal across) {
-                return vertical ? shot.pixel(int(across * ratio), int(along * ratio))
-                                : shot.pixel(int(along * ratio), int(across * ratio));
-            };
-            const QRgb inside = pixel(at + inward * (width + 2) + 0.5);
-            const QRgb outside = pixel(at - inward * 2 + 0.5);
-            const qreal from = std::min(at, at + inward * (width - 1));
-            bool seen = false;
-            for (qreal x = from; x < from + width && !seen; x += 1 / ratio)
-                seen = pixel(x) != inside && pixel(x) != outside;
-            if (!seen) return void(hidden += QLatin1String(name));
-        }
-    };
-    side(" left", true, r.left(), 1);
-    side(" right", true, r.right(), -1);
-    side(" top", false, r.top(), 1);
-    side(" bottom", false, r.bottom(), -1);
-    return hidden;
-}
-
-// Every framed control of the widget whose frame is not whole, with the sides it lacks.
+// Every framed control of the widget (and each of `also`, framed by one pixel) whose frame
+// does not show on every side: at the middle of a side, no screen pixel of the frame differs
+// from both what lies just inside it and what lies just outside it.
 std::string hiddenFrames(QWidget& top, const QList<QWidget*>& also = {}) {
     const QPixmap grabbed = top.grab();
     const QImage shot = grabbed.toImage();
+    const qreal ratio = grabbed.devicePixelRatio();
+    const auto pixel = [&](QPointF p) {
+        return shot.pixel(int(std::floor(p.x() * ratio)), int(std::floor(p.y() * ratio)));
+    };
     QString faults;
     const auto probe = [&](QWidget* w, int width) {
-        const QString sides = hiddenSides(shot, grabbed.devicePixelRatio(),
-                                          QRect(w->mapTo(&top, QPoint(0, 0)), w->size()), width);
-        if (!sides.isEmpty()) faults += QLatin1String(w->metaObject()->className()) + sides + "; ";
+        const QRectF r(w->mapTo(&top, QPoint(0, 0)), w->size());
+        const QPointF mid = r.center();
+        // Each side's outer edge at its middle, and the way in.
+        const std::tuple<const char*, QPointF, QPointF> sides[] = {
+            {"left", {r.left(), mid.y()}, {1, 0}},
+            {"right", {r.right(), mid.y()}, {-1, 0}},
+            {"top", {mid.x(), r.top()}, {0, 1}},
+            {"bottom", {mid.x(), r.bottom()}, {0, -1}}};
+        for (const auto& [name, edge, inward] : sides) {
+            const QRgb inside = pixel(edge + inward * (width + 2));
+            const QRgb outside = pixel(edge - inward * 2);
+            bool seen = false;
+            for (qreal t = -0.5 / ratio; t < width + 0.5 / ratio && !seen; t += 0.5 / ratio) {
+                const QRgb line = pixel(edge + inward * t);
+                seen = line != inside && line != outside;
+            }
+            if (!seen) faults += QStringLiteral("%1 %2; ").arg(w->metaObject()->className(), name);
+        }
     };
     for (QFrame* frame : top.findChildren<QFrame*>())
         if (frame->isVisibleTo(&top) && frame->frameShape() != QFrame::NoFrame &&
@@ -67,31 +60,21 @@ std::string hiddenFrames(QWidget& top, const QList<QWidget*>& also = {}) {
     return faults.toStdString();
 }
 
-using Make = std::function<std::unique_ptr<QWidget>(FakeHost&)>;
-
-class Borders : public ::testing::TestWithParam<Make> {};
-
-TEST_P(Borders, AreWholeOnEveryPage) {
+TEST(Borders, AreWholeOnEveryPage) {
     setTodaySource([] { return makeDate(2, 3, 1998); });
     FakeHost host;
-    std::unique_ptr<QWidget> page = GetParam()(host);
-    page->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(page.get()));
-    EXPECT_EQ(hiddenFrames(*page), "") << "at scale " << page->devicePixelRatio();
+    auto options = std::make_unique<OptionDialog>(host);
+    options->setUpPage();
+    std::unique_ptr<QWidget> pages[] = {std::make_unique<NotesDialog>(host),
+                                        std::make_unique<PrestitiDialog>(host),
+                                        std::make_unique<CalendarDialog>(host), std::move(options)};
+    for (const auto& page : pages) {
+        page->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(page.get()));
+        EXPECT_EQ(hiddenFrames(*page), "") << "at scale " << page->devicePixelRatio();
+    }
     setTodaySource({});
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Pages, Borders,
-    ::testing::Values(
-        [](FakeHost& h) -> std::unique_ptr<QWidget> { return std::make_unique<NotesDialog>(h); },
-        [](FakeHost& h) -> std::unique_ptr<QWidget> { return std::make_unique<PrestitiDialog>(h); },
-        [](FakeHost& h) -> std::unique_ptr<QWidget> { return std::make_unique<CalendarDialog>(h); },
-        [](FakeHost& h) -> std::unique_ptr<QWidget> {
-            auto page = std::make_unique<OptionDialog>(h);
-            page->setUpPage();
-            return page;
-        }));
 
 TEST(Borders, AreWholeAroundAStickumsText) {
     Options options;

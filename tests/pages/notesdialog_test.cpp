@@ -6,6 +6,8 @@
 #include "pages/notesdialog.h"
 #include "resources/dialog_notes.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -211,6 +213,16 @@ TEST_F(NotesPageTest, AClosedTargetShowsNoWindow) {
     open();
     pressTitle(0);
     EXPECT_EQ(page->targetLabel()->text(), QStringLiteral("<no window>"));
+}
+
+TEST_F(NotesPageTest, ATextInAnyScriptIsKeptWholeAsShown) {
+    open();
+    QGuiApplication::clipboard()->setText(QString(130, QChar(0x436)) + QStringLiteral(" END"));
+    edit()->paste(); // cut to what a note keeps: 127 letters, 254 bytes
+    EXPECT_EQ(edit()->toPlainText(), QString(127, QChar(0x436)));
+    QTest::sendKeyEvent(QTest::Click, edit(), Qt::Key_unknown, QString(QChar(0x436)), {});
+    click(noteid::AddButton);
+    EXPECT_EQ(host.records.note(0)->text(), QString(127, QChar(0x436)).toStdString());
 }
 
 TEST_F(NotesPageTest, ATargetThatClosesIsNamedNoMoreOnceTheListIsRefreshed) {

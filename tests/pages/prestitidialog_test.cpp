@@ -3,6 +3,7 @@
 #include "fakehost.h"
 
 #include "pages/prestitidialog.h"
+#include "pages/recordtextedit.h"
 #include "pages/stepper.h"
 #include "pages/wlistwindow.h"
 #include "resources/dialog_lendings.h"
@@ -526,11 +527,12 @@ TEST_F(LendingsPage, ALendingWithoutADateSaysSoAndKeepsItWhenOnlyLookedAt) {
     EXPECT_EQ(dateless->date(), makeDate(16, 5, 1998));
 }
 
-TEST_F(LendingsPage, TheOpenNameListShowsTheLongestNameWhole) {
+TEST_F(LendingsPage, TheNameIsHeldToItsStoredBytesAndListedWhole) {
     const std::string longest(49, 'W');
     record(longest.c_str(), "book", makeDate(5, 1, 1998), true);
     record("Bo", "pen", makeDate(5, 1, 1998), true);
     open();
+    EXPECT_NE(qobject_cast<RecordLineEdit*>(person()->lineEdit()), nullptr);
     person()->showPopup();
     QAbstractItemView* names = person()->view();
     EXPECT_GE(names->viewport()->width(), names->sizeHintForColumn(0));
@@ -547,19 +549,10 @@ TEST_F(LendingsPage, EachRowIsAsHighAsItsObject) {
     };
     EXPECT_GT(height(0), height(1));
     EXPECT_EQ(height(2), height(0));
-    // An object that gains a line takes its row along.
-    clickRow(1);
-    appendToObject({});
-    QTest::keyClick(object(), Qt::Key_Return);
-    QTest::keyClicks(object(), QStringLiteral("and ink"));
-    page->CommitLending();
-    QTest::qWait(0);
-    EXPECT_EQ(height(1), height(0));
 }
 
 TEST_F(LendingsPage, ADayCountBeyondTheFieldIsShownAndKeptUntilChanged) {
     for (const int stored : {-5, 30000}) {
-        SCOPED_TRACE(stored);
         Prestito* odd = record("Ann", "book", makeDate(5, 1, 1998), true, false, stored);
         reopen();
         clickRow(0);

