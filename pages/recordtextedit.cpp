@@ -10,67 +10,29 @@
 #include <QMenu>
 #include <QMimeData>
 
-namespace {
-
-void saySomethingWasCut() {
-    QApplication::beep();
-}
-
-} // namespace
-
 RecordTextEdit::RecordTextEdit(std::size_t maxBytes, QWidget* parent)
-    : QPlainTextEdit(parent), limit_(maxBytes) {}
-
-QString RecordTextEdit::fitting(const QString& added) {
-    bool cut = false;
-    QString fits = limit_.fit(added, textCursor(), cut);
-    if (cut) {
-        saySomethingWasCut();
-        emit inputCut();
-    }
-    return fits;
-}
-
-void RecordTextEdit::keyPressEvent(QKeyEvent* event) {
-    if (!isReadOnly() && limit_.refusesKey(*event, textCursor())) return event->accept();
-    QPlainTextEdit::keyPressEvent(event);
-}
-
-void RecordTextEdit::insertFromMimeData(const QMimeData* source) {
-    if (isReadOnly() || !source || !source->hasText()) return;
-    insertPlainText(fitting(source->text()));
-}
-
-void RecordTextEdit::inputMethodEvent(QInputMethodEvent* event) {
-    if (isReadOnly() || event->commitString().isEmpty())
-        return QPlainTextEdit::inputMethodEvent(event);
-    QInputMethodEvent cut(event->preeditString(), event->attributes());
-    cut.setCommitString(fitting(event->commitString()), event->replacementStart(),
-                        event->replacementLength());
-    QPlainTextEdit::inputMethodEvent(&cut);
+    : StoredTextEdit(maxBytes, parent) {
+    connect(limit(), &StoredTextLimit::inputCut, this, &RecordTextEdit::inputCut);
 }
 
 RecordLineEdit::RecordLineEdit(std::size_t maxBytes, QWidget* parent)
-    : QLineEdit(parent), limit_(maxBytes) {}
+    : QLineEdit(parent), limit_(new StoredTextLimit(maxBytes, this)) {
+    connect(limit_, &StoredTextLimit::inputCut, this, &RecordLineEdit::inputCut);
+}
+
+StoredTextLimit::Place RecordLineEdit::place() const {
+    if (!hasSelectedText()) return {text(), cursorPosition(), cursorPosition()};
+    return {text(), selectionStart(), selectionStart() + selectedText().size()};
+}
 
 QString RecordLineEdit::fitting(const QString& added) {
-    const qsizetype from = hasSelectedText() ? selectionStart() : cursorPosition();
-    const qsizetype to = hasSelectedText() ? selectionEnd() : cursorPosition();
-    // One line: the new text's line breaks become spaces.
     QString line = withEditLineBreaks(added);
     line.replace(u'\n', u' ');
-    bool cut = false;
-    QString fits = limit_.fit(line, text(), from, to, cut);
-    if (cut) {
-        saySomethingWasCut();
-        emit inputCut();
-    }
-    return fits;
+    return limit_->fit(line, place());
 }
 
 void RecordLineEdit::pasteFitting() {
-    if (isReadOnly()) return;
-    insert(fitting(QApplication::clipboard()->text()));
+    if (!isReadOnly()) insert(fitting(QApplication::clipboard()->text()));
 }
 
 void RecordLineEdit::keyPressEvent(QKeyEvent* event) {
@@ -78,20 +40,14 @@ void RecordLineEdit::keyPressEvent(QKeyEvent* event) {
         pasteFitting();
         return event->accept();
     }
-    const qsizetype from = hasSelectedText() ? selectionStart() : cursorPosition();
-    const qsizetype to = hasSelectedText() ? selectionEnd() : cursorPosition();
-    if (!isReadOnly() && event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter &&
-        limit_.refusesKey(*event, text(), from, to))
-        return event->accept();
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!isReadOnly() && !enter && limit_->refusesKey(*event, place())) return event->accept();
     QLineEdit::keyPressEvent(event);
 }
 
 void RecordLineEdit::inputMethodEvent(QInputMethodEvent* event) {
-    if (isReadOnly() || event->commitString().isEmpty()) return QLineEdit::inputMethodEvent(event);
-    QInputMethodEvent cut(event->preeditString(), event->attributes());
-    cut.setCommitString(fitting(event->commitString()), event->replacementStart(),
-                        event->replacementLength());
-    QLineEdit::inputMethodEvent(&cut);
+    const auto cut = isReadOnly() ? nullptr : limit_->fitted(*event, place());
+    QLineEdit::inputMethodEvent(cut ? cut.get() : event);
 }
 
 void RecordLineEdit::dropEvent(QDropEvent* event) {

@@ -2,7 +2,9 @@
 
 #include "model/text.h"
 
+#include <QApplication>
 #include <QByteArray>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -72,30 +74,34 @@ QString fittingStart(const QString& text, qsizetype from, qsizetype to, const QS
     return insert.left(length);
 }
 
-bool StoredTextLimit::refusesKey(const QKeyEvent& key, const QString& text, qsizetype from,
-                                 qsizetype to) const {
+StoredTextLimit::Place StoredTextLimit::Place::of(const QTextCursor& cursor) {
+    return {cursor.document()->toPlainText(), cursor.selectionStart(), cursor.selectionEnd()};
+}
+
+bool StoredTextLimit::refusesKey(const QKeyEvent& key, const Place& place) const {
     QString typed = key.text();
     if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) typed = QStringLiteral("\n");
     const bool inserts =
         !typed.isEmpty() && !(key.modifiers() & Qt::ControlModifier) &&
         (typed == u'\n' || typed == u'\t' || typed.at(0).isPrint() || typed.at(0).isSurrogate());
-    return inserts && fittingStart(text, from, to, typed, maxBytes_) != typed;
+    return inserts && fittingStart(place.text, place.from, place.to, typed, maxBytes_) != typed;
 }
 
-QString StoredTextLimit::fit(const QString& added, const QString& text, qsizetype from,
-                             qsizetype to, bool& cut) const {
+QString StoredTextLimit::fit(const QString& added, const Place& place) {
     const QString plain = withEditLineBreaks(added);
-    const QString fitting = fittingStart(text, from, to, plain, maxBytes_);
-    cut = fitting.size() < plain.size();
+    const QString fitting = fittingStart(place.text, place.from, place.to, plain, maxBytes_);
+    if (fitting.size() < plain.size()) {
+        QApplication::beep();
+        emit inputCut();
+    }
     return fitting;
 }
 
-bool StoredTextLimit::refusesKey(const QKeyEvent& key, const QTextCursor& cursor) const {
-    return refusesKey(key, cursor.document()->toPlainText(), cursor.selectionStart(),
-                      cursor.selectionEnd());
-}
-
-QString StoredTextLimit::fit(const QString& added, const QTextCursor& cursor, bool& cut) const {
-    return fit(added, cursor.document()->toPlainText(), cursor.selectionStart(),
-               cursor.selectionEnd(), cut);
+std::unique_ptr<QInputMethodEvent> StoredTextLimit::fitted(const QInputMethodEvent& event,
+                                                           const Place& place) {
+    if (event.commitString().isEmpty()) return nullptr;
+    auto cut = std::make_unique<QInputMethodEvent>(event.preeditString(), event.attributes());
+    cut->setCommitString(fit(event.commitString(), place), event.replacementStart(),
+                         event.replacementLength());
+    return cut;
 }

@@ -1,12 +1,15 @@
 #pragma once
 
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QObject>
 #include <QString>
+#include <QTextCursor>
 
 #include <cstddef>
+#include <memory>
 #include <string>
-
-class QKeyEvent;
-class QTextCursor;
 
 // Between a record's stored text and the edit controls that show it, on Stickums and pages
 // alike. Records keep their bytes as the file holds them, lines broken by CR LF; the controls
@@ -38,24 +41,63 @@ QString fittingStart(const QString& text, qsizetype from, qsizetype to, const QS
 
 // Keeps an edit control within the stored bytes of a record's field, whatever way text comes
 // in: a key that would type past them is not taken, and a paste, a drop or an input method's
-// text is cut between characters to what fits before the control takes it. The controls ask
-// it from their event handlers, with their text and the selection [from, to) that new text
-// replaces.
-class StoredTextLimit {
+// text is cut between characters to what fits before the control takes it, with a beep. The
+// controls ask it from their event handlers.
+class StoredTextLimit : public QObject {
+    Q_OBJECT
 public:
-    explicit StoredTextLimit(std::size_t maxBytes) : maxBytes_(maxBytes) {}
+    // Where new text goes in a control: the control's text and the selection [from, to) that
+    // new text replaces.
+    struct Place {
+        QString text;
+        qsizetype from = 0;
+        qsizetype to = 0;
+        static Place of(const QTextCursor& cursor);
+    };
 
-    std::size_t maxBytes() const { return maxBytes_; }
-    // Whether the key types text that does not fit in place of the selection.
-    bool refusesKey(const QKeyEvent& key, const QString& text, qsizetype from, qsizetype to) const;
-    // What of the new text fits in place of the selection, with the edit's line breaks; `cut`
-    // says whether some of it had to be left out.
-    QString fit(const QString& added, const QString& text, qsizetype from, qsizetype to,
-                bool& cut) const;
-    // The same for an edit control whose cursor holds the text and the selection.
-    bool refusesKey(const QKeyEvent& key, const QTextCursor& cursor) const;
-    QString fit(const QString& added, const QTextCursor& cursor, bool& cut) const;
+    StoredTextLimit(std::size_t maxBytes, QObject* parent) : QObject(parent), maxBytes_(maxBytes) {}
+
+    // Whether the key types text that does not fit in place.
+    bool refusesKey(const QKeyEvent& key, const Place& place) const;
+    // What of the new text fits in place, with the controls' line breaks.
+    QString fit(const QString& added, const Place& place);
+    // The input method's event with its text cut to what fits; none when all of it fits.
+    std::unique_ptr<QInputMethodEvent> fitted(const QInputMethodEvent& event, const Place& place);
+
+signals:
+    // Some of a paste, a drop or a composed text was left out: it did not fit.
+    void inputCut();
 
 private:
     std::size_t maxBytes_;
+};
+
+// An edit control of several lines (QTextEdit, QPlainTextEdit) that holds a record's text
+// within its field's stored bytes: it hands what comes in to its StoredTextLimit.
+template <class Edit> class StoredTextEdit : public Edit {
+public:
+    StoredTextEdit(std::size_t maxBytes, QWidget* parent)
+        : Edit(parent), limit_(new StoredTextLimit(maxBytes, this)) {}
+
+protected:
+    StoredTextLimit* limit() const { return limit_; }
+
+    void keyPressEvent(QKeyEvent* event) override {
+        // The text is full: the character is not taken.
+        if (!this->isReadOnly() && limit_->refusesKey(*event, place())) return event->accept();
+        Edit::keyPressEvent(event);
+    }
+    void insertFromMimeData(const QMimeData* source) override {
+        if (this->isReadOnly() || !source || !source->hasText()) return;
+        this->insertPlainText(limit_->fit(source->text(), place()));
+    }
+    void inputMethodEvent(QInputMethodEvent* event) override {
+        const auto cut = this->isReadOnly() ? nullptr : limit_->fitted(*event, place());
+        Edit::inputMethodEvent(cut ? cut.get() : event);
+    }
+
+private:
+    StoredTextLimit::Place place() const { return StoredTextLimit::Place::of(this->textCursor()); }
+
+    StoredTextLimit* limit_;
 };

@@ -1,10 +1,6 @@
 #include "stickum/stickumedit.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QApplication>
-#include <QInputMethodEvent>
-#include <QKeyEvent>
-#include <QMimeData>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextBlock>
@@ -12,7 +8,8 @@
 #include <QTextCursor>
 #include <QTextLayout>
 
-StickumEdit::StickumEdit(QWidget* parent) : QTextEdit(parent) {
+StickumEdit::StickumEdit(QWidget* parent) : StoredTextEdit(kMaxBytes, parent) {
+    connect(limit(), &StoredTextLimit::inputCut, this, &StickumEdit::inputCut);
     setAcceptRichText(false);
     setFrameStyle(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -90,36 +87,4 @@ void StickumEdit::applyLineHeight() {
     all.mergeBlockFormat(format);
     document()->setUndoRedoEnabled(undo);
     document()->setModified(modified);
-}
-
-QString StickumEdit::fitting(const QString& text) {
-    bool cut = false;
-    QString fits = limit_.fit(text, textCursor(), cut);
-    if (cut) {
-        QApplication::beep();
-        emit inputCut();
-    }
-    return fits;
-}
-
-void StickumEdit::keyPressEvent(QKeyEvent* event) {
-    // The text is full: the character is not taken.
-    if (!isReadOnly() && limit_.refusesKey(*event, textCursor())) return event->accept();
-    QTextEdit::keyPressEvent(event);
-}
-
-void StickumEdit::insertFromMimeData(const QMimeData* source) {
-    if (isReadOnly() || !source || !source->hasText()) return;
-    insertPlainText(fitting(source->text()));
-}
-
-void StickumEdit::inputMethodEvent(QInputMethodEvent* event) {
-    if (isReadOnly() || event->commitString().isEmpty()) {
-        QTextEdit::inputMethodEvent(event);
-        return;
-    }
-    QInputMethodEvent cut(event->preeditString(), event->attributes());
-    cut.setCommitString(fitting(event->commitString()), event->replacementStart(),
-                        event->replacementLength());
-    QTextEdit::inputMethodEvent(&cut);
 }

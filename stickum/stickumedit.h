@@ -8,7 +8,7 @@
 // most 255 bytes as stored (a line break counting as the two bytes CR LF). Typing beyond that is
 // refused; a paste or a composed text is cut to what fits, with a beep. A read-only edit still
 // scrolls and selects.
-class StickumEdit : public QTextEdit {
+class StickumEdit : public StoredTextEdit<QTextEdit> {
     Q_OBJECT
 public:
     static constexpr int kMaxBytes = 255;
@@ -32,18 +32,10 @@ signals:
     // Some of a paste or a composed text was left out: it did not fit.
     void inputCut();
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void insertFromMimeData(const QMimeData* source) override;
-    void inputMethodEvent(QInputMethodEvent* event) override;
-
 private:
-    // What of the text fits in place of the selection; beeps when not all of it does.
-    QString fitting(const QString& text);
     void applyLineHeight();
     // Pixels rounded up to whole lines.
     int wholeLines(int pixels) const;
 
-    StoredTextLimit limit_{kMaxBytes};
     int lineHeight_ = 0;
 };
