@@ -54,6 +54,10 @@ public:
         return messages_.showMessage(nullptr, QString::fromUtf8(msg::OldFileWarning),
                                      joinedCaption(msg::Warning), box::OldFile) == Answer::Yes;
     }
+    bool continueReadingLaterFile(int version) override {
+        return messages_.showMessage(nullptr, QString::fromUtf8(msg::LaterFileWarning).arg(version),
+                                     joinedCaption(msg::Warning), box::OldFile) == Answer::Yes;
+    }
     void oldFileFailed(const std::string& message) override {
         messages_.showMessage(nullptr, QString::fromStdString(message), joinedCaption(msg::Error),
                               box::Failure);
@@ -282,7 +286,6 @@ void MyDialog::showStickums() {
 }
 
 void MyDialog::restore() {
-    tracker_.hidePass();
     buildPages();
     QWidget* frame = window();
     switchingWindow_ = true;
@@ -291,6 +294,10 @@ void MyDialog::restore() {
     frame->raise();
     frame->activateWindow();
     switchingWindow_ = false;
+    // The window is asked for before the Stickums go: the window manager maps it first and
+    // takes in their unmaps after, however many there are. Nothing is painted before the pages
+    // are entered below, with the texts and places the hide pass took back.
+    tracker_.hidePass();
     focusPage();
     pagesEntered();
     tracker_.rehomePass(false);

@@ -80,11 +80,11 @@ void MyFrame::changeEvent(QEvent* event) {
     }
     startsMinimised_ = false;
     if (isMinimized() && !wasMinimised) {
-        // Minimising collapses instead, once the window manager is done with the request.
+        // Minimising collapses instead, once the window manager is done with the request. The
+        // frame hidden in the tray keeps its minimised state: taking it away now would map the
+        // frame again; the restore shows it normal.
         QTimer::singleShot(0, this, [this] {
-            if (!isMinimized()) return;
-            dialog_->collapse();
-            if (dialog_->trayAvailable()) setWindowState(windowState() & ~Qt::WindowMinimized);
+            if (isMinimized()) dialog_->collapse();
         });
     } else if (wasMinimised && !isMinimized() && isVisible()) {
         // Collapsed without a tray, un-minimising is the way back (also when a tray has come

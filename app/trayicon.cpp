@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QSystemTrayIcon>
 
+#include <algorithm>
 #include <array>
 #include <map>
 #include <utility>
@@ -23,10 +24,12 @@ class TrayPictureEngine : public QIconEngine {
 public:
     explicit TrayPictureEngine(int pictureId) : pictureId_(pictureId) {}
 
+    // A tray slot that is not square (44 x 22 at twice the density) shows the square picture
+    // in its middle, on a clear ground: never stretched.
     QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
         const std::pair key{size.width(), size.height()};
         auto it = drawn_.find(key);
-        if (it == drawn_.end()) it = drawn_.emplace(key, Images::pixmap(pictureId_, size)).first;
+        if (it == drawn_.end()) it = drawn_.emplace(key, centredSquare(size)).first;
         return it->second;
     }
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
@@ -45,6 +48,17 @@ public:
     QString key() const override { return QStringLiteral("TrayPictureEngine"); }
 
 private:
+    QPixmap centredSquare(const QSize& size) const {
+        const int side = std::min(size.width(), size.height());
+        if (side == size.width() && side == size.height()) return Images::pixmap(pictureId_, size);
+        QPixmap slot(size);
+        slot.fill(Qt::transparent);
+        QPainter painter(&slot);
+        painter.drawPixmap((size.width() - side) / 2, (size.height() - side) / 2,
+                           Images::pixmap(pictureId_, QSize(side, side)));
+        return slot;
+    }
+
     int pictureId_;
     std::map<std::pair<int, int>, QPixmap> drawn_;
 };

@@ -109,7 +109,9 @@ for n in $sizes; do
                 [[ $(of "$kind" switch) == timeout* ]] &&
                     { echo "N=$n run $run: $kind $(of "$kind" switch)" >&2; printf -v "${kind}_switch" '%s' "- -"; }
             done
-            # Then the main window back from the tray (the Stickums shown again first).
+            # Then the main window back from the tray (the Stickums shown again first), a second
+            # later, as the user would: the window manager has taken in the Stickums by then.
+            sleep 1
             quillbox_restore=$(DISPLAY=$quill_display "$bin/bench/mapwait" --restore "$n" 60000 "$quillbox_pid") || true
             [[ $quillbox_restore == timeout* ]] && { echo "N=$n run $run: $quillbox_restore" >&2; quillbox_restore=-; }
         fi

@@ -16,6 +16,13 @@ inline constexpr const char* Warning = "WARNING";
 inline constexpr const char* PinPointing = "Pin-pointing!";
 inline constexpr const char* CaptionJoin = " - ";
 
+// A lending or a reminder without a date (from another program's file): its "When" column,
+// and its alert texts.
+inline constexpr const char* NoDate = "no date";
+inline constexpr const char* IOweUndated = " I owe him (no date given)";
+inline constexpr const char* OwesMeUndated = " he owes me (no date given)";
+inline constexpr const char* ReminderUndated = "No date given";
+
 // Lendings list and page.
 inline constexpr const char* ColumnName = "Name";
 inline constexpr const char* ColumnWhen = "When";
@@ -83,6 +90,12 @@ inline constexpr const char* OldFileWarning =
 inline constexpr const char* OldFileWrongNotes = "Old file: wrong Notes format!";
 inline constexpr const char* OldFileWrongLending = "Old file: wrong Lending format";
 inline constexpr const char* OldFileWrongReminders = "Old file: wrong Reminders format";
+// A data file of a later version than this Quillbox writes: the version found in it.
+inline constexpr const char* LaterFileWarning =
+    "This data file was written by a later version of Quillbox (file version %1; this "
+    "Quillbox knows versions up to 4).\nYou can continue: Quillbox reads what it knows of the "
+    "file and keeps the file as it is now as quillbox.dat.bak when it next saves. Or you can "
+    "quit Quillbox and use the later version.\nShould I continue reading?";
 
 // Saving and reading the data file.
 // The data file could not be written: the file's path and the reason.

@@ -3,15 +3,26 @@
 #include "model/holder.h"
 #include "model/postit.h"
 
+#include <algorithm>
 #include <cstdint>
 
+namespace {
+
+int usableDays(std::int16_t days) {
+    return std::clamp<int>(days, 0, kMaxDays);
+}
+
+} // namespace
+
 bool lendingDueOn(const Prestito& lending, Date day) {
+    if (lending.date() == kNoDate) return false;
     return static_cast<std::int64_t>(day) >=
-           static_cast<std::int64_t>(lending.date()) + lending.daysAfter();
+           static_cast<std::int64_t>(lending.date()) + usableDays(lending.daysAfter());
 }
 
 bool reminderDueOn(const Appointement& reminder, Date day) {
-    return day >= reminder.date() - static_cast<Date>(reminder.daysBefore());
+    if (reminder.date() == kNoDate) return false;
+    return day >= reminder.date() - static_cast<Date>(usableDays(reminder.daysBefore()));
 }
 
 void applyDue(PostIt& record, bool due) {

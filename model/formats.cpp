@@ -20,6 +20,7 @@ const char* ordinalSuffix(int day) {
 }
 
 std::string formatNumericDate(Date date) {
+    if (date == kNoDate) return msg::NoDate;
     const DayMonthYear d = splitDate(date);
     char buffer[48];
     std::snprintf(buffer, sizeof buffer, "%02d/%02d/%04d", d.month, d.day, d.year);
@@ -35,24 +36,29 @@ std::string formatDateInWords(Date date) {
 namespace {
 
 std::string lendingText(Date date, std::string_view person, std::string_view text,
-                        std::string_view who) {
+                        std::string_view who, std::string_view undated) {
     std::string out;
     out.reserve(person.size() + text.size() + 64);
-    out.append(person).append(":\r\n it's since ").append(formatDateInWords(date));
-    out.append(who).append(":\r\n").append(text);
+    out.append(person).append(":\r\n");
+    if (date == kNoDate)
+        out.append(undated);
+    else
+        out.append(" it's since ").append(formatDateInWords(date)).append(who);
+    out.append(":\r\n").append(text);
     return out;
 }
 
 } // namespace
 
 std::string formatIOwe(Date date, std::string_view person, std::string_view text) {
-    return lendingText(date, person, text, " I owe him");
+    return lendingText(date, person, text, " I owe him", msg::IOweUndated);
 }
 
 std::string formatOwesMe(Date date, std::string_view person, std::string_view text) {
-    return lendingText(date, person, text, " he owes me");
+    return lendingText(date, person, text, " he owes me", msg::OwesMeUndated);
 }
 
 std::string formatReminder(Date date, std::string_view text) {
-    return formatDateInWords(date) + ":\r\n" + std::string(text);
+    const std::string when = date == kNoDate ? msg::ReminderUndated : formatDateInWords(date);
+    return when + ":\r\n" + std::string(text);
 }

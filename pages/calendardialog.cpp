@@ -134,8 +134,10 @@ std::string CalendarDialog::editedText() const {
 }
 
 void CalendarDialog::storeControls(Appointement& reminder) const {
-    reminder.setText(editedText());
-    reminder.setDaysBefore(static_cast<std::int16_t>(days_->value()));
+    // What the user did not change stays as stored: an old file's text, a day count beyond
+    // the field's range.
+    if (text_->document()->isModified()) reminder.setText(editedText());
+    if (!days_->isBlank()) reminder.setDaysBefore(static_cast<std::int16_t>(days_->value()));
     reminder.setSound(sound_->isChecked());
 }
 
@@ -193,10 +195,11 @@ void CalendarDialog::daySelected(int day) {
     if (found >= 0) {
         const Appointement* reminder = records.reminder(found);
         text_->setPlainText(toEditText(reminder->text()));
-        days_->setValue(reminder->daysBefore());
+        text_->document()->setModified(false);
+        days_->setStoredValue(reminder->daysBefore());
         sound_->setChecked(reminder->sound());
     } else {
-        days_->setValue(host().options().reminderDaysBefore);
+        days_->setStoredValue(host().options().reminderDaysBefore);
         sound_->setChecked(host().options().defaultSound);
     }
     current_ = found;

@@ -84,6 +84,8 @@ void NotesDialog::RefreshNotes() {
         list_->addRow(titleOf(records.note(i)->text()), i);
     current_ = -1;
     showEditText({});
+    // A target window closed since the label was written is no longer named there.
+    if (labelled_ && records.ordinalOf(labelled_) >= 0) showTargetOf(labelled_);
     updateButtons();
 }
 
@@ -91,6 +93,7 @@ void NotesDialog::newNote() {
     current_ = -1;
     showEditText({});
     target_->clear();
+    labelled_ = nullptr;
     list_->clearSelection();
     list_->setCurrentRow(-1, QItemSelectionModel::Clear);
     list_->viewport()->repaint();
@@ -131,6 +134,8 @@ void NotesDialog::removeNote() {
     storeEditedText();
     current_ = -1;
     if (Note* doomed = note(ordinal)) {
+        // The label keeps what it showed, but follows that note no more.
+        if (doomed == labelled_) labelled_ = nullptr;
         host().detach(doomed);
         host().holder().removeNote(ordinal);
     }
@@ -160,9 +165,15 @@ void NotesDialog::selectRow(int row) {
     if (chosen == nullptr) return;
     current_ = ordinal;
     showEditText(chosen->text());
-    if (const auto title = host().targetTitle(chosen))
-        target_->setText(firstCharacters(QString::fromStdString(*title), kLabelCharacters));
+    showTargetOf(chosen);
     updateButtons();
+}
+
+void NotesDialog::showTargetOf(const Note* shown) {
+    const auto title = host().targetTitle(shown);
+    if (!title) return;
+    target_->setText(firstCharacters(QString::fromStdString(*title), kLabelCharacters));
+    labelled_ = shown;
 }
 
 void NotesDialog::toggleRow(int row) {
@@ -215,8 +226,10 @@ void NotesDialog::endPinPointing(QPoint screenPoint) {
     setEnabled(true);
     const WindowHandle window = pinPointer_.resolve(screenPoint);
     if (window != 0) {
-        if (Note* pinned = note(current_)) host().setTarget(pinned, window);
+        Note* pinned = note(current_);
+        if (pinned) host().setTarget(pinned, window);
         target_->setText(pinPointer_.titleOf(window, kLabelCharacters));
+        labelled_ = pinned;
     }
     updateButtons();
 }

@@ -68,6 +68,8 @@ private:
     // Enables the buttons by their rules; called after every change of the page's state.
     void updateButtons();
     void showEditText(const std::string& text);
+    // The target label shows the title of the window the note is pinned to, now.
+    void showTargetOf(const Note* note);
     // The edit's text as a note keeps it: "\r\n" line breaks, at most 255 bytes.
     std::string editText() const;
     Note* note(int ordinal) const;
@@ -83,4 +85,6 @@ private:
     PinPointer pinPointer_;
     int noteCount_ = 0;
     int current_ = -1;
+    // The note whose target the label shows, while it is in the list.
+    const Note* labelled_ = nullptr;
 };

@@ -236,15 +236,13 @@ bool OptionDialog::settleOptions(Options& o, const QPalette& palette) {
 
 void OptionDialog::CommitOptions() {
     // A value typed but not yet left counts as left: the program may end while it is still in
-    // its field. A field that holds its option's value has nothing pending; before set-up the
-    // fields do not show the options yet.
+    // its field. A number the page put there (an option, or a typed one it corrected and did
+    // not store) is nothing pending; before set-up the fields do not show the options yet.
     if (!setUp_) return;
     Options& o = options();
-    if (reminderDays_->typedValue() != o.reminderDaysBefore)
-        daysTyped(reminderDays_, o.reminderDaysBefore);
-    if (lendingDays_->typedValue() != o.lendingDaysAfter)
-        daysTyped(lendingDays_, o.lendingDaysAfter);
-    if (height_->typedValue() != o.heightInLines) heightTyped();
+    daysTyped(reminderDays_, o.reminderDaysBefore);
+    daysTyped(lendingDays_, o.lendingDaysAfter);
+    heightTyped();
     applyWaveFile();
 }
 
@@ -360,7 +358,9 @@ bool OptionDialog::daysStep(std::int16_t& option, int value) {
 }
 
 void OptionDialog::daysTyped(OptionStepEdit* edit, std::int16_t& option) {
-    const int value = edit->typedValue();
+    const auto typed = edit->takeTyped();
+    if (!typed) return;
+    const int value = *typed;
     if (value < 0)
         edit->setPosition(0);
     else if (value > kMaxDays)
@@ -377,7 +377,9 @@ bool OptionDialog::heightStep(int value) {
 }
 
 void OptionDialog::heightTyped() {
-    const int value = height_->typedValue();
+    const auto typed = height_->takeTyped();
+    if (!typed) return;
+    const int value = *typed;
     if (value < kMinHeight) {
         height_->setPosition(kMinHeight);
     } else if (value > kMaxHeight) {

@@ -15,7 +15,7 @@ OptionStepEdit::OptionStepEdit(int minimum, int maximum, QWidget* parent)
 }
 
 void OptionStepEdit::setPosition(int value) {
-    setEditText(QString::number(value));
+    lineEdit()->setText(QString::number(value));
 }
 
 int OptionStepEdit::position() const {
@@ -44,6 +44,13 @@ int OptionStepEdit::leadingInteger(const QString& text) {
 
 void OptionStepEdit::setEditText(const QString& text) {
     lineEdit()->setText(text);
+    lineEdit()->setModified(true);
+}
+
+std::optional<int> OptionStepEdit::takeTyped() {
+    if (!lineEdit()->isModified()) return std::nullopt;
+    lineEdit()->setModified(false);
+    return typedValue();
 }
 
 void OptionStepEdit::stepBy(int steps) {

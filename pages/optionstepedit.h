@@ -3,6 +3,7 @@
 #include <QAbstractSpinBox>
 
 #include <functional>
+#include <optional>
 
 // An edit with its up-down arrows, as the Options page uses them for day counts and the
 // height: the text is free, a step asks the page whether to take the new number, and leaving
@@ -26,8 +27,11 @@ public:
     // text that is no number gives 0.
     int typedValue() const;
     static int leadingInteger(const QString& text);
-    // Replaces the shown text.
+    // Replaces the shown text, as if the user had typed it.
     void setEditText(const QString& text);
+    // The number typed since the edit last showed one of the page's (setPosition), once: the
+    // page judges it when the edit or the page is left. Nothing when nothing was typed.
+    std::optional<int> takeTyped();
 
     void stepBy(int steps) override;
 

@@ -3,22 +3,24 @@
 #include "model/catalogue.h"
 #include "model/due.h"
 #include "model/formats.h"
-#include "model/text.h"
 #include "pages/datestep.h"
 #include "pages/dialoghost.h"
 #include "pages/messages.h"
+#include "pages/recordtextedit.h"
 #include "pages/stepper.h"
 #include "pages/wlistwindow.h"
 #include "resources/dialog_lendings.h"
 #include "resources/dialogs.h"
 #include "stickum/recordtext.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTabWidget>
 
 #include <algorithm>
@@ -29,13 +31,12 @@ namespace {
 
 using namespace lendingid;
 
+// Pixels between the date's label, its parts and the object's edit.
+constexpr int kDateRowGap = 2;
+
 // The image of a row: 0 armed, 1 disarmed.
 constexpr int kArmedImage = 0;
 constexpr int kDisarmedImage = 1;
-
-QString shown(const std::string& bytes) {
-    return QString::fromStdString(displayUtf8(bytes));
-}
 
 } // namespace
 
@@ -47,10 +48,10 @@ PrestitiDialog::PrestitiDialog(DialogHost& host, QWidget* parent)
     person_ = itemAs<QComboBox>(Person);
     rightLabel_ = itemAs<QLabel>(RightLabel);
     object_ = itemAs<QPlainTextEdit>(Object);
-    day_ = replaceItemAndArrows(Day, DayUpDown, new Stepper);
-    month_ = replaceItemAndArrows(Month, MonthUpDown, new Stepper);
-    year_ = replaceItemAndArrows(Year, YearUpDown, new Stepper);
-    after_ = replaceItemAndArrows(After, AfterUpDown, new Stepper);
+    day_ = replaceItemAndArrows(Day, DayUpDown, new Stepper(kLendingsStepper));
+    month_ = replaceItemAndArrows(Month, MonthUpDown, new Stepper(kLendingsStepper));
+    year_ = replaceItemAndArrows(Year, YearUpDown, new Stepper(kLendingsStepper));
+    after_ = replaceItemAndArrows(After, AfterUpDown, new Stepper(kLendingsStepper));
     sound_ = itemAs<QCheckBox>(SoundBox);
     new_ = itemAs<QPushButton>(NewButton);
     add_ = itemAs<QPushButton>(AddButton);
@@ -58,10 +59,10 @@ PrestitiDialog::PrestitiDialog(DialogHost& host, QWidget* parent)
 
     // The table gives the combo box the height of its open list; closed it is one line high.
     person_->resize(person_->width(), person_->sizeHint().height());
+    person_->setLineEdit(new RecordLineEdit(kPersonBytes));
     person_->setInsertPolicy(QComboBox::NoInsert);
     // What the user typed is what is stored: the list offers names, it never completes them.
     person_->setCompleter(nullptr);
-    person_->lineEdit()->setMaxLength(static_cast<int>(kPersonBytes));
     object_->setTabChangesFocus(true);
     fitLabels();
 
@@ -76,13 +77,14 @@ PrestitiDialog::PrestitiDialog(DialogHost& host, QWidget* parent)
     widen(after_, missingRoom(after_, QString::number(kMaxDays)));
     day_->setTypingAllowed(false);
     year_->setTypingAllowed(false);
+    fitDateRow();
     clearForm();
 
     list_->setCellText([this](int ordinal, int column) -> QString {
         const Prestito* shownLending = lending(ordinal);
         if (!shownLending) return {};
         if (column == 1) return dateText(shownLending->date());
-        if (column == 2) return shown(shownLending->text());
+        if (column == 2) return toEditText(shownLending->text());
         return {};
     });
 
@@ -114,6 +116,41 @@ void PrestitiDialog::fitLabels() {
     rightLabel_->setGeometry(right);
 }
 
+void PrestitiDialog::fitDateRow() {
+    // Sunken, the day, month and year need more room than their places: they stand side by
+    // side from just after the text of their label, each as wide as its values need, as far
+    // as the object's edit.
+    int x = day_->x();
+    for (QWidget* other : items()) {
+        auto* label = qobject_cast<QLabel*>(other);
+        const QRect r = other->geometry();
+        if (!label || r.right() >= x || r.bottom() < day_->y() || r.top() > day_->y()) continue;
+        const int textWidth = label->fontMetrics().horizontalAdvance(label->text());
+        label->resize(std::min(label->width(), textWidth), label->height());
+        x = std::min(x, label->geometry().right() + 1 + kDateRowGap);
+    }
+    const auto values = [](int first, int last, auto text) {
+        QStringList all;
+        for (int v = first; v <= last; ++v)
+            all << text(v);
+        return all;
+    };
+    const auto number = [](int v) { return QString::number(v); };
+    const std::pair<Stepper*, QStringList> row[] = {
+        {day_, values(1, 31, number)},
+        {month_, values(1, 12, [](int m) { return QString::fromUtf8(msg::monthName(m)); })},
+        {year_, values(kFirstYear, kLastYear, number)}};
+    const int end = object_->x() - kDateRowGap;
+    for (const auto& [part, texts] : row) {
+        int missing = 0;
+        for (const QString& text : texts)
+            missing = std::max(missing, missingRoom(part, text));
+        const int width = std::min(part->width() + missing, end - x);
+        part->setGeometry(x, part->y(), std::max(width, part->width()), part->height());
+        x = part->geometry().right() + 1;
+    }
+}
+
 void PrestitiDialog::connectControls() {
     connect(tabs_, &QTabWidget::currentChanged, this, &PrestitiDialog::tabChanged);
     connect(list_, &WListWindow::rowSelected, this, &PrestitiDialog::rowSelected);
@@ -143,7 +180,8 @@ void PrestitiDialog::RefreshLendings() {
     fillRows();
     const int count = host().holder().lendingCount();
     for (int i = 0; i < count; ++i)
-        if (const Prestito* each = lending(i)) addName(shown(each->person()));
+        if (const Prestito* each = lending(i)) addName(toEditText(each->person()));
+    fitNameList();
 }
 
 void PrestitiDialog::CheckDue() {
@@ -176,7 +214,8 @@ void PrestitiDialog::fillRows() {
 
 void PrestitiDialog::insertRow(int ordinal) {
     const Prestito* each = lending(ordinal);
-    list_->insertRow(shown(each->person()), each->active() ? kArmedImage : kDisarmedImage, ordinal);
+    list_->insertRow(toEditText(each->person()), each->active() ? kArmedImage : kDisarmedImage,
+                     ordinal);
 }
 
 void PrestitiDialog::addName(const QString& name) {
@@ -194,13 +233,19 @@ void PrestitiDialog::addName(const QString& name) {
     person_->setEditText(typed);
 }
 
+void PrestitiDialog::fitNameList() {
+    QAbstractItemView* names = person_->view();
+    const int scrollBar = names->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    names->setMinimumWidth(names->sizeHintForColumn(0) + 2 * names->frameWidth() + scrollBar);
+}
+
 void PrestitiDialog::clearForm() {
     object_->clear();
     person_->setCurrentIndex(-1);
     person_->setEditText(QString());
     showDate(splitDate(today()), false);
     const Options& options = host().options();
-    after_->setValue(options.lendingDaysAfter);
+    after_->setStoredValue(options.lendingDaysAfter);
     sound_->setChecked(options.defaultSound);
 }
 
@@ -208,10 +253,10 @@ void PrestitiDialog::loadForm(int ordinal) {
     const Prestito* shownLending = lending(ordinal);
     if (!shownLending) return;
     loadedObject_ = toEditText(shownLending->text());
-    loadedPerson_ = shown(shownLending->person());
+    loadedPerson_ = toEditText(shownLending->person());
     object_->setPlainText(loadedObject_);
     person_->setEditText(loadedPerson_);
-    after_->setValue(shownLending->daysAfter());
+    after_->setStoredValue(shownLending->daysAfter());
     sound_->setChecked(shownLending->sound());
     // A record without a valid date shows an empty date; its steps start from today.
     const bool dateless = shownLending->date() == 0;
@@ -236,7 +281,7 @@ bool PrestitiDialog::dateStep(bool accepted) {
 }
 
 QString PrestitiDialog::dateText(Date date) {
-    return date == 0 ? QString() : QString::fromStdString(formatNumericDate(date));
+    return QString::fromStdString(formatNumericDate(date));
 }
 
 void PrestitiDialog::storeForm(int ordinal) {
@@ -248,14 +293,16 @@ void PrestitiDialog::storeForm(int ordinal) {
     if (ordinal != current_ || object != loadedObject_)
         stored->setText(fromEditText(object, kTextBytes));
     if (ordinal != current_ || personText() != loadedPerson_)
-        stored->setPerson(personText().toStdString());
+        stored->setPerson(fromEditText(personText(), kPersonBytes));
     if (!day_->isBlank()) stored->setDate(formDate());
     stored->setIOwe(direction_);
-    stored->setDaysAfter(static_cast<std::int16_t>(after_->value()));
+    // A day count the field cannot show stays as stored until the user changes it.
+    if (!after_->isBlank()) stored->setDaysAfter(static_cast<std::int16_t>(after_->value()));
     stored->setSound(sound_->isChecked());
-    addName(shown(stored->person()));
-    // Its date and object show in the list at once.
-    list_->viewport()->update();
+    addName(toEditText(stored->person()));
+    fitNameList();
+    // Its date and object show in the list at once, in a row as high as they need.
+    list_->cellsChanged();
 }
 
 // The day control only offers the days of the month shown; a day beyond them is brought back
@@ -302,7 +349,7 @@ void PrestitiDialog::addLending() {
     host().attachNew(added);
     const int ordinal = records.ordinalOf(added);
     storeForm(ordinal);
-    list_->insertRow(shown(added->person()), kDisarmedImage, ordinal);
+    list_->insertRow(toEditText(added->person()), kDisarmedImage, ordinal);
     clearForm();
     updateButtons();
 }

@@ -38,12 +38,15 @@ public:
 
 private:
     void fitLabels();
+    void fitDateRow();
     void connectControls();
 
     void tabChanged(int index);
     void fillRows();
     void insertRow(int ordinal);
     void addName(const QString& name);
+    // The open list of names is as wide as its longest name.
+    void fitNameList();
     void clearForm();
     void loadForm(int ordinal);
     void storeForm(int ordinal);

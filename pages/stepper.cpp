@@ -15,6 +15,8 @@ constexpr int kTextMargins = 2 * 2 + 2;
 
 Stepper::Stepper(StepperStyle style, QWidget* parent) : QSpinBox(parent), style_(style) {
     setAccelerated(false);
+    // What the user types takes the place of a blank.
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this] { blank_ = false; });
 }
 
 void Stepper::setValueText(ValueText text) {
@@ -23,9 +25,16 @@ void Stepper::setValueText(ValueText text) {
     showValueText();
 }
 
-void Stepper::setBlank(bool blank) {
+void Stepper::setBlank(bool blank, const QString& standIn) {
     blank_ = blank;
+    standIn_ = blank ? standIn : QString();
     showValueText();
+}
+
+void Stepper::setStoredValue(int stored) {
+    setValue(stored);
+    const bool outside = stored < minimum() || stored > maximum();
+    setBlank(outside, QString::number(stored));
 }
 
 void Stepper::showValueText() {
@@ -45,6 +54,7 @@ void Stepper::stepBy(int steps) {
     const int unit = steps > 0 ? 1 : -1;
     if (!style_.everyStepAsked) {
         if (request_ && !request_(value(), unit)) return;
+        if (blank_) setBlank(false);
         setValue(value() + unit);
         return;
     }
@@ -78,7 +88,7 @@ QAbstractSpinBox::StepEnabled Stepper::stepEnabled() const {
 }
 
 QString Stepper::textFromValue(int value) const {
-    if (blank_) return {};
+    if (blank_) return standIn_;
     return valueText_ ? valueText_(value) : QSpinBox::textFromValue(value);
 }
 

@@ -15,9 +15,8 @@ struct StepperStyle {
     Qt::FocusPolicy shownOnlyFocus = Qt::StrongFocus;
 };
 
-// The Lendings page: a number only shown needs no edit frame, which leaves its digits the room
-// they need, and stays in the tab order.
-inline constexpr StepperStyle kLendingsStepper{};
+// The Lendings page: a number only shown keeps its sunken frame and stays in the tab order.
+inline constexpr StepperStyle kLendingsStepper{true, true, Qt::StrongFocus};
 // The Reminders page: a number only shown keeps its frame and is left out of the tab order.
 inline constexpr StepperStyle kRemindersStepper{false, true, Qt::NoFocus};
 
@@ -41,10 +40,14 @@ public:
     // Whether the number may be typed as well as stepped; a typed number always stays within
     // the range.
     void setTypingAllowed(bool allowed);
-    // A blank stepper shows no text (a value the record does not have); its value still
-    // counts for the steps, and the first step shows it again.
-    void setBlank(bool blank);
+    // A blank stepper shows no text (a value the record does not have), or the stand-in given
+    // (a value the record has, which the range cannot hold); its value still counts for the
+    // steps, and the first step, or typing, shows it again.
+    void setBlank(bool blank, const QString& standIn = {});
     bool isBlank() const { return blank_; }
+    // Shows a value as a record holds it: one outside the range is shown as it is, blank, and
+    // the steps start from the nearer end of the range.
+    void setStoredValue(int stored);
 
     void stepBy(int steps) override;
 
@@ -66,4 +69,5 @@ private:
     StepRequest request_;
     ValueText valueText_;
     bool blank_ = false;
+    QString standIn_;
 };

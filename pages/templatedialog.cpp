@@ -1,6 +1,9 @@
 #include "pages/templatedialog.h"
 
+#include "model/postit.h"
+#include "pages/recordtextedit.h"
 #include "resources/dialogs.h"
+#include "stickum/frameontop.h"
 #include "stickum/images.h"
 
 #include <QAbstractSpinBox>
@@ -11,12 +14,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOption>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -59,6 +62,9 @@ TemplateDialog::TemplateDialog(int tableId, QWidget* parent)
         items_.push_back(widget);
         ids_.push_back(row.id);
     }
+    // Once the page has put its own controls in place: their frames stay whole at fractional
+    // scales.
+    QTimer::singleShot(0, this, [this] { FrameOnTop::coverScrollAreas(this); });
 }
 
 QWidget* TemplateDialog::item(int id) const {
@@ -121,7 +127,8 @@ QWidget* TemplateDialog::create(const DialogItem& row) {
     case ItemKind::GroupBox:
         return new QGroupBox(text, this);
     case ItemKind::MultiLineEdit:
-        return new QPlainTextEdit(this);
+        // The pages' edits of several lines all hold a record's text.
+        return new RecordTextEdit(kTextBytes, this);
     case ItemKind::ComboBox: {
         auto* combo = new QComboBox(this);
         combo->setEditable(true);

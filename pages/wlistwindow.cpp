@@ -61,7 +61,8 @@ WListWindow::WListWindow(int id, int armedPicture, int disarmedPicture, QWidget*
     setItemDelegate(new StateDelegate(this));
     setRootIsDecorated(false);
     setIndentation(0);
-    setUniformRowHeights(true);
+    // A row is as high as its cells: an object of two lines takes two.
+    setUniformRowHeights(false);
     setAllColumnsShowFocus(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -99,6 +100,11 @@ int WListWindow::insertRow(const QString& text, int stateImage, int itemData) {
         ++at;
     insertTopLevelItem(at, item);
     return at;
+}
+
+void WListWindow::cellsChanged() {
+    scheduleDelayedItemsLayout();
+    viewport()->update();
 }
 
 void WListWindow::deleteAllRows() {

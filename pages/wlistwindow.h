@@ -38,6 +38,8 @@ public:
     QString cellText(int row, int column) const;
     // The row carrying this item data, or -1.
     int rowOfItemData(int itemData) const;
+    // The page's cells changed: they are drawn anew, each row as high as its cells need.
+    void cellsChanged();
 
     // The selected row, or -1.
     int selectedRow() const;

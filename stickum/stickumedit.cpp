@@ -1,29 +1,15 @@
 #include "stickum/stickumedit.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QInputMethodEvent>
-#include <QKeyEvent>
-#include <QMimeData>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextLayout>
 
-namespace {
-
-QString plain(QString text) {
-    // Pasted text may end its lines as other systems do; each break becomes one line break.
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    text.replace(QChar::ParagraphSeparator, u'\n');
-    text.replace(QChar::LineSeparator, u'\n');
-    return text;
-}
-
-} // namespace
-
-StickumEdit::StickumEdit(QWidget* parent) : QTextEdit(parent) {
+StickumEdit::StickumEdit(QWidget* parent) : StoredTextEdit(kMaxBytes, parent) {
+    connect(limit(), &StoredTextLimit::inputCut, this, &StickumEdit::inputCut);
     setAcceptRichText(false);
     setFrameStyle(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -33,11 +19,19 @@ StickumEdit::StickumEdit(QWidget* parent) : QTextEdit(parent) {
     setTabChangesFocus(false);
     document()->setDocumentMargin(0);
     setViewportMargins(0, 0, 0, 0);
+    // Text scrolls by whole lines: the top line is never cut, whatever is left at the bottom.
+    QScrollBar* bar = verticalScrollBar();
+    connect(bar, &QScrollBar::rangeChanged, this, [this, bar](int, int maximum) {
+        if (wholeLines(maximum) != maximum) bar->setMaximum(wholeLines(maximum));
+    });
+    connect(bar, &QScrollBar::valueChanged, this, [this, bar](int value) {
+        if (wholeLines(value) != value) bar->setValue(wholeLines(value));
+    });
 }
 
-int StickumEdit::storedBytes(const QString& text) {
-    const QString p = plain(text);
-    return static_cast<int>(p.toUtf8().size() + p.count(u'\n'));
+int StickumEdit::wholeLines(int pixels) const {
+    if (lineHeight_ <= 0) return pixels;
+    return (pixels + lineHeight_ - 1) / lineHeight_ * lineHeight_;
 }
 
 QString StickumEdit::storedText() const {
@@ -93,55 +87,4 @@ void StickumEdit::applyLineHeight() {
     all.mergeBlockFormat(format);
     document()->setUndoRedoEnabled(undo);
     document()->setModified(modified);
-}
-
-int StickumEdit::room() const {
-    const int used = storedBytes(toPlainText()) - storedBytes(textCursor().selectedText());
-    return kMaxBytes - used;
-}
-
-QString StickumEdit::fitting(const QString& text) const {
-    int left = room();
-    QString out;
-    for (int i = 0; i < text.size();) {
-        const int n = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        const QString piece = text.mid(i, n);
-        const int bytes = storedBytes(piece);
-        if (bytes > left) break;
-        left -= bytes;
-        out += piece;
-        i += n;
-    }
-    return out;
-}
-
-void StickumEdit::keyPressEvent(QKeyEvent* event) {
-    if (!isReadOnly()) {
-        QString typed = event->text();
-        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) typed = "\n";
-        const bool inserts =
-            !typed.isEmpty() &&
-            (typed == "\n" || typed == "\t" || typed.at(0).isPrint() || typed.at(0).isSurrogate());
-        if (inserts && !(event->modifiers() & Qt::ControlModifier) && storedBytes(typed) > room()) {
-            event->accept(); // the text is full: the character is not taken
-            return;
-        }
-    }
-    QTextEdit::keyPressEvent(event);
-}
-
-void StickumEdit::insertFromMimeData(const QMimeData* source) {
-    if (isReadOnly() || !source || !source->hasText()) return;
-    insertPlainText(fitting(plain(source->text())));
-}
-
-void StickumEdit::inputMethodEvent(QInputMethodEvent* event) {
-    if (isReadOnly() || event->commitString().isEmpty()) {
-        QTextEdit::inputMethodEvent(event);
-        return;
-    }
-    QInputMethodEvent cut(event->preeditString(), event->attributes());
-    cut.setCommitString(fitting(event->commitString()), event->replacementStart(),
-                        event->replacementLength());
-    QTextEdit::inputMethodEvent(&cut);
 }

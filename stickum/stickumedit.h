@@ -1,11 +1,14 @@
 #pragma once
 
+#include "stickum/recordtext.h"
+
 #include <QTextEdit>
 
 // The edit field of a Stickum: plain multi-line text that wraps at the right edge and holds at
-// most 255 bytes as stored (UTF-8, a line break counting as the two bytes CR LF). Typing,
-// pasting or composing beyond that is refused; a read-only edit still scrolls and selects.
-class StickumEdit : public QTextEdit {
+// most 255 bytes as stored (a line break counting as the two bytes CR LF). Typing beyond that is
+// refused; a paste or a composed text is cut to what fits, with a beep. A read-only edit still
+// scrolls and selects.
+class StickumEdit : public StoredTextEdit<QTextEdit> {
     Q_OBJECT
 public:
     static constexpr int kMaxBytes = 255;
@@ -14,8 +17,6 @@ public:
 
     // The text with CR LF line breaks, as records keep it.
     QString storedText() const;
-    // How many bytes the text takes as stored.
-    static int storedBytes(const QString& text);
     // Lines as shown, wrapped lines included (an empty edit has one).
     int lineCount() const;
     void setEditable(bool editable);
@@ -27,17 +28,14 @@ public:
     // Replaces the text; its lines keep the line height.
     void setText(const QString& text);
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void insertFromMimeData(const QMimeData* source) override;
-    void inputMethodEvent(QInputMethodEvent* event) override;
+signals:
+    // Some of a paste or a composed text was left out: it did not fit.
+    void inputCut();
 
 private:
-    // Bytes left for new text when the selection is replaced.
-    int room() const;
-    // The longest start of the text that fits in the room left.
-    QString fitting(const QString& text) const;
     void applyLineHeight();
+    // Pixels rounded up to whole lines.
+    int wholeLines(int pixels) const;
 
     int lineHeight_ = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "model/catalogue.h"
 #include "model/text.h"
+#include "stickum/frameontop.h"
 #include "stickum/gradient.h"
 #include "stickum/recordtext.h"
 #include "stickum/smallframe.h"
@@ -36,6 +37,13 @@ WPostIt::WPostIt(const Options& options)
     setGeometry(0, 0, screenWidth() / 8, options.heightInLines * lineHeight_ + 2);
     applyLook();
     connect(edit_->document(), &QTextDocument::contentsChanged, this, &WPostIt::textChanged);
+    // At fractional scales the border goes over the edit, which would cover its bottom.
+    if (FrameOnTop::needed()) new FrameOnTop(this, [this](QPainter& p) { drawBorder(p); });
+}
+
+void WPostIt::drawBorder(QPainter& p) const {
+    p.setPen(desktop::windowFrame(palette()));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void WPostIt::setContent(const std::string& text) {
@@ -139,8 +147,7 @@ void WPostIt::paintEvent(QPaintEvent*) {
     applyLook();
     QPainter p(this);
     p.fillRect(rect(), toQColor(background_));
-    p.setPen(desktop::windowFrame(palette()));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    drawBorder(p);
 }
 
 void WPostIt::resizeEvent(QResizeEvent*) {

@@ -6,6 +6,7 @@
 
 #include <string>
 
+class QPainter;
 class SmallFrame;
 class StickumEdit;
 
@@ -51,6 +52,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The one-pixel border around the text.
+    void drawBorder(QPainter& p) const;
     void applyLook();
     void textChanged();
 

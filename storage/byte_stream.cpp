@@ -40,10 +40,10 @@ constexpr std::size_t kMonthLetters = 10;
 
 } // namespace
 
-void ByteReader::fail(const std::string& why) {
+void ByteReader::fail(const std::string& why, std::size_t at) {
     if (!failed_ && problem_.empty()) {
         problem_ = why;
-        problemAt_ = pos_;
+        problemAt_ = at == SIZE_MAX ? pos_ : at;
     }
     failed_ = true;
 }
@@ -127,15 +127,18 @@ bool ByteReader::readNumber(int& value, int maxDigits) {
 }
 
 // Reads "January 5, 1998", and also "1 5, 1998" (numeric month first) and "5 January 1998"
-// (day first). Day 0 is the stored form of "no date".
+// (day first). "January 0, 0000", as the writer puts it, is the stored form of "no date"; any
+// other date that names no real day is damage.
 Date ByteReader::date() {
     if (failed_) return kNoDate;
     int day = 0;
     int month = 0;
     int year = 0;
     skipSeparators();
+    const std::size_t start = pos_;
+    const bool named = std::isalpha(peek());
     bool ok = true;
-    if (std::isalpha(peek())) {
+    if (named) {
         month = monthFromName(readLetters(kMonthLetters));
         skipSeparators();
         ok = readNumber(day, 2);
@@ -157,9 +160,9 @@ Date ByteReader::date() {
         fail("a date cannot be read");
         return kNoDate;
     }
-    if (day == 0) return kNoDate;
+    if (named && month == 1 && day == 0 && year == 0) return kNoDate;
     const Date date = makeDate(day, month, year);
-    if (date == kNoDate) fail("a date names no real day");
+    if (date == kNoDate) fail("a date names no real day", start);
     return date;
 }
 

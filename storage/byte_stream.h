@@ -33,7 +33,9 @@ public:
     Date date();
     std::array<std::uint8_t, 60> font();
 
-    void fail(const std::string& why);
+    // Stops reading: something unreadable found at the byte `at` (where the reader is, when
+    // none).
+    void fail(const std::string& why, std::size_t at = SIZE_MAX);
     // Something read but cut to fit, found at the byte `at` (where the reader is, when none).
     void noteDamage(const std::string& why, std::size_t at = SIZE_MAX);
 

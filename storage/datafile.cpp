@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -186,12 +187,19 @@ void readOptionsBlock(ByteReader& in, int version, Options& options) {
     }
 }
 
-// Whether a whole options block starts at the offset and is all that follows it.
-bool optionsBlockAt(const std::vector<std::uint8_t>& bytes, std::size_t offset, int version) {
+// Where the options block that starts at the offset ends, when it reads whole.
+std::optional<std::size_t> optionsBlockEnd(const std::vector<std::uint8_t>& bytes,
+                                           std::size_t offset, int version) {
     ByteReader in(bytes, offset);
     Options scratch;
     readOptionsBlock(in, version, scratch);
-    return !in.damaged() && in.position() == bytes.size();
+    if (in.damaged()) return std::nullopt;
+    return in.position();
+}
+
+// Whether a whole options block starts at the offset and is all that follows it.
+bool optionsBlockAt(const std::vector<std::uint8_t>& bytes, std::size_t offset, int version) {
+    return optionsBlockEnd(bytes, offset, version) == bytes.size();
 }
 
 } // namespace
@@ -258,6 +266,12 @@ LoadResult DataFile::parse(PostItHolder& holder, OldFileQuestions& questions) {
     if (!in.good()) {
         version_ = kCurrentVersion;
     } else if (version_ > 2) {
+        // A later version may have changed what this one reads: the user decides, as for an
+        // old file.
+        if (version_ > kCurrentVersion && !questions.continueReadingLaterFile(version_)) {
+            result.status = LoadStatus::Declined;
+            return result;
+        }
         optionsFollow = readRecordBlock(in, holder);
         // An older or later Quillbox may not read what this one writes: keep the file.
         if (version_ != kCurrentVersion) keepBackup_ = true;
@@ -281,6 +295,11 @@ LoadResult DataFile::parse(PostItHolder& holder, OldFileQuestions& questions) {
     // After a negative count the options are taken only when they are all that follows.
     if (!optionsFollow)
         optionsReadable_ = optionsReadable_ && optionsBlockAt(bytes_, optionsOffset_, version_);
+    // Nothing this version writes follows the options: what does is kept in the backup.
+    if (optionsReadable_ && version_ <= kCurrentVersion) {
+        const auto end = optionsBlockEnd(bytes_, optionsOffset_, version_);
+        if (end && *end < bytes_.size()) in.noteDamage("bytes follow the options", *end);
+    }
     if (in.damaged()) {
         keepBackup_ = true;
         damage_ = {in.problem(), in.problemAt()};

@@ -19,6 +19,9 @@ public:
     virtual ~OldFileQuestions() = default;
     // The old-format warning: true continues reading, false ends the program with status 0.
     virtual bool continueReadingOldFile() = 0;
+    // A file of a later version than this one writes: true reads what this version knows of
+    // it, false ends the program with status 0. Answered as for an old file unless said.
+    virtual bool continueReadingLaterFile(int /*version*/) { return continueReadingOldFile(); }
     // The old file could not be read; the program ends with status 1 afterwards.
     virtual void oldFileFailed(const std::string& message) = 0;
 };
@@ -29,7 +32,7 @@ enum class LoadStatus {
     Damaged,       // read up to the damage; what came before it is kept
     Unreadable,    // there but not readable (no permission, an I/O error): nothing was read
     NotAFile,      // a directory, FIFO, device or socket: left alone, end with status 1
-    Declined,      // old layout, the user chose not to read it: end with status 0
+    Declined,      // old layout or a later version, the user chose not to read it: end with 0
     OldFileFailed, // old layout that could not be read: end with status 1
 };
 

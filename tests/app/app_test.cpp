@@ -4,21 +4,26 @@
 #include "app/mydialog.h"
 #include "app/myframe.h"
 #include "app/startup.h"
+#include "app/trayicon.h"
 #include "document/statefolder.h"
 #include "fakes.h"
 #include "model/catalogue.h"
 #include "noquestions.h"
 #include "resources/dialogs.h"
+#include "resources/pictures.h"
 #include "stickum/gradient.h"
+#include "stickum/images.h"
 #include "stickum/stickumlook.h"
 #include "storage/datafile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPainter>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSplashScreen>
+#include <QSystemTrayIcon>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -235,9 +240,10 @@ TEST_F(AppTest, MinimisingCollapsesInsteadOfLeavingAMinimisedWindow) {
     start();
     frame()->setWindowState(Qt::WindowMinimized);
     EXPECT_TRUE(QTest::qWaitFor([this] { return !frame()->isVisible(); }, 1000));
-    EXPECT_FALSE(frame()->isMinimized());
+    // Hidden in the tray, not left minimised in a task bar; the restore shows it normal.
     restoreFromTray();
     EXPECT_TRUE(dialog()->isOpen());
+    EXPECT_FALSE(frame()->isMinimized());
 }
 
 TEST_F(AppTest, EnterAndCloseAskTheQuitQuestionAndNoChangesNothing) {
@@ -568,3 +574,24 @@ TEST_F(AppTest, ATrayThatGoesAwayLeavesTheCollapsedWindowMinimisedWithinATick) {
 }
 
 } // namespace
+
+// The tray's picture keeps its square shape in the middle of the slot the tray gives it,
+// whatever the slot's shape (33 x 22 or 44 x 22 at scales 1.5 and 2).
+class TrayPicture : public ::testing::TestWithParam<QSize> {};
+
+TEST_P(TrayPicture, IsSquareAndCentredInItsSlot) {
+    const QSize slot = GetParam();
+    QtTrayIcon tray;
+    tray.add(kNoteShownIcon, QStringLiteral("tip"));
+    const QIcon icon = tray.qtIcon()->icon();
+    const int side = std::min(slot.width(), slot.height());
+    QImage expected(slot, QImage::Format_ARGB32_Premultiplied);
+    expected.fill(Qt::transparent);
+    QPainter(&expected).drawPixmap((slot.width() - side) / 2, (slot.height() - side) / 2,
+                                   Images::pixmap(kNoteShownIcon, QSize(side, side)));
+    EXPECT_EQ(icon.pixmap(slot).toImage().convertToFormat(expected.format()), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Slots, TrayPicture,
+                         ::testing::Values(QSize(22, 22), QSize(33, 22), QSize(44, 22),
+                                           QSize(24, 48)));

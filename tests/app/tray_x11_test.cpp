@@ -32,6 +32,13 @@ QImage picture(const QIcon& icon) {
     return icon.pixmap(QSize(16, 16)).toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
+// Whether the X server shows the window (xwininfo's map state).
+bool isViewable(WId window) {
+    QProcess info;
+    info.start(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(window)});
+    return info.waitForFinished() && info.readAllStandardOutput().contains("IsViewable");
+}
+
 QImage picture(int id) {
     return Images::image(id, QSize(16, 16)).convertToFormat(QImage::Format_ARGB32);
 }
@@ -135,7 +142,7 @@ TEST_F(TrayOnX11, EscapeDuringPinPointingLeavesTheTrayAnswering) {
     EXPECT_TRUE(QTest::qWaitFor([frame] { return frame->isVisible(); }, 3000));
 }
 
-TEST_F(TrayOnX11, AfterMinimisingAndARightClickTheCaptionLooksActive) {
+TEST_F(TrayOnX11, MinimisingUnmapsTheFrameAndARightClickBringsItBackActive) {
     waitUntilEmbedded();
     MyFrame* frame = app->frame();
     ASSERT_TRUE(QTest::qWaitFor([frame] { return frame->isVisible(); }, 5000));
@@ -145,6 +152,9 @@ TEST_F(TrayOnX11, AfterMinimisingAndARightClickTheCaptionLooksActive) {
     QProcess::execute(QStringLiteral("xdotool"),
                       {QStringLiteral("windowminimize"), QString::number(frame->winId())});
     ASSERT_TRUE(QTest::qWaitFor([frame] { return !frame->isVisible(); }, 3000));
+    // The frame stays off the screen: no window left mapped there to take clicks or the keys.
+    EXPECT_FALSE(QTest::qWaitFor([frame] { return isViewable(frame->winId()); }, 1500))
+        << "the collapsed frame was mapped again";
     click(3);
     ASSERT_TRUE(QTest::qWaitFor([frame] { return frame->isActiveWindow(); }, 3000));
     // What the screen shows in the middle of the caption is the active picture's colour.

@@ -32,6 +32,13 @@ TEST(Formats, LendingTextsNameThePersonTheDayAndTheThing) {
     EXPECT_EQ(formatReminder(makeDate(22, 3, 1999), "dentist"), "March 22nd 1999:\r\ndentist");
 }
 
+TEST(Formats, ARecordWithoutADateSaysSoInWords) {
+    EXPECT_EQ(formatNumericDate(kNoDate), "no date");
+    EXPECT_EQ(formatIOwe(kNoDate, "Ann", "book"), "Ann:\r\n I owe him (no date given):\r\nbook");
+    EXPECT_EQ(formatOwesMe(kNoDate, "Ann", "book"), "Ann:\r\n he owes me (no date given):\r\nbook");
+    EXPECT_EQ(formatReminder(kNoDate, "dentist"), "No date given:\r\ndentist");
+}
+
 TEST(Formats, LongestLendingTextIsKeptWhole) {
     const std::string person(49, 'p');
     const std::string text(255, 't');

@@ -371,3 +371,17 @@ TEST_F(RemindersPageTest, BeyondFiftyRemindersOnlyTheFirstAreMarkedButAllFallDue
     page->RefreshMarks();
     EXPECT_EQ(calendar()->markAt(0).flag, 0);
 }
+
+TEST_F(RemindersPageTest, WhatWasOnlyLookedAtStaysAsStored) {
+    Appointement* odd = addReminder(makeDate(12, 3, 1998), "old\ntext", 30000);
+    Appointement* early = addReminder(makeDate(13, 3, 1998), "early", -5);
+    open();
+    selectDay(12);
+    EXPECT_EQ(page->daysControl()->text(), QStringLiteral("30000"));
+    selectDay(13);
+    EXPECT_EQ(page->daysControl()->text(), QStringLiteral("-5"));
+    page->CommitReminder();
+    EXPECT_EQ(odd->daysBefore(), 30000);
+    EXPECT_EQ(odd->text(), "old\ntext") << "a lone line feed is not rewritten";
+    EXPECT_EQ(early->daysBefore(), -5);
+}

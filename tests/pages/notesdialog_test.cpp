@@ -6,6 +6,8 @@
 #include "pages/notesdialog.h"
 #include "resources/dialog_notes.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -210,6 +212,28 @@ TEST_F(NotesPageTest, AClosedTargetShowsNoWindow) {
     host.windowTitles.erase(5);
     open();
     pressTitle(0);
+    EXPECT_EQ(page->targetLabel()->text(), QStringLiteral("<no window>"));
+}
+
+TEST_F(NotesPageTest, ATextInAnyScriptIsKeptWholeAsShown) {
+    open();
+    QGuiApplication::clipboard()->setText(QString(130, QChar(0x436)) + QStringLiteral(" END"));
+    edit()->paste(); // cut to what a note keeps: 127 letters, 254 bytes
+    EXPECT_EQ(edit()->toPlainText(), QString(127, QChar(0x436)));
+    QTest::sendKeyEvent(QTest::Click, edit(), Qt::Key_unknown, QString(QChar(0x436)), {});
+    click(noteid::AddButton);
+    EXPECT_EQ(host.records.note(0)->text(), QString(127, QChar(0x436)).toStdString());
+}
+
+TEST_F(NotesPageTest, ATargetThatClosesIsNamedNoMoreOnceTheListIsRefreshed) {
+    addNote("pinned");
+    host.windowTitles[5] = "Terminal";
+    host.setTarget(host.records.note(0), 5);
+    open();
+    pressTitle(0);
+    ASSERT_EQ(page->targetLabel()->text(), QStringLiteral("Terminal"));
+    host.windowTitles.erase(5);
+    page->RefreshNotes(); // the main window comes back
     EXPECT_EQ(page->targetLabel()->text(), QStringLiteral("<no window>"));
 }
 

@@ -233,6 +233,8 @@ TEST_F(OptionsPage, TypedDaysOutOfRangeAreCorrectedInTheEditButNotStored) {
         typeAndLeave(c.edit, QStringLiteral("2000"));
         EXPECT_EQ(textOf(c.edit), QStringLiteral("1825"));
         EXPECT_EQ(*c.option, before);
+        page->CommitOptions(); // the main window collapses: still not stored
+        EXPECT_EQ(*c.option, before);
         typeAndLeave(c.edit, QStringLiteral("-3"));
         EXPECT_EQ(textOf(c.edit), QStringLiteral("0"));
         EXPECT_EQ(*c.option, before);
@@ -254,6 +256,8 @@ TEST_F(OptionsPage, TypedHeightIsKeptInsideOneToFifty) {
     EXPECT_EQ(host.settings.heightInLines, 5);
     typeAndLeave(edit, QStringLiteral("80"));
     EXPECT_EQ(textOf(edit), QStringLiteral("50"));
+    EXPECT_EQ(host.settings.heightInLines, 5);
+    page->CommitOptions();
     EXPECT_EQ(host.settings.heightInLines, 5);
     EXPECT_EQ(host.staleMarks, marks);
     typeAndLeave(edit, QStringLiteral("7"));

@@ -3,10 +3,12 @@
 #include "fakehost.h"
 
 #include "pages/prestitidialog.h"
+#include "pages/recordtextedit.h"
 #include "pages/stepper.h"
 #include "pages/wlistwindow.h"
 #include "resources/dialog_lendings.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -506,11 +508,11 @@ TEST_F(LendingsPage, ThePersonIsStoredAsTypedNotCompletedFromTheList) {
     EXPECT_EQ(host.records.lending(1)->person(), "Bo");
 }
 
-TEST_F(LendingsPage, ALendingWithoutADateShowsItEmptyAndKeepsItWhenOnlyLookedAt) {
+TEST_F(LendingsPage, ALendingWithoutADateSaysSoAndKeepsItWhenOnlyLookedAt) {
     Prestito* dateless = record("Ann", "book", 0, true);
     dateless->setPerson("Andr\xe9"); // an old file's single-byte name
     open();
-    EXPECT_EQ(list()->cellText(0, 1), QString());
+    EXPECT_EQ(list()->cellText(0, 1), QStringLiteral("no date"));
     clickRow(0);
     for (int id : {Day, Month, Year})
         EXPECT_EQ(stepper(id)->text(), QString()) << id;
@@ -523,6 +525,45 @@ TEST_F(LendingsPage, ALendingWithoutADateShowsItEmptyAndKeepsItWhenOnlyLookedAt)
     EXPECT_EQ(stepper(Month)->text(), QStringLiteral("May"));
     page->CommitLending();
     EXPECT_EQ(dateless->date(), makeDate(16, 5, 1998));
+}
+
+TEST_F(LendingsPage, TheNameIsHeldToItsStoredBytesAndListedWhole) {
+    const std::string longest(49, 'W');
+    record(longest.c_str(), "book", makeDate(5, 1, 1998), true);
+    record("Bo", "pen", makeDate(5, 1, 1998), true);
+    open();
+    EXPECT_NE(qobject_cast<RecordLineEdit*>(person()->lineEdit()), nullptr);
+    person()->showPopup();
+    QAbstractItemView* names = person()->view();
+    EXPECT_GE(names->viewport()->width(), names->sizeHintForColumn(0));
+    person()->hidePopup();
+}
+
+TEST_F(LendingsPage, EachRowIsAsHighAsItsObject) {
+    record("Ann", "one\r\ntwo", makeDate(5, 1, 1998), true);
+    record("Bob", "pen", makeDate(5, 1, 1998), true);
+    record("Cy", "three\r\nfour", makeDate(5, 1, 1998), true);
+    open();
+    const auto height = [this](int row) {
+        return list()->visualItemRect(list()->topLevelItem(row)).height();
+    };
+    EXPECT_GT(height(0), height(1));
+    EXPECT_EQ(height(2), height(0));
+}
+
+TEST_F(LendingsPage, ADayCountBeyondTheFieldIsShownAndKeptUntilChanged) {
+    for (const int stored : {-5, 30000}) {
+        Prestito* odd = record("Ann", "book", makeDate(5, 1, 1998), true, false, stored);
+        reopen();
+        clickRow(0);
+        EXPECT_EQ(stepper(After)->text(), QString::number(stored));
+        page->CommitLending();
+        EXPECT_EQ(odd->daysAfter(), stored);
+        // A step starts from the nearer end of the field's range.
+        step(After, stored < 0 ? Qt::Key_Up : Qt::Key_Down);
+        EXPECT_EQ(odd->daysAfter(), stored < 0 ? 1 : 1824);
+        host.records.removeLending(0);
+    }
 }
 
 } // namespace

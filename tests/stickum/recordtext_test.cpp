@@ -25,3 +25,29 @@ TEST(RecordText, AnOldSingleByteTextThatFitsOnlySoKeepsItsEndWhenEdited) {
     EXPECT_EQ(stored, old + "!");
     EXPECT_EQ(toEditText(stored), edited);
 }
+
+// What of a new text fits in place of a selection [from, to) of an edit's text, in 255 bytes.
+struct Fitting {
+    QString text;
+    qsizetype from, to;
+    QString added;
+    QString fits;
+};
+
+class FittingStart : public ::testing::TestWithParam<Fitting> {};
+
+TEST_P(FittingStart, TakesTheLongestStartThatFitsBetweenCharacters) {
+    const Fitting& c = GetParam();
+    EXPECT_EQ(fittingStart(c.text, c.from, c.to, c.added, 255), c.fits);
+}
+
+const QString kFace = QString::fromUtf8("\xF0\x9F\x99\x82"); // one character, two halves
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, FittingStart,
+    ::testing::Values(Fitting{"", 0, 0, QString(130, QChar(0x436)), QString(127, QChar(0x436))},
+                      Fitting{QString(255, u'a'), 255, 255, "b", ""},
+                      Fitting{QString(255, u'a'), 0, 3, "bcde", "bcd"},   // the selection goes
+                      Fitting{QString(253, u'a'), 253, 253, "\nb", "\n"}, // a break is CR LF
+                      Fitting{QString(252, u'a'), 252, 252, kFace + kFace, ""},
+                      Fitting{QString(300, u'a'), 0, 0, "b", ""})); // an over-long old text

@@ -228,7 +228,7 @@ TEST_F(StickumTest, PastedLinesEndedByCarriageReturnsStillStopAt255Bytes) {
         lines += QStringLiteral("line\r");
     QGuiApplication::clipboard()->setText(lines);
     edit()->paste();
-    EXPECT_LE(StickumEdit::storedBytes(edit()->toPlainText()), 255) << "all of it is kept";
+    EXPECT_LE(storedSize(edit()->toPlainText()), 255u) << "all of it is kept";
 }
 
 TEST_F(StickumTest, ContentKeepsLineBreaksAndCutsOnCharacters) {
@@ -258,6 +258,19 @@ TEST_F(StickumTest, ScrollBarShowsOnlyWhenTheLinesNoLongerFit) {
     QTest::keyClick(edit(), Qt::Key_Backspace);
     EXPECT_FALSE(content->scrollBarShown());
     EXPECT_EQ(frame->height(), 82);
+}
+
+TEST_F(StickumTest, TypingPastTheLastLineScrollsByWholeLines) {
+    make();
+    frame->showStickum();
+    content->setContent("1");
+    goToEnd();
+    for (int line = 2; line <= 9; ++line) {
+        typeEnter();
+        type(QString::number(line));
+        EXPECT_EQ(edit()->verticalScrollBar()->value() % content->lineHeight(), 0) << line;
+    }
+    EXPECT_GT(edit()->verticalScrollBar()->value(), 0);
 }
 
 TEST_F(StickumTest, NoScrollBarWhenTheOptionIsOff) {

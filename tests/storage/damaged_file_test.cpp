@@ -170,6 +170,15 @@ TEST_F(StorageTest, DamageStopsReadingButKeepsWhatCameBefore) {
     impossibleDay.i16(3).string("r").i16(1).flag(false).raw("February 30, 1998").i16(0);
     impossibleDay.flag(false).flag(false).i16(0).i16(0);
 
+    // Day 0 in another form than the writer's own "January 0, 0000" is no "no date".
+    FileBytes dayZero;
+    dayZero.i16(4).i16(2);
+    goodNote(dayZero);
+    dayZero.i16(2).string("pen").i16(1).flag(false);
+    const std::size_t dayZeroAt = dayZero.bytes.size();
+    dayZero.raw("March 0, 2000").i16(0).flag(true).flag(false).flag(true).string("Ann");
+    dayZero.i16(0).i16(0);
+
     FileBytes tooMany;
     tooMany.i16(4).i16(300);
     for (int i = 0; i < 300; ++i)
@@ -178,11 +187,9 @@ TEST_F(StorageTest, DamageStopsReadingButKeepsWhatCameBefore) {
     FileBytes negativeCount;
     negativeCount.i16(4).i16(-4);
 
-    const std::pair<const char*, FileBytes*> files[] = {{"unknown kind", &unknownKind},
-                                                        {"bad date", &badDate},
-                                                        {"impossible day", &impossibleDay},
-                                                        {"too many", &tooMany},
-                                                        {"negative count", &negativeCount}};
+    const std::pair<const char*, FileBytes*> files[] = {
+        {"unknown kind", &unknownKind}, {"bad date", &badDate}, {"impossible day", &impossibleDay},
+        {"day zero", &dayZero},         {"too many", &tooMany}, {"negative count", &negativeCount}};
     for (const auto& [what, file] : files) {
         SCOPED_TRACE(what);
         writeFile(file->bytes);
@@ -199,6 +206,10 @@ TEST_F(StorageTest, DamageStopsReadingButKeepsWhatCameBefore) {
         }
         if (file == &tooMany) {
             EXPECT_EQ(back.count(), kHolderCapacity);
+        }
+        if (file == &dayZero) {
+            EXPECT_EQ(data.damage().at, dayZeroAt) << "the byte where the date starts";
+            EXPECT_EQ(back.count(), 1);
         }
         Options read = options;
         EXPECT_FALSE(data.readOptions(read));
@@ -241,15 +252,36 @@ TEST_F(StorageTest, OutOfRangeOptionsAreBroughtIntoRange) {
     EXPECT_EQ(options.heightInLines, 1);
 }
 
-TEST_F(StorageTest, AFileFromALaterVersionIsKeptAsideBeforeItIsReplaced) {
+TEST_F(StorageTest, AFileFromALaterVersionIsAskedAboutAndKeptAsideBeforeItIsReplaced) {
     FileBytes f;
-    f.i16(5).i16(0);
+    f.i16(5).i16(1);
+    f.i16(1).string("kept").i16(3).flag(true).i16(0).i16(0);
     f.optionsUpToScrollBar(FileBytes::defaultFont()).string("").i16(5).flag(true).i32(0);
     f.raw("future data");
     writeFile(f.bytes);
+    ScriptedAnswers decline(false);
+    EXPECT_EQ(DataFile(path).load(holder, decline).status, LoadStatus::Declined);
+    EXPECT_EQ(decline.asked, 1);
     DataFile data(path);
     ScriptedAnswers answers;
     EXPECT_EQ(loadAll(data, answers).status, LoadStatus::Loaded);
+    EXPECT_EQ(answers.asked, 1);
+    EXPECT_EQ(holder.note(0)->text(), "kept");
     ASSERT_TRUE(data.save(holder, options).ok);
+    EXPECT_EQ(readFile(data.backupPath()), f.bytes);
+}
+
+TEST_F(StorageTest, BytesAfterTheOptionsAreDamageAndKeptAside) {
+    FileBytes f = oldFile(0, 1, 0, 0, 1); // the same in every version
+    const std::size_t end = f.bytes.size();
+    f.raw("more");
+    writeFile(f.bytes);
+    Options read = options;
+    DataFile data(path);
+    ScriptedAnswers answers;
+    EXPECT_EQ(data.load(holder, answers).status, LoadStatus::Damaged);
+    EXPECT_TRUE(data.readOptions(read)) << "the options themselves read whole";
+    EXPECT_EQ(data.damage().at, end);
+    ASSERT_TRUE(data.save(holder, read).ok);
     EXPECT_EQ(readFile(data.backupPath()), f.bytes);
 }
