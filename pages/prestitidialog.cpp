@@ -13,6 +13,7 @@
 #include "resources/dialogs.h"
 #include "stickum/recordtext.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -76,6 +77,7 @@ PrestitiDialog::PrestitiDialog(DialogHost& host, QWidget* parent)
     widen(after_, missingRoom(after_, QString::number(kMaxDays)));
     day_->setTypingAllowed(false);
     year_->setTypingAllowed(false);
+    nameControls();
     clearForm();
 
     list_->setCellText([this](int ordinal, int column) -> QString {
@@ -112,6 +114,19 @@ void PrestitiDialog::fitLabels() {
     QRect right = rightLabel_->geometry();
     if (rightNeeded > right.width()) right.setWidth(rightNeeded);
     rightLabel_->setGeometry(right);
+}
+
+void PrestitiDialog::nameControls() {
+    // "When" names the day; a screen reader tells the three parts of the date apart.
+    day_->setAccessibleName(tr("When: day"));
+    month_->setAccessibleName(tr("When: month"));
+    year_->setAccessibleName(tr("When: year"));
+    tabs_->setAccessibleName(tr("Give back or have back"));
+    list_->setAccessibleName(tr("Lendings"));
+    list_->setAccessibleDescription(tr("Space arms or disarms the lending's alert"));
+    person_->setAccessibleName(tr("Person"));
+    person_->lineEdit()->setAccessibleName(tr("Person"));
+    person_->view()->setAccessibleName(tr("Names used before"));
 }
 
 void PrestitiDialog::connectControls() {
@@ -156,6 +171,8 @@ void PrestitiDialog::tabChanged(int index) {
     current_ = -1;
     leftLabel_->setText(direction_ ? QString::fromUtf8(msg::IOweTo) : QString());
     rightLabel_->setText(direction_ ? QString() : QString::fromUtf8(msg::OwesMe));
+    // The form reads "I owe to" the person, or the person "owes me".
+    person_->setAccessibleDescription(leftLabel_->text() + rightLabel_->text());
     clearForm();
     fillRows();
     updateButtons();

@@ -38,6 +38,7 @@ public:
 
 private:
     void fitLabels();
+    void nameControls();
     void connectControls();
 
     void tabChanged(int index);

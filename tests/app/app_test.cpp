@@ -8,6 +8,7 @@
 #include "model/catalogue.h"
 #include "noquestions.h"
 #include "resources/dialogs.h"
+#include "showntext.h"
 #include "stickum/gradient.h"
 #include "stickum/stickumlook.h"
 #include "storage/datafile.h"
@@ -201,7 +202,7 @@ TEST_F(AppTest, EscapeAndCollapseHideIntoTheTrayAndARightClickComesBack) {
 
     auto* collapseButton = dialog()->itemAs<QPushButton>(kCollapseButton);
     ASSERT_NE(collapseButton, nullptr);
-    EXPECT_EQ(collapseButton->text(), QStringLiteral("Collapse"));
+    EXPECT_EQ(shownText(collapseButton->text()), QStringLiteral("Collapse"));
     collapseButton->click();
     EXPECT_FALSE(frame()->isVisible());
 }
@@ -243,7 +244,7 @@ TEST_F(AppTest, EnterAndCloseAskTheQuitQuestionAndNoChangesNothing) {
     start();
     auto* closeButton = dialog()->itemAs<QPushButton>(kCloseButton);
     ASSERT_NE(closeButton, nullptr);
-    EXPECT_EQ(closeButton->text(), QStringLiteral("Close"));
+    EXPECT_EQ(shownText(closeButton->text()), QStringLiteral("Close"));
 
     closeButton->click();
     ASSERT_EQ(boxes.shown.size(), 1u);

@@ -6,11 +6,13 @@
 #include "pages/optionstepedit.h"
 #include "pages/sampleminititlebar.h"
 #include "resources/dialog_options.h"
+#include "showntext.h"
 #include "stickum/gradient.h"
 #include "stickum/stickumlook.h"
 #include "storage/datafile.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QColorDialog>
 #include <QFile>
@@ -141,7 +143,7 @@ TEST_F(OptionsPage, ControlsStandWhereTheTableSaysWithTipsAndTheSampleTitleBar) 
     open();
     const DialogUnits& u = page->units();
     EXPECT_EQ(page->templateSize(), u.size(216, 165));
-    EXPECT_EQ(button(SaveAllButton)->text(), QStringLiteral("Save all"));
+    EXPECT_EQ(shownText(button(SaveAllButton)->text()), QStringLiteral("Save all"));
     EXPECT_EQ(button(SaveAllButton)->geometry(), u.rect(84, 149, 50, 14));
     EXPECT_EQ(page->waveEdit()->geometry(), u.rect(104, 126, 88, 12));
     // Each edit with its arrows is one control over both places.
@@ -514,6 +516,28 @@ TEST_F(OptionsPage, SetsItselfUpWhenItJoinsTheMainDialog) {
     EXPECT_EQ(host.settings.dimensionMode, DimensionFixed);
     tabs.removeTab(0);
     built.setParent(nullptr);
+}
+
+// A screen reader hears each number box's number, within its arrows' range.
+TEST_F(OptionsPage, NumberBoxesTellTheirValueAndRange) {
+    host.settings.heightInLines = 7;
+    host.settings.reminderDaysBefore = 3;
+    host.settings.lendingDaysAfter = 30;
+    open();
+    const struct {
+        OptionStepEdit* edit;
+        int value, minimum, maximum;
+    } boxes[] = {{page->heightEdit(), 7, 1, 50},
+                 {page->reminderDaysEdit(), 3, 0, 1825},
+                 {page->lendingDaysEdit(), 30, 0, 1825}};
+    for (const auto& box : boxes) {
+        QAccessibleValueInterface* read =
+            QAccessible::queryAccessibleInterface(box.edit)->valueInterface();
+        ASSERT_NE(read, nullptr);
+        EXPECT_EQ(read->currentValue().toInt(), box.value);
+        EXPECT_EQ(read->minimumValue().toInt(), box.minimum);
+        EXPECT_EQ(read->maximumValue().toInt(), box.maximum);
+    }
 }
 
 TEST(OptionStepEdit, ReadsALeadingNumberFromNineCharactersAtMost) {

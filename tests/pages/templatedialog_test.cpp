@@ -1,8 +1,20 @@
 // Dialogs built from their tables: unit conversion, the controls and their places.
+#include "fakehost.h"
+#include "pages/calendardialog.h"
 #include "pages/dialogunits.h"
+#include "pages/notesdialog.h"
+#include "pages/optiondialog.h"
+#include "pages/prestitidialog.h"
 #include "pages/templatedialog.h"
+#include "pages/wcalendar.h"
+#include "resources/dialog_lendings.h"
+#include "resources/dialog_notes.h"
+#include "resources/dialog_options.h"
+#include "resources/dialog_reminders.h"
 #include "resources/dialogs.h"
+#include "showntext.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
@@ -10,6 +22,9 @@
 #include <QTabWidget>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
 
 TEST(DialogUnits, QuarterCharacterAcrossEighthCharacterDown) {
     const DialogUnits units(6, 13); // the classic 8-point dialog font
@@ -44,10 +59,10 @@ TEST(TemplateDialog, TheMainDialogHasItsButtonsAndTabsInPlace) {
     auto* collapse = dialog.itemAs<QPushButton>(kCollapseButton);
     auto* tabs = dialog.itemAs<QTabWidget>(kTabControl);
     ASSERT_TRUE(close && collapse && tabs);
-    EXPECT_EQ(close->text(), QStringLiteral("Close"));
+    EXPECT_EQ(shownText(close->text()), QStringLiteral("Close"));
     EXPECT_TRUE(close->isDefault());
     EXPECT_EQ(close->geometry(), units.rect(182, 192, 50, 14));
-    EXPECT_EQ(collapse->text(), QStringLiteral("Collapse"));
+    EXPECT_EQ(shownText(collapse->text()), QStringLiteral("Collapse"));
     EXPECT_FALSE(collapse->isDefault());
     EXPECT_EQ(collapse->geometry(), units.rect(8, 192, 50, 14));
     EXPECT_EQ(tabs->geometry(), units.rect(8, 4, 224, 184));
@@ -95,3 +110,92 @@ TEST(TemplateDialog, TextsNeverClipWhateverTheFont) {
     }
     EXPECT_GT(grown, 0);
 }
+
+namespace {
+
+// A page and its controls that take the keys, in the order of its table.
+struct KeyOrderCase {
+    const char* name;
+    std::function<std::unique_ptr<TemplateDialog>(DialogHost&)> make;
+    std::function<std::vector<QWidget*>(TemplateDialog&)> controls;
+};
+
+std::vector<QWidget*> itemsOf(TemplateDialog& page, std::initializer_list<int> ids) {
+    std::vector<QWidget*> out;
+    for (int id : ids)
+        out.push_back(page.item(id));
+    return out;
+}
+
+void PrintTo(const KeyOrderCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class KeyOrder : public ::testing::TestWithParam<KeyOrderCase> {};
+
+} // namespace
+
+// Tab goes through each page's controls in the order of its table, also through the controls
+// the page made itself in the place of an item; a text's Alt+letter leads to the control after
+// it, which a screen reader names after the text.
+TEST_P(KeyOrder, TabAndTheLettersFollowTheTable) {
+    FakeHost host;
+    const std::unique_ptr<TemplateDialog> page = GetParam().make(host);
+    const std::vector<QWidget*> expected = GetParam().controls(*page);
+    ASSERT_FALSE(std::count(expected.begin(), expected.end(), nullptr));
+    std::vector<QWidget*> walked;
+    QWidget* w = expected.front();
+    do {
+        if (std::count(expected.begin(), expected.end(), w) &&
+            !std::count(walked.begin(), walked.end(), w))
+            walked.push_back(w);
+        w = w->nextInFocusChain();
+    } while (w != expected.front());
+    EXPECT_EQ(walked, expected);
+
+    for (QWidget* item : page->items()) {
+        auto* label = qobject_cast<QLabel*>(item);
+        if (!label || !label->text().contains(u'&')) continue;
+        ASSERT_NE(label->buddy(), nullptr) << label->text().toStdString();
+        EXPECT_TRUE(QAccessible::queryAccessibleInterface(label->buddy())
+                        ->text(QAccessible::Name)
+                        .startsWith(shownText(label->text())))
+            << label->text().toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, KeyOrder,
+    ::testing::Values(
+        KeyOrderCase{"Notes", [](DialogHost& h) { return std::make_unique<NotesDialog>(h); },
+                     [](TemplateDialog& p) {
+                         using namespace noteid;
+                         return itemsOf(p, {RefreshButton, NoteList, PinButton, NoteEdit, NewButton,
+                                            AddButton, RemoveButton});
+                     }},
+        KeyOrderCase{"Lendings", [](DialogHost& h) { return std::make_unique<PrestitiDialog>(h); },
+                     [](TemplateDialog& p) {
+                         using namespace lendingid;
+                         return itemsOf(p, {Tabs, List, Person, Object, Day, Month, Year, After,
+                                            SoundBox, NewButton, AddButton, RemoveButton});
+                     }},
+        KeyOrderCase{"Reminders", [](DialogHost& h) { return std::make_unique<CalendarDialog>(h); },
+                     [](TemplateDialog& p) {
+                         using namespace reminderid;
+                         std::vector<QWidget*> order = itemsOf(p, {Year, Month});
+                         order.push_back(static_cast<CalendarDialog&>(p).calendar());
+                         for (QWidget* w : itemsOf(
+                                  p, {Days, SoundBox, Text, NewButton, AddButton, RemoveButton}))
+                             order.push_back(w);
+                         return order;
+                     }},
+        KeyOrderCase{"Options", [](DialogHost& h) { return std::make_unique<OptionDialog>(h); },
+                     [](TemplateDialog& p) {
+                         using namespace optionid;
+                         return itemsOf(p, {DefaultCaptionBox, TitleBarColorButton, ColorButton,
+                                            FontButton, FixedRadio, MinimumRadio, ModifiableRadio,
+                                            ScrollBarBox, HeightEdit, ReminderDaysEdit,
+                                            LendingDaysEdit, SoundBox, WaveFileEdit, WaveFileButton,
+                                            SaveAllButton});
+                     }}),
+    [](const auto& info) { return std::string(info.param.name); });

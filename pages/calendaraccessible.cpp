@@ -1,0 +1,184 @@
+#include "pages/calendaraccessible.h"
+
+#include "pages/wcalendar.h"
+
+#include <QAccessibleWidget>
+#include <QPointer>
+
+#include <array>
+
+namespace {
+
+constexpr int kColumns = 7;
+constexpr int kRows = 6;
+constexpr int kMostDays = 31;
+
+// One day of the month shown. It lives as long as the calendar's table, which makes one per
+// day number on demand; a day the month shown lacks (a 31st in June) is not valid meanwhile.
+class DayCell : public QAccessibleInterface,
+                public QAccessibleTableCellInterface,
+                public QAccessibleActionInterface {
+public:
+    DayCell(WCalendar* calendar, int day) : calendar_(calendar), day_(day) {}
+
+    bool isValid() const override { return calendar_ && day_ <= calendar_->dayCount(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override {
+        return calendar_ ? calendar_->window()->windowHandle() : nullptr;
+    }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(calendar_);
+    }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name && isValid() ? calendar_->dayName(day_) : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        if (!isValid()) return {};
+        const QRect cell = calendar_->dayRect(day_);
+        return {calendar_->mapToGlobal(cell.topLeft()), cell.size()};
+    }
+    QAccessible::Role role() const override { return QAccessible::Cell; }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        if (!isValid()) return state;
+        state.invisible = !calendar_->isVisible();
+        state.selectable = true;
+        state.selected = isSelected();
+        state.focusable = true;
+        state.focused = calendar_->hasFocus() && calendar_->cursorDay() == day_;
+        if (const CalendarMark* mark = calendar_->markFor(calendar_->dateOfDay(day_))) {
+            state.checkable = true;
+            state.checked = mark->flag == 1;
+        }
+        return state;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TableCellInterface)
+            return static_cast<QAccessibleTableCellInterface*>(this);
+        if (type == QAccessible::ActionInterface)
+            return static_cast<QAccessibleActionInterface*>(this);
+        return nullptr;
+    }
+
+    bool isSelected() const override { return isValid() && calendar_->GetSelectedDay() == day_; }
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return isValid() ? calendar_->gridPosition(day_) % 7 : -1; }
+    int rowIndex() const override { return isValid() ? calendar_->gridPosition(day_) / 7 : -1; }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QAccessibleInterface* table() const override { return parent(); }
+
+    QStringList actionNames() const override { return {pressAction(), toggleAction()}; }
+    void doAction(const QString& name) override {
+        if (!isValid()) return;
+        if (name == pressAction()) calendar_->selectDay(day_);
+        if (name == toggleAction()) calendar_->clickMark(day_);
+    }
+    QStringList keyBindingsForAction(const QString& name) const override {
+        if (name == pressAction()) return {QStringLiteral("Space")};
+        if (name == toggleAction()) return {QStringLiteral("Ctrl+Space")};
+        return {};
+    }
+
+private:
+    QPointer<WCalendar> calendar_;
+    int day_;
+};
+
+// The month: a table whose children are its days in order.
+class CalendarTable : public QAccessibleWidget, public QAccessibleTableInterface {
+public:
+    explicit CalendarTable(WCalendar* calendar) : QAccessibleWidget(calendar, QAccessible::Table) {}
+    ~CalendarTable() override {
+        for (const QAccessible::Id id : cells_)
+            if (id != 0) QAccessible::deleteAccessibleInterface(id);
+    }
+
+    WCalendar* calendar() const { return static_cast<WCalendar*>(widget()); }
+
+    QAccessibleInterface* cell(int day) const {
+        if (day < 1 || day > calendar()->dayCount()) return nullptr;
+        QAccessible::Id& id = cells_[static_cast<std::size_t>(day)];
+        if (id == 0) id = QAccessible::registerAccessibleInterface(new DayCell(calendar(), day));
+        return QAccessible::accessibleInterface(id);
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TableInterface)
+            return static_cast<QAccessibleTableInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    int childCount() const override { return calendar()->dayCount(); }
+    QAccessibleInterface* child(int index) const override { return cell(index + 1); }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        for (int day = 1; day <= calendar()->dayCount(); ++day)
+            if (cells_[static_cast<std::size_t>(day)] != 0 && cell(day) == child) return day - 1;
+        return -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        return cell(calendar()->dayAt(calendar()->mapFromGlobal(QPoint(x, y))));
+    }
+    QAccessibleInterface* focusChild() const override {
+        return calendar()->hasFocus() ? cell(calendar()->cursorDay()) : nullptr;
+    }
+
+    QAccessibleInterface* caption() const override { return nullptr; }
+    QAccessibleInterface* summary() const override { return nullptr; }
+    QAccessibleInterface* cellAt(int row, int column) const override {
+        if (column < 0 || column >= kColumns) return nullptr;
+        return cell(row * kColumns + column - calendar()->gridPosition(1) + 1);
+    }
+    int selectedCellCount() const override { return calendar()->GetSelectedDay() == -1 ? 0 : 1; }
+    QList<QAccessibleInterface*> selectedCells() const override {
+        QAccessibleInterface* selected = cell(calendar()->GetSelectedDay());
+        return selected ? QList<QAccessibleInterface*>{selected} : QList<QAccessibleInterface*>{};
+    }
+    QString columnDescription(int column) const override {
+        return column >= 0 && column < kColumns ? WCalendar::weekdayName(column + 1) : QString();
+    }
+    QString rowDescription(int) const override { return {}; }
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override { return 0; }
+    int columnCount() const override { return kColumns; }
+    int rowCount() const override { return kRows; }
+    QList<int> selectedColumns() const override { return {}; }
+    QList<int> selectedRows() const override { return {}; }
+    bool isColumnSelected(int) const override { return false; }
+    bool isRowSelected(int) const override { return false; }
+    bool selectRow(int) override { return false; }
+    bool selectColumn(int) override { return false; }
+    bool unselectRow(int) override { return false; }
+    bool unselectColumn(int) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent*) override {}
+
+private:
+    mutable std::array<QAccessible::Id, kMostDays + 1> cells_{};
+};
+
+QAccessibleInterface* calendarFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("WCalendar") && object && object->isWidgetType())
+        return new CalendarTable(static_cast<WCalendar*>(object));
+    return nullptr;
+}
+
+} // namespace
+
+void installCalendarAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(calendarFactory);
+        return true;
+    }();
+    (void)installed;
+}
+
+QAccessibleInterface* accessibleDay(WCalendar* calendar, int day) {
+    if (!QAccessible::isActive()) return nullptr;
+    auto* table = dynamic_cast<CalendarTable*>(QAccessible::queryAccessibleInterface(calendar));
+    return table ? table->cell(day) : nullptr;
+}
