@@ -13,10 +13,15 @@
 #include "pages/prestitidialog.h"
 #include "resources/dialogs.h"
 
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextEdit>
 #include <QTimer>
 
 #include <array>
@@ -515,6 +520,15 @@ void MyDialog::closeFromButton() {
     window()->close();
 }
 
+bool MyDialog::usesEnterItself(const QWidget* control) const {
+    for (const QWidget* w = control; w && w != this; w = w->parentWidget())
+        if (qobject_cast<const QAbstractItemView*>(w) || qobject_cast<const QAbstractSpinBox*>(w) ||
+            qobject_cast<const QPlainTextEdit*>(w) || qobject_cast<const QTextEdit*>(w) ||
+            qobject_cast<const QComboBox*>(w))
+            return true;
+    return false;
+}
+
 void MyDialog::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Escape:
@@ -522,11 +536,13 @@ void MyDialog::keyPressEvent(QKeyEvent* event) {
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        // A focused button takes Enter itself; otherwise Enter means "Close".
+        // A focused button takes Enter itself, and a control with a use of its own for it
+        // (a list, a number, a multi-line edit, a drop-down) keeps it; otherwise Enter means
+        // "Close".
         if (auto* button = qobject_cast<QPushButton*>(focusWidget());
             button && isAncestorOf(button)) {
             button->click();
-        } else {
+        } else if (!usesEnterItself(focusWidget())) {
             closeFromButton();
         }
         return;

@@ -166,6 +166,8 @@ private:
     void pagesLeft(bool withOptions);
     void pagesEntered();
     void closeFromButton();
+    // Whether the control (or the one it belongs to) has a use of its own for Enter.
+    bool usesEnterItself(const QWidget* control) const;
 
     MessageBoxes& messages_;
     QString dataPath_;

@@ -7,6 +7,15 @@
 #include "fakes.h"
 #include "model/catalogue.h"
 #include "noquestions.h"
+#include "pages/calendardialog.h"
+#include "pages/iconlist.h"
+#include "pages/notesdialog.h"
+#include "pages/optiondialog.h"
+#include "pages/optionstepedit.h"
+#include "pages/prestitidialog.h"
+#include "pages/stepper.h"
+#include "pages/wcalendar.h"
+#include "resources/dialog_lendings.h"
 #include "resources/dialogs.h"
 #include "showntext.h"
 #include "stickum/gradient.h"
@@ -16,6 +25,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSplashScreen>
@@ -25,6 +35,8 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -264,6 +276,59 @@ TEST_F(AppTest, EnterAndCloseAskTheQuitQuestionAndNoChangesNothing) {
     EXPECT_TRUE(dialog()->timer().armed());
     EXPECT_FALSE(QFile::exists(dataPath()));
 }
+
+namespace {
+
+// A control of a page with the keys when Enter is pressed, and whether Enter asks the quit
+// question there.
+struct EnterCase {
+    const char* name;
+    int page;
+    std::function<QWidget*(MyDialog&)> control;
+    bool asks;
+};
+
+void PrintTo(const EnterCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class EnterKey : public AppTest, public ::testing::WithParamInterface<EnterCase> {};
+
+} // namespace
+
+// Enter in a control with a use of its own for it (a list, a number, a multi-line edit, a
+// drop-down) stays there; elsewhere it asks the quit question as "Close" does.
+TEST_P(EnterKey, NeverQuitsFromAControlThatUsesIt) {
+    const EnterCase& c = GetParam();
+    start();
+    dialog()->tabs()->setCurrentIndex(c.page);
+    QWidget* control = c.control(*dialog());
+    ASSERT_NE(control, nullptr);
+    control->setFocus();
+    QTest::keyClick(control->focusProxy() ? control->focusProxy() : control, Qt::Key_Return);
+    EXPECT_EQ(boxes.shown.size(), c.asks ? 1u : 0u);
+    EXPECT_TRUE(frame()->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Main, EnterKey,
+    ::testing::Values(
+        EnterCase{"NoteList", 0, [](MyDialog& d) -> QWidget* { return d.notes()->list(); }, false},
+        EnterCase{"NoteText", 0, [](MyDialog& d) -> QWidget* { return d.notes()->edit(); }, false},
+        EnterCase{"LendingList", 1, [](MyDialog& d) { return d.lendings()->item(lendingid::List); },
+                  false},
+        EnterCase{"Person", 1, [](MyDialog& d) { return d.lendings()->item(lendingid::Person); },
+                  false},
+        EnterCase{"Day", 1, [](MyDialog& d) { return d.lendings()->item(lendingid::Day); }, false},
+        EnterCase{"Calendar", 2, [](MyDialog& d) -> QWidget* { return d.reminders()->calendar(); },
+                  false},
+        EnterCase{"DaysBefore", 2,
+                  [](MyDialog& d) -> QWidget* { return d.reminders()->daysControl(); }, false},
+        EnterCase{"Height", 3,
+                  [](MyDialog& d) -> QWidget* { return d.optionsPage()->heightEdit(); }, false},
+        EnterCase{"SoundBox", 1,
+                  [](MyDialog& d) { return d.lendings()->item(lendingid::SoundBox); }, true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(AppTest, AfterARestoreOrATabClickThePageHasTheKeys) {
     start();
