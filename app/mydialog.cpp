@@ -12,6 +12,7 @@
 #include "pages/optiondialog.h"
 #include "pages/prestitidialog.h"
 #include "resources/dialogs.h"
+#include "stickum/smallframe.h"
 
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
@@ -108,6 +109,7 @@ MyDialog::MyDialog(MessageBoxes& messages, std::unique_ptr<TrayIcon> tray, const
                                  : WavePlayerFactory(openWavePlayer)) {
     tabs_ = itemAs<QTabWidget>(kTabControl);
     if (tabs_) {
+        tabs_->setAccessibleName(tr("Pages"));
         connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
             if (index < 0) return;
             currentPage_ = index;
@@ -325,12 +327,39 @@ void MyDialog::setDisplayOn(bool on) {
 }
 
 void MyDialog::showDisplayState() {
+    setTrayDisplay(displayOn_);
     setTrayIcon(displayOn_ ? kNoteShownIcon : kNoteHiddenIcon);
     setTrayTip(QString::fromUtf8(displayOn_ ? msg::TrayDisplayOn : msg::TrayDisplayOff));
 }
 
 void MyDialog::showMainWindow() {
     if (!isOpen()) restore();
+}
+
+void MyDialog::onTrayMenu(TrayEntry entry) {
+    switch (entry) {
+    case TrayEntry::ShowWindow:
+        showMainWindow();
+        break;
+    case TrayEntry::DisplayOn:
+    case TrayEntry::DisplayOff:
+        setDisplayOn(entry == TrayEntry::DisplayOn);
+        break;
+    case TrayEntry::NewNote:
+        if (!addNoteFromOutside({})) {
+            messages_.showMessage(nullptr, QString::fromUtf8(msg::NoSpaceNote),
+                                  QString::fromUtf8(msg::Error), box::Capacity);
+        } else if (!isOpen()) {
+            // Its Stickum is on the desktop: it takes the keys, to be written into.
+            const PostItAttr* attr = holder_.attrOf(holder_.note(holder_.noteCount() - 1));
+            if (auto* frame = attr ? dynamic_cast<SmallFrame*>(attr->window) : nullptr)
+                frame->takeKeys();
+        }
+        break;
+    case TrayEntry::Quit:
+        window()->close(); // the quit question, as "Close" asks it
+        break;
+    }
 }
 
 bool MyDialog::addNoteFromOutside(const std::string& text) {
@@ -531,6 +560,11 @@ bool MyDialog::usesEnterItself(const QWidget* control) const {
 
 void MyDialog::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
+    case Qt::Key_F6:
+        // To the Stickums: the window collapses and the first Stickum on show takes the keys.
+        collapse();
+        SmallFrame::focusStickum(nullptr, 1);
+        return;
     case Qt::Key_Escape:
         collapse();
         return;

@@ -134,6 +134,7 @@ public:
 protected:
     void onTrayLeftButton() override { toggleDisplay(); }
     void onTrayRightButton() override { showMainWindow(); }
+    void onTrayMenu(TrayEntry entry) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;

@@ -1,57 +1,43 @@
 #include "pages/calendaraccessible.h"
 
 #include "pages/wcalendar.h"
+#include "stickum/accessiblepart.h"
 
 #include <QAccessibleWidget>
-#include <QPointer>
-
-#include <array>
 
 namespace {
 
 constexpr int kColumns = 7;
 constexpr int kRows = 6;
-constexpr int kMostDays = 31;
 
-// One day of the month shown. It lives as long as the calendar's table, which makes one per
-// day number on demand; a day the month shown lacks (a 31st in June) is not valid meanwhile.
-class DayCell : public QAccessibleInterface,
+// One day of the month shown. The calendar's table makes one per day number when first asked;
+// a day the month shown lacks (a 31st in June) is not valid meanwhile.
+class DayCell : public AccessiblePart,
                 public QAccessibleTableCellInterface,
                 public QAccessibleActionInterface {
 public:
-    DayCell(WCalendar* calendar, int day) : calendar_(calendar), day_(day) {}
+    DayCell(WCalendar* calendar, int day) : AccessiblePart(calendar), day_(day) {}
 
-    bool isValid() const override { return calendar_ && day_ <= calendar_->dayCount(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override {
-        return calendar_ ? calendar_->window()->windowHandle() : nullptr;
+    bool isValid() const override {
+        return AccessiblePart::isValid() && day_ <= calendar()->dayCount();
     }
-    QAccessibleInterface* parent() const override {
-        return QAccessible::queryAccessibleInterface(calendar_);
-    }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name && isValid() ? calendar_->dayName(day_) : QString();
+        return t == QAccessible::Name && isValid() ? calendar()->dayName(day_) : QString();
     }
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override {
-        if (!isValid()) return {};
-        const QRect cell = calendar_->dayRect(day_);
-        return {calendar_->mapToGlobal(cell.topLeft()), cell.size()};
+        return isValid() ? onScreen(calendar()->dayRect(day_)) : QRect();
     }
     QAccessible::Role role() const override { return QAccessible::Cell; }
     QAccessible::State state() const override {
         QAccessible::State state;
         if (!isValid()) return state;
-        state.invisible = !calendar_->isVisible();
+        const WCalendar* c = calendar();
+        state.invisible = !c->isVisible();
         state.selectable = true;
         state.selected = isSelected();
         state.focusable = true;
-        state.focused = calendar_->hasFocus() && calendar_->cursorDay() == day_;
-        if (const CalendarMark* mark = calendar_->markFor(calendar_->dateOfDay(day_))) {
+        state.focused = c->hasFocus() && c->cursorDay() == day_;
+        if (const CalendarMark* mark = c->markFor(c->dateOfDay(day_))) {
             state.checkable = true;
             state.checked = mark->flag == 1;
         }
@@ -65,11 +51,15 @@ public:
         return nullptr;
     }
 
-    bool isSelected() const override { return isValid() && calendar_->GetSelectedDay() == day_; }
+    bool isSelected() const override { return isValid() && calendar()->GetSelectedDay() == day_; }
     QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
     QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
-    int columnIndex() const override { return isValid() ? calendar_->gridPosition(day_) % 7 : -1; }
-    int rowIndex() const override { return isValid() ? calendar_->gridPosition(day_) / 7 : -1; }
+    int columnIndex() const override {
+        return isValid() ? calendar()->gridPosition(day_) % kColumns : -1;
+    }
+    int rowIndex() const override {
+        return isValid() ? calendar()->gridPosition(day_) / kColumns : -1;
+    }
     int columnExtent() const override { return 1; }
     int rowExtent() const override { return 1; }
     QAccessibleInterface* table() const override { return parent(); }
@@ -77,8 +67,8 @@ public:
     QStringList actionNames() const override { return {pressAction(), toggleAction()}; }
     void doAction(const QString& name) override {
         if (!isValid()) return;
-        if (name == pressAction()) calendar_->selectDay(day_);
-        if (name == toggleAction()) calendar_->clickMark(day_);
+        if (name == pressAction()) calendar()->selectDay(day_);
+        if (name == toggleAction()) calendar()->clickMark(day_);
     }
     QStringList keyBindingsForAction(const QString& name) const override {
         if (name == pressAction()) return {QStringLiteral("Space")};
@@ -87,26 +77,22 @@ public:
     }
 
 private:
-    QPointer<WCalendar> calendar_;
+    WCalendar* calendar() const { return static_cast<WCalendar*>(owner()); }
+
     int day_;
 };
 
 // The month: a table whose children are its days in order.
 class CalendarTable : public QAccessibleWidget, public QAccessibleTableInterface {
 public:
-    explicit CalendarTable(WCalendar* calendar) : QAccessibleWidget(calendar, QAccessible::Table) {}
-    ~CalendarTable() override {
-        for (const QAccessible::Id id : cells_)
-            if (id != 0) QAccessible::deleteAccessibleInterface(id);
-    }
+    explicit CalendarTable(WCalendar* calendar)
+        : QAccessibleWidget(calendar, QAccessible::Table),
+          cells_([calendar](int index) { return new DayCell(calendar, index + 1); }) {}
 
     WCalendar* calendar() const { return static_cast<WCalendar*>(widget()); }
 
     QAccessibleInterface* cell(int day) const {
-        if (day < 1 || day > calendar()->dayCount()) return nullptr;
-        QAccessible::Id& id = cells_[static_cast<std::size_t>(day)];
-        if (id == 0) id = QAccessible::registerAccessibleInterface(new DayCell(calendar(), day));
-        return QAccessible::accessibleInterface(id);
+        return day >= 1 && day <= calendar()->dayCount() ? cells_.at(day - 1) : nullptr;
     }
 
     void* interface_cast(QAccessible::InterfaceType type) override {
@@ -117,9 +103,8 @@ public:
     int childCount() const override { return calendar()->dayCount(); }
     QAccessibleInterface* child(int index) const override { return cell(index + 1); }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        for (int day = 1; day <= calendar()->dayCount(); ++day)
-            if (cells_[static_cast<std::size_t>(day)] != 0 && cell(day) == child) return day - 1;
-        return -1;
+        const int index = cells_.indexOf(child);
+        return index < calendar()->dayCount() ? index : -1;
     }
     QAccessibleInterface* childAt(int x, int y) const override {
         return cell(calendar()->dayAt(calendar()->mapFromGlobal(QPoint(x, y))));
@@ -158,7 +143,7 @@ public:
     void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
 private:
-    mutable std::array<QAccessible::Id, kMostDays + 1> cells_{};
+    AccessibleParts cells_;
 };
 
 QAccessibleInterface* calendarFactory(const QString& className, QObject* object) {

@@ -7,6 +7,7 @@ QB_BUILD_PACKAGES="cmake g++ make pkg-config googletest libgtest-dev libgmock-de
 QB_RUN_PACKAGES="xvfb openbox trayer x11-utils xdotool fonts-liberation fonts-dejavu-core
   pulseaudio pulseaudio-utils qt6-wayland"
 QB_TEST_PACKAGES="imagemagick sox clang libclang-rt-14-dev dpkg-dev desktop-file-utils man-db
+  dbus at-spi2-core python3-pyatspi
   weston xwayland x11-xserver-utils x11-session-utils"
 
 # Installs whichever of the named packages are missing (with sudo when not root), after saying

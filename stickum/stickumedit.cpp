@@ -116,6 +116,14 @@ QString StickumEdit::fitting(const QString& text) const {
 }
 
 void StickumEdit::keyPressEvent(QKeyEvent* event) {
+    // Tab types a tab into the note; Ctrl+Tab goes on to the title bar's buttons.
+    const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    if (tab && (event->modifiers() & Qt::ControlModifier)) {
+        const bool back =
+            event->key() == Qt::Key_Backtab || (event->modifiers() & Qt::ShiftModifier);
+        focusNextPrevChild(!back);
+        return event->accept();
+    }
     if (!isReadOnly()) {
         QString typed = event->text();
         if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) typed = "\n";

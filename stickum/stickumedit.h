@@ -4,7 +4,8 @@
 
 // The edit field of a Stickum: plain multi-line text that wraps at the right edge and holds at
 // most 255 bytes as stored (UTF-8, a line break counting as the two bytes CR LF). Typing,
-// pasting or composing beyond that is refused; a read-only edit still scrolls and selects.
+// pasting or composing beyond that is refused; a read-only edit still scrolls and selects. Tab
+// types a tab; Ctrl+Tab and Ctrl+Shift+Tab move on to the Stickum's buttons.
 class StickumEdit : public QTextEdit {
     Q_OBJECT
 public:
