@@ -122,8 +122,8 @@ TEST_F(TrayOnX11, TheMiddleButtonOpensTheMenu) {
     for (const char* keys : {"Down Down Return", "Down Down Down Return"}) {
         click(2);
         ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }, 3000));
-        QProcess::execute(QStringLiteral("xdotool"),
-                          QStringList{QStringLiteral("key")} + QString::fromLatin1(keys).split(u' '));
+        QProcess::execute(QStringLiteral("xdotool"), QStringList{QStringLiteral("key")} +
+                                                         QString::fromLatin1(keys).split(u' '));
         ASSERT_TRUE(QTest::qWaitFor([menu] { return !menu->isVisible(); }, 3000));
     }
     EXPECT_EQ(app->dialog()->holder().noteCount(), 1);

@@ -15,7 +15,9 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QColorDialog>
+#include <QDialog>
 #include <QFile>
+#include <QFontDialog>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -23,6 +25,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -406,6 +409,24 @@ TEST(CustomColorsScope, LendsItsTableToQtAndTakesTheUsersChangesBack) {
     EXPECT_EQ(table[5], kRed);
     EXPECT_EQ(QColorDialog::customColor(0), QColor(Qt::white));
     EXPECT_EQ(QColorDialog::customColor(5), QColor(Qt::white));
+}
+
+// Escape in the font chooser closes all of it, as Cancel does.
+TEST(FontChooser, EscapeClosesTheWholeChooser) {
+    QtChoosers choosers;
+    bool stuck = false;
+    QTimer::singleShot(0, [] {
+        // In the font's name, where the chooser opens.
+        QWidget* box = QApplication::activeModalWidget();
+        if (auto* name = box ? box->findChild<QFontDialog*>()->findChild<QLineEdit*>() : nullptr)
+            QTest::keyClick(name, Qt::Key_Escape);
+    });
+    QTimer::singleShot(3000, [&stuck] {
+        stuck = true; // what Escape left of the chooser is closed, so that the test ends
+        if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget())) box->reject();
+    });
+    EXPECT_FALSE(choosers.chooseFont(nullptr, QFont(), rgb(0, 0, 0)).has_value());
+    EXPECT_FALSE(stuck) << "Escape left a half-closed chooser";
 }
 
 TEST_F(OptionsPage, WaveFileChangesOnlyToAnotherFileThatExists) {
