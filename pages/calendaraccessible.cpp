@@ -155,11 +155,7 @@ QAccessibleInterface* calendarFactory(const QString& className, QObject* object)
 } // namespace
 
 void installCalendarAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(calendarFactory);
-        return true;
-    }();
-    (void)installed;
+    installAccessibleFactory(calendarFactory);
 }
 
 QAccessibleInterface* accessibleDay(WCalendar* calendar, int day) {

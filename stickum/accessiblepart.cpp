@@ -1,5 +1,14 @@
 #include "stickum/accessiblepart.h"
 
+#include <algorithm>
+
+void installAccessibleFactory(QAccessible::InterfaceFactory factory) {
+    static std::vector<QAccessible::InterfaceFactory> installed;
+    if (std::find(installed.begin(), installed.end(), factory) != installed.end()) return;
+    installed.push_back(factory);
+    QAccessible::installFactory(factory);
+}
+
 QWindow* AccessiblePart::window() const {
     return owner_ ? owner_->window()->windowHandle() : nullptr;
 }

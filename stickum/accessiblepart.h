@@ -33,6 +33,9 @@ private:
     QPointer<QWidget> owner_;
 };
 
+// Makes Qt ask the factory for the interfaces of the widgets it knows; the first call does it.
+void installAccessibleFactory(QAccessible::InterfaceFactory factory);
+
 // The parts of one widget, numbered from 0, each made when first asked for and given up with
 // the widget's own interface.
 class AccessibleParts {

@@ -117,9 +117,5 @@ QAccessibleInterface* windowFactory(const QString& className, QObject* object) {
 } // namespace
 
 void installWindowAccessibility() {
-    static const bool installed = [] {
-        QAccessible::installFactory(windowFactory);
-        return true;
-    }();
-    (void)installed;
+    installAccessibleFactory(windowFactory);
 }

@@ -5,7 +5,6 @@
 #include "pages/iconlist.h"
 #include "pages/notesdialog.h"
 #include "resources/dialog_notes.h"
-#include "showntext.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -104,9 +103,9 @@ TEST_F(NotesPageTest, TheTableLaysOutThePage) {
     EXPECT_EQ(list()->geometry(), units.rect(12, 24, 192, 64));
     EXPECT_EQ(edit()->geometry(), units.rect(144, 100, 64, 40));
     EXPECT_EQ(page->targetLabel()->geometry(), units.rect(64, 92, 72, 12));
-    EXPECT_EQ(shownText(button(noteid::PinButton)->text()), QStringLiteral("Pin-point to"));
+    EXPECT_EQ(button(noteid::PinButton)->text().remove(u'&'), QStringLiteral("Pin-point to"));
     EXPECT_EQ(button(noteid::PinButton)->geometry(), units.rect(8, 92, 50, 14));
-    EXPECT_EQ(shownText(button(noteid::RefreshButton)->text()), QStringLiteral("Refresh list"));
+    EXPECT_EQ(button(noteid::RefreshButton)->text().remove(u'&'), QStringLiteral("Refresh list"));
     EXPECT_EQ(button(noteid::RefreshButton)->toolTip(),
               QStringLiteral("Update note titles in list"));
     EXPECT_EQ(button(noteid::NewButton)->geometry(), units.rect(57, 148, 50, 14));
