@@ -66,6 +66,8 @@ QIcon trayPicture(int pictureId) {
 // Whether Qt shows the icon through the desktop's StatusNotifier service, as it does whenever
 // the service's watcher is on the session bus; otherwise the icon is embedded in the tray.
 bool statusNotifierTray() {
+    // Without a session bus there is no such service (and no bus is started to ask it).
+    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) return false;
     const QDBusConnection bus = QDBusConnection::sessionBus();
     const QDBusConnectionInterface* names = bus.isConnected() ? bus.interface() : nullptr;
     return names && names->isServiceRegistered(QStringLiteral("org.kde.StatusNotifierWatcher"));
@@ -105,8 +107,8 @@ bool QtTrayIcon::available() const {
 
 void QtTrayIcon::add(int pictureId, const QString& tip) {
     icon_->setIcon(trayPicture(pictureId));
-    icon_->show();
     setTip(tip);
+    icon_->show();
 }
 
 void QtTrayIcon::setPicture(int pictureId) {
