@@ -10,12 +10,21 @@
 #include "pages/notesdialog.h"
 #include "pages/optiondialog.h"
 #include "pages/prestitidialog.h"
+#include "platform/activation.h"
 #include "resources/dialogs.h"
+#include "stickum/smallframe.h"
+#include "stickum/stickumedit.h"
+#include "stickum/wpostit.h"
 
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextEdit>
 #include <QTimer>
 
 #include <array>
@@ -78,6 +87,7 @@ MyDialog::MyDialog(MessageBoxes& messages, std::unique_ptr<TrayIcon> tray, const
                                  : WavePlayerFactory(openWavePlayer)) {
     tabs_ = itemAs<QTabWidget>(kTabControl);
     if (tabs_) {
+        tabs_->setAccessibleName(tr("Pages"));
         connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
             if (index < 0) return;
             currentPage_ = index;
@@ -321,12 +331,47 @@ void MyDialog::setDisplayOn(bool on) {
 }
 
 void MyDialog::showDisplayState() {
+    setTrayDisplay(displayOn_);
     setTrayIcon(displayOn_ ? kNoteShownIcon : kNoteHiddenIcon);
     setTrayTip(QString::fromUtf8(displayOn_ ? msg::TrayDisplayOn : msg::TrayDisplayOff));
 }
 
 void MyDialog::showMainWindow() {
     if (!isOpen()) restore();
+}
+
+void MyDialog::onTrayMenu(TrayEntry entry) {
+    switch (entry) {
+    case TrayEntry::ShowWindow:
+        showMainWindow();
+        break;
+    case TrayEntry::DisplayOn:
+    case TrayEntry::DisplayOff:
+        setDisplayOn(entry == TrayEntry::DisplayOn);
+        break;
+    case TrayEntry::NewNote:
+        if (!addNoteFromOutside({})) {
+            messages_.showMessage(nullptr, QString::fromUtf8(msg::NoSpaceNote),
+                                  QString::fromUtf8(msg::Error), box::Capacity);
+        } else {
+            newestNoteTakesKeys();
+        }
+        break;
+    case TrayEntry::Quit:
+        window()->close(); // the quit question, as "Close" asks it
+        break;
+    }
+}
+
+void MyDialog::newestNoteTakesKeys() {
+    // Its Stickum is on the desktop while the window is collapsed: the one who asked for the
+    // note types next.
+    const PostItHolder& notes = holder();
+    WPostIt* content =
+        notes.noteCount() > 0 ? tracker_.stickumOf(notes.note(notes.noteCount() - 1)) : nullptr;
+    if (!content) return;
+    content->edit()->setFocus();
+    activateForUser(content->frame());
 }
 
 bool MyDialog::addNoteFromOutside(const std::string& text) {
@@ -533,18 +578,34 @@ void MyDialog::closeFromButton() {
     window()->close();
 }
 
+bool MyDialog::usesEnterItself(const QWidget* control) const {
+    for (const QWidget* w = control; w && w != this; w = w->parentWidget())
+        if (qobject_cast<const QAbstractItemView*>(w) || qobject_cast<const QAbstractSpinBox*>(w) ||
+            qobject_cast<const QPlainTextEdit*>(w) || qobject_cast<const QTextEdit*>(w) ||
+            qobject_cast<const QComboBox*>(w))
+            return true;
+    return false;
+}
+
 void MyDialog::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
+    case Qt::Key_F6:
+        // To the Stickums: the window collapses and the first Stickum on show takes the keys.
+        collapse();
+        SmallFrame::focusStickum(nullptr, 1);
+        return;
     case Qt::Key_Escape:
         collapse();
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        // A focused button takes Enter itself; otherwise Enter means "Close".
+        // A focused button takes Enter itself, and a control with a use of its own for it
+        // (a list, a number, a multi-line edit, a drop-down) keeps it; otherwise Enter means
+        // "Close".
         if (auto* button = qobject_cast<QPushButton*>(focusWidget());
             button && isAncestorOf(button)) {
             button->click();
-        } else {
+        } else if (!usesEnterItself(focusWidget())) {
             closeFromButton();
         }
         return;

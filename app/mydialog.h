@@ -85,6 +85,9 @@ public:
     // it, with its Stickum on show at once while collapsed (the display switched on if it was
     // off). The caller saves it and tells how that went. False when the list is full.
     bool addNoteFromOutside(const std::string& text);
+    // The Stickum of the note made last takes the keyboard, on behalf of the user who asked for
+    // it (a command, the tray's menu); nothing while the main window is open.
+    void newestNoteTakesKeys();
     // The display switch for desktops without a tray: acts at once while collapsed, otherwise
     // at the next collapse.
     void setDisplayOn(bool on);
@@ -139,6 +142,7 @@ public:
 protected:
     void onTrayLeftButton() override { toggleDisplay(); }
     void onTrayRightButton() override { showMainWindow(); }
+    void onTrayMenu(TrayEntry entry) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -173,6 +177,8 @@ private:
     void pagesLeft(bool withOptions);
     void pagesEntered();
     void closeFromButton();
+    // Whether the control (or the one it belongs to) has a use of its own for Enter.
+    bool usesEnterItself(const QWidget* control) const;
 
     MessageBoxes& messages_;
     QString dataPath_;

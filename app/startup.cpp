@@ -8,12 +8,10 @@
 #include "app/singleinstance.h"
 #include "model/catalogue.h"
 #include "model/postit.h"
-#include "platform/activation.h"
 #include "stickum/gradient.h"
 #include "stickum/smallframe.h"
 #include "stickum/stickumedit.h"
 #include "stickum/stickumlook.h"
-#include "stickum/wpostit.h"
 #include "storage/datafile.h"
 
 #include <QDeadlineTimer>
@@ -86,18 +84,6 @@ void fatalAsFailure(QtMsgType type, const QMessageLogContext& context, const QSt
     }
     printLine(stderr, QStringLiteral("Quillbox cannot start: %1").arg(message.trimmed()));
     std::_Exit(kFailureStatus);
-}
-
-// The one who asked for the note types next: its new Stickum (there while the main window is
-// collapsed) takes the keyboard.
-void takeTheKeyboard(MyDialog& dialog) {
-    const PostItHolder& notes = dialog.holder();
-    WPostIt* content = notes.noteCount() > 0
-                           ? dialog.tracker().stickumOf(notes.note(notes.noteCount() - 1))
-                           : nullptr;
-    if (!content) return;
-    content->edit()->setFocus();
-    activateForUser(content->frame());
 }
 
 } // namespace
@@ -226,7 +212,7 @@ CommandAnswer carryOut(MyApp& app, Command command, const QString& text,
     case Command::NewNote:
         if (!dialog->addNoteFromOutside(storedNoteText(text)))
             return QString::fromUtf8(msg::NoSpaceNote);
-        takeTheKeyboard(*dialog);
+        dialog->newestNoteTakesKeys();
         // Said to the one who asked, not in a box that would hold the answer back.
         if (const auto failed = dialog->saveQuietly())
             return {kNotSavedStatus,

@@ -1,8 +1,13 @@
 #include "app/trayicon.h"
 
+#include "model/catalogue.h"
 #include "stickum/images.h"
 
+#include <QCursor>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QIconEngine>
+#include <QMenu>
 #include <QPainter>
 #include <QSystemTrayIcon>
 
@@ -72,14 +77,37 @@ QIcon trayPicture(int pictureId) {
     return it->second;
 }
 
+// Whether Qt shows the icon through the desktop's StatusNotifier service, as it does whenever
+// the service's watcher is on the session bus; otherwise the icon is embedded in the tray.
+bool statusNotifierTray() {
+    // Without a session bus there is no such service (and no bus is started to ask it).
+    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) return false;
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    const QDBusConnectionInterface* names = bus.isConnected() ? bus.interface() : nullptr;
+    return names && names->isServiceRegistered(QStringLiteral("org.kde.StatusNotifierWatcher"));
+}
+
 } // namespace
 
-QtTrayIcon::QtTrayIcon() : icon_(std::make_unique<QSystemTrayIcon>()) {
+QtTrayIcon::QtTrayIcon()
+    : menu_(std::make_unique<QMenu>()), icon_(std::make_unique<QSystemTrayIcon>()) {
+    connect(menu_->addAction(tr("Show the main window")), &QAction::triggered, this,
+            &TrayIcon::showWindowChosen);
+    display_ = menu_->addAction(QString::fromUtf8(msg::MenuDisplayStickums));
+    display_->setCheckable(true);
+    display_->setChecked(true);
+    connect(display_, &QAction::triggered, this, &TrayIcon::displayChosen);
+    connect(menu_->addAction(tr("New note")), &QAction::triggered, this, &TrayIcon::newNoteChosen);
+    menu_->addSeparator();
+    connect(menu_->addAction(tr("Quit")), &QAction::triggered, this, &TrayIcon::quitChosen);
+    if (statusNotifierTray()) icon_->setContextMenu(menu_.get());
     connect(icon_.get(), &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
-                // Presses only: a double click's second press and the middle button are ignored.
+                // Presses only: a double click's second press is ignored.
                 if (reason == QSystemTrayIcon::Trigger) emit leftButtonPressed();
                 if (reason == QSystemTrayIcon::Context) emit rightButtonPressed();
+                if (reason == QSystemTrayIcon::MiddleClick && !icon_->contextMenu())
+                    menu_->popup(QCursor::pos());
             });
 }
 
@@ -103,6 +131,10 @@ void QtTrayIcon::setPicture(int pictureId) {
 
 void QtTrayIcon::setTip(const QString& tip) {
     icon_->setToolTip(tip.left(kMaxTip));
+}
+
+void QtTrayIcon::setDisplayOn(bool on) {
+    display_->setChecked(on);
 }
 
 void QtTrayIcon::remove() {

@@ -5,6 +5,8 @@
 
 #include <memory>
 
+class QAction;
+class QMenu;
 class QSystemTrayIcon;
 
 // The program's one icon in the desktop's tray: a picture and a tip, and the two mouse buttons
@@ -32,13 +34,24 @@ public:
         (void)text;
         return false;
     }
+    // Whether the menu shows the Stickums as on display.
+    virtual void setDisplayOn(bool) {}
 
 signals:
     void leftButtonPressed();
     void rightButtonPressed();
+    // The icon's menu: bring back the main window, switch the Stickums on or off, make a new
+    // note, quit.
+    void showWindowChosen();
+    void displayChosen(bool on);
+    void newNoteChosen();
+    void quitChosen();
 };
 
-// The tray icon of the desktop, through Qt.
+// The tray icon of the desktop, through Qt. Where the desktop shows tray icons through its
+// StatusNotifier service, the menu is the icon's own (the desktop opens it, with the right
+// button as a rule); in an embedding tray the right button brings the window back, so the
+// middle button opens the menu there.
 class QtTrayIcon : public TrayIcon {
     Q_OBJECT
 public:
@@ -51,9 +64,13 @@ public:
     void setTip(const QString& tip) override;
     void remove() override;
     bool showNote(const QString& title, const QString& text) override;
+    void setDisplayOn(bool on) override;
 
     QSystemTrayIcon* qtIcon() const { return icon_.get(); }
+    QMenu* menu() const { return menu_.get(); }
 
 private:
+    std::unique_ptr<QMenu> menu_;
+    QAction* display_ = nullptr;
     std::unique_ptr<QSystemTrayIcon> icon_;
 };

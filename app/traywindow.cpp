@@ -4,6 +4,13 @@ TrayWindow::TrayWindow(int tableId, int iconId, std::unique_ptr<TrayIcon> tray, 
     : TemplateDialog(tableId, parent), iconId_(iconId), tray_(std::move(tray)) {
     connect(tray_.get(), &TrayIcon::leftButtonPressed, this, [this] { onTrayLeftButton(); });
     connect(tray_.get(), &TrayIcon::rightButtonPressed, this, [this] { onTrayRightButton(); });
+    connect(tray_.get(), &TrayIcon::showWindowChosen, this,
+            [this] { onTrayMenu(TrayEntry::ShowWindow); });
+    connect(tray_.get(), &TrayIcon::displayChosen, this,
+            [this](bool on) { onTrayMenu(on ? TrayEntry::DisplayOn : TrayEntry::DisplayOff); });
+    connect(tray_.get(), &TrayIcon::newNoteChosen, this,
+            [this] { onTrayMenu(TrayEntry::NewNote); });
+    connect(tray_.get(), &TrayIcon::quitChosen, this, [this] { onTrayMenu(TrayEntry::Quit); });
 }
 
 TrayWindow::~TrayWindow() {
@@ -20,4 +27,8 @@ void TrayWindow::setTrayIcon(int pictureId) {
 
 void TrayWindow::setTrayTip(const QString& tip) {
     tray_->setTip(tip.left(TrayIcon::kMaxTip));
+}
+
+void TrayWindow::setTrayDisplay(bool on) {
+    tray_->setDisplayOn(on);
 }

@@ -78,6 +78,20 @@ CalendarDialog::CalendarDialog(DialogHost& host, QWidget* parent)
     calendar_ = new WCalendar(this, item(reminderid::Calendar), reminderid::Calendar);
     connect(calendar_, &WCalendar::daySelected, this, &CalendarDialog::daySelected);
     connect(calendar_, &WCalendar::markClicked, this, &CalendarDialog::toggleArmed);
+    // Page Up and Page Down on the calendar step the month as its arrows do.
+    connect(calendar_, &WCalendar::monthStepRequested, month_, &Stepper::stepBy);
+    calendar_->setReminderText([this](Date date) {
+        const int found = reminderOn(date);
+        return found < 0 ? QString()
+                         : toEditText(this->host().holder().reminder(found)->text())
+                               .replace(QLatin1Char('\n'), QLatin1Char(' '));
+    });
+    calendar_->setAccessibleName(tr("Calendar"));
+    calendar_->setAccessibleDescription(
+        tr("Arrows move the day, Page Up and Page Down the month, Space selects the day, "
+           "Ctrl+Space arms or disarms its reminder"));
+    // Tab reaches the calendar where its place stands in the page's order.
+    takeKeyPlace(reminderid::Calendar, calendar_);
 
     showMonthOfToday();
     rebuildMarks();

@@ -28,6 +28,9 @@ public:
         fonts_ = new QFontDialog(font, this);
         fonts_->setWindowFlags(Qt::Widget);
         fonts_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+        // Escape or Enter in the font part answers for the whole chooser, not only that part.
+        connect(fonts_, &QDialog::rejected, this, &QDialog::reject);
+        connect(fonts_, &QDialog::accepted, this, &QDialog::accept);
 
         auto* colorRow = new QHBoxLayout;
         auto* label = new QLabel(QString::fromUtf8(msg::FontChooserColor), this);

@@ -4,6 +4,7 @@
 #include "stickum/images.h"
 
 #include <QAbstractItemDelegate>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -94,8 +95,15 @@ int IconList::insertRowAt(int index, const QString& title, int number) {
     if (index < 0 || index > count()) return -1;
     auto* row = new QListWidgetItem(title);
     row->setData(kNumberRole, number);
+    row->setFlags(row->flags() | Qt::ItemIsUserCheckable);
     insertItem(index, row);
+    refreshRow(index);
     return index;
+}
+
+void IconList::refreshRow(int row) {
+    if (QListWidgetItem* it = item(row))
+        it->setCheckState(rowActive(row) ? Qt::Checked : Qt::Unchecked);
 }
 
 bool IconList::removeRowAt(int index) {
@@ -159,6 +167,16 @@ void IconList::mousePressEvent(QMouseEvent* event) {
     }
     QListWidget::mousePressEvent(event);
     emit titlePressed(row);
+}
+
+void IconList::keyPressEvent(QKeyEvent* event) {
+    const int before = selectedRow();
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier) {
+        if (currentRow() >= 0) emit iconPressed(currentRow());
+        return event->accept();
+    }
+    QListWidget::keyPressEvent(event);
+    if (selectedRow() >= 0 && selectedRow() != before) emit rowSelectedByKey(selectedRow());
 }
 
 void IconList::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -10,8 +10,10 @@
 // inserted at an index stays where it was put.
 //
 // A press on a row's icon column does not select the row: it asks the page to switch the
-// note's Stickum on or off. A press on a row's title selects it in the ordinary way and then
-// tells the page. A press below the last row does nothing at all.
+// note's Stickum on or off, as Space does for the current row; a screen reader hears the
+// switch as the row's check box. A press on a row's title selects it in the ordinary way and
+// then tells the page, and so do the keys that select another row. A press below the last row
+// does nothing at all.
 class IconList : public QListWidget {
     Q_OBJECT
 public:
@@ -49,16 +51,21 @@ public:
     int rowAtPoint(QPoint point) const;
     // Whether the row shows the shown-note icon.
     bool rowActive(int row) const;
+    // Asks the page again whether the row's note is shown (after a switch).
+    void refreshRow(int row);
 
 signals:
     // The icon of the row was pressed.
     void iconPressed(int row);
     // The title of the row was pressed; the row is selected by now.
     void titlePressed(int row);
+    // The keys selected the row.
+    void rowSelectedByKey(int row);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // True when a left-button press at the point must not reach the ordinary processing.

@@ -47,6 +47,10 @@ NotesDialog::NotesDialog(DialogHost& host, QWidget* parent)
     });
     connect(list_, &IconList::iconPressed, this, &NotesDialog::toggleRow);
     connect(list_, &IconList::titlePressed, this, &NotesDialog::selectRow);
+    // The note arrowed to is the one shown, and the one "Remove" takes.
+    connect(list_, &IconList::rowSelectedByKey, this, &NotesDialog::selectRow);
+    list_->setAccessibleName(tr("Notes"));
+    list_->setAccessibleDescription(tr("Space switches the note's Stickum on or off"));
     connect(edit_, &QPlainTextEdit::textChanged, this, &NotesDialog::updateButtons);
     connect(refresh_, &QPushButton::clicked, this, &NotesDialog::RefreshNotes);
     connect(new_, &QPushButton::clicked, this, &NotesDialog::newNote);
@@ -181,6 +185,7 @@ void NotesDialog::toggleRow(int row) {
     if (switched == nullptr) return;
     switched->setActive(!switched->active());
     switched->setDisplayState(switched->active() ? Shown : Hidden);
+    list_->refreshRow(row);
     list_->viewport()->repaint();
 }
 

@@ -74,8 +74,13 @@ OptionDialog::OptionDialog(DialogHost& host, QWidget* parent)
         replaceItemAndArrows(HeightEdit, HeightUpDown, new OptionStepEdit(kMinHeight, kMaxHeight));
     for (OptionStepEdit* edit : {reminderDays_, lendingDays_, height_})
         widen(edit, missingRoom(edit, QString::number(edit->maximum())));
+    // The "..." buttons and the wave file's edit say what they are for.
+    if (QWidget* b = item(TitleBarColorButton))
+        b->setAccessibleName(tr("Choose the title bar colour"));
+    if (QWidget* b = item(WaveFileButton)) b->setAccessibleName(tr("Choose the wave file"));
     waveEdit_ = itemAs<QLineEdit>(WaveFileEdit);
     if (waveEdit_) {
+        waveEdit_->setAccessibleName(tr("Wave file"));
         waveEdit_->setMaxLength(static_cast<int>(kWaveFileBytes));
         waveEdit_->installEventFilter(this);
     }

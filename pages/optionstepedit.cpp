@@ -1,5 +1,6 @@
 #include "pages/optionstepedit.h"
 
+#include <QAccessible>
 #include <QLineEdit>
 
 #include <algorithm>
@@ -12,6 +13,10 @@ OptionStepEdit::OptionStepEdit(int minimum, int maximum, QWidget* parent)
     : QAbstractSpinBox(parent), minimum_(minimum), maximum_(maximum) {
     setButtonSymbols(QAbstractSpinBox::UpDownArrows);
     setAccelerated(false);
+    connect(lineEdit(), &QLineEdit::textChanged, this, [this] {
+        QAccessibleValueChangeEvent changed(this, position());
+        QAccessible::updateAccessibility(&changed);
+    });
 }
 
 void OptionStepEdit::setPosition(int value) {

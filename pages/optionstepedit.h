@@ -7,9 +7,13 @@
 
 // An edit with its up-down arrows, as the Options page uses them for day counts and the
 // height: the text is free, a step asks the page whether to take the new number, and leaving
-// the edit lets the page judge what was typed.
+// the edit lets the page judge what was typed. A screen reader reads the shown number within
+// the arrows' range.
 class OptionStepEdit : public QAbstractSpinBox {
     Q_OBJECT
+    Q_PROPERTY(int value READ position WRITE setPosition)
+    Q_PROPERTY(int minimum READ minimum CONSTANT)
+    Q_PROPERTY(int maximum READ maximum CONSTANT)
 public:
     // The arrows' range: a step starts from the shown number kept inside it.
     OptionStepEdit(int minimum, int maximum, QWidget* parent = nullptr);

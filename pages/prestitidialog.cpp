@@ -78,6 +78,7 @@ PrestitiDialog::PrestitiDialog(DialogHost& host, QWidget* parent)
     day_->setTypingAllowed(false);
     year_->setTypingAllowed(false);
     fitDateRow();
+    nameControls();
     clearForm();
 
     list_->setCellText([this](int ordinal, int column) -> QString {
@@ -151,6 +152,19 @@ void PrestitiDialog::fitDateRow() {
     }
 }
 
+void PrestitiDialog::nameControls() {
+    // "When" names the day; a screen reader tells the three parts of the date apart.
+    day_->setAccessibleName(tr("When: day"));
+    month_->setAccessibleName(tr("When: month"));
+    year_->setAccessibleName(tr("When: year"));
+    tabs_->setAccessibleName(tr("Give back or have back"));
+    list_->setAccessibleName(tr("Lendings"));
+    list_->setAccessibleDescription(tr("Space arms or disarms the lending's alert"));
+    person_->setAccessibleName(tr("Person"));
+    person_->lineEdit()->setAccessibleName(tr("Person"));
+    person_->view()->setAccessibleName(tr("Names used before"));
+}
+
 void PrestitiDialog::connectControls() {
     connect(tabs_, &QTabWidget::currentChanged, this, &PrestitiDialog::tabChanged);
     connect(list_, &WListWindow::rowSelected, this, &PrestitiDialog::rowSelected);
@@ -194,6 +208,8 @@ void PrestitiDialog::tabChanged(int index) {
     current_ = -1;
     leftLabel_->setText(direction_ ? QString::fromUtf8(msg::IOweTo) : QString());
     rightLabel_->setText(direction_ ? QString() : QString::fromUtf8(msg::OwesMe));
+    // The form reads "I owe to" the person, or the person "owes me".
+    person_->setAccessibleDescription(leftLabel_->text() + rightLabel_->text());
     clearForm();
     fillRows();
     updateButtons();

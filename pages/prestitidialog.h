@@ -39,6 +39,7 @@ public:
 private:
     void fitLabels();
     void fitDateRow();
+    void nameControls();
     void connectControls();
 
     void tabChanged(int index);

@@ -46,7 +46,7 @@ void Stepper::showValueText() {
 void Stepper::setTypingAllowed(bool allowed) {
     lineEdit()->setReadOnly(!allowed);
     setFrame(allowed || style_.shownOnlyFramed);
-    setFocusPolicy(allowed ? Qt::WheelFocus : style_.shownOnlyFocus);
+    setFocusPolicy(allowed ? Qt::WheelFocus : Qt::StrongFocus);
 }
 
 void Stepper::stepBy(int steps) {

@@ -9,21 +9,20 @@ struct StepperStyle {
     // Several steps at once (a page key, the wheel) are asked one at a time and stop at the
     // first refusal; otherwise they are one single step.
     bool everyStepAsked = true;
-    // A number that can only be stepped: whether it keeps its edit frame and whether it takes
-    // the keyboard focus.
+    // A number that can only be stepped keeps its edit frame.
     bool shownOnlyFramed = false;
-    Qt::FocusPolicy shownOnlyFocus = Qt::StrongFocus;
 };
 
-// The Lendings page: a number only shown keeps its sunken frame and stays in the tab order.
-inline constexpr StepperStyle kLendingsStepper{true, true, Qt::StrongFocus};
-// The Reminders page: a number only shown keeps its frame and is left out of the tab order.
-inline constexpr StepperStyle kRemindersStepper{false, true, Qt::NoFocus};
+// The Lendings page: a number only shown keeps its sunken frame.
+inline constexpr StepperStyle kLendingsStepper{true, true};
+// The Reminders page: a number only shown keeps its frame.
+inline constexpr StepperStyle kRemindersStepper{false, true};
 
 // A number with up and down arrows where every step is a request that its owner accepts or
 // refuses. The owner answers before the step is taken and may change the value meanwhile; an
 // accepted step is then added to the value as it stands (a month that wraps). A value can also
-// be shown as a text of the owner's own (a month name rather than its number).
+// be shown as a text of the owner's own (a month name rather than its number). Tab reaches it
+// whether it can be typed into or only stepped (with the arrow keys).
 class Stepper : public QSpinBox {
     Q_OBJECT
 public:

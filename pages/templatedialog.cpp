@@ -34,6 +34,17 @@ bool overlapsVertically(const QRect& a, const QRect& b) {
     return a.top() <= b.bottom() && b.top() <= a.bottom();
 }
 
+// A text as it shows: "&&" is an ampersand, a single "&" only marks its letter.
+QString shownText(QString shown) {
+    shown.replace(QLatin1String("&&"), QString(QChar::ObjectReplacementCharacter));
+    shown.remove(QLatin1Char('&'));
+    return shown.replace(QChar::ObjectReplacementCharacter, QLatin1Char('&'));
+}
+
+bool takesKeys(const QWidget* widget) {
+    return (widget->focusPolicy() & Qt::TabFocus) && !qobject_cast<const QLabel*>(widget);
+}
+
 QLabel* makeText(const DialogItem& row, QWidget* parent) {
     auto* label = new QLabel(QString::fromUtf8(row.text), parent);
     Qt::Alignment horizontal = Qt::AlignLeft;
@@ -62,6 +73,7 @@ TemplateDialog::TemplateDialog(int tableId, QWidget* parent)
         items_.push_back(widget);
         ids_.push_back(row.id);
     }
+    followTableOrder();
     // Once the page has put its own controls in place: their frames stay whole at fractional
     // scales.
     QTimer::singleShot(0, this, [this] { FrameOnTop::coverScrollAreas(this); });
@@ -84,7 +96,35 @@ void TemplateDialog::replaceWidget(int id, QWidget* control) {
         items_[i] = control;
         delete old;
         control->show();
+        followTableOrder();
         return;
+    }
+}
+
+void TemplateDialog::takeKeyPlace(int id, QWidget* control) {
+    keyPlaces_.emplace_back(id, control);
+    followTableOrder();
+}
+
+void TemplateDialog::followTableOrder() {
+    std::vector<QWidget*> order = items_;
+    for (const auto& [id, control] : keyPlaces_)
+        for (std::size_t i = 0; i < ids_.size(); ++i)
+            if (ids_[i] == id) order[i] = control;
+    QWidget* previous = nullptr;
+    for (QWidget* widget : order) {
+        if (!takesKeys(widget)) continue;
+        if (previous) setTabOrder(previous, widget);
+        previous = widget;
+    }
+    for (auto text = order.begin(); text != order.end(); ++text) {
+        auto* label = qobject_cast<QLabel*>(*text);
+        if (!label || !label->text().contains(QLatin1Char('&'))) continue;
+        const auto field = std::find_if(text + 1, order.end(), takesKeys);
+        if (field != order.end())
+            label->setBuddy(*field);
+        else
+            label->setText(shownText(label->text())); // no letter leads anywhere
     }
 }
 
@@ -143,7 +183,8 @@ QWidget* TemplateDialog::create(const DialogItem& row) {
 }
 
 void TemplateDialog::fitText(QWidget* label, const DialogItem& row) {
-    const int needed = label->fontMetrics().horizontalAdvance(QString::fromUtf8(row.text));
+    const int needed =
+        label->fontMetrics().horizontalAdvance(shownText(QString::fromUtf8(row.text)));
     QRect box = label->geometry();
     if (needed <= box.width()) return;
     const int limit = templateSize_.width();

@@ -14,7 +14,9 @@ class QTabWidget;
 // A dialog whose controls come from its table: every item becomes a child widget at its
 // rectangle converted from dialog units with the dialog's font, and the dialog takes the
 // table's size. Static texts that would be clipped by a wider font grow to fit (centred ones
-// on both sides), never past the dialog's edges.
+// on both sides), never past the dialog's edges. Tab goes through the controls in table order,
+// and the Alt+letter of a text ("&When") leads to the first control after it that takes the
+// keyboard, which a screen reader also names after that text.
 class TemplateDialog : public QWidget {
     Q_OBJECT
 public:
@@ -48,6 +50,9 @@ public:
     }
     // Every control, in table order.
     const std::vector<QWidget*>& items() const { return items_; }
+    // A control the page made itself over the item with this id (which stays) takes the item's
+    // place in the order of Tab and of the texts' letters.
+    void takeKeyPlace(int id, QWidget* control);
 
     QSize sizeHint() const override { return templateSize_; }
 
@@ -67,10 +72,12 @@ private:
     void replaceWidget(int id, QWidget* control);
     QWidget* create(const DialogItem& row);
     void fitText(QWidget* label, const DialogItem& row);
+    void followTableOrder();
 
     int tableId_;
     DialogUnits units_;
     QSize templateSize_;
     std::vector<QWidget*> items_;
     std::vector<int> ids_;
+    std::vector<std::pair<int, QWidget*>> keyPlaces_; // takeKeyPlace()
 };

@@ -1,16 +1,30 @@
 #include "pages/wcalendar.h"
 
 #include "model/catalogue.h"
+#include "pages/calendaraccessible.h"
 #include "resources/pictures.h"
 #include "stickum/images.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
+
+#include <algorithm>
 
 namespace {
 
 constexpr int kFontPixels = 8;
 constexpr int kHeaderPadding = 4;
+constexpr int kWeek = 7;
+
+constexpr const char* kDayNames[] = {
+    QT_TRANSLATE_NOOP("WCalendar", "Monday"),    QT_TRANSLATE_NOOP("WCalendar", "Tuesday"),
+    QT_TRANSLATE_NOOP("WCalendar", "Wednesday"), QT_TRANSLATE_NOOP("WCalendar", "Thursday"),
+    QT_TRANSLATE_NOOP("WCalendar", "Friday"),    QT_TRANSLATE_NOOP("WCalendar", "Saturday"),
+    QT_TRANSLATE_NOOP("WCalendar", "Sunday"),
+};
 
 } // namespace
 
@@ -20,8 +34,11 @@ WCalendar::WCalendar(QWidget* parent, QWidget* placeholderControl, int controlId
     current = makeDate(now.day, now.month, now.year);
     for (CalendarMark& mark : marks)
         mark.date = current;
+    cursorDay_ = now.day;
     setGeometry(0, 0, 10, 10);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    installCalendarAccessibility();
 }
 
 WCalendar::MonthLayout WCalendar::monthLayout() const {
@@ -62,7 +79,9 @@ void WCalendar::SetMonth(int year, int month) {
     if (first == kNoDate) return;
     current = first;
     selectedDay = -1;
+    cursorDay_ = std::min(cursorDay_, dayCount());
     repaint();
+    if (hasFocus()) dayChanged(cursorDay_, false);
 }
 
 void WCalendar::ClearMarks() {
@@ -79,6 +98,43 @@ const CalendarMark* WCalendar::markFor(Date date) const {
 
 void WCalendar::repaintDay(Date date) {
     repaint(dayRect(splitDate(date).day));
+    if (dateOfDay(splitDate(date).day) == date) dayChanged(splitDate(date).day);
+}
+
+void WCalendar::dayChanged(int day, bool stateChanged) {
+    QAccessibleInterface* cell = accessibleDay(this, day);
+    if (!cell) return;
+    if (stateChanged) {
+        QAccessible::State changed;
+        changed.selected = true;
+        changed.checked = true;
+        QAccessibleStateChangeEvent states(cell, changed);
+        QAccessible::updateAccessibility(&states);
+        QAccessibleEvent name(cell, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&name);
+    }
+    if (hasFocus() && day == cursorDay_) {
+        QAccessibleEvent focus(cell, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
+}
+
+QString WCalendar::weekdayName(int weekday) {
+    return weekday >= 1 && weekday <= kWeek ? tr(kDayNames[weekday - 1]) : QString();
+}
+
+QString WCalendar::dayName(int day) const {
+    const Date date = dateOfDay(day);
+    const DayMonthYear parts = splitDate(date);
+    QString name =
+        tr("%1 %2 %3 %4")
+            .arg(weekdayName(weekday(date)), QString::number(parts.day),
+                 QString::fromUtf8(msg::monthName(parts.month)), QString::number(parts.year));
+    if (const CalendarMark* mark = markFor(date)) {
+        name += tr(", reminder: %1").arg(reminderText_ ? reminderText_(date) : QString());
+        name += mark->flag == 1 ? tr(", armed") : tr(", disarmed");
+    }
+    return name;
 }
 
 void WCalendar::AddMark(Date date, std::uint8_t flag) {
@@ -111,9 +167,11 @@ void WCalendar::ToggleMark(Date date) {
 void WCalendar::ClearSelection() {
     if (selectedDay == -1) return;
     const QRect cell = dayRect(selectedDay);
+    const int was = selectedDay;
     selectedDay = -1;
     repaint(QRegion(cell) + selectedRect);
     selectedRect = cell;
+    dayChanged(was);
 }
 
 QFont WCalendar::calendarFont() const {
@@ -155,6 +213,13 @@ void WCalendar::paintEvent(QPaintEvent*) {
         const int p = day + layout.firstWeekday - 2;
         drawDay(painter, day, p % 7, p / 7);
     }
+    if (hasFocus() && cursorDay_ <= layout.dayCount) {
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        frame.rect = dayRect(cursorDay_).adjusted(1, 1, -1, -1);
+        frame.backgroundColor = palette().base().color();
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+    }
 }
 
 void WCalendar::drawDay(QPainter& painter, int day, int column, int row) const {
@@ -191,15 +256,98 @@ void WCalendar::mousePressEvent(QMouseEvent* event) {
     const QPoint point = event->position().toPoint();
     const int day = dayAt(point);
     if (day < 0) return;
-    if (point.x() % colWidth() > colWidth() / 2) {
-        selectedDay = day;
-        const QRect cell = dayRect(day);
-        repaint(cell);
-        repaint(selectedRect);
-        selectedRect = cell;
-        emit daySelected(day);
-    } else {
-        clickedDay = day;
-        emit markClicked(day);
+    moveCursor(day);
+    if (point.x() % colWidth() > colWidth() / 2)
+        selectDay(day);
+    else
+        clickMark(day);
+}
+
+void WCalendar::selectDay(int day) {
+    if (day < 1 || day > dayCount()) return;
+    const int was = selectedDay;
+    selectedDay = day;
+    const QRect cell = dayRect(day);
+    repaint(cell);
+    repaint(selectedRect);
+    selectedRect = cell;
+    if (was != day) dayChanged(was);
+    dayChanged(day);
+    emit daySelected(day);
+}
+
+void WCalendar::clickMark(int day) {
+    if (day < 1 || day > dayCount()) return;
+    clickedDay = day;
+    emit markClicked(day);
+}
+
+void WCalendar::moveCursor(int day) {
+    const Date shown = current;
+    const int days = dayCount();
+    if (day < 1 || day > days) {
+        emit monthStepRequested(day < 1 ? -1 : 1);
+        if (current == shown) return; // the page stays on this month
+        day = day < 1 ? dayCount() + day : day - days;
     }
+    const int was = cursorDay_;
+    cursorDay_ = std::clamp(day, 1, dayCount());
+    if (hasFocus()) { // only then is the keyboard's day framed
+        update(dayRect(was));
+        update(dayRect(cursorDay_));
+    }
+    if (was != cursorDay_ || current != shown) dayChanged(cursorDay_, false);
+}
+
+void WCalendar::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    const bool plain = mods == Qt::NoModifier;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        if (plain) return moveCursor(cursorDay_ - 1);
+        break;
+    case Qt::Key_Right:
+        if (plain) return moveCursor(cursorDay_ + 1);
+        break;
+    case Qt::Key_Up:
+        if (plain) return moveCursor(cursorDay_ - kWeek);
+        break;
+    case Qt::Key_Down:
+        if (plain) return moveCursor(cursorDay_ + kWeek);
+        break;
+    case Qt::Key_Home:
+        if (plain) return moveCursor(1);
+        break;
+    case Qt::Key_End:
+        if (plain) return moveCursor(dayCount());
+        break;
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        if (!plain) break;
+        emit monthStepRequested(event->key() == Qt::Key_PageUp ? -1 : 1);
+        return;
+    case Qt::Key_Space:
+        if (mods == Qt::ControlModifier) return clickMark(cursorDay_);
+        if (plain) return selectDay(cursorDay_);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Select:
+        if (plain) return selectDay(cursorDay_);
+        break;
+    default:
+        break;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void WCalendar::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update(dayRect(cursorDay_));
+    dayChanged(cursorDay_, false);
+}
+
+void WCalendar::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update(dayRect(cursorDay_));
 }

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
 
@@ -35,6 +36,17 @@ public:
         const QStyle* style = widget ? widget->style() : QApplication::style();
         return style->subElementRect(QStyle::SE_ItemViewItemDecoration, &option, widget);
     }
+
+protected:
+    // The state icon stands for the check box: none is drawn, and only the list flips it.
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->features &= ~QStyleOptionViewItem::HasCheckIndicator;
+    }
+    bool editorEvent(QEvent*, QAbstractItemModel*, const QStyleOptionViewItem&,
+                     const QModelIndex&) override {
+        return false;
+    }
 };
 
 } // namespace
@@ -47,6 +59,8 @@ public:
         const auto* list = static_cast<const WListWindow*>(treeWidget());
         if (list && column == 0 && role == Qt::DecorationRole)
             return list->stateIcon(QTreeWidgetItem::data(0, kStateRole).toInt());
+        if (column == 0 && role == Qt::CheckStateRole)
+            return QTreeWidgetItem::data(0, kStateRole).toInt() == 0 ? Qt::Checked : Qt::Unchecked;
         if (list && column > 0 && role == Qt::DisplayRole) {
             if (!list->cellText_) return QString();
             return list->cellText_(QTreeWidgetItem::data(0, kItemDataRole).toInt(), column);
@@ -94,6 +108,7 @@ int WListWindow::insertRow(const QString& text, int stateImage, int itemData) {
     item->setText(0, text);
     item->setData(0, kItemDataRole, itemData);
     item->setData(0, kStateRole, stateImage);
+    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
     // After every row whose text does not come later, whatever the case of the letters.
     int at = 0;
     while (at < rowCount() && rowText(at).compare(text, Qt::CaseInsensitive) <= 0)
@@ -185,10 +200,22 @@ bool WListWindow::pressedOwnWay(QMouseEvent* event) {
     if (!item) return true; // below the rows: nothing happens
     const int r = indexOfTopLevelItem(item);
     if (!stateIconRect(r).contains(point)) return false;
+    flipIcon(r);
+    return true;
+}
+
+void WListWindow::flipIcon(int r) {
     setStateImage(r, stateImage(r) == 0 ? 1 : 0);
     lastClicked_ = r;
     emit iconClicked(r);
-    return true;
+}
+
+void WListWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier) {
+        if (QTreeWidgetItem* current = currentItem()) flipIcon(indexOfTopLevelItem(current));
+        return event->accept();
+    }
+    QTreeWidget::keyPressEvent(event);
 }
 
 void WListWindow::mousePressEvent(QMouseEvent* event) {

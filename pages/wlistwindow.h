@@ -11,7 +11,8 @@
 // other cells are asked of the page whenever they are drawn, so they never go stale.
 //
 // A press on a row's state icon flips the icon and reports it (iconClicked) without moving the
-// selection; a press on the rest of a row selects it; a press below the rows does nothing.
+// selection, as Space does for the current row; a screen reader hears the icon as the row's
+// check box. A press on the rest of a row selects it; a press below the rows does nothing.
 class WListWindow : public QTreeWidget {
     Q_OBJECT
 public:
@@ -62,11 +63,13 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     class Row;
     // True when the list dealt with the press itself.
     bool pressedOwnWay(QMouseEvent* event);
+    void flipIcon(int row);
     QTreeWidgetItem* row(int row) const { return topLevelItem(row); }
 
     int id_;

@@ -10,15 +10,15 @@ namespace {
 // list of titles and icons.
 constexpr std::array kItems{
     DialogItem{kNoId, ItemKind::CentredText, "Write or remove those sticky notes..", 12, 4, 144, 8},
-    DialogItem{noteid::RefreshButton, ItemKind::PushButton, "Refresh list", 160, 8, 50, 14},
+    DialogItem{noteid::RefreshButton, ItemKind::PushButton, "&Refresh list", 160, 8, 50, 14},
     DialogItem{noteid::NoteList, ItemKind::Custom, "", 12, 24, 192, 64},
-    DialogItem{noteid::PinButton, ItemKind::PushButton, "Pin-point to", 8, 92, 50, 14},
+    DialogItem{noteid::PinButton, ItemKind::PushButton, "P&in-point to", 8, 92, 50, 14},
     DialogItem{noteid::TargetLabel, ItemKind::Text, "", 64, 92, 72, 12},
-    DialogItem{kNoId, ItemKind::CentredText, "Note text", 144, 88, 64, 12},
+    DialogItem{kNoId, ItemKind::CentredText, "Note te&xt", 144, 88, 64, 12},
     DialogItem{noteid::NoteEdit, ItemKind::MultiLineEdit, "", 144, 100, 64, 40},
-    DialogItem{noteid::NewButton, ItemKind::PushButton, "New", 57, 148, 50, 14},
-    DialogItem{noteid::AddButton, ItemKind::PushButton, "Add", 109, 148, 50, 14},
-    DialogItem{noteid::RemoveButton, ItemKind::PushButton, "Remove", 161, 148, 50, 14},
+    DialogItem{noteid::NewButton, ItemKind::PushButton, "&New", 57, 148, 50, 14},
+    DialogItem{noteid::AddButton, ItemKind::PushButton, "&Add", 109, 148, 50, 14},
+    DialogItem{noteid::RemoveButton, ItemKind::PushButton, "Re&move", 161, 148, 50, 14},
 };
 
 } // namespace

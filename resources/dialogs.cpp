@@ -11,8 +11,8 @@ constexpr int kDialogPoints = 8;
 
 // The main dialog: the page selector and the two buttons under it.
 constexpr std::array kMainItems{
-    DialogItem{kCollapseButton, ItemKind::PushButton, "Collapse", 8, 192, 50, 14},
-    DialogItem{kCloseButton, ItemKind::DefPushButton, "Close", 182, 192, 50, 14},
+    DialogItem{kCollapseButton, ItemKind::PushButton, "Colla&pse", 8, 192, 50, 14},
+    DialogItem{kCloseButton, ItemKind::DefPushButton, "&Close", 182, 192, 50, 14},
     DialogItem{kTabControl, ItemKind::TabControl, "", 8, 4, 224, 184},
 };
 

@@ -12,7 +12,7 @@ QB_RUN_PACKAGES="xvfb openbox trayer x11-utils xdotool fonts-liberation fonts-de
 QB_UNIT_TEST_PACKAGES="fonts-liberation fonts-dejavu-core qt6-wayland weston xwayland
   desktop-file-utils man-db mandoc"
 QB_TEST_PACKAGES="$QB_UNIT_TEST_PACKAGES imagemagick sox clang libclang-rt-dev dpkg-dev lintian
-  x11-xserver-utils x11-session-utils syncthing curl"
+  x11-xserver-utils x11-session-utils syncthing curl dbus at-spi2-core python3-pyatspi"
 
 # Installs whichever of the named packages are missing (with sudo when not root), after saying
 # which they are.

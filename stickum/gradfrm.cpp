@@ -2,6 +2,7 @@
 
 #include "stickum/gradient.h"
 #include "stickum/images.h"
+#include "stickum/windowaccessible.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -86,9 +87,10 @@ CaptionColors CaptionColors::fromPalette(const QPalette& palette) {
 }
 
 // The caption: paints the kept picture and turns mouse presses into moving or closing.
-class TGradFrame::CaptionStrip : public QWidget {
+class GradCaptionStrip : public QWidget {
+    Q_OBJECT
 public:
-    explicit CaptionStrip(TGradFrame* frame) : QWidget(frame), frame_(frame) {
+    explicit GradCaptionStrip(TGradFrame* frame) : QWidget(frame), frame_(frame) {
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
@@ -132,7 +134,8 @@ private:
 
 TGradFrame::TGradFrame(const QString& title, QWidget* client)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), client_(client),
-      strip_(new CaptionStrip(this)) {
+      strip_(new GradCaptionStrip(this)) {
+    installWindowAccessibility();
     setWindowTitle(title);
     captionFont_ = defaultCaptionFont();
     haveCaptionFont_ = true;
@@ -257,17 +260,52 @@ void TGradFrame::putDecoration(QImage& picture, const Decoration& decoration, qr
 void TGradFrame::drawButtons(QImage& picture, int& lastButtonLeft) const {
     QPainter painter(&picture);
     const QPalette& pal = palette();
-    const int cw = metrics_.buttonWidth;
-    QRect b = closeButtonRect();
-    drawCaptionButton(painter, b, Glyph::Close, true, pal);
-    b.translate(-cw, 0);
-    drawCaptionButton(painter, b, isMaximized() ? Glyph::Restore : Glyph::Maximise, maximiseBox_,
-                      pal);
-    lastButtonLeft = b.left();
-    if (minimiseBox_) {
-        b.translate(-(cw - 2), 0);
-        drawCaptionButton(painter, b, Glyph::Minimise, true, pal);
+    for (const CaptionButton button : captionButtons()) {
+        Glyph glyph = Glyph::Close;
+        if (button == CaptionButton::Maximise)
+            glyph = isMaximized() ? Glyph::Restore : Glyph::Maximise;
+        if (button == CaptionButton::Minimise) glyph = Glyph::Minimise;
+        const QRect b = captionButtonRect(button);
+        drawCaptionButton(painter, b, glyph, captionButtonEnabled(button), pal);
         lastButtonLeft = b.left();
+    }
+}
+
+std::vector<TGradFrame::CaptionButton> TGradFrame::captionButtons() const {
+    if (minimiseBox_)
+        return {CaptionButton::Close, CaptionButton::Maximise, CaptionButton::Minimise};
+    return {CaptionButton::Close, CaptionButton::Maximise};
+}
+
+QRect TGradFrame::captionButtonRect(CaptionButton button) const {
+    const int cw = metrics_.buttonWidth;
+    switch (button) {
+    case CaptionButton::Close:
+        return closeButtonRect();
+    case CaptionButton::Maximise:
+        return closeButtonRect().translated(-cw, 0);
+    case CaptionButton::Minimise:
+        return closeButtonRect().translated(-cw - (cw - 2), 0);
+    }
+    return {};
+}
+
+bool TGradFrame::captionButtonEnabled(CaptionButton button) const {
+    return button != CaptionButton::Maximise || maximiseBox_;
+}
+
+void TGradFrame::pressCaptionButton(CaptionButton button) {
+    if (!captionButtonEnabled(button)) return;
+    switch (button) {
+    case CaptionButton::Close:
+        close();
+        break;
+    case CaptionButton::Maximise:
+        isMaximized() ? showNormal() : showMaximized();
+        break;
+    case CaptionButton::Minimise:
+        showMinimized();
+        break;
     }
 }
 
@@ -329,3 +367,5 @@ void TGradFrame::fitToClient() {
     }
     layOut();
 }
+
+#include "gradfrm.moc"

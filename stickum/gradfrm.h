@@ -75,13 +75,22 @@ public:
     // The close picture's rectangle in caption coordinates.
     QRect closeButtonRect() const;
 
+    // The buttons the caption draws, from its right end, for a screen reader.
+    enum class CaptionButton { Close, Maximise, Minimise };
+    std::vector<CaptionButton> captionButtons() const;
+    // A button's picture in caption coordinates, and whether it is drawn enabled.
+    QRect captionButtonRect(CaptionButton button) const;
+    bool captionButtonEnabled(CaptionButton button) const;
+    // What pressing the button asks of the window: to close, to minimise, to maximise or come
+    // back; a button drawn disabled does nothing.
+    void pressCaptionButton(CaptionButton button);
+
 protected:
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    class CaptionStrip;
     struct Decoration {
         QImage picture;
         int x;
@@ -95,7 +104,7 @@ private:
     void fitToClient();
 
     QWidget* client_;
-    CaptionStrip* strip_;
+    QWidget* strip_;
     QFont captionFont_;
     bool haveCaptionFont_ = false;
     CaptionMetrics metrics_;

@@ -46,7 +46,7 @@ constexpr std::array<std::pair<int, int>, 4> kButtonOrder = {{
 
 TitleBarButton::TitleBarButton(int flag, int size, QWidget* parent)
     : QAbstractButton(parent), flag_(flag) {
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::TabFocus);
     setFixedSize(size, size);
 }
 
@@ -86,7 +86,8 @@ void TitleBarButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QPalette& pal = palette();
     const QRect r = rect();
-    outline(p, r, desktop::windowFrame(pal));
+    // The frame shows in the highlight colour while the keys are on the button.
+    outline(p, r, hasFocus() ? pal.color(QPalette::Highlight) : desktop::windowFrame(pal));
     const QRect d = r.adjusted(1, 1, -1, -1);
     p.fillRect(d, desktop::buttonFace(pal));
     const bool pressed = isDown();
@@ -174,9 +175,30 @@ void MiniTitleBar::addButton(int flag, int pictureId) {
     if (picture.isNull()) return;
     auto* b = new TitleBarButton(flag, buttonSize(), this);
     b->setPicture(pictureId, picture);
+    nameButton(b);
     connect(b, &QAbstractButton::clicked, this, [this, flag] { buttonClicked(flag); });
     b->show();
     buttons_.push_back(b);
+}
+
+void MiniTitleBar::nameButton(TitleBarButton* button) const {
+    if (!button) return;
+    switch (button->flag()) {
+    case Maximise:
+        button->setAccessibleName(maximised_ ? tr("Restore") : tr("Maximise"));
+        break;
+    case Minimise:
+        button->setAccessibleName(tr("Minimise"));
+        break;
+    case Close:
+        button->setAccessibleName(tr("Close"));
+        break;
+    case RollUp:
+        button->setAccessibleName(rolledUp_ ? tr("Unroll") : tr("Roll up"));
+        break;
+    default:
+        break;
+    }
 }
 
 void MiniTitleBar::setButtons(int flags) {
@@ -354,6 +376,7 @@ void MiniTitleBar::buttonClicked(int flag) {
             if (target) target->showNormal();
         }
         maximised_ = !maximised_;
+        nameButton(button(Maximise));
         break;
     case Minimise:
         if (target) target->showMinimized();
@@ -366,6 +389,7 @@ void MiniTitleBar::buttonClicked(int flag) {
         enableButton(Maximise, !up);
         setButtonImage(RollUp, up ? PictureRollDown : PictureRollUp);
         rolledUp_ = up;
+        nameButton(button(RollUp));
         emit rollRequested(up);
         break;
     }

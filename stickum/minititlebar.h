@@ -11,7 +11,8 @@
 
 #include <vector>
 
-// One button of a mini title bar: drawn by the title bar's own rules, never takes the focus.
+// One button of a mini title bar: drawn by the title bar's own rules. A click never takes the
+// focus from the text; Tab does, and Space presses it then.
 class TitleBarButton : public QAbstractButton {
     Q_OBJECT
 public:
@@ -95,6 +96,8 @@ private:
     void layoutButtons(int x);
     void addButton(int flag, int pictureId);
     void buttonClicked(int flag);
+    // What a screen reader calls the button: its action in the state the strip is in.
+    void nameButton(TitleBarButton* button) const;
     QImage loadPicture(int pictureId) const;
     // Makes the pictures again when the strip's screen has another pixel density.
     void followPixelRatio();

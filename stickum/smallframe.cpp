@@ -7,13 +7,20 @@
 #include "stickum/gradient.h"
 #include "stickum/recordtext.h"
 #include "stickum/stickum.h"
+#include "stickum/stickumedit.h"
 #include "stickum/stickumlook.h"
+#include "stickum/windowaccessible.h"
 #include "stickum/wpostit.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace {
 
@@ -29,9 +36,13 @@ SmallFrame::SmallFrame(const Options& options, PostIt* record, WPostIt* content,
     : QWidget(owner, kFrameFlags), options_(options), record_(record), content_(content),
       summary_(QString::fromUtf8(msg::StickumTitle)), title_(summary_),
       titleBar_(new MiniTitleBar(this, title_, kTitleHeight, kTitleBorder)) {
+    installWindowAccessibility();
     setWindowTitle(title_);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_QuitOnClose, false);
+    setAccessibleDescription(tr("Alt+Up rolls up, Alt+Down unrolls, Ctrl+W closes, F6 goes to "
+                                "the next Stickum, Ctrl+Tab to the buttons"));
+    addShortcuts();
     desktopCaption_ = desktop::activeCaption(palette());
     titleBar_->setColors(true, rgb(0, 0, 0), options.titleBarColor);
     connect(titleBar_, &MiniTitleBar::rollRequested, this, [this](bool up) { roll(up); });
@@ -40,7 +51,30 @@ SmallFrame::SmallFrame(const Options& options, PostIt* record, WPostIt* content,
     if (content_) {
         content_->setParent(this);
         content_->move(0, 0);
+        content_->edit()->setAccessibleName(tr("Stickum text"));
+        connect(content_->edit(), &QTextEdit::textChanged, this, &SmallFrame::nameAfterText);
     }
+    nameAfterText();
+}
+
+void SmallFrame::addShortcuts() {
+    const auto add = [this](QShortcut* shortcut, auto action) {
+        connect(shortcut, &QShortcut::activated, this, action);
+    };
+    add(new QShortcut(Qt::ALT | Qt::Key_Up, this), [this] { rollTo(true); });
+    add(new QShortcut(Qt::ALT | Qt::Key_Down, this), [this] { rollTo(false); });
+    // Ctrl+W and Ctrl+F4, as the desktop has them.
+    add(new QShortcut(QKeySequence::Close, this), [this] {
+        if (QAbstractButton* close = titleBar_->button(MiniTitleBar::Close)) close->click();
+    });
+    add(new QShortcut(Qt::Key_F6, this), [this] { focusStickum(this, 1); });
+    add(new QShortcut(Qt::SHIFT | Qt::Key_F6, this), [this] { focusStickum(this, -1); });
+}
+
+void SmallFrame::nameAfterText() {
+    const QString text = content_ ? content_->edit()->toPlainText() : QString();
+    const QString firstLine = text.section(QLatin1Char('\n'), 0, 0).trimmed();
+    setAccessibleName(firstLine.isEmpty() ? title_ : firstLine);
 }
 
 void SmallFrame::setUp() {
@@ -53,6 +87,49 @@ void SmallFrame::setUp() {
     titleBar_->raise();
     titleBar_->show();
     titleBar_->setButtons(MiniTitleBar::Close | MiniTitleBar::RollUp);
+    // Ctrl+Tab leads from the text to Roll up, then to Close.
+    QWidget* rollUp = titleBar_->button(MiniTitleBar::RollUp);
+    QWidget* close = titleBar_->button(MiniTitleBar::Close);
+    if (content_ && rollUp && close) {
+        setTabOrder(content_->edit(), rollUp);
+        setTabOrder(rollUp, close);
+    }
+}
+
+void SmallFrame::rollTo(bool up) {
+    if (up == rolledUp_) return;
+    if (QAbstractButton* button = titleBar_->button(MiniTitleBar::RollUp)) button->click();
+}
+
+std::vector<SmallFrame*> SmallFrame::onShow() {
+    std::vector<SmallFrame*> shown;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* frame = qobject_cast<SmallFrame*>(window); frame && frame->onScreen())
+            shown.push_back(frame);
+    std::sort(shown.begin(), shown.end(), [](const SmallFrame* a, const SmallFrame* b) {
+        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+    });
+    return shown;
+}
+
+bool SmallFrame::focusStickum(const SmallFrame* from, int step) {
+    const std::vector<SmallFrame*> shown = onShow();
+    const int count = static_cast<int>(shown.size());
+    if (count == 0) return false;
+    const auto at = std::find(shown.begin(), shown.end(), from);
+    int next = step > 0 ? 0 : count - 1;
+    if (at != shown.end())
+        next = ((static_cast<int>(at - shown.begin()) + step) % count + count) % count;
+    shown[static_cast<std::size_t>(next)]->takeKeys();
+    return true;
+}
+
+void SmallFrame::takeKeys() {
+    raise();
+    activateWindow();
+    QWidget* keys = content_ ? static_cast<QWidget*>(content_->edit()) : nullptr;
+    if (rolledUp_ || !keys) keys = titleBar_->button(MiniTitleBar::RollUp);
+    if (keys) keys->setFocus(Qt::OtherFocusReason);
 }
 
 void SmallFrame::setCaption(const QString& text, CaptionSlot slot) {
@@ -64,6 +141,16 @@ void SmallFrame::setCaption(const QString& text, CaptionSlot slot) {
 bool SmallFrame::roll(bool up) {
     if (!content_) return false;
     rolledUp_ = up;
+    // Rolled up, the text takes no keys: they stay on the button that unrolls it.
+    const bool textHadKeys = content_->isAncestorOf(QApplication::focusWidget());
+    content_->setEnabled(!up);
+    if (up && textHadKeys)
+        if (QWidget* unroll = titleBar_->button(MiniTitleBar::RollUp)) unroll->setFocus();
+    QAccessible::State changed;
+    changed.expanded = true;
+    changed.collapsed = true;
+    QAccessibleStateChangeEvent rolled(this, changed);
+    QAccessible::updateAccessibility(&rolled);
     if (up) {
         // The caption shows the text as it stands now, edits since the last show included.
         if (content_) summary_ = cutToBytes(content_->summaryText(), kSummaryBytes);

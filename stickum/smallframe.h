@@ -20,6 +20,10 @@ class WPostIt;
 // The Stickum's outer window: a frameless tool window (no task-bar entry) with the mini title
 // bar along its top edge and the content window below it. It lays them out, rolls up to its
 // title bar and back, hides on Close, and is dragged by its title bar or by itself.
+//
+// The keyboard: Alt+Up rolls it up, Alt+Down unrolls it, Ctrl+W (or Ctrl+F4) closes it, F6 and
+// Shift+F6 go to the next and the previous Stickum on show, Ctrl+Tab goes from the text to the
+// buttons. A screen reader calls it after the first line of its text.
 class SmallFrame : public QWidget, public StickumView {
     Q_OBJECT
 public:
@@ -45,6 +49,8 @@ public:
     QString title() const { return title_; }
     // Rolls up to the title bar or back; false without a content window.
     bool roll(bool up);
+    // Rolls up or unrolls as the title bar's button does, unless it is so already.
+    void rollTo(bool up);
     void layout();
 
     WPostIt* content() const { return content_; }
@@ -83,6 +89,14 @@ public:
                              AfterAsking after = AfterAsking::Nothing);
     bool onScreen() const override;
 
+    // The Stickums on show, top to bottom and left to right.
+    static std::vector<SmallFrame*> onShow();
+    // Gives the keys to the Stickum on show step places after this one (none: the first or the
+    // last); false when none is on show.
+    static bool focusStickum(const SmallFrame* from, int step);
+    // Activates the Stickum with the keys in its text or, rolled up, on its Unroll button.
+    void takeKeys();
+
     // The frame's size handling, run for every size change (also while hidden).
     void handleResize(const QSize& size);
     // A new size with the top-left corner kept, then the size handling.
@@ -111,6 +125,9 @@ private:
     QPoint screenTopLeft() const;
     void refreshSummary();
     void placeContent(const QRect& rect);
+    void addShortcuts();
+    // The name a screen reader gives the Stickum: the first line of its text.
+    void nameAfterText();
 
     const Options& options_;
     PostIt* record_;

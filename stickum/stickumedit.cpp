@@ -1,6 +1,7 @@
 #include "stickum/stickumedit.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextBlock>
@@ -87,4 +88,16 @@ void StickumEdit::applyLineHeight() {
     all.mergeBlockFormat(format);
     document()->setUndoRedoEnabled(undo);
     document()->setModified(modified);
+}
+
+void StickumEdit::keyPressEvent(QKeyEvent* event) {
+    // Tab types a tab into the note; Ctrl+Tab goes on to the title bar's buttons.
+    const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    if (tab && (event->modifiers() & Qt::ControlModifier)) {
+        const bool back =
+            event->key() == Qt::Key_Backtab || (event->modifiers() & Qt::ShiftModifier);
+        focusNextPrevChild(!back);
+        return event->accept();
+    }
+    StoredTextEdit::keyPressEvent(event);
 }

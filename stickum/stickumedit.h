@@ -7,7 +7,8 @@
 // The edit field of a Stickum: plain multi-line text that wraps at the right edge and holds at
 // most 255 bytes as stored (a line break counting as the two bytes CR LF). Typing beyond that is
 // refused; a paste or a composed text is cut to what fits, with a beep. A read-only edit still
-// scrolls and selects.
+// scrolls and selects. Tab types a tab; Ctrl+Tab and Ctrl+Shift+Tab move on to the Stickum's
+// buttons.
 class StickumEdit : public StoredTextEdit<QTextEdit> {
     Q_OBJECT
 public:
@@ -31,6 +32,9 @@ public:
 signals:
     // Some of a paste or a composed text was left out: it did not fit.
     void inputCut();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void applyLineHeight();

@@ -9,6 +9,12 @@
 #include "fakes.h"
 #include "model/catalogue.h"
 #include "noquestions.h"
+#include "pages/calendardialog.h"
+#include "pages/wcalendar.h"
+#include "resources/dialog_lendings.h"
+#include "resources/dialog_notes.h"
+#include "resources/dialog_options.h"
+#include "resources/dialog_reminders.h"
 #include "resources/dialogs.h"
 #include "resources/pictures.h"
 #include "stickum/gradient.h"
@@ -207,7 +213,7 @@ TEST_F(AppTest, EscapeAndCollapseHideIntoTheTrayAndARightClickComesBack) {
 
     auto* collapseButton = dialog()->itemAs<QPushButton>(kCollapseButton);
     ASSERT_NE(collapseButton, nullptr);
-    EXPECT_EQ(collapseButton->text(), QStringLiteral("Collapse"));
+    EXPECT_EQ(collapseButton->text().remove(u'&'), QStringLiteral("Collapse"));
     collapseButton->click();
     EXPECT_FALSE(frame()->isVisible());
 }
@@ -250,7 +256,7 @@ TEST_F(AppTest, EnterAndCloseAskTheQuitQuestionAndNoChangesNothing) {
     start();
     auto* closeButton = dialog()->itemAs<QPushButton>(kCloseButton);
     ASSERT_NE(closeButton, nullptr);
-    EXPECT_EQ(closeButton->text(), QStringLiteral("Close"));
+    EXPECT_EQ(closeButton->text().remove(u'&'), QStringLiteral("Close"));
 
     closeButton->click();
     ASSERT_EQ(boxes.shown.size(), 1u);
@@ -270,6 +276,48 @@ TEST_F(AppTest, EnterAndCloseAskTheQuitQuestionAndNoChangesNothing) {
     EXPECT_TRUE(dialog()->timer().armed());
     EXPECT_FALSE(QFile::exists(dataPath()));
 }
+
+namespace {
+
+// A control of a page with the keys when Enter is pressed, and whether Enter asks the quit
+// question there.
+struct EnterCase {
+    const char* name;
+    int page;
+    int id; // of the control in the page's table
+    bool asks;
+};
+
+class EnterKey : public AppTest, public ::testing::WithParamInterface<EnterCase> {};
+
+} // namespace
+
+// Enter in a control with a use of its own for it (a list, a number, a multi-line edit, a
+// drop-down, the calendar) stays there; elsewhere it asks the quit question as "Close" does.
+TEST_P(EnterKey, NeverQuitsFromAControlThatUsesIt) {
+    const EnterCase& c = GetParam();
+    start();
+    dialog()->tabs()->setCurrentIndex(c.page);
+    QWidget* control = c.id == reminderid::Calendar
+                           ? dialog()->reminders()->calendar()
+                           : static_cast<TemplateDialog*>(dialog()->page(c.page))->item(c.id);
+    control->setFocus();
+    QTest::keyClick(control->focusProxy() ? control->focusProxy() : control, Qt::Key_Return);
+    EXPECT_EQ(boxes.shown.size(), c.asks ? 1u : 0u);
+    EXPECT_TRUE(frame()->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Main, EnterKey,
+                         ::testing::Values(EnterCase{"NoteList", 0, noteid::NoteList, false},
+                                           EnterCase{"NoteText", 0, noteid::NoteEdit, false},
+                                           EnterCase{"LendingList", 1, lendingid::List, false},
+                                           EnterCase{"Person", 1, lendingid::Person, false},
+                                           EnterCase{"Day", 1, lendingid::Day, false},
+                                           EnterCase{"Calendar", 2, reminderid::Calendar, false},
+                                           EnterCase{"DaysBefore", 2, reminderid::Days, false},
+                                           EnterCase{"Height", 3, optionid::HeightEdit, false},
+                                           EnterCase{"SoundBox", 1, lendingid::SoundBox, true}),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(AppTest, AfterARestoreOrATabClickThePageHasTheKeys) {
     start();

@@ -197,7 +197,6 @@ TEST_F(RunningQuillbox, ANoteAddedOnOneMachineAppearsOnTheOther) {
     EXPECT_EQ(QDir(two.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"quillbox.dat"});
 }
 
-
 TEST_F(RunningQuillbox, AHandedOverNoteIsStoredByTheOneRuleForTexts) {
     const QString milk = dataFile(one, "milk");
     launch(first, milk);

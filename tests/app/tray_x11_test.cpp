@@ -15,6 +15,7 @@
 #include "stickum/wpostit.h"
 
 #include <QApplication>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -117,6 +118,26 @@ TEST_F(TrayOnX11, TheIconIsEmbeddedAndAnswersRealClicks) {
     EXPECT_TRUE(QTest::qWaitFor([this] { return app->frame()->isVisible(); }, 3000));
     EXPECT_TRUE(app->dialog()->displayOn());
     EXPECT_TRUE(boxes.shown.empty());
+}
+
+// In an embedding tray the middle button opens the icon's menu; keys choose its entries: the
+// display switch, then a new note, whose Stickum takes the keys.
+TEST_F(TrayOnX11, TheMiddleButtonOpensTheMenu) {
+    waitUntilEmbedded();
+    app->dialog()->collapse();
+    const QMenu* menu = static_cast<QtTrayIcon&>(app->dialog()->tray()).menu();
+    for (const char* keys : {"Down Down Return", "Down Down Down Return"}) {
+        click(2);
+        ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }, 3000));
+        QProcess::execute(QStringLiteral("xdotool"), QStringList{QStringLiteral("key")} +
+                                                         QString::fromLatin1(keys).split(u' '));
+        ASSERT_TRUE(QTest::qWaitFor([menu] { return !menu->isVisible(); }, 3000));
+    }
+    EXPECT_EQ(app->dialog()->holder().noteCount(), 1);
+    EXPECT_TRUE(app->dialog()->displayOn()) << "switched off, then on by the new note";
+    EXPECT_TRUE(QTest::qWaitFor(
+        [] { return qobject_cast<SmallFrame*>(QApplication::activeWindow()) != nullptr; }, 3000));
+    EXPECT_FALSE(app->frame()->isVisible());
 }
 
 TEST_F(TrayOnX11, EscapeDuringPinPointingLeavesTheTrayAnswering) {

@@ -198,11 +198,17 @@ void type(const QString& text) {
 }
 
 void key(const QString& keys) {
-    run(kXdotool, {QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("40"), keys});
+    run(kXdotool,
+        QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("40")} +
+            keys.split(u' ', Qt::SkipEmptyParts));
 }
 
 void activate(unsigned long window) {
     run(kXdotool, {QStringLiteral("windowactivate"), QStringLiteral("--sync"), hexId(window)});
+}
+
+unsigned long activeWindow() {
+    return run(kXdotool, {QStringLiteral("getactivewindow")}).out.trimmed().toULong();
 }
 
 void hover(QPoint screen) {

@@ -65,9 +65,12 @@ std::optional<Window> stickumAt(QPoint topLeft);
 void click(QPoint screen, int button = 1);
 void drag(QPoint from, QPoint to);
 void type(const QString& text);
+// Keys one after another, apart by spaces ("alt+x shift+Tab").
 void key(const QString& keys);
 // Gives the window the keyboard, the way a click on it would.
 void activate(unsigned long window);
+// The window that has the keyboard, as the window manager has it (0: none).
+unsigned long activeWindow();
 void hover(QPoint screen);
 
 // A picture of the whole screen, kept under the shots directory as name.png.

@@ -105,9 +105,9 @@ TEST_F(NotesPageTest, TheTableLaysOutThePage) {
     EXPECT_EQ(list()->geometry(), units.rect(12, 24, 192, 64));
     EXPECT_EQ(edit()->geometry(), units.rect(144, 100, 64, 40));
     EXPECT_EQ(page->targetLabel()->geometry(), units.rect(64, 92, 72, 12));
-    EXPECT_EQ(button(noteid::PinButton)->text(), QStringLiteral("Pin-point to"));
+    EXPECT_EQ(button(noteid::PinButton)->text().remove(u'&'), QStringLiteral("Pin-point to"));
     EXPECT_EQ(button(noteid::PinButton)->geometry(), units.rect(8, 92, 50, 14));
-    EXPECT_EQ(button(noteid::RefreshButton)->text(), QStringLiteral("Refresh list"));
+    EXPECT_EQ(button(noteid::RefreshButton)->text().remove(u'&'), QStringLiteral("Refresh list"));
     EXPECT_EQ(button(noteid::RefreshButton)->toolTip(),
               QStringLiteral("Update note titles in list"));
     EXPECT_EQ(button(noteid::NewButton)->geometry(), units.rect(57, 148, 50, 14));
@@ -288,26 +288,34 @@ TEST_F(NotesPageTest, AnEditedNoteIsRenamedInPlaceUntilTheListIsRefreshed) {
     EXPECT_EQ(page->currentNote(), -1);
 }
 
-TEST_F(NotesPageTest, TheKeyboardMovesTheSelectionButNotTheNoteBeingEdited) {
+// The keys lead the page as the pointer does: the note arrowed to is the one shown and the one
+// "Remove" takes, its text typed into is kept, and Space switches its Stickum.
+TEST_F(NotesPageTest, TheKeyboardMovesTheNoteBeingEditedAndRemoveTakesTheOneShown) {
     addNote("a");
     addNote("b");
     addNote("c");
     open();
     pressTitle(0);
-    list()->setFocus();
-    QTest::keyClick(list(), Qt::Key_Down);
-    EXPECT_EQ(list()->selectedRow(), 1);
-    EXPECT_EQ(page->currentNote(), 0);
-    EXPECT_EQ(edit()->toPlainText(), QStringLiteral("a"));
-    // A change to the edited note renames its own row, not the one the keyboard selected.
     edit()->setFocus();
     QTest::keyClick(edit(), Qt::Key_End);
     type(QStringLiteral("x"));
     list()->setFocus();
-    EXPECT_EQ(host.records.note(0)->text(), "ax");
+    QTest::keyClick(list(), Qt::Key_Down);
+    EXPECT_EQ(host.records.note(0)->text(), "ax") << "the text typed is kept";
     EXPECT_EQ(titles(), (QStringList{"ax", "b", "c"}));
-    EXPECT_EQ(list()->rowNumber(0), 0);
-    EXPECT_EQ(list()->rowNumber(1), 1);
+    EXPECT_EQ(page->currentNote(), 1);
+    EXPECT_EQ(edit()->toPlainText(), QStringLiteral("b"));
+
+    QTest::keyClick(list(), Qt::Key_Space);
+    EXPECT_FALSE(host.records.note(1)->active());
+    EXPECT_EQ(list()->item(1)->checkState(), Qt::Unchecked);
+    EXPECT_EQ(page->currentNote(), 1) << "switching moves nothing";
+
+    host.boxes.answers = {Answer::Yes};
+    button(noteid::RemoveButton)->click();
+    ASSERT_EQ(host.records.noteCount(), 2);
+    EXPECT_EQ(host.records.note(0)->text(), "ax");
+    EXPECT_EQ(host.records.note(1)->text(), "c");
 }
 
 TEST_F(NotesPageTest, AnUntouchedTextKeepsItsBytes) {

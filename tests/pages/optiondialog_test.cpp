@@ -11,9 +11,12 @@
 #include "storage/datafile.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QColorDialog>
+#include <QDialog>
 #include <QFile>
+#include <QFontDialog>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -21,10 +24,12 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <tuple>
 
 using namespace optionid;
 
@@ -141,7 +146,7 @@ TEST_F(OptionsPage, ControlsStandWhereTheTableSaysWithTipsAndTheSampleTitleBar) 
     open();
     const DialogUnits& u = page->units();
     EXPECT_EQ(page->templateSize(), u.size(216, 165));
-    EXPECT_EQ(button(SaveAllButton)->text(), QStringLiteral("Save all"));
+    EXPECT_EQ(button(SaveAllButton)->text().remove(u'&'), QStringLiteral("Save all"));
     EXPECT_EQ(button(SaveAllButton)->geometry(), u.rect(84, 149, 50, 14));
     EXPECT_EQ(page->waveEdit()->geometry(), u.rect(104, 126, 88, 12));
     // Each edit with its arrows is one control over both places.
@@ -410,6 +415,24 @@ TEST(CustomColorsScope, LendsItsTableToQtAndTakesTheUsersChangesBack) {
     EXPECT_EQ(QColorDialog::customColor(5), QColor(Qt::white));
 }
 
+// Escape in the font chooser closes all of it, as Cancel does.
+TEST(FontChooser, EscapeClosesTheWholeChooser) {
+    QtChoosers choosers;
+    bool stuck = false;
+    QTimer::singleShot(0, [] {
+        // In the font's name, where the chooser opens.
+        QWidget* box = QApplication::activeModalWidget();
+        if (auto* name = box ? box->findChild<QFontDialog*>()->findChild<QLineEdit*>() : nullptr)
+            QTest::keyClick(name, Qt::Key_Escape);
+    });
+    QTimer::singleShot(3000, [&stuck] {
+        stuck = true; // what Escape left of the chooser is closed, so that the test ends
+        if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget())) box->reject();
+    });
+    EXPECT_FALSE(choosers.chooseFont(nullptr, QFont(), rgb(0, 0, 0)).has_value());
+    EXPECT_FALSE(stuck) << "Escape left a half-closed chooser";
+}
+
 TEST_F(OptionsPage, WaveFileChangesOnlyToAnotherFileThatExists) {
     QTemporaryDir dir;
     const QString wave = dir.filePath(QStringLiteral("alarm.wav"));
@@ -518,6 +541,20 @@ TEST_F(OptionsPage, SetsItselfUpWhenItJoinsTheMainDialog) {
     EXPECT_EQ(host.settings.dimensionMode, DimensionFixed);
     tabs.removeTab(0);
     built.setParent(nullptr);
+}
+
+// A screen reader hears each number box's number, within its arrows' range.
+TEST_F(OptionsPage, NumberBoxesTellTheirValueAndRange) {
+    host.settings.heightInLines = 7;
+    open();
+    for (const auto& [edit, value, maximum] :
+         {std::tuple{page->heightEdit(), 7, 50}, std::tuple{page->lendingDaysEdit(), 30, 1825}}) {
+        QAccessibleValueInterface* read =
+            QAccessible::queryAccessibleInterface(edit)->valueInterface();
+        EXPECT_EQ(read->currentValue().toInt(), value);
+        EXPECT_EQ(read->minimumValue().toInt(), edit->minimum());
+        EXPECT_EQ(read->maximumValue().toInt(), maximum);
+    }
 }
 
 TEST(OptionStepEdit, ReadsALeadingNumberFromNineCharactersAtMost) {

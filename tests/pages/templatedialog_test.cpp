@@ -1,6 +1,13 @@
 // Dialogs built from their tables: unit conversion, the controls and their places.
+#include "fakehost.h"
+#include "pages/calendardialog.h"
 #include "pages/dialogunits.h"
+#include "pages/notesdialog.h"
+#include "pages/optiondialog.h"
+#include "pages/prestitidialog.h"
 #include "pages/templatedialog.h"
+#include "pages/wcalendar.h"
+#include "resources/dialog_reminders.h"
 #include "resources/dialogs.h"
 
 #include <QApplication>
@@ -10,6 +17,8 @@
 #include <QTabWidget>
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 TEST(DialogUnits, QuarterCharacterAcrossEighthCharacterDown) {
     const DialogUnits units(6, 13); // the classic 8-point dialog font
@@ -44,10 +53,10 @@ TEST(TemplateDialog, TheMainDialogHasItsButtonsAndTabsInPlace) {
     auto* collapse = dialog.itemAs<QPushButton>(kCollapseButton);
     auto* tabs = dialog.itemAs<QTabWidget>(kTabControl);
     ASSERT_TRUE(close && collapse && tabs);
-    EXPECT_EQ(close->text(), QStringLiteral("Close"));
+    EXPECT_EQ(close->text().remove(u'&'), QStringLiteral("Close"));
     EXPECT_TRUE(close->isDefault());
     EXPECT_EQ(close->geometry(), units.rect(182, 192, 50, 14));
-    EXPECT_EQ(collapse->text(), QStringLiteral("Collapse"));
+    EXPECT_EQ(collapse->text().remove(u'&'), QStringLiteral("Collapse"));
     EXPECT_FALSE(collapse->isDefault());
     EXPECT_EQ(collapse->geometry(), units.rect(8, 192, 50, 14));
     EXPECT_EQ(tabs->geometry(), units.rect(8, 4, 224, 184));
@@ -95,3 +104,42 @@ TEST(TemplateDialog, TextsNeverClipWhateverTheFont) {
     }
     EXPECT_GT(grown, 0);
 }
+
+namespace {
+
+template <class Page> std::unique_ptr<TemplateDialog> make(DialogHost& host) {
+    return std::make_unique<Page>(host);
+}
+
+class KeyOrder : public ::testing::TestWithParam<std::unique_ptr<TemplateDialog> (*)(DialogHost&)> {
+};
+
+} // namespace
+
+// Tab goes through each page's controls that take the keys in the order of its table, also
+// through those the page put in the place of an item, and the calendar over its group box.
+TEST_P(KeyOrder, TabFollowsTheTable) {
+    FakeHost host;
+    const std::unique_ptr<TemplateDialog> page = GetParam()(host);
+    const auto* reminders = dynamic_cast<CalendarDialog*>(page.get());
+    const DialogTable* table = dialogTable(page->tableId());
+    std::vector<QWidget*> expected;
+    for (std::size_t i = 0; i < table->items.size(); ++i) {
+        QWidget* w = page->items()[i];
+        if (reminders && table->items[i].id == reminderid::Calendar) w = reminders->calendar();
+        if ((w->focusPolicy() & Qt::TabFocus) && !qobject_cast<QLabel*>(w)) expected.push_back(w);
+    }
+    std::vector<QWidget*> walked;
+    QWidget* w = expected.front();
+    do {
+        if (std::count(expected.begin(), expected.end(), w) &&
+            !std::count(walked.begin(), walked.end(), w))
+            walked.push_back(w);
+        w = w->nextInFocusChain();
+    } while (w != expected.front());
+    EXPECT_EQ(walked, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, KeyOrder,
+                         ::testing::Values(make<NotesDialog>, make<PrestitiDialog>,
+                                           make<CalendarDialog>, make<OptionDialog>));

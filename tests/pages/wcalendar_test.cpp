@@ -1,5 +1,6 @@
 #include "pages/wcalendar.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QPaintEvent>
 #include <QSignalSpy>
@@ -208,10 +209,77 @@ TEST_F(CalendarTest, SelectionAndMarksRepaintSingleCells) {
     calendar->installEventFilter(&recorder);
     press(rightHalf(10));
     press(rightHalf(12)); // the new cell and the one that lost the selection, not the 11th
-    EXPECT_EQ(recorder.painted, QRegion(calendar->dayRect(10)) + calendar->dayRect(12));
+    // The press gave the calendar the keys: their frame left today, the 7th.
+    EXPECT_EQ(recorder.painted,
+              QRegion(calendar->dayRect(7)) + calendar->dayRect(10) + calendar->dayRect(12));
     recorder.painted = QRegion();
     calendar->AddMark(makeDate(3, 12, 2026), 1);
     calendar->ClearSelection();
     EXPECT_EQ(recorder.painted, QRegion(calendar->dayRect(3)) + calendar->dayRect(12));
     calendar->removeEventFilter(&recorder);
 }
+
+namespace {
+
+// A day of December 2026 as a screen reader reads it.
+struct CellCase {
+    const char* name;
+    int day;
+    QString text;
+    int row;
+    int column;
+    bool selected;
+    int mark; // -1: none, 0: disarmed, 1: armed
+};
+
+class CalendarCells : public CalendarTest, public ::testing::WithParamInterface<CellCase> {};
+
+} // namespace
+
+TEST_P(CalendarCells, NameTheDayAndItsReminder) {
+    const CellCase& c = GetParam();
+    calendar->SetMonth(2026, 12);
+    calendar->AddMark(makeDate(15, 12, 2026), 1);
+    calendar->AddMark(makeDate(31, 12, 2026), 0);
+    calendar->setReminderText([](Date date) {
+        return date == makeDate(15, 12, 2026) ? QStringLiteral("Mum's birthday")
+                                              : QStringLiteral("dentist");
+    });
+    calendar->selectDay(31);
+
+    QAccessibleInterface* month = QAccessible::queryAccessibleInterface(calendar);
+    EXPECT_EQ(month->role(), QAccessible::Table);
+    EXPECT_EQ(month->childCount(), 31);
+    QAccessibleTableInterface* table = month->tableInterface();
+    EXPECT_EQ(table->columnCount(), 7);
+    EXPECT_EQ(table->columnDescription(1), QStringLiteral("Tuesday"));
+
+    QAccessibleInterface* cell = table->cellAt(c.row, c.column);
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(month->child(c.day - 1), cell);
+    EXPECT_EQ(cell->role(), QAccessible::Cell);
+    EXPECT_EQ(cell->text(QAccessible::Name), c.text);
+    EXPECT_EQ(cell->state().selected, c.selected);
+    EXPECT_EQ(cell->state().checkable, c.mark >= 0);
+    EXPECT_EQ(cell->state().checked, c.mark == 1);
+    EXPECT_EQ(cell->tableCellInterface()->rowIndex(), c.row);
+
+    // Its actions are the presses of its halves.
+    QSignalSpy clicked(calendar, &WCalendar::markClicked);
+    cell->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_EQ(clicked.count(), 1);
+    cell->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(calendar->GetSelectedDay(), c.day);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Calendar, CalendarCells,
+    ::testing::Values(
+        CellCase{"ArmedReminder", 15,
+                 QStringLiteral("Tuesday 15 December 2026, reminder: Mum's birthday, armed"), 2, 1,
+                 false, 1},
+        CellCase{"PlainSunday", 6, QStringLiteral("Sunday 6 December 2026"), 0, 6, false, -1},
+        CellCase{"SelectedDisarmedReminder", 31,
+                 QStringLiteral("Thursday 31 December 2026, reminder: dentist, disarmed"), 4, 3,
+                 true, 0}),
+    [](const auto& cell) { return std::string(cell.param.name); });
