@@ -1,8 +1,8 @@
 #include "app/datanotices.h"
 
 #include "app/trayicon.h"
+#include "look/messages.h"
 #include "model/catalogue.h"
-#include "pages/messages.h"
 
 #include <QFileInfo>
 

@@ -2,11 +2,11 @@
 
 #include "app/mydialog.h"
 #include "app/myframe.h"
-#include "app/pointerscreen.h"
+#include "desktop/pointerscreen.h"
+#include "look/gradient.h"
+#include "look/images.h"
 #include "model/catalogue.h"
 #include "resources/dialogs.h"
-#include "stickum/gradient.h"
-#include "stickum/images.h"
 #include "storage/datafile.h"
 
 #include <QApplication>

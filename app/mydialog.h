@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/stickumtracker.h"
-#include "app/ticktimer.h"
 #include "app/traywindow.h"
+#include "desktop/stickumtracker.h"
+#include "desktop/ticktimer.h"
 #include "document/document.h"
 #include "pages/dialoghost.h"
 #include "platform/waveplayer.h"

@@ -1,11 +1,11 @@
 #include "app/myframe.h"
 
 #include "app/mydialog.h"
-#include "app/pointerscreen.h"
+#include "desktop/pointerscreen.h"
+#include "look/images.h"
+#include "look/messages.h"
 #include "model/catalogue.h"
-#include "pages/messages.h"
 #include "resources/dialogs.h"
-#include "stickum/images.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/messages.h"
+#include "look/messages.h"
 
 // Message boxes shown with Qt: modal, with the caption, text, buttons and icon asked for.
 class QtMessageBoxes : public MessageBoxes {

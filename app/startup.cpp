@@ -1,17 +1,17 @@
 #include "app/startup.h"
 
-#include "app/commandchannel.h"
-#include "app/exporter.h"
 #include "app/myapp.h"
 #include "app/mydialog.h"
-#include "app/programdir.h"
-#include "app/singleinstance.h"
+#include "look/gradient.h"
+#include "look/stickumlook.h"
 #include "model/catalogue.h"
 #include "model/postit.h"
-#include "stickum/gradient.h"
+#include "process/commandchannel.h"
+#include "process/exporter.h"
+#include "process/programdir.h"
+#include "process/singleinstance.h"
 #include "stickum/smallframe.h"
 #include "stickum/stickumedit.h"
-#include "stickum/stickumlook.h"
 #include "storage/datafile.h"
 
 #include <QDeadlineTimer>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/commandchannel.h"
-#include "app/commandline.h"
 #include "model/options.h"
+#include "process/commandchannel.h"
+#include "process/commandline.h"
 
 #include <QString>
 

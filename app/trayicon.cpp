@@ -1,7 +1,7 @@
 #include "app/trayicon.h"
 
+#include "look/images.h"
 #include "model/catalogue.h"
-#include "stickum/images.h"
 
 #include <QCursor>
 #include <QDBusConnection>

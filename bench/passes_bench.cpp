@@ -3,8 +3,8 @@
 // display it runs offscreen, which measures only our side.
 #include "app/myapp.h"
 #include "app/mydialog.h"
-#include "app/stickumtracker.h"
-#include "pages/messages.h"
+#include "desktop/stickumtracker.h"
+#include "look/messages.h"
 #include "platform/windowsystem.h"
 #include "quietdesk.h"
 #include "storage/datafile.h"

@@ -4,7 +4,7 @@
 // once, and the tray is there but shows nothing.
 #include "app/myapp.h"
 #include "app/trayicon.h"
-#include "pages/messages.h"
+#include "look/messages.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
 #include "pages/calendaraccessible.h"
 
+#include "look/accessiblepart.h"
 #include "pages/wcalendar.h"
-#include "stickum/accessiblepart.h"
 
 #include <QAccessibleWidget>
 

@@ -1,16 +1,16 @@
 #include "pages/calendardialog.h"
 
+#include "look/messages.h"
+#include "look/recordtext.h"
 #include "model/catalogue.h"
 #include "model/due.h"
 #include "model/text.h"
 #include "pages/datestep.h"
 #include "pages/dialoghost.h"
-#include "pages/messages.h"
 #include "pages/stepper.h"
 #include "pages/wcalendar.h"
 #include "resources/dialog_reminders.h"
 #include "resources/dialogs.h"
-#include "stickum/recordtext.h"
 
 #include <QCheckBox>
 #include <QPlainTextEdit>

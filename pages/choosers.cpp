@@ -1,7 +1,7 @@
 #include "pages/choosers.h"
 
+#include "look/gradient.h"
 #include "model/catalogue.h"
-#include "stickum/gradient.h"
 
 #include <QColorDialog>
 #include <QDialog>

@@ -1,7 +1,7 @@
 #include "pages/iconlist.h"
 
+#include "look/images.h"
 #include "resources/dialogs.h"
-#include "stickum/images.h"
 
 #include <QAbstractItemDelegate>
 #include <QKeyEvent>

@@ -1,15 +1,15 @@
 #include "pages/notesdialog.h"
 
+#include "look/messages.h"
+#include "look/recordtext.h"
 #include "model/catalogue.h"
 #include "model/postit.h"
 #include "model/text.h"
 #include "pages/dialoghost.h"
 #include "pages/iconlist.h"
-#include "pages/messages.h"
 #include "platform/windowsystem.h"
 #include "resources/dialog_notes.h"
 #include "resources/dialogs.h"
-#include "stickum/recordtext.h"
 
 #include <QEvent>
 #include <QLabel>

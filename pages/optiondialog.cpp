@@ -1,5 +1,8 @@
 #include "pages/optiondialog.h"
 
+#include "look/gradient.h"
+#include "look/recordtext.h"
+#include "look/stickumlook.h"
 #include "model/catalogue.h"
 #include "model/postit.h"
 #include "pages/dialoghost.h"
@@ -7,9 +10,6 @@
 #include "pages/sampleminititlebar.h"
 #include "resources/dialog_options.h"
 #include "resources/dialogs.h"
-#include "stickum/gradient.h"
-#include "stickum/recordtext.h"
-#include "stickum/stickumlook.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #include "pages/pinpointer.h"
 
+#include "look/messages.h"
 #include "model/catalogue.h"
-#include "pages/messages.h"
 #include "platform/windowsystem.h"
 
 #include <QWidget>

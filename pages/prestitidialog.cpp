@@ -1,17 +1,17 @@
 #include "pages/prestitidialog.h"
 
+#include "look/messages.h"
+#include "look/recordtext.h"
 #include "model/catalogue.h"
 #include "model/due.h"
 #include "model/formats.h"
 #include "pages/datestep.h"
 #include "pages/dialoghost.h"
-#include "pages/messages.h"
 #include "pages/recordtextedit.h"
 #include "pages/stepper.h"
 #include "pages/wlistwindow.h"
 #include "resources/dialog_lendings.h"
 #include "resources/dialogs.h"
-#include "stickum/recordtext.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #include "pages/sampleminititlebar.h"
 
+#include "look/gradient.h"
+#include "look/stickumlook.h"
 #include "model/catalogue.h"
-#include "stickum/gradient.h"
-#include "stickum/stickumlook.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,10 +1,10 @@
 #include "pages/templatedialog.h"
 
+#include "look/frameontop.h"
+#include "look/images.h"
 #include "model/postit.h"
 #include "pages/recordtextedit.h"
 #include "resources/dialogs.h"
-#include "stickum/frameontop.h"
-#include "stickum/images.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "pages/wcalendar.h"
 
+#include "look/images.h"
 #include "model/catalogue.h"
 #include "pages/calendaraccessible.h"
 #include "resources/pictures.h"
-#include "stickum/images.h"
 
 #include <QAccessible>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 #include "pages/wlistwindow.h"
 
+#include "look/images.h"
 #include "model/catalogue.h"
-#include "stickum/images.h"
 
 #include <QApplication>
 #include <QHeaderView>

@@ -18,11 +18,11 @@ report() {
 }
 report '#include <(xcb|X11)/|QX11Application' \
     "the X server is reached through platform/ only (platform/windowsystem.h)" \
-    model storage document resources stickum pages app
+    model storage document resources look stickum pages process desktop app
 report '#include <(QtGui|QtWidgets)/|#include <Q(Widget|Window|GuiApplication|Application|Palette)>' \
     "document/ keeps the data without any window: Qt's core only" \
     document
 report '#include "\.\./' \
     "includes name their folder (\"model/date.h\"), never \"../\"" \
-    model storage document resources platform stickum pages app
+    model storage document resources platform look stickum pages process desktop app
 exit $status

@@ -1,7 +1,7 @@
 #include "stickum/gradfrm.h"
 
-#include "stickum/gradient.h"
-#include "stickum/images.h"
+#include "look/gradient.h"
+#include "look/images.h"
 #include "stickum/windowaccessible.h"
 
 #include <QApplication>

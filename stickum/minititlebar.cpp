@@ -1,10 +1,10 @@
 #include "stickum/minititlebar.h"
 
+#include "look/gradient.h"
+#include "look/recordtext.h"
+#include "look/stickumlook.h"
 #include "model/text.h"
 #include "stickum/buttonpictures.h"
-#include "stickum/gradient.h"
-#include "stickum/recordtext.h"
-#include "stickum/stickumlook.h"
 
 #include <QEvent>
 #include <QFontMetrics>

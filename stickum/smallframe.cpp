@@ -1,14 +1,14 @@
 #include "stickum/smallframe.h"
 
+#include "look/gradient.h"
+#include "look/recordtext.h"
+#include "look/stickumlook.h"
 #include "model/catalogue.h"
 #include "model/postit.h"
 #include "model/text.h"
 #include "platform/nativewindow.h"
-#include "stickum/gradient.h"
-#include "stickum/recordtext.h"
 #include "stickum/stickum.h"
 #include "stickum/stickumedit.h"
-#include "stickum/stickumlook.h"
 #include "stickum/windowaccessible.h"
 #include "stickum/wpostit.h"
 

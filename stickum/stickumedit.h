@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stickum/recordtext.h"
+#include "look/recordtext.h"
 
 #include <QTextEdit>
 

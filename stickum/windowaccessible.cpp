@@ -1,6 +1,6 @@
 #include "stickum/windowaccessible.h"
 
-#include "stickum/accessiblepart.h"
+#include "look/accessiblepart.h"
 #include "stickum/gradfrm.h"
 #include "stickum/smallframe.h"
 

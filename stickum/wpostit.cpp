@@ -1,13 +1,13 @@
 #include "stickum/wpostit.h"
 
+#include "look/frameontop.h"
+#include "look/gradient.h"
+#include "look/recordtext.h"
+#include "look/stickumlook.h"
 #include "model/catalogue.h"
 #include "model/text.h"
-#include "stickum/frameontop.h"
-#include "stickum/gradient.h"
-#include "stickum/recordtext.h"
 #include "stickum/smallframe.h"
 #include "stickum/stickumedit.h"
-#include "stickum/stickumlook.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>

@@ -7,6 +7,9 @@
 #include "app/trayicon.h"
 #include "document/statefolder.h"
 #include "fakes.h"
+#include "look/gradient.h"
+#include "look/images.h"
+#include "look/stickumlook.h"
 #include "model/catalogue.h"
 #include "noquestions.h"
 #include "pages/calendardialog.h"
@@ -17,9 +20,6 @@
 #include "resources/dialog_reminders.h"
 #include "resources/dialogs.h"
 #include "resources/pictures.h"
-#include "stickum/gradient.h"
-#include "stickum/images.h"
-#include "stickum/stickumlook.h"
 #include "storage/datafile.h"
 
 #include <QDir>

@@ -1,14 +1,14 @@
 // The real program's command line without a display: help, version, mistakes, --quit with no
 // Quillbox running, and --export of data files of every version.
-#include "app/commandchannel.h"
-#include "app/singleinstance.h"
 #include "commandrun.h"
 #include "file_bytes.h"
+#include "look/gradient.h"
+#include "look/stickumlook.h"
 #include "model/text.h"
+#include "process/commandchannel.h"
+#include "process/singleinstance.h"
 #include "resources/dialogs.h"
 #include "setfor.h"
-#include "stickum/gradient.h"
-#include "stickum/stickumlook.h"
 #include "storage/datafile.h"
 
 #include <QApplication>

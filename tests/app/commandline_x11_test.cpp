@@ -1,10 +1,10 @@
 // Commands handed to a running Quillbox on a real X11 desktop: each reaches the Quillbox of its
 // own data file; a Quillbox killed outright leaves a socket that the next one takes over. Runs
 // inside scripts/xsession.sh.
-#include "app/commandline.h"
-#include "app/singleinstance.h"
 #include "commandrun.h"
 #include "noquestions.h"
+#include "process/commandline.h"
+#include "process/singleinstance.h"
 #include "setfor.h"
 #include "storage/atomic_file.h"
 #include "storage/datafile.h"

@@ -1,9 +1,9 @@
 // The real program as its own process on a real X11 desktop: told to stop by a signal, it
 // saves what the user typed into a Stickum; a second start against the same data file steps
 // back. Runs inside scripts/xsession.sh.
-#include "app/singleinstance.h"
 #include "fakes.h"
 #include "noquestions.h"
+#include "process/singleinstance.h"
 #include "storage/datafile.h"
 #include "storage/fileidentity.h"
 

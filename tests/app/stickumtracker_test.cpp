@@ -1,6 +1,6 @@
 // The holder passes against a scripted desktop: which Stickums exist, where they stand, whom they
 // belong to and when they are on show.
-#include "app/stickumtracker.h"
+#include "desktop/stickumtracker.h"
 #include "fakes.h"
 #include "fakewaveplayer.h"
 #include "fakewindowsystem.h"

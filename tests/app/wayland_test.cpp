@@ -4,11 +4,11 @@
 #include "app/myapp.h"
 #include "app/mydialog.h"
 #include "app/myframe.h"
-#include "app/platformchoice.h"
 #include "fakes.h"
 #include "foreignapp.h"
 #include "model/catalogue.h"
 #include "noquestions.h"
+#include "process/platformchoice.h"
 #include "stickum/stickum.h"
 
 #include <QApplication>

@@ -1,13 +1,13 @@
 // The "Options" page: set-up from the options, what every control changes at once, the
 // choosers, the sample and its title bar, the wave file and "Save all".
 #include "fakehost.h"
+#include "look/gradient.h"
+#include "look/stickumlook.h"
 #include "pages/choosers.h"
 #include "pages/optiondialog.h"
 #include "pages/optionstepedit.h"
 #include "pages/sampleminititlebar.h"
 #include "resources/dialog_options.h"
-#include "stickum/gradient.h"
-#include "stickum/stickumlook.h"
 #include "storage/datafile.h"
 
 #include <QAbstractButton>

@@ -1,9 +1,9 @@
 // The main window's caption: kept pictures, the active gradient under its decorations, the
 // flat inactive look, the shortened title and the close picture.
+#include "look/gradient.h"
+#include "look/images.h"
 #include "resources/pictures.h"
 #include "stickum/gradfrm.h"
-#include "stickum/gradient.h"
-#include "stickum/images.h"
 
 #include <QPalette>
 #include <QTest>

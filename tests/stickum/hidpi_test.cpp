@@ -1,10 +1,10 @@
 // A Stickum's title bar and the main window's caption on a high-density screen. Run once per
 // scale (QT_SCALE_FACTOR 1, 1.5 and 2): everything keeps its proportions and the pictures are
 // drawn in the screen's own pixels.
+#include "look/stickumlook.h"
 #include "stickum/buttonpictures.h"
 #include "stickum/gradfrm.h"
 #include "stickum/minititlebar.h"
-#include "stickum/stickumlook.h"
 
 #include <QGuiApplication>
 

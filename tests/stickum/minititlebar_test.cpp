@@ -1,5 +1,5 @@
+#include "look/gradient.h"
 #include "stickum/buttonpictures.h"
-#include "stickum/gradient.h"
 #include "stickum/minititlebar.h"
 
 #include <QMouseEvent>

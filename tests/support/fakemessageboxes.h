@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/messages.h"
+#include "look/messages.h"
 
 #include <QString>
 
