@@ -3,6 +3,7 @@
 #include "app/myapp.h"
 #include "app/trayicon.h"
 #include "fakemessageboxes.h"
+#include "stickumhands.h"
 
 #include "stickum/smallframe.h"
 #include "stickum/stickumedit.h"
@@ -54,21 +55,6 @@ public:
 private:
     bool available_;
 };
-
-// The user types the text into a Stickum (as far as Quillbox can tell: the edit changed).
-inline void userTypes(WPostIt* content, const std::string& text) {
-    content->setContent(text);
-    content->edit()->document()->setModified(true);
-}
-
-// The user drags the Stickum by its title bar to the place and lets go.
-inline void userDrags(SmallFrame* frame, QPoint to) {
-    MiniTitleBar* bar = frame->titleBar();
-    const QPoint from = frame->pos();
-    bar->dragPress(from);
-    bar->dragMove(to);
-    bar->dragRelease();
-}
 
 // Quillbox in the test's own process, with a tray that is there, the test's message boxes and
 // no splash to wait for; initMainWindow() starts it from the data file in the directory.

@@ -1,13 +1,14 @@
 // The holder passes against a scripted desktop: which Stickums exist, where they stand, whom they
 // belong to and when they are on show.
 #include "desktop/stickumtracker.h"
-#include "fakes.h"
+#include "fakemessageboxes.h"
 #include "fakewaveplayer.h"
 #include "fakewindowsystem.h"
 #include "model/catalogue.h"
 #include "noquestions.h"
 #include "stickum/stickum.h"
 #include "stickum/stickumedit.h"
+#include "stickumhands.h"
 #include "storage/datafile.h"
 
 #include <QPointer>
