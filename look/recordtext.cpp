@@ -20,18 +20,18 @@ std::string cutUtf8(const QString& text, std::size_t maxBytes) {
                       maxBytes);
 }
 
-QString withCrLf(QString text) {
+} // namespace
+
+QString withStoredLineBreaks(QString text) {
     return text.replace(u'\n', QStringLiteral("\r\n"));
 }
-
-} // namespace
 
 QString toEditText(const std::string& bytes) {
     return withEditLineBreaks(QString::fromStdString(displayUtf8(bytes)));
 }
 
 std::string fromEditText(const QString& text, std::size_t maxBytes) {
-    const QString stored = withCrLf(text);
+    const QString stored = withStoredLineBreaks(text);
     const QByteArray utf8 = stored.toUtf8();
     // A text from the earliest versions may fit its field only in their single-byte encoding:
     // it goes back in that rather than losing its end.
@@ -44,7 +44,7 @@ std::string fromEditText(const QString& text, std::size_t maxBytes) {
 }
 
 std::size_t storedSize(const QString& text) {
-    return static_cast<std::size_t>(withCrLf(text).toUtf8().size());
+    return static_cast<std::size_t>(withStoredLineBreaks(text).toUtf8().size());
 }
 
 QString cutToBytes(const QString& text, std::size_t maxBytes) {

@@ -19,6 +19,9 @@
 // are not; CR LF and a lone CR both break a line.
 QString toEditText(const std::string& bytes);
 
+// The edit control's text with the records' CR LF line breaks.
+QString withStoredLineBreaks(QString text);
+
 // What an edit control holds, as record bytes: UTF-8 with CR LF line breaks, cut to at most
 // maxBytes bytes without splitting a character; in Windows-1252 when only so all of it fits.
 std::string fromEditText(const QString& text, std::size_t maxBytes);

@@ -66,11 +66,9 @@ NotesDialog::~NotesDialog() {
 }
 
 QString NotesDialog::titleOf(const std::string& text) {
-    const QString shown = QString::fromStdString(displayUtf8(text));
-    qsizetype end = shown.indexOf(u'\r');
-    // A bare line feed ends the first line as well: the list shows one line per note.
-    const qsizetype feed = shown.indexOf(u'\n');
-    if (end < 0 || (feed >= 0 && feed < end)) end = feed;
+    // The list shows one line per note: its first, as the edit shows it.
+    const QString shown = toEditText(text);
+    const qsizetype end = shown.indexOf(u'\n');
     return firstCharacters(end < 0 ? shown : shown.left(end), kTitleCharacters);
 }
 

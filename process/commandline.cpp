@@ -138,7 +138,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
 }
 
 std::string storedNoteText(QString text) {
-    // A text written with CR LF breaks is not given a second CR.
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return fromEditText(text, kTextBytes);
+    // Lines broken as on any system are broken as a note typed into the page: a text written
+    // with CR LF breaks is not given a second CR.
+    return fromEditText(withEditLineBreaks(std::move(text)), kTextBytes);
 }

@@ -1,6 +1,7 @@
 #include "process/exporter.h"
 
 #include "look/gradient.h"
+#include "look/recordtext.h"
 #include "model/formats.h"
 #include "model/text.h"
 #include "storage/atomic_file.h"
@@ -12,10 +13,9 @@
 
 namespace {
 
+// A record's text with its lines broken as the Stickums and pages show them.
 QString shown(const std::string& bytes) {
-    QString text = QString::fromStdString(displayUtf8(bytes));
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return text;
+    return toEditText(bytes);
 }
 
 // For the terminal: control characters (escape sequences above all) as \xNN, line breaks and

@@ -1,5 +1,7 @@
 #include "stickum/stickumedit.h"
 
+#include "model/postit.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QKeyEvent>
 #include <QScrollBar>
@@ -9,7 +11,7 @@
 #include <QTextCursor>
 #include <QTextLayout>
 
-StickumEdit::StickumEdit(QWidget* parent) : StoredTextEdit(kMaxBytes, parent) {
+StickumEdit::StickumEdit(QWidget* parent) : StoredTextEdit(kTextBytes, parent) {
     connect(limit(), &StoredTextLimit::inputCut, this, &StickumEdit::inputCut);
     setAcceptRichText(false);
     setFrameStyle(QFrame::NoFrame);
@@ -36,9 +38,7 @@ int StickumEdit::wholeLines(int pixels) const {
 }
 
 QString StickumEdit::storedText() const {
-    QString text = toPlainText();
-    text.replace(u'\n', QStringLiteral("\r\n"));
-    return text;
+    return withStoredLineBreaks(toPlainText());
 }
 
 int StickumEdit::lineCount() const {

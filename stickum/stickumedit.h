@@ -12,8 +12,6 @@
 class StickumEdit : public StoredTextEdit<QTextEdit> {
     Q_OBJECT
 public:
-    static constexpr int kMaxBytes = 255;
-
     explicit StickumEdit(QWidget* parent);
 
     // The text with CR LF line breaks, as records keep it.

@@ -3,8 +3,8 @@
 #include "commandrun.h"
 #include "file_bytes.h"
 #include "look/gradient.h"
+#include "look/recordtext.h"
 #include "look/stickumlook.h"
-#include "model/text.h"
 #include "process/commandchannel.h"
 #include "process/singleinstance.h"
 #include "resources/dialogs.h"
@@ -30,7 +30,7 @@ class ReadOn : public OldFileQuestions {
 };
 
 QString shown(const std::string& bytes) {
-    return QString::fromStdString(displayUtf8(bytes)).replace(QStringLiteral("\r\n"), "\n");
+    return toEditText(bytes);
 }
 
 QString iso(Date date) {
@@ -282,12 +282,13 @@ TEST_F(CommandLineTest, TextExportShowsOneBlockPerRecordWithThePagesDates) {
               "Lending: I owe Ann since 01/05/1998 (alert after 50 days)\nbook\n\n"
               "Reminder: March 5th 1999\ndentist\n");
 
-    // A note cannot steer the terminal: its control characters are shown, not sent.
+    // A note cannot steer the terminal: its control characters are shown, not sent. A lone
+    // CR breaks a line, as the Stickum shows it.
     FileBytes f;
-    f.i16(4).i16(1).i16(1).string("\x1b]0;owned\x07\x1b[2Jred\tend").i16(3).flag(true);
+    f.i16(4).i16(1).i16(1).string("\x1b]0;owned\x07\x1b[2Jred\tend\rline").i16(3).flag(true);
     f.i16(0).i16(0);
     const CommandResult steering = program.run({"--export", "--data", write(f.bytes)}, {}, false);
-    EXPECT_EQ(steering.out.toStdString(), "Note\n\\x1b]0;owned\\x07\\x1b[2Jred\tend\n");
+    EXPECT_EQ(steering.out.toStdString(), "Note\n\\x1b]0;owned\\x07\\x1b[2Jred\tend\nline\n");
 }
 
 TEST_F(CommandLineTest, AnInstalledProgramExportsTheDataFileOfTheUsersFolder) {
