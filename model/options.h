@@ -64,6 +64,10 @@ struct PlatformDefaults {
     std::string waveFile;
 };
 
+// How many lines high a Stickum of fixed size may be.
+inline constexpr int kMinHeightInLines = 1;
+inline constexpr int kMaxHeightInLines = 50;
+
 // The program-wide options: the look of every Stickum and the defaults of new lendings and
 // reminders.
 struct Options {

@@ -70,8 +70,8 @@ OptionDialog::OptionDialog(DialogHost& host, QWidget* parent)
         replaceItemAndArrows(ReminderDaysEdit, ReminderDaysUpDown, new OptionStepEdit(0, kMaxDays));
     lendingDays_ =
         replaceItemAndArrows(LendingDaysEdit, LendingDaysUpDown, new OptionStepEdit(0, kMaxDays));
-    height_ =
-        replaceItemAndArrows(HeightEdit, HeightUpDown, new OptionStepEdit(kMinHeight, kMaxHeight));
+    height_ = replaceItemAndArrows(HeightEdit, HeightUpDown,
+                                   new OptionStepEdit(kMinHeightInLines, kMaxHeightInLines));
     for (OptionStepEdit* edit : {reminderDays_, lendingDays_, height_})
         widen(edit, missingRoom(edit, QString::number(edit->maximum())));
     // The "..." buttons and the wave file's edit say what they are for.
@@ -270,7 +270,8 @@ bool OptionDialog::event(QEvent* event) {
 }
 
 void OptionDialog::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::PaletteChange) systemColorsChanged();
+    // The desktop's colours changed while the page shows the options.
+    if (event->type() == QEvent::PaletteChange && setUp_) RefreshOptions();
     PageDialog::changeEvent(event);
 }
 
@@ -375,7 +376,7 @@ void OptionDialog::daysTyped(OptionStepEdit* edit, std::int16_t& option) {
 }
 
 bool OptionDialog::heightStep(int value) {
-    if (value < kMinHeight || value > kMaxHeight) return false;
+    if (value < kMinHeightInLines || value > kMaxHeightInLines) return false;
     options().heightInLines = static_cast<std::int16_t>(value);
     host().markStickumsStale();
     return true;
@@ -385,10 +386,10 @@ void OptionDialog::heightTyped() {
     const auto typed = height_->takeTyped();
     if (!typed) return;
     const int value = *typed;
-    if (value < kMinHeight) {
-        height_->setPosition(kMinHeight);
-    } else if (value > kMaxHeight) {
-        height_->setPosition(kMaxHeight);
+    if (value < kMinHeightInLines) {
+        height_->setPosition(kMinHeightInLines);
+    } else if (value > kMaxHeightInLines) {
+        height_->setPosition(kMaxHeightInLines);
     } else {
         options().heightInLines = static_cast<std::int16_t>(value);
         host().markStickumsStale();
@@ -412,14 +413,4 @@ void OptionDialog::chooseWaveFile() {
     if (!chosen) return;
     if (fileExists(*chosen) && waveEdit_) waveEdit_->setText(QFileInfo(*chosen).absoluteFilePath());
     applyWaveFile();
-}
-
-void OptionDialog::systemColorsChanged() {
-    Options& o = options();
-    if (!setUp_ || !o.defaultCaptionColor) return;
-    const ColorRef caption = toColorRef(systemCaption());
-    if (caption == o.titleBarColor) return;
-    o.titleBarColor = caption;
-    host().markStickumsStale();
-    redrawTitleBar();
 }

@@ -18,9 +18,6 @@ class SampleMiniTitleBar;
 class OptionDialog : public PageDialog {
     Q_OBJECT
 public:
-    static constexpr int kMinHeight = 1;
-    static constexpr int kMaxHeight = 50;
-
     // Built before the data file's options are read: the controls show them from setUpPage().
     explicit OptionDialog(DialogHost& host, QWidget* parent = nullptr);
     ~OptionDialog() override;
@@ -42,8 +39,8 @@ public:
     // as when the field is left.
     void CommitOptions();
 
-    // The main dialog is back on the screen: the title bar colour follows a changed desktop
-    // caption colour while "Default Windows col." is ticked.
+    // The main dialog is back on the screen, or the desktop's colours changed: the title bar
+    // colour follows a changed desktop caption colour while "Default Windows col." is ticked.
     void RefreshOptions();
 
     SampleMiniTitleBar* sampleTitleBar() const { return titleBar_; }
@@ -81,7 +78,6 @@ private:
     void heightTyped();
     void applyWaveFile();
     void chooseWaveFile();
-    void systemColorsChanged();
 
     std::unique_ptr<QtChoosers> qtChoosers_;
     Choosers* choosers_ = nullptr;

@@ -55,8 +55,6 @@ std::int16_t clampTo(std::int16_t value, int low, int high) {
     return static_cast<std::int16_t>(std::clamp<int>(value, low, high));
 }
 
-constexpr int kMaxHeightInLines = 50;
-
 // Version 3 and later: the entries in order, each with its kind, record and position. Entries
 // beyond what the holder keeps are read past and dropped, so the options after them are found.
 // Returns false when the count was negative: where the entries end cannot be known then.
@@ -179,7 +177,7 @@ void readOptionsBlock(ByteReader& in, int version, Options& options) {
     keep(options.scrollBar, in.flag());
     if (version >= 2) {
         keep(options.waveFile, in.string(kWaveFileBytes));
-        keep(options.heightInLines, clampTo(in.i16(), 1, kMaxHeightInLines));
+        keep(options.heightInLines, clampTo(in.i16(), kMinHeightInLines, kMaxHeightInLines));
     }
     if (version >= 4) {
         keep(options.defaultCaptionColor, in.flag());
