@@ -30,7 +30,7 @@ void fill(PostItHolder& holder) {
             record = std::move(reminder);
         }
         record->setText(std::string(200, static_cast<char>('a' + i % 26)));
-        holder.addAttached(std::move(record), (i % 3) + 1);
+        holder.addAttached(std::move(record));
     }
 }
 

@@ -36,7 +36,7 @@ struct Desk {
             record->setText("Stickum number " + std::to_string(i) + "\r\nwith a second line");
             record->setActive(true);
             PostIt* added = record.get();
-            holder.add(std::move(record), kind);
+            holder.add(std::move(record));
             tracker.attachNew(added);
             PostItAttr* attr = holder.attrOf(added);
             attr->x = static_cast<std::int16_t>(20 + (i % 16) * 60);
@@ -149,7 +149,7 @@ void BM_TickNothingToChange(benchmark::State& state) {
             }
             record->setText("due " + std::to_string(i));
             record->setActive(true);
-            holder.addAttached(std::move(record), i % 2 == 0 ? KindLending : KindReminder);
+            holder.addAttached(std::move(record));
         }
         DataFile(dir.filePath(QStringLiteral("quillbox.dat")).toStdString())
             .save(holder, Options{});

@@ -43,7 +43,7 @@ PostItHolder& fill(PostItHolder& holder, int changed, int round) {
         auto attr = std::make_unique<PostItAttr>();
         attr->x = static_cast<std::int16_t>(20 + (i % 16) * 60);
         attr->y = static_cast<std::int16_t>(20 + (i / 16) * 40);
-        holder.addAttached(std::move(note), KindNote, std::move(attr));
+        holder.addAttached(std::move(note), std::move(attr));
     }
     return holder;
 }

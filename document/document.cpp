@@ -235,8 +235,7 @@ bool Document::mergeIn(Read& theirs, const std::vector<std::uint8_t>* base, cons
         attr->x = pick.x;
         attr->y = pick.y;
         auto record = decodeRecord(entry.kind, entry.record);
-        if (!record || !fresh.addAttached(std::move(record), entry.kind, std::move(attr)))
-            return false;
+        if (!record || !fresh.addAttached(std::move(record), std::move(attr))) return false;
         continues.push_back(pick.side == MergeSide::Mine ? pick.index : -1);
     }
     Options merged = mergeOptions(baseOptions, options_, theirs.options);

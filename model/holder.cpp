@@ -14,10 +14,6 @@ Position& nextPosition() {
     return next;
 }
 
-bool knownKind(int kind) {
-    return kind == KindNote || kind == KindLending || kind == KindReminder;
-}
-
 } // namespace
 
 PostItAttr::PostItAttr() : x(nextPosition().x), y(nextPosition().y) {
@@ -28,8 +24,9 @@ void PostItAttr::resetNextPosition() {
     nextPosition() = {50, 50};
 }
 
-bool PostItHolder::add(std::unique_ptr<PostIt> record, int kind) {
-    if (!record || !knownKind(kind) || count_ >= kHolderCapacity) return false;
+bool PostItHolder::add(std::unique_ptr<PostIt> record) {
+    if (!record || count_ >= kHolderCapacity) return false;
+    const Kind kind = record->kind();
     SpecificPostIt& entry = entries_[static_cast<std::size_t>(count_)];
     entry.record = std::move(record);
     entry.attr.reset();
@@ -39,11 +36,12 @@ bool PostItHolder::add(std::unique_ptr<PostIt> record, int kind) {
     return true;
 }
 
-int PostItHolder::countOf(int kind) const {
-    return knownKind(kind) ? kindCount_[static_cast<std::size_t>(kind)] : 0;
+int PostItHolder::countOf(Kind kind) const {
+    const bool known = kind == KindNote || kind == KindLending || kind == KindReminder;
+    return known ? kindCount_[static_cast<std::size_t>(kind)] : 0;
 }
 
-int PostItHolder::indexOfNth(int kind, int i) const {
+int PostItHolder::indexOfNth(Kind kind, int i) const {
     if (i < 0 || i >= countOf(kind)) return -1;
     int seen = 0;
     for (int index = 0; index < count_; ++index) {
@@ -54,12 +52,12 @@ int PostItHolder::indexOfNth(int kind, int i) const {
     return -1;
 }
 
-PostIt* PostItHolder::nthOfKind(int kind, int i) const {
+PostIt* PostItHolder::nthOfKind(Kind kind, int i) const {
     const int index = indexOfNth(kind, i);
     return index < 0 ? nullptr : entries_[static_cast<std::size_t>(index)].record.get();
 }
 
-bool PostItHolder::removeNthOfKind(int kind, int i) {
+bool PostItHolder::removeNthOfKind(Kind kind, int i) {
     const int index = indexOfNth(kind, i);
     if (index < 0) return false;
     for (int k = index; k + 1 < count_; ++k)
@@ -71,11 +69,10 @@ bool PostItHolder::removeNthOfKind(int kind, int i) {
     return true;
 }
 
-bool PostItHolder::addAttached(std::unique_ptr<PostIt> record, int kind,
-                               std::unique_ptr<PostItAttr> attr) {
+bool PostItHolder::addAttached(std::unique_ptr<PostIt> record, std::unique_ptr<PostItAttr> attr) {
     if (!attr) return false;
     PostIt* added = record.get();
-    return add(std::move(record), kind) && attach(std::move(attr), added);
+    return add(std::move(record)) && attach(std::move(attr), added);
 }
 
 bool PostItHolder::attach(std::unique_ptr<PostItAttr> attr, PostIt* record) {
@@ -109,7 +106,7 @@ PostIt* PostItHolder::recordAt(int i) const {
     return entries_[static_cast<std::size_t>(i)].record.get();
 }
 
-int PostItHolder::kindAt(int i) const {
+Kind PostItHolder::kindAt(int i) const {
     if (i < 0 || i >= count_) return KindNone;
     return entries_[static_cast<std::size_t>(i)].kind;
 }

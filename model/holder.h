@@ -41,7 +41,7 @@ public:
 struct SpecificPostIt {
     std::unique_ptr<PostIt> record;
     std::unique_ptr<PostItAttr> attr;
-    int kind = KindNone;
+    Kind kind = KindNone;
 };
 
 inline constexpr int kHolderCapacity = 256;
@@ -54,17 +54,14 @@ public:
     PostItHolder(const PostItHolder&) = delete;
     PostItHolder& operator=(const PostItHolder&) = delete;
 
-    // False when the list is full or the kind is unknown; the record is then destroyed.
-    bool add(std::unique_ptr<PostIt> record, int kind);
-    bool addNote(std::unique_ptr<Note> note) { return add(std::move(note), KindNote); }
-    bool addLending(std::unique_ptr<Prestito> lending) {
-        return add(std::move(lending), KindLending);
-    }
-    bool addReminder(std::unique_ptr<Appointement> reminder) {
-        return add(std::move(reminder), KindReminder);
-    }
+    // Adds the record as one of its kind. False when the list is full; the record is then
+    // destroyed.
+    bool add(std::unique_ptr<PostIt> record);
+    bool addNote(std::unique_ptr<Note> note) { return add(std::move(note)); }
+    bool addLending(std::unique_ptr<Prestito> lending) { return add(std::move(lending)); }
+    bool addReminder(std::unique_ptr<Appointement> reminder) { return add(std::move(reminder)); }
 
-    PostIt* nthOfKind(int kind, int i) const;
+    PostIt* nthOfKind(Kind kind, int i) const;
     Note* note(int i) const { return static_cast<Note*>(nthOfKind(KindNote, i)); }
     Prestito* lending(int i) const { return static_cast<Prestito*>(nthOfKind(KindLending, i)); }
     Appointement* reminder(int i) const {
@@ -72,14 +69,14 @@ public:
     }
 
     // Removes the i-th record of the kind and its attributes; later entries move down a place.
-    bool removeNthOfKind(int kind, int i);
+    bool removeNthOfKind(Kind kind, int i);
     bool removeNote(int i) { return removeNthOfKind(KindNote, i); }
     bool removeLending(int i) { return removeNthOfKind(KindLending, i); }
     bool removeReminder(int i) { return removeNthOfKind(KindReminder, i); }
 
     // Adds the record with its attributes (fresh ones when none are given) in one step; false
     // when add() fails or there are no attributes, and the record is then destroyed.
-    bool addAttached(std::unique_ptr<PostIt> record, int kind,
+    bool addAttached(std::unique_ptr<PostIt> record,
                      std::unique_ptr<PostItAttr> attr = std::make_unique<PostItAttr>());
 
     // Gives the attributes to the first entry holding the record; false when none holds it.
@@ -87,7 +84,7 @@ public:
     PostItAttr* attrOf(const PostIt* record) const;
     PostItAttr* attrAt(int i) const;
     PostIt* recordAt(int i) const;
-    int kindAt(int i) const;
+    Kind kindAt(int i) const;
     // The ordinal of the record among the records of its kind, or -1.
     int ordinalOf(const PostIt* record) const;
 
@@ -102,10 +99,10 @@ public:
     int noteCount() const { return kindCount_[KindNote]; }
     int lendingCount() const { return kindCount_[KindLending]; }
     int reminderCount() const { return kindCount_[KindReminder]; }
-    int countOf(int kind) const;
+    int countOf(Kind kind) const;
 
 private:
-    int indexOfNth(int kind, int i) const;
+    int indexOfNth(Kind kind, int i) const;
 
     std::array<SpecificPostIt, kHolderCapacity> entries_;
     int count_ = 0;

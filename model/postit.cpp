@@ -15,7 +15,7 @@ void PostIt::write(FieldWriter& out) const {
 
 void PostIt::read(FieldReader& in) {
     text_ = in.string(kTextBytes);
-    displayState_ = in.i16();
+    displayState_ = static_cast<DisplayState>(in.i16());
     active_ = in.flag();
 }
 

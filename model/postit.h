@@ -10,8 +10,10 @@
 // Kind codes, the same in memory and in the data file.
 enum Kind : int { KindNone = 0, KindNote = 1, KindLending = 2, KindReminder = 3 };
 
-// Display states of a record.
-enum DisplayState : int { Hidden = 1, Due = 2, Shown = 3 };
+// Display states of a record, as the data file stores them (a file may hold other values,
+// which are kept as they are).
+enum class DisplayState : std::int16_t { Hidden = 1, Due = 2, Shown = 3 };
+using enum DisplayState;
 
 inline constexpr std::size_t kTextBytes = 255;
 inline constexpr std::size_t kPersonBytes = 49;
@@ -37,18 +39,18 @@ public:
     const std::string& text() const { return text_; }
     // Keeps at most 255 bytes, cut at a character boundary.
     void setText(std::string_view text);
-    int displayState() const { return displayState_; }
-    void setDisplayState(int state) { displayState_ = state; }
+    DisplayState displayState() const { return displayState_; }
+    void setDisplayState(DisplayState state) { displayState_ = state; }
     // A note: its Stickum is wanted. A lending or reminder: its alert is armed.
     bool active() const { return active_; }
     void setActive(bool active) { active_ = active; }
 
 protected:
-    explicit PostIt(int displayState) : displayState_(displayState) {}
+    explicit PostIt(DisplayState displayState) : displayState_(displayState) {}
 
 private:
     std::string text_;
-    int displayState_;
+    DisplayState displayState_;
     bool active_ = false;
 };
 

@@ -75,7 +75,7 @@ QJsonObject recordObject(int index, const PostIt& record, const PostItAttr* attr
     QJsonObject object{{QStringLiteral("index"), index},
                        {QStringLiteral("text"), shown(record.text())},
                        {QStringLiteral("active"), record.active()},
-                       {QStringLiteral("displayState"), record.displayState()}};
+                       {QStringLiteral("displayState"), static_cast<int>(record.displayState())}};
     if (attr) {
         object.insert(QStringLiteral("x"), attr->x);
         object.insert(QStringLiteral("y"), attr->y);

@@ -81,7 +81,7 @@ bool readRecordBlock(ByteReader& in, PostItHolder& holder) {
         attr->y = in.i16();
         if (!in.good()) break; // the entry was cut short: keep only what came before it
         if (i >= kHolderCapacity) continue;
-        holder.addAttached(std::move(record), kind, std::move(attr));
+        holder.addAttached(std::move(record), std::move(attr));
     }
     return true;
 }
@@ -113,8 +113,7 @@ void readOldLayout(ByteReader& in, PostItHolder& holder) {
             attr->y = positions[place].second;
         }
         ++place;
-        if (!holder.addAttached(std::move(record), kind, std::move(attr)))
-            throw OldFileFailure{failure};
+        if (!holder.addAttached(std::move(record), std::move(attr))) throw OldFileFailure{failure};
     };
 
     const std::int16_t notes = in.i16();

@@ -55,7 +55,7 @@ protected:
         PostItHolder holder;
         auto note = std::make_unique<Note>();
         note->setText("milk");
-        holder.addAttached(std::move(note), KindNote);
+        holder.addAttached(std::move(note));
         ASSERT_TRUE(DataFile(dataPath().toStdString()).save(holder, Options{}).ok);
     }
 
@@ -443,7 +443,7 @@ TEST_F(AppTest, AnUnsavedVersionLeftByAStopIsOfferedAtTheNextStart) {
     for (const char* text : {"milk", "bread"}) {
         auto note = std::make_unique<Note>();
         note->setText(text);
-        rescued.addAttached(std::move(note), KindNote);
+        rescued.addAttached(std::move(note));
     }
     StateFolder state(dataPath());
     QString where;

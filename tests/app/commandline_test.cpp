@@ -46,7 +46,7 @@ QString hex(ColorRef c) {
 void expectRecord(const QJsonObject& json, const PostIt& record, const PostItAttr& attr) {
     EXPECT_EQ(json["text"].toString(), shown(record.text()));
     EXPECT_EQ(json["active"].toBool(), record.active());
-    EXPECT_EQ(json["displayState"].toInt(), record.displayState());
+    EXPECT_EQ(json["displayState"].toInt(), static_cast<int>(record.displayState()));
     EXPECT_EQ(json["x"].toInt(), attr.x);
     EXPECT_EQ(json["y"].toInt(), attr.y);
     if (record.kind() == KindLending) {

@@ -57,7 +57,7 @@ protected:
         auto note = std::make_unique<Note>();
         note->setText(text);
         note->setActive(true);
-        holder.addAttached(std::move(note), KindNote);
+        holder.addAttached(std::move(note));
         EXPECT_TRUE(DataFile(path.toStdString()).save(holder, Options::initial({})).ok);
         return path;
     }
@@ -178,7 +178,7 @@ TEST_F(RunningQuillbox, AKilledQuillboxIsTakenOverAndANewNoteStartsOne) {
 TEST_F(RunningQuillbox, ANewNoteThatStartsAFullQuillboxSaysThereIsNoSpace) {
     const QString path = one.filePath(QStringLiteral("quillbox.dat"));
     PostItHolder holder;
-    while (holder.addAttached(std::make_unique<Note>(), KindNote)) {
+    while (holder.addAttached(std::make_unique<Note>())) {
     }
     ASSERT_TRUE(DataFile(path.toStdString()).save(holder, Options::initial({})).ok);
     program.start(first, {"--new-note", "one too many", "--data", path});

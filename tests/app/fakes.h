@@ -78,7 +78,7 @@ inline bool writeNotes(const std::string& path,
         auto attr = std::make_unique<PostItAttr>();
         attr->x = static_cast<std::int16_t>(place.x());
         attr->y = static_cast<std::int16_t>(place.y());
-        holder.addAttached(std::move(note), KindNote, std::move(attr));
+        holder.addAttached(std::move(note), std::move(attr));
     }
     return DataFile(path).save(holder, Options::initial({})).ok;
 }

@@ -55,7 +55,7 @@ protected:
         auto note = std::make_unique<Note>();
         note->setText("milk");
         note->setActive(true);
-        holder.addAttached(std::move(note), KindNote);
+        holder.addAttached(std::move(note));
         holder.attrAt(0)->x = 200;
         holder.attrAt(0)->y = 150;
 
@@ -66,14 +66,14 @@ protected:
         lending->setDaysAfter(30);
         lending->setSound(true);
         lending->setActive(true);
-        holder.addAttached(std::move(lending), KindLending);
+        holder.addAttached(std::move(lending));
 
         auto reminder = std::make_unique<Appointement>();
         reminder->setText("dentist");
         reminder->setDate(makeDate(16, 6, 2024));
         reminder->setDaysBefore(2);
         reminder->setActive(true);
-        holder.addAttached(std::move(reminder), KindReminder);
+        holder.addAttached(std::move(reminder));
 
         Options options;
         options.waveFile = wavePath();
@@ -445,7 +445,7 @@ void addNote(PostItHolder& holder, const std::string& text) {
     auto note = std::make_unique<Note>();
     note->setText(text);
     note->setActive(true);
-    holder.addAttached(std::move(note), KindNote);
+    holder.addAttached(std::move(note));
 }
 
 } // namespace

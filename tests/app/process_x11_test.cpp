@@ -66,7 +66,7 @@ protected:
         auto note = std::make_unique<Note>();
         note->setText("milk");
         note->setActive(true);
-        holder.addAttached(std::move(note), KindNote);
+        holder.addAttached(std::move(note));
         holder.attrAt(0)->x = 300;
         holder.attrAt(0)->y = 200;
         ASSERT_TRUE(DataFile(dataPath()).save(holder, Options::initial({})).ok);

@@ -43,7 +43,7 @@ protected:
         return added;
     }
 
-    Prestito* addLending(int state, bool sound) {
+    Prestito* addLending(DisplayState state, bool sound) {
         auto lending = std::make_unique<Prestito>();
         lending->setText("the ladder");
         lending->setPerson("Hugo");

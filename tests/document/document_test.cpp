@@ -26,7 +26,7 @@ void addNote(PostItHolder& holder, const std::string& text) {
     auto note = std::make_unique<Note>();
     note->setText(text);
     note->setActive(true);
-    holder.addAttached(std::move(note), KindNote);
+    holder.addAttached(std::move(note));
 }
 
 std::vector<std::uint8_t> versionWith(const std::vector<std::string>& notes,
@@ -88,7 +88,7 @@ TEST_F(DocumentTest, NothingIsWrittenThatTheUserDidNotChange) {
     there.titleBarColor = rgb(1, 2, 3);
     PostItHolder holder;
     addNote(holder, "milk");
-    holder.addAttached(std::make_unique<Prestito>(), KindLending);
+    holder.addAttached(std::make_unique<Prestito>());
     arrive(DataFile::encode(holder, there));
     const FileIdentity read = identity();
 

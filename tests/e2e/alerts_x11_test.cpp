@@ -139,7 +139,7 @@ TEST_F(Journey, DueLendingAndReminderPopUpWithTheirTextsAndSound) {
     lending->setSound(true);
     lending->setActive(true);
     const std::string lendingAlert = formatIOwe(lending->date(), "Ann", "the red umbrella");
-    holder.addAttached(std::move(lending), KindLending);
+    holder.addAttached(std::move(lending));
     auto reminder = std::make_unique<Appointement>();
     reminder->setText("Dentist at nine");
     reminder->setDate(today() + 1);

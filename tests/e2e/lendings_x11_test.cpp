@@ -40,7 +40,7 @@ protected:
         lending->setDaysAfter(30);
         lending->setIOwe(true);
         lending->setActive(armed);
-        ASSERT_TRUE(holder.addAttached(std::move(lending), KindLending));
+        ASSERT_TRUE(holder.addAttached(std::move(lending)));
     }
 
     void writeDataFile() {

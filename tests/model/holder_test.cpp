@@ -77,11 +77,10 @@ TEST_F(HolderTest, RemovalShiftsAndKeepsTheOtherKindsOrdinals) {
 TEST_F(HolderTest, AddAttachedGivesTheRecordItsAttributesOrAddsNothing) {
     auto attr = std::make_unique<PostItAttr>();
     attr->x = 7;
-    ASSERT_TRUE(holder.addAttached(note("a"), KindNote, std::move(attr)));
+    ASSERT_TRUE(holder.addAttached(note("a"), std::move(attr)));
     EXPECT_EQ(holder.attrOf(holder.note(0))->x, 7);
     EXPECT_EQ(holder.attrAt(0)->record, holder.note(0));
-    EXPECT_FALSE(holder.addAttached(note("b"), KindNote, nullptr));
-    EXPECT_FALSE(holder.addAttached(note("c"), 7));
+    EXPECT_FALSE(holder.addAttached(note("b"), nullptr));
     EXPECT_EQ(holder.count(), 1);
 }
 
@@ -91,8 +90,6 @@ TEST_F(HolderTest, LookupsOutOfRangeAnswerNone) {
     EXPECT_EQ(holder.note(-1), nullptr);
     EXPECT_EQ(holder.attrAt(-1), nullptr);
     EXPECT_EQ(holder.attrAt(1), nullptr);
-    EXPECT_EQ(holder.nthOfKind(7, 0), nullptr);
-    EXPECT_FALSE(holder.add(note("x"), 7));
 }
 
 TEST_F(HolderTest, AttributesFollowTheirRecordAndStartAt50Then30) {

@@ -159,7 +159,7 @@ TEST_F(StorageTest, DatesRoundTripWhateverTheDayCountAfterThem) {
     // digit, then read back.
     auto lending = std::make_unique<Prestito>();
     Prestito* record = lending.get();
-    holder.addAttached(std::move(lending), KindLending);
+    holder.addAttached(std::move(lending));
     DataFile data(path);
     for (int year = 1000; year <= 9999; year += 7) {
         for (const Date date : {makeDate(1, 1, year), makeDate(31, 12, year)}) {
@@ -180,7 +180,7 @@ TEST_F(StorageTest, ARecordWithoutADateStaysReadable) {
     auto reminder = std::make_unique<Appointement>();
     reminder->setDate(kNoDate);
     reminder->setDaysBefore(50);
-    holder.addAttached(std::move(reminder), KindReminder);
+    holder.addAttached(std::move(reminder));
     DataFile data(path);
     ASSERT_TRUE(data.save(holder, options).ok);
     PostItHolder back;

@@ -33,7 +33,7 @@ private:
 inline void addNote(PostItHolder& holder, const std::string& text) {
     auto note = std::make_unique<Note>();
     note->setText(text);
-    holder.addAttached(std::move(note), KindNote);
+    holder.addAttached(std::move(note));
 }
 
 // A fresh directory for each test, with the data file's path in it.

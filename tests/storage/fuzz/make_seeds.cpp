@@ -38,15 +38,15 @@ int main(int argc, char** argv) {
     PostItHolder holder;
     auto note = std::make_unique<Note>();
     note->setText("a note");
-    holder.addAttached(std::move(note), KindNote);
+    holder.addAttached(std::move(note));
     auto lending = std::make_unique<Prestito>();
     lending->setPerson("Ann");
     lending->setDate(makeDate(5, 1, 1998));
     lending->setDaysAfter(50);
-    holder.addAttached(std::move(lending), KindLending);
+    holder.addAttached(std::move(lending));
     auto reminder = std::make_unique<Appointement>();
     reminder->setDate(makeDate(22, 3, 1999));
-    holder.addAttached(std::move(reminder), KindReminder);
+    holder.addAttached(std::move(reminder));
     put(directory, "version4", DataFile::encode(holder, Options::initial({})));
 
     FileBytes v3;
