@@ -235,14 +235,8 @@ void CalendarDialog::add() {
     if (date == kNoDate || !button(reminderid::AddButton)->isEnabled()) return;
     const std::string text = editedText();
 
-    auto made = std::make_unique<Appointement>();
-    Appointement* reminder = made.get();
-    if (!host().holder().addReminder(std::move(made))) {
-        host().messages().showMessage(nullptr, QString::fromLatin1(msg::NoSpaceReminder),
-                                      QString::fromLatin1(msg::Error), box::Capacity);
-        return;
-    }
-    host().attachNew(reminder);
+    Appointement* reminder = addOrSayFull(std::make_unique<Appointement>(), msg::NoSpaceReminder);
+    if (!reminder) return;
     reminder->setText(text);
     reminder->setDate(date);
     reminder->setActive(true);

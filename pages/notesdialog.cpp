@@ -106,13 +106,7 @@ void NotesDialog::addNote() {
     auto made = std::make_unique<Note>();
     made->setActive(true);
     made->setText(editText());
-    Note* added = made.get();
-    if (!host().holder().addNote(std::move(made))) {
-        host().messages().showMessage(nullptr, QString::fromUtf8(msg::NoSpaceNote),
-                                      QString::fromUtf8(msg::Error), box::Capacity);
-        return;
-    }
-    host().attachNew(added);
+    if (!addOrSayFull(std::move(made), msg::NoSpaceNote)) return;
     showEditText({});
     current_ = -1;
     noteAddedElsewhere();

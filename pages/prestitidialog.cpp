@@ -355,15 +355,9 @@ void PrestitiDialog::addLending() {
     made->setDisplayState(Hidden);
     made->setActive(false);
     made->setIOwe(direction_);
-    Prestito* added = made.get();
-    PostItHolder& records = host().holder();
-    if (!records.addLending(std::move(made))) {
-        host().messages().showMessage(nullptr, QString::fromUtf8(msg::NoSpaceLending),
-                                      QString::fromUtf8(msg::Error), box::Capacity);
-        return;
-    }
-    host().attachNew(added);
-    const int ordinal = records.ordinalOf(added);
+    const Prestito* added = addOrSayFull(std::move(made), msg::NoSpaceLending);
+    if (!added) return;
+    const int ordinal = host().holder().ordinalOf(added);
     storeForm(ordinal);
     list_->insertRow(toEditText(added->person()), kDisarmedImage, ordinal);
     clearForm();

@@ -106,7 +106,7 @@ void readOldLayout(ByteReader& in, PostItHolder& holder) {
     }
 
     std::size_t place = 0;
-    auto store = [&](std::unique_ptr<PostIt> record, int kind, const char* failure) {
+    auto store = [&](std::unique_ptr<PostIt> record, const char* failure) {
         auto attr = std::make_unique<PostItAttr>();
         if (place < positions.size()) {
             attr->x = positions[place].first;
@@ -123,7 +123,7 @@ void readOldLayout(ByteReader& in, PostItHolder& holder) {
         note->setActive(in.flag());
         note->setDisplayState(Shown);
         if (!in.good()) return;
-        store(std::move(note), KindNote, msg::OldFileWrongNotes);
+        store(std::move(note), msg::OldFileWrongNotes);
     }
     const std::int16_t lendings = in.i16();
     for (int i = 0; i < lendings && in.good(); ++i) {
@@ -137,7 +137,7 @@ void readOldLayout(ByteReader& in, PostItHolder& holder) {
         lending->setIOwe(in.flag());
         lending->setPerson(in.string(kPersonBytes));
         if (!in.good()) return;
-        store(std::move(lending), KindLending, msg::OldFileWrongLending);
+        store(std::move(lending), msg::OldFileWrongLending);
     }
     const std::int16_t reminders = in.i16();
     for (int i = 0; i < reminders && in.good(); ++i) {
@@ -149,7 +149,7 @@ void readOldLayout(ByteReader& in, PostItHolder& holder) {
         reminder->setActive(in.flag());
         reminder->setSound(in.flag());
         if (!in.good()) return;
-        store(std::move(reminder), KindReminder, msg::OldFileWrongReminders);
+        store(std::move(reminder), msg::OldFileWrongReminders);
     }
 }
 
