@@ -54,27 +54,17 @@ QString joinedCaption(const char* what) {
            QString::fromUtf8(what);
 }
 
-// The old-layout questions of the data file, asked in message boxes with no owner window.
-class OldFileBoxes : public OldFileQuestions {
-public:
-    explicit OldFileBoxes(MessageBoxes& messages) : messages_(messages) {}
-
-    bool continueReadingOldFile() override {
-        return messages_.showMessage(nullptr, QString::fromUtf8(msg::OldFileWarning),
-                                     joinedCaption(msg::Warning), box::OldFile) == Answer::Yes;
-    }
-    bool continueReadingLaterFile(int version) override {
-        return messages_.showMessage(nullptr, QString::fromUtf8(msg::LaterFileWarning).arg(version),
-                                     joinedCaption(msg::Warning), box::OldFile) == Answer::Yes;
-    }
-    void oldFileFailed(const std::string& message) override {
-        messages_.showMessage(nullptr, QString::fromStdString(message), joinedCaption(msg::Error),
-                              box::Failure);
-    }
-
-private:
-    MessageBoxes& messages_;
-};
+// The old-layout and later-version questions of the data file, asked in message boxes with no
+// owner window.
+OldFileQuestions oldFileBoxes(MessageBoxes& messages) {
+    return OldFileQuestions::askedBy([&messages](int version) {
+        const QString text = version > kCurrentVersion
+                                 ? QString::fromUtf8(msg::LaterFileWarning).arg(version)
+                                 : QString::fromUtf8(msg::OldFileWarning);
+        return messages.showMessage(nullptr, text, joinedCaption(msg::Warning), box::OldFile) ==
+               Answer::Yes;
+    });
+}
 
 } // namespace
 
@@ -156,10 +146,12 @@ void MyDialog::dropPages() {
 }
 
 void MyDialog::load() {
-    OldFileBoxes questions(messages_);
-    const LoadResult loaded = document_.load(questions);
+    const LoadResult loaded = document_.load(oldFileBoxes(messages_));
     if (loaded.mustExit()) {
         if (loaded.status == LoadStatus::NotAFile) reportDamage(loaded, true);
+        if (loaded.status == LoadStatus::OldFileFailed)
+            messages_.showMessage(nullptr, QString::fromStdString(loaded.problem),
+                                  joinedCaption(msg::Error), box::Failure);
         exitStatus_ = loaded.exitStatus();
         return;
     }

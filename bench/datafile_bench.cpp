@@ -9,11 +9,6 @@
 
 namespace {
 
-class NoQuestions : public OldFileQuestions {
-    bool continueReadingOldFile() override { return true; }
-    void oldFileFailed(const std::string&) override {}
-};
-
 void fill(PostItHolder& holder) {
     for (int i = 0; i < kHolderCapacity; ++i) {
         std::unique_ptr<PostIt> record;
@@ -75,7 +70,7 @@ void BM_LoadFullFile(benchmark::State& state) {
         fill(holder);
         DataFile(path).save(holder, Options::initial({}));
     }
-    NoQuestions questions;
+    const auto questions = OldFileQuestions::answered(true);
     for (auto _ : state) {
         PostItHolder holder;
         Options options = Options::initial({});

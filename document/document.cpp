@@ -18,14 +18,6 @@ std::string local(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
-// A version read while the program runs: one of the old layout is not asked about, and counts
-// as one that cannot be merged.
-class DeclineOldLayout : public OldFileQuestions {
-public:
-    bool continueReadingOldFile() override { return false; }
-    void oldFileFailed(const std::string&) override {}
-};
-
 // Whether Stickums would look different with the other options.
 bool lookDiffers(const Options& a, Options b) {
     b.reminderDaysBefore = a.reminderDaysBefore;
@@ -58,7 +50,7 @@ Document::Document(const QString& dataPath, const Options& initial)
 
 Document::~Document() = default;
 
-LoadResult Document::load(OldFileQuestions& questions) {
+LoadResult Document::load(const OldFileQuestions& questions) {
     // The program holds the data file's lock by now: no other one is saving.
     file_.removeLeftovers();
     const LoadResult loaded = file_.load(records_, questions);
@@ -199,9 +191,11 @@ bool Document::meet(const std::vector<std::uint8_t>& theirs, const FileIdentity&
 }
 
 void Document::read(const std::vector<std::uint8_t>& bytes, Read& into) const {
-    DeclineOldLayout questions;
     into.options = options_;
-    const LoadResult loaded = into.file.loadFromBytes(bytes, into.records, questions);
+    // A version read while the program runs: one of the old layout or a later version is not
+    // asked about, and counts as one that cannot be merged.
+    const LoadResult loaded =
+        into.file.loadFromBytes(bytes, into.records, OldFileQuestions::answered(false));
     into.whole = loaded.status == LoadStatus::Loaded && into.file.readOptions(into.options);
     if (into.whole && hooks_.settle) hooks_.settle(into.options);
 }

@@ -58,7 +58,7 @@ public:
 
     void setHooks(Hooks hooks) { hooks_ = std::move(hooks); }
     // Clears away what cut-off saves left, then reads the records and the options.
-    LoadResult load(OldFileQuestions& questions);
+    LoadResult load(const OldFileQuestions& questions);
     bool optionsRead() const { return optionsRead_; }
     // What the start made of the file's values counts as read: only later changes are news.
     void markInStep();

@@ -129,14 +129,6 @@ QJsonObject optionsObject(const Options& options) {
             {QStringLiteral("waveFile"), QString::fromStdString(displayUtf8(options.waveFile))}};
 }
 
-// Old-layout files are read without asking: nothing is written back.
-class ReadAnyway : public OldFileQuestions {
-public:
-    bool continueReadingOldFile() override { return true; }
-    void oldFileFailed(const std::string& message) override { failure = message; }
-    std::string failure;
-};
-
 } // namespace
 
 QByteArray exportText(const PostItHolder& holder) {
@@ -192,12 +184,14 @@ ExportResult exportDataFile(const QString& dataPath, bool json, const PlatformDe
     PostItHolder holder;
     Options options = Options::initial(desktop);
     DataFile file(dataPath.toStdString());
-    ReadAnyway questions;
     std::vector<std::uint8_t> copy = bytes;
+    // Files of the old layout or of a later version are read without asking: nothing is
+    // written back.
+    const auto questions = OldFileQuestions::answered(true);
     const LoadResult loaded = file.loadFromBytes(std::move(bytes), holder, questions);
     if (loaded.status == LoadStatus::OldFileFailed) {
         result.status = 1;
-        result.problem = QString::fromStdString(questions.failure);
+        result.problem = QString::fromStdString(loaded.problem);
         return result;
     }
     const bool optionsRead = file.readOptions(options);

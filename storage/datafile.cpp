@@ -217,7 +217,7 @@ std::string DataFile::backupPath() const {
     return resolveLinks(path_) + ".bak";
 }
 
-LoadResult DataFile::load(PostItHolder& holder, OldFileQuestions& questions) {
+LoadResult DataFile::load(PostItHolder& holder, const OldFileQuestions& questions) {
     LoadResult result;
     version_ = kCurrentVersion;
     optionsReadable_ = false;
@@ -247,14 +247,14 @@ LoadResult DataFile::load(PostItHolder& holder, OldFileQuestions& questions) {
 }
 
 LoadResult DataFile::loadFromBytes(std::vector<std::uint8_t> bytes, PostItHolder& holder,
-                                   OldFileQuestions& questions) {
+                                   const OldFileQuestions& questions) {
     bytes_ = std::move(bytes);
     version_ = kCurrentVersion;
     optionsReadable_ = false;
     return parse(holder, questions);
 }
 
-LoadResult DataFile::parse(PostItHolder& holder, OldFileQuestions& questions) {
+LoadResult DataFile::parse(PostItHolder& holder, const OldFileQuestions& questions) {
     LoadResult result;
     ByteReader in(bytes_);
     version_ = in.i16();
@@ -265,7 +265,7 @@ LoadResult DataFile::parse(PostItHolder& holder, OldFileQuestions& questions) {
     } else if (version_ > 2) {
         // A later version may have changed what this one reads: the user decides, as for an
         // old file.
-        if (version_ > kCurrentVersion && !questions.continueReadingLaterFile(version_)) {
+        if (version_ > kCurrentVersion && !questions.continueReading(version_)) {
             result.status = LoadStatus::Declined;
             return result;
         }
@@ -273,7 +273,7 @@ LoadResult DataFile::parse(PostItHolder& holder, OldFileQuestions& questions) {
         // An older or later Quillbox may not read what this one writes: keep the file.
         if (version_ != kCurrentVersion) keepBackup_ = true;
     } else {
-        if (!questions.continueReadingOldFile()) {
+        if (!questions.continueReading(version_)) {
             result.status = LoadStatus::Declined;
             return result;
         }
@@ -281,7 +281,6 @@ LoadResult DataFile::parse(PostItHolder& holder, OldFileQuestions& questions) {
         try {
             readOldLayout(in, holder);
         } catch (const OldFileFailure& failure) {
-            questions.oldFileFailed(failure.message);
             result.status = LoadStatus::OldFileFailed;
             result.problem = failure.message;
             return result;

@@ -7,23 +7,33 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
-// The answers the data file needs from the user while it reads a file of the old layout. The
-// program answers with message boxes; tests answer directly.
+// Whether a file of the old layout (versions 0 to 2) or of a later version than this one writes
+// is read: true reads on (what this version knows of a later file), false leaves it and the
+// program ends with status 0. The program asks the user; a reader that asks nobody has its
+// answer ready.
 class OldFileQuestions {
 public:
-    virtual ~OldFileQuestions() = default;
-    // The old-format warning: true continues reading, false ends the program with status 0.
-    virtual bool continueReadingOldFile() = 0;
-    // A file of a later version than this one writes: true reads what this version knows of
-    // it, false ends the program with status 0. Answered as for an old file unless said.
-    virtual bool continueReadingLaterFile(int /*version*/) { return continueReadingOldFile(); }
-    // The old file could not be read; the program ends with status 1 afterwards.
-    virtual void oldFileFailed(const std::string& message) = 0;
+    static OldFileQuestions answered(bool readOn) { return OldFileQuestions(readOn, {}); }
+    // The question is put for the version found.
+    static OldFileQuestions askedBy(std::function<bool(int version)> ask) {
+        return OldFileQuestions(false, std::move(ask));
+    }
+
+    bool continueReading(int version) const { return ask_ ? ask_(version) : readOn_; }
+
+private:
+    OldFileQuestions(bool readOn, std::function<bool(int)> ask)
+        : readOn_(readOn), ask_(std::move(ask)) {}
+
+    bool readOn_;
+    std::function<bool(int)> ask_;
 };
 
 enum class LoadStatus {
@@ -33,7 +43,7 @@ enum class LoadStatus {
     Unreadable,    // there but not readable (no permission, an I/O error): nothing was read
     NotAFile,      // a directory, FIFO, device or socket: left alone, end with status 1
     Declined,      // old layout or a later version, the user chose not to read it: end with 0
-    OldFileFailed, // old layout that could not be read: end with status 1
+    OldFileFailed, // old layout that could not be read (problem: why): end with status 1
 };
 
 struct LoadResult {
@@ -96,10 +106,10 @@ public:
     // holds the data file's lock: another one may be saving.
     void removeLeftovers();
     // Reads the record block into the (empty) holder.
-    LoadResult load(PostItHolder& holder, OldFileQuestions& questions);
+    LoadResult load(PostItHolder& holder, const OldFileQuestions& questions);
     // The same from bytes already in memory.
     LoadResult loadFromBytes(std::vector<std::uint8_t> bytes, PostItHolder& holder,
-                             OldFileQuestions& questions);
+                             const OldFileQuestions& questions);
     // Reads the options block that follows the records, over the current values. Does nothing
     // when there is no file or the records were damaged. Returns false when the block itself
     // was damaged (the values read before the damage are kept).
@@ -132,7 +142,7 @@ public:
     static std::vector<std::uint8_t> comparable(const PostItHolder& holder, const Options& options);
 
 private:
-    LoadResult parse(PostItHolder& holder, OldFileQuestions& questions);
+    LoadResult parse(PostItHolder& holder, const OldFileQuestions& questions);
 
     std::string path_;
     int version_ = kCurrentVersion;

@@ -11,7 +11,6 @@
 #include "look/images.h"
 #include "look/stickumlook.h"
 #include "model/catalogue.h"
-#include "noquestions.h"
 #include "pages/calendardialog.h"
 #include "pages/wcalendar.h"
 #include "resources/dialog_lendings.h"
@@ -355,7 +354,7 @@ TEST_F(AppTest, YesSavesTheDataFileAndEnds) {
     EXPECT_FALSE(dialog()->timer().armed());
 
     PostItHolder read;
-    NoQuestions questions;
+    const auto questions = OldFileQuestions::answered(false);
     DataFile file(dataPath().toStdString());
     EXPECT_EQ(file.load(read, questions).status, LoadStatus::Loaded);
     ASSERT_EQ(read.noteCount(), 1);
@@ -461,7 +460,7 @@ TEST_F(AppTest, AnUnsavedVersionLeftByAStopIsOfferedAtTheNextStart) {
     EXPECT_EQ(dialog()->holder().noteCount(), 2);
     EXPECT_FALSE(QFile::exists(where));
     PostItHolder saved;
-    NoQuestions questions;
+    const auto questions = OldFileQuestions::answered(false);
     DataFile(dataPath().toStdString()).load(saved, questions);
     EXPECT_EQ(saved.noteCount(), 2);
 

@@ -24,11 +24,6 @@
 
 namespace {
 
-class ReadOn : public OldFileQuestions {
-    bool continueReadingOldFile() override { return true; }
-    void oldFileFailed(const std::string&) override {}
-};
-
 QString shown(const std::string& bytes) {
     return toEditText(bytes);
 }
@@ -240,8 +235,7 @@ TEST_F(CommandLineTest, JsonExportOfEveryVersionHoldsWhatTheProgramUsesAndWrites
         PostItHolder holder;
         Options options = Options::initial({caption, ding});
         DataFile file(path.toStdString());
-        ReadOn yes;
-        ASSERT_EQ(file.load(holder, yes).status, LoadStatus::Loaded);
+        ASSERT_EQ(file.load(holder, OldFileQuestions::answered(true)).status, LoadStatus::Loaded);
         ASSERT_TRUE(file.readOptions(options));
         if (options.defaultCaptionColor) options.titleBarColor = caption;
         ASSERT_GT(holder.count(), 0);

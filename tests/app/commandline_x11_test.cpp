@@ -2,7 +2,6 @@
 // own data file; a Quillbox killed outright leaves a socket that the next one takes over. Runs
 // inside scripts/xsession.sh.
 #include "commandrun.h"
-#include "noquestions.h"
 #include "process/commandline.h"
 #include "process/singleinstance.h"
 #include "setfor.h"
@@ -63,7 +62,7 @@ protected:
     }
     static std::vector<std::string> notesIn(const QString& path) {
         PostItHolder holder;
-        NoQuestions questions;
+        const auto questions = OldFileQuestions::answered(false);
         // Read as bytes: a load would clear away the temporary file of a save in progress.
         std::vector<std::uint8_t> bytes;
         readWholeFile(path.toStdString(), bytes);

@@ -7,7 +7,6 @@
 #include "fakewaveplayer.h"
 #include "fakewindowsystem.h"
 #include "model/date.h"
-#include "noquestions.h"
 #include "pages/calendardialog.h"
 #include "pages/iconlist.h"
 #include "pages/notesdialog.h"
@@ -272,7 +271,7 @@ TEST_F(DialogStickums, MovedStickumsAreSavedWhereTheUserLeftThemAndGoWithTheDial
     EXPECT_TRUE(app->frame()->close());
 
     PostItHolder saved;
-    NoQuestions questions;
+    const auto questions = OldFileQuestions::answered(false);
     ASSERT_FALSE(DataFile(dataPath().toStdString()).load(saved, questions).mustExit());
     const PostItAttr* attr = saved.attrOf(saved.note(0));
     ASSERT_NE(attr, nullptr);
@@ -291,7 +290,7 @@ namespace {
 std::unique_ptr<PostItHolder> readBack(const QString& path) {
     auto holder = std::make_unique<PostItHolder>();
     DataFile file(path.toStdString());
-    NoQuestions questions;
+    const auto questions = OldFileQuestions::answered(false);
     file.load(*holder, questions);
     return holder;
 }
@@ -382,7 +381,7 @@ TEST_F(DialogStickums, EndingTheSessionKeepsWhatIsBeingTypedOnThePages) {
     PostItHolder saved;
     Options options;
     DataFile file(dataPath().toStdString());
-    NoQuestions questions;
+    const auto questions = OldFileQuestions::answered(false);
     file.load(saved, questions);
     file.readOptions(options);
     EXPECT_EQ(saved.note(0)->text(), "milk and bread");
@@ -394,7 +393,7 @@ TEST_F(DialogStickums, AnUntouchedOldTextKeepsItsBytes) {
     {
         PostItHolder holder;
         DataFile file(dataPath().toStdString());
-        NoQuestions questions;
+        const auto questions = OldFileQuestions::answered(false);
         file.load(holder, questions);
         holder.note(0)->setText("caf\xE9"); // written by an old version in Windows-1252
         Options options;
@@ -433,7 +432,7 @@ void arriveFromElsewhere(const std::string& path,
     PostItHolder theirs;
     Options options;
     DataFile file(path);
-    NoQuestions questions;
+    const auto questions = OldFileQuestions::answered(false);
     file.load(theirs, questions);
     file.readOptions(options);
     change(theirs, options);

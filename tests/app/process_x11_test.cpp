@@ -2,7 +2,6 @@
 // saves what the user typed into a Stickum; a second start against the same data file steps
 // back. Runs inside scripts/xsession.sh.
 #include "fakes.h"
-#include "noquestions.h"
 #include "process/singleinstance.h"
 #include "storage/datafile.h"
 #include "storage/fileidentity.h"
@@ -159,7 +158,7 @@ protected:
     }
     std::string savedText() const {
         PostItHolder holder;
-        NoQuestions questions;
+        const auto questions = OldFileQuestions::answered(false);
         DataFile(dataPath()).load(holder, questions);
         return holder.note(0) ? holder.note(0)->text() : std::string();
     }
@@ -299,7 +298,7 @@ TEST_F(RealProgram, LogoutThroughASessionManagerSavesEverythingWithoutABox) {
     EXPECT_EQ(firstLine(dir / "status"), "0");
     EXPECT_EQ(savedText(), "milk and jam");
     PostItHolder holder;
-    NoQuestions questions;
+    const auto questions = OldFileQuestions::answered(false);
     DataFile(dataPath()).load(holder, questions);
     ASSERT_NE(holder.note(0), nullptr);
     EXPECT_TRUE(holder.note(0)->active()) << "the logout closed the note's Stickum";
@@ -353,7 +352,7 @@ TEST_F(RealProgram, KilledWhileSavingItLeavesAWholeFileNoOlderThanTheLastSave) {
 
         PostItHolder holder;
         Options options;
-        NoQuestions questions;
+        const auto questions = OldFileQuestions::answered(false);
         DataFile file(dataPath());
         ASSERT_EQ(file.load(holder, questions).status, LoadStatus::Loaded) << "round " << round;
         EXPECT_TRUE(file.readOptions(options)) << "round " << round;
@@ -431,7 +430,7 @@ TEST_F(RealProgram, WhatTheWindowManagerDoesAndClosingAStickumLeaveTheKeptPlaces
     EXPECT_EQ(waitForExit(pid), 0);
 
     PostItHolder saved;
-    NoQuestions questions;
+    const auto questions = OldFileQuestions::answered(false);
     DataFile(dataPath()).load(saved, questions);
     ASSERT_EQ(saved.noteCount(), 2);
     EXPECT_EQ(QPoint(saved.attrAt(0)->x, saved.attrAt(0)->y), QPoint(3000, 2000));
@@ -458,7 +457,7 @@ TEST_F(RealProgram, AStopWhoseSaveFailsKeepsTheUnsavedVersionAndSaysWhere) {
         said.substr(at + marker.size(), said.find('\n', at) - at - marker.size());
     EXPECT_EQ(rescue.parent_path().parent_path(), dir / "state" / "Quillbox");
     PostItHolder kept;
-    NoQuestions questions;
+    const auto questions = OldFileQuestions::answered(false);
     DataFile(rescue.string()).load(kept, questions);
     ASSERT_NE(kept.note(0), nullptr) << rescue;
     EXPECT_EQ(kept.note(0)->text(), "milk and tea");

@@ -2,7 +2,6 @@
 // own Quillbox on its own X display (of different sizes) on a data file in that folder. Each
 // test is one scenario on a data file of its own. Needs syncthing, Xvfb and xdotool.
 #include "fakes.h"
-#include "noquestions.h"
 #include "storage/atomic_file.h"
 #include "storage/datafile.h"
 
@@ -197,7 +196,7 @@ protected:
         std::vector<std::uint8_t> bytes;
         readWholeFile(path.toStdString(), bytes);
         PostItHolder holder;
-        NoQuestions questions;
+        const auto questions = OldFileQuestions::answered(false);
         DataFile(path.toStdString()).loadFromBytes(std::move(bytes), holder, questions);
         Notes texts;
         for (int i = 0; i < holder.noteCount(); ++i)

@@ -7,7 +7,6 @@
 #include "fakes.h"
 #include "foreignapp.h"
 #include "model/catalogue.h"
-#include "noquestions.h"
 #include "process/platformchoice.h"
 #include "stickum/stickum.h"
 
@@ -44,7 +43,7 @@ protected:
     QPoint keptAfterASave() {
         EXPECT_TRUE(dialog()->addNoteFromOutside("another note"));
         PostItHolder saved;
-        NoQuestions questions;
+        const auto questions = OldFileQuestions::answered(false);
         DataFile(dir.filePath(QStringLiteral("quillbox.dat")).toStdString()).load(saved, questions);
         const PostItAttr* attr = saved.attrAt(0);
         return attr ? QPoint(attr->x, attr->y) : QPoint();

@@ -5,7 +5,6 @@
 #include "fakewaveplayer.h"
 #include "fakewindowsystem.h"
 #include "model/catalogue.h"
-#include "noquestions.h"
 #include "stickum/stickum.h"
 #include "stickum/stickumedit.h"
 #include "stickumhands.h"
@@ -460,7 +459,7 @@ TEST_F(TrackerTest, ASaveWritesWhereTheUserLeftTheStickumsNotWhereTheyStand) {
     userDrags(frameOf(note), QPoint(321, 123));
     ASSERT_TRUE(file.save(holder, options).ok);
     PostItHolder reread;
-    NoQuestions questions;
+    const auto questions = OldFileQuestions::answered(false);
     ASSERT_FALSE(file.load(reread, questions).mustExit());
     ASSERT_EQ(reread.noteCount(), 1);
     const PostItAttr* attr = reread.attrOf(reread.note(0));

@@ -2,7 +2,6 @@
 // brings is taken up or merged, sync tools' conflict copies are merged once, and a save at the
 // end that fails keeps the unsaved version for the next start.
 #include "document/document.h"
-#include "noquestions.h"
 #include "storage/atomic_file.h"
 
 #include <QDir>
@@ -51,7 +50,7 @@ protected:
             path(), Options{},
             StateFolder(path(), dir.filePath(QStringLiteral("state-") + machine)));
         document->setHooks(std::move(hooks));
-        NoQuestions questions;
+        const auto questions = OldFileQuestions::answered(false);
         EXPECT_FALSE(document->load(questions).mustExit());
         return document;
     }
@@ -71,7 +70,7 @@ protected:
     }
     std::vector<std::string> notesIn(const QString& file) const {
         PostItHolder holder;
-        NoQuestions questions;
+        const auto questions = OldFileQuestions::answered(false);
         DataFile(local(file)).load(holder, questions);
         return notesOf(holder);
     }
@@ -115,7 +114,7 @@ TEST_F(DocumentTest, NothingIsWrittenThatTheUserDidNotChange) {
     Options written;
     DataFile file(local(path()));
     PostItHolder back;
-    NoQuestions questions;
+    const auto questions = OldFileQuestions::answered(false);
     file.load(back, questions);
     file.readOptions(written);
     EXPECT_EQ(written.titleBarColor, rgb(9, 9, 9));

@@ -3,16 +3,6 @@
 #include <QDir>
 #include <QFile>
 
-namespace {
-
-class AnswerYes : public OldFileQuestions {
-public:
-    bool continueReadingOldFile() override { return true; }
-    void oldFileFailed(const std::string&) override {}
-};
-
-} // namespace
-
 ProgramRun::ProgramRun() {
     const QString program = QString::fromUtf8(QB_PROGRAM_FILE);
     QFile::copy(program, QDir(directory()).filePath(QStringLiteral("quillbox")));
@@ -77,8 +67,7 @@ QString ProgramRun::errors() {
 
 LoadResult ProgramRun::readBack(PostItHolder& holder, Options& options) const {
     DataFile file(dataPath().toStdString());
-    AnswerYes yes;
-    const LoadResult loaded = file.load(holder, yes);
+    const LoadResult loaded = file.load(holder, OldFileQuestions::answered(true));
     file.readOptions(options);
     return loaded;
 }

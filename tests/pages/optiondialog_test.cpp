@@ -93,12 +93,6 @@ public:
     DataFile file;
 };
 
-class NoOldFiles : public OldFileQuestions {
-public:
-    bool continueReadingOldFile() override { return false; }
-    void oldFileFailed(const std::string&) override {}
-};
-
 constexpr ColorRef kRed = rgb(255, 0, 0);
 constexpr ColorRef kGreen = rgb(0, 160, 0);
 
@@ -577,7 +571,7 @@ protected:
     Options reread() const {
         DataFile file(path.toStdString());
         PostItHolder records;
-        NoOldFiles questions;
+        const auto questions = OldFileQuestions::answered(false);
         EXPECT_EQ(file.load(records, questions).status, LoadStatus::Loaded);
         Options read = Options::initial({});
         EXPECT_TRUE(file.readOptions(read));
@@ -602,7 +596,7 @@ TEST_F(OptionsOnDisk, AFontRecordFromTheFileSurvivesUntouchedUntilAnotherIsChose
         ASSERT_TRUE(writer.save());
     }
     DiskHost disk(path);
-    NoOldFiles questions;
+    const auto questions = OldFileQuestions::answered(false);
     ASSERT_EQ(disk.file.load(disk.records, questions).status, LoadStatus::Loaded);
     open(disk);
     ASSERT_TRUE(disk.file.readOptions(disk.settings));
@@ -669,7 +663,7 @@ TEST_F(OptionsOnDisk, SaveAllPutsEveryOptionAndRecordOnDiskAtOnce) {
     EXPECT_EQ(read.lendingDaysAfter, 1825);
     DataFile file(path.toStdString());
     PostItHolder records;
-    NoOldFiles questions;
+    const auto questions = OldFileQuestions::answered(false);
     file.load(records, questions);
     ASSERT_EQ(records.noteCount(), 1);
     EXPECT_EQ(records.note(0)->displayText(), "milk");

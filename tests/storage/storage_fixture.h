@@ -12,18 +12,18 @@
 #include <string>
 #include <vector>
 
-// The user's answers to the old-file questions, given without any box.
-class ScriptedAnswers : public OldFileQuestions {
+// The user's answers to the old-file questions, given without any box; counts the questions.
+class ScriptedAnswers {
 public:
     explicit ScriptedAnswers(bool continueReading = true) : continueReading_(continueReading) {}
-    bool continueReadingOldFile() override {
-        ++asked;
-        return continueReading_;
+    operator OldFileQuestions() {
+        return OldFileQuestions::askedBy([this](int) {
+            ++asked;
+            return continueReading_;
+        });
     }
-    void oldFileFailed(const std::string& message) override { failures.push_back(message); }
 
     int asked = 0;
-    std::vector<std::string> failures;
 
 private:
     bool continueReading_;

@@ -9,17 +9,11 @@
 
 namespace {
 
-class AlwaysContinue : public OldFileQuestions {
-    bool continueReadingOldFile() override { return true; }
-    void oldFileFailed(const std::string&) override {}
-};
-
 std::vector<std::uint8_t> readAndEncode(const std::vector<std::uint8_t>& bytes) {
     PostItHolder holder;
     Options options = Options::initial({});
     DataFile file("/nonexistent/quillbox.dat");
-    AlwaysContinue questions;
-    file.loadFromBytes(bytes, holder, questions);
+    file.loadFromBytes(bytes, holder, OldFileQuestions::answered(true));
     file.readOptions(options);
     return DataFile::encode(holder, options);
 }
