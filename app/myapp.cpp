@@ -54,6 +54,7 @@ std::optional<int> MyApp::initMainWindow() {
     DesktopParts desktop;
     if (options_.makeWindowSystem) desktop.windows = options_.makeWindowSystem();
     desktop.openWave = options_.openWave;
+    desktop.today = options_.today;
     auto dialog = std::make_unique<MyDialog>(*options_.messages, options_.makeTray(), dataPath(),
                                              platform, std::move(desktop));
     if (const auto status = dialog->exitStatus()) {

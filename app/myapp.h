@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/trayicon.h"
+#include "model/date.h"
 #include "platform/waveplayer.h"
 
 #include <QObject>
@@ -29,6 +30,8 @@ struct StartOptions {
     // Other applications' windows and the alert sound; unset: the real ones.
     std::function<std::unique_ptr<WindowSystem>()> makeWindowSystem;
     WavePlayerFactory openWave;
+    // Today's date; unset: the system clock's.
+    TodaySource today;
     int splashMs = 1500;
 };
 

@@ -73,8 +73,8 @@ MyDialog::MyDialog(MessageBoxes& messages, std::unique_ptr<TrayIcon> tray, const
     : TrayWindow(kMainDialog, kNoteShownIcon, std::move(tray)), messages_(messages),
       dataPath_(dataPath), document_(dataPath, Options::initial(platform)),
       windows_(desktop.windows ? std::move(desktop.windows) : createWindowSystem()),
-      openWave_(desktop.openWave ? std::move(desktop.openWave)
-                                 : WavePlayerFactory(openWavePlayer)) {
+      openWave_(desktop.openWave ? std::move(desktop.openWave) : WavePlayerFactory(openWavePlayer)),
+      today_(desktop.today ? std::move(desktop.today) : TodaySource(systemToday)) {
     tabs_ = itemAs<QTabWidget>(kTabControl);
     if (tabs_) {
         tabs_->setAccessibleName(tr("Pages"));
@@ -386,7 +386,7 @@ bool MyDialog::addNoteFromOutside(const std::string& text) {
 
 void MyDialog::tick() {
     keepReachable();
-    const Date day = today();
+    const Date day = today_();
     checkRemindersDue(holder(), day);
     checkLendingsDue(holder(), day);
     tracker_.alertPass(displayOn_, isOpen(), wavePlayer());

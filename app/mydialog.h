@@ -31,6 +31,8 @@ struct DesktopParts {
     std::unique_ptr<WindowSystem> windows;
     // How the alert sound's player is opened; none: the real player.
     WavePlayerFactory openWave;
+    // Today's date; none: the system clock's.
+    TodaySource today;
 };
 
 // The main tabbed dialog: owns the document (the records, the options and their keeping), the
@@ -127,6 +129,7 @@ public:
     PostItHolder& holder() override { return document_.records(); }
     Options& options() override { return document_.options(); }
     MessageBoxes& messages() override { return messages_; }
+    Date today() override { return today_(); }
     bool attachNew(PostIt* record) override { return tracker_.attachNew(record); }
     bool detach(PostIt* record) override { return tracker_.detach(record); }
     bool setTarget(PostIt* record, WindowHandle window) override {
@@ -185,6 +188,7 @@ private:
     Document document_;
     std::unique_ptr<WindowSystem> windows_;
     WavePlayerFactory openWave_;
+    TodaySource today_;
     std::unique_ptr<WavePlayer> wavePlayer_;
     std::optional<std::string> wavePlayerFile_; // the file the player was opened on
     StickumTracker tracker_{document_.records(), document_.options(), *windows_, messages_};

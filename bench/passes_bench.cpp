@@ -138,12 +138,12 @@ void BM_TickNothingToChange(benchmark::State& state) {
             std::unique_ptr<PostIt> record;
             if (i % 2 == 0) {
                 auto lending = std::make_unique<Prestito>();
-                lending->setDate(today() - 40);
+                lending->setDate(systemToday() - 40);
                 lending->setDaysAfter(30);
                 record = std::move(lending);
             } else {
                 auto reminder = std::make_unique<Appointement>();
-                reminder->setDate(today() + 1);
+                reminder->setDate(systemToday() + 1);
                 reminder->setDaysBefore(2);
                 record = std::move(reminder);
             }

@@ -8,10 +8,7 @@ namespace {
 // Julian Day Number of 1 January 1970, the epoch of std::chrono::sys_days.
 constexpr std::int64_t kUnixEpochJdn = 2440588;
 
-std::function<Date()>& todaySource() {
-    static std::function<Date()> source;
-    return source;
-}
+} // namespace
 
 Date systemToday() {
     const std::time_t now = std::time(nullptr);
@@ -19,8 +16,6 @@ Date systemToday() {
     localtime_r(&now, &local);
     return makeDate(local.tm_mday, local.tm_mon + 1, local.tm_year + 1900);
 }
-
-} // namespace
 
 bool isLeapYear(int year) {
     return std::chrono::year{year}.is_leap();
@@ -56,13 +51,4 @@ DayMonthYear splitDate(Date date) {
 
 int weekday(Date date) {
     return static_cast<int>(((date + 1) % 7 + 6) % 7 + 1);
-}
-
-Date today() {
-    const auto& source = todaySource();
-    return source ? source() : systemToday();
-}
-
-void setTodaySource(std::function<Date()> source) {
-    todaySource() = std::move(source);
 }

@@ -29,7 +29,8 @@ int weekday(Date date);
 bool isLeapYear(int year);
 int daysInMonth(int month, int year);
 
-// Today's local date. Tests replace the source with setTodaySource; an empty function restores
-// the system clock.
-Date today();
-void setTodaySource(std::function<Date()> source);
+// Today's local date by the system clock.
+Date systemToday();
+// Where today's date comes from for those who need it: the system clock in the program, a
+// given day in tests.
+using TodaySource = std::function<Date()>;

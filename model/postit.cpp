@@ -19,7 +19,7 @@ void PostIt::read(FieldReader& in) {
     active_ = in.flag();
 }
 
-Prestito::Prestito() : PostIt(Hidden), date_(today()) {}
+Prestito::Prestito() : PostIt(Hidden) {}
 
 void Prestito::setPerson(std::string_view person) {
     person_ = cutToBytes(person, kPersonBytes);
@@ -51,7 +51,7 @@ void Prestito::read(FieldReader& in) {
     setDisplayState(Hidden);
 }
 
-Appointement::Appointement() : PostIt(Hidden), date_(today()) {}
+Appointement::Appointement() : PostIt(Hidden) {}
 
 std::string Appointement::displayText() const {
     return formatReminder(date_, text());

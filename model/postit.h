@@ -63,7 +63,8 @@ public:
     Kind kind() const override { return KindNote; }
 };
 
-// Something lent or borrowed: text is the object, person the other party.
+// Something lent or borrowed: text is the object, person the other party. A new one has no
+// date until it is given one.
 class Prestito final : public PostIt {
 public:
     Prestito();
@@ -90,7 +91,7 @@ private:
     bool sound_ = false;
     bool iOwe_ = false;
     std::string person_;
-    Date date_;
+    Date date_ = kNoDate;
 };
 
 // A day marked on the calendar.
@@ -113,5 +114,5 @@ public:
 private:
     std::int16_t daysBefore_ = 0;
     bool sound_ = false;
-    Date date_;
+    Date date_ = kNoDate;
 };

@@ -75,7 +75,7 @@ CalendarDialog::CalendarDialog(DialogHost& host, QWidget* parent)
     connect(button(reminderid::RemoveButton), &QPushButton::clicked, this, &CalendarDialog::remove);
     connect(button(reminderid::NewButton), &QPushButton::clicked, this, &CalendarDialog::startNew);
 
-    calendar_ = new WCalendar(this, item(reminderid::Calendar), reminderid::Calendar);
+    calendar_ = new WCalendar(this, item(reminderid::Calendar), reminderid::Calendar, host.today());
     connect(calendar_, &WCalendar::daySelected, this, &CalendarDialog::daySelected);
     connect(calendar_, &WCalendar::markClicked, this, &CalendarDialog::toggleArmed);
     // Page Up and Page Down on the calendar step the month as its arrows do.
@@ -104,7 +104,7 @@ QPushButton* CalendarDialog::button(int id) const {
 // Today's month, with the year held to what the year control can show so that the calendar
 // and the year control always agree.
 void CalendarDialog::showMonthOfToday() {
-    const DayMonthYear now = splitDate(today());
+    const DayMonthYear now = splitDate(host().today());
     year_->setValue(clampYear(now.year));
     month_->setValue(now.month);
     calendar_->SetMonth(year_->value(), month_->value());
@@ -297,5 +297,5 @@ void CalendarDialog::RefreshMarks() {
 }
 
 void CalendarDialog::CheckDue() {
-    checkRemindersDue(host().holder(), today());
+    checkRemindersDue(host().holder(), host().today());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/date.h"
 #include "model/holder.h"
 #include "model/options.h"
 
@@ -19,6 +20,8 @@ public:
     virtual PostItHolder& holder() = 0;
     virtual Options& options() = 0;
     virtual MessageBoxes& messages() = 0;
+    // Today's date, for the pages' due checks and the dates they start from.
+    virtual Date today() = 0;
     // Other applications' windows, for pinning notes to them; lives as long as the host.
     virtual WindowSystem& windowSystem() = 0;
 

@@ -199,7 +199,7 @@ void PrestitiDialog::RefreshLendings() {
 }
 
 void PrestitiDialog::CheckDue() {
-    checkLendingsDue(host().holder(), today());
+    checkLendingsDue(host().holder(), host().today());
 }
 
 void PrestitiDialog::tabChanged(int index) {
@@ -259,7 +259,7 @@ void PrestitiDialog::clearForm() {
     object_->clear();
     person_->setCurrentIndex(-1);
     person_->setEditText(QString());
-    showDate(splitDate(today()), false);
+    showDate(splitDate(host().today()), false);
     const Options& options = host().options();
     after_->setStoredValue(options.lendingDaysAfter);
     sound_->setChecked(options.defaultSound);
@@ -276,7 +276,7 @@ void PrestitiDialog::loadForm(int ordinal) {
     sound_->setChecked(shownLending->sound());
     // A record without a valid date shows an empty date; its steps start from today.
     const bool dateless = shownLending->date() == 0;
-    showDate(splitDate(dateless ? today() : shownLending->date()), dateless);
+    showDate(splitDate(dateless ? host().today() : shownLending->date()), dateless);
 }
 
 void PrestitiDialog::showDate(const DayMonthYear& date, bool blank) {
@@ -352,6 +352,7 @@ void PrestitiDialog::rowSelected(int row) {
 
 void PrestitiDialog::addLending() {
     auto made = std::make_unique<Prestito>();
+    made->setDate(host().today());
     made->setDisplayState(Hidden);
     made->setActive(false);
     made->setIOwe(direction_);

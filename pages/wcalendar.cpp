@@ -28,9 +28,9 @@ constexpr const char* kDayNames[] = {
 
 } // namespace
 
-WCalendar::WCalendar(QWidget* parent, QWidget* placeholderControl, int controlId)
+WCalendar::WCalendar(QWidget* parent, QWidget* placeholderControl, int controlId, Date today)
     : QWidget(parent), placeholder(placeholderControl), placeholderId(controlId) {
-    const DayMonthYear now = splitDate(today());
+    const DayMonthYear now = splitDate(today);
     current = makeDate(now.day, now.month, now.year);
     for (CalendarMark& mark : marks)
         mark.date = current;

@@ -30,8 +30,8 @@ public:
     static constexpr int MaxMarks = 50;
 
     // The calendar takes the place and size of the parent's placeholder control at its first
-    // paint, and keeps the placeholder's id as its own control id.
-    WCalendar(QWidget* parent, QWidget* placeholder, int placeholderId);
+    // paint, and keeps the placeholder's id as its own control id. It starts on today's month.
+    WCalendar(QWidget* parent, QWidget* placeholder, int placeholderId, Date today);
 
     int controlId() const { return placeholderId; }
 

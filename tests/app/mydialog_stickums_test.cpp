@@ -35,14 +35,8 @@ constexpr WindowHandle kEditor = 0x100;
 
 class DialogStickums : public ::testing::Test {
 protected:
-    void SetUp() override {
-        PostItAttr::resetNextPosition();
-        setTodaySource([] { return makeDate(15, 6, 2024); });
-    }
-    void TearDown() override {
-        app.reset();
-        setTodaySource({});
-    }
+    void SetUp() override { PostItAttr::resetNextPosition(); }
+    void TearDown() override { app.reset(); }
 
     QString dataPath() const { return dir.filePath(QStringLiteral("quillbox.dat")); }
     std::string wavePath() const { return dir.filePath(QStringLiteral("ding.wav")).toStdString(); }
@@ -96,6 +90,7 @@ protected:
             return made;
         };
         options.openWave = fakeWavePlayerFactory(plays, std::move(missingWaves));
+        options.today = [] { return makeDate(15, 6, 2024); };
         app = std::make_unique<MyApp>(std::move(options));
         ASSERT_FALSE(app->initMainWindow().has_value());
     }

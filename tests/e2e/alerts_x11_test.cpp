@@ -142,7 +142,7 @@ TEST_F(Journey, DueLendingAndReminderPopUpWithTheirTextsAndSound) {
     holder.addAttached(std::move(lending));
     auto reminder = std::make_unique<Appointement>();
     reminder->setText("Dentist at nine");
-    reminder->setDate(today() + 1);
+    reminder->setDate(systemToday() + 1);
     reminder->setDaysBefore(2);
     reminder->setSound(true);
     reminder->setActive(true);

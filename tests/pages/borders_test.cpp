@@ -59,8 +59,8 @@ std::string hiddenFrames(QWidget& top, const QList<QWidget*>& also = {}) {
 }
 
 TEST(Borders, AreWholeOnEveryPageAndAroundAStickumsText) {
-    setTodaySource([] { return makeDate(2, 3, 1998); });
     FakeHost host;
+    host.todayIs = makeDate(2, 3, 1998);
     Note note;
     note.setText("one\r\ntwo\r\nthree\r\nfour\r\nfive\r\nsix");
     WPostIt* stickum = newStickum(host.settings, &note);
@@ -78,7 +78,6 @@ TEST(Borders, AreWholeOnEveryPageAndAroundAStickumsText) {
         EXPECT_EQ(hiddenFrames(*shown, {stickum}), "") << "at scale " << shown->devicePixelRatio();
     }
     destroyStickum(stickum);
-    setTodaySource({});
 }
 
 } // namespace

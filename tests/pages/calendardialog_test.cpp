@@ -22,15 +22,9 @@ namespace {
 class RemindersPageTest : public ::testing::Test {
 protected:
     void SetUp() override { setToday(2, 3, 1998); }
-    void TearDown() override {
-        page.reset();
-        setTodaySource({});
-    }
+    void TearDown() override { page.reset(); }
 
-    void setToday(int day, int month, int year) {
-        const Date date = makeDate(day, month, year);
-        setTodaySource([date] { return date; });
-    }
+    void setToday(int day, int month, int year) { host.todayIs = makeDate(day, month, year); }
 
     Appointement* addReminder(Date date, const char* text, int daysBefore = 2, bool armed = true) {
         auto made = std::make_unique<Appointement>();

@@ -18,6 +18,7 @@ public:
     PostItHolder& holder() override { return records; }
     Options& options() override { return settings; }
     MessageBoxes& messages() override { return boxes; }
+    Date today() override { return todayIs; }
     WindowSystem& windowSystem() override { return *windows; }
 
     bool attachNew(PostIt* record) override {
@@ -52,6 +53,7 @@ public:
     PostItHolder records;
     Options settings = Options::initial({rgb(0, 84, 227), "/nowhere/ding.wav"});
     FakeMessageBoxes boxes;
+    Date todayIs = makeDate(7, 12, 2026);
     NullWindowSystem noWindows;
     WindowSystem* windows = &noWindows;               // set before a Notes page is made
     std::map<WindowHandle, std::string> windowTitles; // the windows that still exist

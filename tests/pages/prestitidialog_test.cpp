@@ -28,15 +28,10 @@ namespace {
 
 using namespace lendingid;
 
-void setToday(int day, int month, int year) {
-    const Date date = makeDate(day, month, year);
-    setTodaySource([date] { return date; });
-}
-
 class LendingsPage : public ::testing::Test {
 protected:
     void SetUp() override { setToday(15, 5, 1998); }
-    void TearDown() override { setTodaySource({}); }
+    void setToday(int day, int month, int year) { host.todayIs = makeDate(day, month, year); }
 
     Prestito* record(const char* person, const char* text, Date date, bool iOwe,
                      bool active = false, int daysAfter = 30) {

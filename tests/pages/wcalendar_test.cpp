@@ -17,12 +17,11 @@ constexpr int kPlaceholderId = 26240;
 class CalendarTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        setTodaySource([] { return makeDate(7, 12, 2026); });
         page = std::make_unique<QWidget>();
         page->resize(400, 300);
         auto* placeholder = new QGroupBox(page.get());
         placeholder->setGeometry(6, 20, 7 * 40 + 3, 6 * 24 + 20);
-        calendar = new WCalendar(page.get(), placeholder, kPlaceholderId);
+        calendar = new WCalendar(page.get(), placeholder, kPlaceholderId, makeDate(7, 12, 2026));
         page->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(page.get()));
         // The first paint places the calendar over its placeholder; the next one draws it.
@@ -31,7 +30,6 @@ protected:
         ASSERT_EQ(calendar->geometry(), placeholder->geometry());
         ASSERT_GT(calendar->headerHeightPx(), 0);
     }
-    void TearDown() override { setTodaySource({}); }
 
     QPoint rightHalf(int day) const {
         const QRect cell = calendar->dayRect(day);

@@ -45,12 +45,8 @@ protected:
         dir = pattern;
         path = dataFilePath(dir.string());
         PostItAttr::resetNextPosition();
-        setTodaySource([] { return makeDate(7, 12, 2026); });
     }
-    void TearDown() override {
-        setTodaySource({});
-        std::filesystem::remove_all(dir);
-    }
+    void TearDown() override { std::filesystem::remove_all(dir); }
 
     void writeFile(const std::vector<std::uint8_t>& bytes, const std::string& at = {}) {
         std::ofstream out(at.empty() ? path : at, std::ios::binary | std::ios::trunc);
