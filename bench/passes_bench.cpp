@@ -26,7 +26,6 @@ void settle() {
 // A full list of one kind, armed, at positions spread over the screen.
 struct Desk {
     explicit Desk(int kind) : windows(createWindowSystem()) {
-        PostItAttr::resetNextPosition();
         for (int i = 0; i < kHolderCapacity; ++i) {
             std::unique_ptr<PostIt> record;
             if (kind == KindNote)

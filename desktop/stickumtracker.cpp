@@ -149,7 +149,7 @@ void StickumTracker::rehomePass(bool showNew) {
 }
 
 bool StickumTracker::attachNew(PostIt* record) {
-    if (!holder_.attach(std::make_unique<PostItAttr>(), record)) return false;
+    if (!holder_.attach(holder_.newAttr(), record)) return false;
     ++attachedCount_;
     return true;
 }
@@ -159,9 +159,9 @@ bool StickumTracker::detach(PostIt* record) {
     // Detached already: the count is not taken down twice.
     if (!attr || !attr->record) return false;
     destroyStickum(*attr);
-    const PostItAttr fresh;
-    attr->x = fresh.x;
-    attr->y = fresh.y;
+    const auto fresh = holder_.newAttr();
+    attr->x = fresh->x;
+    attr->y = fresh->y;
     attr->target = 0;
     attr->record = nullptr;
     --attachedCount_;

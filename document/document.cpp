@@ -225,7 +225,7 @@ bool Document::mergeIn(Read& theirs, const std::vector<std::uint8_t>* base, cons
     std::vector<int> continues;
     for (const MergePick& pick : merge.picks) {
         const MergeEntry& entry = (pick.side == MergeSide::Mine ? mine : other)[pick.index];
-        auto attr = std::make_unique<PostItAttr>();
+        auto attr = fresh.newAttr();
         attr->x = pick.x;
         attr->y = pick.y;
         auto record = decodeRecord(entry.kind, entry.record);

@@ -2,26 +2,14 @@
 
 #include <utility>
 
-namespace {
-
-struct Position {
-    std::int16_t x;
-    std::int16_t y;
-};
-
-Position& nextPosition() {
-    static Position next{50, 50};
-    return next;
-}
-
-} // namespace
-
-PostItAttr::PostItAttr() : x(nextPosition().x), y(nextPosition().y) {
-    nextPosition() = {30, 30};
-}
-
-void PostItAttr::resetNextPosition() {
-    nextPosition() = {50, 50};
+std::unique_ptr<PostItAttr> PostItHolder::newAttr() {
+    auto attr = std::make_unique<PostItAttr>();
+    if (!firstPlaceGiven_) {
+        attr->x = 50;
+        attr->y = 50;
+        firstPlaceGiven_ = true;
+    }
+    return attr;
 }
 
 bool PostItHolder::add(std::unique_ptr<PostIt> record) {

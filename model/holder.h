@@ -24,14 +24,10 @@ public:
 // Where an entry's Stickum is kept and whom it belongs to.
 class PostItAttr {
 public:
-    // The first attributes built in a run stand at (50, 50), every later one at (30, 30).
-    PostItAttr();
-    // Starts the run again (for tests): the next attributes stand at (50, 50).
-    static void resetNextPosition();
-
-    // The Stickum's kept place: where the user last put it. Saved.
-    std::int16_t x;
-    std::int16_t y;
+    // The Stickum's kept place: where the user last put it. Saved. The list's newAttr() says
+    // where new ones stand.
+    std::int16_t x = 30;
+    std::int16_t y = 30;
     StickumView* window = nullptr; // the live Stickum, not saved
     WindowHandle target = 0;       // the window the Stickum is pinned to, not saved
     PostIt* record = nullptr;      // back-link, set by PostItHolder::attach
@@ -76,8 +72,13 @@ public:
 
     // Adds the record with its attributes (fresh ones when none are given) in one step; false
     // when add() fails or there are no attributes, and the record is then destroyed.
-    bool addAttached(std::unique_ptr<PostIt> record,
-                     std::unique_ptr<PostItAttr> attr = std::make_unique<PostItAttr>());
+    bool addAttached(std::unique_ptr<PostIt> record) {
+        return addAttached(std::move(record), newAttr());
+    }
+    bool addAttached(std::unique_ptr<PostIt> record, std::unique_ptr<PostItAttr> attr);
+    // Fresh attributes for an entry: the first the list makes stand at (50, 50), every later one
+    // at (30, 30).
+    std::unique_ptr<PostItAttr> newAttr();
 
     // Gives the attributes to the first entry holding the record; false when none holds it.
     bool attach(std::unique_ptr<PostItAttr> attr, PostIt* record);
@@ -89,10 +90,12 @@ public:
     int ordinalOf(const PostIt* record) const;
 
     // Trades every entry with the other list: a data file read afresh takes the old one's place.
+    // The first place is given once for both.
     void swapWith(PostItHolder& other) noexcept {
         entries_.swap(other.entries_);
         std::swap(count_, other.count_);
         kindCount_.swap(other.kindCount_);
+        firstPlaceGiven_ = other.firstPlaceGiven_ = firstPlaceGiven_ || other.firstPlaceGiven_;
     }
 
     int count() const { return count_; }
@@ -107,4 +110,5 @@ private:
     std::array<SpecificPostIt, kHolderCapacity> entries_;
     int count_ = 0;
     std::array<int, 4> kindCount_{};
+    bool firstPlaceGiven_ = false;
 };

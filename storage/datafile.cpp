@@ -76,7 +76,7 @@ bool readRecordBlock(ByteReader& in, PostItHolder& holder) {
             break;
         }
         record->read(fields);
-        auto attr = std::make_unique<PostItAttr>();
+        auto attr = holder.newAttr();
         attr->x = in.i16();
         attr->y = in.i16();
         if (!in.good()) break; // the entry was cut short: keep only what came before it
@@ -107,7 +107,7 @@ void readOldLayout(ByteReader& in, PostItHolder& holder) {
 
     std::size_t place = 0;
     auto store = [&](std::unique_ptr<PostIt> record, const char* failure) {
-        auto attr = std::make_unique<PostItAttr>();
+        auto attr = holder.newAttr();
         if (place < positions.size()) {
             attr->x = positions[place].first;
             attr->y = positions[place].second;

@@ -31,7 +31,6 @@ protected:
             GTEST_SKIP() << "needs an X11 session (scripts/xsession.sh)";
         ASSERT_TRUE(foreign.ok());
         ASSERT_TRUE(QTest::qWaitFor([&] { return foreign.windowManagerRuns(); }, kWaitMs));
-        PostItAttr::resetNextPosition();
         writeDataFile();
         startProgram();
         target = foreign.makeWindow("Foreign editor", QRect(400, 250, 300, 200));

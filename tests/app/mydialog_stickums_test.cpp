@@ -35,7 +35,6 @@ constexpr WindowHandle kEditor = 0x100;
 
 class DialogStickums : public ::testing::Test {
 protected:
-    void SetUp() override { PostItAttr::resetNextPosition(); }
     void TearDown() override { app.reset(); }
 
     QString dataPath() const { return dir.filePath(QStringLiteral("quillbox.dat")); }

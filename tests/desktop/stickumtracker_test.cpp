@@ -24,7 +24,6 @@ constexpr WindowHandle kBrowser = 0x200;
 class TrackerTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        PostItAttr::resetNextPosition();
         windows.add({kEditor, "Editor - letter.txt", QRect(100, 100, 400, 300)});
         windows.add({kBrowser, "Browser", QRect(200, 150, 500, 400)});
     }

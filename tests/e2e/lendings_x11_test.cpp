@@ -27,7 +27,6 @@ protected:
     void SetUp() override {
         if (QGuiApplication::platformName() != QLatin1String("xcb"))
             GTEST_SKIP() << "needs an X11 session (scripts/xsession.sh)";
-        PostItAttr::resetNextPosition();
     }
     void TearDown() override { app.reset(); }
 

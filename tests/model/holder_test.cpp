@@ -89,15 +89,14 @@ TEST_F(HolderTest, LookupsOutOfRangeAnswerNone) {
 }
 
 TEST_F(HolderTest, AttributesFollowTheirRecordAndStartAt50Then30) {
-    PostItAttr::resetNextPosition();
     holder.addNote(note("a"));
     holder.addNote(note("b"));
-    auto first = std::make_unique<PostItAttr>();
-    auto second = std::make_unique<PostItAttr>();
+    auto first = holder.newAttr();
+    auto second = holder.newAttr();
     EXPECT_EQ(first->x, 50);
     EXPECT_EQ(first->y, 50);
     EXPECT_EQ(second->x, 30);
-    EXPECT_EQ(std::make_unique<PostItAttr>()->y, 30);
+    EXPECT_EQ(holder.newAttr()->y, 30);
     PostItAttr* secondAttr = second.get();
     EXPECT_TRUE(holder.attach(std::move(second), holder.note(1)));
     EXPECT_EQ(secondAttr->record, holder.note(1));

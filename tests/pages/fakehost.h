@@ -21,13 +21,11 @@ public:
     Date today() override { return todayIs; }
     WindowSystem& windowSystem() override { return *windows; }
 
-    bool attachNew(PostIt* record) override {
-        return records.attach(std::make_unique<PostItAttr>(), record);
-    }
+    bool attachNew(PostIt* record) override { return records.attach(records.newAttr(), record); }
     bool detach(PostIt* record) override {
         PostItAttr* attr = records.attrOf(record);
         if (!attr) return false;
-        *attr = PostItAttr();
+        *attr = *records.newAttr();
         return true;
     }
     bool setTarget(PostIt* record, WindowHandle window) override {

@@ -23,8 +23,6 @@ namespace {
 
 class NotesPageTest : public ::testing::Test {
 protected:
-    void SetUp() override { PostItAttr::resetNextPosition(); }
-
     // Puts notes in the record list, as the data file would, then builds the page.
     Note* addNote(const std::string& text, bool active = true) {
         auto made = std::make_unique<Note>();

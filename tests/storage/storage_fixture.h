@@ -44,7 +44,6 @@ protected:
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         dir = pattern;
         path = dataFilePath(dir.string());
-        PostItAttr::resetNextPosition();
     }
     void TearDown() override { std::filesystem::remove_all(dir); }
 
