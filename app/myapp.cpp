@@ -5,6 +5,7 @@
 #include "desktop/pointerscreen.h"
 #include "look/gradient.h"
 #include "look/images.h"
+#include "look/l10n.h"
 #include "model/catalogue.h"
 #include "resources/dialogs.h"
 #include "storage/datafile.h"
@@ -114,7 +115,7 @@ void MyApp::saveBeforeExit() {
 
 void MyApp::showSplash() {
     splash_ = new SplashPicture;
-    splash_->setWindowTitle(QString::fromUtf8(msg::ProgramName));
+    splash_->setWindowTitle(l10n::text(msg::ProgramName));
     splash_->setFixedSize(400, 300);
     centreOnPointerScreen(splash_);
     // A splash shown before the event loop runs takes in the window system's first events on

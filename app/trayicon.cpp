@@ -1,6 +1,7 @@
 #include "app/trayicon.h"
 
 #include "look/images.h"
+#include "look/l10n.h"
 #include "model/catalogue.h"
 
 #include <QCursor>
@@ -93,7 +94,7 @@ QtTrayIcon::QtTrayIcon()
     : menu_(std::make_unique<QMenu>()), icon_(std::make_unique<QSystemTrayIcon>()) {
     connect(menu_->addAction(tr("Show the main window")), &QAction::triggered, this,
             &TrayIcon::showWindowChosen);
-    display_ = menu_->addAction(QString::fromUtf8(msg::MenuDisplayStickums));
+    display_ = menu_->addAction(l10n::text(msg::MenuDisplayStickums));
     display_->setCheckable(true);
     display_->setChecked(true);
     connect(display_, &QAction::triggered, this, &TrayIcon::displayChosen);

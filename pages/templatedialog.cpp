@@ -1,6 +1,7 @@
 #include "pages/templatedialog.h"
 
 #include "look/frameontop.h"
+#include "look/l10n.h"
 #include "look/images.h"
 #include "model/postit.h"
 #include "pages/recordtextedit.h"
@@ -46,7 +47,7 @@ bool takesKeys(const QWidget* widget) {
 }
 
 QLabel* makeText(const DialogItem& row, QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(row.text), parent);
+    auto* label = new QLabel(l10n::text(row.text), parent);
     Qt::Alignment horizontal = Qt::AlignLeft;
     if (row.kind == ItemKind::CentredText) horizontal = Qt::AlignHCenter;
     if (row.kind == ItemKind::RightText) horizontal = Qt::AlignRight;
@@ -129,7 +130,7 @@ void TemplateDialog::followTableOrder() {
 }
 
 QWidget* TemplateDialog::create(const DialogItem& row) {
-    const QString text = QString::fromUtf8(row.text);
+    const QString text = l10n::text(row.text);
     switch (row.kind) {
     case ItemKind::PushButton:
     case ItemKind::DefPushButton: {
@@ -184,7 +185,7 @@ QWidget* TemplateDialog::create(const DialogItem& row) {
 
 void TemplateDialog::fitText(QWidget* label, const DialogItem& row) {
     const int needed =
-        label->fontMetrics().horizontalAdvance(shownText(QString::fromUtf8(row.text)));
+        label->fontMetrics().horizontalAdvance(shownText(l10n::text(row.text)));
     QRect box = label->geometry();
     if (needed <= box.width()) return;
     const int limit = templateSize_.width();
