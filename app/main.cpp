@@ -8,6 +8,7 @@
 #include "model/catalogue.h"
 #include "process/commandchannel.h"
 #include "process/commandline.h"
+#include "process/desktopentry.h"
 #include "process/platformchoice.h"
 #include "process/programdir.h"
 #include "process/serverlossguard.h"
@@ -69,6 +70,7 @@ int main(int argc, char** argv) {
     options.defaultWaveFile = defaultWaveFileFor(programDir);
     options.messages = &messages;
     options.makeTray = [] { return std::make_unique<QtTrayIcon>(); };
+    options.startCommand = startCommand(QCoreApplication::applicationFilePath(), line.dataFile);
 
     // One Quillbox per data file: a second one would overwrite the first one's saves. Commands
     // go to the one that runs.

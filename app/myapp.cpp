@@ -57,6 +57,7 @@ std::optional<int> MyApp::initMainWindow() {
     desktop.openWave = options_.openWave;
     auto dialog = std::make_unique<MyDialog>(*options_.messages, options_.makeTray(), dataPath(),
                                              platform, std::move(desktop));
+    if (!options_.startCommand.isEmpty()) dialog->setStartCommand(options_.startCommand);
     if (const auto status = dialog->exitStatus()) {
         delete splash_.data();
         return status;

@@ -12,6 +12,7 @@
 #include "pages/optiondialog.h"
 #include "pages/prestitidialog.h"
 #include "platform/activation.h"
+#include "process/desktopentry.h"
 #include "resources/dialogs.h"
 #include "stickum/smallframe.h"
 #include "stickum/stickumedit.h"
@@ -356,10 +357,23 @@ void MyDialog::onTrayMenu(TrayEntry entry) {
             newestNoteTakesKeys();
         }
         break;
+    case TrayEntry::StartAtLoginOn:
+    case TrayEntry::StartAtLoginOff:
+        setStartAtLogin(entry == TrayEntry::StartAtLoginOn);
+        break;
     case TrayEntry::Quit:
         window()->close(); // the quit question, as "Close" asks it
         break;
     }
+}
+
+void MyDialog::setStartAtLogin(bool on) {
+    const Result set = Autostart(startCommand_).set(on);
+    if (!set)
+        messages_.showMessage(
+            nullptr, l10n::text(msg::AutostartFailed).arg(QString::fromStdString(set.why())),
+            l10n::text(msg::Error), box::Failure);
+    tray().setStartAtLogin(Autostart::on());
 }
 
 void MyDialog::newestNoteTakesKeys() {

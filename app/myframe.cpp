@@ -6,6 +6,7 @@
 #include "look/l10n.h"
 #include "look/messages.h"
 #include "model/catalogue.h"
+#include "process/desktopentry.h"
 #include "resources/dialogs.h"
 
 #include <QCloseEvent>
@@ -101,5 +102,9 @@ void MyFrame::contextMenuEvent(QContextMenuEvent* event) {
     display->setCheckable(true);
     display->setChecked(dialog_->displayOn());
     connect(display, &QAction::toggled, dialog_, &MyDialog::setDisplayOn);
+    QAction* startAtLogin = menu.addAction(l10n::text(msg::MenuStartAtLogin));
+    startAtLogin->setCheckable(true);
+    startAtLogin->setChecked(Autostart::on());
+    connect(startAtLogin, &QAction::toggled, dialog_, &MyDialog::setStartAtLogin);
     menu.exec(event->globalPos());
 }

@@ -8,6 +8,7 @@
 #include "model/catalogue.h"
 #include "model/postit.h"
 #include "process/commandchannel.h"
+#include "process/desktopentry.h"
 #include "process/exporter.h"
 #include "process/programdir.h"
 #include "process/singleinstance.h"
@@ -136,6 +137,23 @@ bool readNoteText(CommandLine& line) {
 }
 
 int runWithoutDisplay(const CommandLine& line, const QString& dataPath) {
+    if (line.command == Command::Autostart) {
+        const Result set =
+            Autostart(startCommand(QCoreApplication::applicationFilePath(), line.dataFile))
+                .set(line.autostart);
+        if (!set) {
+            printLine(stderr, l10n::text(msg::AutostartFailed)
+                                  .arg(QString::fromStdString(set.why()))
+                                  .replace(QLatin1String("\r\n"), QLatin1String(" ")));
+            return kFailureStatus;
+        }
+        printLine(stdout, line.autostart
+                              ? l10n::text(QT_TRANSLATE_NOOP("msg", "Quillbox starts at login: %1"))
+                                    .arg(Autostart::entryPath())
+                              : l10n::text(QT_TRANSLATE_NOOP(
+                                    "msg", "Quillbox no longer starts at login.")));
+        return 0;
+    }
     if (line.command == Command::Export) {
         const ExportResult exported = exportDataFile(dataPath, line.json, desktopDefaults());
         if (!writeBytes(stdout, exported.output)) {

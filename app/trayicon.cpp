@@ -99,6 +99,10 @@ QtTrayIcon::QtTrayIcon()
     display_->setChecked(true);
     connect(display_, &QAction::triggered, this, &TrayIcon::displayChosen);
     connect(menu_->addAction(tr("New note")), &QAction::triggered, this, &TrayIcon::newNoteChosen);
+    startAtLogin_ = menu_->addAction(l10n::text(msg::MenuStartAtLogin));
+    startAtLogin_->setCheckable(true);
+    connect(startAtLogin_, &QAction::triggered, this, &TrayIcon::startAtLoginChosen);
+    connect(menu_.get(), &QMenu::aboutToShow, this, &TrayIcon::menuOpening);
     menu_->addSeparator();
     connect(menu_->addAction(tr("Quit")), &QAction::triggered, this, &TrayIcon::quitChosen);
     if (statusNotifierTray()) icon_->setContextMenu(menu_.get());
@@ -136,6 +140,10 @@ void QtTrayIcon::setTip(const QString& tip) {
 
 void QtTrayIcon::setDisplayOn(bool on) {
     display_->setChecked(on);
+}
+
+void QtTrayIcon::setStartAtLogin(bool on) {
+    startAtLogin_->setChecked(on);
 }
 
 void QtTrayIcon::remove() {

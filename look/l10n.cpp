@@ -137,6 +137,15 @@ QString text(const char* source) {
     return QString::fromUtf8(source);
 }
 
+QString textIn(const QString& language, const char* source) {
+    QTranslator catalogue;
+    if (catalogue.load(QStringLiteral(":/translations/quillbox_%1.qm").arg(language))) {
+        const QString translated = catalogue.translate(kContext, source);
+        if (!translated.isEmpty()) return translated;
+    }
+    return QString::fromUtf8(source);
+}
+
 QString monthName(int month) {
     if (language().isEmpty()) return QString::fromUtf8(msg::monthName(month));
     return month >= 1 && month <= 12 ? locale().standaloneMonthName(month) : QString();

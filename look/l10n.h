@@ -45,6 +45,8 @@ QLocale locale();
 
 // A marked text in the language spoken; the text itself where there is no translation.
 QString text(const char* source);
+// The same in another language Quillbox speaks.
+QString textIn(const QString& language, const char* source);
 
 // The name of month 1..12, of weekday 1..7 (Monday first, short), as the pages show them.
 QString monthName(int month);

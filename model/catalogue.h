@@ -190,6 +190,10 @@ inline constexpr const char* AlreadyRunning =
 
 // The display switch in the main window's caption menu when there is no tray.
 inline constexpr const char* MenuDisplayStickums = QB_TEXT("Display Stickums");
+// Starting Quillbox with the session, in the tray's menu and the caption's; why it failed.
+inline constexpr const char* MenuStartAtLogin = QB_TEXT("Start at login");
+inline constexpr const char* AutostartFailed =
+    QB_TEXT("Quillbox could not change whether it starts at login:\r\n%1");
 
 // Started on a Wayland desktop that has no XWayland to run X11 programs.
 inline constexpr const char* NoXWayland = QB_TEXT(

@@ -76,7 +76,13 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         QStringLiteral("json"),
         l10n::text(QT_TRANSLATE_NOOP("msg", "With --export: write JSON, with every field "
                                             "and the options.")));
-    parser.addOptions({help, version, data, toggle, show, newNote, quit, exportData, json});
+    const QCommandLineOption autostart(
+        QStringLiteral("autostart"),
+        l10n::text(QT_TRANSLATE_NOOP("msg", "Start Quillbox at login (on), or no longer (off), "
+                                            "with the data file given by --data.")),
+        QStringLiteral("on|off"));
+    parser.addOptions(
+        {help, version, data, toggle, show, newNote, quit, exportData, json, autostart});
     for (const char* name : kToolkitValueOptions) {
         QCommandLineOption passed(QString::fromLatin1(name), {}, QStringLiteral("value"));
         passed.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -122,16 +128,24 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     for (const auto& [option, command] :
          {std::pair{&toggle, Command::Toggle}, std::pair{&show, Command::Show},
           std::pair{&newNote, Command::NewNote}, std::pair{&quit, Command::Quit},
-          std::pair{&exportData, Command::Export}}) {
+          std::pair{&exportData, Command::Export}, std::pair{&autostart, Command::Autostart}}) {
         if (!parser.isSet(*option)) continue;
         line.command = command;
         ++commands;
     }
     if (commands > 1)
-        return misused(l10n::text(
-            QT_TRANSLATE_NOOP("msg", "Give one of --toggle, --show, --new-note, --quit and "
-                                     "--export at a time.")));
+        return misused(
+            l10n::text(QT_TRANSLATE_NOOP("msg", "Give one of --toggle, --show, --new-note, --quit, "
+                                                "--export and --autostart at a time.")));
     line.json = parser.isSet(json);
+    if (line.command == Command::Autostart) {
+        const QString value = parser.value(autostart);
+        if (value != QLatin1String("on") && value != QLatin1String("off"))
+            return misused(
+                l10n::text(QT_TRANSLATE_NOOP("msg", "--autostart takes on or off, not '%1'."))
+                    .arg(value));
+        line.autostart = value == QLatin1String("on");
+    }
     line.displayGiven = parser.isSet(QStringLiteral("display"));
     if (line.json && line.command != Command::Export)
         return misused(l10n::text(QT_TRANSLATE_NOOP("msg", "--json goes with --export.")));
