@@ -120,13 +120,15 @@ void PrestitiDialog::fitDateRow() {
     // side from just after the text of their label, each as wide as its values need, as far
     // as the object's edit.
     int x = day_->x();
+    QLabel* label = nullptr;
     for (QWidget* other : items()) {
-        auto* label = qobject_cast<QLabel*>(other);
+        auto* text = qobject_cast<QLabel*>(other);
         const QRect r = other->geometry();
-        if (!label || r.right() >= x || r.bottom() < day_->y() || r.top() > day_->y()) continue;
-        const int textWidth = label->fontMetrics().horizontalAdvance(label->text());
-        label->resize(std::min(label->width(), textWidth), label->height());
-        x = std::min(x, label->geometry().right() + 1 + kDateRowGap);
+        if (!text || r.right() >= x || r.bottom() < day_->y() || r.top() > day_->y()) continue;
+        const int textWidth = text->fontMetrics().horizontalAdvance(text->text());
+        text->resize(std::min(text->width(), textWidth), text->height());
+        x = std::min(x, text->geometry().right() + 1 + kDateRowGap);
+        label = text;
     }
     const auto values = [](int first, int last, auto text) {
         QStringList all;
@@ -140,13 +142,25 @@ void PrestitiDialog::fitDateRow() {
         {month_, values(1, 12, [](int m) { return l10n::monthName(m); })},
         {year_, values(kFirstYear, kLastYear, number)}};
     const int end = object_->x() - kDateRowGap;
-    for (const auto& [part, texts] : row) {
-        int missing = 0;
-        for (const QString& text : texts)
-            missing = std::max(missing, missingRoom(part, text));
-        const int width = std::min(part->width() + missing, end - x);
-        part->setGeometry(x, part->y(), std::max(width, part->width()), part->height());
-        x = part->geometry().right() + 1;
+    const auto layOut = [&row, end](int from) {
+        int short_ = 0;
+        for (const auto& [part, texts] : row) {
+            int missing = 0;
+            for (const QString& text : texts)
+                missing = std::max(missing, missingRoom(part, text));
+            const int width = std::min(part->width() + missing, end - from);
+            short_ += std::max(0, part->width() + missing - width);
+            part->setGeometry(from, part->y(), std::max(width, part->width()), part->height());
+            from = part->geometry().right() + 1;
+        }
+        return short_;
+    };
+    // Still short (longer names of months): the label keeps only the width its text shows, its
+    // Alt+letter's mark being no character.
+    if (layOut(x) > 0 && label && label->geometry().right() + 1 + kDateRowGap == x) {
+        QString shown = label->text();
+        label->resize(label->fontMetrics().horizontalAdvance(shown.remove(u'&')), label->height());
+        layOut(label->geometry().right() + 1 + kDateRowGap);
     }
 }
 

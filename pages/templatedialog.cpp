@@ -75,9 +75,15 @@ TemplateDialog::TemplateDialog(int tableId, QWidget* parent)
         ids_.push_back(row.id);
     }
     followTableOrder();
-    // Once the page has put its own controls in place: their frames stay whole at fractional
-    // scales.
-    QTimer::singleShot(0, this, [this] { FrameOnTop::coverScrollAreas(this); });
+    // Once the page has put its own controls in place: a button whose text (another language,
+    // another font) is still longer than its place takes the room the page has beside it, and
+    // the frames stay whole at fractional scales.
+    QTimer::singleShot(0, this, [this] {
+        for (QWidget* widget : items_)
+            if (auto* button = qobject_cast<QAbstractButton*>(widget))
+                widen(button, missingRoom(button));
+        FrameOnTop::coverScrollAreas(this);
+    });
 }
 
 QWidget* TemplateDialog::item(int id) const {

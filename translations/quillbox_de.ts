@@ -662,7 +662,7 @@ Installieren Sie XWayland (das Paket xwayland) und melden Sie sich neu an, um be
     </message>
     <message>
         <source>&amp;Refresh list</source>
-        <translation>&amp;Liste aktualisieren</translation>
+        <translation>Ne&amp;u laden</translation>
     </message>
     <message>
         <source>P&amp;in-point to</source>
@@ -702,7 +702,7 @@ Installieren Sie XWayland (das Paket xwayland) und melden Sie sich neu an, um be
     </message>
     <message>
         <source>This is a sample note, which uses selected options for displaying</source>
-        <translation>Dies ist eine Beispielnotiz, die mit den gewählten Optionen angezeigt wird</translation>
+        <translation>Eine Beispielnotiz mit den gewählten Optionen</translation>
     </message>
     <message>
         <source>Dimension</source>
@@ -734,11 +734,11 @@ Installieren Sie XWayland (das Paket xwayland) und melden Sie sich neu an, um be
     </message>
     <message>
         <source>&amp;Reminders: how many days before</source>
-        <translation>&amp;Erinnerungen: wie viele Tage vorher</translation>
+        <translation>&amp;Erinnerungen: Tage vorher</translation>
     </message>
     <message>
         <source>&amp;Lendings: how many days after</source>
-        <translation>&amp;Ausleihen: nach wie vielen Tagen</translation>
+        <translation>&amp;Ausleihen: Tage danach</translation>
     </message>
     <message>
         <source>Wave file</source>
@@ -746,7 +746,7 @@ Installieren Sie XWayland (das Paket xwayland) und melden Sie sich neu an, um be
     </message>
     <message>
         <source>S&amp;ave all</source>
-        <translation>Alles s&amp;peichern</translation>
+        <translation>S&amp;peichern</translation>
     </message>
     <message>
         <source>&amp;Year</source>

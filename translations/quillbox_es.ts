@@ -634,7 +634,7 @@ Instale XWayland (el paquete xwayland) y vuelva a iniciar sesión para tener amb
     </message>
     <message>
         <source>&amp;When</source>
-        <translation>C&amp;uándo</translation>
+        <translation>&amp;Fecha</translation>
     </message>
     <message>
         <source>A&amp;fter</source>
@@ -662,7 +662,7 @@ Instale XWayland (el paquete xwayland) y vuelva a iniciar sesión para tener amb
     </message>
     <message>
         <source>&amp;Refresh list</source>
-        <translation>&amp;Actualizar lista</translation>
+        <translation>&amp;Actualizar</translation>
     </message>
     <message>
         <source>P&amp;in-point to</source>
@@ -702,7 +702,7 @@ Instale XWayland (el paquete xwayland) y vuelva a iniciar sesión para tener amb
     </message>
     <message>
         <source>This is a sample note, which uses selected options for displaying</source>
-        <translation>Esta es una nota de ejemplo, que se muestra con las opciones elegidas</translation>
+        <translation>Una nota de ejemplo con las opciones elegidas</translation>
     </message>
     <message>
         <source>Dimension</source>
@@ -722,7 +722,7 @@ Instale XWayland (el paquete xwayland) y vuelva a iniciar sesión para tener amb
     </message>
     <message>
         <source>Scroll &amp;bar</source>
-        <translation>&amp;Barra de desplazamiento</translation>
+        <translation>D&amp;esplazamiento</translation>
     </message>
     <message>
         <source>&amp;Height in lines of text</source>
@@ -734,11 +734,11 @@ Instale XWayland (el paquete xwayland) y vuelva a iniciar sesión para tener amb
     </message>
     <message>
         <source>&amp;Reminders: how many days before</source>
-        <translation>Recor&amp;datorios: cuántos días antes</translation>
+        <translation>Recor&amp;datorios: días antes</translation>
     </message>
     <message>
         <source>&amp;Lendings: how many days after</source>
-        <translation>&amp;Préstamos: tras cuántos días</translation>
+        <translation>&amp;Préstamos: días después</translation>
     </message>
     <message>
         <source>Wave file</source>

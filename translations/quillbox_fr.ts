@@ -634,7 +634,7 @@ Installez XWayland (le paquet xwayland) et reconnectez-vous pour avoir les deux.
     </message>
     <message>
         <source>&amp;When</source>
-        <translation>&amp;Quand</translation>
+        <translation>&amp;Date</translation>
     </message>
     <message>
         <source>A&amp;fter</source>
@@ -682,7 +682,7 @@ Installez XWayland (le paquet xwayland) et reconnectez-vous pour avoir les deux.
     </message>
     <message>
         <source>Title bar color</source>
-        <translation>Couleur de la barre de titre</translation>
+        <translation>Couleur du titre</translation>
     </message>
     <message>
         <source>&amp;Default Windows col.</source>
@@ -722,7 +722,7 @@ Installez XWayland (le paquet xwayland) et reconnectez-vous pour avoir les deux.
     </message>
     <message>
         <source>Scroll &amp;bar</source>
-        <translation>&amp;Barre de défilement</translation>
+        <translation>&amp;Défilement</translation>
     </message>
     <message>
         <source>&amp;Height in lines of text</source>
@@ -734,11 +734,11 @@ Installez XWayland (le paquet xwayland) et reconnectez-vous pour avoir les deux.
     </message>
     <message>
         <source>&amp;Reminders: how many days before</source>
-        <translation>R&amp;appels : combien de jours avant</translation>
+        <translation>R&amp;appels : jours avant</translation>
     </message>
     <message>
         <source>&amp;Lendings: how many days after</source>
-        <translation>Prê&amp;ts : après combien de jours</translation>
+        <translation>Prê&amp;ts : jours après</translation>
     </message>
     <message>
         <source>Wave file</source>
@@ -746,7 +746,7 @@ Installez XWayland (le paquet xwayland) et reconnectez-vous pour avoir les deux.
     </message>
     <message>
         <source>S&amp;ave all</source>
-        <translation>Tout &amp;enregistrer</translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>&amp;Year</source>

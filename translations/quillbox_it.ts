@@ -634,7 +634,7 @@ Installa XWayland (il pacchetto xwayland) e accedi di nuovo per avere entrambe l
     </message>
     <message>
         <source>&amp;When</source>
-        <translation>&amp;Quando</translation>
+        <translation>Da&amp;ta</translation>
     </message>
     <message>
         <source>A&amp;fter</source>
@@ -662,7 +662,7 @@ Installa XWayland (il pacchetto xwayland) e accedi di nuovo per avere entrambe l
     </message>
     <message>
         <source>&amp;Refresh list</source>
-        <translation>A&amp;ggiorna elenco</translation>
+        <translation>A&amp;ggiorna</translation>
     </message>
     <message>
         <source>P&amp;in-point to</source>
@@ -722,7 +722,7 @@ Installa XWayland (il pacchetto xwayland) e accedi di nuovo per avere entrambe l
     </message>
     <message>
         <source>Scroll &amp;bar</source>
-        <translation>&amp;Barra di scorrimento</translation>
+        <translation>Sc&amp;orrimento</translation>
     </message>
     <message>
         <source>&amp;Height in lines of text</source>
@@ -734,11 +734,11 @@ Installa XWayland (il pacchetto xwayland) e accedi di nuovo per avere entrambe l
     </message>
     <message>
         <source>&amp;Reminders: how many days before</source>
-        <translation>&amp;Promemoria: quanti giorni prima</translation>
+        <translation>&amp;Promemoria: giorni prima</translation>
     </message>
     <message>
         <source>&amp;Lendings: how many days after</source>
-        <translation>Pr&amp;estiti: dopo quanti giorni</translation>
+        <translation>Pr&amp;estiti: giorni dopo</translation>
     </message>
     <message>
         <source>Wave file</source>
