@@ -308,7 +308,7 @@ SmallFrame* StickumTracker::makePinned(PostItAttr& attr, PostIt* record, QWindow
 
 void StickumTracker::prepare(SmallFrame* frame, const PostIt* record, bool withColour) const {
     WPostIt* content = frame->content();
-    content->setContent(l10n::displayText(*record));
+    content->setShownContent(l10n::displayText(*record));
     content->setEditable(record->editable());
     if (withColour) content->setBackgroundColor(options_.stickumColor);
 }

@@ -48,10 +48,10 @@ void WPostIt::drawBorder(QPainter& p) const {
 }
 
 void WPostIt::setContent(const std::string& text) {
-    setContent(toEditText(text));
+    setShownContent(toEditText(text));
 }
 
-void WPostIt::setContent(const QString& shown) {
+void WPostIt::setShownContent(const QString& shown) {
     // The same text again (a show pass, the same note read afresh) leaves the caret and what
     // is being typed where they are.
     if (shown == edit_->toPlainText()) return;
