@@ -1,8 +1,8 @@
 #include "pages/templatedialog.h"
 
 #include "look/frameontop.h"
-#include "look/l10n.h"
 #include "look/images.h"
+#include "look/l10n.h"
 #include "model/postit.h"
 #include "pages/recordtextedit.h"
 #include "resources/dialogs.h"
@@ -190,8 +190,7 @@ QWidget* TemplateDialog::create(const DialogItem& row) {
 }
 
 void TemplateDialog::fitText(QWidget* label, const DialogItem& row) {
-    const int needed =
-        label->fontMetrics().horizontalAdvance(shownText(l10n::text(row.text)));
+    const int needed = label->fontMetrics().horizontalAdvance(shownText(l10n::text(row.text)));
     QRect box = label->geometry();
     if (needed <= box.width()) return;
     const int limit = templateSize_.width();
