@@ -33,6 +33,8 @@ struct StartOptions {
     // Today's date; unset: the system clock's.
     TodaySource today;
     int splashMs = 1500;
+    // What starts this Quillbox again at login; empty: the program alone.
+    QStringList startCommand;
 };
 
 // The program: the splash picture, the main dialog and its frame, and the event loop.
