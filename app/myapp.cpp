@@ -72,7 +72,7 @@ std::optional<int> MyApp::initMainWindow() {
     connect(frame_.get(), &MyFrame::quitAccepted, this, [] { QCoreApplication::exit(0); });
     // Logging out: save when the session asks, and everything once more on the way out.
     connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
-        if (dialog_) dialog_->saveNow();
+        if (dialog_) (void)dialog_->saveNow();
     });
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { (void)endSession(); });
     // The session manager ends the session with a request to quit, which Qt answers by closing

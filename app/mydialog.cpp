@@ -255,7 +255,7 @@ bool MyDialog::isOpen() const {
 
 void MyDialog::collapse() {
     collapseWindow();
-    saveNow();
+    (void)saveNow(); // a failure is told
 }
 
 void MyDialog::collapseWindow() {
@@ -442,23 +442,22 @@ void MyDialog::pagesEntered() {
     if (optionsPage_) optionsPage_->RefreshOptions();
 }
 
-bool MyDialog::save() {
+Result MyDialog::save() {
     const SaveReport report = document_.save();
     present(report, Telling::Box);
-    return report.ok();
+    return report.result;
 }
 
-bool MyDialog::saveNow() {
+Result MyDialog::saveNow() {
     const SaveReport report = document_.save();
     present(report, Telling::Once);
-    return report.ok();
+    return report.result;
 }
 
-std::optional<QString> MyDialog::saveQuietly() {
+Result MyDialog::saveQuietly() {
     const SaveReport report = document_.save();
     present(report, Telling::Quietly);
-    if (report.ok()) return std::nullopt;
-    return QString::fromStdString(report.result.why());
+    return report.result;
 }
 
 void MyDialog::present(const SaveReport& report, Telling how) {

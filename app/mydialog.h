@@ -60,10 +60,9 @@ public:
     void collapse();
     // Saves what the user did since the last save without asking anything: before a crash or
     // a power cut can lose it. A failure is reported once for each reason.
-    bool saveNow();
-    // Saves as saveNow() does but shows no failure: why the save failed, or nothing when it was
-    // done. For a caller that tells the reason itself.
-    std::optional<QString> saveQuietly();
+    Result saveNow();
+    // Saves as saveNow() does but shows no failure. For a caller that tells the reason itself.
+    Result saveQuietly();
     // The desktop session ends or the program was told to stop: everything is saved as at a
     // Yes on the quit question, without asking. False when that save failed: the unsaved
     // version was kept aside and the terminal says where.
@@ -143,7 +142,7 @@ public:
     std::optional<std::string> targetTitle(const PostIt* record) override {
         return tracker_.targetTitle(record);
     }
-    bool save() override;
+    Result save() override;
     void markStickumsStale() override { tracker_.markStale(); }
     void waveFileChanged() override;
 

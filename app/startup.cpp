@@ -241,22 +241,22 @@ CommandAnswer carryOut(MyApp& app, Command command, const QString& text,
         if (!dialog->addNoteFromOutside(storedNoteText(text))) return l10n::text(msg::NoSpaceNote);
         dialog->newestNoteTakesKeys();
         // Said to the one who asked, not in a box that would hold the answer back.
-        if (const auto failed = dialog->saveQuietly())
+        if (const Result saved = dialog->saveQuietly(); !saved)
             return {kNotSavedStatus,
                     l10n::text(QT_TRANSLATE_NOOP(
                                    "msg",
                                    "The note was added and is shown, but it could not be saved to "
                                    "%1 (%2); Quillbox keeps it and saves it with the next save."))
-                        .arg(dialog->dataPath(), *failed)};
+                        .arg(dialog->dataPath(), QString::fromStdString(saved.why()))};
         break;
     case Command::Quit:
         // Ending with a save that fails would lose everything since the last one: the program
         // stays, and the command says why.
-        if (const auto failed = dialog->saveQuietly())
+        if (const Result saved = dialog->saveQuietly(); !saved)
             return l10n::text(QT_TRANSLATE_NOOP(
                                   "msg", "Your data could not be saved to %1 (%2); Quillbox keeps "
                                          "running."))
-                .arg(dialog->dataPath(), *failed);
+                .arg(dialog->dataPath(), QString::fromStdString(saved.why()));
         // After the answer has gone back.
         QTimer::singleShot(0, &app, std::move(stop));
         break;

@@ -45,8 +45,8 @@ void saveFullFile(benchmark::State& state, const std::string& path) {
     const Options options = Options::initial({});
     DataFile file(path);
     for (auto _ : state) {
-        const SaveResult result = file.save(holder, options);
-        if (!result.ok) state.SkipWithError(result.reason.c_str());
+        const Result result = file.save(holder, options);
+        if (!result.ok()) state.SkipWithError(result.why().c_str());
     }
     std::filesystem::remove_all(std::filesystem::path(path).parent_path());
 }
@@ -68,7 +68,7 @@ void BM_LoadFullFile(benchmark::State& state) {
     {
         PostItHolder holder;
         fill(holder);
-        DataFile(path).save(holder, Options::initial({}));
+        (void)DataFile(path).save(holder, Options::initial({}));
     }
     const auto questions = OldFileQuestions::answered(true);
     for (auto _ : state) {

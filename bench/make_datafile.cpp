@@ -25,9 +25,9 @@ int main(int argc, char** argv) {
         holder.attach(std::move(attr), added);
     }
     DataFile file(argv[1]);
-    const SaveResult result = file.save(holder, Options::initial({}));
-    if (!result.ok) {
-        std::fprintf(stderr, "make_datafile: %s\n", result.reason.c_str());
+    const Result result = file.save(holder, Options::initial({}));
+    if (!result.ok()) {
+        std::fprintf(stderr, "make_datafile: %s\n", result.why().c_str());
         return 1;
     }
     return 0;

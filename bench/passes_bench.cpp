@@ -150,7 +150,7 @@ void BM_TickNothingToChange(benchmark::State& state) {
             record->setActive(true);
             holder.addAttached(std::move(record));
         }
-        DataFile(dir.filePath(QStringLiteral("quillbox.dat")).toStdString())
+        (void)DataFile(dir.filePath(QStringLiteral("quillbox.dat")).toStdString())
             .save(holder, Options{});
     }
     SilentBoxes boxes;

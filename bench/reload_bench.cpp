@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
     qputenv("XDG_STATE_HOME", dir.filePath(QStringLiteral("state")).toUtf8());
     const std::string path = dir.filePath(QStringLiteral("quillbox.dat")).toStdString();
     PostItHolder first;
-    if (!DataFile(path).save(fill(first, -1, 0), Options{}).ok) return 1;
+    if (!DataFile(path).save(fill(first, -1, 0), Options{}).ok()) return 1;
 
     SilentBoxes boxes;
     const std::unique_ptr<MyApp> program = quietProgram(dir.path(), boxes);
@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
         const int changed = (round * 37) % kHolderCapacity;
         PostItHolder theirs;
         const std::string next = path + ".sync";
-        if (!DataFile(next).save(fill(theirs, changed, round), Options{}).ok) return 1;
+        if (!DataFile(next).save(fill(theirs, changed, round), Options{}).ok()) return 1;
         WPostIt* content = app.dialog()->tracker().stickumOf(app.dialog()->holder().note(changed));
         Paints paints;
         content->edit()->viewport()->installEventFilter(&paints);

@@ -262,11 +262,11 @@ Result Document::keepAside(const std::vector<std::uint8_t>& theirs, SaveReport& 
     // The file itself when it is still there, with its time, else its bytes as they were read.
     std::vector<std::uint8_t> onDisk;
     readWholeFile(local(path_), onDisk);
-    const std::string failure = onDisk == theirs ? keepConflictCopy(local(path_), copy)
-                                                 : writeAtomically(copy, theirs, 0600);
-    if (!failure.empty())
+    const Result kept = onDisk == theirs ? keepConflictCopy(local(path_), copy)
+                                         : writeAtomically(copy, theirs, 0600);
+    if (!kept)
         return Result::failed("the version another machine wrote could not be kept as " + copy +
-                              ": " + failure);
+                              ": " + kept.why());
     report.conflictCopy = copy;
     // Kept here because it could not be merged here: other machines merge it.
     state_.markHandled(QFile::decodeName(copy.c_str()));

@@ -83,8 +83,7 @@ Result StateFolder::keep(const QString& name, const std::vector<std::uint8_t>& b
     if (!QDir().mkpath(folder_)) return Result::failed("Cannot make the folder " + local(folder_));
     ::chmod(local(QFileInfo(folder_).path()).c_str(), 0700);
     ::chmod(local(folder_).c_str(), 0700);
-    const std::string failure = writeAtomically(local(file(name)), bytes, 0600);
-    return failure.empty() ? Result::done() : Result::failed(failure);
+    return writeAtomically(local(file(name)), bytes, 0600);
 }
 
 std::optional<std::vector<std::uint8_t>> StateFolder::base() const {

@@ -3,6 +3,7 @@
 #include "model/date.h"
 #include "model/holder.h"
 #include "model/options.h"
+#include "model/result.h"
 
 #include <optional>
 #include <string>
@@ -36,8 +37,8 @@ public:
     // holds the record.
     virtual std::optional<std::string> targetTitle(const PostIt* record) = 0;
 
-    // Writes the data file now ("Save all"); a failure has been reported when this is false.
-    virtual bool save() = 0;
+    // Writes the data file now ("Save all"); a failure has been reported in a box.
+    virtual Result save() = 0;
     // The look of Stickums changed: the next display pass rebuilds every Stickum.
     virtual void markStickumsStale() = 0;
     // The options name another wave file, which exists: the alert sound is opened on it anew.

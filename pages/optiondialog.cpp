@@ -167,7 +167,7 @@ void OptionDialog::connectControls() {
     clicked(FontButton, [this] { chooseFont(); });
     clicked(TitleBarColorButton, [this] { chooseTitleBarColor(); });
     clicked(DefaultCaptionBox, [this] { captionColorBox(); });
-    clicked(SaveAllButton, [this] { host().save(); });
+    clicked(SaveAllButton, [this] { (void)host().save(); });
     clicked(SoundBox, [this](bool ticked) { options().defaultSound = ticked; });
     clicked(ScrollBarBox, [this](bool ticked) {
         options().scrollBar = ticked;

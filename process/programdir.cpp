@@ -43,13 +43,13 @@ TakeOver takeOverProgramDataFile(const QString& programDir, const QString& dataD
     std::vector<std::uint8_t> bytes;
     const ReadReport read = readWholeFile(from, bytes);
     if (read.outcome == ReadOutcome::Missing) return result;
-    std::string failure = read.reason;
-    if (read.outcome == ReadOutcome::Read) failure = writeNewFile(to, bytes, 0600);
+    const Result copied = read.outcome == ReadOutcome::Read ? writeNewFile(to, bytes, 0600)
+                                                            : Result::failed(read.reason);
     const QString fromPath = QFile::decodeName(from.c_str());
     const QString toPath = QFile::decodeName(to.c_str());
-    result.failed = !failure.empty();
+    result.failed = !copied;
     result.notice = result.failed ? l10n::text(msg::DataFileCopyFailed)
-                                        .arg(fromPath, toPath, QString::fromStdString(failure))
+                                        .arg(fromPath, toPath, QString::fromStdString(copied.why()))
                                   : l10n::text(msg::DataFileCopied).arg(fromPath, toPath);
     return result;
 }

@@ -87,14 +87,14 @@ int renameToFreeName(const std::string& from, const std::string& to) {
     return 0;
 }
 
-// Why a name that Quillbox is about to make is not free for it, or the empty text when nothing
-// is there. A link there is someone else's doing and is never followed.
-std::string takenName(const std::string& path) {
+// Fails saying that a name Quillbox is about to make is not free for it. A link there is
+// someone else's doing and is never followed.
+Result takenName(const std::string& path) {
     struct stat seen {};
-    if (::lstat(path.c_str(), &seen) != 0) return {};
-    if (S_ISLNK(seen.st_mode))
-        return path + " is a symbolic link that Quillbox did not make; it is left as it is";
-    return path + " is already there; it is left as it is";
+    if (::lstat(path.c_str(), &seen) == 0 && S_ISLNK(seen.st_mode))
+        return Result::failed(
+            path + " is a symbolic link that Quillbox did not make; it is left as it is");
+    return Result::failed(path + " is already there; it is left as it is");
 }
 
 // How the written file takes its name: over the file it replaces, or at a name that must be
@@ -103,14 +103,13 @@ enum class Placement { Replace, New };
 
 // Writes the bytes to a new temporary file beside target (mkstemp: never through a link),
 // flushes it and gives it target's name; path is the name the user knows, for the messages.
-std::string writeAndPlace(const std::string& path, const std::string& target,
-                          const std::vector<std::uint8_t>& bytes, mode_t mode,
-                          const std::function<std::string()>& beforeReplacing,
-                          Placement placement) {
+Result writeAndPlace(const std::string& path, const std::string& target,
+                     const std::vector<std::uint8_t>& bytes, mode_t mode,
+                     const std::function<Result()>& beforeReplacing, Placement placement) {
     const std::string folder = directoryOf(target);
     std::string temporary = folder + "/" + temporaryPrefix(nameOf(target)) + "XXXXXX";
     Descriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
-    if (fd.get() < 0) return describe("Cannot create a file in", folder, errno);
+    if (fd.get() < 0) return Result::failed(describe("Cannot create a file in", folder, errno));
     ::fchmod(fd.get(), mode);
 
     int error = 0;
@@ -118,9 +117,9 @@ std::string writeAndPlace(const std::string& path, const std::string& target,
     if (::close(fd.release()) != 0 && error == 0) error = errno;
     if (error == 0 && saveStageHook()) error = saveStageHook()(SaveStage::TemporaryWritten);
     if (error == 0 && beforeReplacing) {
-        if (std::string failure = beforeReplacing(); !failure.empty()) {
+        if (Result ready = beforeReplacing(); !ready) {
             ::unlink(temporary.c_str());
-            return failure;
+            return ready;
         }
     }
     if (error == 0) {
@@ -133,10 +132,10 @@ std::string writeAndPlace(const std::string& path, const std::string& target,
     if (error != 0) {
         ::unlink(temporary.c_str());
         if (error == EEXIST) return takenName(target);
-        return describe("Cannot write", path, error);
+        return Result::failed(describe("Cannot write", path, error));
     }
     syncDirectory(folder);
-    return {};
+    return Result::done();
 }
 
 } // namespace
@@ -194,14 +193,14 @@ std::string resolveLinks(const std::string& path) {
     return current;
 }
 
-std::string writeAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes,
-                            int mode, const std::function<std::string()>& beforeReplacing) {
+Result writeAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes, int mode,
+                       const std::function<Result()>& beforeReplacing) {
     const std::string target = resolveLinks(path);
     struct stat old {};
     const bool existed = ::lstat(target.c_str(), &old) == 0;
     if (existed && !S_ISREG(old.st_mode))
-        return "Cannot write " + path + ": it is " + kindOf(old.st_mode) +
-               ", not a regular file; it is left as it is";
+        return Result::failed("Cannot write " + path + ": it is " + kindOf(old.st_mode) +
+                              ", not a regular file; it is left as it is");
     // The new file gets the old one's permissions; a new one is private to its owner.
     const mode_t newMode = mode >= 0 ? static_cast<mode_t>(mode)
                            : existed ? (old.st_mode & 07777)
@@ -209,8 +208,8 @@ std::string writeAtomically(const std::string& path, const std::vector<std::uint
     return writeAndPlace(path, target, bytes, newMode, beforeReplacing, Placement::Replace);
 }
 
-std::string writeNewFile(const std::string& path, const std::vector<std::uint8_t>& bytes, int mode,
-                         const std::function<std::string()>& beforeReplacing) {
+Result writeNewFile(const std::string& path, const std::vector<std::uint8_t>& bytes, int mode,
+                    const std::function<Result()>& beforeReplacing) {
     return writeAndPlace(path, path, bytes, mode >= 0 ? static_cast<mode_t>(mode) : mode_t{0600},
                          beforeReplacing, Placement::New);
 }
@@ -232,8 +231,8 @@ int removeLeftoverTemporaries(const std::string& path) {
     return removed;
 }
 
-std::string keepBackup(const std::string& path, const std::string& backupPath,
-                       const std::vector<std::uint8_t>* originalBytes, int generations) {
+Result keepBackup(const std::string& path, const std::string& backupPath,
+                  const std::vector<std::uint8_t>* originalBytes, int generations) {
     auto generation = [&backupPath](int n) {
         return n == 0 ? backupPath : backupPath + "." + std::to_string(n);
     };
@@ -246,30 +245,31 @@ std::string keepBackup(const std::string& path, const std::string& backupPath,
     }
     // Room is made for the new backup only: the backups up to the first free generation move on
     // one (backupPath.1 to .2, then backupPath to .1), the oldest is dropped when none is free.
-    const auto makeRoom = [&]() -> std::string {
+    const auto makeRoom = [&]() -> Result {
         struct stat seen {};
         int firstFree = 0;
         while (firstFree < generations - 1 && ::lstat(generation(firstFree).c_str(), &seen) == 0)
             ++firstFree;
         if (::unlink(generation(firstFree).c_str()) != 0 && errno != ENOENT)
-            return describe("Cannot drop the oldest backup", generation(firstFree), errno);
+            return Result::failed(
+                describe("Cannot drop the oldest backup", generation(firstFree), errno));
         for (int n = firstFree; n > 0; --n) {
             if (const int error = renameToFreeName(generation(n - 1), generation(n)); error != 0)
-                return error == EEXIST
-                           ? takenName(generation(n))
-                           : describe("Cannot keep the earlier backup", generation(n - 1), error);
+                return error == EEXIST ? takenName(generation(n))
+                                       : Result::failed(describe("Cannot keep the earlier backup",
+                                                                 generation(n - 1), error));
         }
-        return {};
+        return Result::done();
     };
     if (!originalBytes) {
-        if (std::string failure = makeRoom(); !failure.empty()) return failure;
+        if (Result room = makeRoom(); !room) return room;
         // The file itself, not a link to it: the link stays, and leads to the next save.
         if (const int error = renameToFreeName(resolveLinks(path), backupPath);
             error != 0 && error != ENOENT)
             return error == EEXIST ? takenName(backupPath)
-                                   : describe("Cannot move aside", path, error);
+                                   : Result::failed(describe("Cannot move aside", path, error));
         syncDirectory(directoryOf(backupPath));
-        return {};
+        return Result::done();
     }
     // A backup is never more open to others than the file itself. The earlier ones move on
     // only once the new one is written: a backup that cannot be written drops none of them.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/result.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -31,19 +33,17 @@ std::string resolveLinks(const std::string& path);
 // link: the file it points to is replaced, in that file's own folder. Only a regular file (or
 // none) is replaced. The new file gets the given mode, or when none is given (-1) the mode of
 // the file it replaces, and 0600 when there was none. beforeReplacing, when given, runs once
-// the bytes are safely written, just before they replace the file; what it returns (why it
-// failed) ends the write there. Returns an empty text on success, else why it failed; on
-// failure the old file is untouched.
-std::string writeAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes,
-                            int mode = -1,
-                            const std::function<std::string()>& beforeReplacing = {});
+// the bytes are safely written, just before they replace the file; its failure ends the write
+// there. On failure the old file is untouched.
+Result writeAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes,
+                       int mode = -1, const std::function<Result()>& beforeReplacing = {});
 
 // Writes the bytes as a new file at path (a backup, a copy), as writeAtomically does but at a
 // name that must be free once beforeReplacing has run: whatever is there then, a symbolic link
 // above all, is neither followed nor replaced, and the write fails saying what is in the way. The
 // file gets the given mode (0600 when none is given).
-std::string writeNewFile(const std::string& path, const std::vector<std::uint8_t>& bytes,
-                         int mode = -1, const std::function<std::string()>& beforeReplacing = {});
+Result writeNewFile(const std::string& path, const std::vector<std::uint8_t>& bytes, int mode = -1,
+                    const std::function<Result()>& beforeReplacing = {});
 
 // Removes what saves of the file that were cut off (a crash, a kill) left behind: the
 // temporary files named after it (".quillbox.dat.tmp-" and six letters or digits, beside the
@@ -56,10 +56,9 @@ int removeLeftoverTemporaries(const std::string& path);
 // taken): the given bytes when there are any, or else the file itself (the one a link leads
 // to), moved aside. The backup is no more open to others than the file. Only regular files at
 // the backups' names are moved or dropped: a symbolic link or anything else there is left as it
-// is and fails the backup. Returns an empty text on success, else why it failed; bytes that
-// cannot be written move no earlier backup.
-std::string keepBackup(const std::string& path, const std::string& backupPath,
-                       const std::vector<std::uint8_t>* originalBytes, int generations = 3);
+// is and fails the backup. Bytes that cannot be written move no earlier backup.
+Result keepBackup(const std::string& path, const std::string& backupPath,
+                  const std::vector<std::uint8_t>* originalBytes, int generations = 3);
 
 // Tests slow down or break a save between its steps: the hook is called when the temporary
 // file is written and flushed, before it replaces the data file, and returns 0 to go on or an

@@ -318,19 +318,17 @@ bool DataFile::readOptions(Options& options) {
     return !in.damaged();
 }
 
-SaveResult DataFile::save(const PostItHolder& holder, const Options& options) {
-    const WriteReport written = write(encode(holder, options));
-    return {written.result.ok(), written.result.why()};
+Result DataFile::save(const PostItHolder& holder, const Options& options) {
+    return write(encode(holder, options)).result;
 }
 
 WriteReport DataFile::write(const std::vector<std::uint8_t>& bytes) {
     WriteReport report;
     if (keepBackup_) {
-        const std::string failure =
-            keepBackup(path_, backupPath(), unreadable_ ? nullptr : &bytes_);
-        if (!failure.empty()) {
+        const Result kept = keepBackup(path_, backupPath(), unreadable_ ? nullptr : &bytes_);
+        if (!kept) {
             report.result = Result::failed("the original file could not be kept as " +
-                                           backupPath() + ": " + failure);
+                                           backupPath() + ": " + kept.why());
             return report;
         }
         keepBackup_ = false;

@@ -69,11 +69,6 @@ struct FileDamage {
     std::size_t at = 0;
 };
 
-struct SaveResult {
-    bool ok = true;
-    std::string reason; // why the save failed, in words for the user
-};
-
 // What a write of the data file met.
 struct WriteReport {
     Result result = Result::done();
@@ -120,7 +115,7 @@ public:
     const FileDamage& damage() const { return damage_; }
 
     // Writes version 4: the records with their places, then the options, whatever is on disk.
-    SaveResult save(const PostItHolder& holder, const Options& options);
+    Result save(const PostItHolder& holder, const Options& options);
     // Puts the bytes in the data file's place, keeping the file as read first as the backup
     // when that is due. The file that stood there is traded for the new one in one step: one
     // that is not the version last read or written here comes back as the report's intruder.

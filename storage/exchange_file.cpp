@@ -68,7 +68,7 @@ Exchanged exchangeInto(const std::string& path, const std::vector<std::uint8_t>&
     // Never anything but a regular file: the ordinary write says what is in the way, and
     // leaves it.
     if (existed && !S_ISREG(old.st_mode)) {
-        report.result = Result::failed(writeAtomically(path, bytes));
+        report.result = writeAtomically(path, bytes);
         return report;
     }
     std::string temporary;

@@ -47,15 +47,15 @@ std::string conflictCopyPath(const std::string& path) {
     return candidate;
 }
 
-std::string keepConflictCopy(const std::string& path, const std::string& copyPath) {
+Result keepConflictCopy(const std::string& path, const std::string& copyPath) {
     // Through a symlink to the file itself: the copy must not follow the link to what is written
     // next.
     // A second name never replaces what is at copyPath, nor follows a link someone put there;
     // neither does a copy written as a new file, which says what is in the way.
     if (::linkat(AT_FDCWD, path.c_str(), AT_FDCWD, copyPath.c_str(), AT_SYMLINK_FOLLOW) == 0)
-        return {};
+        return Result::done();
     std::vector<std::uint8_t> bytes;
     if (const ReadReport read = readWholeFile(path, bytes); read.outcome != ReadOutcome::Read)
-        return "Cannot read " + path + ": " + read.reason;
+        return Result::failed("Cannot read " + path + ": " + read.reason);
     return writeNewFile(copyPath, bytes);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/result.h"
+
 #include <cstdint>
 #include <string>
 
@@ -26,6 +28,5 @@ FileIdentity identityOf(const std::string& path);
 std::string conflictCopyPath(const std::string& path);
 
 // Keeps the file as it is on the disk under copyPath, without ever leaving copyPath half
-// written: a second name for the same file, or where the file system has none, a copy. The empty
-// text on success, else why it failed.
-std::string keepConflictCopy(const std::string& path, const std::string& copyPath);
+// written: a second name for the same file, or where the file system has none, a copy.
+Result keepConflictCopy(const std::string& path, const std::string& copyPath);

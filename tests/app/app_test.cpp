@@ -56,7 +56,7 @@ protected:
         auto note = std::make_unique<Note>();
         note->setText("milk");
         holder.addAttached(std::move(note));
-        ASSERT_TRUE(DataFile(dataPath().toStdString()).save(holder, Options{}).ok);
+        ASSERT_TRUE(DataFile(dataPath().toStdString()).save(holder, Options{}).ok());
     }
 
     void writeBytes(const QByteArray& bytes) {
@@ -155,7 +155,7 @@ TEST_F(AppTest, ALaterRunBuildsThePagesWhenTheWindowIsFirstShown) {
     stored.dimensionMode = DimensionModifiable;
     stored.defaultCaptionColor = true;
     stored.titleBarColor = rgb(200, 0, 0);
-    ASSERT_TRUE(DataFile(dataPath().toStdString()).save(holder, stored).ok);
+    ASSERT_TRUE(DataFile(dataPath().toStdString()).save(holder, stored).ok());
     ASSERT_FALSE(start().has_value());
     EXPECT_FALSE(dialog()->pagesBuilt());
     // What the Options page makes of the stored options holds without it.

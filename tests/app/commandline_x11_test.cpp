@@ -57,7 +57,7 @@ protected:
         note->setText(text);
         note->setActive(true);
         holder.addAttached(std::move(note));
-        EXPECT_TRUE(DataFile(path.toStdString()).save(holder, Options::initial({})).ok);
+        EXPECT_TRUE(DataFile(path.toStdString()).save(holder, Options::initial({})).ok());
         return path;
     }
     static std::vector<std::string> notesIn(const QString& path) {
@@ -179,7 +179,7 @@ TEST_F(RunningQuillbox, ANewNoteThatStartsAFullQuillboxSaysThereIsNoSpace) {
     PostItHolder holder;
     while (holder.addAttached(std::make_unique<Note>())) {
     }
-    ASSERT_TRUE(DataFile(path.toStdString()).save(holder, Options::initial({})).ok);
+    ASSERT_TRUE(DataFile(path.toStdString()).save(holder, Options::initial({})).ok());
     program.start(first, {"--new-note", "one too many", "--data", path});
     EXPECT_TRUE(QTest::qWaitFor([&] { return shownWindows(first, "^ERROR$") == 1; }, 15000));
 }

@@ -85,7 +85,7 @@ inline bool writeNotes(const std::string& path,
         attr->y = static_cast<std::int16_t>(place.y());
         holder.addAttached(std::move(note), std::move(attr));
     }
-    return DataFile(path).save(holder, Options::initial({})).ok;
+    return DataFile(path).save(holder, Options::initial({})).ok();
 }
 
 // Writes a data file into the directory with one active note whose Stickum stands at the place:

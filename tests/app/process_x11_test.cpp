@@ -68,7 +68,7 @@ protected:
         holder.addAttached(std::move(note));
         holder.attrAt(0)->x = 300;
         holder.attrAt(0)->y = 200;
-        ASSERT_TRUE(DataFile(dataPath()).save(holder, Options::initial({})).ok);
+        ASSERT_TRUE(DataFile(dataPath()).save(holder, Options::initial({})).ok());
     }
     void TearDown() override {
         for (const pid_t pid : started) {

@@ -110,7 +110,7 @@ TEST_F(TwoScreens, AStickumComesOverWhenItsMonitorGoesAndBackWithIt) {
         },
         kWaitMs))
         << "whole on the monitor that is left";
-    dialog()->saveNow();
+    ASSERT_TRUE(dialog()->saveNow());
     EXPECT_EQ(keptPlace(), kOnTheRight) << "its own place is kept";
 
     ASSERT_TRUE(plugRight());
@@ -132,7 +132,7 @@ TEST_F(OneStickum, KeepsItsPlaceAtAnyScale) {
     const QPoint place(200, 150);
     start(place);
     EXPECT_TRUE(QTest::qWaitFor([&] { return stickumAt(place * ratio); }, kWaitMs));
-    dialog()->saveNow();
+    ASSERT_TRUE(dialog()->saveNow());
     EXPECT_EQ(keptPlace(), place);
     dialog()->restore();
     dialog()->collapse();
@@ -145,7 +145,7 @@ TEST_F(OneStickum, HangingOverTheLeftEdgeKeepsItsPlaceAtAnyScale) {
     const QPoint place(-40, 150);
     start(place);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !stickumRect().isEmpty(); }, kWaitMs));
-    dialog()->saveNow();
+    ASSERT_TRUE(dialog()->saveNow());
     EXPECT_EQ(keptPlace(), place);
 }
 

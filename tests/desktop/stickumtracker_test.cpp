@@ -452,11 +452,11 @@ TEST_F(TrackerTest, ASaveWritesWhereTheUserLeftTheStickumsNotWhereTheyStand) {
     frameOf(note)->move(32, 32); // a window manager that places windows itself
     QTemporaryDir dir;
     DataFile file(dir.filePath(QStringLiteral("quillbox.dat")).toStdString());
-    ASSERT_TRUE(file.save(holder, options).ok);
+    ASSERT_TRUE(file.save(holder, options).ok());
     EXPECT_EQ(positionOf(note), QPoint(50, 50));
 
     userDrags(frameOf(note), QPoint(321, 123));
-    ASSERT_TRUE(file.save(holder, options).ok);
+    ASSERT_TRUE(file.save(holder, options).ok());
     PostItHolder reread;
     const auto questions = OldFileQuestions::answered(false);
     ASSERT_FALSE(file.load(reread, questions).mustExit());

@@ -58,7 +58,7 @@ protected:
     // What a sync tool does when another version arrives: a file of its own, renamed over.
     void arrive(const std::vector<std::uint8_t>& bytes) {
         const std::string temporary = local(dir.filePath(QStringLiteral(".syncing.tmp")));
-        ASSERT_TRUE(writeAtomically(temporary, bytes).empty());
+        ASSERT_TRUE(writeAtomically(temporary, bytes).ok());
         ASSERT_EQ(std::rename(temporary.c_str(), local(path()).c_str()), 0);
     }
 

@@ -48,7 +48,7 @@ protected:
         addLending(holder, "Bob", "ladder", false);
         ASSERT_TRUE(DataFile(dir.filePath(QStringLiteral("quillbox.dat")).toStdString())
                         .save(holder, Options{})
-                        .ok);
+                        .ok());
     }
 
     void startProgram() {

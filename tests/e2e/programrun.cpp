@@ -29,7 +29,7 @@ QString ProgramRun::wavePath() const {
 }
 
 void ProgramRun::writeData(PostItHolder& holder, const Options& options) {
-    DataFile(dataPath().toStdString()).save(holder, options);
+    (void)DataFile(dataPath().toStdString()).save(holder, options);
 }
 
 void ProgramRun::writeBytes(const std::vector<std::uint8_t>& bytes, const QString& path) {

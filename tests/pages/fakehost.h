@@ -41,9 +41,9 @@ public:
         if (attr->target == 0 || title == windowTitles.end()) return std::string(msg::NoWindow);
         return title->second;
     }
-    bool save() override {
+    Result save() override {
         ++saves;
-        return saveSucceeds;
+        return saveSucceeds ? Result::done() : Result::failed("the disk is full");
     }
     void markStickumsStale() override { ++staleMarks; }
     void waveFileChanged() override { ++waveChanges; }

@@ -86,9 +86,9 @@ public:
 class DiskHost : public FakeHost {
 public:
     explicit DiskHost(const QString& path) : file(path.toStdString()) {}
-    bool save() override {
+    Result save() override {
         ++saves;
-        return file.save(records, settings).ok;
+        return file.save(records, settings);
     }
     DataFile file;
 };

@@ -58,7 +58,7 @@ TEST_F(StorageTest, OldLayoutsAskFirstAndPlaceRecordsInListOrder) {
         EXPECT_EQ(read.waveFile, version == 2 ? "/old/ding.wav" : options.waveFile);
         EXPECT_EQ(read.heightInLines, version == 2 ? 8 : 5);
 
-        ASSERT_TRUE(data.save(back, read).ok);
+        ASSERT_TRUE(data.save(back, read).ok());
         EXPECT_EQ(readFile()[0], 4);
         EXPECT_EQ(readFile(data.backupPath()), file.bytes);
     }
@@ -144,9 +144,9 @@ TEST_F(StorageTest, EveryCutShortFileLoadsWhatCameBeforeTheCutAndIsReportedDamag
     DataFile data(path);
     ScriptedAnswers answers;
     ASSERT_EQ(data.load(holder, answers).status, LoadStatus::Damaged);
-    ASSERT_TRUE(data.save(holder, options).ok);
+    ASSERT_TRUE(data.save(holder, options).ok());
     EXPECT_EQ(readFile(data.backupPath()), cut);
-    ASSERT_TRUE(data.save(holder, options).ok); // only the first save makes the backup
+    ASSERT_TRUE(data.save(holder, options).ok()); // only the first save makes the backup
     EXPECT_EQ(readFile(data.backupPath()), cut);
 }
 
@@ -266,7 +266,7 @@ TEST_F(StorageTest, AFileFromALaterVersionIsAskedAboutAndKeptAsideBeforeItIsRepl
     EXPECT_EQ(loadAll(data, answers).status, LoadStatus::Loaded);
     EXPECT_EQ(answers.asked, 1);
     EXPECT_EQ(holder.note(0)->text(), "kept");
-    ASSERT_TRUE(data.save(holder, options).ok);
+    ASSERT_TRUE(data.save(holder, options).ok());
     EXPECT_EQ(readFile(data.backupPath()), f.bytes);
 }
 
@@ -281,6 +281,6 @@ TEST_F(StorageTest, BytesAfterTheOptionsAreDamageAndKeptAside) {
     EXPECT_EQ(data.load(holder, answers).status, LoadStatus::Damaged);
     EXPECT_TRUE(data.readOptions(read)) << "the options themselves read whole";
     EXPECT_EQ(data.damage().at, end);
-    ASSERT_TRUE(data.save(holder, read).ok);
+    ASSERT_TRUE(data.save(holder, read).ok());
     EXPECT_EQ(readFile(data.backupPath()), f.bytes);
 }

@@ -75,7 +75,7 @@ TEST_F(StorageTest, VersionFourReadAndSavedUnchangedKeepsEveryByte) {
     EXPECT_FALSE(options.defaultCaptionColor);
     EXPECT_EQ(options.titleBarColor, 0x00336699u);
 
-    ASSERT_TRUE(data.save(holder, options).ok);
+    ASSERT_TRUE(data.save(holder, options).ok());
     EXPECT_EQ(readFile(), file.bytes);
     EXPECT_FALSE(std::filesystem::exists(data.backupPath()));
 }
@@ -110,7 +110,7 @@ TEST_F(StorageTest, NoFileIsAFirstRunAndTheFirstSaveWritesVersionFour) {
     EXPECT_EQ(options, before);
 
     addNote(holder, "hello");
-    ASSERT_TRUE(data.save(holder, options).ok);
+    ASSERT_TRUE(data.save(holder, options).ok());
 
     FileBytes expected;
     expected.i16(4).i16(1).i16(1).string("hello").i16(3).flag(false).i16(50).i16(50);
@@ -132,7 +132,7 @@ TEST_F(StorageTest, VersionThreeLeavesTheLastTwoOptionsAtTheirDefaults) {
     EXPECT_EQ(options.waveFile, "/w.wav");
     EXPECT_TRUE(options.defaultCaptionColor);
     EXPECT_EQ(options.titleBarColor, rgb(10, 20, 30));
-    ASSERT_TRUE(data.save(holder, options).ok);
+    ASSERT_TRUE(data.save(holder, options).ok());
     EXPECT_EQ(readFile()[0], 4);
 }
 
@@ -141,9 +141,9 @@ TEST_F(StorageTest, AFailedSaveSaysWhyAndLeavesTheOldFileAlone) {
     std::filesystem::create_directory(path);
     std::filesystem::create_directory(path + "/inside");
     DataFile data(path);
-    const SaveResult result = data.save(holder, options);
-    EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.reason.find(path), std::string::npos) << result.reason;
+    const Result result = data.save(holder, options);
+    EXPECT_FALSE(result.ok());
+    EXPECT_NE(result.why().find(path), std::string::npos) << result.why();
     EXPECT_TRUE(std::filesystem::is_directory(path + "/inside"));
     // No temporary file is left behind.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir),
@@ -151,7 +151,7 @@ TEST_F(StorageTest, AFailedSaveSaysWhyAndLeavesTheOldFileAlone) {
               1);
 
     DataFile nowhere((dir / "missing" / "quillbox.dat").string());
-    EXPECT_FALSE(nowhere.save(holder, options).ok);
+    EXPECT_FALSE(nowhere.save(holder, options).ok());
 }
 
 TEST_F(StorageTest, DatesRoundTripWhateverTheDayCountAfterThem) {
@@ -165,7 +165,7 @@ TEST_F(StorageTest, DatesRoundTripWhateverTheDayCountAfterThem) {
         for (const Date date : {makeDate(1, 1, year), makeDate(31, 12, year)}) {
             record->setDate(date);
             record->setDaysAfter(static_cast<std::int16_t>(48 + year % 10));
-            ASSERT_TRUE(data.save(holder, options).ok);
+            ASSERT_TRUE(data.save(holder, options).ok());
             PostItHolder back;
             DataFile reread(path);
             ScriptedAnswers answers;
@@ -182,7 +182,7 @@ TEST_F(StorageTest, ARecordWithoutADateStaysReadable) {
     reminder->setDaysBefore(50);
     holder.addAttached(std::move(reminder));
     DataFile data(path);
-    ASSERT_TRUE(data.save(holder, options).ok);
+    ASSERT_TRUE(data.save(holder, options).ok());
     PostItHolder back;
     DataFile reread(path);
     ScriptedAnswers answers;

@@ -62,7 +62,7 @@ TEST_F(StorageTest, BackupsAreAsPrivateAsTheFileAndEarlierOnesAreKept) {
         PostItHolder back;
         ASSERT_EQ(data.load(back, answers).status, LoadStatus::Loaded);
         EXPECT_FALSE(data.readOptions(options));
-        ASSERT_TRUE(data.save(back, options).ok);
+        ASSERT_TRUE(data.save(back, options).ok());
         EXPECT_EQ(modeOf(data.backupPath()), 0600u);
     }
     EXPECT_EQ(readFile(path + ".bak"), damaged[3]);
@@ -77,16 +77,16 @@ TEST_F(StorageTest, BackupsAreAsPrivateAsTheFileAndEarlierOnesAreKept) {
     DataFile data(path);
     ScriptedAnswers answers;
     ASSERT_EQ(loadAll(data, answers).status, LoadStatus::Loaded);
-    ASSERT_TRUE(data.save(holder, options).ok);
+    ASSERT_TRUE(data.save(holder, options).ok());
     EXPECT_EQ(readFile(path + ".bak"), v3.bytes);
     EXPECT_EQ(readFile(path + ".bak.1"), damaged[3]);
     // A new data file is private; an existing one keeps its mode.
     const std::string fresh = dataFilePath((dir / "new").string());
     fs::create_directory(dir / "new");
-    ASSERT_TRUE(DataFile(fresh).save(holder, options).ok);
+    ASSERT_TRUE(DataFile(fresh).save(holder, options).ok());
     EXPECT_EQ(modeOf(fresh), 0600u);
     ::chmod(fresh.c_str(), 0640);
-    ASSERT_TRUE(DataFile(fresh).save(holder, options).ok);
+    ASSERT_TRUE(DataFile(fresh).save(holder, options).ok());
     EXPECT_EQ(modeOf(fresh), 0640u);
 }
 
@@ -101,7 +101,7 @@ TEST_F(StorageTest, ALinkedDataFileIsReplacedInTheLinksTargetAndStaysALink) {
     ScriptedAnswers answers;
     ASSERT_EQ(loadAll(data, answers).status, LoadStatus::Loaded);
     holder.note(0)->setText("changed");
-    ASSERT_TRUE(data.save(holder, options).ok);
+    ASSERT_TRUE(data.save(holder, options).ok());
     EXPECT_TRUE(fs::is_symlink(path));
     EXPECT_EQ(modeOf(target), 0640u);
     PostItHolder back;
@@ -112,7 +112,7 @@ TEST_F(StorageTest, ALinkedDataFileIsReplacedInTheLinksTargetAndStaysALink) {
 
     // A link whose target is not there yet: the target is made.
     fs::remove(target);
-    ASSERT_TRUE(again.save(back, options).ok);
+    ASSERT_TRUE(again.save(back, options).ok());
     EXPECT_TRUE(fs::is_symlink(path));
     EXPECT_TRUE(fs::is_regular_file(target));
 
@@ -145,7 +145,7 @@ TEST_F(StorageTest, AnUnreadableFileBehindALinkIsMovedAsideBesideItselfAndTheLin
                   DataFile data(path);
                   if (data.load(back, unasked).status != LoadStatus::Unreadable) return false;
                   addNote(back, "new");
-                  return data.save(back, options).ok && data.backupPath() == target + ".bak";
+                  return data.save(back, options).ok() && data.backupPath() == target + ".bak";
               }),
               0);
     EXPECT_TRUE(fs::is_symlink(path));
@@ -167,7 +167,7 @@ TEST_F(StorageTest, SpecialFilesAreNamedForWhatTheyAreAndLeftAlone) {
                   return result.status == LoadStatus::NotAFile && result.mustExit() &&
                          result.exitStatus() == 1 &&
                          result.problem.find("FIFO") != std::string::npos &&
-                         !data.save(back, options).ok;
+                         !data.save(back, options).ok();
               }),
               0);
     EXPECT_TRUE(fs::is_fifo(path));
@@ -179,9 +179,9 @@ TEST_F(StorageTest, SpecialFilesAreNamedForWhatTheyAreAndLeftAlone) {
     const LoadResult result = data.load(holder, answers);
     EXPECT_EQ(result.status, LoadStatus::NotAFile);
     EXPECT_NE(result.problem.find("directory"), std::string::npos) << result.problem;
-    const SaveResult saved = data.save(holder, options);
-    EXPECT_FALSE(saved.ok);
-    EXPECT_NE(saved.reason.find("not a regular file"), std::string::npos) << saved.reason;
+    const Result saved = data.save(holder, options);
+    EXPECT_FALSE(saved.ok());
+    EXPECT_NE(saved.why().find("not a regular file"), std::string::npos) << saved.why();
     EXPECT_TRUE(fs::is_directory(path));
     EXPECT_FALSE(fs::exists(data.backupPath()));
 }

@@ -17,8 +17,8 @@ struct Planted {
     const char* name;
     // The name the link is put at, beside the data file at path.
     std::string (*at)(const std::string& path);
-    // Does what a save does at that name; the empty text when it went through.
-    std::string (*act)(const std::string& path, const std::string& at);
+    // Does what a save does at that name.
+    Result (*act)(const std::string& path, const std::string& at);
 };
 
 void PrintTo(const Planted& planted, std::ostream* out) {
@@ -66,7 +66,7 @@ TEST_P(PlantedLink, IsLeftAloneAndReportedAndItsTargetIsNeverWritten) {
     fs::create_symlink(victim, at);
     ::lchown(at.c_str(), 65534, 65534); // another user's link
 
-    const std::string failure = GetParam().act(path, at);
+    const std::string failure = GetParam().act(path, at).why();
     EXPECT_NE(failure.find(at + " is a symbolic link"), std::string::npos) << failure;
     EXPECT_EQ(readFile(victim), (std::vector<std::uint8_t>{'s', 'e', 'c', 'r', 'e', 't'}));
     EXPECT_TRUE(fs::is_symlink(at));

@@ -47,21 +47,21 @@ protected:
 TEST_F(SaveFaultTest, AnInjectedWriteErrorLeavesTheOldFileAndNoLitter) {
     addNote(holder, "first");
     DataFile data(path);
-    ASSERT_TRUE(data.save(holder, options).ok);
+    ASSERT_TRUE(data.save(holder, options).ok());
     const auto before = readFile();
 
     addNote(holder, "second");
     setSaveStageHook([](SaveStage) { return ENOSPC; });
-    const SaveResult result = data.save(holder, options);
-    EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.reason.find("No space left"), std::string::npos) << result.reason;
+    const Result result = data.save(holder, options);
+    EXPECT_FALSE(result.ok());
+    EXPECT_NE(result.why().find("No space left"), std::string::npos) << result.why();
     EXPECT_EQ(readFile(), before);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir),
                             std::filesystem::directory_iterator()),
               1);
 
     setSaveStageHook({});
-    EXPECT_TRUE(data.save(holder, options).ok); // the next save goes through
+    EXPECT_TRUE(data.save(holder, options).ok()); // the next save goes through
 }
 
 TEST_F(SaveFaultTest, AKillAtAnyMomentLeavesTheOldOrTheNewFileWhole) {
@@ -73,7 +73,7 @@ TEST_F(SaveFaultTest, AKillAtAnyMomentLeavesTheOldOrTheNewFileWhole) {
     const auto largeBytes = DataFile::encode(large, options);
     {
         DataFile data(path);
-        ASSERT_TRUE(data.save(small, options).ok);
+        ASSERT_TRUE(data.save(small, options).ok());
     }
     std::mt19937 random(20261207);
     for (int round = 0; round < 30; ++round) {
@@ -88,7 +88,7 @@ TEST_F(SaveFaultTest, AKillAtAnyMomentLeavesTheOldOrTheNewFileWhole) {
             });
             DataFile data(path);
             for (int i = 0;; ++i)
-                data.save(i % 2 ? small : large, options);
+                (void)data.save(i % 2 ? small : large, options);
         }
         std::this_thread::sleep_for(std::chrono::microseconds(2000 + random() % 20000));
         ::kill(child, SIGKILL);
@@ -115,14 +115,14 @@ void SaveFaultTest::expectFailedSaveKeepsFile(const std::function<void(SmallDisk
     const std::string onDisk = dataFilePath((dir / "disk").string());
     addNote(holder, "kept");
     DataFile data(onDisk);
-    ASSERT_TRUE(data.save(holder, options).ok);
+    ASSERT_TRUE(data.save(holder, options).ok());
     const auto before = readFile(onDisk);
     spoil(disk);
     for (int i = 0; i < 100; ++i)
         addNote(holder, std::string(250, 'y'));
-    const SaveResult result = data.save(holder, options);
-    EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.reason.find(why), std::string::npos) << result.reason;
+    const Result result = data.save(holder, options);
+    EXPECT_FALSE(result.ok());
+    EXPECT_NE(result.why().find(why), std::string::npos) << result.why();
     EXPECT_EQ(readFile(onDisk), before);
 }
 
@@ -155,7 +155,7 @@ TEST_F(SaveFaultTest, SavesThatFailOverADamagedFileDropNoEarlierBackup) {
     // The disk is full: each autosave fails, and every earlier backup stays where it was.
     setSaveStageHook([](SaveStage) { return ENOSPC; });
     for (int attempt = 0; attempt < 3; ++attempt)
-        EXPECT_FALSE(data.save(holder, options).ok);
+        EXPECT_FALSE(data.save(holder, options).ok());
     for (std::size_t i = 0; i < generations.size(); ++i)
         EXPECT_EQ(readFile(path + generations[i]), std::vector<std::uint8_t>{std::uint8_t(i)});
     EXPECT_EQ(readFile(), (std::vector<std::uint8_t>{0, 4, 9}));
