@@ -16,7 +16,7 @@
 namespace {
 
 struct OneStickum {
-    OneStickum() : content(newStickum(options, &note)) {
+    OneStickum() : content(newStickum(options, session, &note)) {
         note.setText("Buy milk\r\nCall the plumber about the kitchen sink\r\nReturn the book");
         content->setContent(note.displayText());
         content->setEditable(true);
@@ -27,6 +27,7 @@ struct OneStickum {
     SmallFrame* frame() const { return content->frame(); }
 
     Options options;
+    StickumSession session;
     Note note;
     WPostIt* content;
 };
@@ -61,10 +62,11 @@ BENCHMARK(BM_TitleBarCaptionPicture)->Unit(benchmark::kMicrosecond);
 
 void BM_StickumBuild(benchmark::State& state) {
     Options options;
+    StickumSession session;
     Note note;
     note.setText("Buy milk\r\nCall the plumber");
     for (auto _ : state) {
-        WPostIt* content = newStickum(options, &note);
+        WPostIt* content = newStickum(options, session, &note);
         content->setContent(note.displayText());
         destroyStickum(content);
     }

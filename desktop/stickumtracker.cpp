@@ -50,7 +50,7 @@ template <typename Visit> void StickumTracker::forEachEntry(Visit visit) {
 
 void StickumTracker::showPass(bool displayOn) {
     if (!displayOn) return;
-    setStickumsSuppressed(false);
+    session_.suppressed = false;
     // Where those on show stand, all in one round trip: each is moved only when it must be.
     askShownPositions();
     forEachEntry([this](PostItAttr& attr, PostIt* record) {
@@ -73,7 +73,7 @@ void StickumTracker::showPass(bool displayOn) {
 }
 
 void StickumTracker::hidePass() {
-    setStickumsSuppressed(true);
+    session_.suppressed = true;
     // All off the screen at once; the rest is bookkeeping.
     askShownPositions(AfterAsking::Unmap);
     forEachEntry([this](PostItAttr& attr, PostIt* record) {
@@ -194,7 +194,7 @@ void StickumTracker::destroyAll() {
 }
 
 bool StickumTracker::suppressed() const {
-    return stickumsSuppressed();
+    return session_.suppressed;
 }
 
 WPostIt* StickumTracker::stickumOf(const PostIt* record) const {
@@ -226,7 +226,7 @@ bool StickumTracker::targetOnShow(const PostItAttr& attr) const {
 }
 
 SmallFrame* StickumTracker::makeFree(PostItAttr& attr, PostIt* record) {
-    SmallFrame* frame = newStickum(options_, record)->frame();
+    SmallFrame* frame = newStickum(options_, session_, record)->frame();
     frame->placeAt(attr.x, attr.y);
     attr.window = frame;
     watch(frame);
@@ -293,7 +293,7 @@ void StickumTracker::adopt(PostItHolder& fresh, const std::vector<int>& continue
 }
 
 SmallFrame* StickumTracker::makePinned(PostItAttr& attr, PostIt* record, QWindow* proxy) {
-    WPostIt* content = newStickum(options_, record);
+    WPostIt* content = newStickum(options_, session_, record);
     SmallFrame* frame = content->frame();
     frame->setOwnerWindow(proxy);
     if (!windows_.makeOwned(frame, attr.target)) {

@@ -5,6 +5,7 @@
 #include "model/holder.h"
 #include "model/options.h"
 #include "platform/nativewindow.h"
+#include "stickum/smallframe.h"
 
 #include <QObject>
 
@@ -130,6 +131,7 @@ private:
 
     PostItHolder& holder_;
     const Options& options_;
+    StickumSession session_;
     WindowSystem& windows_;
     WindowAliases aliases_;
     std::map<SmallFrame*, WindowHandle> pinned_; // Stickums owned by a target window

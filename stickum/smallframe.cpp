@@ -25,17 +25,15 @@
 
 namespace {
 
-// The first frame painted in a run lays itself out once more.
-bool firstPaintLayout = true;
-
 constexpr Qt::WindowFlags kFrameFlags =
     Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint;
 
 } // namespace
 
-SmallFrame::SmallFrame(const Options& options, PostIt* record, WPostIt* content, QWidget* owner)
-    : QWidget(owner, kFrameFlags), options_(options), record_(record), content_(content),
-      summary_(l10n::text(msg::StickumTitle)), title_(summary_),
+SmallFrame::SmallFrame(const Options& options, StickumSession& session, PostIt* record,
+                       WPostIt* content, QWidget* owner)
+    : QWidget(owner, kFrameFlags), options_(options), session_(session), record_(record),
+      content_(content), summary_(l10n::text(msg::StickumTitle)), title_(summary_),
       titleBar_(new MiniTitleBar(this, title_, kTitleHeight, kTitleBorder)) {
     installWindowAccessibility();
     setWindowTitle(title_);
@@ -273,7 +271,7 @@ void SmallFrame::ownerHidden() {
 }
 
 void SmallFrame::ownerShown() {
-    if (stickumsSuppressed()) return;
+    if (session_.suppressed) return;
     refreshSummary();
     if (!hiddenByOwner_ || hiddenByQuillbox_) return;
     hiddenByOwner_ = false;
@@ -320,9 +318,9 @@ void SmallFrame::refreshSummary() {
 }
 
 void SmallFrame::paintEvent(QPaintEvent*) {
-    if (firstPaintLayout && width() < 10000) {
+    if (!session_.firstPaintLaidOut && width() < 10000) {
         layout();
-        firstPaintLayout = false;
+        session_.firstPaintLaidOut = true;
     }
     QPainter p(this);
     p.fillRect(rect(), toQColor(options_.stickumColor));
@@ -335,7 +333,7 @@ void SmallFrame::resizeEvent(QResizeEvent* event) {
 void SmallFrame::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) keepOutOfTaskBar(this);
     refreshSummary();
-    if (event->spontaneous() || stickumsSuppressed() || !content_) return;
+    if (event->spontaneous() || session_.suppressed || !content_) return;
     if (width() > 0 && height() > 0) content_->fitToText();
     content_->applyScrollBarRule();
 }

@@ -17,6 +17,15 @@ class PostIt;
 class QWindow;
 class WPostIt;
 
+// What the Stickums of one desktop share, kept by whoever shows them.
+struct StickumSession {
+    // Set while Quillbox has the Stickums hidden (display off, main window open): owner windows
+    // coming back do not bring their Stickums back.
+    bool suppressed = false;
+    // The first frame painted lays itself out once more; set once that was done.
+    bool firstPaintLaidOut = false;
+};
+
 // The Stickum's outer window: a frameless tool window (no task-bar entry) with the mini title
 // bar along its top edge and the content window below it. It lays them out, rolls up to its
 // title bar and back, hides on Close, and is dragged by its title bar or by itself.
@@ -37,7 +46,8 @@ public:
 
     // Takes the content window as its own. owner: the window this Stickum belongs to (none:
     // a free Stickum). The record is not owned and only has its `active` cleared on Close.
-    SmallFrame(const Options& options, PostIt* record, WPostIt* content, QWidget* owner);
+    SmallFrame(const Options& options, StickumSession& session, PostIt* record, WPostIt* content,
+               QWidget* owner);
 
     // Creates the pieces: the content window's set-up, the frame's size from the content
     // window's, the title bar's Close and RollUp buttons. The frame stays hidden at (0, 0).
@@ -130,6 +140,7 @@ private:
     void nameAfterText();
 
     const Options& options_;
+    StickumSession& session_;
     PostIt* record_;
     WPostIt* content_;
     QString summary_;

@@ -1,14 +1,9 @@
 #include "stickum/stickum.h"
 
-namespace {
-
-bool suppressedFlag = false;
-
-} // namespace
-
-WPostIt* newStickum(const Options& options, PostIt* record, QWidget* owner) {
+WPostIt* newStickum(const Options& options, StickumSession& session, PostIt* record,
+                    QWidget* owner) {
     auto* content = new WPostIt(options);
-    auto* frame = new SmallFrame(options, record, content, owner);
+    auto* frame = new SmallFrame(options, session, record, content, owner);
     content->setFrame(frame);
     frame->setUp();
     return content;
@@ -21,12 +16,4 @@ void destroyStickum(WPostIt* content) {
     } else {
         delete content;
     }
-}
-
-bool stickumsSuppressed() {
-    return suppressedFlag;
-}
-
-void setStickumsSuppressed(bool suppressed) {
-    suppressedFlag = suppressed;
 }

@@ -2,7 +2,7 @@
 
 // What the holder uses to make and drive Stickums.
 //
-//   WPostIt* content = newStickum(options, record, owner);   // hidden at (0, 0)
+//   WPostIt* content = newStickum(options, session, record, owner);   // hidden at (0, 0)
 //   SmallFrame* frame = content->frame();
 //   frame->placeAt(x, y);                 // topmost, size kept
 //   content->setContent(record->displayText());
@@ -14,8 +14,8 @@
 //   destroyStickum(content);
 //
 // Pinned Stickums: frame->setOwnerWindow(window), and ownerHidden() / ownerShown() when that
-// window is minimised or restored; setStickumsSuppressed(true) keeps them hidden while the
-// display of Stickums is off.
+// window is minimised or restored; session.suppressed keeps them hidden while the display of
+// Stickums is off.
 
 #include "model/options.h"
 #include "stickum/smallframe.h"
@@ -25,13 +25,10 @@ class PostIt;
 class QWidget;
 
 // Builds a Stickum for the record, owned by the owner window (none: a free Stickum). The
-// options are read now and, for colours and font, on every paint; they must outlive it.
-WPostIt* newStickum(const Options& options, PostIt* record, QWidget* owner = nullptr);
+// options are read now and, for colours and font, on every paint; they and the session it shares
+// with the other Stickums must outlive it.
+WPostIt* newStickum(const Options& options, StickumSession& session, PostIt* record,
+                    QWidget* owner = nullptr);
 
 // Destroys the Stickum's frame with its content window, title bar and buttons.
 void destroyStickum(WPostIt* content);
-
-// Set while Quillbox has the Stickums hidden (display off, main window open): owner windows
-// coming back do not bring their Stickums back.
-bool stickumsSuppressed();
-void setStickumsSuppressed(bool suppressed);

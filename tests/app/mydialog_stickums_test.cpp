@@ -125,7 +125,7 @@ TEST_F(DialogStickums, StartingInTheTrayPutsTheNotesUp) {
     ASSERT_TRUE(onShow(note));
     EXPECT_EQ(QPoint(frameOf(note)->frameX(), frameOf(note)->frameY()), QPoint(200, 150));
     EXPECT_TRUE(dialog()->timer().armed());
-    EXPECT_FALSE(stickumsSuppressed());
+    EXPECT_FALSE(dialog()->tracker().suppressed());
 }
 
 TEST_F(DialogStickums, TheFirstTickAfterCollapsingPopsUpTheDueAlerts) {
@@ -168,7 +168,7 @@ TEST_F(DialogStickums, RestoreAndCollapseTakeTheStickumsBackAndPutThemUpAgain) {
     tray->pressRight();
     EXPECT_TRUE(app->frame()->isVisible());
     EXPECT_FALSE(frame->isVisible());
-    EXPECT_TRUE(stickumsSuppressed());
+    EXPECT_TRUE(dialog()->tracker().suppressed());
     EXPECT_EQ(QPoint(holder().attrOf(note)->x, holder().attrOf(note)->y), QPoint(420, 330));
     EXPECT_EQ(note->text(), "milk and eggs");
 

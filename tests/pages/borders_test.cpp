@@ -63,7 +63,8 @@ TEST(Borders, AreWholeOnEveryPageAndAroundAStickumsText) {
     host.todayIs = makeDate(2, 3, 1998);
     Note note;
     note.setText("one\r\ntwo\r\nthree\r\nfour\r\nfive\r\nsix");
-    WPostIt* stickum = newStickum(host.settings, &note);
+    StickumSession session;
+    WPostIt* stickum = newStickum(host.settings, session, &note);
     stickum->frame()->showStickum();
     auto options = std::make_unique<OptionDialog>(host);
     options->setUpPage();

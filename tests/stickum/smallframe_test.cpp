@@ -24,15 +24,11 @@ protected:
         if (!font) GTEST_SKIP() << "no installed font with a 16-pixel line height";
         options.stickumFont = font;
         options.heightInLines = 5;
-        setStickumsSuppressed(false);
     }
-    void TearDown() override {
-        destroyStickum(content);
-        setStickumsSuppressed(false);
-    }
+    void TearDown() override { destroyStickum(content); }
 
     WPostIt* make(PostIt* record = nullptr) {
-        content = newStickum(options, record ? record : &note);
+        content = newStickum(options, session, record ? record : &note);
         frame = content->frame();
         return content;
     }
@@ -48,6 +44,7 @@ protected:
     void goToEnd() { QTest::keyClick(edit(), Qt::Key_End, Qt::ControlModifier); }
 
     Options options;
+    StickumSession session;
     Note note;
     WPostIt* content = nullptr;
     SmallFrame* frame = nullptr;
@@ -311,10 +308,10 @@ TEST_F(StickumTest, OwnerHidingAndShowingTakesTheStickumAlong) {
     // Display switched off while the owner was away.
     frame->showStickum();
     frame->ownerHidden();
-    setStickumsSuppressed(true);
+    session.suppressed = true;
     frame->ownerShown();
     EXPECT_FALSE(frame->isVisible());
-    setStickumsSuppressed(false);
+    session.suppressed = false;
     frame->ownerShown();
     EXPECT_TRUE(frame->isVisible());
 }
@@ -358,7 +355,7 @@ TEST_F(StickumTest, DesktopColourChangeTurnsTheTitleBarToTheNewCaptionColour) {
 
 TEST_F(StickumTest, OwnedStickumIsAToolWindowOfItsOwner) {
     QWidget owner;
-    content = newStickum(options, &note, &owner);
+    content = newStickum(options, session, &note, &owner);
     frame = content->frame();
     EXPECT_TRUE(frame->isWindow());
     EXPECT_EQ(frame->windowType(), Qt::Tool);

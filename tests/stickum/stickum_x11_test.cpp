@@ -82,7 +82,7 @@ protected:
 
     // A Stickum shown at the place, once the window manager manages it.
     SmallFrame* showManagedAt(QPoint place) {
-        content = newStickum(options, &note);
+        content = newStickum(options, session, &note);
         SmallFrame* frame = content->frame();
         frame->placeAt(place.x(), place.y());
         frame->showStickum();
@@ -93,6 +93,7 @@ protected:
     }
 
     Options options;
+    StickumSession session;
     Note note;
     WPostIt* content = nullptr;
     xcb_window_t window = 0;
@@ -101,7 +102,7 @@ protected:
 } // namespace
 
 TEST_F(StickumOnX11, MapsUndecoratedOnTopAndOutOfTheTaskBar) {
-    content = newStickum(options, &note);
+    content = newStickum(options, session, &note);
     SmallFrame* frame = content->frame();
     frame->placeAt(200, 150);
     content->setContent("On X11");
@@ -126,7 +127,7 @@ TEST_F(StickumOnX11, MapsUndecoratedOnTopAndOutOfTheTaskBar) {
 }
 
 TEST_F(StickumOnX11, StaysAboveARaisedNormalWindow) {
-    content = newStickum(options, &note);
+    content = newStickum(options, session, &note);
     SmallFrame* frame = content->frame();
     frame->placeAt(100, 100);
     frame->showStickum();
@@ -226,8 +227,8 @@ TEST_F(StickumOnX11, RollingThroughTheButtonNeverMovesIt) {
 
 TEST_F(StickumOnX11, PositionsAskedTogetherGoEachToItsOwnStickum) {
     Note second;
-    WPostIt* other = newStickum(options, &second);
-    std::vector<SmallFrame*> frames{newStickum(options, &note)->frame(), other->frame()};
+    WPostIt* other = newStickum(options, session, &second);
+    std::vector<SmallFrame*> frames{newStickum(options, session, &note)->frame(), other->frame()};
     content = frames[0]->content();
     const std::vector<QPoint> places{{310, 220}, {80, 400}};
     for (SmallFrame* frame : frames) {
@@ -254,7 +255,7 @@ TEST_F(StickumOnX11, HiddenStickumIsWithdrawn) {
 }
 
 TEST_F(StickumOnX11, ShownAgainStaysOutOfTheTaskBarAndOnTopUntilPinned) {
-    content = newStickum(options, &note);
+    content = newStickum(options, session, &note);
     SmallFrame* frame = content->frame();
     frame->placeAt(300, 200);
     const auto xwindow = [&] { return static_cast<xcb_window_t>(frame->winId()); };
