@@ -205,6 +205,7 @@ void Document::takeUp(Read& read, const std::vector<std::uint8_t>& bytes,
     const std::vector<int> continues = continuations(versionOf(records_), versionOf(read.records));
     adopt(read.records, read.options, continues);
     file_ = std::move(read.file);
+    file_.setSaveStageHook(stageHook_);
     file_.takeAsKnown(seen);
     inStep(bytes);
 }

@@ -68,6 +68,11 @@ public:
     PostItHolder& records() { return records_; }
     Options& options() { return options_; }
     const DataFile& file() const { return file_; }
+    // Tests slow down or break the saves between their steps, also of a version taken up later.
+    void setSaveStageHook(SaveStageHook hook) {
+        stageHook_ = std::move(hook);
+        file_.setSaveStageHook(stageHook_);
+    }
     const QString& path() const { return path_; }
     StateFolder& state() { return state_; }
 
@@ -118,6 +123,7 @@ private:
 
     QString path_;
     DataFile file_;
+    SaveStageHook stageHook_;
     PostItHolder records_;
     Options options_;
     StateFolder state_;

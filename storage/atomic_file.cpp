@@ -71,11 +71,6 @@ void syncDirectory(const std::string& directory) {
     if (dir.get() >= 0) ::fsync(dir.get());
 }
 
-std::function<int(SaveStage)>& saveStageHook() {
-    static std::function<int(SaveStage)> hook;
-    return hook;
-}
-
 // Puts a file at a name that must be free: what another hand put there in the meantime (a
 // symbolic link above all) is neither followed nor replaced. File systems without the kernel's
 // own way do it with a second name, which never replaces anything either. 0 or an errno value.
@@ -115,7 +110,6 @@ Result writeAndPlace(const std::string& path, const std::string& target,
     int error = 0;
     if (!writeAll(fd.get(), bytes) || ::fsync(fd.get()) != 0) error = errno ? errno : EIO;
     if (::close(fd.release()) != 0 && error == 0) error = errno;
-    if (error == 0 && saveStageHook()) error = saveStageHook()(SaveStage::TemporaryWritten);
     if (error == 0 && beforeReplacing) {
         if (Result ready = beforeReplacing(); !ready) {
             ::unlink(temporary.c_str());
@@ -139,14 +133,6 @@ Result writeAndPlace(const std::string& path, const std::string& target,
 }
 
 } // namespace
-
-void setSaveStageHook(std::function<int(SaveStage)> hook) {
-    saveStageHook() = std::move(hook);
-}
-
-int saveStageFault(SaveStage stage) {
-    return saveStageHook() ? saveStageHook()(stage) : 0;
-}
 
 ReadReport readWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
     bytes.clear();
@@ -232,7 +218,8 @@ int removeLeftoverTemporaries(const std::string& path) {
 }
 
 Result keepBackup(const std::string& path, const std::string& backupPath,
-                  const std::vector<std::uint8_t>* originalBytes, int generations) {
+                  const std::vector<std::uint8_t>* originalBytes, int generations,
+                  const SaveStageHook& hook) {
     auto generation = [&backupPath](int n) {
         return n == 0 ? backupPath : backupPath + "." + std::to_string(n);
     };
@@ -275,5 +262,9 @@ Result keepBackup(const std::string& path, const std::string& backupPath,
     // only once the new one is written: a backup that cannot be written drops none of them.
     struct stat file {};
     const mode_t mode = ::stat(path.c_str(), &file) == 0 ? (file.st_mode & 0777) : 0600;
-    return writeNewFile(backupPath, *originalBytes, static_cast<int>(mode), makeRoom);
+    return writeNewFile(backupPath, *originalBytes, static_cast<int>(mode), [&]() -> Result {
+        if (const int error = hook ? hook(SaveStage::TemporaryWritten) : 0; error != 0)
+            return Result::failed(describe("Cannot write", backupPath, error));
+        return makeRoom();
+    });
 }

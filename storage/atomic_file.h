@@ -20,6 +20,12 @@ struct ReadReport {
     unsigned long links = 0; // how many names (hard links) the file read has
 };
 
+// Tests slow down or break a save between its steps: the hook is called when the temporary
+// file is written and flushed, before it replaces the file, and returns 0 to go on or an errno
+// value to fail the save with.
+enum class SaveStage { TemporaryWritten };
+using SaveStageHook = std::function<int(SaveStage)>;
+
 // Reads the whole file into bytes. Only a regular file is read: anything else is reported as
 // what it is without waiting on it (a FIFO without a writer never blocks the reader).
 ReadReport readWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes);
@@ -58,12 +64,5 @@ int removeLeftoverTemporaries(const std::string& path);
 // the backups' names are moved or dropped: a symbolic link or anything else there is left as it
 // is and fails the backup. Bytes that cannot be written move no earlier backup.
 Result keepBackup(const std::string& path, const std::string& backupPath,
-                  const std::vector<std::uint8_t>* originalBytes, int generations = 3);
-
-// Tests slow down or break a save between its steps: the hook is called when the temporary
-// file is written and flushed, before it replaces the data file, and returns 0 to go on or an
-// errno value to fail the save with.
-enum class SaveStage { TemporaryWritten };
-void setSaveStageHook(std::function<int(SaveStage)> hook);
-// What the hook says at the stage: 0 to go on (always, without a hook), else an errno value.
-int saveStageFault(SaveStage stage);
+                  const std::vector<std::uint8_t>* originalBytes, int generations = 3,
+                  const SaveStageHook& hook = {});

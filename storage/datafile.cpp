@@ -325,7 +325,8 @@ Result DataFile::save(const PostItHolder& holder, const Options& options) {
 WriteReport DataFile::write(const std::vector<std::uint8_t>& bytes) {
     WriteReport report;
     if (keepBackup_) {
-        const Result kept = keepBackup(path_, backupPath(), unreadable_ ? nullptr : &bytes_);
+        const Result kept =
+            keepBackup(path_, backupPath(), unreadable_ ? nullptr : &bytes_, 3, stageHook_);
         if (!kept) {
             report.result = Result::failed("the original file could not be kept as " +
                                            backupPath() + ": " + kept.why());
@@ -336,7 +337,7 @@ WriteReport DataFile::write(const std::vector<std::uint8_t>& bytes) {
         if (unreadable_) known_ = FileIdentity{};
         unreadable_ = false;
     }
-    Exchanged exchanged = exchangeInto(path_, bytes);
+    Exchanged exchanged = exchangeInto(path_, bytes, stageHook_);
     report.result = std::move(exchanged.result);
     if (!report.result) return report;
     if (known_ && exchanged.displaced != *known_ && exchanged.displaced.exists)

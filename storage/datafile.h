@@ -3,6 +3,7 @@
 #include "model/holder.h"
 #include "model/options.h"
 #include "model/result.h"
+#include "storage/atomic_file.h"
 #include "storage/fileidentity.h"
 
 #include <cstddef>
@@ -123,6 +124,8 @@ public:
     // Whether the file as read is not what this program writes (damaged, unreadable, of another
     // version): the next save writes it anew, keeping the original as the backup.
     bool needsRewrite() const { return keepBackup_; }
+    // Tests slow down or break the saves between their steps.
+    void setSaveStageHook(SaveStageHook hook) { stageHook_ = std::move(hook); }
     // Whether the file on disk is another one than the one last read or written here.
     bool changedOnDisk() const { return known_ && identityOf(path_) != *known_; }
     // The version on disk as the caller has just read it: from now on it is the known one.
@@ -149,6 +152,7 @@ private:
     FileDamage damage_;
     // The file on disk as last read or written here; none before either.
     std::optional<FileIdentity> known_;
+    SaveStageHook stageHook_;
 };
 
 // One record's fields as the data file holds them, without its kind and place; a lending's or

@@ -22,7 +22,7 @@ Result cannot(const std::string& what, const std::string& path, int error) {
 // The new file, written in full and flushed to the disk beside the one it is to replace, under
 // the name that the next start clears away if the program is cut off before it is put in place.
 Result writeBeside(const std::string& target, const std::vector<std::uint8_t>& bytes, mode_t mode,
-                   std::string& temporary) {
+                   const SaveStageHook& hook, std::string& temporary) {
     const fs::path place(target);
     const std::string folder = place.parent_path().empty() ? "." : place.parent_path().string();
     temporary = folder + "/." + place.filename().string() + ".tmp-XXXXXX";
@@ -45,7 +45,7 @@ Result writeBeside(const std::string& target, const std::vector<std::uint8_t>& b
     }
     if (error == 0 && ::fsync(fd.get()) != 0) error = errno;
     if (::close(fd.release()) != 0 && error == 0) error = errno;
-    if (error == 0) error = saveStageFault(SaveStage::TemporaryWritten);
+    if (error == 0 && hook) error = hook(SaveStage::TemporaryWritten);
     if (error == 0) return Result::done();
     ::unlink(temporary.c_str());
     temporary.clear();
@@ -60,7 +60,8 @@ void takeNoteOf(const std::string& path, Exchanged& report) {
 
 } // namespace
 
-Exchanged exchangeInto(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+Exchanged exchangeInto(const std::string& path, const std::vector<std::uint8_t>& bytes,
+                       const SaveStageHook& hook) {
     Exchanged report;
     const std::string target = resolveLinks(path);
     struct stat old {};
@@ -73,7 +74,7 @@ Exchanged exchangeInto(const std::string& path, const std::vector<std::uint8_t>&
     }
     std::string temporary;
     report.result =
-        writeBeside(target, bytes, existed ? (old.st_mode & 07777) : mode_t{0600}, temporary);
+        writeBeside(target, bytes, existed ? (old.st_mode & 07777) : mode_t{0600}, hook, temporary);
     if (!report.result) return report;
 
     report.placed = identityOf(temporary);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/result.h"
+#include "storage/atomic_file.h"
 #include "storage/fileidentity.h"
 
 #include <cstdint>
@@ -25,5 +26,7 @@ struct Exchanged {
 // Where there was no file, the new one is put in place only if none has come meanwhile
 // (RENAME_NOREPLACE). On a file system that cannot exchange, the file is replaced as
 // writeAtomically replaces it, and what stood there just before is reported. The new file gets
-// the old one's mode (0600 when there was none); a symbolic link at path stays a link.
-Exchanged exchangeInto(const std::string& path, const std::vector<std::uint8_t>& bytes);
+// the old one's mode (0600 when there was none); a symbolic link at path stays a link. The hook,
+// when given, is asked once the new file is written.
+Exchanged exchangeInto(const std::string& path, const std::vector<std::uint8_t>& bytes,
+                       const SaveStageHook& hook = {});

@@ -38,8 +38,6 @@ std::vector<std::uint8_t> versionWith(const std::vector<std::string>& notes,
 
 class DocumentTest : public ::testing::Test {
 protected:
-    void TearDown() override { setSaveStageHook({}); }
-
     QString path() const { return dir.filePath(QStringLiteral("quillbox.dat")); }
     FileIdentity identity() const { return identityOf(local(path())); }
 
@@ -154,7 +152,7 @@ TEST_F(DocumentTest, AVersionPutInPlaceWhileTheSaveWritesIsMergedNotLost) {
     addNote(document->records(), "bread");
     // Between the look at the file and the write, the sync tool brings another version.
     bool planted = false;
-    setSaveStageHook([&](SaveStage) {
+    document->setSaveStageHook([&](SaveStage) {
         if (!std::exchange(planted, true)) arrive(versionWith({"milk", "tea"}));
         return 0;
     });

@@ -36,10 +36,6 @@ class SaveFaultTest : public StorageTest {
 protected:
     void expectFailedSaveKeepsFile(const std::function<void(SmallDisk&)>& spoil,
                                    const std::string& why);
-    void TearDown() override {
-        setSaveStageHook({});
-        StorageTest::TearDown();
-    }
 };
 
 } // namespace
@@ -51,7 +47,7 @@ TEST_F(SaveFaultTest, AnInjectedWriteErrorLeavesTheOldFileAndNoLitter) {
     const auto before = readFile();
 
     addNote(holder, "second");
-    setSaveStageHook([](SaveStage) { return ENOSPC; });
+    data.setSaveStageHook([](SaveStage) { return ENOSPC; });
     const Result result = data.save(holder, options);
     EXPECT_FALSE(result.ok());
     EXPECT_NE(result.why().find("No space left"), std::string::npos) << result.why();
@@ -60,7 +56,7 @@ TEST_F(SaveFaultTest, AnInjectedWriteErrorLeavesTheOldFileAndNoLitter) {
                             std::filesystem::directory_iterator()),
               1);
 
-    setSaveStageHook({});
+    data.setSaveStageHook({});
     EXPECT_TRUE(data.save(holder, options).ok()); // the next save goes through
 }
 
@@ -82,11 +78,11 @@ TEST_F(SaveFaultTest, AKillAtAnyMomentLeavesTheOldOrTheNewFileWhole) {
         if (child == 0) {
             // Saves the two contents in turn, slowed down between writing and renaming.
             std::mt19937 slow(static_cast<unsigned>(round));
-            setSaveStageHook([&slow](SaveStage) {
+            DataFile data(path);
+            data.setSaveStageHook([&slow](SaveStage) {
                 std::this_thread::sleep_for(std::chrono::microseconds(slow() % 3000));
                 return 0;
             });
-            DataFile data(path);
             for (int i = 0;; ++i)
                 (void)data.save(i % 2 ? small : large, options);
         }
@@ -153,7 +149,7 @@ TEST_F(SaveFaultTest, SavesThatFailOverADamagedFileDropNoEarlierBackup) {
     ASSERT_EQ(loadAll(data, answers).status, LoadStatus::Damaged);
 
     // The disk is full: each autosave fails, and every earlier backup stays where it was.
-    setSaveStageHook([](SaveStage) { return ENOSPC; });
+    data.setSaveStageHook([](SaveStage) { return ENOSPC; });
     for (int attempt = 0; attempt < 3; ++attempt)
         EXPECT_FALSE(data.save(holder, options).ok());
     for (std::size_t i = 0; i < generations.size(); ++i)
