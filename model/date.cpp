@@ -17,10 +17,6 @@ Date systemToday() {
     return makeDate(local.tm_mday, local.tm_mon + 1, local.tm_year + 1900);
 }
 
-bool isLeapYear(int year) {
-    return std::chrono::year{year}.is_leap();
-}
-
 int daysInMonth(int month, int year) {
     if (month < 1 || month > 12) return 0;
     const auto last = std::chrono::year_month_day_last{

@@ -26,7 +26,6 @@ DayMonthYear splitDate(Date date);
 // Monday 1 to Sunday 7.
 int weekday(Date date);
 
-bool isLeapYear(int year);
 int daysInMonth(int month, int year);
 
 // Today's local date by the system clock.

@@ -40,7 +40,6 @@ public:
     int noteCount() const { return noteCount_; }
     // The pin-pointing gesture waits for its press.
     bool pinPointing() const { return pinPointer_.waiting(); }
-    PinPointer& pinPointer() { return pinPointer_; }
 
     IconList* list() const { return list_; }
     QPlainTextEdit* edit() const { return edit_; }

@@ -4,7 +4,7 @@
 
 // A dialog described as data: the dialog's size and font, and one row per control with its id,
 // kind, text and rectangle, all in dialog units. The tables themselves live with the other
-// resources; DialogBuilder turns a table into widgets.
+// resources; a TemplateDialog (pages/templatedialog.h) turns a table into widgets.
 
 enum class ItemKind {
     PushButton,    // a button

@@ -60,8 +60,6 @@ public:
     TitleBarButton* button(int flag) const;
     int buttonCount() const { return static_cast<int>(buttons_.size()); }
     bool rolledUp() const { return rolledUp_; }
-    bool maximised() const { return maximised_; }
-    int stripHeight() const { return height_; }
 
     // The size change of the strip: the width follows, the height stays.
     void setWidth(int width);
