@@ -7,6 +7,7 @@ cd "$(dirname "$0")"
 source scripts/packages.sh
 # shellcheck disable=SC2086
 qb_install_missing $QB_BUILD_PACKAGES $QB_RUN_PACKAGES
+# shellcheck disable=SC2119 # no options beyond the build type
 qb_configure_build
 cmake --build build -j "$(nproc)" --target quillbox
 if [ -n "${DISPLAY:-}" ]; then

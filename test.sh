@@ -3,7 +3,7 @@
 #   ./test.sh          all tests: unit and widget tests, the same under AddressSanitizer,
 #                      UndefinedBehaviorSanitizer and LeakSanitizer, the data-file fuzzer,
 #                      and the tests on a virtual X11 desktop
-#   ./test.sh --quick  the formatting and layer checks, the build, and the unit and widget
+#   ./test.sh --quick  the formatting, layer and script checks, the build, and the unit and widget
 #                      tests only: a couple of minutes, for day-to-day work
 #   ./test.sh --bench  everything, then the benchmarks
 # QB_FUZZ_SECONDS sets how long the data-file fuzzer runs (default 60). CI=true makes warnings
@@ -34,9 +34,10 @@ jobs=$(nproc)
 werror=OFF
 [ "${CI:-}" = "true" ] && werror=ON
 
-echo "== Formatting and the layers' include rules"
+echo "== Formatting, the layers' include rules and the scripts"
 scripts/check_format.sh
 scripts/check_layers.sh
+git ls-files -z '*.sh' | xargs -0 shellcheck -x -P SCRIPTDIR
 
 echo "== Build"
 qb_configure_build -DQB_WERROR=$werror

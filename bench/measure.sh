@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# The fields of each kind of run (floor_ms, quillbox_pid...) are set through printf -v and read
+# through of(): shellcheck cannot follow them.
+# shellcheck disable=SC2034,SC2154
 # The measuring half of ./bench.sh; runs with three virtual desktops, one for each program, so
 # that each has a desktop to itself and each can keep the focus in one of its windows while
 # all idle side by side: the Qt floor on $QB_FLOOR_DISPLAY, the xcb floor on $QB_XCB_DISPLAY,

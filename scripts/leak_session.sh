@@ -14,7 +14,8 @@ cp "$build/app/quillbox" "$work/"
     { echo "leak session: no make_datafile in $tools"; exit 1; }
 
 export ASAN_OPTIONS=detect_leaks=1:exitcode=23
-export LSAN_OPTIONS=suppressions=$(pwd)/scripts/lsan.supp:print_suppressions=0
+LSAN_OPTIONS=suppressions=$(pwd)/scripts/lsan.supp:print_suppressions=0
+export LSAN_OPTIONS
 "$work/quillbox" 2>"$work/sanitizers.log" &
 pid=$!
 stickum=""

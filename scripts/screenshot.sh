@@ -17,6 +17,7 @@ cp "$build/app/quillbox" "$build/app/ding.wav" "$work/"
 out=$PWD/docs
 mkdir -p docs
 
+# shellcheck disable=SC2016 # expanded by the inner shell
 QB_SCREEN=800x600x24 scripts/xsession.sh bash -c '
     "$1/quillbox" & pid=$!
     win=""

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # qb_make_session_folders: makes what a desktop session's start would have made on this machine
 # (systemd-tmpfiles at boot): the folders where X servers and session managers put their
 # sockets, open to all with the sticky bit. On a machine where no X server ever ran they are

@@ -27,7 +27,8 @@ Xvfb -displayfd 3 -screen 0 "${QB_SCREEN:-1280x800x24}" -nolisten tcp \
     3>"$session_dir/display" >"$session_dir/xvfb.log" 2>&1 &
 pids+=($!)
 wait_for test -s "$session_dir/display" || { echo "xsession: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(head -n 1 "$session_dir/display")"
+DISPLAY=":$(head -n 1 "$session_dir/display")"
+export DISPLAY
 wait_for xdpyinfo || { echo "xsession: $DISPLAY does not answer" >&2; exit 1; }
 
 wm_check() { xprop -root -notype _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }

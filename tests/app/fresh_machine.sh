@@ -9,5 +9,6 @@ if [ "${1:-}" != inside ]; then
     exec unshare -m "$0" inside
 fi
 mount -t tmpfs tmpfs /tmp
+# shellcheck disable=SC2016 # expanded by the inner shell
 exec "$(dirname "$0")/wayland_session.sh" xwayland \
     sh -c 'test "$(stat -c %a /tmp/.X11-unix)" = 1777 && test -S "/tmp/.X11-unix/X${DISPLAY#:}"'

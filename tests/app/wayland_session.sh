@@ -10,8 +10,9 @@ unset QT_QPA_PLATFORM DISPLAY WAYLAND_DISPLAY XDG_SESSION_TYPE
 runtime=$(mktemp -d)
 chmod 700 "$runtime"
 weston_pid=""
+# shellcheck disable=SC2317 # run by the trap
 cleanup() {
-    [ -n "$weston_pid" ] && kill "$weston_pid" 2>/dev/null || true
+    if [ -n "$weston_pid" ]; then kill "$weston_pid" 2>/dev/null || true; fi
     wait 2>/dev/null || true
     rm -rf "$runtime"
 }

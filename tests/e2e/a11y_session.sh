@@ -5,6 +5,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 [ -n "${DISPLAY:-}" ] || { echo "a11y_session: needs an X desktop (scripts/xsession.sh)" >&2; exit 1; }
+# shellcheck disable=SC2016 # expanded by the inner shell
 exec dbus-run-session -- bash -c '
     export XDG_RUNTIME_DIR=$(mktemp -d)
     trap "rm -rf \"$XDG_RUNTIME_DIR\"" EXIT

@@ -11,7 +11,7 @@ build=$(cd "$1" && pwd)
 work=$(mktemp -d)
 pid=""
 cleanup() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -76,7 +76,7 @@ main_window() {
         [ "$(xdotool getwindowpid "$id" 2>/dev/null)" = "$pid" ] || continue
         xprop -id "$id" _NET_WM_WINDOW_TYPE | grep -q DIALOG && continue
         eval "$(xdotool getwindowgeometry --shell "$id")"
-        [ "$WIDTH" -gt 100 ] && [ "$HEIGHT" -gt 100 ] && [ "$HEIGHT" -ne 300 ] || continue
+        if [ "$WIDTH" -le 100 ] || [ "$HEIGHT" -le 100 ] || [ "$HEIGHT" -eq 300 ]; then continue; fi
         echo "$id"
         return 0
     done
