@@ -6,6 +6,7 @@
 #include "look/l10n.h"
 #include "look/messages.h"
 #include "model/catalogue.h"
+#include "platform/serverwatch.h"
 #include "process/commandchannel.h"
 #include "process/commandline.h"
 #include "process/desktopentry.h"
@@ -109,6 +110,8 @@ int main(int argc, char** argv) {
         app.saveBeforeExit();
         instance.release();
     });
+    const ServerWatch server;
+    QObject::connect(&server, &ServerWatch::lost, &app, [&lastSave] { lastSave.serverLost(); });
     if (const auto status = app.initMainWindow()) return *status;
     const CommandServer commands(instance.names().socketName,
                                  [&app, &stop](Command command, const QString& text) {
