@@ -3,8 +3,9 @@
 #   ./test.sh          all tests: unit and widget tests, the same under AddressSanitizer,
 #                      UndefinedBehaviorSanitizer and LeakSanitizer, the data-file fuzzer,
 #                      and the tests on a virtual X11 desktop
-#   ./test.sh --quick  the formatting, layer and script checks, the build, and the unit and widget
-#                      tests only: a couple of minutes, for day-to-day work
+#   ./test.sh --quick  the formatting, layer and script checks, the build, the unit and widget
+#                      tests, and clang-tidy on the program files the branch changed: a couple
+#                      of minutes, for day-to-day work
 #   ./test.sh --bench  everything, then the benchmarks
 # QB_FUZZ_SECONDS sets how long the data-file fuzzer runs (default 60). CI=true makes warnings
 # errors.
@@ -45,7 +46,11 @@ cmake --build build -j "$jobs"
 
 echo "== Tests"
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs" -LE x11)
-$quick && exit 0
+if $quick; then
+    echo "== clang-tidy on the program files this branch changed"
+    scripts/check_tidy.sh
+    exit 0
+fi
 
 echo "== Build with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" \

@@ -46,7 +46,7 @@ Catalogues& catalogues() {
 }
 
 // A locale name ("de_DE.UTF-8@euro") without its encoding and modifier ("de_DE").
-QString withoutEncoding(QString name) {
+QString withoutEncoding(const QString& name) {
     return name.left(name.indexOf(QRegularExpression(QStringLiteral("[.@]")))).trimmed();
 }
 

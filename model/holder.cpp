@@ -50,7 +50,7 @@ bool PostItHolder::removeNthOfKind(Kind kind, int i) {
     if (index < 0) return false;
     for (int k = index; k + 1 < count_; ++k)
         entries_[static_cast<std::size_t>(k)] =
-            std::move(entries_[static_cast<std::size_t>(k + 1)]);
+            std::move(entries_[static_cast<std::size_t>(k) + 1]);
     entries_[static_cast<std::size_t>(count_ - 1)] = SpecificPostIt{};
     --count_;
     --kindCount_[static_cast<std::size_t>(kind)];

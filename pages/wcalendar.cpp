@@ -151,7 +151,7 @@ void WCalendar::RemoveMark(Date date) {
             continue;
         }
         for (int k = i; k + 1 < markCount_; ++k)
-            marks[static_cast<std::size_t>(k)] = marks[static_cast<std::size_t>(k + 1)];
+            marks[static_cast<std::size_t>(k)] = marks[static_cast<std::size_t>(k) + 1];
         --markCount_;
     }
     repaintDay(date);

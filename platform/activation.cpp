@@ -56,7 +56,7 @@ void askWindowManager(QWidget* window) {
     xcb_flush(c);
 }
 
-void activateWhenMapped(QPointer<QWidget> window, int triesLeft) {
+void activateWhenMapped(const QPointer<QWidget>& window, int triesLeft) {
     if (!window || !window->isVisible()) return;
     if (window->windowHandle() && window->windowHandle()->isExposed()) {
         askWindowManager(window);

@@ -11,9 +11,10 @@ QB_RUN_PACKAGES="xvfb openbox trayer x11-utils xdotool fonts-liberation fonts-de
   pulseaudio pulseaudio-utils qt6-wayland"
 # What the unit and widget tests (./test.sh --quick) use besides the build: the fonts they
 # measure, a Wayland desktop with XWayland, and the desktop's own readers of the desktop entry
-# the manual page and the AppStream metadata; shellcheck for the scripts.
+# the manual page and the AppStream metadata; shellcheck for the scripts, clang-tidy for the
+# program files a branch changed.
 QB_UNIT_TEST_PACKAGES="fonts-liberation fonts-dejavu-core qt6-wayland weston xwayland
-  desktop-file-utils man-db mandoc appstream shellcheck"
+  desktop-file-utils man-db mandoc appstream shellcheck clang-tidy"
 QB_TEST_PACKAGES="$QB_UNIT_TEST_PACKAGES imagemagick sox clang libclang-rt-dev dpkg-dev lintian
   x11-xserver-utils x11-session-utils syncthing curl dbus at-spi2-core python3-pyatspi"
 
