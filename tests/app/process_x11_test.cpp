@@ -3,6 +3,7 @@
 // back. Runs inside scripts/xsession.sh.
 #include "fakes.h"
 #include "noquestions.h"
+#include "notefiles.h"
 #include "process/singleinstance.h"
 #include "storage/datafile.h"
 #include "storage/fileidentity.h"
@@ -21,6 +22,7 @@
 #include <iterator>
 #include <poll.h>
 #include <random>
+#include <sstream>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
@@ -383,20 +385,22 @@ TEST_F(RealProgram, WhatTheWindowManagerDoesAndClosingAStickumLeaveTheKeptPlaces
     // One note kept off the screen (a bigger monitor elsewhere), one on it.
     ASSERT_TRUE(writeNotes(dataPath(), {{"far", {3000, 2000}}, {"near", {300, 200}}}));
     const pid_t pid = start();
+    const auto shown = [pid] {
+        std::istringstream ids(output("xdotool search --all --onlyvisible --pid " +
+                                      std::to_string(pid) + " --name '^Stickum$'"));
+        return std::vector<std::string>(std::istream_iterator<std::string>(ids), {});
+    };
+    const auto geometry = [](const std::string& window, const std::string& field) {
+        return output("xdotool getwindowgeometry --shell " + window + " | sed -n 's/^" + field +
+                      "=//p'");
+    };
+    std::string far;
     std::string near;
     ASSERT_TRUE(waitFor(
         [&] {
-            const std::string ids = output("xdotool search --all --onlyvisible --pid " +
-                                           std::to_string(pid) + " --name '^Stickum$'");
-            for (std::size_t at = 0; at < ids.size();) {
-                const std::size_t end = std::min(ids.find('\n', at), ids.size());
-                const std::string id = ids.substr(at, end - at);
-                at = end + 1;
-                if (output("xdotool getwindowgeometry --shell " + id + " | sed -n 's/^X=//p'") ==
-                    "300")
-                    near = id;
-            }
-            return std::count(ids.begin(), ids.end(), '\n') == 1 && !near.empty();
+            for (const std::string& id : shown())
+                (geometry(id, "X") == "300" ? near : far) = id;
+            return !near.empty() && !far.empty();
         },
         15s))
         << "both Stickums on show";
@@ -411,21 +415,13 @@ TEST_F(RealProgram, WhatTheWindowManagerDoesAndClosingAStickumLeaveTheKeptPlaces
         },
         15s));
     // It puts the far one where it likes, as a compositor placing windows itself does.
-    const std::string far = output("xdotool search --all --onlyvisible --pid " +
-                                   std::to_string(pid) + " --name '^Stickum$' | grep -v " + near);
     std::system(("xdotool windowmove --sync " + far + " 32 32").c_str());
     // The user closes the near one with its title bar's Close button, at its right end.
-    const int width =
-        std::stoi(output("xdotool getwindowgeometry --shell " + near + " | sed -n 's/^WIDTH=//p'"));
+    const int width = std::stoi(geometry(near, "WIDTH"));
     std::system(
         ("xdotool mousemove --window " + near + " " + std::to_string(width - 5) + " 5 click 1")
             .c_str());
-    ASSERT_TRUE(waitFor(
-        [&] {
-            return output("xdotool search --all --onlyvisible --pid " + std::to_string(pid) +
-                          " --name '^Stickum$' | wc -l") == "1";
-        },
-        10s))
+    ASSERT_TRUE(waitFor([&] { return shown().size() == 1; }, 10s))
         << "the near Stickum did not close";
     ::kill(pid, SIGTERM);
     EXPECT_EQ(waitForExit(pid), 0);
@@ -457,9 +453,5 @@ TEST_F(RealProgram, AStopWhoseSaveFailsKeepsTheUnsavedVersionAndSaysWhere) {
     const fs::path rescue =
         said.substr(at + marker.size(), said.find('\n', at) - at - marker.size());
     EXPECT_EQ(rescue.parent_path().parent_path(), dir / "state" / "Quillbox");
-    PostItHolder kept;
-    NoQuestions questions;
-    DataFile(rescue.string()).load(kept, questions);
-    ASSERT_NE(kept.note(0), nullptr) << rescue;
-    EXPECT_EQ(kept.note(0)->text(), "milk and tea");
+    EXPECT_EQ(notesIn(rescue.string()), std::vector<std::string>{"milk and tea"}) << rescue;
 }
