@@ -30,6 +30,7 @@ public:
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
         env.insert(QStringLiteral("XDG_STATE_HOME"), statePath);
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        if (!display.isEmpty()) env.insert(QStringLiteral("DISPLAY"), display);
         if (!withDisplay) env.remove(QStringLiteral("DISPLAY"));
         return env;
     }
@@ -66,4 +67,5 @@ public:
     QTemporaryDir runtime;
     QTemporaryDir state;
     QString statePath = state.path(); // another run's, to share its locks
+    QString display;                  // another X server's than the session's
 };

@@ -1,6 +1,7 @@
 // Two machines on one: two Syncthing instances on loopback keep a folder in step, each with its
 // own Quillbox on its own X display (of different sizes) on a data file in that folder. Each
 // test is one scenario on a data file of its own. Needs syncthing, Xvfb and xdotool.
+#include "commandrun.h"
 #include "fakes.h"
 #include "notefiles.h"
 #include "storage/fileidentity.h"
@@ -31,29 +32,21 @@ QString run(const QString& program, const QStringList& arguments,
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
 }
 
-// One of the two machines: its X display, its Syncthing, its folder kept in step and what its
-// Quillbox keeps of its own.
+// One of the two machines: its X display, its Syncthing, its folder kept in step, and Quillbox
+// run there with folders of its own.
 struct Machine {
     QString name;
     QString root;
     QSize screen;
     int syncPort = 0;
     int guiPort = 0;
-    QString id; // Syncthing's device id
-    QString display;
-    std::unique_ptr<QProcess> xserver;
-    std::unique_ptr<QProcess> syncthing;
+    QString id{}; // Syncthing's device id
+    std::unique_ptr<QProcess> xserver{};
+    std::unique_ptr<QProcess> syncthing{};
+    std::unique_ptr<CommandRun> quillbox = std::make_unique<CommandRun>();
 
     QString folder() const { return root + "/Sync"; }
     QString home() const { return root + "/syncthing"; }
-    QProcessEnvironment environment() const {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("DISPLAY", display);
-        env.insert("XDG_RUNTIME_DIR", root + "/run");
-        env.insert("XDG_STATE_HOME", root + "/state");
-        env.remove("QT_QPA_PLATFORM");
-        return env;
-    }
     // Asks Syncthing's REST interface.
     QString rest(const QString& what, const char* method = "POST") const {
         return run("curl", {"-s", "-X", method, "-H", "X-API-Key: quillbox-test",
@@ -68,7 +61,7 @@ struct Machine {
                                 "-nolisten", "tcp", "-noreset"});
         while (!xserver->canReadLine() && xserver->waitForReadyRead(10000)) {
         }
-        display = ":" + QString::fromLatin1(xserver->readLine()).trimmed();
+        quillbox->display = ":" + QString::fromLatin1(xserver->readLine()).trimmed();
     }
 };
 
@@ -105,31 +98,25 @@ protected:
         root = std::make_unique<QTemporaryDir>();
         // Ports of this run's own: other test runs may be going on.
         const int port = 20000 + int(QCoreApplication::applicationPid() % 10000) * 4;
-        machines[0] = {"one", root->filePath("one"), {1280, 800}, port, port + 1, {}, {}, {}, {}};
-        machines[1] = {"two", root->filePath("two"), {1024, 600}, port + 2, port + 3, {}, {}, {},
-                       {}};
+        machines[0] = {"one", root->filePath("one"), {1280, 800}, port, port + 1};
+        machines[1] = {"two", root->filePath("two"), {1024, 600}, port + 2, port + 3};
         for (Machine& m : machines) {
             QDir().mkpath(m.folder() + "/.stfolder");
-            QDir().mkpath(m.root + "/state");
-            QDir().mkdir(m.root + "/run", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
             run("syncthing",
                 {"generate", "--home=" + m.home(), "--no-default-folder", "--skip-port-probing"});
             m.id = run("syncthing", {"serve", "--home=" + m.home(), "--device-id"});
             m.startXServer();
-            ASSERT_GT(m.display.size(), 1) << "no X server started";
+            ASSERT_GT(m.quillbox->display.size(), 1) << "no X server started";
         }
         for (int i = 0; i < 2; ++i) {
             Machine& m = machines[i];
             QFile file(m.home() + "/config.xml");
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
             file.write(config(m, machines[1 - i]).toUtf8());
             file.close();
             m.syncthing = std::make_unique<QProcess>();
             m.syncthing->setStandardOutputFile(m.root + "/syncthing.log");
             m.syncthing->setProcessChannelMode(QProcess::MergedChannels);
-            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            env.insert("STNOUPGRADE", "1");
-            m.syncthing->setProcessEnvironment(env);
             m.syncthing->start("syncthing", {"serve", "--home=" + m.home(), "--no-browser",
                                              "--no-restart", "--no-upgrade"});
         }
@@ -181,30 +168,23 @@ protected:
         ASSERT_TRUE(QTest::qWaitFor([&] { return notesOn(machines[1]) == Notes{"milk"}; }, kWaitMs))
             << "Syncthing did not bring the file to the second machine";
         for (int i = 0; i < 2; ++i) {
-            quillboxes[i].setProcessEnvironment(machines[i].environment());
-            quillboxes[i].setStandardOutputFile(QProcess::nullDevice());
-            quillboxes[i].setStandardErrorFile(machines[i].root + "/quillbox.log",
-                                               QIODevice::Append);
-            quillboxes[i].start(QString::fromUtf8(QB_PROGRAM_FILE),
-                                {"--data", QString::fromStdString(dataPath(machines[i]))});
-            ASSERT_TRUE(QTest::qWaitFor([&] { return stickums(machines[i]) > 0; }, kWaitMs));
+            const Machine& m = machines[i];
+            m.quillbox->start(quillboxes[i], {"--data", QString::fromStdString(dataPath(m))});
+            ASSERT_TRUE(QTest::qWaitFor([&] { return stickums(m) > 0; }, kWaitMs));
         }
     }
     // Windows of that name on the machine's display (its Quillbox's, the only program there).
     static int windowsNamed(const Machine& m, const QString& name) {
-        return int(
-            run("xdotool", {"search", "--all", "--onlyvisible", "--name", name}, m.environment())
-                .split('\n', Qt::SkipEmptyParts)
-                .size());
+        return int(run("xdotool", {"search", "--all", "--onlyvisible", "--name", name},
+                       m.quillbox->environment())
+                       .split('\n', Qt::SkipEmptyParts)
+                       .size());
     }
     static int stickums(const Machine& m) { return windowsNamed(m, QStringLiteral("^Stickum$")); }
     void addNote(const Machine& m, const QString& text) {
-        QProcess command;
-        command.setProcessEnvironment(m.environment());
-        command.start(QString::fromUtf8(QB_PROGRAM_FILE),
-                      {"--data", QString::fromStdString(dataPath(m)), "--new-note", text});
-        ASSERT_TRUE(command.waitForFinished(20000));
-        ASSERT_EQ(command.exitCode(), 0) << command.readAllStandardError().toStdString();
+        const CommandResult added =
+            m.quillbox->run({"--data", QString::fromStdString(dataPath(m)), "--new-note", text});
+        ASSERT_EQ(added.status, 0) << added.err.constData();
     }
     // Each machine adds a note while the link between them is paused; each Syncthing has seen
     // its own change (a scan answers once it is done) before the link is back.
