@@ -50,26 +50,32 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -
     -DQB_SANITIZE=ON -DQB_BENCH=OFF -DQB_X11_TESTS=OFF -DQB_WERROR=$werror >/dev/null
 cmake --build build-asan -j "$jobs"
 
-echo "== The data-file reader under libFuzzer (${QB_FUZZ_SECONDS:-60} s)"
+echo "== Build of the data-file reader under libFuzzer"
 cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DQB_CORE_ONLY=ON -DQB_SANITIZE=ON -DQB_FUZZ=ON -DQB_BENCH=OFF >/dev/null
 cmake --build build-fuzz -j "$jobs" --target datafile_fuzz make_seeds
 mkdir -p build-fuzz/corpus
 build-fuzz/tests/storage/make_seeds build-fuzz/corpus
-build-fuzz/tests/storage/datafile_fuzz -max_total_time="${QB_FUZZ_SECONDS:-60}" -max_len=4096 \
-    -print_final_stats=0 build-fuzz/corpus 2>build-fuzz/fuzz.log ||
-    { tail -n 40 build-fuzz/fuzz.log; echo "The fuzzer found a fault (see above)"; exit 1; }
-tail -n 1 build-fuzz/fuzz.log
 
 echo "== Tests under the sanitizers"
 (cd build-asan && QT_QPA_PLATFORM=offscreen \
     LSAN_OPTIONS="suppressions=$PWD/../scripts/lsan.supp:print_suppressions=0" \
     ctest --output-on-failure -j "$jobs" -LE x11)
 
-echo "== Tests on a virtual X11 desktop"
+echo "== Tests on a virtual X11 desktop; the data-file reader under libFuzzer meanwhile" \
+    "(${QB_FUZZ_SECONDS:-60} s)"
+# The fuzzer keeps one core busy; the tests on the desktop mostly wait for windows.
+build-fuzz/tests/storage/datafile_fuzz -max_total_time="${QB_FUZZ_SECONDS:-60}" -max_len=4096 \
+    -print_final_stats=0 build-fuzz/corpus >build-fuzz/fuzz.log 2>&1 &
+fuzzer=$!
+trap 'kill "$fuzzer" 2>/dev/null || true' EXIT
 # One test at a time on the desktop (the lock xsession); the two machines kept in step by
 # Syncthing, on displays of their own, meanwhile.
 scripts/xsession.sh bash -c "cd build && ctest --output-on-failure -L x11 -j $jobs"
+wait "$fuzzer" ||
+    { tail -n 40 build-fuzz/fuzz.log; echo "The fuzzer found a fault (see above)"; exit 1; }
+trap - EXIT
+tail -n 1 build-fuzz/fuzz.log
 
 echo "== A session of the real program under the sanitizers"
 scripts/xsession.sh scripts/leak_session.sh build-asan build

@@ -186,16 +186,6 @@ protected:
             m.quillbox->run({"--data", QString::fromStdString(dataPath(m)), "--new-note", text});
         ASSERT_EQ(added.status, 0) << added.err.constData();
     }
-    // Each machine adds a note while the link between them is paused; each Syncthing has seen
-    // its own change (a scan answers once it is done) before the link is back.
-    void changeBothWhileApart() {
-        machines[0].rest("system/pause?device=" + machines[1].id);
-        ASSERT_NO_FATAL_FAILURE(addNote(machines[0], "from one"));
-        ASSERT_NO_FATAL_FAILURE(addNote(machines[1], "from two"));
-        for (const Machine& m : machines)
-            m.rest("db/scan?folder=quillbox");
-        machines[0].rest("system/resume?device=" + machines[1].id);
-    }
     // How many times the data file on each machine was replaced while the time passed.
     std::array<int, 2> writesDuring(std::chrono::milliseconds time) {
         std::array<FileIdentity, 2> last{identityOf(dataPath(machines[0])),
@@ -221,37 +211,35 @@ protected:
 std::unique_ptr<QTemporaryDir> TwoMachines::root;
 std::array<Machine, 2> TwoMachines::machines;
 
-TEST_F(TwoMachines, AChangeTravelsAndIsTakenUpWithoutAWriteBack) {
-    ASSERT_NO_FATAL_FAILURE(startWith({200, 150}));
+// The second machine's smaller screen cannot show the note where it is kept: that place is
+// shown elsewhere there, and neither machine writes the file back for a minute.
+TEST_F(TwoMachines, AChangeTravelsWithoutAWriteBackNorALoopOnScreensOfDifferentSizes) {
+    ASSERT_NO_FATAL_FAILURE(startWith({1100, 650}));
     ASSERT_NO_FATAL_FAILURE(addNote(machines[0], "from one"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return stickums(machines[1]) == 2; }, kWaitMs))
         << "the note did not show on the second machine";
-    // Past the save a few seconds after a change, and another round of Syncthing's.
-    EXPECT_EQ(writesDuring(std::chrono::seconds(6)), (std::array<int, 2>{0, 0}))
+    EXPECT_EQ(writesDuring(std::chrono::minutes(1)), (std::array<int, 2>{0, 0}))
         << "the file was written back";
     EXPECT_EQ(notesOn(machines[0]), (Notes{"from one", "milk"}));
 }
 
-TEST_F(TwoMachines, StickumsOnScreensOfDifferentSizesCauseNoLoop) {
-    // Kept where the first machine's screen reaches and the second one's does not.
-    ASSERT_NO_FATAL_FAILURE(startWith({1100, 650}));
-    ASSERT_NO_FATAL_FAILURE(addNote(machines[0], "from one"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return stickums(machines[1]) == 2; }, kWaitMs));
-    EXPECT_EQ(writesDuring(std::chrono::minutes(1)), (std::array<int, 2>{0, 0}));
-}
-
-TEST_F(TwoMachines, ChangesOnBothSidesWhilePausedEndWithEveryNoteOnBothMachines) {
+// Each machine adds a note while the link between them is paused: Syncthing keeps one version
+// and a conflict copy of the other, which each Quillbox merges, says once and leaves in place.
+TEST_F(TwoMachines, ChangesMadeApartEndWithEveryNoteOnBothAndTheConflictCopyToldOnceAndLeft) {
     ASSERT_NO_FATAL_FAILURE(startWith({200, 150}));
-    changeBothWhileApart();
+    machines[0].rest("system/pause?device=" + machines[1].id);
+    ASSERT_NO_FATAL_FAILURE(addNote(machines[0], "from one"));
+    ASSERT_NO_FATAL_FAILURE(addNote(machines[1], "from two"));
+    // Each Syncthing has seen its own change (a scan answers once it is done) before the link
+    // is back.
+    for (const Machine& m : machines)
+        m.rest("db/scan?folder=quillbox");
+    machines[0].rest("system/resume?device=" + machines[1].id);
     const Notes all{"from one", "from two", "milk"};
     for (const Machine& m : machines)
         EXPECT_TRUE(QTest::qWaitFor([&] { return notesOn(m) == all; }, kWaitMs))
             << m.name.toStdString();
-}
 
-TEST_F(TwoMachines, ASyncthingConflictCopyIsMergedToldOnceAndLeft) {
-    ASSERT_NO_FATAL_FAILURE(startWith({200, 150}));
-    changeBothWhileApart();
     const QString copies =
         QString::fromUtf8(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
         ".sync-conflict-*";
