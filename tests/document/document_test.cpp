@@ -85,13 +85,7 @@ TEST_F(DocumentTest, NothingIsWrittenThatTheUserDidNotChange) {
     document = open(QStringLiteral("here"), thisDesktop);
     document->records().note(0)->setText("milk and tea");
     ASSERT_TRUE(document->save().written);
-    Options written;
-    DataFile file(local(path()));
-    PostItHolder back;
-    NoQuestions questions;
-    file.load(back, questions);
-    file.readOptions(written);
-    EXPECT_EQ(written.titleBarColor, rgb(9, 9, 9));
+    EXPECT_EQ(open(QStringLiteral("there"))->options().titleBarColor, rgb(9, 9, 9));
     EXPECT_EQ(notesIn(path()), (Notes{"milk and tea"}));
 }
 
