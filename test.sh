@@ -27,6 +27,9 @@ else
     qb_install_missing $QB_BUILD_PACKAGES $QB_RUN_PACKAGES $QB_TEST_PACKAGES
 fi
 
+# The tests check the program's English texts; the one that runs a German session sets its own.
+export LC_ALL=C.UTF-8
+unset LANGUAGE
 jobs=$(nproc)
 werror=OFF
 [ "${CI:-}" = "true" ] && werror=ON

@@ -1,6 +1,7 @@
 #include "app/datanotices.h"
 
 #include "app/trayicon.h"
+#include "look/l10n.h"
 #include "look/messages.h"
 #include "model/catalogue.h"
 
@@ -20,9 +21,9 @@ QStringList loadNotices(const QString& dataPath, const DataFile& file, const Loa
     const QString problem = QString::fromStdString(loaded.problem);
     switch (loaded.status) {
     case LoadStatus::NotAFile:
-        return {QString::fromUtf8(msg::FileNotRegular).arg(dataPath, problem)};
+        return {l10n::text(msg::FileNotRegular).arg(dataPath, problem)};
     case LoadStatus::Unreadable:
-        return {QString::fromUtf8(msg::FileUnreadable).arg(dataPath, problem, backup)};
+        return {l10n::text(msg::FileUnreadable).arg(dataPath, problem, backup)};
     default:
         break;
     }
@@ -31,11 +32,11 @@ QStringList loadNotices(const QString& dataPath, const DataFile& file, const Loa
     if (loaded.status == LoadStatus::Damaged || !optionsRead) {
         QString what = QString::fromStdString(damage.what);
         if (loaded.status != LoadStatus::Damaged)
-            what.prepend(QString::fromUtf8(msg::OptionsDamaged) + QStringLiteral(": "));
-        notices << QString::fromUtf8(msg::FileDamaged)
-                       .arg(dataPath, QString::number(damage.at), what, backup);
+            what.prepend(l10n::text(msg::OptionsDamaged) + QStringLiteral(": "));
+        notices
+            << l10n::text(msg::FileDamaged).arg(dataPath, QString::number(damage.at), what, backup);
     }
-    if (loaded.otherNames) notices << QString::fromUtf8(msg::FileHardLinked).arg(dataPath);
+    if (loaded.otherNames) notices << l10n::text(msg::FileHardLinked).arg(dataPath);
     return notices;
 }
 
@@ -46,19 +47,18 @@ QString mergeNotice(const QString& dataPath, const CameIn& came) {
             const int n = counts[static_cast<std::size_t>(kind)];
             if (n > 0)
                 parts << QStringLiteral("%1 %2").arg(n).arg(
-                    QString::fromUtf8(msg::KindNames[kind][n == 1 ? 0 : 1]));
+                    l10n::text(msg::KindNames[kind][n == 1 ? 0 : 1]));
         }
-        return parts.join(QString::fromUtf8(msg::MergeAnd));
+        return parts.join(l10n::text(msg::MergeAnd));
     };
     QStringList what;
     if (const QString came_ = list(came.tally.added); !came_.isEmpty())
-        what << QString::fromUtf8(msg::MergeCame).arg(came_);
+        what << l10n::text(msg::MergeCame).arg(came_);
     if (const QString went = list(came.tally.removed); !went.isEmpty())
-        what << QString::fromUtf8(msg::MergeWent).arg(went);
+        what << l10n::text(msg::MergeWent).arg(went);
     const QString from = QString::fromStdString(came.from);
-    const QString text = QFileInfo(from) == QFileInfo(dataPath)
-                             ? QString::fromUtf8(msg::MergedElsewhere)
-                             : QString::fromUtf8(msg::CopyMerged);
+    const QString text = QFileInfo(from) == QFileInfo(dataPath) ? l10n::text(msg::MergedElsewhere)
+                                                                : l10n::text(msg::CopyMerged);
     return text.arg(from, what.join(QStringLiteral(", ")));
 }
 
@@ -71,7 +71,7 @@ QuietNotices::QuietNotices(TrayIcon& tray, MessageBoxes& boxes, std::function<bo
 
 void QuietNotices::tell(const QString& text) {
     QTimer::singleShot(0, this, [this, text] {
-        if (tray_.available() && tray_.showNote(QString::fromUtf8(msg::ProgramName), text)) return;
+        if (tray_.available() && tray_.showNote(l10n::text(msg::ProgramName), text)) return;
         waiting_ << text;
         showWaiting();
     });
@@ -82,9 +82,8 @@ void QuietNotices::showWaiting() {
     while (!waiting_.isEmpty()) {
         const QString text = waiting_.takeFirst();
         boxes_.showMessage(nullptr, text,
-                           QString::fromUtf8(msg::ProgramName) +
-                               QString::fromUtf8(msg::CaptionJoin) +
-                               QString::fromUtf8(msg::Warning),
+                           l10n::text(msg::ProgramName) + l10n::text(msg::CaptionJoin) +
+                               l10n::text(msg::Warning),
                            box::Notice);
     }
 }

@@ -3,10 +3,12 @@
 #include "app/mydialog.h"
 #include "app/qtmessageboxes.h"
 #include "app/startup.h"
+#include "look/l10n.h"
 #include "look/messages.h"
 #include "model/catalogue.h"
 #include "process/commandchannel.h"
 #include "process/commandline.h"
+#include "process/desktopentry.h"
 #include "process/platformchoice.h"
 #include "process/programdir.h"
 #include "process/serverlossguard.h"
@@ -21,6 +23,8 @@
 #include <csignal>
 
 int main(int argc, char** argv) {
+    // In the session's language from the first word on, the command line's included.
+    l10n::speak(l10n::sessionLanguage());
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -29,7 +33,7 @@ int main(int argc, char** argv) {
     if (line.exitStatus) return finishEarly(line);
     if (!readNoteText(line)) return kUsageStatus;
     // Before anything looks for the data file: the user's data folder is named after it.
-    QCoreApplication::setApplicationName(QString::fromUtf8(msg::ProgramName));
+    QCoreApplication::setApplicationName(l10n::text(msg::ProgramName));
     const PlatformSetting setting = platformSetting(argc, argv);
     // A command for the running Quillbox from where there is no display (a timer, a remote
     // shell) is handed over without one.
@@ -66,12 +70,13 @@ int main(int argc, char** argv) {
     options.defaultWaveFile = defaultWaveFileFor(programDir);
     options.messages = &messages;
     options.makeTray = [] { return std::make_unique<QtTrayIcon>(); };
+    options.startCommand = startCommand(QCoreApplication::applicationFilePath(), line.dataFile);
 
     // One Quillbox per data file: a second one would overwrite the first one's saves. Commands
     // go to the one that runs.
     SingleInstance instance(options.dataFile);
     if (!instance.problem().isEmpty()) {
-        messages.showMessage(nullptr, instance.problem(), QString::fromUtf8(msg::ProgramName),
+        messages.showMessage(nullptr, instance.problem(), l10n::text(msg::ProgramName),
                              box::Failure);
         return 1;
     }
@@ -79,8 +84,8 @@ int main(int argc, char** argv) {
         if (const auto status = handOver(line, instance)) return *status;
     }
     if (!instance.acquired()) {
-        messages.showMessage(nullptr, QString::fromUtf8(msg::AlreadyRunning).arg(options.dataFile),
-                             QString::fromUtf8(msg::ProgramName), box::Notice);
+        messages.showMessage(nullptr, l10n::text(msg::AlreadyRunning).arg(options.dataFile),
+                             l10n::text(msg::ProgramName), box::Notice);
         return 0;
     }
     // Sockets that Quillboxes killed outright left behind.
@@ -90,8 +95,7 @@ int main(int argc, char** argv) {
                                    ? takeOverProgramDataFile(programDir, options.dataDirectory)
                                    : TakeOver{};
         !taken.notice.isEmpty()) {
-        messages.showMessage(nullptr, taken.notice, QString::fromUtf8(msg::ProgramName),
-                             box::Notice);
+        messages.showMessage(nullptr, taken.notice, l10n::text(msg::ProgramName), box::Notice);
         if (taken.failed) return 1;
     }
 
@@ -126,8 +130,7 @@ int main(int argc, char** argv) {
         const QString refused = carryOut(app, line.command, line.noteText, stop).why;
         if (!refused.isEmpty())
             QTimer::singleShot(0, &app, [&messages, refused] {
-                messages.showMessage(nullptr, refused, QString::fromUtf8(msg::Error),
-                                     box::Capacity);
+                messages.showMessage(nullptr, refused, l10n::text(msg::Error), box::Capacity);
             });
     }
     return QCoreApplication::exec();

@@ -5,6 +5,7 @@
 #include "desktop/pointerscreen.h"
 #include "look/gradient.h"
 #include "look/images.h"
+#include "look/l10n.h"
 #include "model/catalogue.h"
 #include "resources/dialogs.h"
 #include "storage/datafile.h"
@@ -56,6 +57,7 @@ std::optional<int> MyApp::initMainWindow() {
     desktop.openWave = options_.openWave;
     auto dialog = std::make_unique<MyDialog>(*options_.messages, options_.makeTray(), dataPath(),
                                              platform, std::move(desktop));
+    if (!options_.startCommand.isEmpty()) dialog->setStartCommand(options_.startCommand);
     if (const auto status = dialog->exitStatus()) {
         delete splash_.data();
         return status;
@@ -114,7 +116,7 @@ void MyApp::saveBeforeExit() {
 
 void MyApp::showSplash() {
     splash_ = new SplashPicture;
-    splash_->setWindowTitle(QString::fromUtf8(msg::ProgramName));
+    splash_->setWindowTitle(l10n::text(msg::ProgramName));
     splash_->setFixedSize(400, 300);
     centreOnPointerScreen(splash_);
     // A splash shown before the event loop runs takes in the window system's first events on

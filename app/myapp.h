@@ -30,6 +30,8 @@ struct StartOptions {
     std::function<std::unique_ptr<WindowSystem>()> makeWindowSystem;
     WavePlayerFactory openWave;
     int splashMs = 1500;
+    // What starts this Quillbox again at login; empty: the program alone.
+    QStringList startCommand;
 };
 
 // The program: the splash picture, the main dialog and its frame, and the event loop.

@@ -2,6 +2,7 @@
 
 #include "app/datanotices.h"
 #include "desktop/pointerscreen.h"
+#include "look/l10n.h"
 #include "look/messages.h"
 #include "model/catalogue.h"
 #include "model/due.h"
@@ -11,6 +12,7 @@
 #include "pages/optiondialog.h"
 #include "pages/prestitidialog.h"
 #include "platform/activation.h"
+#include "process/desktopentry.h"
 #include "resources/dialogs.h"
 #include "stickum/smallframe.h"
 #include "stickum/stickumedit.h"
@@ -50,8 +52,7 @@ constexpr std::array<PageRow, MyDialog::kPageCount> kPageTable{{
 }};
 
 QString joinedCaption(const char* what) {
-    return QString::fromUtf8(msg::ProgramName) + QString::fromUtf8(msg::CaptionJoin) +
-           QString::fromUtf8(what);
+    return l10n::text(msg::ProgramName) + l10n::text(msg::CaptionJoin) + l10n::text(what);
 }
 
 // The old-layout questions of the data file, asked in message boxes with no owner window.
@@ -60,15 +61,15 @@ public:
     explicit OldFileBoxes(MessageBoxes& messages) : messages_(messages) {}
 
     bool continueReadingOldFile() override {
-        return messages_.showMessage(nullptr, QString::fromUtf8(msg::OldFileWarning),
+        return messages_.showMessage(nullptr, l10n::text(msg::OldFileWarning),
                                      joinedCaption(msg::Warning), box::OldFile) == Answer::Yes;
     }
     bool continueReadingLaterFile(int version) override {
-        return messages_.showMessage(nullptr, QString::fromUtf8(msg::LaterFileWarning).arg(version),
+        return messages_.showMessage(nullptr, l10n::text(msg::LaterFileWarning).arg(version),
                                      joinedCaption(msg::Warning), box::OldFile) == Answer::Yes;
     }
     void oldFileFailed(const std::string& message) override {
-        messages_.showMessage(nullptr, QString::fromStdString(message), joinedCaption(msg::Error),
+        messages_.showMessage(nullptr, l10n::text(message.c_str()), joinedCaption(msg::Error),
                               box::Failure);
     }
 
@@ -173,9 +174,8 @@ void MyDialog::load() {
 void MyDialog::offerRescue() {
     const QString rescue = document_.rescueCopy();
     if (rescue.isEmpty()) return;
-    const Answer answer =
-        messages_.showMessage(nullptr, QString::fromUtf8(msg::RescueOffer).arg(rescue),
-                              joinedCaption(msg::Warning), box::Rescue);
+    const Answer answer = messages_.showMessage(nullptr, l10n::text(msg::RescueOffer).arg(rescue),
+                                                joinedCaption(msg::Warning), box::Rescue);
     if (answer != Answer::Yes) return document_.declineRescue();
     SaveReport taken = document_.takeRescue();
     // It was asked for: what it brought needs no telling.
@@ -232,7 +232,7 @@ QWidget* MyDialog::page(int index) const {
 }
 
 void MyDialog::setUp() {
-    setUpTray(QString::fromUtf8(msg::TrayDisplayOn));
+    setUpTray(l10n::text(msg::TrayDisplayOn));
     setFixedSize(templateSize());
     collapseWindow();
     // From now on what another machine brings is taken up, and conflict copies are merged.
@@ -242,8 +242,8 @@ void MyDialog::setUp() {
 void MyDialog::fillTabs() {
     if (!tabs_) return;
     for (int i = 0; i < kPageCount; ++i) {
-        tabs_->addTab(page(i), QString::fromUtf8(kPageTable[i].caption));
-        tabs_->setTabToolTip(i, QString::fromUtf8(kPageTable[i].tip));
+        tabs_->addTab(page(i), l10n::text(kPageTable[i].caption));
+        tabs_->setTabToolTip(i, l10n::text(kPageTable[i].tip));
     }
     tabs_->setCurrentIndex(0);
     currentPage_ = 0;
@@ -333,7 +333,7 @@ void MyDialog::setDisplayOn(bool on) {
 void MyDialog::showDisplayState() {
     setTrayDisplay(displayOn_);
     setTrayIcon(displayOn_ ? kNoteShownIcon : kNoteHiddenIcon);
-    setTrayTip(QString::fromUtf8(displayOn_ ? msg::TrayDisplayOn : msg::TrayDisplayOff));
+    setTrayTip(l10n::text(displayOn_ ? msg::TrayDisplayOn : msg::TrayDisplayOff));
 }
 
 void MyDialog::showMainWindow() {
@@ -351,16 +351,29 @@ void MyDialog::onTrayMenu(TrayEntry entry) {
         break;
     case TrayEntry::NewNote:
         if (!addNoteFromOutside({})) {
-            messages_.showMessage(nullptr, QString::fromUtf8(msg::NoSpaceNote),
-                                  QString::fromUtf8(msg::Error), box::Capacity);
+            messages_.showMessage(nullptr, l10n::text(msg::NoSpaceNote), l10n::text(msg::Error),
+                                  box::Capacity);
         } else {
             newestNoteTakesKeys();
         }
+        break;
+    case TrayEntry::StartAtLoginOn:
+    case TrayEntry::StartAtLoginOff:
+        setStartAtLogin(entry == TrayEntry::StartAtLoginOn);
         break;
     case TrayEntry::Quit:
         window()->close(); // the quit question, as "Close" asks it
         break;
     }
+}
+
+void MyDialog::setStartAtLogin(bool on) {
+    const Result set = Autostart(startCommand_).set(on);
+    if (!set)
+        messages_.showMessage(
+            nullptr, l10n::text(msg::AutostartFailed).arg(QString::fromStdString(set.why())),
+            l10n::text(msg::Error), box::Failure);
+    tray().setStartAtLogin(Autostart::on());
 }
 
 void MyDialog::newestNoteTakesKeys() {
@@ -417,8 +430,7 @@ WavePlayer* MyDialog::wavePlayer() {
         // A file too large to play is said once, when it is taken; never in the middle of a pass.
         if (const std::string refused = waveFileRefusal(options().waveFile); !refused.empty())
             QTimer::singleShot(0, this, [this, text = QString::fromStdString(refused)] {
-                messages_.showMessage(nullptr, text, QString::fromUtf8(msg::ProgramName),
-                                      box::Notice);
+                messages_.showMessage(nullptr, text, l10n::text(msg::ProgramName), box::Notice);
             });
     }
     return wavePlayer_.get();
@@ -463,8 +475,8 @@ void MyDialog::present(const SaveReport& report, Telling how) {
         const QString why = QString::fromStdString(report.result.why());
         const QString text =
             report.rescueCopy.empty()
-                ? QString::fromUtf8(msg::RescueLost).arg(dataPath_, why)
-                : QString::fromUtf8(msg::RescueKept)
+                ? l10n::text(msg::RescueLost).arg(dataPath_, why)
+                : l10n::text(msg::RescueKept)
                       .arg(dataPath_, why, QString::fromStdString(report.rescueCopy));
         std::fprintf(stderr, "%s\n", qPrintable(text));
         return;
@@ -472,24 +484,23 @@ void MyDialog::present(const SaveReport& report, Telling how) {
     for (const CameIn& came : report.merged)
         notices_->tell(mergeNotice(dataPath_, came));
     for (const std::string& copy : report.unreadableCopies)
-        notices_->tell(QString::fromUtf8(msg::CopyUnreadable).arg(QString::fromStdString(copy)));
+        notices_->tell(l10n::text(msg::CopyUnreadable).arg(QString::fromStdString(copy)));
     if (!report.conflictCopy.empty())
-        notices_->tell(QString::fromUtf8(msg::ConflictKept)
+        notices_->tell(l10n::text(msg::ConflictKept)
                            .arg(dataPath_, QString::fromStdString(report.conflictCopy)));
     if (report.ok()) {
         lastSaveFailure_.clear();
         return;
     }
     const QString why = QString::fromStdString(report.result.why());
-    const QString text = QString::fromUtf8(msg::SaveFailed).arg(dataPath_, why);
+    const QString text = l10n::text(msg::SaveFailed).arg(dataPath_, why);
     const bool told = why == lastSaveFailure_;
     switch (how) {
     case Telling::Box:
-        messages_.showMessage(nullptr, text, QString::fromUtf8(msg::Error), box::Failure);
+        messages_.showMessage(nullptr, text, l10n::text(msg::Error), box::Failure);
         break;
     case Telling::Once:
-        if (!told)
-            messages_.showMessage(nullptr, text, QString::fromUtf8(msg::Error), box::Failure);
+        if (!told) messages_.showMessage(nullptr, text, l10n::text(msg::Error), box::Failure);
         break;
     case Telling::Background:
         if (!told) notices_->tell(text);
@@ -552,11 +563,11 @@ bool MyDialog::mayClose() {
     const SaveReport report = document_.save();
     present(report, Telling::Quietly);
     if (report.ok()) return true;
-    const QString text = QString::fromUtf8(msg::SaveFailed)
-                             .arg(dataPath_, QString::fromStdString(report.result.why())) +
-                         QStringLiteral("\r\n\r\n") + QString::fromUtf8(msg::QuitAnyway);
+    const QString text =
+        l10n::text(msg::SaveFailed).arg(dataPath_, QString::fromStdString(report.result.why())) +
+        QStringLiteral("\r\n\r\n") + l10n::text(msg::QuitAnyway);
     const Answer answer =
-        messages_.showMessage(nullptr, text, QString::fromUtf8(msg::Error), box::StayOrQuit);
+        messages_.showMessage(nullptr, text, l10n::text(msg::Error), box::StayOrQuit);
     if (answer == Answer::Yes) {
         // The user has agreed to lose them.
         document_.end();

@@ -8,6 +8,7 @@
 #include "platform/waveplayer.h"
 #include "platform/windowsystem.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QPointer>
 
@@ -91,6 +92,10 @@ public:
     // The display switch for desktops without a tray: acts at once while collapsed, otherwise
     // at the next collapse.
     void setDisplayOn(bool on);
+    // Starts Quillbox with the session from now on, or no longer; a failure is told in a box.
+    void setStartAtLogin(bool on);
+    // What starts this Quillbox again at login (the program, and --data when it was given).
+    void setStartCommand(QStringList command) { startCommand_ = std::move(command); }
     bool displayOn() const { return displayOn_; }
     // The main window is on the screen (shown and not minimised).
     bool isOpen() const;
@@ -182,6 +187,7 @@ private:
 
     MessageBoxes& messages_;
     QString dataPath_;
+    QStringList startCommand_{QCoreApplication::applicationFilePath()};
     Document document_;
     std::unique_ptr<WindowSystem> windows_;
     WavePlayerFactory openWave_;

@@ -3,8 +3,10 @@
 #include "app/mydialog.h"
 #include "desktop/pointerscreen.h"
 #include "look/images.h"
+#include "look/l10n.h"
 #include "look/messages.h"
 #include "model/catalogue.h"
+#include "process/desktopentry.h"
 #include "resources/dialogs.h"
 
 #include <QCloseEvent>
@@ -31,8 +33,7 @@ constexpr DecorationRow kDecorations[] = {
 } // namespace
 
 MyFrame::MyFrame(MyDialog* dialog, MessageBoxes& messages)
-    : TGradFrame(QString::fromUtf8(msg::ProgramName), dialog), dialog_(dialog),
-      messages_(messages) {}
+    : TGradFrame(l10n::text(msg::ProgramName), dialog), dialog_(dialog), messages_(messages) {}
 
 void MyFrame::showEvent(QShowEvent* event) {
     // A start into the tray never shows the frame: its icon and pictures wait for the first show.
@@ -53,8 +54,8 @@ void MyFrame::setUp() {
 
 void MyFrame::closeEvent(QCloseEvent* event) {
     if (closing_) return event->accept();
-    const Answer answer = messages_.showMessage(this, QString::fromUtf8(msg::QuitQuestion),
-                                                QString::fromUtf8(msg::ProgramName), box::Quit);
+    const Answer answer = messages_.showMessage(this, l10n::text(msg::QuitQuestion),
+                                                l10n::text(msg::ProgramName), box::Quit);
     if (answer != Answer::Yes || !dialog_->mayClose()) return event->ignore();
     closing_ = true;
     dialog_->shutdown();
@@ -97,9 +98,13 @@ void MyFrame::contextMenuEvent(QContextMenuEvent* event) {
     if (dialog_->trayAvailable()) return event->ignore();
     // Without a tray the display switch lives in the caption's menu.
     QMenu menu(this);
-    QAction* display = menu.addAction(QString::fromUtf8(msg::MenuDisplayStickums));
+    QAction* display = menu.addAction(l10n::text(msg::MenuDisplayStickums));
     display->setCheckable(true);
     display->setChecked(dialog_->displayOn());
     connect(display, &QAction::toggled, dialog_, &MyDialog::setDisplayOn);
+    QAction* startAtLogin = menu.addAction(l10n::text(msg::MenuStartAtLogin));
+    startAtLogin->setCheckable(true);
+    startAtLogin->setChecked(Autostart::on());
+    connect(startAtLogin, &QAction::toggled, dialog_, &MyDialog::setStartAtLogin);
     menu.exec(event->globalPos());
 }

@@ -2,6 +2,18 @@
 
 #include <QMessageBox>
 
+namespace {
+
+// The boxes' buttons, as Qt words them: our catalogues translate them too, so that a box is in
+// one language where Qt's own translations are not installed.
+[[maybe_unused]] constexpr const char* kButtonTexts[] = {
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&No"),
+};
+
+} // namespace
+
 Answer QtMessageBoxes::showMessage(QWidget* owner, const QString& text, const QString& caption,
                                    BoxStyle style) {
     QMessageBox::Icon icon = QMessageBox::NoIcon;

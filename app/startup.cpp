@@ -3,10 +3,12 @@
 #include "app/myapp.h"
 #include "app/mydialog.h"
 #include "look/gradient.h"
+#include "look/l10n.h"
 #include "look/stickumlook.h"
 #include "model/catalogue.h"
 #include "model/postit.h"
 #include "process/commandchannel.h"
+#include "process/desktopentry.h"
 #include "process/exporter.h"
 #include "process/programdir.h"
 #include "process/singleinstance.h"
@@ -67,9 +69,9 @@ PlatformDefaults desktopDefaults() {
 }
 
 int noDisplayToStartOn() {
-    printLine(stderr,
-              QStringLiteral("There is no display to start Quillbox on (neither DISPLAY nor "
-                             "WAYLAND_DISPLAY is set)."));
+    printLine(stderr, l10n::text(QT_TRANSLATE_NOOP(
+                          "msg", "There is no display to start Quillbox on (neither DISPLAY nor "
+                                 "WAYLAND_DISPLAY is set).")));
     return kFailureStatus;
 }
 
@@ -82,7 +84,9 @@ void fatalAsFailure(QtMsgType type, const QMessageLogContext& context, const QSt
         if (toolkitHandler) toolkitHandler(type, context, message);
         return;
     }
-    printLine(stderr, QStringLiteral("Quillbox cannot start: %1").arg(message.trimmed()));
+    printLine(
+        stderr,
+        l10n::text(QT_TRANSLATE_NOOP("msg", "Quillbox cannot start: %1")).arg(message.trimmed()));
     std::_Exit(kFailureStatus);
 }
 
@@ -124,7 +128,8 @@ bool readNoteText(CommandLine& line) {
     if (text.endsWith(u'\n')) text.chop(1);
     if (text.endsWith(u'\r')) text.chop(1);
     if (text.isEmpty()) {
-        printLine(stderr, QStringLiteral("--new-note -: standard input held no text."));
+        printLine(stderr, l10n::text(QT_TRANSLATE_NOOP(
+                              "msg", "--new-note -: standard input held no text.")));
         return false;
     }
     line.noteText = text;
@@ -132,12 +137,30 @@ bool readNoteText(CommandLine& line) {
 }
 
 int runWithoutDisplay(const CommandLine& line, const QString& dataPath) {
+    if (line.command == Command::Autostart) {
+        const Result set =
+            Autostart(startCommand(QCoreApplication::applicationFilePath(), line.dataFile))
+                .set(line.autostart);
+        if (!set) {
+            printLine(stderr, l10n::text(msg::AutostartFailed)
+                                  .arg(QString::fromStdString(set.why()))
+                                  .replace(QLatin1String("\r\n"), QLatin1String(" ")));
+            return kFailureStatus;
+        }
+        printLine(stdout, line.autostart
+                              ? l10n::text(QT_TRANSLATE_NOOP("msg", "Quillbox starts at login: %1"))
+                                    .arg(Autostart::entryPath())
+                              : l10n::text(QT_TRANSLATE_NOOP(
+                                    "msg", "Quillbox no longer starts at login.")));
+        return 0;
+    }
     if (line.command == Command::Export) {
         const ExportResult exported = exportDataFile(dataPath, line.json, desktopDefaults());
         if (!writeBytes(stdout, exported.output)) {
             const int error = errno;
-            printLine(stderr, QStringLiteral("The export could not be written: %1.")
-                                  .arg(QString::fromLocal8Bit(std::strerror(error))));
+            printLine(stderr,
+                      l10n::text(QT_TRANSLATE_NOOP("msg", "The export could not be written: %1."))
+                          .arg(QString::fromLocal8Bit(std::strerror(error))));
             return 1;
         }
         if (!exported.problem.isEmpty()) printLine(stderr, exported.problem);
@@ -153,12 +176,15 @@ int runWithoutDisplay(const CommandLine& line, const QString& dataPath) {
         if (const auto status = handOver(line, instance)) return *status;
     }
     if (line.command == Command::Quit) {
-        printLine(stdout,
-                  QStringLiteral("Quillbox is not running on %1; nothing to quit.").arg(dataPath));
+        printLine(stdout, l10n::text(QT_TRANSLATE_NOOP(
+                                         "msg", "Quillbox is not running on %1; nothing to quit."))
+                              .arg(dataPath));
         return 0;
     }
     return reported(
-        QStringLiteral("Quillbox is not running on %1, and there is no display to start it on.")
+        l10n::text(
+            QT_TRANSLATE_NOOP(
+                "msg", "Quillbox is not running on %1, and there is no display to start it on."))
             .arg(dataPath));
 }
 
@@ -181,27 +207,29 @@ std::optional<int> handOver(const CommandLine& line, SingleInstance& instance) {
         // on its way out): the socket was taken away.
         const bool gone = holder && !holder->socketName.isEmpty() && instance.holder();
         if (gone && std::exchange(goneBefore, true)) {
-            printLine(stderr, QStringLiteral("Quillbox runs (process %1), but its command socket "
-                                             "%2 is gone: it cannot take commands until it is "
-                                             "started again.")
-                                  .arg(QString::number(holder->pid), holder->socketName));
+            printLine(stderr,
+                      l10n::text(QT_TRANSLATE_NOOP(
+                                     "msg", "Quillbox runs (process %1), but its command socket "
+                                            "%2 is gone: it cannot take commands until it is "
+                                            "started again."))
+                          .arg(QString::number(holder->pid), holder->socketName));
             return kFailureStatus;
         }
         if (!gone) goneBefore = false;
         QThread::msleep(100);
     }
-    printLine(
-        stderr,
-        QStringLiteral("Quillbox runs on %1 but does not answer.").arg(instance.names().lockFile));
+    printLine(stderr,
+              l10n::text(QT_TRANSLATE_NOOP("msg", "Quillbox runs on %1 but does not answer."))
+                  .arg(instance.names().lockFile));
     return 1;
 }
 
 CommandAnswer carryOut(MyApp& app, Command command, const QString& text,
                        std::function<void()> stop) {
     MyDialog* dialog = app.dialog();
-    if (!dialog) return QStringLiteral("Quillbox is not ready yet.");
+    if (!dialog) return l10n::text(QT_TRANSLATE_NOOP("msg", "Quillbox is not ready yet."));
     // Told to stop in the same turn of the event loop: what came now would never be saved.
-    if (dialog->ended()) return QStringLiteral("Quillbox is ending.");
+    if (dialog->ended()) return l10n::text(QT_TRANSLATE_NOOP("msg", "Quillbox is ending."));
     switch (command) {
     case Command::Toggle:
         dialog->toggleDisplay();
@@ -210,28 +238,30 @@ CommandAnswer carryOut(MyApp& app, Command command, const QString& text,
         dialog->showMainWindow();
         break;
     case Command::NewNote:
-        if (!dialog->addNoteFromOutside(storedNoteText(text)))
-            return QString::fromUtf8(msg::NoSpaceNote);
+        if (!dialog->addNoteFromOutside(storedNoteText(text))) return l10n::text(msg::NoSpaceNote);
         dialog->newestNoteTakesKeys();
         // Said to the one who asked, not in a box that would hold the answer back.
         if (const auto failed = dialog->saveQuietly())
             return {kNotSavedStatus,
-                    QStringLiteral("The note was added and is shown, but it could not be saved to "
-                                   "%1 (%2); Quillbox keeps it and saves it with the next save.")
+                    l10n::text(QT_TRANSLATE_NOOP(
+                                   "msg",
+                                   "The note was added and is shown, but it could not be saved to "
+                                   "%1 (%2); Quillbox keeps it and saves it with the next save."))
                         .arg(dialog->dataPath(), *failed)};
         break;
     case Command::Quit:
         // Ending with a save that fails would lose everything since the last one: the program
         // stays, and the command says why.
         if (const auto failed = dialog->saveQuietly())
-            return QStringLiteral("Your data could not be saved to %1 (%2); Quillbox keeps "
-                                  "running.")
+            return l10n::text(QT_TRANSLATE_NOOP(
+                                  "msg", "Your data could not be saved to %1 (%2); Quillbox keeps "
+                                         "running."))
                 .arg(dialog->dataPath(), *failed);
         // After the answer has gone back.
         QTimer::singleShot(0, &app, std::move(stop));
         break;
     default:
-        return QStringLiteral("Unknown command.");
+        return l10n::text(QT_TRANSLATE_NOOP("msg", "Unknown command."));
     }
     return {};
 }

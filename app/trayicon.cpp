@@ -1,6 +1,7 @@
 #include "app/trayicon.h"
 
 #include "look/images.h"
+#include "look/l10n.h"
 #include "model/catalogue.h"
 
 #include <QCursor>
@@ -93,11 +94,15 @@ QtTrayIcon::QtTrayIcon()
     : menu_(std::make_unique<QMenu>()), icon_(std::make_unique<QSystemTrayIcon>()) {
     connect(menu_->addAction(tr("Show the main window")), &QAction::triggered, this,
             &TrayIcon::showWindowChosen);
-    display_ = menu_->addAction(QString::fromUtf8(msg::MenuDisplayStickums));
+    display_ = menu_->addAction(l10n::text(msg::MenuDisplayStickums));
     display_->setCheckable(true);
     display_->setChecked(true);
     connect(display_, &QAction::triggered, this, &TrayIcon::displayChosen);
     connect(menu_->addAction(tr("New note")), &QAction::triggered, this, &TrayIcon::newNoteChosen);
+    startAtLogin_ = menu_->addAction(l10n::text(msg::MenuStartAtLogin));
+    startAtLogin_->setCheckable(true);
+    connect(startAtLogin_, &QAction::triggered, this, &TrayIcon::startAtLoginChosen);
+    connect(menu_.get(), &QMenu::aboutToShow, this, &TrayIcon::menuOpening);
     menu_->addSeparator();
     connect(menu_->addAction(tr("Quit")), &QAction::triggered, this, &TrayIcon::quitChosen);
     if (statusNotifierTray()) icon_->setContextMenu(menu_.get());
@@ -135,6 +140,10 @@ void QtTrayIcon::setTip(const QString& tip) {
 
 void QtTrayIcon::setDisplayOn(bool on) {
     display_->setChecked(on);
+}
+
+void QtTrayIcon::setStartAtLogin(bool on) {
+    startAtLogin_->setChecked(on);
 }
 
 void QtTrayIcon::remove() {

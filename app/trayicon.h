@@ -36,6 +36,8 @@ public:
     }
     // Whether the menu shows the Stickums as on display.
     virtual void setDisplayOn(bool) {}
+    // Whether the menu shows Quillbox as starting at login.
+    virtual void setStartAtLogin(bool) {}
 
 signals:
     void leftButtonPressed();
@@ -45,7 +47,10 @@ signals:
     void showWindowChosen();
     void displayChosen(bool on);
     void newNoteChosen();
+    void startAtLoginChosen(bool on);
     void quitChosen();
+    // The menu is about to show: its check marks are brought up to date.
+    void menuOpening();
 };
 
 // The tray icon of the desktop, through Qt. Where the desktop shows tray icons through its
@@ -65,6 +70,7 @@ public:
     void remove() override;
     bool showNote(const QString& title, const QString& text) override;
     void setDisplayOn(bool on) override;
+    void setStartAtLogin(bool on) override;
 
     QSystemTrayIcon* qtIcon() const { return icon_.get(); }
     QMenu* menu() const { return menu_.get(); }
@@ -72,5 +78,6 @@ public:
 private:
     std::unique_ptr<QMenu> menu_;
     QAction* display_ = nullptr;
+    QAction* startAtLogin_ = nullptr;
     std::unique_ptr<QSystemTrayIcon> icon_;
 };

@@ -1,5 +1,7 @@
 #include "app/traywindow.h"
 
+#include "process/desktopentry.h"
+
 TrayWindow::TrayWindow(int tableId, int iconId, std::unique_ptr<TrayIcon> tray, QWidget* parent)
     : TemplateDialog(tableId, parent), iconId_(iconId), tray_(std::move(tray)) {
     connect(tray_.get(), &TrayIcon::leftButtonPressed, this, [this] { onTrayLeftButton(); });
@@ -10,7 +12,13 @@ TrayWindow::TrayWindow(int tableId, int iconId, std::unique_ptr<TrayIcon> tray, 
             [this](bool on) { onTrayMenu(on ? TrayEntry::DisplayOn : TrayEntry::DisplayOff); });
     connect(tray_.get(), &TrayIcon::newNoteChosen, this,
             [this] { onTrayMenu(TrayEntry::NewNote); });
+    connect(tray_.get(), &TrayIcon::startAtLoginChosen, this, [this](bool on) {
+        onTrayMenu(on ? TrayEntry::StartAtLoginOn : TrayEntry::StartAtLoginOff);
+    });
     connect(tray_.get(), &TrayIcon::quitChosen, this, [this] { onTrayMenu(TrayEntry::Quit); });
+    // Also changed from outside (quillbox --autostart, the desktop's settings): asked afresh.
+    connect(tray_.get(), &TrayIcon::menuOpening, this,
+            [this] { tray_->setStartAtLogin(Autostart::on()); });
 }
 
 TrayWindow::~TrayWindow() {

@@ -27,7 +27,15 @@ public:
     int iconId() const { return iconId_; }
 
     // The entries of the icon's menu.
-    enum class TrayEntry { ShowWindow, DisplayOn, DisplayOff, NewNote, Quit };
+    enum class TrayEntry {
+        ShowWindow,
+        DisplayOn,
+        DisplayOff,
+        NewNote,
+        StartAtLoginOn,
+        StartAtLoginOff,
+        Quit
+    };
 
 protected:
     virtual void onTrayLeftButton() = 0;

@@ -1,5 +1,6 @@
 #include "desktop/stickumtracker.h"
 
+#include "look/l10n.h"
 #include "model/catalogue.h"
 #include "platform/waveplayer.h"
 #include "platform/windowsystem.h"
@@ -181,7 +182,7 @@ std::optional<std::string> StickumTracker::targetTitle(const PostIt* record) con
     const PostItAttr* attr = holder_.attrOf(record);
     if (!attr) return std::nullopt;
     if (attr->target != 0 && targetExists(*attr)) return windows_.title(attr->target, kTitleBytes);
-    return std::string(msg::NoWindow);
+    return l10n::text(msg::NoWindow).toStdString();
 }
 
 void StickumTracker::destroyAll() {
@@ -307,7 +308,7 @@ SmallFrame* StickumTracker::makePinned(PostItAttr& attr, PostIt* record, QWindow
 
 void StickumTracker::prepare(SmallFrame* frame, const PostIt* record, bool withColour) const {
     WPostIt* content = frame->content();
-    content->setContent(record->displayText());
+    content->setShownContent(l10n::displayText(*record));
     content->setEditable(record->editable());
     if (withColour) content->setBackgroundColor(options_.stickumColor);
 }

@@ -1,5 +1,6 @@
 #include "desktop/windowaliases.h"
 
+#include "look/l10n.h"
 #include "look/messages.h"
 #include "model/catalogue.h"
 #include "platform/windowsystem.h"
@@ -9,8 +10,8 @@ QWindow* WindowAliases::aliasFor(WindowHandle window) {
         if (alias.window == window) return alias.proxy;
     }
     if (count() >= kCapacity) {
-        messages_.showMessage(nullptr, QString::fromUtf8(msg::NoSpaceAttach),
-                              QString::fromUtf8(msg::Error), box::Capacity);
+        messages_.showMessage(nullptr, l10n::text(msg::NoSpaceAttach), l10n::text(msg::Error),
+                              box::Capacity);
         return nullptr;
     }
     if (!windows_.exists(window)) return nullptr;

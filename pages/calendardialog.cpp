@@ -1,5 +1,6 @@
 #include "pages/calendardialog.h"
 
+#include "look/l10n.h"
 #include "look/messages.h"
 #include "look/recordtext.h"
 #include "model/catalogue.h"
@@ -44,7 +45,7 @@ CalendarDialog::CalendarDialog(DialogHost& host, QWidget* parent)
     month_ = replaceItemAndArrows(reminderid::Month, reminderid::MonthUpDown,
                                   new Stepper(kRemindersStepper));
     month_->setRange(kMonthBelow, kMonthAbove);
-    month_->setValueText([](int month) { return QString::fromLatin1(msg::monthName(month)); });
+    month_->setValueText([](int month) { return l10n::monthName(month); });
     month_->setStepRequest([this](int position, int step) { return stepMonth(position, step); });
 
     days_ = replaceItemAndArrows(reminderid::Days, reminderid::DaysUpDown,
@@ -57,7 +58,7 @@ CalendarDialog::CalendarDialog(DialogHost& host, QWidget* parent)
     const int pageRight = item(reminderid::Calendar)->geometry().right();
     QStringList months;
     for (int month = kFirstMonth; month <= kLastMonth; ++month)
-        months << QString::fromLatin1(msg::monthName(month));
+        months << l10n::monthName(month);
     month_->widenFor(months, pageRight);
     year_->widenFor({QString::number(kLastYear)},
                     item(reminderid::Calendar)->geometry().center().x());
@@ -238,8 +239,8 @@ void CalendarDialog::add() {
     auto made = std::make_unique<Appointement>();
     Appointement* reminder = made.get();
     if (!host().holder().addReminder(std::move(made))) {
-        host().messages().showMessage(nullptr, QString::fromLatin1(msg::NoSpaceReminder),
-                                      QString::fromLatin1(msg::Error), box::Capacity);
+        host().messages().showMessage(nullptr, l10n::text(msg::NoSpaceReminder),
+                                      l10n::text(msg::Error), box::Capacity);
         return;
     }
     host().attachNew(reminder);
@@ -258,9 +259,8 @@ void CalendarDialog::add() {
 void CalendarDialog::remove() {
     const Date date = selectionDate();
     if (date == kNoDate) return;
-    const Answer answer =
-        host().messages().showMessage(nullptr, QString::fromLatin1(msg::RemoveReminder),
-                                      QString::fromLatin1(msg::Warning), box::Removal);
+    const Answer answer = host().messages().showMessage(nullptr, l10n::text(msg::RemoveReminder),
+                                                        l10n::text(msg::Warning), box::Removal);
     if (answer != Answer::Yes) return;
 
     PostItHolder& records = host().holder();

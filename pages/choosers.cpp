@@ -1,6 +1,7 @@
 #include "pages/choosers.h"
 
 #include "look/gradient.h"
+#include "look/l10n.h"
 #include "model/catalogue.h"
 
 #include <QColorDialog>
@@ -24,7 +25,7 @@ class FontColorDialog : public QDialog {
 public:
     FontColorDialog(const QFont& font, ColorRef color, QWidget* owner)
         : QDialog(owner), color_(color) {
-        setWindowTitle(QString::fromUtf8(msg::FontChooserTitle));
+        setWindowTitle(l10n::text(msg::FontChooserTitle));
         fonts_ = new QFontDialog(font, this);
         fonts_->setWindowFlags(Qt::Widget);
         fonts_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
@@ -33,7 +34,7 @@ public:
         connect(fonts_, &QDialog::accepted, this, &QDialog::accept);
 
         auto* colorRow = new QHBoxLayout;
-        auto* label = new QLabel(QString::fromUtf8(msg::FontChooserColor), this);
+        auto* label = new QLabel(l10n::text(msg::FontChooserColor), this);
         colorButton_ = new QPushButton(this);
         label->setBuddy(colorButton_);
         colorRow->addWidget(label);

@@ -1,5 +1,6 @@
 #include "pages/notesdialog.h"
 
+#include "look/l10n.h"
 #include "look/messages.h"
 #include "look/recordtext.h"
 #include "model/catalogue.h"
@@ -34,9 +35,9 @@ NotesDialog::NotesDialog(DialogHost& host, QWidget* parent)
     edit_->setTabChangesFocus(true);
     edit_->installEventFilter(this);
 
-    refresh_->setToolTip(QString::fromUtf8(msg::TipUpdateTitles));
+    refresh_->setToolTip(l10n::text(msg::TipUpdateTitles));
     const bool pinning = host.windowSystem().pinningAvailable();
-    pin_->setToolTip(QString::fromUtf8(pinning ? msg::TipPinPoint : msg::PinUnavailable));
+    pin_->setToolTip(l10n::text(pinning ? msg::TipPinPoint : msg::PinUnavailable));
     // The tips show even while the main window is not the active one.
     refresh_->setAttribute(Qt::WA_AlwaysShowToolTips);
     pin_->setAttribute(Qt::WA_AlwaysShowToolTips);
@@ -110,8 +111,8 @@ void NotesDialog::addNote() {
     made->setText(editText());
     Note* added = made.get();
     if (!host().holder().addNote(std::move(made))) {
-        host().messages().showMessage(nullptr, QString::fromUtf8(msg::NoSpaceNote),
-                                      QString::fromUtf8(msg::Error), box::Capacity);
+        host().messages().showMessage(nullptr, l10n::text(msg::NoSpaceNote), l10n::text(msg::Error),
+                                      box::Capacity);
         return;
     }
     host().attachNew(added);
@@ -131,8 +132,8 @@ void NotesDialog::removeNote() {
     const int row = list_->selectedRow();
     if (row < 0 || row >= noteCount_) return;
     const int ordinal = list_->rowNumber(row);
-    const Answer answer = host().messages().showMessage(
-        nullptr, QString::fromUtf8(msg::RemoveNote), QString::fromUtf8(msg::Warning), box::Removal);
+    const Answer answer = host().messages().showMessage(nullptr, l10n::text(msg::RemoveNote),
+                                                        l10n::text(msg::Warning), box::Removal);
     if (answer != Answer::Yes) return;
     // The text being edited is kept while the ordinals still name the notes they named.
     storeEditedText();
@@ -191,8 +192,8 @@ void NotesDialog::toggleRow(int row) {
 
 void NotesDialog::startPinPointing() {
     if (!pinPointer_.windowSystem().pinningAvailable()) {
-        host().messages().showMessage(nullptr, QString::fromUtf8(msg::PinUnavailable),
-                                      QString::fromUtf8(msg::PinPointing), box::PinNotice);
+        host().messages().showMessage(nullptr, l10n::text(msg::PinUnavailable),
+                                      l10n::text(msg::PinPointing), box::PinNotice);
         return;
     }
     pinPointer_.start();

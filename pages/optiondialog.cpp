@@ -1,6 +1,7 @@
 #include "pages/optiondialog.h"
 
 #include "look/gradient.h"
+#include "look/l10n.h"
 #include "look/recordtext.h"
 #include "look/stickumlook.h"
 #include "model/catalogue.h"
@@ -221,7 +222,7 @@ void OptionDialog::setUpPage() {
 
     for (const WToolInfo& tool : kTools) {
         if (QWidget* w = item(tool.toolId)) {
-            w->setToolTip(QString::fromUtf8(tool.text));
+            w->setToolTip(l10n::text(tool.text));
             w->setAttribute(Qt::WA_AlwaysShowToolTips);
         }
     }
@@ -406,8 +407,7 @@ void OptionDialog::applyWaveFile() {
 }
 
 void OptionDialog::chooseWaveFile() {
-    const QStringList filters{QString::fromUtf8(msg::WaveFilesFilter),
-                              QString::fromUtf8(msg::AllFilesFilter)};
+    const QStringList filters{l10n::text(msg::WaveFilesFilter), l10n::text(msg::AllFilesFilter)};
     const auto chosen = choosers_->chooseFile(this, filters);
     if (!chosen) return;
     if (fileExists(*chosen) && waveEdit_) waveEdit_->setText(QFileInfo(*chosen).absoluteFilePath());

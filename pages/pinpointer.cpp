@@ -1,5 +1,6 @@
 #include "pages/pinpointer.h"
 
+#include "look/l10n.h"
 #include "look/messages.h"
 #include "model/catalogue.h"
 #include "platform/windowsystem.h"
@@ -65,9 +66,9 @@ QString PinPointer::titleOf(WindowHandle window, int count) const {
 }
 
 bool PinPointer::confirm(WindowHandle window) {
-    QString question = QString::fromUtf8(msg::AttachQuestion);
+    QString question = l10n::text(msg::AttachQuestion);
     const qsizetype place = question.indexOf(QLatin1String("%s"));
     question.replace(place, 2, titleOf(window, kQuestionTitle));
-    return messages_.showMessage(nullptr, question, QString::fromUtf8(msg::PinPointing),
+    return messages_.showMessage(nullptr, question, l10n::text(msg::PinPointing),
                                  box::PinQuestion) == Answer::Yes;
 }

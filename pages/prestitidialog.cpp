@@ -1,10 +1,10 @@
 #include "pages/prestitidialog.h"
 
+#include "look/l10n.h"
 #include "look/messages.h"
 #include "look/recordtext.h"
 #include "model/catalogue.h"
 #include "model/due.h"
-#include "model/formats.h"
 #include "pages/datestep.h"
 #include "pages/dialoghost.h"
 #include "pages/recordtextedit.h"
@@ -69,7 +69,7 @@ PrestitiDialog::PrestitiDialog(DialogHost& host, QWidget* parent)
     // Ranges: the month runs one beyond each end so that it can wrap into the next year.
     year_->setRange(kFirstYear, kLastYear);
     month_->setRange(kMonthBelow, kMonthAbove);
-    month_->setValueText([](int month) { return QString::fromUtf8(msg::monthName(month)); });
+    month_->setValueText([](int month) { return l10n::monthName(month); });
     for (Stepper* part : {day_, month_, year_, after_})
         part->setAlignment(Qt::AlignCenter);
     after_->setRange(0, kMaxDays);
@@ -89,8 +89,8 @@ PrestitiDialog::PrestitiDialog(DialogHost& host, QWidget* parent)
         return {};
     });
 
-    tabs_->addTab(new QWidget, QString::fromUtf8(msg::GiveBack));
-    tabs_->addTab(new QWidget, QString::fromUtf8(msg::HaveBack));
+    tabs_->addTab(new QWidget, l10n::text(msg::GiveBack));
+    tabs_->addTab(new QWidget, l10n::text(msg::HaveBack));
     tabs_->setCurrentIndex(0);
     connectControls();
     tabChanged(tabs_->currentIndex());
@@ -105,13 +105,11 @@ PrestitiDialog::~PrestitiDialog() {
 
 void PrestitiDialog::fitLabels() {
     // "I owe to" may grow to the left, "owes me" to the right, where the form has room.
-    const int leftNeeded =
-        leftLabel_->fontMetrics().horizontalAdvance(QString::fromUtf8(msg::IOweTo));
+    const int leftNeeded = leftLabel_->fontMetrics().horizontalAdvance(l10n::text(msg::IOweTo));
     QRect left = leftLabel_->geometry();
     if (leftNeeded > left.width()) left.setLeft(std::max(0, left.right() + 1 - leftNeeded));
     leftLabel_->setGeometry(left);
-    const int rightNeeded =
-        rightLabel_->fontMetrics().horizontalAdvance(QString::fromUtf8(msg::OwesMe));
+    const int rightNeeded = rightLabel_->fontMetrics().horizontalAdvance(l10n::text(msg::OwesMe));
     QRect right = rightLabel_->geometry();
     if (rightNeeded > right.width()) right.setWidth(rightNeeded);
     rightLabel_->setGeometry(right);
@@ -122,13 +120,15 @@ void PrestitiDialog::fitDateRow() {
     // side from just after the text of their label, each as wide as its values need, as far
     // as the object's edit.
     int x = day_->x();
+    QLabel* label = nullptr;
     for (QWidget* other : items()) {
-        auto* label = qobject_cast<QLabel*>(other);
+        auto* text = qobject_cast<QLabel*>(other);
         const QRect r = other->geometry();
-        if (!label || r.right() >= x || r.bottom() < day_->y() || r.top() > day_->y()) continue;
-        const int textWidth = label->fontMetrics().horizontalAdvance(label->text());
-        label->resize(std::min(label->width(), textWidth), label->height());
-        x = std::min(x, label->geometry().right() + 1 + kDateRowGap);
+        if (!text || r.right() >= x || r.bottom() < day_->y() || r.top() > day_->y()) continue;
+        const int textWidth = text->fontMetrics().horizontalAdvance(text->text());
+        text->resize(std::min(text->width(), textWidth), text->height());
+        x = std::min(x, text->geometry().right() + 1 + kDateRowGap);
+        label = text;
     }
     const auto values = [](int first, int last, auto text) {
         QStringList all;
@@ -139,16 +139,28 @@ void PrestitiDialog::fitDateRow() {
     const auto number = [](int v) { return QString::number(v); };
     const std::pair<Stepper*, QStringList> row[] = {
         {day_, values(1, 31, number)},
-        {month_, values(1, 12, [](int m) { return QString::fromUtf8(msg::monthName(m)); })},
+        {month_, values(1, 12, [](int m) { return l10n::monthName(m); })},
         {year_, values(kFirstYear, kLastYear, number)}};
     const int end = object_->x() - kDateRowGap;
-    for (const auto& [part, texts] : row) {
-        int missing = 0;
-        for (const QString& text : texts)
-            missing = std::max(missing, missingRoom(part, text));
-        const int width = std::min(part->width() + missing, end - x);
-        part->setGeometry(x, part->y(), std::max(width, part->width()), part->height());
-        x = part->geometry().right() + 1;
+    const auto layOut = [&row, end](int from) {
+        int short_ = 0;
+        for (const auto& [part, texts] : row) {
+            int missing = 0;
+            for (const QString& text : texts)
+                missing = std::max(missing, missingRoom(part, text));
+            const int width = std::min(part->width() + missing, end - from);
+            short_ += std::max(0, part->width() + missing - width);
+            part->setGeometry(from, part->y(), std::max(width, part->width()), part->height());
+            from = part->geometry().right() + 1;
+        }
+        return short_;
+    };
+    // Still short (longer names of months): the label keeps only the width its text shows, its
+    // Alt+letter's mark being no character.
+    if (layOut(x) > 0 && label && label->geometry().right() + 1 + kDateRowGap == x) {
+        QString shown = label->text();
+        label->resize(label->fontMetrics().horizontalAdvance(shown.remove(u'&')), label->height());
+        layOut(label->geometry().right() + 1 + kDateRowGap);
     }
 }
 
@@ -206,8 +218,8 @@ void PrestitiDialog::tabChanged(int index) {
     if (current_ >= 0) storeForm(current_);
     direction_ = index == 0;
     current_ = -1;
-    leftLabel_->setText(direction_ ? QString::fromUtf8(msg::IOweTo) : QString());
-    rightLabel_->setText(direction_ ? QString() : QString::fromUtf8(msg::OwesMe));
+    leftLabel_->setText(direction_ ? l10n::text(msg::IOweTo) : QString());
+    rightLabel_->setText(direction_ ? QString() : l10n::text(msg::OwesMe));
     // The form reads "I owe to" the person, or the person "owes me".
     person_->setAccessibleDescription(leftLabel_->text() + rightLabel_->text());
     clearForm();
@@ -297,7 +309,7 @@ bool PrestitiDialog::dateStep(bool accepted) {
 }
 
 QString PrestitiDialog::dateText(Date date) {
-    return QString::fromStdString(formatNumericDate(date));
+    return l10n::numericDate(date);
 }
 
 void PrestitiDialog::storeForm(int ordinal) {
@@ -358,8 +370,8 @@ void PrestitiDialog::addLending() {
     Prestito* added = made.get();
     PostItHolder& records = host().holder();
     if (!records.addLending(std::move(made))) {
-        host().messages().showMessage(nullptr, QString::fromUtf8(msg::NoSpaceLending),
-                                      QString::fromUtf8(msg::Error), box::Capacity);
+        host().messages().showMessage(nullptr, l10n::text(msg::NoSpaceLending),
+                                      l10n::text(msg::Error), box::Capacity);
         return;
     }
     host().attachNew(added);
@@ -373,9 +385,8 @@ void PrestitiDialog::addLending() {
 void PrestitiDialog::removeLending() {
     const int row = list_->selectedRow();
     if (row < 0) return;
-    const Answer answer =
-        host().messages().showMessage(nullptr, QString::fromUtf8(msg::RemoveLending),
-                                      QString::fromUtf8(msg::Warning), box::Removal);
+    const Answer answer = host().messages().showMessage(nullptr, l10n::text(msg::RemoveLending),
+                                                        l10n::text(msg::Warning), box::Removal);
     if (answer != Answer::Yes) return;
     const int ordinal = list_->itemData(row);
     if (Prestito* removed = lending(ordinal)) {

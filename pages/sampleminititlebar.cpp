@@ -1,6 +1,7 @@
 #include "pages/sampleminititlebar.h"
 
 #include "look/gradient.h"
+#include "look/l10n.h"
 #include "look/stickumlook.h"
 #include "model/catalogue.h"
 
@@ -33,7 +34,7 @@ QImage SampleMiniTitleBar::captionImage() const {
     p.setFont(font_);
     p.setPen(toQColor(captionTextColor(toColorRef(desktop::captionText(palette())))));
     const QRect textRect(QPoint(0, -2), QPoint(width() - 3, kCaptionHeight - 1));
-    const QString caption = QString::fromUtf8(msg::StickumTitle);
+    const QString caption = l10n::text(msg::StickumTitle);
     p.drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                QFontMetrics(font_).elidedText(caption, Qt::ElideRight, textRect.width()));
     return image;

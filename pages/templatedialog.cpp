@@ -2,6 +2,7 @@
 
 #include "look/frameontop.h"
 #include "look/images.h"
+#include "look/l10n.h"
 #include "model/postit.h"
 #include "pages/recordtextedit.h"
 #include "resources/dialogs.h"
@@ -46,7 +47,7 @@ bool takesKeys(const QWidget* widget) {
 }
 
 QLabel* makeText(const DialogItem& row, QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(row.text), parent);
+    auto* label = new QLabel(l10n::text(row.text), parent);
     Qt::Alignment horizontal = Qt::AlignLeft;
     if (row.kind == ItemKind::CentredText) horizontal = Qt::AlignHCenter;
     if (row.kind == ItemKind::RightText) horizontal = Qt::AlignRight;
@@ -74,9 +75,15 @@ TemplateDialog::TemplateDialog(int tableId, QWidget* parent)
         ids_.push_back(row.id);
     }
     followTableOrder();
-    // Once the page has put its own controls in place: their frames stay whole at fractional
-    // scales.
-    QTimer::singleShot(0, this, [this] { FrameOnTop::coverScrollAreas(this); });
+    // Once the page has put its own controls in place: a button whose text (another language,
+    // another font) is still longer than its place takes the room the page has beside it, and
+    // the frames stay whole at fractional scales.
+    QTimer::singleShot(0, this, [this] {
+        for (QWidget* widget : items_)
+            if (auto* button = qobject_cast<QAbstractButton*>(widget))
+                widen(button, missingRoom(button));
+        FrameOnTop::coverScrollAreas(this);
+    });
 }
 
 QWidget* TemplateDialog::item(int id) const {
@@ -129,7 +136,7 @@ void TemplateDialog::followTableOrder() {
 }
 
 QWidget* TemplateDialog::create(const DialogItem& row) {
-    const QString text = QString::fromUtf8(row.text);
+    const QString text = l10n::text(row.text);
     switch (row.kind) {
     case ItemKind::PushButton:
     case ItemKind::DefPushButton: {
@@ -183,8 +190,7 @@ QWidget* TemplateDialog::create(const DialogItem& row) {
 }
 
 void TemplateDialog::fitText(QWidget* label, const DialogItem& row) {
-    const int needed =
-        label->fontMetrics().horizontalAdvance(shownText(QString::fromUtf8(row.text)));
+    const int needed = label->fontMetrics().horizontalAdvance(shownText(l10n::text(row.text)));
     QRect box = label->geometry();
     if (needed <= box.width()) return;
     const int limit = templateSize_.width();

@@ -1,6 +1,7 @@
 #include "pages/wcalendar.h"
 
 #include "look/images.h"
+#include "look/l10n.h"
 #include "model/catalogue.h"
 #include "pages/calendaraccessible.h"
 #include "resources/pictures.h"
@@ -126,10 +127,9 @@ QString WCalendar::weekdayName(int weekday) {
 QString WCalendar::dayName(int day) const {
     const Date date = dateOfDay(day);
     const DayMonthYear parts = splitDate(date);
-    QString name =
-        tr("%1 %2 %3 %4")
-            .arg(weekdayName(weekday(date)), QString::number(parts.day),
-                 QString::fromUtf8(msg::monthName(parts.month)), QString::number(parts.year));
+    QString name = tr("%1 %2 %3 %4")
+                       .arg(weekdayName(weekday(date)), QString::number(parts.day),
+                            l10n::monthName(parts.month), QString::number(parts.year));
     if (const CalendarMark* mark = markFor(date)) {
         name += tr(", reminder: %1").arg(reminderText_ ? reminderText_(date) : QString());
         name += mark->flag == 1 ? tr(", armed") : tr(", disarmed");
@@ -200,7 +200,7 @@ void WCalendar::paintEvent(QPaintEvent*) {
     const QFontMetrics metrics(painter.font());
     const int w = colWidth();
     for (int i = 0; i < 7; ++i) {
-        const QString label = QString::fromLatin1(msg::WeekDays[i]);
+        const QString label = l10n::weekDayName(i + 1);
         const int cx = metrics.horizontalAdvance(label);
         const int cy = metrics.height();
         headerHeight = cy + kHeaderPadding;

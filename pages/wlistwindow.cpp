@@ -1,6 +1,7 @@
 #include "pages/wlistwindow.h"
 
 #include "look/images.h"
+#include "look/l10n.h"
 #include "model/catalogue.h"
 
 #include <QApplication>
@@ -85,7 +86,7 @@ WListWindow::WListWindow(int id, int armedPicture, int disarmedPicture, QWidget*
     setColumnCount(static_cast<int>(std::size(kColumns)));
     QStringList titles;
     for (const Column& column : kColumns)
-        titles << QString::fromUtf8(column.title);
+        titles << l10n::text(column.title);
     setHeaderLabels(titles);
     header()->setStretchLastSection(false);
     header()->setSectionsMovable(false);

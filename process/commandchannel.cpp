@@ -1,5 +1,6 @@
 #include "process/commandchannel.h"
 
+#include "look/l10n.h"
 #include "process/unixsocket.h"
 #include "storage/descriptor.h"
 
@@ -103,7 +104,7 @@ private:
         const QPointer<Caller> alive(this);
         const CommandAnswer answer =
             command ? handler_(*command, message.value(QStringLiteral("text")).toString())
-                    : CommandAnswer(QStringLiteral("Unknown command."));
+                    : CommandAnswer(l10n::text(QT_TRANSLATE_NOOP("msg", "Unknown command.")));
         // The handler may have let events run, among them this caller's patience running out.
         if (!alive || fd_ < 0) return;
         write_ = answerText(answer);
@@ -254,6 +255,7 @@ std::optional<CommandAnswer> sendCommand(const QString& socketName, Command comm
                                 sendAll(socket.get(), line, QDeadlineTimer(kClientPatienceMs))
                             ? answerLine(socket.get(), QDeadlineTimer(kClientPatienceMs))
                             : std::nullopt;
-    if (!answer) return CommandAnswer(QStringLiteral("Quillbox did not answer."));
+    if (!answer)
+        return CommandAnswer(l10n::text(QT_TRANSLATE_NOOP("msg", "Quillbox did not answer.")));
     return answerFrom(*answer);
 }

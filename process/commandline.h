@@ -12,12 +12,13 @@ inline constexpr int kNotSavedStatus = 3; // --new-note: the note was added but 
 
 // What Quillbox was asked to do on its command line.
 enum class Command {
-    Run,     // start, or say that one already runs on the data file
-    Toggle,  // the display switch of the running Quillbox
-    Show,    // the main window of the running Quillbox
-    NewNote, // a new note with its Stickum on show
-    Quit,    // the running Quillbox saves and ends
-    Export,  // the data file's contents on standard output
+    Run,       // start, or say that one already runs on the data file
+    Toggle,    // the display switch of the running Quillbox
+    Show,      // the main window of the running Quillbox
+    NewNote,   // a new note with its Stickum on show
+    Quit,      // the running Quillbox saves and ends
+    Export,    // the data file's contents on standard output
+    Autostart, // start with the session, or no longer
 };
 
 struct CommandLine {
@@ -25,6 +26,7 @@ struct CommandLine {
     QString dataFile; // --data, made absolute; empty: the usual data file
     QString noteText; // --new-note's text ("-": read standard input)
     bool json = false;
+    bool autostart = false;    // --autostart on (true) or off
     bool displayGiven = false; // -display: the X server to use, without DISPLAY
     // Set when the program ends at once (help, version, a bad command line) with this status,
     // after printing output on standard output and errors on standard error.
@@ -33,7 +35,10 @@ struct CommandLine {
     QString errors;
 
     // The commands that work without a display and never start the program.
-    bool withoutDisplay() const { return command == Command::Quit || command == Command::Export; }
+    bool withoutDisplay() const {
+        return command == Command::Quit || command == Command::Export ||
+               command == Command::Autostart;
+    }
 };
 
 // Reads the arguments (the program's name first). Qt's own options for the display and the

@@ -1,6 +1,7 @@
 #include "process/exporter.h"
 
 #include "look/gradient.h"
+#include "look/l10n.h"
 #include "model/formats.h"
 #include "model/text.h"
 #include "storage/atomic_file.h"
@@ -182,11 +183,12 @@ ExportResult exportDataFile(const QString& dataPath, bool json, const PlatformDe
     if (read.outcome != ReadOutcome::Read) {
         result.status = 1;
         const QString reason = QString::fromStdString(read.reason);
-        result.problem = read.outcome == ReadOutcome::Missing
-                             ? QStringLiteral("There is no data file at %1.").arg(dataPath)
-                         : read.outcome == ReadOutcome::NotRegular
-                             ? QStringLiteral("%1 is %2, not a regular file.").arg(dataPath, reason)
-                             : QStringLiteral("%1 cannot be read (%2).").arg(dataPath, reason);
+        result.problem =
+            read.outcome == ReadOutcome::Missing
+                ? l10n::text(QT_TRANSLATE_NOOP("msg", "There is no data file at %1.")).arg(dataPath)
+            : read.outcome == ReadOutcome::NotRegular
+                ? QStringLiteral("%1 is %2, not a regular file.").arg(dataPath, reason)
+                : QStringLiteral("%1 cannot be read (%2).").arg(dataPath, reason);
         return result;
     }
     PostItHolder holder;

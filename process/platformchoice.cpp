@@ -1,5 +1,6 @@
 #include "process/platformchoice.h"
 
+#include "look/l10n.h"
 #include "look/messages.h"
 #include "model/catalogue.h"
 
@@ -61,6 +62,6 @@ void applyExportPlatform(const PlatformSetting& setting) {
 
 void tellPlatformLimits(PlatformChoice choice, MessageBoxes& messages) {
     if (choice != PlatformChoice::WithoutPinning) return;
-    messages.showMessage(nullptr, QString::fromUtf8(msg::NoXWayland),
-                         QString::fromUtf8(msg::ProgramName), box::PinNotice);
+    messages.showMessage(nullptr, l10n::text(msg::NoXWayland), l10n::text(msg::ProgramName),
+                         box::PinNotice);
 }

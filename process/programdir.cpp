@@ -1,5 +1,6 @@
 #include "process/programdir.h"
 
+#include "look/l10n.h"
 #include "model/catalogue.h"
 #include "storage/atomic_file.h"
 #include "storage/datafile.h"
@@ -47,9 +48,9 @@ TakeOver takeOverProgramDataFile(const QString& programDir, const QString& dataD
     const QString fromPath = QFile::decodeName(from.c_str());
     const QString toPath = QFile::decodeName(to.c_str());
     result.failed = !failure.empty();
-    result.notice = result.failed ? QString::fromUtf8(msg::DataFileCopyFailed)
+    result.notice = result.failed ? l10n::text(msg::DataFileCopyFailed)
                                         .arg(fromPath, toPath, QString::fromStdString(failure))
-                                  : QString::fromUtf8(msg::DataFileCopied).arg(fromPath, toPath);
+                                  : l10n::text(msg::DataFileCopied).arg(fromPath, toPath);
     return result;
 }
 

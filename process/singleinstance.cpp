@@ -1,6 +1,7 @@
 #include "process/singleinstance.h"
 
 #include "document/statefolder.h"
+#include "look/l10n.h"
 #include "process/unixsocket.h"
 #include "storage/descriptor.h"
 
@@ -25,8 +26,9 @@ const QString kSocketSuffix = QStringLiteral(".socket");
 
 // Why a Quillbox without a private runtime folder neither starts nor sends a command.
 QString noRuntimeFolder() {
-    return QStringLiteral("There is no runtime folder that only you can use (XDG_RUNTIME_DIR) "
-                          "for Quillbox's command socket.");
+    return l10n::text(QT_TRANSLATE_NOOP(
+        "msg", "There is no runtime folder that only you can use (XDG_RUNTIME_DIR) "
+               "for Quillbox's command socket."));
 }
 
 // $XDG_STATE_HOME/Quillbox, made open to the user only when it is not there; empty when it

@@ -2,6 +2,8 @@
 #include "resources/dialogs.h"
 #include "resources/pagetables.h"
 
+#include <QtGlobal>
+
 #include <array>
 
 namespace {
@@ -17,22 +19,23 @@ constexpr std::array kItems{
     DialogItem{LeftLabel, ItemKind::RightText, "a/da chi", 10, 92, 32, 12},
     DialogItem{Person, ItemKind::ComboBox, "", 46, 92, 64, 56},
     DialogItem{RightLabel, ItemKind::RightText, "a/da chi", 112, 92, 28, 12},
-    DialogItem{kNoId, ItemKind::CentredText, "&Object", 144, 92, 61, 10},
+    DialogItem{kNoId, ItemKind::CentredText, QT_TRANSLATE_NOOP("msg", "&Object"), 144, 92, 61, 10},
     DialogItem{Object, ItemKind::MultiLineEdit, "", 142, 102, 64, 40},
-    DialogItem{kNoId, ItemKind::RightText, "&When", 8, 110, 32, 12},
+    DialogItem{kNoId, ItemKind::RightText, QT_TRANSLATE_NOOP("msg", "&When"), 8, 110, 32, 12},
     DialogItem{Day, ItemKind::CentredText, "", 44, 110, 12, 12},
     DialogItem{DayUpDown, ItemKind::Custom, "", 56, 110, 7, 12},
     DialogItem{Month, ItemKind::CentredText, "", 64, 110, 40, 12},
     DialogItem{MonthUpDown, ItemKind::Custom, "", 104, 110, 7, 12},
     DialogItem{Year, ItemKind::CentredText, "", 112, 110, 20, 12},
     DialogItem{YearUpDown, ItemKind::Custom, "", 132, 110, 7, 12},
-    DialogItem{kNoId, ItemKind::RightText, "A&fter", 9, 128, 35, 12},
+    DialogItem{kNoId, ItemKind::RightText, QT_TRANSLATE_NOOP("msg", "A&fter"), 9, 128, 35, 12},
     DialogItem{After, ItemKind::Edit, "", 48, 128, 20, 12},
     DialogItem{AfterUpDown, ItemKind::Custom, "", 68, 128, 7, 12},
-    DialogItem{SoundBox, ItemKind::CheckBox, "&Sound", 104, 128, 36, 12},
-    DialogItem{NewButton, ItemKind::PushButton, "&New", 56, 148, 50, 14},
-    DialogItem{AddButton, ItemKind::PushButton, "&Add", 108, 148, 50, 14},
-    DialogItem{RemoveButton, ItemKind::PushButton, "Re&move", 160, 148, 50, 14},
+    DialogItem{SoundBox, ItemKind::CheckBox, QT_TRANSLATE_NOOP("msg", "&Sound"), 104, 128, 36, 12},
+    DialogItem{NewButton, ItemKind::PushButton, QT_TRANSLATE_NOOP("msg", "&New"), 56, 148, 50, 14},
+    DialogItem{AddButton, ItemKind::PushButton, QT_TRANSLATE_NOOP("msg", "&Add"), 108, 148, 50, 14},
+    DialogItem{RemoveButton, ItemKind::PushButton, QT_TRANSLATE_NOOP("msg", "Re&move"), 160, 148,
+               50, 14},
 };
 
 } // namespace

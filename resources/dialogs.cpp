@@ -2,6 +2,8 @@
 
 #include "resources/pagetables.h"
 
+#include <QtGlobal>
+
 #include <array>
 
 namespace {
@@ -11,8 +13,10 @@ constexpr int kDialogPoints = 8;
 
 // The main dialog: the page selector and the two buttons under it.
 constexpr std::array kMainItems{
-    DialogItem{kCollapseButton, ItemKind::PushButton, "Colla&pse", 8, 192, 50, 14},
-    DialogItem{kCloseButton, ItemKind::DefPushButton, "&Close", 182, 192, 50, 14},
+    DialogItem{kCollapseButton, ItemKind::PushButton, QT_TRANSLATE_NOOP("msg", "Colla&pse"), 8, 192,
+               50, 14},
+    DialogItem{kCloseButton, ItemKind::DefPushButton, QT_TRANSLATE_NOOP("msg", "&Close"), 182, 192,
+               50, 14},
     DialogItem{kTabControl, ItemKind::TabControl, "", 8, 4, 224, 184},
 };
 
@@ -23,7 +27,8 @@ constexpr std::array kAboutItems{
     DialogItem{kNoId, ItemKind::CentredText, "Quillbox", 76, 24, 60, 8},
     DialogItem{kNoId, ItemKind::Picture, "", 52, 36, 108, 44, kAboutLogo},
     DialogItem{kNoId, ItemKind::CentredText, "version " QUILLBOX_VERSION, 76, 84, 60, 8},
-    DialogItem{kNoId, ItemKind::CentredText, "by the Quillbox makers", 76, 96, 60, 8},
+    DialogItem{kNoId, ItemKind::CentredText, QT_TRANSLATE_NOOP("msg", "by the Quillbox makers"), 76,
+               96, 60, 8},
     DialogItem{kNoId, ItemKind::CentredText, "http://quillbox.example.org/", 38, 108, 140, 12},
     DialogItem{kNoId, ItemKind::CentredText, "mailto:makers@quillbox.example.org", 38, 120, 140,
                12},

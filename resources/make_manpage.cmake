@@ -1,6 +1,8 @@
 # Writes the manual page from the program's own option list, as `quillbox --help` prints it.
 #   cmake -DPROGRAM=... -DTEMPLATE=quillbox.1.in -DOUTPUT=quillbox.1 -DVERSION=... -P make_manpage.cmake
-execute_process(COMMAND ${PROGRAM} --help OUTPUT_VARIABLE help RESULT_VARIABLE status)
+# In English whatever the language of the session that builds it.
+execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C ${PROGRAM} --help
+    OUTPUT_VARIABLE help RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "${PROGRAM} --help failed: ${status}")
 endif()

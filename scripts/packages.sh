@@ -3,14 +3,14 @@
 
 QB_BUILD_PACKAGES="cmake g++ make pkg-config googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins libxcb1-dev libxcb-ewmh-dev
-  libxcb-icccm4-dev libxcb-xtest0-dev clang-format"
+  libxcb-icccm4-dev libxcb-xtest0-dev clang-format qt6-l10n-tools"
 QB_RUN_PACKAGES="xvfb openbox trayer x11-utils xdotool fonts-liberation fonts-dejavu-core
   pulseaudio pulseaudio-utils qt6-wayland"
 # What the unit and widget tests (./test.sh --quick) use besides the build: the fonts they
 # measure, a Wayland desktop with XWayland, and the desktop's own readers of the desktop entry
-# and the manual page.
+# the manual page and the AppStream metadata.
 QB_UNIT_TEST_PACKAGES="fonts-liberation fonts-dejavu-core qt6-wayland weston xwayland
-  desktop-file-utils man-db mandoc"
+  desktop-file-utils man-db mandoc appstream"
 QB_TEST_PACKAGES="$QB_UNIT_TEST_PACKAGES imagemagick sox clang libclang-rt-dev dpkg-dev lintian
   x11-xserver-utils x11-session-utils syncthing curl dbus at-spi2-core python3-pyatspi"
 

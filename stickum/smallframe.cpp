@@ -1,6 +1,7 @@
 #include "stickum/smallframe.h"
 
 #include "look/gradient.h"
+#include "look/l10n.h"
 #include "look/recordtext.h"
 #include "look/stickumlook.h"
 #include "model/catalogue.h"
@@ -34,7 +35,7 @@ constexpr Qt::WindowFlags kFrameFlags =
 
 SmallFrame::SmallFrame(const Options& options, PostIt* record, WPostIt* content, QWidget* owner)
     : QWidget(owner, kFrameFlags), options_(options), record_(record), content_(content),
-      summary_(QString::fromUtf8(msg::StickumTitle)), title_(summary_),
+      summary_(l10n::text(msg::StickumTitle)), title_(summary_),
       titleBar_(new MiniTitleBar(this, title_, kTitleHeight, kTitleBorder)) {
     installWindowAccessibility();
     setWindowTitle(title_);

@@ -2,6 +2,7 @@
 
 #include "look/frameontop.h"
 #include "look/gradient.h"
+#include "look/l10n.h"
 #include "look/recordtext.h"
 #include "look/stickumlook.h"
 #include "model/catalogue.h"
@@ -30,7 +31,7 @@ int screenWidth() {
 WPostIt::WPostIt(const Options& options)
     : QWidget(nullptr), options_(options), edit_(new StickumEdit(this)),
       lineHeight_(QFontMetrics(stickumFont(options)).height()), background_(options.stickumColor) {
-    setWindowTitle(QString::fromUtf8(msg::StickumTitle));
+    setWindowTitle(l10n::text(msg::StickumTitle));
     edit_->setObjectName(QStringLiteral("edit%1").arg(kEditId));
     edit_->setGeometry(0, 0, 30, 30);
     edit_->setLineHeight(lineHeight_);
@@ -47,9 +48,12 @@ void WPostIt::drawBorder(QPainter& p) const {
 }
 
 void WPostIt::setContent(const std::string& text) {
+    setShownContent(toEditText(text));
+}
+
+void WPostIt::setShownContent(const QString& shown) {
     // The same text again (a show pass, the same note read afresh) leaves the caret and what
     // is being typed where they are.
-    const QString shown = toEditText(text);
     if (shown == edit_->toPlainText()) return;
     edit_->setText(shown);
     applyScrollBarRule();

@@ -21,6 +21,8 @@ public:
 
     // Replaces the whole text (record text: UTF-8, old single-byte texts shown as such).
     void setContent(const std::string& text);
+    // The text as the edit shows it (lines broken by "\n").
+    void setShownContent(const QString& shown);
     // At most capacity - 1 bytes of the text, CR LF line breaks, cut at a character boundary.
     std::string getContent(std::size_t capacity = 256) const;
     // The edit is read-only exactly when editable is false.

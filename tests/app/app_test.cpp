@@ -27,6 +27,7 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSplashScreen>
 #include <QSystemTrayIcon>
@@ -240,6 +241,39 @@ TEST_F(AppTest, TrayClicksSwitchTheDisplayOnlyWhileCollapsed) {
 
     tray->pressRight();
     EXPECT_TRUE(frame()->isVisible());
+}
+
+TEST_F(AppTest, StartAtLoginInTheTrayMenuWritesTheEntryAndShowsWhetherItIsThere) {
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    const auto restore = qScopeGuard([] { qunsetenv("XDG_CONFIG_HOME"); });
+    const QString entry =
+        config.filePath(QStringLiteral("autostart/org.quillbox.Quillbox.desktop"));
+    start();
+    dialog()->setStartCommand(
+        {QStringLiteral("/usr/bin/quillbox"), QStringLiteral("--data"), dataPath()});
+    tray->chooseStartAtLogin(true);
+    EXPECT_TRUE(tray->startsAtLogin);
+    QFile file(entry);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("\nExec=/usr/bin/quillbox --data " + dataPath().toUtf8()));
+    // Removed from outside (quillbox --autostart off): the menu shows it when it opens.
+    QFile::remove(entry);
+    tray->openMenu();
+    EXPECT_FALSE(tray->startsAtLogin);
+    tray->chooseStartAtLogin(true);
+    tray->chooseStartAtLogin(false);
+    EXPECT_FALSE(QFile::exists(entry));
+    EXPECT_FALSE(tray->startsAtLogin);
+    // A file where the autostart folder should be: told in a box, and the tick stays off.
+    QDir(config.path()).rmdir(QStringLiteral("autostart"));
+    QFile blocker(config.filePath(QStringLiteral("autostart")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    tray->chooseStartAtLogin(true);
+    EXPECT_FALSE(tray->startsAtLogin);
+    ASSERT_FALSE(boxes.shown.empty());
+    EXPECT_EQ(boxes.shown.back().caption, q(msg::Error));
 }
 
 TEST_F(AppTest, MinimisingCollapsesInsteadOfLeavingAMinimisedWindow) {

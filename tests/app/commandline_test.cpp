@@ -162,7 +162,8 @@ TEST_F(CommandLineTest, HelpAndVersionNeedNoDisplayAndMistakesSaySoWithTheUsage)
     }
     for (const QStringList& wrong :
          {QStringList{"--bogus"}, QStringList{"--data"}, QStringList{"--json"},
-          QStringList{"--toggle", "--quit"}, QStringList{"--new-note", "-"}}) {
+          QStringList{"--toggle", "--quit"}, QStringList{"--new-note", "-"},
+          QStringList{"--autostart", "maybe"}}) {
         const CommandResult result = program.run(wrong, {}, false);
         EXPECT_EQ(result.status, 2) << wrong.join(' ').toStdString();
         EXPECT_TRUE(result.err.startsWith("quillbox: ")) << result.err.constData();
@@ -187,6 +188,24 @@ TEST_F(CommandLineTest, HelpAndVersionNeedNoDisplayAndMistakesSaySoWithTheUsage)
         program.run({"--quit", "--data", dir.filePath("quillbox.dat")}, {}, false);
     EXPECT_EQ(quit.status, 0);
     EXPECT_TRUE(quit.out.contains("not running")) << quit.out.constData();
+}
+
+TEST_F(CommandLineTest, AutostartOnWritesTheEntryForTheDataFileAndOffRemovesIt) {
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    const auto restore = qScopeGuard([] { qunsetenv("XDG_CONFIG_HOME"); });
+    const QString data = dir.filePath("my notes.dat");
+    const QString entry = config.filePath("autostart/org.quillbox.Quillbox.desktop");
+    const CommandResult on = program.run({"--autostart", "on", "--data", data}, {}, false);
+    EXPECT_EQ(on.status, 0) << on.err.constData();
+    EXPECT_TRUE(on.out.contains(entry.toUtf8())) << on.out.constData();
+    QFile file(entry);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(
+        file.readAll().contains("\nExec=" QB_PROGRAM_FILE " --data \"" + data.toUtf8() + "\"\n"));
+    const CommandResult off = program.run({"--autostart", "off"}, {}, false);
+    EXPECT_EQ(off.status, 0) << off.err.constData();
+    EXPECT_FALSE(QFile::exists(entry));
 }
 
 TEST_F(CommandLineTest, AStartWithoutADisplayItCanUseSaysSoAndEnds) {

@@ -45,11 +45,16 @@ public:
     void setAvailable(bool available) { available_ = available; }
     void pressLeft() { emit leftButtonPressed(); }
     void pressRight() { emit rightButtonPressed(); }
+    // The menu opens; "Start at login" is chosen in it.
+    void openMenu() { emit menuOpening(); }
+    void chooseStartAtLogin(bool on) { emit startAtLoginChosen(on); }
+    void setStartAtLogin(bool on) override { startsAtLogin = on; }
 
     bool added = false;
     int picture = 0;
     QString tip;
-    QStringList notes; // shown in the tray's balloon
+    QStringList notes;          // shown in the tray's balloon
+    bool startsAtLogin = false; // the menu's "Start at login" ticked
 
 private:
     bool available_;

@@ -1,8 +1,10 @@
 // Every control of every page shows its whole text and the widest value it may hold, with the
-// fonts Debian installs; run once more at a scale factor of 1.5.
+// fonts Debian installs, in every language Quillbox speaks; run once more at a scale factor of
+// 1.5. No two controls of a page take the same Alt+letter.
 #include "app/myapp.h"
 #include "app/mydialog.h"
 #include "fakes.h"
+#include "look/l10n.h"
 #include "pages/optionstepedit.h"
 
 #include <QAbstractSpinBox>
@@ -19,6 +21,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
+
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -125,19 +129,43 @@ private:
     }
 };
 
-class TextsFit : public ::testing::TestWithParam<const char*> {
+// The Alt+letters of a page's texts that another text of the page takes too.
+QStringList sharedMnemonics(const QList<QWidget*>& controls) {
+    QMap<QChar, QString> taken;
+    QStringList shared;
+    for (QWidget* w : controls) {
+        QString text;
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) text = b->text();
+        if (auto* l = qobject_cast<QLabel*>(w)) text = l->buddy() ? l->text() : QString();
+        if (auto* g = qobject_cast<QGroupBox*>(w)) text = g->title();
+        const qsizetype at = text.replace(QLatin1String("&&"), QString()).indexOf(u'&');
+        if (!w->isVisibleTo(w->window()) || at < 0 || at + 1 >= text.size()) continue;
+        const QChar letter = text.at(at + 1).toLower();
+        if (taken.contains(letter)) shared << taken[letter] + QStringLiteral(" and ") + text;
+        taken[letter] = text;
+    }
+    return shared;
+}
+
+// A font and a language ("" English).
+using FontAndLanguage = std::tuple<const char*, const char*>;
+
+class TextsFit : public ::testing::TestWithParam<FontAndLanguage> {
 protected:
     void SetUp() override {
-        if (!QFontDatabase::families().contains(QString::fromLatin1(GetParam())))
-            GTEST_SKIP() << GetParam() << " is not installed";
+        const QString family = QString::fromLatin1(std::get<0>(GetParam()));
+        if (!QFontDatabase::families().contains(family))
+            GTEST_SKIP() << family.toStdString() << " is not installed";
         saved = QApplication::font();
         QFont font = saved;
-        font.setFamilies({QString::fromLatin1(GetParam())});
+        font.setFamilies({family});
         QApplication::setFont(font);
+        l10n::speak(QString::fromLatin1(std::get<1>(GetParam())));
     }
     void TearDown() override {
         app.reset();
         QApplication::setFont(saved);
+        l10n::speak({});
     }
 
     QFont saved;
@@ -150,18 +178,23 @@ TEST_P(TextsFit, EveryControlOfEveryPageShowsItsWholeText) {
     app = quillboxInProcess(dir.path(), boxes);
     ASSERT_FALSE(app->initMainWindow().has_value());
     MyDialog* dialog = app->dialog();
+    QCoreApplication::processEvents(); // the pages' last fitting, once they are built
     TextFit fit;
+    QStringList shared;
+    const QList<QWidget*> frame = dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (int i = 0; i < MyDialog::kPageCount; ++i) {
         dialog->tabs()->setCurrentIndex(i);
         QWidget* page = dialog->page(i);
         page->setObjectName(dialog->tabs()->tabText(i));
         for (QWidget* w : page->findChildren<QWidget*>())
             if (w->isVisibleTo(page)) fit.check(w);
+        shared << sharedMnemonics(page->findChildren<QWidget*>() + frame);
     }
-    for (QWidget* w : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    for (QWidget* w : frame)
         fit.check(w);
     fit.check(dialog->tabs()->tabBar());
     EXPECT_TRUE(fit.cut.isEmpty()) << fit.cut.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(shared.isEmpty()) << shared.join(QLatin1Char('\n')).toStdString();
 }
 
 // Built twice: the second program runs scaled by 1.5, its tests named apart.
@@ -170,11 +203,14 @@ TEST_P(TextsFit, EveryControlOfEveryPageShowsItsWholeText) {
 #else
 #define QB_FONTS DebianFonts
 #endif
-INSTANTIATE_TEST_SUITE_P(QB_FONTS, TextsFit, ::testing::Values("DejaVu Sans", "Liberation Sans"),
+INSTANTIATE_TEST_SUITE_P(QB_FONTS, TextsFit,
+                         ::testing::Combine(::testing::Values("DejaVu Sans", "Liberation Sans"),
+                                            ::testing::Values("", "de", "fr", "it", "es")),
                          [](const auto& instance) {
-                             std::string name = instance.param;
+                             std::string name = std::get<0>(instance.param);
                              std::erase(name, ' ');
-                             return name;
+                             const std::string language = std::get<1>(instance.param);
+                             return name + '_' + (language.empty() ? "en" : language);
                          });
 
 } // namespace

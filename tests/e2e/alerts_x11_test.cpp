@@ -183,3 +183,27 @@ TEST_F(Journey, DueLendingAndReminderPopUpWithTheirTextsAndSound) {
     EXPECT_GT(loudest, 0.05) << "no sound came out of the speakers";
     ASSERT_TRUE(quitFromTray());
 }
+
+TEST_F(Journey, AGermanSessionShowsTheAlertInGerman) {
+    PostItHolder holder;
+    auto lending = std::make_unique<Prestito>();
+    lending->setPerson("Anna");
+    lending->setText("den roten Schirm");
+    lending->setDate(makeDate(5, 1, 2020));
+    lending->setDaysAfter(30);
+    lending->setIOwe(true);
+    lending->setActive(true);
+    holder.addAttached(std::move(lending), KindLending);
+    run->writeData(holder, Options::initial({}));
+
+    QProcessEnvironment german;
+    german.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8"));
+    german.insert(QStringLiteral("LANGUAGE"), QString());
+    run->start(german);
+    ASSERT_TRUE(stickumsShown(1)) << "the lending's alert pops up at the first tick";
+    const std::vector<Window> alerts = stickums();
+    EXPECT_EQ(
+        selectedText(alerts.front()).replace(QLatin1String("\r\n"), QLatin1String("\n")),
+        QString::fromUtf8("Anna:\n ich schulde ihm seit dem 5. Januar 2020:\nden roten Schirm"));
+    ASSERT_TRUE(quitFromTray());
+}
