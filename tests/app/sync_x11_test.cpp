@@ -15,21 +15,37 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <memory>
+
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 
 using Notes = std::vector<std::string>;
 constexpr int kWaitMs = 30000;
 
-QString run(const QString& program, const QStringList& arguments,
-            const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
-    QProcess process;
-    process.setProcessEnvironment(env);
-    process.start(program, arguments);
-    process.waitForFinished(20000);
-    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+// Loopback ports free now, as the system hands them out, four different ones: none that
+// another run, or a connection going out, holds.
+std::array<int, 4> freePorts() {
+    std::array<int, 4> ports{};
+    std::array<int, 4> sockets{};
+    for (std::size_t i = 0; i < ports.size(); ++i) {
+        sockets[i] = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t size = sizeof address;
+        ::bind(sockets[i], reinterpret_cast<sockaddr*>(&address), size);
+        ::getsockname(sockets[i], reinterpret_cast<sockaddr*>(&address), &size);
+        ports[i] = ntohs(address.sin_port);
+    }
+    for (const int fd : sockets)
+        ::close(fd);
+    return ports;
 }
 
 // One of the two machines: its X display, its Syncthing, its folder kept in step, and Quillbox
@@ -49,8 +65,9 @@ struct Machine {
     QString home() const { return root + "/syncthing"; }
     // Asks Syncthing's REST interface.
     QString rest(const QString& what, const char* method = "POST") const {
-        return run("curl", {"-s", "-X", method, "-H", "X-API-Key: quillbox-test",
-                            QStringLiteral("http://127.0.0.1:%1/rest/%2").arg(guiPort).arg(what)});
+        return output("curl",
+                      {"-s", "-X", method, "-H", "X-API-Key: quillbox-test",
+                       QStringLiteral("http://127.0.0.1:%1/rest/%2").arg(guiPort).arg(what)});
     }
     // An X server of the machine's screen size, on a display number it finds free itself.
     void startXServer() {
@@ -97,14 +114,14 @@ protected:
         if (QStandardPaths::findExecutable("syncthing").isEmpty()) return;
         root = std::make_unique<QTemporaryDir>();
         // Ports of this run's own: other test runs may be going on.
-        const int port = 20000 + int(QCoreApplication::applicationPid() % 10000) * 4;
-        machines[0] = {"one", root->filePath("one"), {1280, 800}, port, port + 1};
-        machines[1] = {"two", root->filePath("two"), {1024, 600}, port + 2, port + 3};
+        const std::array<int, 4> port = freePorts();
+        machines[0] = {"one", root->filePath("one"), {1280, 800}, port[0], port[1]};
+        machines[1] = {"two", root->filePath("two"), {1024, 600}, port[2], port[3]};
         for (Machine& m : machines) {
             QDir().mkpath(m.folder() + "/.stfolder");
-            run("syncthing",
-                {"generate", "--home=" + m.home(), "--no-default-folder", "--skip-port-probing"});
-            m.id = run("syncthing", {"serve", "--home=" + m.home(), "--device-id"});
+            output("syncthing", {"generate", "--home=" + m.home(), "--no-default-folder",
+                                 "--skip-port-probing"});
+            m.id = output("syncthing", {"serve", "--home=" + m.home(), "--device-id"});
             m.startXServer();
             ASSERT_GT(m.quillbox->display.size(), 1) << "no X server started";
         }
@@ -175,10 +192,7 @@ protected:
     }
     // Windows of that name on the machine's display (its Quillbox's, the only program there).
     static int windowsNamed(const Machine& m, const QString& name) {
-        return int(run("xdotool", {"search", "--all", "--onlyvisible", "--name", name},
-                       m.quillbox->environment())
-                       .split('\n', Qt::SkipEmptyParts)
-                       .size());
+        return int(windowIds(name, 0, m.quillbox->environment()).size());
     }
     static int stickums(const Machine& m) { return windowsNamed(m, QStringLiteral("^Stickum$")); }
     void addNote(const Machine& m, const QString& text) {
