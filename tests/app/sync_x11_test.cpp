@@ -28,22 +28,20 @@ namespace {
 using Notes = std::vector<std::string>;
 constexpr int kWaitMs = 30000;
 
-// Loopback ports free now, as the system hands them out, four different ones: none that
+// Loopback ports free now, four different ones as the system hands them out: none that
 // another run, or a connection going out, holds.
 std::array<int, 4> freePorts() {
     std::array<int, 4> ports{};
-    std::array<int, 4> sockets{};
+    std::array<int, 4> held{};
     for (std::size_t i = 0; i < ports.size(); ++i) {
-        sockets[i] = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        sockaddr_in address{AF_INET, 0, {htonl(INADDR_LOOPBACK)}, {}};
         socklen_t size = sizeof address;
-        ::bind(sockets[i], reinterpret_cast<sockaddr*>(&address), size);
-        ::getsockname(sockets[i], reinterpret_cast<sockaddr*>(&address), &size);
+        held[i] = ::socket(AF_INET, SOCK_STREAM, 0);
+        ::bind(held[i], reinterpret_cast<sockaddr*>(&address), size);
+        ::getsockname(held[i], reinterpret_cast<sockaddr*>(&address), &size);
         ports[i] = ntohs(address.sin_port);
     }
-    for (const int fd : sockets)
+    for (const int fd : held)
         ::close(fd);
     return ports;
 }
