@@ -55,7 +55,7 @@ echo "== Tests on a virtual X11 desktop; meanwhile the builds with AddressSaniti
     "UndefinedBehaviorSanitizer (build-asan/) and of the data-file reader under libFuzzer" \
     "(build-fuzz/), their output in build-asan/builds.log"
 mkdir -p build-asan
-nice -n 10 bash -c "set -e
+setsid nice -n 10 bash -c "set -e
     cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG='-O1 -g1' \
         -DQB_SANITIZE=ON -DQB_BENCH=OFF -DQB_X11_TESTS=OFF -DQB_WERROR=$werror $launcher
     cmake --build build-asan -j $jobs
@@ -63,7 +63,7 @@ nice -n 10 bash -c "set -e
         -DQB_CORE_ONLY=ON -DQB_SANITIZE=ON -DQB_FUZZ=ON -DQB_BENCH=OFF $launcher
     cmake --build build-fuzz -j $jobs --target datafile_fuzz make_seeds" >build-asan/builds.log 2>&1 &
 builds=$!
-trap 'kill "$builds" 2>/dev/null || true' EXIT
+trap 'kill -- -"$builds" 2>/dev/null || true' EXIT
 # One test at a time on the desktop (the lock xsession); the two machines kept in step by
 # Syncthing, on displays of their own, meanwhile.
 scripts/xsession.sh bash -c "cd build && ctest --output-on-failure -L x11 -j $jobs"
