@@ -37,21 +37,24 @@ werror=OFF
 launcher=""
 command -v ccache >/dev/null && launcher=-DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 
-echo "== Formatting and the layers' include rules"
+# Each phase's heading says how long the run has taken so far, to see where the time goes.
+phase() { echo "== [$((SECONDS / 60))m$((SECONDS % 60))s] $*"; }
+
+phase "Formatting and the layers' include rules"
 scripts/check_format.sh
 scripts/check_layers.sh
 
-echo "== Build"
+phase "Build"
 qb_configure_build -DQB_WERROR=$werror $launcher
 cmake --build build -j "$jobs"
 
-echo "== Tests"
+phase "Tests"
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs" -LE x11)
-$quick && exit 0
+$quick && { phase "Done"; exit 0; }
 
 # The builds with the sanitizers and for the fuzzer, at a lower priority, while the tests on a
 # virtual X11 desktop (built in build/ only) mostly wait for windows.
-echo "== Tests on a virtual X11 desktop; meanwhile the builds with AddressSanitizer and" \
+phase "Tests on a virtual X11 desktop; meanwhile the builds with AddressSanitizer and" \
     "UndefinedBehaviorSanitizer (build-asan/) and of the data-file reader under libFuzzer" \
     "(build-fuzz/), their output in build-asan/builds.log"
 mkdir -p build-asan
@@ -70,7 +73,7 @@ scripts/xsession.sh bash -c "cd build && ctest --output-on-failure -L x11 -j $jo
 wait "$builds" ||
     { tail -n 40 build-asan/builds.log; echo "The sanitizers' builds failed (see above)"; exit 1; }
 
-echo "== Tests under the sanitizers; the data-file reader under libFuzzer meanwhile" \
+phase "Tests under the sanitizers; the data-file reader under libFuzzer meanwhile" \
     "(${QB_FUZZ_SECONDS:-60} s)"
 mkdir -p build-fuzz/corpus
 build-fuzz/tests/storage/make_seeds build-fuzz/corpus
@@ -82,7 +85,7 @@ trap 'kill "$fuzzer" 2>/dev/null || true' EXIT
     LSAN_OPTIONS="suppressions=$PWD/../scripts/lsan.supp:print_suppressions=0" \
     ctest --output-on-failure -j "$jobs" -LE x11)
 
-echo "== A session of the real program under the sanitizers"
+phase "A session of the real program under the sanitizers"
 scripts/xsession.sh scripts/leak_session.sh build-asan build
 wait "$fuzzer" ||
     { tail -n 40 build-fuzz/fuzz.log; echo "The fuzzer found a fault (see above)"; exit 1; }
@@ -90,6 +93,7 @@ trap - EXIT
 tail -n 1 build-fuzz/fuzz.log
 
 if $bench; then
-    echo "== Benchmarks"
+    phase "Benchmarks"
     for b in build/bench/bench_*; do [ -x "$b" ] && "$b"; done
 fi
+phase "Done"
