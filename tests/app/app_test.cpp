@@ -11,6 +11,7 @@
 #include "look/images.h"
 #include "look/stickumlook.h"
 #include "model/catalogue.h"
+#include "notefiles.h"
 #include "pages/calendardialog.h"
 #include "pages/wcalendar.h"
 #include "resources/dialog_lendings.h"
@@ -18,7 +19,6 @@
 #include "resources/dialog_options.h"
 #include "resources/dialog_reminders.h"
 #include "resources/dialogs.h"
-#include "resources/pictures.h"
 #include "storage/datafile.h"
 
 #include <QDir>
@@ -473,11 +473,8 @@ TEST_F(AppTest, ACommandThatComesAsTheProgramEndsIsRefused) {
 TEST_F(AppTest, AnUnsavedVersionLeftByAStopIsOfferedAtTheNextStart) {
     writeDataFile();
     PostItHolder rescued;
-    for (const char* text : {"milk", "bread"}) {
-        auto note = std::make_unique<Note>();
-        note->setText(text);
-        rescued.addAttached(std::move(note));
-    }
+    for (const char* text : {"milk", "bread"})
+        addNote(rescued, text);
     StateFolder state(dataPath());
     QString where;
     ASSERT_TRUE(state.keepRescue(DataFile::encode(rescued, Options{}), where));
@@ -493,10 +490,7 @@ TEST_F(AppTest, AnUnsavedVersionLeftByAStopIsOfferedAtTheNextStart) {
     EXPECT_EQ(boxes.shown[0].style.buttons, BoxButtons::YesNo);
     EXPECT_EQ(dialog()->holder().noteCount(), 2);
     EXPECT_FALSE(QFile::exists(where));
-    PostItHolder saved;
-    const auto questions = OldFileQuestions::answered(false);
-    DataFile(dataPath().toStdString()).load(saved, questions);
-    EXPECT_EQ(saved.noteCount(), 2);
+    EXPECT_EQ(notesIn(dataPath().toStdString()), (std::vector<std::string>{"milk", "bread"}));
 
     // Declined: it is not offered again.
     ASSERT_TRUE(state.keepRescue(DataFile::encode(rescued, Options{}), where));

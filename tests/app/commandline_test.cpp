@@ -209,15 +209,10 @@ TEST_F(CommandLineTest, AStartWithoutADisplayItCanUseSaysSoAndEnds) {
     EXPECT_EQ(none.status, 1) << "no abort, no core dump";
     EXPECT_TRUE(none.err.contains("no display")) << none.err.constData();
     // A display named but not there.
-    QProcess unreachable;
-    QProcessEnvironment env = program.environment(false);
-    env.insert("DISPLAY", ":7919");
-    unreachable.setProcessEnvironment(env);
-    unreachable.start(QString::fromUtf8(QB_PROGRAM_FILE), {"--data", data});
-    ASSERT_TRUE(unreachable.waitForFinished(20000));
-    EXPECT_EQ(unreachable.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(unreachable.exitCode(), 1);
-    EXPECT_TRUE(unreachable.readAllStandardError().contains("quillbox: Quillbox cannot start"));
+    program.display = QStringLiteral(":7919");
+    const CommandResult unreachable = program.run({"--data", data});
+    EXPECT_EQ(unreachable.status, 1);
+    EXPECT_TRUE(unreachable.err.contains("quillbox: Quillbox cannot start"));
     EXPECT_FALSE(QFile::exists(data));
 }
 

@@ -2,6 +2,8 @@
 // own data file; a Quillbox killed outright leaves a socket that the next one takes over. Runs
 // inside scripts/xsession.sh.
 #include "commandrun.h"
+#include "fakes.h"
+#include "notefiles.h"
 #include "process/commandline.h"
 #include "process/singleinstance.h"
 #include "setfor.h"
@@ -17,60 +19,33 @@
 
 namespace {
 
-// The window ids of the process's windows with that name that are on show.
-QStringList shownWindowIds(const QProcess& process, const QString& name) {
-    QProcess search;
-    search.start(QStringLiteral("xdotool"), {"search", "--all", "--onlyvisible", "--pid",
-                                             QString::number(process.processId()), "--name", name});
-    search.waitForFinished(5000);
-    return QString::fromUtf8(search.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+int shownWindows(const QProcess& process, const QString& name) {
+    return int(windowIds(name, process.processId()).size());
 }
 
 // The name of the window that has the keyboard.
 QString activeWindowName() {
-    QProcess active;
-    active.start(QStringLiteral("xdotool"), {"getactivewindow", "getwindowname"});
-    active.waitForFinished(5000);
-    return QString::fromUtf8(active.readAllStandardOutput()).trimmed();
-}
-
-int shownWindows(const QProcess& process, const QString& name) {
-    return int(shownWindowIds(process, name).size());
+    return output(QStringLiteral("xdotool"), {"getactivewindow", "getwindowname"});
 }
 
 // What a sync engine does when the other machine's version arrives: a temporary file beside the
 // data file, renamed over it.
 void syncFile(const QString& from, const QString& to) {
-    const QString temporary = QFileInfo(to).dir().filePath(QStringLiteral(".syncthing.tmp"));
-    QFile::remove(temporary);
-    ASSERT_TRUE(QFile::copy(from, temporary));
-    ASSERT_EQ(::rename(temporary.toLocal8Bit().constData(), to.toLocal8Bit().constData()), 0);
+    std::vector<std::uint8_t> bytes;
+    readWholeFile(from.toStdString(), bytes);
+    ASSERT_TRUE(arrive(to.toStdString(), bytes));
 }
 
 class RunningQuillbox : public ::testing::Test {
 protected:
     // A data file with one note in a folder of its own.
-    QString dataFile(const QTemporaryDir& dir, const std::string& text) {
+    static QString dataFile(const QTemporaryDir& dir, const std::string& text) {
         const QString path = dir.filePath(QStringLiteral("quillbox.dat"));
-        PostItHolder holder;
-        auto note = std::make_unique<Note>();
-        note->setText(text);
-        note->setActive(true);
-        holder.addAttached(std::move(note));
-        EXPECT_TRUE(DataFile(path.toStdString()).save(holder, Options::initial({})).ok());
+        EXPECT_TRUE(writeNotes(path.toStdString(), {{text, QPoint(10, 10)}}));
         return path;
     }
     static std::vector<std::string> notesIn(const QString& path) {
-        PostItHolder holder;
-        const auto questions = OldFileQuestions::answered(false);
-        // Read as bytes: a load would clear away the temporary file of a save in progress.
-        std::vector<std::uint8_t> bytes;
-        readWholeFile(path.toStdString(), bytes);
-        DataFile(path.toStdString()).loadFromBytes(std::move(bytes), holder, questions);
-        std::vector<std::string> texts;
-        for (int i = 0; i < holder.noteCount(); ++i)
-            texts.push_back(holder.note(i)->text());
-        return texts;
+        return ::notesIn(path.toStdString());
     }
     static bool holds(const QString& path, const std::string& text) {
         const auto texts = notesIn(path);

@@ -12,6 +12,27 @@
 
 #include <optional>
 
+// What another program (xdotool, curl) printed, run to its end in that environment.
+inline QString output(const QString& program, const QStringList& arguments,
+                      const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(program, arguments);
+    process.waitForFinished(20000);
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+// The ids of the windows on show whose names match, of one process (0: any), on the display of
+// the environment.
+inline QStringList
+windowIds(const QString& name, qint64 pid = 0,
+          const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
+    QStringList arguments{"search", "--all", "--onlyvisible"};
+    if (pid) arguments << "--pid" << QString::number(pid);
+    arguments << "--name" << name;
+    return output(QStringLiteral("xdotool"), arguments, env).split(u'\n', Qt::SkipEmptyParts);
+}
+
 struct CommandResult {
     std::optional<int> status; // none: it did not end in time or crashed
     QByteArray out;
@@ -30,6 +51,7 @@ public:
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
         env.insert(QStringLiteral("XDG_STATE_HOME"), statePath);
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        if (!display.isEmpty()) env.insert(QStringLiteral("DISPLAY"), display);
         if (!withDisplay) env.remove(QStringLiteral("DISPLAY"));
         return env;
     }
@@ -66,4 +88,5 @@ public:
     QTemporaryDir runtime;
     QTemporaryDir state;
     QString statePath = state.path(); // another run's, to share its locks
+    QString display;                  // another X server's than the session's
 };

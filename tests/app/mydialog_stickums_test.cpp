@@ -7,6 +7,7 @@
 #include "fakewaveplayer.h"
 #include "fakewindowsystem.h"
 #include "model/date.h"
+#include "notefiles.h"
 #include "pages/calendardialog.h"
 #include "pages/iconlist.h"
 #include "pages/notesdialog.h"
@@ -420,7 +421,7 @@ TEST_F(DialogStickums, ANoteFromTheCommandLineIsShownAndSavedAndLeavesTheNotesPa
 
 namespace {
 
-// What a sync tool does when the other machine's version arrives: a file of its own renamed over.
+// The other machine's version of the data file, changed so, arrives.
 void arriveFromElsewhere(const std::string& path,
                          const std::function<void(PostItHolder&, Options&)>& change) {
     PostItHolder theirs;
@@ -430,15 +431,7 @@ void arriveFromElsewhere(const std::string& path,
     file.load(theirs, questions);
     file.readOptions(options);
     change(theirs, options);
-    ASSERT_TRUE(DataFile(path + ".new").save(theirs, options).ok());
-    ASSERT_EQ(std::rename((path + ".new").c_str(), path.c_str()), 0);
-}
-
-void addNote(PostItHolder& holder, const std::string& text) {
-    auto note = std::make_unique<Note>();
-    note->setText(text);
-    note->setActive(true);
-    holder.addAttached(std::move(note));
+    ASSERT_TRUE(arrive(path, DataFile::encode(theirs, options)));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // saves what the user typed into a Stickum; a second start against the same data file steps
 // back. Runs inside scripts/xsession.sh.
 #include "fakes.h"
+#include "notefiles.h"
 #include "process/singleinstance.h"
 #include "storage/datafile.h"
 #include "storage/fileidentity.h"
@@ -20,6 +21,7 @@
 #include <iterator>
 #include <poll.h>
 #include <random>
+#include <sstream>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
@@ -366,39 +368,34 @@ TEST_F(RealProgram, KilledWhileSavingItLeavesAWholeFileNoOlderThanTheLastSave) {
     std::printf("%d kills among %ld completed saves\n", rounds, saves);
 }
 
-TEST_F(RealProgram, AStartWithNothingChangedLeavesTheFileAsItIs) {
-    const FileIdentity before = identityOf(dataPath());
-    const pid_t pid = start();
-    ASSERT_FALSE(windowOf(pid, "Stickum").empty());
-    // Past the save that follows a change in a Stickum by a few seconds: the window manager
-    // placing it is none.
-    std::this_thread::sleep_for(3500ms);
-    ::kill(pid, SIGTERM);
-    EXPECT_EQ(waitForExit(pid), 0);
-    EXPECT_EQ(identityOf(dataPath()), before) << "the file was written again";
-}
-
-TEST_F(RealProgram, WhatTheWindowManagerDoesAndClosingAStickumLeaveTheKeptPlaces) {
+TEST_F(RealProgram, WhatTheWindowManagerDoesWritesNothingAndClosingAStickumKeepsThePlaces) {
     // One note kept off the screen (a bigger monitor elsewhere), one on it.
     ASSERT_TRUE(writeNotes(dataPath(), {{"far", {3000, 2000}}, {"near", {300, 200}}}));
+    const FileIdentity before = identityOf(dataPath());
     const pid_t pid = start();
+    const auto shown = [pid] {
+        std::istringstream ids(output("xdotool search --all --onlyvisible --pid " +
+                                      std::to_string(pid) + " --name '^Stickum$'"));
+        return std::vector<std::string>(std::istream_iterator<std::string>(ids), {});
+    };
+    const auto geometry = [](const std::string& window, const std::string& field) {
+        return output("xdotool getwindowgeometry --shell " + window + " | sed -n 's/^" + field +
+                      "=//p'");
+    };
+    std::string far;
     std::string near;
     ASSERT_TRUE(waitFor(
         [&] {
-            const std::string ids = output("xdotool search --all --onlyvisible --pid " +
-                                           std::to_string(pid) + " --name '^Stickum$'");
-            for (std::size_t at = 0; at < ids.size();) {
-                const std::size_t end = std::min(ids.find('\n', at), ids.size());
-                const std::string id = ids.substr(at, end - at);
-                at = end + 1;
-                if (output("xdotool getwindowgeometry --shell " + id + " | sed -n 's/^X=//p'") ==
-                    "300")
-                    near = id;
-            }
-            return std::count(ids.begin(), ids.end(), '\n') == 1 && !near.empty();
+            for (const std::string& id : shown())
+                (geometry(id, "X") == "300" ? near : far) = id;
+            return !near.empty() && !far.empty();
         },
         15s))
         << "both Stickums on show";
+    // Past the save that follows a change in a Stickum by a few seconds: the window manager
+    // placing them, and the far one shown elsewhere, are none.
+    std::this_thread::sleep_for(3500ms);
+    EXPECT_EQ(identityOf(dataPath()), before) << "the file was written again";
 
     // The window manager is replaced; it takes every window over anew.
     const std::string wm = output("xprop -root -notype _NET_SUPPORTING_WM_CHECK");
@@ -410,21 +407,13 @@ TEST_F(RealProgram, WhatTheWindowManagerDoesAndClosingAStickumLeaveTheKeptPlaces
         },
         15s));
     // It puts the far one where it likes, as a compositor placing windows itself does.
-    const std::string far = output("xdotool search --all --onlyvisible --pid " +
-                                   std::to_string(pid) + " --name '^Stickum$' | grep -v " + near);
     std::system(("xdotool windowmove --sync " + far + " 32 32").c_str());
     // The user closes the near one with its title bar's Close button, at its right end.
-    const int width =
-        std::stoi(output("xdotool getwindowgeometry --shell " + near + " | sed -n 's/^WIDTH=//p'"));
+    const int width = std::stoi(geometry(near, "WIDTH"));
     std::system(
         ("xdotool mousemove --window " + near + " " + std::to_string(width - 5) + " 5 click 1")
             .c_str());
-    ASSERT_TRUE(waitFor(
-        [&] {
-            return output("xdotool search --all --onlyvisible --pid " + std::to_string(pid) +
-                          " --name '^Stickum$' | wc -l") == "1";
-        },
-        10s))
+    ASSERT_TRUE(waitFor([&] { return shown().size() == 1; }, 10s))
         << "the near Stickum did not close";
     ::kill(pid, SIGTERM);
     EXPECT_EQ(waitForExit(pid), 0);
@@ -456,9 +445,5 @@ TEST_F(RealProgram, AStopWhoseSaveFailsKeepsTheUnsavedVersionAndSaysWhere) {
     const fs::path rescue =
         said.substr(at + marker.size(), said.find('\n', at) - at - marker.size());
     EXPECT_EQ(rescue.parent_path().parent_path(), dir / "state" / "Quillbox");
-    PostItHolder kept;
-    const auto questions = OldFileQuestions::answered(false);
-    DataFile(rescue.string()).load(kept, questions);
-    ASSERT_NE(kept.note(0), nullptr) << rescue;
-    EXPECT_EQ(kept.note(0)->text(), "milk and tea");
+    EXPECT_EQ(notesIn(rescue.string()), std::vector<std::string>{"milk and tea"}) << rescue;
 }

@@ -1,12 +1,12 @@
 // Two machines on one: two Syncthing instances on loopback keep a folder in step, each with its
 // own Quillbox on its own X display (of different sizes) on a data file in that folder. Each
 // test is one scenario on a data file of its own. Needs syncthing, Xvfb and xdotool.
+#include "commandrun.h"
 #include "fakes.h"
-#include "storage/atomic_file.h"
-#include "storage/datafile.h"
+#include "notefiles.h"
+#include "storage/fileidentity.h"
 
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -15,50 +15,68 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <memory>
+
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 
 using Notes = std::vector<std::string>;
 constexpr int kWaitMs = 30000;
 
-QString run(const QString& program, const QStringList& arguments,
-            const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
-    QProcess process;
-    process.setProcessEnvironment(env);
-    process.start(program, arguments);
-    process.waitForFinished(20000);
-    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+// Loopback ports free now, four different ones as the system hands them out: none that
+// another run, or a connection going out, holds.
+std::array<int, 4> freePorts() {
+    std::array<int, 4> ports{};
+    std::array<int, 4> held{};
+    for (std::size_t i = 0; i < ports.size(); ++i) {
+        sockaddr_in address{AF_INET, 0, {htonl(INADDR_LOOPBACK)}, {}};
+        socklen_t size = sizeof address;
+        held[i] = ::socket(AF_INET, SOCK_STREAM, 0);
+        ::bind(held[i], reinterpret_cast<sockaddr*>(&address), size);
+        ::getsockname(held[i], reinterpret_cast<sockaddr*>(&address), &size);
+        ports[i] = ntohs(address.sin_port);
+    }
+    for (const int fd : held)
+        ::close(fd);
+    return ports;
 }
 
-// One of the two machines: its X display, its Syncthing, its folder kept in step and what its
-// Quillbox keeps of its own.
+// One of the two machines: its X display, its Syncthing, its folder kept in step, and Quillbox
+// run there with folders of its own.
 struct Machine {
     QString name;
     QString root;
     QSize screen;
     int syncPort = 0;
     int guiPort = 0;
-    QString id; // Syncthing's device id
-    QString display;
-    std::unique_ptr<QProcess> xserver;
-    std::unique_ptr<QProcess> syncthing;
+    QString id{}; // Syncthing's device id
+    std::unique_ptr<QProcess> xserver{};
+    std::unique_ptr<QProcess> syncthing{};
+    std::unique_ptr<CommandRun> quillbox = std::make_unique<CommandRun>();
 
     QString folder() const { return root + "/Sync"; }
     QString home() const { return root + "/syncthing"; }
-    QProcessEnvironment environment() const {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("DISPLAY", display);
-        env.insert("XDG_RUNTIME_DIR", root + "/run");
-        env.insert("XDG_STATE_HOME", root + "/state");
-        env.remove("QT_QPA_PLATFORM");
-        return env;
-    }
     // Asks Syncthing's REST interface.
-    void rest(const QString& what) const {
-        run("curl", {"-s", "-X", "POST", "-H", "X-API-Key: quillbox-test",
-                     QStringLiteral("http://127.0.0.1:%1/rest/%2").arg(guiPort).arg(what)});
+    QString rest(const QString& what, const char* method = "POST") const {
+        return output("curl",
+                      {"-s", "-X", method, "-H", "X-API-Key: quillbox-test",
+                       QStringLiteral("http://127.0.0.1:%1/rest/%2").arg(guiPort).arg(what)});
+    }
+    // An X server of the machine's screen size, on a display number it finds free itself.
+    void startXServer() {
+        xserver = std::make_unique<QProcess>();
+        xserver->setStandardErrorFile(root + "/xvfb.log");
+        xserver->start("Xvfb", {"-displayfd", "1", "-screen", "0",
+                                QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height()),
+                                "-nolisten", "tcp", "-noreset"});
+        while (!xserver->canReadLine() && xserver->waitForReadyRead(10000)) {
+        }
+        quillbox->display = ":" + QString::fromLatin1(xserver->readLine()).trimmed();
     }
 };
 
@@ -66,22 +84,20 @@ QString config(const Machine& self, const Machine& other) {
     const QString device = QStringLiteral(
         "<device id=\"%1\" name=\"%2\" compression=\"metadata\"><address>%3</address></device>");
     return QStringLiteral(
-               "<configuration version=\"36\">"
-               "<folder id=\"quillbox\" label=\"quillbox\" path=\"%1\" type=\"sendreceive\" "
-               "rescanIntervalS=\"2\" fsWatcherEnabled=\"true\" fsWatcherDelayS=\"1\">"
-               "<device id=\"%2\"></device><device id=\"%3\"></device>"
+               "<configuration version=\"36\"><folder id=\"quillbox\" label=\"quillbox\" "
+               "path=\"%1\" type=\"sendreceive\" rescanIntervalS=\"2\" fsWatcherEnabled=\"true\" "
+               "fsWatcherDelayS=\"1\"><device id=\"%2\"></device><device id=\"%3\"></device>"
                "<minDiskFree unit=\"%\">0</minDiskFree><maxConflicts>10</maxConflicts></folder>%4%5"
                "<gui enabled=\"true\" tls=\"false\"><address>127.0.0.1:%6</address>"
-               "<apikey>quillbox-test</apikey></gui>"
-               "<options><listenAddress>tcp://127.0.0.1:%7</listenAddress>"
+               "<apikey>quillbox-test</apikey></gui><options>"
+               "<listenAddress>tcp://127.0.0.1:%7</listenAddress>"
                "<globalAnnounceEnabled>false</globalAnnounceEnabled>"
-               "<localAnnounceEnabled>false</localAnnounceEnabled>"
-               "<relaysEnabled>false</relaysEnabled><natEnabled>false</natEnabled>"
-               "<startBrowser>false</startBrowser><urAccepted>-1</urAccepted>"
-               "<autoUpgradeIntervalH>0</autoUpgradeIntervalH>"
-               "<crashReportingEnabled>false</crashReportingEnabled>"
-               "<reconnectionIntervalS>1</reconnectionIntervalS>"
-               "<minHomeDiskFree unit=\"%\">0</minHomeDiskFree></options></configuration>")
+               "<localAnnounceEnabled>false</localAnnounceEnabled><relaysEnabled>false"
+               "</relaysEnabled><natEnabled>false</natEnabled><startBrowser>false</startBrowser>"
+               "<urAccepted>-1</urAccepted><autoUpgradeIntervalH>0</autoUpgradeIntervalH>"
+               "<crashReportingEnabled>false</crashReportingEnabled><reconnectionIntervalS>1"
+               "</reconnectionIntervalS><minHomeDiskFree unit=\"%\">0</minHomeDiskFree></options>"
+               "</configuration>")
         .arg(self.folder(), self.id, other.id)
         .arg(device.arg(self.id, self.name, QStringLiteral("dynamic")))
         .arg(device.arg(other.id, other.name,
@@ -92,88 +108,51 @@ QString config(const Machine& self, const Machine& other) {
 
 class TwoMachines : public ::testing::Test {
 protected:
-    // An X server of the machine's screen size on a display nobody uses (another session's
-    // server may hold a number whose lock file this one cannot see).
-    static void startXServer(Machine& m) {
-        for (int n = 100 + int(QCoreApplication::applicationPid() % 400); n < 600; n += 7) {
-            m.display = QStringLiteral(":%1").arg(n);
-            const QProcessEnvironment env = m.environment();
-            const auto answers = [&env] {
-                QProcess probe;
-                probe.setProcessEnvironment(env);
-                probe.start("xdpyinfo", {});
-                probe.waitForFinished(5000);
-                return probe.exitCode() == 0 ? QString::fromUtf8(probe.readAllStandardOutput())
-                                             : QString();
-            };
-            if (!answers().isEmpty() || QFile::exists("/tmp/.X11-unix/X" + QString::number(n)))
-                continue;
-            m.xserver = std::make_unique<QProcess>();
-            m.xserver->setStandardErrorFile(m.root + "/xvfb.log");
-            m.xserver->start(
-                "Xvfb", {m.display, "-screen", "0",
-                         QStringLiteral("%1x%2x24").arg(m.screen.width()).arg(m.screen.height()),
-                         "-nolisten", "tcp", "-noreset"});
-            const QString size =
-                QStringLiteral("%1x%2 pixels").arg(m.screen.width()).arg(m.screen.height());
-            if (QTest::qWaitFor([&] { return answers().contains(size); }, 10000)) return;
-            m.xserver->kill();
-            m.xserver->waitForFinished(3000);
-        }
-        FAIL() << "no X server started";
-    }
-
     static void SetUpTestSuite() {
         if (QStandardPaths::findExecutable("syncthing").isEmpty()) return;
         root = std::make_unique<QTemporaryDir>();
-        machines[0] = {"one", root->filePath("one"), {1280, 800}, 42101, 42111, {}, {}, {}, {}};
-        machines[1] = {"two", root->filePath("two"), {1024, 600}, 42102, 42112, {}, {}, {}, {}};
+        // Ports of this run's own: other test runs may be going on.
+        const std::array<int, 4> port = freePorts();
+        machines[0] = {"one", root->filePath("one"), {1280, 800}, port[0], port[1]};
+        machines[1] = {"two", root->filePath("two"), {1024, 600}, port[2], port[3]};
         for (Machine& m : machines) {
-            for (const char* sub : {"/Sync/.stfolder", "/syncthing", "/run", "/state"})
-                QDir().mkpath(m.root + sub);
-            QFile::setPermissions(m.root + "/run", QFileDevice::ReadOwner |
-                                                       QFileDevice::WriteOwner |
-                                                       QFileDevice::ExeOwner);
-            run("syncthing",
-                {"generate", "--home=" + m.home(), "--no-default-folder", "--skip-port-probing"});
-            m.id = run("syncthing", {"serve", "--home=" + m.home(), "--device-id"});
-            ASSERT_NO_FATAL_FAILURE(startXServer(m));
+            QDir().mkpath(m.folder() + "/.stfolder");
+            output("syncthing", {"generate", "--home=" + m.home(), "--no-default-folder",
+                                 "--skip-port-probing"});
+            m.id = output("syncthing", {"serve", "--home=" + m.home(), "--device-id"});
+            m.startXServer();
+            ASSERT_GT(m.quillbox->display.size(), 1) << "no X server started";
         }
         for (int i = 0; i < 2; ++i) {
             Machine& m = machines[i];
             QFile file(m.home() + "/config.xml");
-            file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
             file.write(config(m, machines[1 - i]).toUtf8());
             file.close();
             m.syncthing = std::make_unique<QProcess>();
             m.syncthing->setStandardOutputFile(m.root + "/syncthing.log");
             m.syncthing->setProcessChannelMode(QProcess::MergedChannels);
-            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            env.insert("STNOUPGRADE", "1");
-            m.syncthing->setProcessEnvironment(env);
             m.syncthing->start("syncthing", {"serve", "--home=" + m.home(), "--no-browser",
                                              "--no-restart", "--no-upgrade"});
         }
         // The two are in touch before the first scenario.
         ASSERT_TRUE(QTest::qWaitFor(
             [] {
-                return run("curl", {"-s", "-H", "X-API-Key: quillbox-test",
-                                    QStringLiteral("http://127.0.0.1:%1/rest/system/connections")
-                                        .arg(machines[0].guiPort)})
-                    .contains(QStringLiteral("\"connected\": true"));
+                return machines[0]
+                    .rest("system/connections", "GET")
+                    .contains("\"connected\": true");
             },
             60000))
             << "the two Syncthing instances did not connect";
     }
     static void TearDownTestSuite() {
-        for (Machine& m : machines) {
-            for (auto* process : {m.syncthing.get(), m.xserver.get()}) {
-                if (!process) continue;
-                process->kill();
-                process->waitForFinished(5000);
-            }
-            m = Machine{};
-        }
+        for (Machine& m : machines)
+            for (auto* process : {m.syncthing.get(), m.xserver.get()})
+                if (process) {
+                    process->kill();
+                    process->waitForFinished(5000);
+                }
+        machines = {};
         root.reset();
     }
 
@@ -181,85 +160,56 @@ protected:
         if (!root) GTEST_SKIP() << "needs syncthing";
     }
     void TearDown() override {
-        for (auto& process : quillboxes) {
-            process->kill();
-            process->waitForFinished(5000);
+        for (QProcess& process : quillboxes) {
+            process.kill();
+            process.waitForFinished(5000);
         }
     }
 
-    QString dataPath(const Machine& m) const {
-        return m.folder() + "/" +
-               QString::fromUtf8(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
-               ".dat";
+    std::string dataPath(const Machine& m) const {
+        return (m.folder() + "/" + ::testing::UnitTest::GetInstance()->current_test_info()->name() +
+                ".dat")
+            .toStdString();
     }
-    static Notes notesIn(const QString& path) {
-        std::vector<std::uint8_t> bytes;
-        readWholeFile(path.toStdString(), bytes);
-        PostItHolder holder;
-        const auto questions = OldFileQuestions::answered(false);
-        DataFile(path.toStdString()).loadFromBytes(std::move(bytes), holder, questions);
-        Notes texts;
-        for (int i = 0; i < holder.noteCount(); ++i)
-            texts.push_back(holder.note(i)->text());
+    Notes notesOn(const Machine& m) const {
+        Notes texts = notesIn(dataPath(m));
         std::sort(texts.begin(), texts.end());
         return texts;
     }
-    // The data file, with one note kept at the place, on machine one; once on machine two too.
+    // The data file, with one note kept at the place, on machine one; once on machine two too,
+    // Quillbox on each machine's display, with its Stickum up.
     void startWith(QPoint place) {
-        ASSERT_TRUE(writeNotes(dataPath(machines[0]).toStdString(), {{"milk", place}}));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return notesIn(dataPath(machines[1])) == Notes{"milk"}; },
-                                    kWaitMs))
+        ASSERT_TRUE(writeNotes(dataPath(machines[0]), {{"milk", place}}));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return notesOn(machines[1]) == Notes{"milk"}; }, kWaitMs))
             << "Syncthing did not bring the file to the second machine";
-        for (const Machine& m : machines)
-            ASSERT_NO_FATAL_FAILURE(launch(m));
-    }
-    // Quillbox on the machine's display, once its Stickums are up.
-    void launch(const Machine& m) {
-        auto process = std::make_unique<QProcess>();
-        process->setProcessEnvironment(m.environment());
-        process->setStandardOutputFile(QProcess::nullDevice());
-        process->setStandardErrorFile(m.root + "/quillbox.log", QIODevice::Append);
-        process->start(QString::fromUtf8(QB_PROGRAM_FILE), {"--data", dataPath(m)});
-        quillboxes.push_back(std::move(process));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return stickums(m) > 0; }, kWaitMs));
+        for (int i = 0; i < 2; ++i) {
+            const Machine& m = machines[i];
+            m.quillbox->start(quillboxes[i], {"--data", QString::fromStdString(dataPath(m))});
+            ASSERT_TRUE(QTest::qWaitFor([&] { return stickums(m) > 0; }, kWaitMs));
+        }
     }
     // Windows of that name on the machine's display (its Quillbox's, the only program there).
-    static QStringList windowsNamed(const Machine& m, const QString& name) {
-        return run("xdotool", {"search", "--all", "--onlyvisible", "--name", name}, m.environment())
-            .split('\n', Qt::SkipEmptyParts);
+    static int windowsNamed(const Machine& m, const QString& name) {
+        return int(windowIds(name, 0, m.quillbox->environment()).size());
     }
-    static int stickums(const Machine& m) {
-        return int(windowsNamed(m, QStringLiteral("^Stickum$")).size());
-    }
+    static int stickums(const Machine& m) { return windowsNamed(m, QStringLiteral("^Stickum$")); }
     void addNote(const Machine& m, const QString& text) {
-        QProcess command;
-        command.setProcessEnvironment(m.environment());
-        command.start(QString::fromUtf8(QB_PROGRAM_FILE),
-                      {"--data", dataPath(m), "--new-note", text});
-        ASSERT_TRUE(command.waitForFinished(20000));
-        ASSERT_EQ(command.exitCode(), 0) << command.readAllStandardError().toStdString();
+        const CommandResult added =
+            m.quillbox->run({"--data", QString::fromStdString(dataPath(m)), "--new-note", text});
+        ASSERT_EQ(added.status, 0) << added.err.constData();
     }
-    // Each machine adds a note while the link between them is paused; each Syncthing has seen
-    // its own change (a scan answers once it is done) before the link is back.
-    void changeBothWhileApart() {
-        machines[0].rest("system/pause?device=" + machines[1].id);
-        ASSERT_NO_FATAL_FAILURE(addNote(machines[0], "from one"));
-        ASSERT_NO_FATAL_FAILURE(addNote(machines[1], "from two"));
-        for (const Machine& m : machines)
-            m.rest("db/scan?folder=quillbox");
-        machines[0].rest("system/resume?device=" + machines[1].id);
-    }
-    // How many times the data file on each machine was replaced while the time passed.
+    // How many times the data file on each machine was replaced by another file while the time
+    // passed (Syncthing may set the time of a file it has, which is no write).
     std::array<int, 2> writesDuring(std::chrono::milliseconds time) {
-        std::array<FileIdentity, 2> last{identityOf(dataPath(machines[0]).toStdString()),
-                                         identityOf(dataPath(machines[1]).toStdString())};
+        std::array<FileIdentity, 2> last{identityOf(dataPath(machines[0])),
+                                         identityOf(dataPath(machines[1]))};
         std::array<int, 2> writes{};
         const auto end = std::chrono::steady_clock::now() + time;
         while (std::chrono::steady_clock::now() < end) {
             QTest::qWait(200);
             for (int i = 0; i < 2; ++i) {
-                const FileIdentity now = identityOf(dataPath(machines[i]).toStdString());
-                if (now != last[i]) ++writes[i];
+                const FileIdentity now = identityOf(dataPath(machines[i]));
+                writes[i] += now.inode != last[i].inode || now.size != last[i].size;
                 last[i] = now;
             }
         }
@@ -268,60 +218,56 @@ protected:
 
     static std::unique_ptr<QTemporaryDir> root;
     static std::array<Machine, 2> machines;
-    std::vector<std::unique_ptr<QProcess>> quillboxes;
+    QProcess quillboxes[2];
 };
 
 std::unique_ptr<QTemporaryDir> TwoMachines::root;
 std::array<Machine, 2> TwoMachines::machines;
 
-TEST_F(TwoMachines, AChangeTravelsAndIsTakenUpWithoutAWriteBack) {
-    ASSERT_NO_FATAL_FAILURE(startWith({200, 150}));
+// The second machine's smaller screen cannot show the note where it is kept: that place is
+// shown elsewhere there, and neither machine writes the file back for a minute.
+TEST_F(TwoMachines, AChangeTravelsWithoutAWriteBackNorALoopOnScreensOfDifferentSizes) {
+    ASSERT_NO_FATAL_FAILURE(startWith({1100, 650}));
     ASSERT_NO_FATAL_FAILURE(addNote(machines[0], "from one"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return stickums(machines[1]) == 2; }, kWaitMs))
         << "the note did not show on the second machine";
-    // Past the save a few seconds after a change, and another round of Syncthing's.
-    EXPECT_EQ(writesDuring(std::chrono::seconds(6)), (std::array<int, 2>{0, 0}))
+    EXPECT_EQ(writesDuring(std::chrono::minutes(1)), (std::array<int, 2>{0, 0}))
         << "the file was written back";
-    EXPECT_EQ(notesIn(dataPath(machines[0])), (Notes{"from one", "milk"}));
+    EXPECT_EQ(notesOn(machines[0]), (Notes{"from one", "milk"}));
 }
 
-TEST_F(TwoMachines, StickumsOnScreensOfDifferentSizesCauseNoLoop) {
-    // Kept where the first machine's screen reaches and the second one's does not.
-    ASSERT_NO_FATAL_FAILURE(startWith({1100, 650}));
+// Each machine adds a note while the link between them is paused: Syncthing keeps one version
+// and a conflict copy of the other, which each Quillbox merges, says once and leaves in place.
+TEST_F(TwoMachines, ChangesMadeApartEndWithEveryNoteOnBothAndTheConflictCopyToldOnceAndLeft) {
+    ASSERT_NO_FATAL_FAILURE(startWith({200, 150}));
+    machines[0].rest("system/pause?device=" + machines[1].id);
     ASSERT_NO_FATAL_FAILURE(addNote(machines[0], "from one"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return stickums(machines[1]) == 2; }, kWaitMs));
-    EXPECT_EQ(writesDuring(std::chrono::minutes(1)), (std::array<int, 2>{0, 0}));
-}
-
-TEST_F(TwoMachines, ChangesOnBothSidesWhilePausedEndWithEveryNoteOnBothMachines) {
-    ASSERT_NO_FATAL_FAILURE(startWith({200, 150}));
-    changeBothWhileApart();
+    ASSERT_NO_FATAL_FAILURE(addNote(machines[1], "from two"));
+    // Each Syncthing has seen its own change (a scan answers once it is done) before the link
+    // is back.
+    for (const Machine& m : machines)
+        m.rest("db/scan?folder=quillbox");
+    machines[0].rest("system/resume?device=" + machines[1].id);
     const Notes all{"from one", "from two", "milk"};
-    for (const Machine& m : machines) {
-        EXPECT_TRUE(QTest::qWaitFor([&] { return notesIn(dataPath(m)) == all; }, kWaitMs))
+    for (const Machine& m : machines)
+        EXPECT_TRUE(QTest::qWaitFor([&] { return notesOn(m) == all; }, kWaitMs))
             << m.name.toStdString();
-    }
-}
 
-TEST_F(TwoMachines, ASyncthingConflictCopyIsMergedToldOnceAndLeft) {
-    ASSERT_NO_FATAL_FAILURE(startWith({200, 150}));
-    changeBothWhileApart();
-    const QString copies = QFileInfo(dataPath(machines[0])).completeBaseName() + ".sync-conflict-*";
+    const QString copies =
+        QString::fromUtf8(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+        ".sync-conflict-*";
     QStringList kept;
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return !(kept = QDir(machines[0].folder()).entryList({copies})).isEmpty(); },
         kWaitMs));
-    // Without a tray, each machine says so in a box, which waits for the user.
-    for (const Machine& m : machines) {
-        EXPECT_TRUE(QTest::qWaitFor(
-            [&] { return windowsNamed(m, QStringLiteral("^Quillbox - WARNING$")).size() == 1; },
-            kWaitMs))
+    // Without a tray, each machine says so in a box, which waits for the user; once.
+    const QString warning = QStringLiteral("^Quillbox - WARNING$");
+    for (const Machine& m : machines)
+        EXPECT_TRUE(QTest::qWaitFor([&] { return windowsNamed(m, warning) == 1; }, kWaitMs))
             << m.name.toStdString();
-    }
     QTest::qWait(3000);
     for (const Machine& m : machines) {
-        EXPECT_EQ(windowsNamed(m, QStringLiteral("^Quillbox - WARNING$")).size(), 1)
-            << "told once on " << m.name.toStdString();
+        EXPECT_EQ(windowsNamed(m, warning), 1) << "told once on " << m.name.toStdString();
         EXPECT_EQ(QDir(m.folder()).entryList({copies}), kept) << "the copy stays";
     }
 }

@@ -2,7 +2,7 @@
 // brings is taken up or merged, sync tools' conflict copies are merged once, and a save at the
 // end that fails keeps the unsaved version for the next start.
 #include "document/document.h"
-#include "storage/atomic_file.h"
+#include "notefiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,25 +11,18 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <sys/stat.h>
 #include <utility>
 
 namespace {
 
+using Notes = std::vector<std::string>;
+
 std::string local(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
-void addNote(PostItHolder& holder, const std::string& text) {
-    auto note = std::make_unique<Note>();
-    note->setText(text);
-    note->setActive(true);
-    holder.addAttached(std::move(note));
-}
-
-std::vector<std::uint8_t> versionWith(const std::vector<std::string>& notes,
-                                      const Options& options = {}) {
+std::vector<std::uint8_t> versionWith(const Notes& notes, const Options& options = {}) {
     PostItHolder holder;
     for (const std::string& text : notes)
         addNote(holder, text);
@@ -52,32 +45,13 @@ protected:
         EXPECT_FALSE(document->load(questions).mustExit());
         return document;
     }
-
-    // What a sync tool does when another version arrives: a file of its own, renamed over.
     void arrive(const std::vector<std::uint8_t>& bytes) {
-        const std::string temporary = local(dir.filePath(QStringLiteral(".syncing.tmp")));
-        ASSERT_TRUE(writeAtomically(temporary, bytes).ok());
-        ASSERT_EQ(std::rename(temporary.c_str(), local(path()).c_str()), 0);
+        ASSERT_TRUE(::arrive(local(path()), bytes));
     }
-
-    static std::vector<std::string> notesOf(const PostItHolder& holder) {
-        std::vector<std::string> texts;
-        for (int i = 0; i < holder.noteCount(); ++i)
-            texts.push_back(holder.note(i)->text());
-        return texts;
-    }
-    std::vector<std::string> notesIn(const QString& file) const {
-        PostItHolder holder;
-        const auto questions = OldFileQuestions::answered(false);
-        DataFile(local(file)).load(holder, questions);
-        return notesOf(holder);
-    }
-    QStringList filesBeside() const { return QDir(dir.path()).entryList(QDir::Files); }
+    Notes notesIn(const QString& file) const { return ::notesIn(local(file)); }
 
     QTemporaryDir dir;
 };
-
-using Notes = std::vector<std::string>;
 
 TEST_F(DocumentTest, NothingIsWrittenThatTheUserDidNotChange) {
     // Written on another desktop, whose caption colour the options follow; a lending in it.
@@ -109,14 +83,8 @@ TEST_F(DocumentTest, NothingIsWrittenThatTheUserDidNotChange) {
     document = open(QStringLiteral("here"), thisDesktop);
     document->records().note(0)->setText("milk and tea");
     ASSERT_TRUE(document->save().written);
-    Options written;
-    DataFile file(local(path()));
-    PostItHolder back;
-    const auto questions = OldFileQuestions::answered(false);
-    file.load(back, questions);
-    file.readOptions(written);
-    EXPECT_EQ(written.titleBarColor, rgb(9, 9, 9));
-    EXPECT_EQ(notesOf(back), (Notes{"milk and tea"}));
+    EXPECT_EQ(open(QStringLiteral("there"))->options().titleBarColor, rgb(9, 9, 9));
+    EXPECT_EQ(notesIn(path()), (Notes{"milk and tea"}));
 }
 
 TEST_F(DocumentTest, AVersionThatCannotBeReadIsKeptAsAConflictCopyThatOtherMachinesAreToldOf) {
@@ -161,7 +129,7 @@ TEST_F(DocumentTest, AVersionPutInPlaceWhileTheSaveWritesIsMergedNotLost) {
     ASSERT_TRUE(planted);
     EXPECT_EQ(report.merged.size(), 1u);
     EXPECT_EQ(notesIn(path()), (Notes{"milk", "bread", "tea"}));
-    EXPECT_EQ(filesBeside(), QStringList{"quillbox.dat"});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"quillbox.dat"});
 }
 
 TEST_F(DocumentTest, ASyncToolsConflictCopyIsMergedOnceAndLeftWhereItIs) {

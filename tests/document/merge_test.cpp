@@ -4,42 +4,34 @@
 #include "document/recordmerge.h"
 #include "storage/datafile.h"
 
+#include <QStringList>
+
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <ostream>
 
 namespace {
 
-// A note, and where its Stickum is kept.
-struct Line {
-    std::string text;
-    std::int16_t x = 10;
-    std::int16_t y = 10;
-    bool operator==(const Line&) const = default;
-};
-
-void PrintTo(const Line& line, std::ostream* out) {
-    *out << line.text << "@" << line.x << "," << line.y;
-}
-
-Version versionOf(const std::vector<Line>& lines) {
+// A version's notes as the table writes them: "milk, tea@5,5", a place other than 10,10 after
+// the @.
+Version versionOf(const char* notes) {
     Version version;
-    for (const Line& line : lines) {
+    for (const QString& line : QString::fromUtf8(notes).split(QStringLiteral(", "))) {
+        const QStringList place = (line + "@10,10").section(u'@', 1, 1).split(u',');
         Note note;
-        note.setText(line.text);
+        note.setText(line.section(u'@', 0, 0).toStdString());
         note.setActive(true);
-        version.push_back({KindNote, encodeRecord(note), line.x, line.y});
+        version.push_back({KindNote, encodeRecord(note), place[0].toShort(), place[1].toShort()});
     }
     return version;
 }
 
 struct MergeCase {
     const char* name;
-    std::optional<std::vector<Line>> base; // none: no common version is known
-    std::vector<Line> mine;
-    std::vector<Line> theirs;
-    std::vector<Line> merged;
+    const char* base; // nullptr: no common version is known
+    const char* mine;
+    const char* theirs;
+    const char* merged;
     int cameIn; // notes new to this side
     int went;   // notes of this side taken away
 };
@@ -52,107 +44,42 @@ class MergeRules : public ::testing::TestWithParam<MergeCase> {};
 
 TEST_P(MergeRules, GiveTheRecordsAndPlacesOfBothSides) {
     const MergeCase& c = GetParam();
-    const Version base = c.base ? versionOf(*c.base) : Version{};
+    const Version base = c.base ? versionOf(c.base) : Version{};
     const Version mine = versionOf(c.mine);
     const Version theirs = versionOf(c.theirs);
     const RecordMerge merge = mergeRecords(c.base ? &base : nullptr, mine, theirs);
-    std::vector<Line> merged;
+    QStringList merged;
     for (const MergePick& pick : merge.picks) {
         const MergeEntry& entry = (pick.side == MergeSide::Mine ? mine : theirs)[pick.index];
-        merged.push_back({decodeRecord(entry.kind, entry.record)->text(), pick.x, pick.y});
+        const QString text = QString::fromStdString(decodeRecord(entry.kind, entry.record)->text());
+        merged << (pick.x == 10 && pick.y == 10
+                       ? text
+                       : QStringLiteral("%1@%2,%3").arg(text).arg(pick.x).arg(pick.y));
     }
-    EXPECT_EQ(merged, c.merged);
+    EXPECT_EQ(merged.join(QStringLiteral(", ")).toStdString(), c.merged);
     EXPECT_EQ(merge.fromTheirs.added[KindNote], c.cameIn);
     EXPECT_EQ(merge.fromTheirs.removed[KindNote], c.went);
 }
 
-const Line milk{"milk"}, bread{"bread"}, tea{"tea"}, jam{"jam"};
+const MergeCase kMergeCases[] = {
+    {"AddedOnEitherSideIsKept", "milk", "milk, bread", "milk, tea", "milk, bread, tea", 1, 0},
+    {"TheSameAdditionOnBothSidesIsMadeOnce", "milk", "milk, tea", "milk, tea", "milk, tea", 0, 0},
+    {"RemovedHereAndUntouchedThereGoes", "milk, bread", "milk", "milk, bread", "milk", 0, 0},
+    {"RemovedThereAndUntouchedHereGoes", "milk, bread", "milk, bread", "milk", "milk", 0, 1},
+    {"ChangedOnBothSidesBothAreKept", "milk", "milk and eggs", "milk and tea",
+     "milk and eggs, milk and tea", 1, 0},
+    {"ChangedThereAndUntouchedHereTakesTheChange", "milk, bread", "milk, bread", "milk, rye bread",
+     "milk, rye bread", 1, 1},
+    {"RemovedHereAndChangedThereKeepsTheChange", "milk, bread", "milk", "milk, rye bread",
+     "milk, rye bread", 1, 0},
+    {"WithoutABaseNothingIsTakenAway", nullptr, "milk, jam", "milk, tea", "milk, jam, tea", 1, 0},
+    {"OneOfTwoEqualNotesRemovedHereGoes", "milk, milk", "milk", "milk, milk", "milk", 0, 0},
+    {"APlaceMovedHereIsKept", "milk@1,1", "milk@5,5", "milk@1,1", "milk@5,5", 0, 0},
+    {"APlaceMovedThereIsTaken", "milk@1,1", "milk@1,1", "milk@7,7", "milk@7,7", 0, 0},
+    {"APlaceMovedOnBothSidesIsThisSides", "milk@1,1", "milk@5,5", "milk@7,7", "milk@5,5", 0, 0},
+};
 
-INSTANTIATE_TEST_SUITE_P(, MergeRules,
-                         ::testing::Values(MergeCase{"AddedOnEitherSideIsKept",
-                                                     {{milk}},
-                                                     {milk, bread},
-                                                     {milk, tea},
-                                                     {milk, bread, tea},
-                                                     1,
-                                                     0},
-                                           MergeCase{"TheSameAdditionOnBothSidesIsMadeOnce",
-                                                     {{milk}},
-                                                     {milk, tea},
-                                                     {milk, tea},
-                                                     {milk, tea},
-                                                     0,
-                                                     0},
-                                           MergeCase{"RemovedHereAndUntouchedThereGoes",
-                                                     {{milk, bread}},
-                                                     {milk},
-                                                     {milk, bread},
-                                                     {milk},
-                                                     0,
-                                                     0},
-                                           MergeCase{"RemovedThereAndUntouchedHereGoes",
-                                                     {{milk, bread}},
-                                                     {milk, bread},
-                                                     {milk},
-                                                     {milk},
-                                                     0,
-                                                     1},
-                                           MergeCase{"ChangedOnBothSidesBothAreKept",
-                                                     {{milk}},
-                                                     {{"milk and eggs"}},
-                                                     {{"milk and tea"}},
-                                                     {{"milk and eggs"}, {"milk and tea"}},
-                                                     1,
-                                                     0},
-                                           MergeCase{"ChangedThereAndUntouchedHereTakesTheChange",
-                                                     {{milk, bread}},
-                                                     {milk, bread},
-                                                     {milk, {"rye bread"}},
-                                                     {milk, {"rye bread"}},
-                                                     1,
-                                                     1},
-                                           MergeCase{"RemovedHereAndChangedThereKeepsTheChange",
-                                                     {{milk, bread}},
-                                                     {milk},
-                                                     {milk, {"rye bread"}},
-                                                     {milk, {"rye bread"}},
-                                                     1,
-                                                     0},
-                                           MergeCase{"WithoutABaseNothingIsTakenAway",
-                                                     std::nullopt,
-                                                     {milk, jam},
-                                                     {milk, tea},
-                                                     {milk, jam, tea},
-                                                     1,
-                                                     0},
-                                           MergeCase{"OneOfTwoEqualNotesRemovedHereGoes",
-                                                     {{milk, milk}},
-                                                     {milk},
-                                                     {milk, milk},
-                                                     {milk},
-                                                     0,
-                                                     0},
-                                           MergeCase{"APlaceMovedHereIsKept",
-                                                     {{{"milk", 1, 1}}},
-                                                     {{"milk", 5, 5}},
-                                                     {{"milk", 1, 1}},
-                                                     {{"milk", 5, 5}},
-                                                     0,
-                                                     0},
-                                           MergeCase{"APlaceMovedThereIsTaken",
-                                                     {{{"milk", 1, 1}}},
-                                                     {{"milk", 1, 1}},
-                                                     {{"milk", 7, 7}},
-                                                     {{"milk", 7, 7}},
-                                                     0,
-                                                     0},
-                                           MergeCase{"APlaceMovedOnBothSidesIsThisSides",
-                                                     {{{"milk", 1, 1}}},
-                                                     {{"milk", 5, 5}},
-                                                     {{"milk", 7, 7}},
-                                                     {{"milk", 5, 5}},
-                                                     0,
-                                                     0}),
+INSTANTIATE_TEST_SUITE_P(, MergeRules, ::testing::ValuesIn(kMergeCases),
                          [](const auto& test) { return std::string(test.param.name); });
 
 TEST(MergeOptions, EachOptionIsTheirsUnlessChangedHere) {

@@ -13,7 +13,6 @@ import time
 
 import pyatspi
 
-PATIENCE = 10  # seconds to wait for what a user would wait for
 failures = []
 
 
@@ -24,8 +23,9 @@ def expect(held, what):
     return held
 
 
-def wait_for(condition):
-    end = time.monotonic() + PATIENCE
+def wait_for(condition, seconds=10):
+    """The condition's first answer that holds, within as long as a user would wait."""
+    end = time.monotonic() + seconds
     while time.monotonic() < end:
         try:
             found = condition()
@@ -36,14 +36,14 @@ def wait_for(condition):
         time.sleep(0.1)
 
 
+def children(node):
+    return filter(None, (node.getChildAtIndex(i) for i in range(node.childCount)))
+
+
 def descendants(node, depth=0):
     yield node
-    if depth > 30:
-        return
-    for i in range(node.childCount):
-        child = node.getChildAtIndex(i)
-        if child is not None:
-            yield from descendants(child, depth + 1)
+    for child in children(node) if depth < 30 else ():
+        yield from descendants(child, depth + 1)
 
 
 def has(node, state):
@@ -63,14 +63,13 @@ def all_named(root, where):
 
 
 def program():
-    desktop = pyatspi.Registry.getDesktop(0)
-    apps = [desktop.getChildAtIndex(i) for i in range(desktop.childCount)]
-    return next((a for a in apps if a and a.name == "Quillbox" and a.childCount), None)
+    apps = children(pyatspi.Registry.getDesktop(0))
+    return next((a for a in apps if a.name == "Quillbox" and a.childCount), None)
 
 
 def window(app, name):
-    shown = [app.getChildAtIndex(i) for i in range(app.childCount)]
-    return next((w for w in shown if w and w.name == name and has(w, pyatspi.STATE_SHOWING)), None)
+    return next((w for w in children(app) if w.name == name and has(w, pyatspi.STATE_SHOWING)),
+                None)
 
 
 def press(node):

@@ -11,11 +11,13 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -527,7 +529,16 @@ TEST_F(LendingsPage, TheNameIsHeldToItsStoredBytesAndListedWhole) {
     record(longest.c_str(), "book", makeDate(5, 1, 1998), true);
     record("Bo", "pen", makeDate(5, 1, 1998), true);
     open();
-    EXPECT_NE(qobject_cast<RecordLineEdit*>(person()->lineEdit()), nullptr);
+    // A paste is cut between characters, with a beep; typing past the limit is refused, quietly.
+    auto* name = qobject_cast<RecordLineEdit*>(person()->lineEdit());
+    ASSERT_NE(name, nullptr);
+    QSignalSpy cut(name, &RecordLineEdit::inputCut);
+    // 31 characters, 59 bytes: 28 letters of two bytes (the hyphen and spaces take one).
+    QGuiApplication::clipboard()->setText(QString::fromUtf8("Жанна Ивановна Петрова-Сидорова"));
+    QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+    QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, QString(QChar(0x436)), {});
+    EXPECT_EQ(name->text(), QString::fromUtf8("Жанна Ивановна Петрова-Сид"));
+    EXPECT_EQ(cut.count(), 1);
     person()->showPopup();
     QAbstractItemView* names = person()->view();
     EXPECT_GE(names->viewport()->width(), names->sizeHintForColumn(0));

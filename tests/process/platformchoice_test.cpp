@@ -4,35 +4,30 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
-struct Case {
-    const char* name;
-    PlatformSetting setting;
-    PlatformChoice choice;
-};
-
-void PrintTo(const Case& c, std::ostream* out) {
-    *out << c.name;
-}
-
-class ChoosePlatform : public ::testing::TestWithParam<Case> {};
+// The desktop (userChose, WAYLAND_DISPLAY, DISPLAY, a Wayland session) and the choice.
+class ChoosePlatform
+    : public ::testing::TestWithParam<std::tuple<const char*, PlatformSetting, PlatformChoice>> {};
 
 TEST_P(ChoosePlatform, TakesX11WhereverItCan) {
-    EXPECT_EQ(choosePlatform(GetParam().setting), GetParam().choice);
+    EXPECT_EQ(choosePlatform(std::get<1>(GetParam())), std::get<2>(GetParam()));
 }
 
-// Fields: userChose, wayland (WAYLAND_DISPLAY), x11 (DISPLAY), waylandSession.
 INSTANTIATE_TEST_SUITE_P(
     Desktops, ChoosePlatform,
     ::testing::Values(
-        Case{"x11", {false, false, true, false}, PlatformChoice::AsIs},
-        Case{"waylandWithXWayland", {false, true, true, true}, PlatformChoice::X11},
-        Case{"waylandAlone", {false, true, false, true}, PlatformChoice::WithoutPinning},
-        // The compositor on its default socket, named by nobody: Qt would still
-        // take Wayland.
-        Case{"waylandSessionWithDisplayOnly", {false, false, true, true}, PlatformChoice::X11},
-        Case{"userChose", {true, true, true, true}, PlatformChoice::AsIs}),
-    [](const auto& instance) { return std::string(instance.param.name); });
+        std::tuple{"x11", PlatformSetting{false, false, true, false}, PlatformChoice::AsIs},
+        std::tuple{"waylandWithXWayland", PlatformSetting{false, true, true, true},
+                   PlatformChoice::X11},
+        std::tuple{"waylandAlone", PlatformSetting{false, true, false, true},
+                   PlatformChoice::WithoutPinning},
+        // The compositor on its default socket, named by nobody: Qt would still take Wayland.
+        std::tuple{"waylandSessionWithDisplayOnly", PlatformSetting{false, false, true, true},
+                   PlatformChoice::X11},
+        std::tuple{"userChose", PlatformSetting{true, true, true, true}, PlatformChoice::AsIs}),
+    [](const auto& instance) { return std::string(std::get<0>(instance.param)); });
 
 } // namespace
