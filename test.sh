@@ -37,6 +37,9 @@ werror=OFF
 # Builds go through ccache where it is installed: a run after a small change compiles little.
 launcher=""
 command -v ccache >/dev/null && launcher=-DCMAKE_CXX_COMPILER_LAUNCHER=ccache
+# Paths below the checkout are hashed relative to it, so another checkout of the same sources
+# (CI's, a worktree) finds what this one compiled.
+export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=true
 
 # Each phase's heading says how long the run has taken so far, to see where the time goes.
 phase() { echo "== [$((SECONDS / 60))m$((SECONDS % 60))s] $*"; }
