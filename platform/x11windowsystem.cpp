@@ -28,17 +28,6 @@ constexpr std::uint32_t kTitleLongs = 1024; // titles are read up to 4 KiB
 constexpr std::uint32_t kListLongs = 4096;  // window and state lists
 constexpr int kMaxDepth = 64;               // of a search through a window's subtree
 
-// The screen Qt works on: the one the DISPLAY variable names.
-int screenNumberOfDisplay() {
-    const QByteArray display = qgetenv("DISPLAY");
-    const qsizetype colon = display.lastIndexOf(':');
-    const qsizetype dot = display.indexOf('.', colon + 1);
-    if (colon < 0 || dot < 0) return 0;
-    bool ok = false;
-    const int number = display.mid(dot + 1).toInt(&ok);
-    return ok && number >= 0 ? number : 0;
-}
-
 } // namespace
 
 struct X11WindowSystem::Xcb {
@@ -113,7 +102,7 @@ std::unique_ptr<X11WindowSystem> X11WindowSystem::create() {
     xcb->ewmhReady = xcb_ewmh_init_atoms_replies(&xcb->ewmh, cookies, &error) != 0;
     std::free(error);
     if (!xcb->ewmhReady || xcb->ewmh.nb_screens <= 0) return nullptr;
-    const int screen = std::min(screenNumberOfDisplay(), xcb->ewmh.nb_screens - 1);
+    const int screen = std::min(qtScreenNumber(), xcb->ewmh.nb_screens - 1);
     xcb->root = xcb->ewmh.screens[screen]->root;
 
     constexpr std::string_view wmState = "WM_STATE";

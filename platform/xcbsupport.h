@@ -37,3 +37,6 @@ inline xcb_connection_t* qtXcbConnection() {
     xcb_connection_t* c = x11 ? x11->connection() : nullptr;
     return c && xcb_connection_has_error(c) == 0 ? c : nullptr;
 }
+
+// The screen of Qt's connection: the one -display names, else DISPLAY.
+int qtScreenNumber();

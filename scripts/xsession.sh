@@ -2,7 +2,8 @@
 # Runs a command on a virtual X11 desktop of its own: Xvfb with openbox as window manager and
 # trayer as the tray. The desktop ends with the command; its exit status is the command's.
 #   scripts/xsession.sh COMMAND [ARGS...]
-# QB_SCREEN sets the screen size (default 1280x800x24).
+# QB_SCREEN sets the screen size (default 1280x800x24); QB_SECOND_SCREEN, when set, the size of
+# a second X screen (:N.1) beside it, with no window manager.
 set -euo pipefail
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 
@@ -23,7 +24,9 @@ qb_make_session_folders
 
 # Xvfb picks a free display itself and tells us which, so that sessions started side by side
 # never share one.
-Xvfb -displayfd 3 -screen 0 "${QB_SCREEN:-1280x800x24}" -nolisten tcp \
+second_screen=()
+[ -n "${QB_SECOND_SCREEN:-}" ] && second_screen=(-screen 1 "$QB_SECOND_SCREEN")
+Xvfb -displayfd 3 -screen 0 "${QB_SCREEN:-1280x800x24}" "${second_screen[@]}" -nolisten tcp \
     3>"$session_dir/display" >"$session_dir/xvfb.log" 2>&1 &
 pids+=($!)
 wait_for test -s "$session_dir/display" || { echo "xsession: Xvfb did not start" >&2; exit 1; }

@@ -179,4 +179,31 @@ TEST_F(X11Desktop, RefusesToPinToAWindowThatIsGone) {
     EXPECT_EQ(windows->title(gone, 63), "");
 }
 
+// Started with -display HOST:N.1 while DISPLAY names screen 0 (the test other_screen_windows),
+// Quillbox looks for other programs' windows on the screen Qt works on.
+TEST(OtherScreen, OtherProgramsWindowsAreSoughtOnTheScreenQtWorksOn) {
+    const QByteArray qtDisplay = qgetenv("QB_QT_DISPLAY");
+    if (qtDisplay.isEmpty()) GTEST_SKIP() << "run by the test other_screen_windows";
+    int screenNumber = 0;
+    xcb_connection_t* c = xcb_connect(qtDisplay.constData(), &screenNumber);
+    ASSERT_EQ(xcb_connection_has_error(c), 0);
+    xcb_screen_iterator_t screen = xcb_setup_roots_iterator(xcb_get_setup(c));
+    for (int i = 0; i < screenNumber; ++i)
+        xcb_screen_next(&screen);
+    const xcb_window_t foreign = xcb_generate_id(c);
+    xcb_create_window(c, XCB_COPY_FROM_PARENT, foreign, screen.data->root, 20, 20, 100, 80, 0,
+                      XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT, 0, nullptr);
+    xcb_map_window(c, foreign);
+    xcb_flush(c);
+
+    const auto windows = createWindowSystem();
+    const auto listed = [&] {
+        const auto all = windows->topLevelWindows();
+        return std::find(all.begin(), all.end(), foreign) != all.end();
+    };
+    EXPECT_TRUE(QTest::qWaitFor(listed, kWaitMs)) << "sought on the screen DISPLAY names";
+    EXPECT_EQ(windows->windowAt(QPoint(60, 60)), foreign);
+    xcb_disconnect(c);
+}
+
 } // namespace
