@@ -87,14 +87,14 @@ std::optional<int> MyApp::initMainWindow() {
     return std::nullopt;
 }
 
-bool MyApp::endSession() {
-    return !dialog_ || dialog_->endSession();
+Result MyApp::endSession() {
+    return dialog_ ? dialog_->endSession() : Result::done();
 }
 
 void MyApp::stop() {
     bool saved = true;
     if (running_)
-        saved = endSession();
+        saved = endSession().ok();
     else
         stopRequested_ = true;
     // Ends the event loop, and the loop of a box that is open with it; a save that failed ends

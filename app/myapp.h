@@ -2,6 +2,7 @@
 
 #include "app/trayicon.h"
 #include "model/date.h"
+#include "model/result.h"
 #include "platform/waveplayer.h"
 
 #include <QObject>
@@ -50,9 +51,9 @@ public:
 
     QString dataPath() const;
     // Saves everything as at a Yes on the quit question, without asking: the desktop session
-    // ends or the program was told to stop. False when that save failed (the unsaved version
+    // ends or the program was told to stop. Failed when that save failed (the unsaved version
     // was kept aside, and the terminal says where).
-    bool endSession();
+    Result endSession();
     // Told to stop (logout, shutdown, kill, Ctrl+C): once running, ends the session and the
     // event loop, with status 1 when its save failed. While a box of the start-up is open (a
     // damaged file's notice, the old-file question) the box closes and the program ends with

@@ -527,15 +527,15 @@ void MyDialog::setAutosaveDelay(int ms) {
     document_.setAutosaveDelay(ms);
 }
 
-bool MyDialog::endSession() {
-    if (ended_) return true;
+Result MyDialog::endSession() {
+    if (ended_) return Result::done();
     if (isOpen()) tracker_.hidePass();
     // Fields still being typed into are taken too: nobody will leave them now.
     pagesLeft(true);
     const SaveReport report = document_.save(Document::SaveKind::Final);
     present(report, Telling::Ending);
     shutdown();
-    return report.ok();
+    return report.result;
 }
 
 void MyDialog::saveBeforeExit() {

@@ -4,6 +4,7 @@
 #include "desktop/stickumtracker.h"
 #include "desktop/ticktimer.h"
 #include "document/document.h"
+#include "model/result.h"
 #include "pages/dialoghost.h"
 #include "platform/waveplayer.h"
 #include "platform/windowsystem.h"
@@ -64,9 +65,9 @@ public:
     // Saves as saveNow() does but shows no failure. For a caller that tells the reason itself.
     Result saveQuietly();
     // The desktop session ends or the program was told to stop: everything is saved as at a
-    // Yes on the quit question, without asking. False when that save failed: the unsaved
+    // Yes on the quit question, without asking. Failed when that save failed: the unsaved
     // version was kept aside and the terminal says where.
-    bool endSession();
+    Result endSession();
     // The session has ended (or the X server is gone): nothing is saved any more.
     bool ended() const { return ended_; }
     // The program ends by a way that unwinds nothing (the X server is gone): what is in memory,

@@ -465,7 +465,7 @@ TEST_F(AppTest, ACommandThatComesAsTheProgramEndsIsRefused) {
     // loop: a note taken now would never be saved.
     writeDataFile();
     start();
-    app->endSession();
+    ASSERT_TRUE(app->endSession().ok());
     EXPECT_EQ(carryOut(*app, Command::NewNote, QStringLiteral("too late"), [] {}).status,
               kFailureStatus);
 }

@@ -350,13 +350,13 @@ TEST_F(DialogStickums, EndingTheSessionSavesWithoutAsking) {
     edit->moveCursor(QTextCursor::End);
     QTest::keyClicks(edit, " and tea");
     userDrags(frame, QPoint(250, 175));
-    app->endSession();
+    ASSERT_TRUE(app->endSession().ok());
     EXPECT_TRUE(boxes.shown.empty());
     const auto saved = readBack(dataPath());
     EXPECT_EQ(saved->note(0)->text(), "milk and tea");
     EXPECT_EQ(QPoint(saved->attrAt(0)->x, saved->attrAt(0)->y), QPoint(250, 175));
     EXPECT_FALSE(tray->added);
-    app->endSession(); // a second request finds everything done
+    EXPECT_TRUE(app->endSession().ok()); // a second request finds everything done
     EXPECT_TRUE(boxes.shown.empty());
 }
 
@@ -372,7 +372,7 @@ TEST_F(DialogStickums, EndingTheSessionKeepsWhatIsBeingTypedOnThePages) {
     notes->edit()->moveCursor(QTextCursor::End);
     QTest::keyClicks(notes->edit(), " and bread");
     dialog()->optionsPage()->reminderDaysEdit()->setEditText(QStringLiteral("9"));
-    app->endSession();
+    ASSERT_TRUE(app->endSession().ok());
     PostItHolder saved;
     Options options;
     DataFile file(dataPath().toStdString());
