@@ -32,7 +32,7 @@ QString localised(const char* key, const char* text) {
     return lines;
 }
 
-// One argument of Exec=: quoted when it holds a character the specification reserves, with
+// One argument of Exec=: quoted when it holds a character the desktop entry format reserves, with
 // the characters that stay special within quotes escaped.
 QString execArgument(const QString& argument) {
     static const QRegularExpression reserved(QStringLiteral("[\\s\"'\\\\><~|&;$*?#()`]"));
