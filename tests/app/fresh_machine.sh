@@ -8,7 +8,14 @@ if [ "${1:-}" != inside ]; then
     unshare -m true 2>/dev/null || { echo "No private mount namespace here: skipped"; exit 77; }
     exec unshare -m "$0" inside
 fi
+# A checkout below /tmp (CI's, say) is brought back onto the fresh /tmp, where it was.
+root=$(cd "$(dirname "$0")/../.." && pwd)
+exec 3<"$root"
 mount -t tmpfs tmpfs /tmp
+case $root in
+/tmp/*) mkdir -p "$root" && mount --no-canonicalize --bind /proc/self/fd/3 "$root" ;;
+esac
+exec 3<&-
 # shellcheck disable=SC2016 # expanded by the inner shell
 exec "$(dirname "$0")/wayland_session.sh" xwayland \
     sh -c 'test "$(stat -c %a /tmp/.X11-unix)" = 1777 && test -S "/tmp/.X11-unix/X${DISPLAY#:}"'
