@@ -15,6 +15,7 @@
 #include "pages/optionstepedit.h"
 #include "pages/wcalendar.h"
 #include "stickum/stickum.h"
+#include "stickumtrackerpeer.h"
 #include "storage/datafile.h"
 
 #include <QDir>
@@ -211,7 +212,7 @@ TEST_F(DialogStickums, PinnedStickumsAreMadeAtCollapseAndFreedAtRestore) {
     ASSERT_TRUE(dialog()->setTarget(note, kEditor));
     EXPECT_EQ(dialog()->targetTitle(note), "Editor");
     dialog()->collapse();
-    EXPECT_EQ(dialog()->tracker().pinnedTo(note), kEditor);
+    EXPECT_EQ(StickumTrackerTestPeer::pinnedTo(dialog()->tracker(), note), kEditor);
     EXPECT_TRUE(onShow(note));
 
     // The window system's word about the target reaches the Stickum.
@@ -222,7 +223,7 @@ TEST_F(DialogStickums, PinnedStickumsAreMadeAtCollapseAndFreedAtRestore) {
 
     windows->destroy(kEditor);
     tray->pressRight();
-    EXPECT_EQ(dialog()->tracker().pinnedTo(note), 0u);
+    EXPECT_EQ(StickumTrackerTestPeer::pinnedTo(dialog()->tracker(), note), 0u);
     EXPECT_EQ(holder().attrOf(note)->target, 0u);
     EXPECT_FALSE(onShow(note)) << "re-homed hidden while the main window is open";
     dialog()->collapse();

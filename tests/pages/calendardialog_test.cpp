@@ -6,6 +6,7 @@
 #include "pages/stepper.h"
 #include "pages/wcalendar.h"
 #include "resources/dialog_reminders.h"
+#include "wcalendarpeer.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -184,9 +185,9 @@ TEST_F(RemindersPageTest, AddMakesAnArmedReminderOnTheSelectedDay) {
     EXPECT_TRUE(made->sound());
     EXPECT_EQ(made->displayState(), Hidden);
     EXPECT_NE(host.records.attrOf(made), nullptr);
-    ASSERT_EQ(calendar()->markCount(), 1);
-    EXPECT_EQ(calendar()->markAt(0).date, made->date());
-    EXPECT_EQ(calendar()->markAt(0).flag, 1);
+    ASSERT_EQ(WCalendarTestPeer::markCount(*calendar()), 1);
+    EXPECT_EQ(WCalendarTestPeer::markAt(*calendar(), 0).date, made->date());
+    EXPECT_EQ(WCalendarTestPeer::markAt(*calendar(), 0).flag, 1);
     EXPECT_EQ(calendar()->GetSelectedDay(), -1);
     EXPECT_EQ(shownText(), QString());
 
@@ -217,7 +218,7 @@ TEST_F(RemindersPageTest, AFullListRefusesTheReminderAndKeepsTheText) {
     EXPECT_EQ(host.boxes.shown[0].caption, QStringLiteral("ERROR"));
     EXPECT_EQ(host.boxes.shown[0].style, box::Capacity);
     EXPECT_EQ(host.records.reminderCount(), 0);
-    EXPECT_EQ(calendar()->markCount(), 0);
+    EXPECT_EQ(WCalendarTestPeer::markCount(*calendar()), 0);
     EXPECT_EQ(calendar()->GetSelectedDay(), 9);
     EXPECT_EQ(shownText(), QStringLiteral("no room"));
 }
@@ -257,15 +258,15 @@ TEST_F(RemindersPageTest, TheNoteHalfArmsAndDisarmsWithoutSelecting) {
     selectDay(3);
     clickMark(10);
     EXPECT_FALSE(reminder->active());
-    EXPECT_EQ(calendar()->markAt(0).flag, 0);
+    EXPECT_EQ(WCalendarTestPeer::markAt(*calendar(), 0).flag, 0);
     EXPECT_EQ(calendar()->GetSelectedDay(), 3);
     EXPECT_EQ(page->currentReminder(), -1);
     clickMark(10);
     EXPECT_TRUE(reminder->active());
-    EXPECT_EQ(calendar()->markAt(0).flag, 1);
+    EXPECT_EQ(WCalendarTestPeer::markAt(*calendar(), 0).flag, 1);
 
     clickMark(11); // no reminder there
-    EXPECT_EQ(calendar()->markCount(), 1);
+    EXPECT_EQ(WCalendarTestPeer::markCount(*calendar()), 1);
     EXPECT_TRUE(reminder->active());
 }
 
@@ -287,8 +288,8 @@ TEST_F(RemindersPageTest, RemoveAsksThenClearsTheDay) {
     click(reminderid::RemoveButton);
     ASSERT_EQ(host.records.reminderCount(), 1);
     EXPECT_EQ(host.records.reminder(0)->text(), "first");
-    ASSERT_EQ(calendar()->markCount(), 1);
-    EXPECT_EQ(calendar()->markAt(0).date, makeDate(5, 3, 1998));
+    ASSERT_EQ(WCalendarTestPeer::markCount(*calendar()), 1);
+    EXPECT_EQ(WCalendarTestPeer::markAt(*calendar(), 0).date, makeDate(5, 3, 1998));
     EXPECT_EQ(calendar()->GetSelectedDay(), -1);
     EXPECT_EQ(shownText(), QString());
     EXPECT_EQ(page->currentReminder(), -1);
@@ -307,8 +308,8 @@ TEST_F(RemindersPageTest, RemoveTakesEveryReminderOfTheDay) {
     click(reminderid::RemoveButton);
     ASSERT_EQ(host.records.reminderCount(), 1);
     EXPECT_EQ(host.records.reminder(0)->text(), "kept");
-    ASSERT_EQ(calendar()->markCount(), 1);
-    EXPECT_EQ(calendar()->markAt(0).date, makeDate(8, 3, 1998));
+    ASSERT_EQ(WCalendarTestPeer::markCount(*calendar()), 1);
+    EXPECT_EQ(WCalendarTestPeer::markAt(*calendar(), 0).date, makeDate(8, 3, 1998));
 }
 
 TEST_F(RemindersPageTest, RemindersFallDueTheirDaysBefore) {
@@ -345,8 +346,8 @@ TEST_F(RemindersPageTest, BeyondFiftyRemindersOnlyTheFirstAreMarkedButAllFallDue
     for (int i = 0; i < 60; ++i)
         addReminder(makeDate(1, 1, 1998) + static_cast<Date>(i), "many", 0);
     open();
-    EXPECT_EQ(calendar()->markCount(), WCalendar::MaxMarks);
-    EXPECT_EQ(calendar()->markAt(49).date, makeDate(1, 1, 1998) + 49);
+    EXPECT_EQ(WCalendarTestPeer::markCount(*calendar()), WCalendar::MaxMarks);
+    EXPECT_EQ(WCalendarTestPeer::markAt(*calendar(), 49).date, makeDate(1, 1, 1998) + 49);
     page->CheckDue();
     for (int i = 0; i < 60; ++i)
         EXPECT_EQ(host.records.reminder(i)->displayState(), Due) << i;
@@ -358,12 +359,12 @@ TEST_F(RemindersPageTest, BeyondFiftyRemindersOnlyTheFirstAreMarkedButAllFallDue
     selectDay(3);
     host.boxes.answers = {Answer::Yes};
     click(reminderid::RemoveButton);
-    EXPECT_EQ(calendar()->markCount(), WCalendar::MaxMarks);
-    EXPECT_EQ(calendar()->markAt(49).date, makeDate(1, 1, 1998) + 50);
+    EXPECT_EQ(WCalendarTestPeer::markCount(*calendar()), WCalendar::MaxMarks);
+    EXPECT_EQ(WCalendarTestPeer::markAt(*calendar(), 49).date, makeDate(1, 1, 1998) + 50);
 
     host.records.reminder(0)->setActive(false);
     page->RefreshMarks();
-    EXPECT_EQ(calendar()->markAt(0).flag, 0);
+    EXPECT_EQ(WCalendarTestPeer::markAt(*calendar(), 0).flag, 0);
 }
 
 TEST_F(RemindersPageTest, WhatWasOnlyLookedAtStaysAsStored) {
