@@ -10,6 +10,13 @@
 
 #include <memory>
 
+// Reads where the strip put its caption text and whether a drag is under way.
+struct MiniTitleBarTestPeer {
+    static int textLeft(const MiniTitleBar& bar) { return bar.textLeft_; }
+    static int textRight(const MiniTitleBar& bar) { return bar.textRight_; }
+    static bool dragging(const MiniTitleBar& bar) { return bar.dragging_; }
+};
+
 namespace {
 
 // A parent window with a 12-pixel title bar of the given width and buttons.
@@ -61,8 +68,8 @@ TEST(MiniTitleBar, StickumButtonsSitAtTheRightEnd) {
     const QWidget* roll = strip.bar->button(MiniTitleBar::RollUp);
     EXPECT_EQ(close->geometry(), QRect(90, 1, 10, 10));
     EXPECT_EQ(roll->geometry(), QRect(78, 1, 10, 10));
-    EXPECT_EQ(strip.bar->textLeft(), 3);
-    EXPECT_EQ(strip.bar->textRight(), 78);
+    EXPECT_EQ(MiniTitleBarTestPeer::textLeft(*strip.bar), 3);
+    EXPECT_EQ(MiniTitleBarTestPeer::textRight(*strip.bar), 78);
     EXPECT_EQ(strip.bar->height(), 12);
 
     strip.bar->setWidth(160);
@@ -98,7 +105,7 @@ TEST(MiniTitleBar, DarkCaptionTextIsDrawnWhite) {
     setColor(strip.bar, QPalette::Active, QPalette::Highlight, QColor(0, 0, 128));
     setColor(strip.bar, QPalette::Active, QPalette::HighlightedText, QColor(64, 64, 64));
     const QImage dark = strip.draw();
-    const int right = strip.bar->textRight();
+    const int right = MiniTitleBarTestPeer::textRight(*strip.bar);
     EXPECT_GT(countPixels(dark, qRgb(255, 255, 255), right), 0);
     EXPECT_EQ(countPixels(dark, qRgb(64, 64, 64), right), 0);
     // A light caption-text colour is used as it is.
@@ -185,7 +192,7 @@ TEST(MiniTitleBar, MaximisedParentIsNotDragged) {
     strip.parent->showMaximized();
     const QPoint start = strip.parent->pos();
     send(strip.bar, QEvent::MouseButtonPress, QPoint(20, 5));
-    EXPECT_FALSE(strip.bar->dragging());
+    EXPECT_FALSE(MiniTitleBarTestPeer::dragging(*strip.bar));
     send(strip.bar, QEvent::MouseMove, QPoint(60, 40));
     EXPECT_EQ(strip.parent->pos(), start);
 }

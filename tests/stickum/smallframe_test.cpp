@@ -15,6 +15,11 @@
 
 #include <gtest/gtest.h>
 
+// Reads the Stickum's line height.
+struct WPostItTestPeer {
+    static int lineHeight(const WPostIt& content) { return content.lineHeight_; }
+};
+
 namespace {
 
 class StickumTest : public ::testing::Test {
@@ -66,7 +71,7 @@ void send(QWidget* to, QEvent::Type type, QPoint global) {
 
 TEST_F(StickumTest, FixedStickumKeepsItsBuiltSize) {
     make();
-    EXPECT_EQ(content->lineHeight(), 16);
+    EXPECT_EQ(WPostItTestPeer::lineHeight(*content), 16);
     EXPECT_EQ(frame->size(), QSize(screenWidth() / 8, 82));
     EXPECT_EQ(content->geometry(), QRect(0, 11, screenWidth() / 8, 71));
     EXPECT_EQ(frame->titleBar()->geometry(), QRect(0, 0, screenWidth() / 8, 12));
@@ -265,7 +270,8 @@ TEST_F(StickumTest, TypingPastTheLastLineScrollsByWholeLines) {
     for (int line = 2; line <= 9; ++line) {
         typeEnter();
         type(QString::number(line));
-        EXPECT_EQ(edit()->verticalScrollBar()->value() % content->lineHeight(), 0) << line;
+        EXPECT_EQ(edit()->verticalScrollBar()->value() % WPostItTestPeer::lineHeight(*content), 0)
+            << line;
     }
     EXPECT_GT(edit()->verticalScrollBar()->value(), 0);
 }
