@@ -37,6 +37,11 @@
 
 #include <gtest/gtest.h>
 
+// Reads which page the dialog takes for the current one.
+struct MyDialogTestPeer {
+    static int currentPage(const MyDialog& dialog) { return dialog.currentPage_; }
+};
+
 namespace {
 
 QString q(const char* text) {
@@ -157,21 +162,21 @@ TEST_F(AppTest, ALaterRunBuildsThePagesWhenTheWindowIsFirstShown) {
     stored.titleBarColor = rgb(200, 0, 0);
     ASSERT_TRUE(DataFile(dataPath().toStdString()).save(holder, stored).ok());
     ASSERT_FALSE(start().has_value());
-    EXPECT_FALSE(dialog()->pagesBuilt());
+    EXPECT_EQ(dialog()->page(0), nullptr);
     // What the Options page makes of the stored options holds without it.
     EXPECT_EQ(dialog()->options().dimensionMode, DimensionFixed);
     EXPECT_EQ(dialog()->options().titleBarColor,
               toColorRef(desktop::activeCaption(dialog()->palette())));
 
     restoreFromTray();
-    ASSERT_TRUE(dialog()->pagesBuilt());
-    EXPECT_EQ(dialog()->tabs()->count(), MyDialog::kPageCount);
+    ASSERT_NE(dialog()->page(0), nullptr);
+    EXPECT_EQ(dialog()->findChild<QTabWidget*>()->count(), MyDialog::kPageCount);
     EXPECT_TRUE(dialog()->page(0)->isVisible());
 }
 
 TEST_F(AppTest, TabsShowOnePageAtATime) {
     start();
-    QTabWidget* tabs = dialog()->tabs();
+    QTabWidget* tabs = dialog()->findChild<QTabWidget*>();
     ASSERT_NE(tabs, nullptr);
     const char* captions[] = {msg::TabNotes, msg::TabLendings, msg::TabReminders, msg::TabOptions,
                               msg::TabInfoz};
@@ -191,11 +196,11 @@ TEST_F(AppTest, TabsShowOnePageAtATime) {
             visible += dialog()->page(i)->isVisible() ? 1 : 0;
         return visible;
     };
-    EXPECT_EQ(dialog()->currentPage(), 0);
+    EXPECT_EQ(MyDialogTestPeer::currentPage(*dialog()), 0);
     EXPECT_EQ(visiblePages(), 1);
     for (int i : {4, 2, 3, 1, 0}) {
         tabs->setCurrentIndex(i);
-        EXPECT_EQ(dialog()->currentPage(), i);
+        EXPECT_EQ(MyDialogTestPeer::currentPage(*dialog()), i);
         EXPECT_TRUE(dialog()->page(i)->isVisible());
         EXPECT_EQ(visiblePages(), 1);
     }
@@ -330,9 +335,9 @@ class EnterKey : public AppTest, public ::testing::WithParamInterface<EnterCase>
 TEST_P(EnterKey, NeverQuitsFromAControlThatUsesIt) {
     const EnterCase& c = GetParam();
     start();
-    dialog()->tabs()->setCurrentIndex(c.page);
+    dialog()->findChild<QTabWidget*>()->setCurrentIndex(c.page);
     QWidget* control = c.id == reminderid::Calendar
-                           ? dialog()->reminders()->calendar()
+                           ? dialog()->findChild<CalendarDialog*>()->calendar()
                            : static_cast<TemplateDialog*>(dialog()->page(c.page))->item(c.id);
     control->setFocus();
     QTest::keyClick(control->focusProxy() ? control->focusProxy() : control, Qt::Key_Return);
@@ -364,7 +369,7 @@ TEST_F(AppTest, AfterARestoreOrATabClickThePageHasTheKeys) {
     EXPECT_EQ(boxes.shown[0].text, q(msg::QuitQuestion));
     EXPECT_TRUE(frame()->isVisible()); // Enter did not collapse
 
-    QTabBar* bar = dialog()->tabs()->tabBar();
+    QTabBar* bar = dialog()->findChild<QTabWidget*>()->tabBar();
     for (int index : {2, 2}) {
         collapseButton->setFocus();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());

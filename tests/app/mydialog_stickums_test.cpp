@@ -367,12 +367,12 @@ TEST_F(DialogStickums, EndingTheSessionKeepsWhatIsBeingTypedOnThePages) {
     tray->pressRight();
     // A note's text changed on the Notes page and a day count typed on the Options page, neither
     // field left yet.
-    NotesDialog* notes = dialog()->notes();
+    NotesDialog* notes = dialog()->findChild<NotesDialog*>();
     QTest::mouseClick(notes->list()->viewport(), Qt::LeftButton, {},
                       {80, notes->list()->rowHeight() / 2});
     notes->edit()->moveCursor(QTextCursor::End);
     QTest::keyClicks(notes->edit(), " and bread");
-    dialog()->optionsPage()->reminderDaysEdit()->setEditText(QStringLiteral("9"));
+    dialog()->findChild<OptionDialog*>()->reminderDaysEdit()->setEditText(QStringLiteral("9"));
     ASSERT_TRUE(app->endSession().ok());
     PostItHolder saved;
     Options options;
@@ -414,10 +414,12 @@ TEST_F(DialogStickums, ANoteFromTheCommandLineIsShownAndSavedAndLeavesTheNotesPa
 
     // With the window open, what is being typed on the Notes page stays, and the list grows.
     dialog()->restore();
-    dialog()->notes()->edit()->setPlainText(QStringLiteral("half a thought"));
+    dialog()->findChild<NotesDialog*>()->edit()->setPlainText(QStringLiteral("half a thought"));
     ASSERT_TRUE(dialog()->addNoteFromOutside("buy stamps"));
-    EXPECT_EQ(dialog()->notes()->edit()->toPlainText(), QStringLiteral("half a thought"));
-    EXPECT_GE(dialog()->notes()->list()->rowWithNumber(holder().noteCount() - 1), 0);
+    EXPECT_EQ(dialog()->findChild<NotesDialog*>()->edit()->toPlainText(),
+              QStringLiteral("half a thought"));
+    EXPECT_GE(dialog()->findChild<NotesDialog*>()->list()->rowWithNumber(holder().noteCount() - 1),
+              0);
 }
 
 namespace {
@@ -442,13 +444,14 @@ TEST_F(DialogStickums, WhatAnotherMachineChangedIsNotPutBackByThePagesForms) {
     start();
     // The dentist's day chosen on the Reminders page; the form keeps showing it once collapsed.
     tray->pressRight();
-    dialog()->tabs()->setCurrentIndex(2);
-    WCalendar* calendar = dialog()->reminders()->calendar();
+    dialog()->findChild<QTabWidget*>()->setCurrentIndex(2);
+    WCalendar* calendar = dialog()->findChild<CalendarDialog*>()->calendar();
     calendar->grab();
     const QRect day = calendar->dayRect(16);
     QTest::mouseClick(calendar, Qt::LeftButton, {},
                       {day.left() + calendar->colWidth() * 3 / 4, day.center().y()});
-    ASSERT_EQ(dialog()->reminders()->textEdit()->toPlainText(), QStringLiteral("dentist"));
+    ASSERT_EQ(dialog()->findChild<CalendarDialog*>()->textEdit()->toPlainText(),
+              QStringLiteral("dentist"));
     dialog()->collapse();
 
     // The other machine changes that reminder and an option; its file is taken up here.
