@@ -14,6 +14,7 @@
 #include "pages/optiondialog.h"
 #include "pages/optionstepedit.h"
 #include "pages/wcalendar.h"
+#include "resources/dialog_notes.h"
 #include "stickum/stickum.h"
 #include "stickumtrackerpeer.h"
 #include "storage/datafile.h"
@@ -368,10 +369,10 @@ TEST_F(DialogStickums, EndingTheSessionKeepsWhatIsBeingTypedOnThePages) {
     // A note's text changed on the Notes page and a day count typed on the Options page, neither
     // field left yet.
     NotesDialog* notes = dialog()->findChild<NotesDialog*>();
-    QTest::mouseClick(notes->list()->viewport(), Qt::LeftButton, {},
-                      {80, notes->list()->rowHeight() / 2});
-    notes->edit()->moveCursor(QTextCursor::End);
-    QTest::keyClicks(notes->edit(), " and bread");
+    QTest::mouseClick(notes->itemAs<IconList>(noteid::NoteList)->viewport(), Qt::LeftButton, {},
+                      {80, notes->itemAs<IconList>(noteid::NoteList)->rowHeight() / 2});
+    notes->itemAs<QPlainTextEdit>(noteid::NoteEdit)->moveCursor(QTextCursor::End);
+    QTest::keyClicks(notes->itemAs<QPlainTextEdit>(noteid::NoteEdit), " and bread");
     dialog()->findChild<OptionDialog*>()->reminderDaysEdit()->setEditText(QStringLiteral("9"));
     ASSERT_TRUE(app->endSession().ok());
     PostItHolder saved;
@@ -414,11 +415,20 @@ TEST_F(DialogStickums, ANoteFromTheCommandLineIsShownAndSavedAndLeavesTheNotesPa
 
     // With the window open, what is being typed on the Notes page stays, and the list grows.
     dialog()->restore();
-    dialog()->findChild<NotesDialog*>()->edit()->setPlainText(QStringLiteral("half a thought"));
+    dialog()
+        ->findChild<NotesDialog*>()
+        ->itemAs<QPlainTextEdit>(noteid::NoteEdit)
+        ->setPlainText(QStringLiteral("half a thought"));
     ASSERT_TRUE(dialog()->addNoteFromOutside("buy stamps"));
-    EXPECT_EQ(dialog()->findChild<NotesDialog*>()->edit()->toPlainText(),
+    EXPECT_EQ(dialog()
+                  ->findChild<NotesDialog*>()
+                  ->itemAs<QPlainTextEdit>(noteid::NoteEdit)
+                  ->toPlainText(),
               QStringLiteral("half a thought"));
-    EXPECT_GE(dialog()->findChild<NotesDialog*>()->list()->rowWithNumber(holder().noteCount() - 1),
+    EXPECT_GE(dialog()
+                  ->findChild<NotesDialog*>()
+                  ->itemAs<IconList>(noteid::NoteList)
+                  ->rowWithNumber(holder().noteCount() - 1),
               0);
 }
 

@@ -6,6 +6,7 @@
 #include "fakes.h"
 #include "look/images.h"
 #include "model/catalogue.h"
+#include "notesdialogpeer.h"
 #include "pages/iconlist.h"
 #include "pages/notesdialog.h"
 #include "platform/x11windowsystem.h"
@@ -145,19 +146,19 @@ TEST_F(TrayOnX11, EscapeDuringPinPointingLeavesTheTrayAnswering) {
     QWidget* frame = app->frame();
     ASSERT_TRUE(QTest::qWaitFor([frame] { return frame->isVisible(); }, 5000));
     auto* notes = static_cast<NotesDialog*>(app->dialog()->page(0));
-    notes->edit()->setPlainText(QStringLiteral("pin me"));
+    notes->itemAs<QPlainTextEdit>(noteid::NoteEdit)->setPlainText(QStringLiteral("pin me"));
     notes->itemAs<QPushButton>(noteid::AddButton)->click();
-    QTest::mouseClick(notes->list()->viewport(), Qt::LeftButton, {},
-                      {80, notes->list()->rowHeight() / 2});
-    ASSERT_EQ(notes->currentNote(), 0);
+    QTest::mouseClick(notes->itemAs<IconList>(noteid::NoteList)->viewport(), Qt::LeftButton, {},
+                      {80, notes->itemAs<IconList>(noteid::NoteList)->rowHeight() / 2});
+    ASSERT_EQ(NotesDialogTestPeer::currentNote(*notes), 0);
     frame->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
 
     notes->itemAs<QPushButton>(noteid::PinButton)->click();
-    ASSERT_TRUE(notes->pinPointing());
+    ASSERT_TRUE(NotesDialogTestPeer::pinPointing(*notes));
     QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Escape")});
     ASSERT_TRUE(QTest::qWaitFor([frame] { return !frame->isVisible(); }, 3000));
-    EXPECT_FALSE(notes->pinPointing());
+    EXPECT_FALSE(NotesDialogTestPeer::pinPointing(*notes));
     // The very next right click on the tray brings the window back.
     click(3);
     EXPECT_TRUE(QTest::qWaitFor([frame] { return frame->isVisible(); }, 3000));

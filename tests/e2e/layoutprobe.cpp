@@ -70,10 +70,10 @@ struct Probe {
         l.addButton = centre(notes->item(noteid::AddButton));
         l.newButton = centre(notes->item(noteid::NewButton));
         l.pinButton = centre(notes->item(noteid::PinButton));
-        const QWidget* viewport = notes->list()->viewport();
+        const QWidget* viewport = notes->itemAs<IconList>(noteid::NoteList)->viewport();
         l.noteList = rectOf(viewport);
-        l.noteRowHeight = notes->list()->rowHeight();
-        l.targetLabel = rectOf(notes->targetLabel());
+        l.noteRowHeight = notes->itemAs<IconList>(noteid::NoteList)->rowHeight();
+        l.targetLabel = rectOf(notes->itemAs<QLabel>(noteid::TargetLabel));
         dialog->findChild<QTabWidget*>()->setCurrentIndex(3);
         OptionDialog* options = dialog->findChild<OptionDialog*>();
         l.colorButton = centre(options->item(optionid::ColorButton));
@@ -104,7 +104,7 @@ const MainLayout& mainLayout() {
 }
 
 QImage targetLabelPicture(const QString& text) {
-    QLabel* label = probe().dialog->findChild<NotesDialog*>()->targetLabel();
+    QLabel* label = probe().dialog->findChild<NotesDialog*>()->itemAs<QLabel>(noteid::TargetLabel);
     label->setText(text);
     return label->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
