@@ -337,7 +337,7 @@ TEST_P(EnterKey, NeverQuitsFromAControlThatUsesIt) {
     start();
     dialog()->findChild<QTabWidget*>()->setCurrentIndex(c.page);
     QWidget* control = c.id == reminderid::Calendar
-                           ? dialog()->findChild<CalendarDialog*>()->calendar()
+                           ? dialog()->findChild<WCalendar*>()
                            : static_cast<TemplateDialog*>(dialog()->page(c.page))->item(c.id);
     control->setFocus();
     QTest::keyClick(control->focusProxy() ? control->focusProxy() : control, Qt::Key_Return);

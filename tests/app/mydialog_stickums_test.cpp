@@ -15,6 +15,7 @@
 #include "pages/optionstepedit.h"
 #include "pages/wcalendar.h"
 #include "resources/dialog_notes.h"
+#include "resources/dialog_reminders.h"
 #include "stickum/stickum.h"
 #include "stickumtrackerpeer.h"
 #include "storage/datafile.h"
@@ -455,12 +456,15 @@ TEST_F(DialogStickums, WhatAnotherMachineChangedIsNotPutBackByThePagesForms) {
     // The dentist's day chosen on the Reminders page; the form keeps showing it once collapsed.
     tray->pressRight();
     dialog()->findChild<QTabWidget*>()->setCurrentIndex(2);
-    WCalendar* calendar = dialog()->findChild<CalendarDialog*>()->calendar();
+    WCalendar* calendar = dialog()->findChild<WCalendar*>();
     calendar->grab();
     const QRect day = calendar->dayRect(16);
     QTest::mouseClick(calendar, Qt::LeftButton, {},
                       {day.left() + calendar->colWidth() * 3 / 4, day.center().y()});
-    ASSERT_EQ(dialog()->findChild<CalendarDialog*>()->textEdit()->toPlainText(),
+    ASSERT_EQ(dialog()
+                  ->findChild<CalendarDialog*>()
+                  ->itemAs<QPlainTextEdit>(reminderid::Text)
+                  ->toPlainText(),
               QStringLiteral("dentist"));
     dialog()->collapse();
 
