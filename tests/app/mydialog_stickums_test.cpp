@@ -15,6 +15,7 @@
 #include "pages/optionstepedit.h"
 #include "pages/wcalendar.h"
 #include "resources/dialog_notes.h"
+#include "resources/dialog_options.h"
 #include "resources/dialog_reminders.h"
 #include "stickum/stickum.h"
 #include "stickumtrackerpeer.h"
@@ -374,7 +375,10 @@ TEST_F(DialogStickums, EndingTheSessionKeepsWhatIsBeingTypedOnThePages) {
                       {80, notes->itemAs<IconList>(noteid::NoteList)->rowHeight() / 2});
     notes->itemAs<QPlainTextEdit>(noteid::NoteEdit)->moveCursor(QTextCursor::End);
     QTest::keyClicks(notes->itemAs<QPlainTextEdit>(noteid::NoteEdit), " and bread");
-    dialog()->findChild<OptionDialog*>()->reminderDaysEdit()->setEditText(QStringLiteral("9"));
+    dialog()
+        ->findChild<OptionDialog*>()
+        ->itemAs<OptionStepEdit>(optionid::ReminderDaysEdit)
+        ->setEditText(QStringLiteral("9"));
     ASSERT_TRUE(app->endSession().ok());
     PostItHolder saved;
     Options options;
