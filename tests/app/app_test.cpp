@@ -20,6 +20,7 @@
 #include "resources/dialog_reminders.h"
 #include "resources/dialogs.h"
 #include "storage/datafile.h"
+#include "trayiconpeer.h"
 
 #include <QDir>
 #include <QFile>
@@ -663,7 +664,7 @@ TEST_P(TrayPicture, IsSquareAndCentredInItsSlot) {
     const QSize slot = GetParam();
     QtTrayIcon tray;
     tray.add(kNoteShownIcon, QStringLiteral("tip"));
-    const QIcon icon = tray.qtIcon()->icon();
+    const QIcon icon = QtTrayIconTestPeer::qtIcon(tray)->icon();
     const int side = std::min(slot.width(), slot.height());
     QImage expected(slot, QImage::Format_ARGB32_Premultiplied);
     expected.fill(Qt::transparent);

@@ -14,6 +14,7 @@
 #include "resources/dialogs.h"
 #include "stickum/smallframe.h"
 #include "stickum/wpostit.h"
+#include "trayiconpeer.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -55,7 +56,7 @@ protected:
         options.makeWindowSystem = [] { return X11WindowSystem::create(); };
         app = std::make_unique<MyApp>(std::move(options));
         ASSERT_FALSE(app->initMainWindow().has_value());
-        icon = static_cast<QtTrayIcon&>(app->dialog()->tray()).qtIcon();
+        icon = QtTrayIconTestPeer::qtIcon(static_cast<QtTrayIcon&>(app->dialog()->tray()));
     }
     void TearDown() override { app.reset(); }
 
@@ -126,7 +127,7 @@ TEST_F(TrayOnX11, TheIconIsEmbeddedAndAnswersRealClicks) {
 TEST_F(TrayOnX11, TheMiddleButtonOpensTheMenu) {
     waitUntilEmbedded();
     app->dialog()->collapse();
-    const QMenu* menu = static_cast<QtTrayIcon&>(app->dialog()->tray()).menu();
+    const QMenu* menu = QtTrayIconTestPeer::menu(static_cast<QtTrayIcon&>(app->dialog()->tray()));
     for (const char* keys : {"Down Down Return", "Down Down Down Return"}) {
         click(2);
         ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }, 3000));
