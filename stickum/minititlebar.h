@@ -47,7 +47,6 @@ public:
 
     // At most 49 bytes of UTF-8; the picture shows it from its next rebuild.
     void setCaption(const QString& caption);
-    QString caption() const { return caption_; }
     // Stores the colours and rebuilds the picture, unless nothing changed.
     void setColors(bool gradient, ColorRef startColor, ColorRef endColor);
     void setButtons(int flags);

@@ -11,6 +11,7 @@
 #include "look/images.h"
 #include "look/stickumlook.h"
 #include "model/catalogue.h"
+#include "myapppeer.h"
 #include "notefiles.h"
 #include "pages/calendardialog.h"
 #include "pages/wcalendar.h"
@@ -108,7 +109,7 @@ protected:
 
 TEST_F(AppTest, FirstRunShowsTheMainWindowWithoutSplash) {
     ASSERT_FALSE(start().has_value());
-    EXPECT_EQ(app->splash(), nullptr);
+    EXPECT_EQ(MyAppTestPeer::splash(*app), nullptr);
     EXPECT_TRUE(frame()->isVisible());
     EXPECT_EQ(frame()->windowTitle(), q(msg::ProgramName));
     EXPECT_TRUE(dialog()->isVisible());
@@ -123,7 +124,7 @@ TEST_F(AppTest, FirstRunShowsTheMainWindowWithoutSplash) {
 TEST_F(AppTest, LaterRunShowsTheSplashAndStartsInTheTray) {
     writeDataFile();
     ASSERT_FALSE(start().has_value());
-    QSplashScreen* splash = app->splash();
+    QSplashScreen* splash = MyAppTestPeer::splash(*app);
     ASSERT_NE(splash, nullptr);
     EXPECT_TRUE(splash->isVisible());
     EXPECT_EQ(splash->size(), QSize(400, 300));
@@ -133,8 +134,8 @@ TEST_F(AppTest, LaterRunShowsTheSplashAndStartsInTheTray) {
     EXPECT_TRUE(tray->added);
     // The splash goes by itself after a second and a half.
     QTest::qWait(1000);
-    EXPECT_NE(app->splash(), nullptr);
-    EXPECT_TRUE(QTest::qWaitFor([this] { return app->splash() == nullptr; }, 3000));
+    EXPECT_NE(MyAppTestPeer::splash(*app), nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return MyAppTestPeer::splash(*app) == nullptr; }, 3000));
     EXPECT_FALSE(frame()->isVisible());
 }
 
@@ -530,7 +531,7 @@ TEST_F(AppTest, DecliningAnOldFileEndsWithStatusZeroAndLeavesTheFile) {
     EXPECT_EQ(boxes.shown[0].style, box::OldFile);
     EXPECT_EQ(boxes.shown[0].owner, nullptr);
     EXPECT_EQ(frame(), nullptr);
-    EXPECT_EQ(app->splash(), nullptr);
+    EXPECT_EQ(MyAppTestPeer::splash(*app), nullptr);
     QFile file(dataPath());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), old);

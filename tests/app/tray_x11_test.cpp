@@ -6,6 +6,7 @@
 #include "fakes.h"
 #include "look/images.h"
 #include "model/catalogue.h"
+#include "myapppeer.h"
 #include "notesdialogpeer.h"
 #include "pages/iconlist.h"
 #include "pages/notesdialog.h"
@@ -217,8 +218,8 @@ TEST(StartWithoutATray, ALaterRunStartsMinimisedWithTheStickumsOnShow) {
     EXPECT_TRUE(frame->isMinimized());
     EXPECT_FALSE(app->dialog()->isOpen());
     EXPECT_TRUE(stickumShown());
-    ASSERT_NE(app->splash(), nullptr);
-    EXPECT_TRUE(app->splash()->isVisible());
+    ASSERT_NE(MyAppTestPeer::splash(*app), nullptr);
+    EXPECT_TRUE(MyAppTestPeer::splash(*app)->isVisible());
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // removing and switching notes, and pin-pointing a note to a window of a scripted desktop.
 #include "fakehost.h"
 #include "fakewindowsystem.h"
+#include "iconlistpeer.h"
 #include "notesdialogpeer.h"
 #include "pages/iconlist.h"
 #include "pages/notesdialog.h"
@@ -51,7 +52,7 @@ protected:
     QStringList titles() const {
         QStringList out;
         for (int row = 0; row < list()->count(); ++row)
-            out << list()->rowTitle(row);
+            out << IconListTestPeer::rowTitle(*list(), row);
         return out;
     }
     int rowY(int row) const { return row * list()->rowHeight() + list()->rowHeight() / 2; }

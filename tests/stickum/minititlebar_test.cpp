@@ -1,4 +1,5 @@
 #include "look/gradient.h"
+#include "minititlebarpeer.h"
 #include "stickum/buttonpictures.h"
 #include "stickum/minititlebar.h"
 
@@ -9,13 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-
-// Reads where the strip put its caption text and whether a drag is under way.
-struct MiniTitleBarTestPeer {
-    static int textLeft(const MiniTitleBar& bar) { return bar.textLeft_; }
-    static int textRight(const MiniTitleBar& bar) { return bar.textRight_; }
-    static bool dragging(const MiniTitleBar& bar) { return bar.dragging_; }
-};
 
 namespace {
 
@@ -137,9 +131,9 @@ TEST(MiniTitleBar, DrawsTheGradientInsideAFrameAndKeepsItUntilARebuild) {
 TEST(MiniTitleBar, CaptionKeepsAtMost49Bytes) {
     Strip strip(60, 0);
     strip.bar->setCaption(QString(60, u'x'));
-    EXPECT_EQ(strip.bar->caption().size(), 49);
+    EXPECT_EQ(MiniTitleBarTestPeer::caption(*strip.bar).size(), 49);
     strip.bar->setCaption(QString(30, QChar(0x00E9))); // two bytes each, never half of one
-    EXPECT_EQ(strip.bar->caption().size(), 24);
+    EXPECT_EQ(MiniTitleBarTestPeer::caption(*strip.bar).size(), 24);
 }
 
 TEST(MiniTitleBar, DisabledButtonIsDrawnGrey) {

@@ -1,3 +1,4 @@
+#include "minititlebarpeer.h"
 #include "model/postit.h"
 #include "stickum/buttonpictures.h"
 #include "stickum/stickum.h"
@@ -18,6 +19,11 @@
 // Reads the Stickum's line height.
 struct WPostItTestPeer {
     static int lineHeight(const WPostIt& content) { return content.lineHeight_; }
+};
+
+// Reads the summary the Stickum's title is made from.
+struct SmallFrameTestPeer {
+    static QString summary(const SmallFrame& frame) { return frame.summary_; }
 };
 
 namespace {
@@ -144,13 +150,13 @@ TEST_F(StickumTest, RolledUpCaptionIsTheStartOfTheText) {
     content->setContent("milk\r\neggs");
     frame->showStickum();
     frame->titleBar()->button(MiniTitleBar::RollUp)->click();
-    EXPECT_EQ(frame->titleBar()->caption(), QStringLiteral("milk  eggs"));
+    EXPECT_EQ(MiniTitleBarTestPeer::caption(*frame->titleBar()), QStringLiteral("milk  eggs"));
     frame->titleBar()->button(MiniTitleBar::RollUp)->click();
-    EXPECT_EQ(frame->titleBar()->caption(), QStringLiteral("Stickum"));
+    EXPECT_EQ(MiniTitleBarTestPeer::caption(*frame->titleBar()), QStringLiteral("Stickum"));
 
     content->setContent(std::string(60, 'x'));
     frame->hideStickum();
-    EXPECT_EQ(frame->summary(), QString(39, u'x'));
+    EXPECT_EQ(SmallFrameTestPeer::summary(*frame), QString(39, u'x'));
 
     // Text typed since the Stickum was shown shows too.
     frame->showStickum();
@@ -158,7 +164,8 @@ TEST_F(StickumTest, RolledUpCaptionIsTheStartOfTheText) {
     QTest::keyClick(edit(), Qt::Key_Home, Qt::ControlModifier);
     type(QStringLiteral("new "));
     frame->titleBar()->button(MiniTitleBar::RollUp)->click();
-    EXPECT_EQ(frame->titleBar()->caption(), QStringLiteral("new ") + QString(35, u'x'));
+    EXPECT_EQ(MiniTitleBarTestPeer::caption(*frame->titleBar()),
+              QStringLiteral("new ") + QString(35, u'x'));
 }
 
 TEST_F(StickumTest, CloseHidesAndDisarmsButKeepsTheText) {
