@@ -375,9 +375,8 @@ TEST_F(DialogStickums, EndingTheSessionKeepsWhatIsBeingTypedOnThePages) {
                       {80, notes->itemAs<IconList>(noteid::NoteList)->rowHeight() / 2});
     notes->itemAs<QPlainTextEdit>(noteid::NoteEdit)->moveCursor(QTextCursor::End);
     QTest::keyClicks(notes->itemAs<QPlainTextEdit>(noteid::NoteEdit), " and bread");
-    dialog()
-        ->findChild<OptionDialog*>()
-        ->itemAs<OptionStepEdit>(optionid::ReminderDaysEdit)
+    auto* optionsPage = dialog()->findChild<OptionDialog*>();
+    optionsPage->itemAs<OptionStepEdit>(optionid::ReminderDaysEdit)
         ->setEditText(QStringLiteral("9"));
     ASSERT_TRUE(app->endSession().ok());
     PostItHolder saved;
@@ -420,20 +419,12 @@ TEST_F(DialogStickums, ANoteFromTheCommandLineIsShownAndSavedAndLeavesTheNotesPa
 
     // With the window open, what is being typed on the Notes page stays, and the list grows.
     dialog()->restore();
-    dialog()
-        ->findChild<NotesDialog*>()
-        ->itemAs<QPlainTextEdit>(noteid::NoteEdit)
-        ->setPlainText(QStringLiteral("half a thought"));
+    auto* notes = dialog()->findChild<NotesDialog*>();
+    notes->itemAs<QPlainTextEdit>(noteid::NoteEdit)->setPlainText(QStringLiteral("half a thought"));
     ASSERT_TRUE(dialog()->addNoteFromOutside("buy stamps"));
-    EXPECT_EQ(dialog()
-                  ->findChild<NotesDialog*>()
-                  ->itemAs<QPlainTextEdit>(noteid::NoteEdit)
-                  ->toPlainText(),
+    EXPECT_EQ(notes->itemAs<QPlainTextEdit>(noteid::NoteEdit)->toPlainText(),
               QStringLiteral("half a thought"));
-    EXPECT_GE(dialog()
-                  ->findChild<NotesDialog*>()
-                  ->itemAs<IconList>(noteid::NoteList)
-                  ->rowWithNumber(holder().noteCount() - 1),
+    EXPECT_GE(notes->itemAs<IconList>(noteid::NoteList)->rowWithNumber(holder().noteCount() - 1),
               0);
 }
 
@@ -465,10 +456,8 @@ TEST_F(DialogStickums, WhatAnotherMachineChangedIsNotPutBackByThePagesForms) {
     const QRect day = calendar->dayRect(16);
     QTest::mouseClick(calendar, Qt::LeftButton, {},
                       {day.left() + calendar->colWidth() * 3 / 4, day.center().y()});
-    ASSERT_EQ(dialog()
-                  ->findChild<CalendarDialog*>()
-                  ->itemAs<QPlainTextEdit>(reminderid::Text)
-                  ->toPlainText(),
+    auto* reminders = dialog()->findChild<CalendarDialog*>();
+    ASSERT_EQ(reminders->itemAs<QPlainTextEdit>(reminderid::Text)->toPlainText(),
               QStringLiteral("dentist"));
     dialog()->collapse();
 
