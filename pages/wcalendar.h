@@ -44,8 +44,6 @@ public:
     int GetSelectedDay() const { return selectedDay; }
     int GetClickedDay() const { return clickedDay; }
 
-    // The month shown, as the date of its first day (today until SetMonth).
-    Date currentDate() const { return current; }
     int dayCount() const { return monthLayout().dayCount; }
     Date dateOfDay(int day) const;
     // The mark on the date, or nullptr.

@@ -87,7 +87,7 @@ protected:
         }
     }
     QString shownText() const { return textEdit()->toPlainText(); }
-    Date shownMonth() const { return calendar()->currentDate(); }
+    Date shownMonth() const { return WCalendarTestPeer::currentDate(*calendar()); }
 
     FakeHost host;
     std::unique_ptr<CalendarDialog> page;
