@@ -342,12 +342,9 @@ void MyDialog::onTrayMenu(TrayEntry entry) {
         setDisplayOn(entry == TrayEntry::DisplayOn);
         break;
     case TrayEntry::NewNote:
-        if (!addNoteFromOutside({})) {
+        if (!addNoteFromOutside({}))
             messages_.showMessage(nullptr, l10n::text(msg::NoSpaceNote), l10n::text(msg::Error),
                                   box::Capacity);
-        } else {
-            newestNoteTakesKeys();
-        }
         break;
     case TrayEntry::StartAtLoginOn:
     case TrayEntry::StartAtLoginOff:
@@ -394,6 +391,7 @@ bool MyDialog::addNoteFromOutside(const std::string& text) {
     } else {
         toggleDisplay();
     }
+    newestNoteTakesKeys();
     return true;
 }
 

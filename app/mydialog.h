@@ -84,13 +84,12 @@ public:
     void toggleDisplay();
     // The tray's right button: the main window comes back.
     void showMainWindow();
-    // A note made outside the main window (the command line), as "Add" on the Notes page makes
-    // it, with its Stickum on show at once while collapsed (the display switched on if it was
-    // off). The caller saves it and tells how that went. False when the list is full.
+    // A note made outside the main window (the command line, the tray's menu), as "Add" on the
+    // Notes page makes it, with its Stickum on show at once while collapsed (the display switched
+    // on if it was off), taking the keyboard for the one who asked for it. Saved soon, as any
+    // change to a Stickum; a caller that answers for the save saves it now. False when the list
+    // is full.
     bool addNoteFromOutside(const std::string& text);
-    // The Stickum of the note made last takes the keyboard, on behalf of the user who asked for
-    // it (a command, the tray's menu); nothing while the main window is open.
-    void newestNoteTakesKeys();
     // The display switch for desktops without a tray: acts at once while collapsed, otherwise
     // at the next collapse.
     void setDisplayOn(bool on);
@@ -151,6 +150,9 @@ protected:
 private:
     friend struct MyDialogTestPeer;
 
+    // The Stickum of the note made last takes the keyboard; nothing while the main window is
+    // open.
+    void newestNoteTakesKeys();
     void collapseWindow();
     // Hides the window into the tray, or minimises it when there is none.
     void tuckAway();

@@ -239,7 +239,6 @@ CommandAnswer carryOut(MyApp& app, Command command, const QString& text,
         break;
     case Command::NewNote:
         if (!dialog->addNoteFromOutside(storedNoteText(text))) return l10n::text(msg::NoSpaceNote);
-        dialog->newestNoteTakesKeys();
         // Said to the one who asked, not in a box that would hold the answer back.
         if (const Result saved = dialog->saveQuietly(); !saved)
             return {kNotSavedStatus,

@@ -68,7 +68,11 @@ void BM_LoadFullFile(benchmark::State& state) {
     {
         PostItHolder holder;
         fill(holder);
-        (void)DataFile(path).save(holder, Options::initial({}));
+        const Result saved = DataFile(path).save(holder, Options::initial({}));
+        if (!saved.ok()) {
+            state.SkipWithError(saved.why().c_str());
+            return;
+        }
     }
     const auto questions = OldFileQuestions::answered(true);
     for (auto _ : state) {

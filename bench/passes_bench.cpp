@@ -150,8 +150,12 @@ void BM_TickNothingToChange(benchmark::State& state) {
             record->setActive(true);
             holder.addAttached(std::move(record));
         }
-        (void)DataFile(dir.filePath(QStringLiteral("quillbox.dat")).toStdString())
-            .save(holder, Options{});
+        const Result saved = DataFile(dir.filePath(QStringLiteral("quillbox.dat")).toStdString())
+                                 .save(holder, Options{});
+        if (!saved.ok()) {
+            state.SkipWithError(saved.why().c_str());
+            return;
+        }
     }
     SilentBoxes boxes;
     const std::unique_ptr<MyApp> program = quietProgram(dir.path(), boxes);

@@ -158,9 +158,8 @@ QString weekDayName(int day) {
 }
 
 QString numericDate(Date date) {
-    if (language().isEmpty() || date == kNoDate)
-        return date == kNoDate ? text(msg::NoDate)
-                               : QString::fromStdString(formatNumericDate(date));
+    if (date == kNoDate) return text(msg::NoDate);
+    if (language().isEmpty()) return QString::fromStdString(formatNumericDate(date));
     return locale().toString(QDate::fromJulianDay(date), text(kNumericDate));
 }
 

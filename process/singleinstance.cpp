@@ -62,6 +62,21 @@ bool isHeld(const QString& path) {
     return ::fcntl(fd.get(), F_OFD_GETLK, &probe) == 0 && probe.l_type != F_UNLCK;
 }
 
+// Whether the name still leads to the open file: a Quillbox that ends removes its lock file,
+// and a start that opened it meanwhile must not hold a lock nobody finds.
+bool nameLeadsTo(int fd, const QByteArray& path) {
+    struct stat opened {};
+    struct stat named {};
+    return ::fstat(fd, &opened) == 0 && ::lstat(path.constData(), &named) == 0 &&
+           opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
+}
+
+// The lock file says who holds it: the pid, then the command socket once it listens.
+void writeLockFile(int fd, const QByteArray& text, const QByteArray& path) {
+    if (::ftruncate(fd, 0) != 0 || ::pwrite(fd, text.constData(), text.size(), 0) < 0)
+        qWarning("Quillbox cannot write its lock file %s", path.constData());
+}
+
 // Whether anybody takes calls on the socket.
 bool isListening(const QByteArray& path) {
     const auto address = unixsocket::addressOf(path);
@@ -110,14 +125,9 @@ bool SingleInstance::tryAgain() {
         if (fd.get() < 0) return false;
         struct flock lock = wholeFile(F_WRLCK);
         if (::fcntl(fd.get(), F_OFD_SETLK, &lock) != 0) return false;
-        struct stat locked {};
-        struct stat named {};
-        if (::fstat(fd.get(), &locked) == 0 && ::lstat(path.constData(), &named) == 0 &&
-            locked.st_dev == named.st_dev && locked.st_ino == named.st_ino) {
+        if (nameLeadsTo(fd.get(), path)) {
             fd_ = fd.release();
-            const QByteArray pid = QByteArray::number(qint64(::getpid())) + '\n';
-            if (::ftruncate(fd_, 0) != 0 || ::pwrite(fd_, pid.constData(), pid.size(), 0) < 0)
-                qWarning("Quillbox cannot write its lock file %s", path.constData());
+            writeLockFile(fd_, QByteArray::number(qint64(::getpid())) + '\n', path);
             return true;
         }
     }
@@ -126,10 +136,9 @@ bool SingleInstance::tryAgain() {
 
 void SingleInstance::announce(const QString& socketName) {
     if (!acquired()) return;
-    const QByteArray text =
-        QByteArray::number(qint64(::getpid())) + '\n' + QFile::encodeName(socketName) + '\n';
-    if (::ftruncate(fd_, 0) != 0 || ::pwrite(fd_, text.constData(), text.size(), 0) < 0)
-        qWarning("Quillbox cannot write its lock file %s", qPrintable(names_.lockFile));
+    writeLockFile(
+        fd_, QByteArray::number(qint64(::getpid())) + '\n' + QFile::encodeName(socketName) + '\n',
+        QFile::encodeName(names_.lockFile));
 }
 
 std::optional<Holder> SingleInstance::holder() const {
@@ -148,11 +157,7 @@ void SingleInstance::release() {
     // Removed while still held: a start that opened it meanwhile finds the name gone and tries
     // with a new file.
     const QByteArray path = QFile::encodeName(names_.lockFile);
-    struct stat locked {};
-    struct stat named {};
-    if (::fstat(fd_, &locked) == 0 && ::lstat(path.constData(), &named) == 0 &&
-        locked.st_ino == named.st_ino && locked.st_dev == named.st_dev)
-        ::unlink(path.constData());
+    if (nameLeadsTo(fd_, path)) ::unlink(path.constData());
     ::close(fd_);
     fd_ = -1;
 }
