@@ -1,4 +1,3 @@
-#include "fakewaveplayer.h"
 #include "platform/waveplayer.h"
 
 #include <QElapsedTimer>
@@ -113,19 +112,6 @@ TEST_F(WaveFiles, TheProgramCarriesNoSoundSystemUntilTheFirstSound) {
     second->play();
     EXPECT_TRUE(multimediaLoaded());
     first->play(); // the module is loaded once and serves every player
-}
-
-TEST(FakeWavePlayer, CountsThePlaysOfEveryPlayerItOpened) {
-    auto log = std::make_shared<WavePlays>();
-    const WavePlayerFactory open = fakeWavePlayerFactory(log, {"gone.wav"});
-    EXPECT_EQ(open("gone.wav"), nullptr);
-    auto first = open("ding.wav");
-    auto second = open("chimes.wav");
-    first->play();
-    second->play();
-    first->play();
-    EXPECT_EQ(log->plays, 3);
-    EXPECT_EQ(log->opened, (std::vector<std::string>{"ding.wav", "chimes.wav"}));
 }
 
 } // namespace
