@@ -73,80 +73,6 @@ template <typename Condition> bool waitFor(Condition condition) {
     return condition();
 }
 
-class StickumOnX11 : public ::testing::Test {
-protected:
-    void SetUp() override {
-        if (!connection()) GTEST_SKIP() << "not on an X server";
-    }
-    void TearDown() override { destroyStickum(content); }
-
-    // A Stickum shown at the place, once the window manager manages it.
-    SmallFrame* showManagedAt(QPoint place) {
-        content = newStickum(options, session, &note);
-        SmallFrame* frame = content->frame();
-        frame->placeAt(place.x(), place.y());
-        frame->showStickum();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(frame));
-        window = static_cast<xcb_window_t>(frame->winId());
-        EXPECT_TRUE(waitFor([&] { return stackingIndex(window) >= 0; }));
-        return frame;
-    }
-
-    Options options;
-    StickumSession session;
-    Note note;
-    WPostIt* content = nullptr;
-    xcb_window_t window = 0;
-};
-
-} // namespace
-
-TEST_F(StickumOnX11, MapsUndecoratedOnTopAndOutOfTheTaskBar) {
-    content = newStickum(options, session, &note);
-    SmallFrame* frame = content->frame();
-    frame->placeAt(200, 150);
-    content->setContent("On X11");
-    frame->showStickum();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
-    const auto xwindow = static_cast<xcb_window_t>(frame->winId());
-
-    ASSERT_TRUE(waitFor([&] { return stackingIndex(xwindow) >= 0; }))
-        << "the window manager does not manage the Stickum";
-    const auto state = property(xwindow, "_NET_WM_STATE");
-    EXPECT_TRUE(holds(state, "_NET_WM_STATE_ABOVE"));
-    EXPECT_TRUE(holds(state, "_NET_WM_STATE_SKIP_TASKBAR"));
-    EXPECT_TRUE(holds(property(xwindow, "_NET_WM_WINDOW_TYPE"), "_NET_WM_WINDOW_TYPE_UTILITY"));
-    // No decoration: the window manager's frame adds nothing around it.
-    const auto extents = property(xwindow, "_NET_FRAME_EXTENTS");
-    EXPECT_TRUE(extents.empty() || extents == std::vector<std::uint32_t>(4, 0));
-    EXPECT_TRUE(waitFor([&] { return frame->frameX() == 200 && frame->frameY() == 150; }))
-        << frame->frameX() << "," << frame->frameY();
-    EXPECT_EQ(frame->frameGeometry().size(), frame->size());
-    // Shown without taking the focus.
-    EXPECT_FALSE(frame->isActiveWindow());
-}
-
-TEST_F(StickumOnX11, StaysAboveARaisedNormalWindow) {
-    content = newStickum(options, session, &note);
-    SmallFrame* frame = content->frame();
-    frame->placeAt(100, 100);
-    frame->showStickum();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
-
-    QWidget normal;
-    normal.setWindowTitle(QStringLiteral("Another window"));
-    normal.setGeometry(50, 50, 400, 300);
-    normal.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&normal));
-    normal.raise();
-    normal.activateWindow();
-    const auto stickum = static_cast<xcb_window_t>(frame->winId());
-    const auto other = static_cast<xcb_window_t>(normal.winId());
-    ASSERT_TRUE(waitFor([&] { return stackingIndex(other) >= 0 && stackingIndex(stickum) >= 0; }));
-    QTest::qWait(200);
-    EXPECT_GT(stackingIndex(stickum), stackingIndex(other));
-}
-
 // Where the window stands on the X server.
 QPoint screenPosition(xcb_window_t window) {
     xcb_connection_t* c = connection();
@@ -155,36 +81,6 @@ QPoint screenPosition(xcb_window_t window) {
     const QPoint p = reply ? QPoint(reply->dst_x, reply->dst_y) : QPoint(-1, -1);
     std::free(reply);
     return p;
-}
-
-TEST_F(StickumOnX11, PlacingAShownStickumMovesItWhereverQtThinksItIs) {
-    SmallFrame* frame = showManagedAt({200, 150});
-    ASSERT_NE(window, 0u);
-    QTest::qWait(200);
-    EXPECT_EQ(screenPosition(window), QPoint(200, 150));
-    for (const QPoint to : {QPoint(0, 0), QPoint(320, 240), QPoint(200, 150)}) {
-        frame->placeAt(to.x(), to.y());
-        EXPECT_TRUE(waitFor([&] { return screenPosition(window) == to; }))
-            << to.x() << "," << to.y() << " is at " << screenPosition(window).x() << ","
-            << screenPosition(window).y();
-        EXPECT_EQ(QPoint(frame->frameX(), frame->frameY()), to);
-    }
-}
-
-TEST_F(StickumOnX11, PositionIsAskedAgainAfterTheWindowWasMovedBehindQtsBack) {
-    SmallFrame* frame = showManagedAt({120, 90});
-    ASSERT_NE(window, 0u);
-    ASSERT_TRUE(waitFor([&] { return frame->frameX() == 120 && frame->frameY() == 90; }));
-
-    // Another client (here: straight through the connection) moves the window.
-    xcb_connection_t* c = connection();
-    const std::uint32_t to[] = {260, 210};
-    xcb_configure_window(c, window, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, to);
-    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
-    EXPECT_TRUE(waitFor([&] {
-        return QPoint(frame->frameX(), frame->frameY()) == QPoint(260, 210);
-    })) << frame->frameX()
-        << "," << frame->frameY();
 }
 
 // The window's height on the X server.
@@ -208,9 +104,100 @@ void moveBehindQtsBack(xcb_window_t window, QPoint to) {
         QThread::msleep(10);
 }
 
+class StickumOnX11 : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!connection()) GTEST_SKIP() << "not on an X server";
+    }
+    void TearDown() override { destroyStickum(content); }
+
+    // A Stickum placed, not shown yet.
+    void placeAt(QPoint place) {
+        content = newStickum(options, session, &note);
+        frame = content->frame();
+        frame->placeAt(place.x(), place.y());
+    }
+    // The Stickum shown, once the window manager manages it.
+    void showManaged() {
+        frame->showStickum();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+        window = static_cast<xcb_window_t>(frame->winId());
+        ASSERT_TRUE(waitFor([&] { return stackingIndex(window) >= 0; }))
+            << "the window manager does not manage the Stickum";
+    }
+    void showManagedAt(QPoint place) {
+        placeAt(place);
+        showManaged();
+    }
+
+    Options options;
+    StickumSession session;
+    Note note;
+    WPostIt* content = nullptr;
+    SmallFrame* frame = nullptr;
+    xcb_window_t window = 0;
+};
+
+} // namespace
+
+TEST_F(StickumOnX11, MapsUndecoratedOnTopAndOutOfTheTaskBar) {
+    placeAt({200, 150});
+    content->setContent("On X11");
+    ASSERT_NO_FATAL_FAILURE(showManaged());
+    const auto state = property(window, "_NET_WM_STATE");
+    EXPECT_TRUE(holds(state, "_NET_WM_STATE_ABOVE"));
+    EXPECT_TRUE(holds(state, "_NET_WM_STATE_SKIP_TASKBAR"));
+    EXPECT_TRUE(holds(property(window, "_NET_WM_WINDOW_TYPE"), "_NET_WM_WINDOW_TYPE_UTILITY"));
+    // No decoration: the window manager's frame adds nothing around it.
+    const auto extents = property(window, "_NET_FRAME_EXTENTS");
+    EXPECT_TRUE(extents.empty() || extents == std::vector<std::uint32_t>(4, 0));
+    EXPECT_TRUE(waitFor([&] { return frame->frameX() == 200 && frame->frameY() == 150; }))
+        << frame->frameX() << "," << frame->frameY();
+    EXPECT_EQ(frame->frameGeometry().size(), frame->size());
+    // Shown without taking the focus.
+    EXPECT_FALSE(frame->isActiveWindow());
+}
+
+TEST_F(StickumOnX11, StaysAboveARaisedNormalWindow) {
+    ASSERT_NO_FATAL_FAILURE(showManagedAt({100, 100}));
+    QWidget normal;
+    normal.setWindowTitle(QStringLiteral("Another window"));
+    normal.setGeometry(50, 50, 400, 300);
+    normal.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&normal));
+    normal.raise();
+    normal.activateWindow();
+    const auto other = static_cast<xcb_window_t>(normal.winId());
+    ASSERT_TRUE(waitFor([&] { return stackingIndex(other) >= 0 && stackingIndex(window) >= 0; }));
+    QTest::qWait(200);
+    EXPECT_GT(stackingIndex(window), stackingIndex(other));
+}
+
+TEST_F(StickumOnX11, PlacingAShownStickumMovesItWhereverQtThinksItIs) {
+    ASSERT_NO_FATAL_FAILURE(showManagedAt({200, 150}));
+    QTest::qWait(200);
+    EXPECT_EQ(screenPosition(window), QPoint(200, 150));
+    for (const QPoint to : {QPoint(0, 0), QPoint(320, 240), QPoint(200, 150)}) {
+        frame->placeAt(to.x(), to.y());
+        EXPECT_TRUE(waitFor([&] { return screenPosition(window) == to; }))
+            << to.x() << "," << to.y() << " is at " << screenPosition(window).x() << ","
+            << screenPosition(window).y();
+        EXPECT_EQ(QPoint(frame->frameX(), frame->frameY()), to);
+    }
+}
+
+TEST_F(StickumOnX11, PositionIsAskedAgainAfterTheWindowWasMovedBehindQtsBack) {
+    ASSERT_NO_FATAL_FAILURE(showManagedAt({120, 90}));
+    ASSERT_TRUE(waitFor([&] { return frame->frameX() == 120 && frame->frameY() == 90; }));
+    moveBehindQtsBack(window, {260, 210});
+    EXPECT_TRUE(waitFor([&] {
+        return QPoint(frame->frameX(), frame->frameY()) == QPoint(260, 210);
+    })) << frame->frameX()
+        << "," << frame->frameY();
+}
+
 TEST_F(StickumOnX11, RollingThroughTheButtonNeverMovesIt) {
-    SmallFrame* frame = showManagedAt({400, 100});
-    ASSERT_NE(window, 0u);
+    ASSERT_NO_FATAL_FAILURE(showManagedAt({400, 100}));
     const int unrolled = frame->height();
     QWidget* rollButton = frame->titleBar()->button(MiniTitleBar::RollUp);
     for (int round = 0; round < 20; ++round) {
@@ -231,10 +218,10 @@ TEST_F(StickumOnX11, PositionsAskedTogetherGoEachToItsOwnStickum) {
     std::vector<SmallFrame*> frames{newStickum(options, session, &note)->frame(), other->frame()};
     content = frames[0]->content();
     const std::vector<QPoint> places{{310, 220}, {80, 400}};
-    for (SmallFrame* frame : frames) {
-        frame->placeAt(10, 10);
-        frame->showStickum();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+    for (SmallFrame* each : frames) {
+        each->placeAt(10, 10);
+        each->showStickum();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(each));
     }
     // Moved by another client, so that only the X server knows where they stand.
     for (std::size_t i = 0; i < frames.size(); ++i)
@@ -248,30 +235,22 @@ TEST_F(StickumOnX11, PositionsAskedTogetherGoEachToItsOwnStickum) {
 }
 
 TEST_F(StickumOnX11, HiddenStickumIsWithdrawn) {
-    SmallFrame* frame = showManagedAt({300, 300});
-    ASSERT_NE(window, 0u);
+    ASSERT_NO_FATAL_FAILURE(showManagedAt({300, 300}));
     frame->hideStickum();
     EXPECT_TRUE(waitFor([&] { return stackingIndex(window) < 0; }));
 }
 
 TEST_F(StickumOnX11, ShownAgainStaysOutOfTheTaskBarAndOnTopUntilPinned) {
-    content = newStickum(options, session, &note);
-    SmallFrame* frame = content->frame();
-    frame->placeAt(300, 200);
-    const auto xwindow = [&] { return static_cast<xcb_window_t>(frame->winId()); };
-    const auto showAndWait = [&] {
-        frame->showStickum();
-        ASSERT_TRUE(waitFor([&] { return stackingIndex(xwindow()) >= 0; }));
-    };
+    placeAt({300, 200});
     for (int round = 0; round < 3; ++round) {
         SCOPED_TRACE(round);
-        showAndWait();
-        const auto state = property(xwindow(), "_NET_WM_STATE");
+        ASSERT_NO_FATAL_FAILURE(showManaged());
+        const auto state = property(window, "_NET_WM_STATE");
         EXPECT_TRUE(holds(state, "_NET_WM_STATE_SKIP_TASKBAR"));
         EXPECT_TRUE(holds(state, "_NET_WM_STATE_SKIP_PAGER"));
         EXPECT_TRUE(holds(state, "_NET_WM_STATE_ABOVE"));
         frame->hideStickum();
-        ASSERT_TRUE(waitFor([&] { return stackingIndex(xwindow()) < 0; }));
+        ASSERT_TRUE(waitFor([&] { return stackingIndex(window) < 0; }));
     }
 
     // Pinned to another window: no longer above everything.
@@ -283,5 +262,6 @@ TEST_F(StickumOnX11, ShownAgainStaysOutOfTheTaskBarAndOnTopUntilPinned) {
     frame->setOwnerWindow(target.windowHandle());
     frame->showStickum();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
-    EXPECT_FALSE(holds(property(xwindow(), "_NET_WM_STATE"), "_NET_WM_STATE_ABOVE"));
+    window = static_cast<xcb_window_t>(frame->winId());
+    EXPECT_FALSE(holds(property(window, "_NET_WM_STATE"), "_NET_WM_STATE_ABOVE"));
 }
