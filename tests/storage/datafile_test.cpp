@@ -40,8 +40,7 @@ TEST_F(StorageTest, VersionFourReadAndSavedUnchangedKeepsEveryByte) {
     const FileBytes file = versionFourFile();
     writeFile(file.bytes);
     DataFile data(path);
-    ScriptedAnswers answers;
-    const LoadResult result = loadAll(data, answers);
+    const LoadResult result = loadAll(data);
     ASSERT_EQ(result.status, LoadStatus::Loaded) << result.problem;
     EXPECT_EQ(answers.asked, 0);
 
@@ -91,8 +90,7 @@ TEST_F(StorageTest, LendingsAndRemindersComeBackHiddenNotesKeepTheirState) {
     f.optionsUpToScrollBar(FileBytes::defaultFont()).string("").i16(5).flag(true).i32(0);
     writeFile(f.bytes);
     DataFile data(path);
-    ScriptedAnswers answers;
-    ASSERT_EQ(loadAll(data, answers).status, LoadStatus::Loaded);
+    ASSERT_EQ(loadAll(data).status, LoadStatus::Loaded);
     EXPECT_EQ(holder.note(0)->displayState(), Hidden);
     EXPECT_EQ(holder.lending(0)->displayState(), Hidden);
     EXPECT_EQ(holder.reminder(0)->displayState(), Hidden);
@@ -102,9 +100,8 @@ TEST_F(StorageTest, LendingsAndRemindersComeBackHiddenNotesKeepTheirState) {
 
 TEST_F(StorageTest, NoFileIsAFirstRunAndTheFirstSaveWritesVersionFour) {
     DataFile data(path);
-    ScriptedAnswers answers;
     const Options before = options;
-    const LoadResult result = loadAll(data, answers);
+    const LoadResult result = loadAll(data);
     EXPECT_EQ(result.status, LoadStatus::NoFile);
     EXPECT_EQ(holder.count(), 0);
     EXPECT_EQ(options, before);
@@ -125,8 +122,7 @@ TEST_F(StorageTest, VersionThreeLeavesTheLastTwoOptionsAtTheirDefaults) {
     f.optionsUpToScrollBar(FileBytes::defaultFont()).string("/w.wav").i16(9);
     writeFile(f.bytes);
     DataFile data(path);
-    ScriptedAnswers answers;
-    ASSERT_EQ(loadAll(data, answers).status, LoadStatus::Loaded);
+    ASSERT_EQ(loadAll(data).status, LoadStatus::Loaded);
     EXPECT_EQ(data.fileVersion(), 3);
     EXPECT_EQ(options.heightInLines, 9);
     EXPECT_EQ(options.waveFile, "/w.wav");
@@ -168,7 +164,6 @@ TEST_F(StorageTest, DatesRoundTripWhateverTheDayCountAfterThem) {
             ASSERT_TRUE(data.save(holder, options).ok());
             PostItHolder back;
             DataFile reread(path);
-            ScriptedAnswers answers;
             ASSERT_EQ(reread.load(back, answers).status, LoadStatus::Loaded) << year;
             ASSERT_EQ(back.lending(0)->date(), date) << year;
             ASSERT_EQ(back.lending(0)->daysAfter(), 48 + year % 10);
@@ -185,7 +180,6 @@ TEST_F(StorageTest, ARecordWithoutADateStaysReadable) {
     ASSERT_TRUE(data.save(holder, options).ok());
     PostItHolder back;
     DataFile reread(path);
-    ScriptedAnswers answers;
     ASSERT_EQ(reread.load(back, answers).status, LoadStatus::Loaded);
     EXPECT_EQ(back.reminder(0)->date(), kNoDate);
     EXPECT_EQ(back.reminder(0)->daysBefore(), 50);
@@ -206,7 +200,6 @@ TEST_F(StorageTest, TheReaderAlsoTakesNumericAndDayFirstDates) {
         writeFile(f.bytes);
         PostItHolder back;
         DataFile data(path);
-        ScriptedAnswers answers;
         ASSERT_EQ(data.load(back, answers).status, LoadStatus::Loaded) << text;
         EXPECT_EQ(back.reminder(0)->date(), expected) << text;
         EXPECT_EQ(back.reminder(0)->daysBefore(), 0x0A0A) << text;

@@ -13,7 +13,6 @@ TEST_F(StorageTest, StartUpLeavesWhatSyncEnginesPutBesideTheFileAlone) {
     for (const auto& name : theirs)
         writeFile({1, 2, 3}, (dir / name).string());
     DataFile data(path);
-    ScriptedAnswers answers;
     data.load(holder, answers);
     for (const auto& name : theirs)
         EXPECT_TRUE(std::filesystem::exists(dir / name)) << name;
