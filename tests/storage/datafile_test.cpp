@@ -186,23 +186,44 @@ TEST_F(StorageTest, ARecordWithoutADateStaysReadable) {
     EXPECT_TRUE(reread.readOptions(options));
 }
 
-TEST_F(StorageTest, TheReaderAlsoTakesNumericAndDayFirstDates) {
-    const std::pair<const char*, Date> forms[] = {
-        {"January 5, 1998", makeDate(5, 1, 1998)}, {"1 5, 1998", makeDate(5, 1, 1998)},
-        {"5 January 1998", makeDate(5, 1, 1998)},  {"12/31/2001", makeDate(31, 12, 2001)},
-        {"March 1, 99", makeDate(1, 3, 1999)},     {"  june 30, 2024", makeDate(30, 6, 2024)},
-    };
-    for (const auto& [text, expected] : forms) {
-        FileBytes f;
-        f.i16(4).i16(1).i16(3).string("r").i16(1).flag(false).raw(text).i16(0x0A0A);
-        f.flag(true).flag(false).i16(1).i16(2);
-        f.optionsUpToScrollBar(FileBytes::defaultFont()).string("").i16(5).flag(true).i32(0);
-        writeFile(f.bytes);
-        PostItHolder back;
-        DataFile data(path);
-        ASSERT_EQ(data.load(back, answers).status, LoadStatus::Loaded) << text;
-        EXPECT_EQ(back.reminder(0)->date(), expected) << text;
-        EXPECT_EQ(back.reminder(0)->daysBefore(), 0x0A0A) << text;
-        EXPECT_TRUE(back.reminder(0)->active()) << text;
-    }
+namespace {
+
+// The forms of a date the reader takes: the writer's own, numeric ones and day-first ones.
+struct DateForm {
+    const char* name;
+    const char* text;
+    Date date;
+};
+
+void PrintTo(const DateForm& form, std::ostream* out) {
+    *out << form.text;
 }
+
+class ReaderDate : public StorageTest, public ::testing::WithParamInterface<DateForm> {};
+
+TEST_P(ReaderDate, IsTakenInEveryForm) {
+    FileBytes f;
+    f.i16(4).i16(1).i16(3).string("r").i16(1).flag(false).raw(GetParam().text).i16(0x0A0A);
+    f.flag(true).flag(false).i16(1).i16(2);
+    f.optionsUpToScrollBar(FileBytes::defaultFont()).string("").i16(5).flag(true).i32(0);
+    writeFile(f.bytes);
+    DataFile data(path);
+    ASSERT_EQ(data.load(holder, answers).status, LoadStatus::Loaded);
+    EXPECT_EQ(holder.reminder(0)->date(), GetParam().date);
+    EXPECT_EQ(holder.reminder(0)->daysBefore(), 0x0A0A);
+    EXPECT_TRUE(holder.reminder(0)->active());
+}
+
+const DateForm kDateForms[] = {
+    {"InWords", "January 5, 1998", makeDate(5, 1, 1998)},
+    {"NumericMonth", "1 5, 1998", makeDate(5, 1, 1998)},
+    {"DayFirst", "5 January 1998", makeDate(5, 1, 1998)},
+    {"Slashes", "12/31/2001", makeDate(31, 12, 2001)},
+    {"TwoDigitYear", "March 1, 99", makeDate(1, 3, 1999)},
+    {"LeadingSpacesAndSmallLetters", "  june 30, 2024", makeDate(30, 6, 2024)},
+};
+
+INSTANTIATE_TEST_SUITE_P(, ReaderDate, ::testing::ValuesIn(kDateForms),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+} // namespace
