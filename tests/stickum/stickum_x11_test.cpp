@@ -1,5 +1,6 @@
 // A Stickum on a real X server with a window manager (run inside scripts/xsession.sh): how the
 // window manager takes it, and that it stays above normal windows.
+#include "foreignapp.h"
 #include "model/postit.h"
 #include "stickum/minititlebar.h"
 #include "stickum/smallframe.h"
@@ -53,17 +54,6 @@ bool holds(const std::vector<std::uint32_t>& values, const char* atomName) {
     return std::find(values.begin(), values.end(), atom(atomName)) != values.end();
 }
 
-xcb_window_t root() {
-    return xcb_setup_roots_iterator(xcb_get_setup(connection())).data->root;
-}
-
-// The position of the window in the window manager's bottom-to-top stacking list, or -1.
-int stackingIndex(xcb_window_t window) {
-    const auto stack = property(root(), "_NET_CLIENT_LIST_STACKING");
-    const auto it = std::find(stack.begin(), stack.end(), window);
-    return it == stack.end() ? -1 : static_cast<int>(it - stack.begin());
-}
-
 // Waits until the condition holds, letting the window manager work.
 template <typename Condition> bool waitFor(Condition condition) {
     for (int i = 0; i < 100; ++i) {
@@ -71,37 +61,6 @@ template <typename Condition> bool waitFor(Condition condition) {
         QTest::qWait(20);
     }
     return condition();
-}
-
-// Where the window stands on the X server.
-QPoint screenPosition(xcb_window_t window) {
-    xcb_connection_t* c = connection();
-    auto* reply = xcb_translate_coordinates_reply(
-        c, xcb_translate_coordinates(c, window, root(), 0, 0), nullptr);
-    const QPoint p = reply ? QPoint(reply->dst_x, reply->dst_y) : QPoint(-1, -1);
-    std::free(reply);
-    return p;
-}
-
-// The window's height on the X server.
-int screenHeight(xcb_window_t window) {
-    xcb_connection_t* c = connection();
-    auto* reply = xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr);
-    const int h = reply ? reply->height : -1;
-    std::free(reply);
-    return h;
-}
-
-// Moves the window as another client would, and waits for the server to have done it without
-// letting Qt hear of it: Qt's idea of the position is left stale.
-void moveBehindQtsBack(xcb_window_t window, QPoint to) {
-    xcb_connection_t* c = connection();
-    const std::uint32_t xy[] = {static_cast<std::uint32_t>(to.x()),
-                                static_cast<std::uint32_t>(to.y())};
-    xcb_configure_window(c, window, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, xy);
-    xcb_flush(c);
-    for (int i = 0; i < 200 && screenPosition(window) != to; ++i)
-        QThread::msleep(10);
 }
 
 class StickumOnX11 : public ::testing::Test {
@@ -122,7 +81,7 @@ protected:
         frame->showStickum();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
         window = static_cast<xcb_window_t>(frame->winId());
-        ASSERT_TRUE(waitFor([&] { return stackingIndex(window) >= 0; }))
+        ASSERT_TRUE(waitFor([&] { return outsider.stackingIndex(window) >= 0; }))
             << "the window manager does not manage the Stickum";
     }
     void showManagedAt(QPoint place) {
@@ -130,6 +89,19 @@ protected:
         showManaged();
     }
 
+    // Moves the window as another client would, and waits for the server to have done it without
+    // letting Qt hear of it: Qt's idea of the position is left stale.
+    void moveBehindQtsBack(xcb_window_t moved, QPoint to) {
+        xcb_connection_t* c = connection();
+        const std::uint32_t xy[] = {static_cast<std::uint32_t>(to.x()),
+                                    static_cast<std::uint32_t>(to.y())};
+        xcb_configure_window(c, moved, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, xy);
+        xcb_flush(c);
+        for (int i = 0; i < 200 && outsider.rectOnScreen(moved).topLeft() != to; ++i)
+            QThread::msleep(10);
+    }
+
+    const ForeignApp outsider; // reads what the window manager made of the Stickum
     Options options;
     StickumSession session;
     Note note;
@@ -144,9 +116,8 @@ TEST_F(StickumOnX11, MapsUndecoratedOnTopAndOutOfTheTaskBar) {
     placeAt({200, 150});
     content->setContent("On X11");
     ASSERT_NO_FATAL_FAILURE(showManaged());
-    const auto state = property(window, "_NET_WM_STATE");
-    EXPECT_TRUE(holds(state, "_NET_WM_STATE_ABOVE"));
-    EXPECT_TRUE(holds(state, "_NET_WM_STATE_SKIP_TASKBAR"));
+    EXPECT_TRUE(outsider.hasState(window, "_NET_WM_STATE_ABOVE"));
+    EXPECT_TRUE(outsider.hasState(window, "_NET_WM_STATE_SKIP_TASKBAR"));
     EXPECT_TRUE(holds(property(window, "_NET_WM_WINDOW_TYPE"), "_NET_WM_WINDOW_TYPE_UTILITY"));
     // No decoration: the window manager's frame adds nothing around it.
     const auto extents = property(window, "_NET_FRAME_EXTENTS");
@@ -168,20 +139,21 @@ TEST_F(StickumOnX11, StaysAboveARaisedNormalWindow) {
     normal.raise();
     normal.activateWindow();
     const auto other = static_cast<xcb_window_t>(normal.winId());
-    ASSERT_TRUE(waitFor([&] { return stackingIndex(other) >= 0 && stackingIndex(window) >= 0; }));
+    ASSERT_TRUE(waitFor(
+        [&] { return outsider.stackingIndex(other) >= 0 && outsider.stackingIndex(window) >= 0; }));
     QTest::qWait(200);
-    EXPECT_GT(stackingIndex(window), stackingIndex(other));
+    EXPECT_GT(outsider.stackingIndex(window), outsider.stackingIndex(other));
 }
 
 TEST_F(StickumOnX11, PlacingAShownStickumMovesItWhereverQtThinksItIs) {
     ASSERT_NO_FATAL_FAILURE(showManagedAt({200, 150}));
     QTest::qWait(200);
-    EXPECT_EQ(screenPosition(window), QPoint(200, 150));
+    EXPECT_EQ(outsider.rectOnScreen(window).topLeft(), QPoint(200, 150));
     for (const QPoint to : {QPoint(0, 0), QPoint(320, 240), QPoint(200, 150)}) {
         frame->placeAt(to.x(), to.y());
-        EXPECT_TRUE(waitFor([&] { return screenPosition(window) == to; }))
-            << to.x() << "," << to.y() << " is at " << screenPosition(window).x() << ","
-            << screenPosition(window).y();
+        EXPECT_TRUE(waitFor([&] { return outsider.rectOnScreen(window).topLeft() == to; }))
+            << to.x() << "," << to.y() << " is at " << outsider.rectOnScreen(window).x() << ","
+            << outsider.rectOnScreen(window).y();
         EXPECT_EQ(QPoint(frame->frameX(), frame->frameY()), to);
     }
 }
@@ -206,8 +178,8 @@ TEST_F(StickumOnX11, RollingThroughTheButtonNeverMovesIt) {
         moveBehindQtsBack(window, place);
         QTest::mouseClick(rollButton, Qt::LeftButton);
         const int height = frame->rolledUp() ? SmallFrame::kTitleHeight : unrolled;
-        ASSERT_TRUE(waitFor([&] { return screenHeight(window) == height; }));
-        EXPECT_EQ(screenPosition(window), place);
+        ASSERT_TRUE(waitFor([&] { return outsider.rectOnScreen(window).height() == height; }));
+        EXPECT_EQ(outsider.rectOnScreen(window).topLeft(), place);
         EXPECT_EQ(QPoint(frame->frameX(), frame->frameY()), place);
     }
 }
@@ -237,7 +209,7 @@ TEST_F(StickumOnX11, PositionsAskedTogetherGoEachToItsOwnStickum) {
 TEST_F(StickumOnX11, HiddenStickumIsWithdrawn) {
     ASSERT_NO_FATAL_FAILURE(showManagedAt({300, 300}));
     frame->hideStickum();
-    EXPECT_TRUE(waitFor([&] { return stackingIndex(window) < 0; }));
+    EXPECT_TRUE(waitFor([&] { return outsider.stackingIndex(window) < 0; }));
 }
 
 TEST_F(StickumOnX11, ShownAgainStaysOutOfTheTaskBarAndOnTopUntilPinned) {
@@ -245,12 +217,11 @@ TEST_F(StickumOnX11, ShownAgainStaysOutOfTheTaskBarAndOnTopUntilPinned) {
     for (int round = 0; round < 3; ++round) {
         SCOPED_TRACE(round);
         ASSERT_NO_FATAL_FAILURE(showManaged());
-        const auto state = property(window, "_NET_WM_STATE");
-        EXPECT_TRUE(holds(state, "_NET_WM_STATE_SKIP_TASKBAR"));
-        EXPECT_TRUE(holds(state, "_NET_WM_STATE_SKIP_PAGER"));
-        EXPECT_TRUE(holds(state, "_NET_WM_STATE_ABOVE"));
+        EXPECT_TRUE(outsider.hasState(window, "_NET_WM_STATE_SKIP_TASKBAR"));
+        EXPECT_TRUE(outsider.hasState(window, "_NET_WM_STATE_SKIP_PAGER"));
+        EXPECT_TRUE(outsider.hasState(window, "_NET_WM_STATE_ABOVE"));
         frame->hideStickum();
-        ASSERT_TRUE(waitFor([&] { return stackingIndex(window) < 0; }));
+        ASSERT_TRUE(waitFor([&] { return outsider.stackingIndex(window) < 0; }));
     }
 
     // Pinned to another window: no longer above everything.
@@ -263,5 +234,5 @@ TEST_F(StickumOnX11, ShownAgainStaysOutOfTheTaskBarAndOnTopUntilPinned) {
     frame->showStickum();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
     window = static_cast<xcb_window_t>(frame->winId());
-    EXPECT_FALSE(holds(property(window, "_NET_WM_STATE"), "_NET_WM_STATE_ABOVE"));
+    EXPECT_FALSE(outsider.hasState(window, "_NET_WM_STATE_ABOVE"));
 }
