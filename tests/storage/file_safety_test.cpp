@@ -1,6 +1,6 @@
 // What the data file's safety measures do to the files around it: backups as private as the
 // file and several generations deep, links followed, special files and unreadable files left
-// alone and named for what they are.
+// alone and named for what they are, and what sync engines put beside it kept.
 #include "storage_fixture.h"
 
 #include <chrono>
@@ -44,6 +44,11 @@ int inChild(const std::function<bool()>& check) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// The check run as a user other than the file's owner (nobody): 0 when it held.
+int asNobody(const std::function<bool()>& check) {
+    return inChild([&check] { return ::setuid(65534) == 0 && check(); });
 }
 
 } // namespace
@@ -135,8 +140,7 @@ TEST_F(StorageTest, AnUnreadableFileBehindALinkIsMovedAsideBesideItselfAndTheLin
     fs::create_symlink("synced/notes.dat", path);
     for (const fs::path& folder : {dir, dir / "synced"})
         fs::permissions(folder, fs::perms::all);
-    EXPECT_EQ(inChild([this, target] {
-                  if (::setuid(65534) != 0) return false;
+    EXPECT_EQ(asNobody([this, target] {
                   PostItHolder back;
                   ScriptedAnswers unasked;
                   DataFile data(path);
@@ -195,8 +199,7 @@ TEST_F(StorageTest, LoadProblemsSayWhatHappenedAndWhere) {
     // A file the user may not read is not "damaged": it is named for what it is.
     writeFile(fileWithNote("private"));
     if (::geteuid() != 0) GTEST_SKIP() << "the unreadable case needs to drop the superuser";
-    EXPECT_EQ(inChild([this] {
-                  if (::setuid(65534) != 0) return false;
+    EXPECT_EQ(asNobody([this] {
                   PostItHolder back;
                   ScriptedAnswers unasked;
                   const LoadResult result = DataFile(path).load(back, unasked);
@@ -204,4 +207,20 @@ TEST_F(StorageTest, LoadProblemsSayWhatHappenedAndWhere) {
                          result.problem.find("Permission denied") != std::string::npos;
               }),
               0);
+}
+
+// In a folder a sync engine keeps in step with another machine, what the engine leaves beside
+// the data file stays.
+TEST_F(StorageTest, StartUpLeavesWhatSyncEnginesPutBesideTheFileAlone) {
+    writeFile(DataFile::encode(holder, options));
+    const std::vector<std::string> theirs{"quillbox.sync-conflict-20261207-120000-ABCDEFG.dat",
+                                          "quillbox (conflicted copy 2026-12-07).dat",
+                                          "quillbox.dat.conflict-laptop-20261207-120000",
+                                          ".syncthing.quillbox.dat.tmp"};
+    for (const auto& name : theirs)
+        writeFile({1, 2, 3}, (dir / name).string());
+    DataFile data(path);
+    data.load(holder, answers);
+    for (const auto& name : theirs)
+        EXPECT_TRUE(fs::exists(dir / name)) << name;
 }
