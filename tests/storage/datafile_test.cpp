@@ -130,6 +130,8 @@ TEST_F(StorageTest, VersionThreeLeavesTheLastTwoOptionsAtTheirDefaults) {
     EXPECT_EQ(options.titleBarColor, rgb(10, 20, 30));
     ASSERT_TRUE(data.save(holder, options).ok());
     EXPECT_EQ(readFile()[0], 4);
+    // Kept before its first upgrade: older copies cannot read version 4.
+    EXPECT_EQ(readFile(data.backupPath()), f.bytes);
 }
 
 TEST_F(StorageTest, AFailedSaveSaysWhyAndLeavesTheOldFileAlone) {

@@ -74,15 +74,6 @@ TEST_F(StorageTest, BackupsAreAsPrivateAsTheFileAndEarlierOnesAreKept) {
     EXPECT_EQ(readFile(path + ".bak.2"), damaged[1]);
     EXPECT_FALSE(fs::exists(path + ".bak.3")); // the oldest is dropped
 
-    // A version-3 file is kept before its first upgrade: older copies cannot read version 4.
-    FileBytes v3;
-    v3.i16(3).i16(0).optionsUpToScrollBar(FileBytes::defaultFont()).string("").i16(5);
-    writeFile(v3.bytes);
-    DataFile data(path);
-    ASSERT_EQ(loadAll(data).status, LoadStatus::Loaded);
-    ASSERT_TRUE(data.save(holder, options).ok());
-    EXPECT_EQ(readFile(path + ".bak"), v3.bytes);
-    EXPECT_EQ(readFile(path + ".bak.1"), damaged[3]);
     // A new data file is private; an existing one keeps its mode.
     const std::string fresh = dataFilePath((dir / "new").string());
     fs::create_directory(dir / "new");
