@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <ostream>
 #include <vector>
 
 namespace {
@@ -45,49 +46,55 @@ bool blank(const QImage& image) {
 }
 
 struct Drawing {
+    const char* name;
     int id;
     const char* svg;
     std::vector<QSize> asked; // the sizes the program asks for
 };
 
-const std::vector<Drawing> kDrawings{
-    {kProgramIcon, "program-icon.svg", {{16, 16}, {32, 32}}},
-    {kNoteShownIcon,
-     "note-armed.svg",
-     {{16, 16}, {22, 22}, {24, 24}, {32, 32}, {48, 48}, {64, 64}}},
-    {kNoteHiddenIcon,
-     "note-disarmed.svg",
-     {{16, 16}, {22, 22}, {24, 24}, {32, 32}, {48, 48}, {64, 64}}},
-    {kAboutLogo, "about-logo.svg", {{128, 64}}},
-    {kSplashPicture, "splash.svg", {{400, 300}}},
+void PrintTo(const Drawing& drawing, std::ostream* out) {
+    *out << drawing.svg;
+}
+
+const std::vector<QSize> kIconSizes{{16, 16}, {22, 22}, {24, 24}, {32, 32}, {48, 48}, {64, 64}};
+const Drawing kDrawings[] = {
+    {"ProgramIcon", kProgramIcon, "program-icon.svg", {{16, 16}, {32, 32}}},
+    {"NoteShownIcon", kNoteShownIcon, "note-armed.svg", kIconSizes},
+    {"NoteHiddenIcon", kNoteHiddenIcon, "note-disarmed.svg", kIconSizes},
+    {"AboutLogo", kAboutLogo, "about-logo.svg", {{128, 64}}},
+    {"SplashPicture", kSplashPicture, "splash.svg", {{400, 300}}},
 };
 
-TEST(Images, DrawingsLookAsTheirOriginalsAtTheSizesAskedForAndAtTwiceThose) {
-    for (const Drawing& drawing : kDrawings) {
-        for (const QSize size : drawing.asked) {
-            SCOPED_TRACE(std::string(drawing.svg) + " at " + std::to_string(size.width()));
-            const QImage image = Images::image(drawing.id, size);
-            ASSERT_EQ(image.size(), size);
-            EXPECT_FALSE(blank(image));
-            EXPECT_LE(largestDifference(image, rendered(drawing.svg, size)), 2);
+class Drawings : public ::testing::TestWithParam<Drawing> {};
 
-            // Painted on an ordinary device, and on one of twice the density: the drawing at
-            // as many pixels as the device has.
-            for (const int density : {1, 2}) {
-                QImage painted(size * density, QImage::Format_ARGB32_Premultiplied);
-                painted.setDevicePixelRatio(density);
-                painted.fill(Qt::transparent);
-                QPainter painter(&painted);
-                Images::paint(drawing.id, painter, QRect(QPoint(0, 0), size));
-                painter.end();
-                EXPECT_LE(largestDifference(painted, rendered(drawing.svg, size * density)), 2);
-            }
+TEST_P(Drawings, LookAsTheirOriginalsAtTheSizesAskedForAndAtTwiceThose) {
+    const Drawing& drawing = GetParam();
+    for (const QSize size : drawing.asked) {
+        SCOPED_TRACE(size.width());
+        const QImage image = Images::image(drawing.id, size);
+        ASSERT_EQ(image.size(), size);
+        EXPECT_FALSE(blank(image));
+        EXPECT_LE(largestDifference(image, rendered(drawing.svg, size)), 2);
+
+        // Painted on an ordinary device, and on one of twice the density: the drawing at as
+        // many pixels as the device has.
+        for (const int density : {1, 2}) {
+            QImage painted(size * density, QImage::Format_ARGB32_Premultiplied);
+            painted.setDevicePixelRatio(density);
+            painted.fill(Qt::transparent);
+            QPainter painter(&painted);
+            Images::paint(drawing.id, painter, QRect(QPoint(0, 0), size));
+            painter.end();
+            EXPECT_LE(largestDifference(painted, rendered(drawing.svg, size * density)), 2);
         }
-        // A size nobody drew it at (an icon list's row, a calendar cell) is scaled to fit.
-        const QImage odd = Images::image(drawing.id, QSize(17, 19));
-        EXPECT_EQ(odd.size(), QSize(17, 19));
-        EXPECT_FALSE(blank(odd));
     }
+    // A size nobody drew it at (an icon list's row, a calendar cell) is scaled to fit.
+    const QImage odd = Images::image(drawing.id, QSize(17, 19));
+    EXPECT_EQ(odd.size(), QSize(17, 19));
+    EXPECT_FALSE(blank(odd));
 }
+
+INSTANTIATE_TEST_SUITE_P(, Drawings, ::testing::ValuesIn(kDrawings),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 } // namespace

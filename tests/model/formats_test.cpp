@@ -1,5 +1,6 @@
 #include "model/catalogue.h"
 #include "model/formats.h"
+#include "model/postit.h"
 
 #include <gtest/gtest.h>
 
@@ -23,20 +24,28 @@ TEST(Formats, NumericDateIsMonthDayYear) {
     EXPECT_EQ(formatNumericDate(makeDate(5, 1, 1998)), "01/05/1998");
 }
 
-TEST(Formats, LendingTextsNameThePersonTheDayAndTheThing) {
-    const Date day = makeDate(5, 1, 1998);
-    EXPECT_EQ(formatIOwe(day, "Ann", "book"),
-              "Ann:\r\n it's since January 5th 1998 I owe him:\r\nbook");
-    EXPECT_EQ(formatOwesMe(day, "Ann", "book"),
-              "Ann:\r\n it's since January 5th 1998 he owes me:\r\nbook");
-    EXPECT_EQ(formatReminder(makeDate(22, 3, 1999), "dentist"), "March 22nd 1999:\r\ndentist");
-}
+// What a lending's and a reminder's Stickum says, with a date and without one.
+TEST(Formats, RecordTextsNameThePersonTheDayAndTheThing) {
+    Prestito lending;
+    lending.setPerson("Ann");
+    lending.setText("book");
+    lending.setDate(makeDate(5, 1, 1998));
+    lending.setIOwe(true);
+    EXPECT_EQ(lending.displayText(), "Ann:\r\n it's since January 5th 1998 I owe him:\r\nbook");
+    lending.setIOwe(false);
+    EXPECT_EQ(lending.displayText(), "Ann:\r\n it's since January 5th 1998 he owes me:\r\nbook");
+    Appointement reminder;
+    reminder.setText("dentist");
+    reminder.setDate(makeDate(22, 3, 1999));
+    EXPECT_EQ(reminder.displayText(), "March 22nd 1999:\r\ndentist");
 
-TEST(Formats, ARecordWithoutADateSaysSoInWords) {
+    lending.setDate(kNoDate);
+    EXPECT_EQ(lending.displayText(), "Ann:\r\n he owes me (no date given):\r\nbook");
+    lending.setIOwe(true);
+    EXPECT_EQ(lending.displayText(), "Ann:\r\n I owe him (no date given):\r\nbook");
+    reminder.setDate(kNoDate);
+    EXPECT_EQ(reminder.displayText(), "No date given:\r\ndentist");
     EXPECT_EQ(formatNumericDate(kNoDate), "no date");
-    EXPECT_EQ(formatIOwe(kNoDate, "Ann", "book"), "Ann:\r\n I owe him (no date given):\r\nbook");
-    EXPECT_EQ(formatOwesMe(kNoDate, "Ann", "book"), "Ann:\r\n he owes me (no date given):\r\nbook");
-    EXPECT_EQ(formatReminder(kNoDate, "dentist"), "No date given:\r\ndentist");
 }
 
 TEST(Formats, LongestLendingTextIsKeptWhole) {

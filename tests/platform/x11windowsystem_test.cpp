@@ -24,6 +24,11 @@ namespace {
 
 constexpr int kWaitMs = 5000;
 
+// A Stickum's frame as far as owning goes: a frameless tool window.
+struct StickumFrame : QWidget {
+    StickumFrame() : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint) { resize(120, 80); }
+};
+
 class X11Desktop : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -35,14 +40,21 @@ protected:
             << "no window manager on this display";
         windows = createWindowSystem();
         ASSERT_TRUE(windows->pinningAvailable());
-        target = app.makeWindow("Foreign xcb window", QRect(300, 200, 240, 160));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return app.isManaged(target); }, kWaitMs))
-            << "the window manager did not take the window";
+        target = managedWindow("Foreign xcb window", QRect(300, 200, 240, 160));
         ASSERT_TRUE(QTest::qWaitFor([&] { return windows->isOnShow(target); }, kWaitMs));
     }
 
     void TearDown() override {
         if (target != XCB_WINDOW_NONE) app.destroy(target);
+    }
+
+    // Another program's window, once the window manager has taken it.
+    xcb_window_t managedWindow(const std::string& title, QRect rect,
+                               xcb_window_t owner = XCB_WINDOW_NONE) {
+        const xcb_window_t window = app.makeWindow(title, rect, owner);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return app.isManaged(window); }, kWaitMs))
+            << "the window manager did not take " << title;
+        return window;
     }
 
     ForeignApp app;
@@ -63,8 +75,7 @@ TEST_F(X11Desktop, AnswersAboutAForeignWindow) {
 }
 
 TEST_F(X11Desktop, ListsTheTopLevelWindowsTopmostFirst) {
-    const xcb_window_t newer = app.makeWindow("Newer window", QRect(100, 100, 80, 60));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return app.isManaged(newer); }, kWaitMs));
+    const xcb_window_t newer = managedWindow("Newer window", QRect(100, 100, 80, 60));
     // Whether `upper` stands above `lower` in the list, both being in it.
     const auto above = [&](xcb_window_t upper, xcb_window_t lower) {
         const auto list = windows->topLevelWindows();
@@ -89,15 +100,13 @@ TEST_F(X11Desktop, FindsTheApplicationWindowUnderAPointNotTheFrame) {
 }
 
 TEST_F(X11Desktop, WalksFromADialogBoxToItsOwner) {
-    const xcb_window_t dialog = app.makeWindow("Find", QRect(320, 220, 80, 60), target);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return app.isManaged(dialog); }, kWaitMs));
+    const xcb_window_t dialog = managedWindow("Find", QRect(320, 220, 80, 60), target);
     EXPECT_EQ(windows->parentOrOwner(dialog), target);
     app.destroy(dialog);
 }
 
 TEST_F(X11Desktop, OwnsAStickumAndReportsItsTargetHiddenShownAndGone) {
-    QWidget stickum(nullptr, Qt::Tool | Qt::FramelessWindowHint);
-    stickum.resize(120, 80);
+    StickumFrame stickum;
     ASSERT_TRUE(windows->makeOwned(&stickum, target));
     stickum.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&stickum, kWaitMs));
@@ -135,8 +144,7 @@ TEST_F(X11Desktop, OwnsAStickumAndReportsItsTargetHiddenShownAndGone) {
 }
 
 TEST_F(X11Desktop, AStickumHiddenWhileItsTargetWasMinimisedShowsAgain) {
-    QWidget stickum(nullptr, Qt::Tool | Qt::FramelessWindowHint);
-    stickum.resize(120, 80);
+    StickumFrame stickum;
     ASSERT_TRUE(windows->makeOwned(&stickum, target));
     WindowSystem::showFrame(&stickum);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&stickum, kWaitMs));
@@ -158,8 +166,7 @@ TEST_F(X11Desktop, AStickumHiddenWhileItsTargetWasMinimisedShowsAgain) {
 }
 
 TEST_F(X11Desktop, WidgetsCreatedBeforePinningAreOwnedAtOnce) {
-    QWidget stickum(nullptr, Qt::Tool | Qt::FramelessWindowHint);
-    stickum.resize(120, 80);
+    StickumFrame stickum;
     stickum.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&stickum, kWaitMs));
     ASSERT_TRUE(windows->makeOwned(&stickum, target));
@@ -168,8 +175,7 @@ TEST_F(X11Desktop, WidgetsCreatedBeforePinningAreOwnedAtOnce) {
 }
 
 TEST_F(X11Desktop, RefusesToPinToAWindowThatIsGone) {
-    const xcb_window_t gone = app.makeWindow("Short-lived", QRect(10, 10, 50, 50));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return app.isManaged(gone); }, kWaitMs));
+    const xcb_window_t gone = managedWindow("Short-lived", QRect(10, 10, 50, 50));
     app.destroy(gone);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !windows->exists(gone); }, kWaitMs));
     QWindow stickum;

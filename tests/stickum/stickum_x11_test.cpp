@@ -1,5 +1,6 @@
 // A Stickum on a real X server with a window manager (run inside scripts/xsession.sh): how the
 // window manager takes it, and that it stays above normal windows.
+#include "foreignapp.h"
 #include "model/postit.h"
 #include "stickum/minititlebar.h"
 #include "stickum/smallframe.h"
@@ -53,17 +54,6 @@ bool holds(const std::vector<std::uint32_t>& values, const char* atomName) {
     return std::find(values.begin(), values.end(), atom(atomName)) != values.end();
 }
 
-xcb_window_t root() {
-    return xcb_setup_roots_iterator(xcb_get_setup(connection())).data->root;
-}
-
-// The position of the window in the window manager's bottom-to-top stacking list, or -1.
-int stackingIndex(xcb_window_t window) {
-    const auto stack = property(root(), "_NET_CLIENT_LIST_STACKING");
-    const auto it = std::find(stack.begin(), stack.end(), window);
-    return it == stack.end() ? -1 : static_cast<int>(it - stack.begin());
-}
-
 // Waits until the condition holds, letting the window manager work.
 template <typename Condition> bool waitFor(Condition condition) {
     for (int i = 0; i < 100; ++i) {
@@ -80,44 +70,57 @@ protected:
     }
     void TearDown() override { destroyStickum(content); }
 
-    // A Stickum shown at the place, once the window manager manages it.
-    SmallFrame* showManagedAt(QPoint place) {
+    // A Stickum placed, not shown yet.
+    void placeAt(QPoint place) {
         content = newStickum(options, session, &note);
-        SmallFrame* frame = content->frame();
+        frame = content->frame();
         frame->placeAt(place.x(), place.y());
+    }
+    // The Stickum shown, once the window manager manages it.
+    void showManaged() {
         frame->showStickum();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(frame));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
         window = static_cast<xcb_window_t>(frame->winId());
-        EXPECT_TRUE(waitFor([&] { return stackingIndex(window) >= 0; }));
-        return frame;
+        ASSERT_TRUE(waitFor([&] { return outsider.stackingIndex(window) >= 0; }))
+            << "the window manager does not manage the Stickum";
+    }
+    void showManagedAt(QPoint place) {
+        placeAt(place);
+        showManaged();
     }
 
+    // Moves the window as another client would, and waits for the server to have done it without
+    // letting Qt hear of it: Qt's idea of the position is left stale.
+    void moveBehindQtsBack(xcb_window_t moved, QPoint to) {
+        xcb_connection_t* c = connection();
+        const std::uint32_t xy[] = {static_cast<std::uint32_t>(to.x()),
+                                    static_cast<std::uint32_t>(to.y())};
+        xcb_configure_window(c, moved, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, xy);
+        xcb_flush(c);
+        for (int i = 0; i < 200 && outsider.rectOnScreen(moved).topLeft() != to; ++i)
+            QThread::msleep(10);
+    }
+
+    const ForeignApp outsider; // reads what the window manager made of the Stickum
     Options options;
     StickumSession session;
     Note note;
     WPostIt* content = nullptr;
+    SmallFrame* frame = nullptr;
     xcb_window_t window = 0;
 };
 
 } // namespace
 
 TEST_F(StickumOnX11, MapsUndecoratedOnTopAndOutOfTheTaskBar) {
-    content = newStickum(options, session, &note);
-    SmallFrame* frame = content->frame();
-    frame->placeAt(200, 150);
+    placeAt({200, 150});
     content->setContent("On X11");
-    frame->showStickum();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
-    const auto xwindow = static_cast<xcb_window_t>(frame->winId());
-
-    ASSERT_TRUE(waitFor([&] { return stackingIndex(xwindow) >= 0; }))
-        << "the window manager does not manage the Stickum";
-    const auto state = property(xwindow, "_NET_WM_STATE");
-    EXPECT_TRUE(holds(state, "_NET_WM_STATE_ABOVE"));
-    EXPECT_TRUE(holds(state, "_NET_WM_STATE_SKIP_TASKBAR"));
-    EXPECT_TRUE(holds(property(xwindow, "_NET_WM_WINDOW_TYPE"), "_NET_WM_WINDOW_TYPE_UTILITY"));
+    ASSERT_NO_FATAL_FAILURE(showManaged());
+    EXPECT_TRUE(outsider.hasState(window, "_NET_WM_STATE_ABOVE"));
+    EXPECT_TRUE(outsider.hasState(window, "_NET_WM_STATE_SKIP_TASKBAR"));
+    EXPECT_TRUE(holds(property(window, "_NET_WM_WINDOW_TYPE"), "_NET_WM_WINDOW_TYPE_UTILITY"));
     // No decoration: the window manager's frame adds nothing around it.
-    const auto extents = property(xwindow, "_NET_FRAME_EXTENTS");
+    const auto extents = property(window, "_NET_FRAME_EXTENTS");
     EXPECT_TRUE(extents.empty() || extents == std::vector<std::uint32_t>(4, 0));
     EXPECT_TRUE(waitFor([&] { return frame->frameX() == 200 && frame->frameY() == 150; }))
         << frame->frameX() << "," << frame->frameY();
@@ -127,12 +130,7 @@ TEST_F(StickumOnX11, MapsUndecoratedOnTopAndOutOfTheTaskBar) {
 }
 
 TEST_F(StickumOnX11, StaysAboveARaisedNormalWindow) {
-    content = newStickum(options, session, &note);
-    SmallFrame* frame = content->frame();
-    frame->placeAt(100, 100);
-    frame->showStickum();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
-
+    ASSERT_NO_FATAL_FAILURE(showManagedAt({100, 100}));
     QWidget normal;
     normal.setWindowTitle(QStringLiteral("Another window"));
     normal.setGeometry(50, 50, 400, 300);
@@ -140,77 +138,38 @@ TEST_F(StickumOnX11, StaysAboveARaisedNormalWindow) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&normal));
     normal.raise();
     normal.activateWindow();
-    const auto stickum = static_cast<xcb_window_t>(frame->winId());
     const auto other = static_cast<xcb_window_t>(normal.winId());
-    ASSERT_TRUE(waitFor([&] { return stackingIndex(other) >= 0 && stackingIndex(stickum) >= 0; }));
+    ASSERT_TRUE(waitFor(
+        [&] { return outsider.stackingIndex(other) >= 0 && outsider.stackingIndex(window) >= 0; }));
     QTest::qWait(200);
-    EXPECT_GT(stackingIndex(stickum), stackingIndex(other));
-}
-
-// Where the window stands on the X server.
-QPoint screenPosition(xcb_window_t window) {
-    xcb_connection_t* c = connection();
-    auto* reply = xcb_translate_coordinates_reply(
-        c, xcb_translate_coordinates(c, window, root(), 0, 0), nullptr);
-    const QPoint p = reply ? QPoint(reply->dst_x, reply->dst_y) : QPoint(-1, -1);
-    std::free(reply);
-    return p;
+    EXPECT_GT(outsider.stackingIndex(window), outsider.stackingIndex(other));
 }
 
 TEST_F(StickumOnX11, PlacingAShownStickumMovesItWhereverQtThinksItIs) {
-    SmallFrame* frame = showManagedAt({200, 150});
-    ASSERT_NE(window, 0u);
+    ASSERT_NO_FATAL_FAILURE(showManagedAt({200, 150}));
     QTest::qWait(200);
-    EXPECT_EQ(screenPosition(window), QPoint(200, 150));
+    EXPECT_EQ(outsider.rectOnScreen(window).topLeft(), QPoint(200, 150));
     for (const QPoint to : {QPoint(0, 0), QPoint(320, 240), QPoint(200, 150)}) {
         frame->placeAt(to.x(), to.y());
-        EXPECT_TRUE(waitFor([&] { return screenPosition(window) == to; }))
-            << to.x() << "," << to.y() << " is at " << screenPosition(window).x() << ","
-            << screenPosition(window).y();
+        EXPECT_TRUE(waitFor([&] { return outsider.rectOnScreen(window).topLeft() == to; }))
+            << to.x() << "," << to.y() << " is at " << outsider.rectOnScreen(window).x() << ","
+            << outsider.rectOnScreen(window).y();
         EXPECT_EQ(QPoint(frame->frameX(), frame->frameY()), to);
     }
 }
 
 TEST_F(StickumOnX11, PositionIsAskedAgainAfterTheWindowWasMovedBehindQtsBack) {
-    SmallFrame* frame = showManagedAt({120, 90});
-    ASSERT_NE(window, 0u);
+    ASSERT_NO_FATAL_FAILURE(showManagedAt({120, 90}));
     ASSERT_TRUE(waitFor([&] { return frame->frameX() == 120 && frame->frameY() == 90; }));
-
-    // Another client (here: straight through the connection) moves the window.
-    xcb_connection_t* c = connection();
-    const std::uint32_t to[] = {260, 210};
-    xcb_configure_window(c, window, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, to);
-    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+    moveBehindQtsBack(window, {260, 210});
     EXPECT_TRUE(waitFor([&] {
         return QPoint(frame->frameX(), frame->frameY()) == QPoint(260, 210);
     })) << frame->frameX()
         << "," << frame->frameY();
 }
 
-// The window's height on the X server.
-int screenHeight(xcb_window_t window) {
-    xcb_connection_t* c = connection();
-    auto* reply = xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr);
-    const int h = reply ? reply->height : -1;
-    std::free(reply);
-    return h;
-}
-
-// Moves the window as another client would, and waits for the server to have done it without
-// letting Qt hear of it: Qt's idea of the position is left stale.
-void moveBehindQtsBack(xcb_window_t window, QPoint to) {
-    xcb_connection_t* c = connection();
-    const std::uint32_t xy[] = {static_cast<std::uint32_t>(to.x()),
-                                static_cast<std::uint32_t>(to.y())};
-    xcb_configure_window(c, window, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, xy);
-    xcb_flush(c);
-    for (int i = 0; i < 200 && screenPosition(window) != to; ++i)
-        QThread::msleep(10);
-}
-
 TEST_F(StickumOnX11, RollingThroughTheButtonNeverMovesIt) {
-    SmallFrame* frame = showManagedAt({400, 100});
-    ASSERT_NE(window, 0u);
+    ASSERT_NO_FATAL_FAILURE(showManagedAt({400, 100}));
     const int unrolled = frame->height();
     QWidget* rollButton = frame->titleBar()->button(MiniTitleBar::RollUp);
     for (int round = 0; round < 20; ++round) {
@@ -219,8 +178,8 @@ TEST_F(StickumOnX11, RollingThroughTheButtonNeverMovesIt) {
         moveBehindQtsBack(window, place);
         QTest::mouseClick(rollButton, Qt::LeftButton);
         const int height = frame->rolledUp() ? SmallFrame::kTitleHeight : unrolled;
-        ASSERT_TRUE(waitFor([&] { return screenHeight(window) == height; }));
-        EXPECT_EQ(screenPosition(window), place);
+        ASSERT_TRUE(waitFor([&] { return outsider.rectOnScreen(window).height() == height; }));
+        EXPECT_EQ(outsider.rectOnScreen(window).topLeft(), place);
         EXPECT_EQ(QPoint(frame->frameX(), frame->frameY()), place);
     }
 }
@@ -231,10 +190,10 @@ TEST_F(StickumOnX11, PositionsAskedTogetherGoEachToItsOwnStickum) {
     std::vector<SmallFrame*> frames{newStickum(options, session, &note)->frame(), other->frame()};
     content = frames[0]->content();
     const std::vector<QPoint> places{{310, 220}, {80, 400}};
-    for (SmallFrame* frame : frames) {
-        frame->placeAt(10, 10);
-        frame->showStickum();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
+    for (SmallFrame* each : frames) {
+        each->placeAt(10, 10);
+        each->showStickum();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(each));
     }
     // Moved by another client, so that only the X server knows where they stand.
     for (std::size_t i = 0; i < frames.size(); ++i)
@@ -248,30 +207,21 @@ TEST_F(StickumOnX11, PositionsAskedTogetherGoEachToItsOwnStickum) {
 }
 
 TEST_F(StickumOnX11, HiddenStickumIsWithdrawn) {
-    SmallFrame* frame = showManagedAt({300, 300});
-    ASSERT_NE(window, 0u);
+    ASSERT_NO_FATAL_FAILURE(showManagedAt({300, 300}));
     frame->hideStickum();
-    EXPECT_TRUE(waitFor([&] { return stackingIndex(window) < 0; }));
+    EXPECT_TRUE(waitFor([&] { return outsider.stackingIndex(window) < 0; }));
 }
 
 TEST_F(StickumOnX11, ShownAgainStaysOutOfTheTaskBarAndOnTopUntilPinned) {
-    content = newStickum(options, session, &note);
-    SmallFrame* frame = content->frame();
-    frame->placeAt(300, 200);
-    const auto xwindow = [&] { return static_cast<xcb_window_t>(frame->winId()); };
-    const auto showAndWait = [&] {
-        frame->showStickum();
-        ASSERT_TRUE(waitFor([&] { return stackingIndex(xwindow()) >= 0; }));
-    };
+    placeAt({300, 200});
     for (int round = 0; round < 3; ++round) {
         SCOPED_TRACE(round);
-        showAndWait();
-        const auto state = property(xwindow(), "_NET_WM_STATE");
-        EXPECT_TRUE(holds(state, "_NET_WM_STATE_SKIP_TASKBAR"));
-        EXPECT_TRUE(holds(state, "_NET_WM_STATE_SKIP_PAGER"));
-        EXPECT_TRUE(holds(state, "_NET_WM_STATE_ABOVE"));
+        ASSERT_NO_FATAL_FAILURE(showManaged());
+        EXPECT_TRUE(outsider.hasState(window, "_NET_WM_STATE_SKIP_TASKBAR"));
+        EXPECT_TRUE(outsider.hasState(window, "_NET_WM_STATE_SKIP_PAGER"));
+        EXPECT_TRUE(outsider.hasState(window, "_NET_WM_STATE_ABOVE"));
         frame->hideStickum();
-        ASSERT_TRUE(waitFor([&] { return stackingIndex(xwindow()) < 0; }));
+        ASSERT_TRUE(waitFor([&] { return outsider.stackingIndex(window) < 0; }));
     }
 
     // Pinned to another window: no longer above everything.
@@ -283,5 +233,6 @@ TEST_F(StickumOnX11, ShownAgainStaysOutOfTheTaskBarAndOnTopUntilPinned) {
     frame->setOwnerWindow(target.windowHandle());
     frame->showStickum();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
-    EXPECT_FALSE(holds(property(xwindow(), "_NET_WM_STATE"), "_NET_WM_STATE_ABOVE"));
+    window = static_cast<xcb_window_t>(frame->winId());
+    EXPECT_FALSE(outsider.hasState(window, "_NET_WM_STATE_ABOVE"));
 }

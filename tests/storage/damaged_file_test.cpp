@@ -28,57 +28,63 @@ FileBytes oldFile(int version, int notes, int lendings, int reminders, int posit
 
 } // namespace
 
-TEST_F(StorageTest, OldLayoutsAskFirstAndPlaceRecordsInListOrder) {
-    for (int version : {0, 1, 2}) {
-        SCOPED_TRACE(version);
-        const FileBytes file = oldFile(version, 2, 1, 1, 4);
-        writeFile(file.bytes);
-        PostItHolder back;
-        Options read = options;
-        DataFile data(path);
-        ScriptedAnswers answers(true);
-        const LoadResult result = data.load(back, answers);
-        data.readOptions(read);
-        ASSERT_EQ(result.status, LoadStatus::Loaded) << result.problem;
-        EXPECT_EQ(answers.asked, 1);
-        ASSERT_EQ(back.count(), 4);
-        EXPECT_EQ(back.note(0)->displayState(), Shown);
-        EXPECT_TRUE(back.note(0)->active());
-        EXPECT_FALSE(back.note(1)->active());
-        EXPECT_EQ(back.lending(0)->displayState(), Hidden);
-        EXPECT_EQ(back.lending(0)->person(), "Carl");
-        EXPECT_EQ(back.lending(0)->date(), makeDate(3, 6, 1997));
-        EXPECT_EQ(back.reminder(0)->date(), makeDate(4, 7, 1997));
-        EXPECT_TRUE(back.reminder(0)->sound());
-        // Notes first, then lendings, then reminders take the table's pairs in turn.
-        for (int i = 0; i < 4; ++i) {
-            EXPECT_EQ(back.attrAt(i)->x, 10 * i + 1);
-            EXPECT_EQ(back.attrAt(i)->y, -(10 * i + 2));
-        }
-        EXPECT_EQ(read.waveFile, version == 2 ? "/old/ding.wav" : options.waveFile);
-        EXPECT_EQ(read.heightInLines, version == 2 ? 8 : 5);
+class OldLayout : public StorageTest, public ::testing::WithParamInterface<int> {};
 
-        ASSERT_TRUE(data.save(back, read).ok());
-        EXPECT_EQ(readFile()[0], 4);
-        EXPECT_EQ(readFile(data.backupPath()), file.bytes);
+TEST_P(OldLayout, AsksFirstAndPlacesRecordsInListOrder) {
+    const int version = GetParam();
+    const FileBytes file = oldFile(version, 2, 1, 1, 4);
+    writeFile(file.bytes);
+    Options read = options;
+    DataFile data(path);
+    const LoadResult result = data.load(holder, answers);
+    data.readOptions(read);
+    ASSERT_EQ(result.status, LoadStatus::Loaded) << result.problem;
+    EXPECT_EQ(answers.asked, 1);
+    ASSERT_EQ(holder.count(), 4);
+    EXPECT_EQ(holder.note(0)->displayState(), Shown);
+    EXPECT_TRUE(holder.note(0)->active());
+    EXPECT_FALSE(holder.note(1)->active());
+    EXPECT_EQ(holder.lending(0)->displayState(), Hidden);
+    EXPECT_EQ(holder.lending(0)->person(), "Carl");
+    EXPECT_EQ(holder.lending(0)->date(), makeDate(3, 6, 1997));
+    EXPECT_EQ(holder.reminder(0)->date(), makeDate(4, 7, 1997));
+    EXPECT_TRUE(holder.reminder(0)->sound());
+    // Notes first, then lendings, then reminders take the table's pairs in turn.
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(holder.attrAt(i)->x, 10 * i + 1);
+        EXPECT_EQ(holder.attrAt(i)->y, -(10 * i + 2));
     }
+    EXPECT_EQ(read.waveFile, version == 2 ? "/old/ding.wav" : options.waveFile);
+    EXPECT_EQ(read.heightInLines, version == 2 ? 8 : 5);
+
+    ASSERT_TRUE(data.save(holder, read).ok());
+    EXPECT_EQ(readFile()[0], 4);
+    EXPECT_EQ(readFile(data.backupPath()), file.bytes);
 }
+
+INSTANTIATE_TEST_SUITE_P(, OldLayout, ::testing::Values(0, 1, 2),
+                         [](const auto& test) { return "Version" + std::to_string(test.param); });
 
 TEST_F(StorageTest, OldLayoutWithShortPositionTableUsesTheUsualPlaces) {
     writeFile(oldFile(1, 2, 0, 0, 1).bytes);
-    DataFile data(path);
-    ScriptedAnswers answers(true);
-    ASSERT_EQ(data.load(holder, answers).status, LoadStatus::Loaded);
+    ASSERT_EQ(DataFile(path).load(holder, answers).status, LoadStatus::Loaded);
     EXPECT_EQ(holder.attrAt(0)->x, 1);
     EXPECT_EQ(holder.attrAt(1)->x, 30);
+
+    // A table longer than the list holds still places the records.
+    PostItHolder back;
+    writeFile(oldFile(1, 2, 0, 0, 300).bytes);
+    EXPECT_EQ(DataFile(path).load(back, answers).status, LoadStatus::Damaged);
+    ASSERT_EQ(back.count(), 2);
+    EXPECT_EQ(back.attrAt(1)->x, 11);
 }
 
 TEST_F(StorageTest, DecliningTheOldFileEndsWithStatusZeroAndTouchesNothing) {
     const FileBytes file = oldFile(2, 1, 0, 0, 1);
     writeFile(file.bytes);
     DataFile data(path);
-    ScriptedAnswers answers(false);
-    const LoadResult result = data.load(holder, answers);
+    ScriptedAnswers decline(false);
+    const LoadResult result = data.load(holder, decline);
     EXPECT_EQ(result.status, LoadStatus::Declined);
     EXPECT_TRUE(result.mustExit());
     EXPECT_EQ(result.exitStatus(), 0);
@@ -100,7 +106,6 @@ TEST_F(StorageTest, AnOldFileTooFullForTheListFailsWithItsListsMessage) {
         writeFile(oldFile(0, c.notes, c.lendings, c.reminders, 0).bytes);
         PostItHolder back;
         DataFile data(path);
-        ScriptedAnswers answers(true);
         const LoadResult result = data.load(back, answers);
         EXPECT_EQ(result.status, LoadStatus::OldFileFailed);
         EXPECT_EQ(result.exitStatus(), 1);
@@ -125,7 +130,6 @@ TEST_F(StorageTest, EveryCutShortFileLoadsWhatCameBeforeTheCutAndIsReportedDamag
         PostItHolder back;
         Options read = options;
         DataFile data(path);
-        ScriptedAnswers answers;
         const LoadResult result = data.load(back, answers);
         const bool optionsWhole = data.readOptions(read);
         ASSERT_TRUE(result.status == LoadStatus::Damaged || !optionsWhole);
@@ -142,7 +146,6 @@ TEST_F(StorageTest, EveryCutShortFileLoadsWhatCameBeforeTheCutAndIsReportedDamag
     const std::vector<std::uint8_t> cut(f.bytes.begin(), f.bytes.begin() + 40);
     writeFile(cut);
     DataFile data(path);
-    ScriptedAnswers answers;
     ASSERT_EQ(data.load(holder, answers).status, LoadStatus::Damaged);
     ASSERT_TRUE(data.save(holder, options).ok());
     EXPECT_EQ(readFile(data.backupPath()), cut);
@@ -150,71 +153,101 @@ TEST_F(StorageTest, EveryCutShortFileLoadsWhatCameBeforeTheCutAndIsReportedDamag
     EXPECT_EQ(readFile(data.backupPath()), cut);
 }
 
-TEST_F(StorageTest, DamageStopsReadingButKeepsWhatCameBefore) {
-    auto goodNote = [](FileBytes& f) { f.i16(1).string("kept").i16(3).flag(true).i16(0).i16(0); };
-    FileBytes unknownKind;
-    unknownKind.i16(4).i16(2);
-    goodNote(unknownKind);
-    unknownKind.i16(9).string("?").i16(3).flag(true).i16(0).i16(0);
+// A version-4 file whose records go wrong after a good note: the reader stops at the damage
+// and keeps what came before, or, for a count beyond what the list holds, places what it can
+// and reads on to the options.
+namespace {
 
-    FileBytes badDate;
-    badDate.i16(4).i16(2);
-    goodNote(badDate);
-    badDate.i16(3).string("r").i16(1).flag(false).raw("Smarch 40, 1998").i16(0);
-    badDate.flag(false).flag(false).i16(0).i16(0);
+struct Damage {
+    const char* name;
+    int count;                   // the records the file says it holds
+    void (*after)(FileBytes& f); // what follows the first note (none where count <= 0)
+    int kept;                    // records read
+    bool optionsAfter;           // the options block follows, and is read whole
+    std::size_t at = 0;          // where the damage starts, where it matters
+};
 
-    FileBytes impossibleDay;
-    impossibleDay.i16(4).i16(2);
-    goodNote(impossibleDay);
-    impossibleDay.i16(3).string("r").i16(1).flag(false).raw("February 30, 1998").i16(0);
-    impossibleDay.flag(false).flag(false).i16(0).i16(0);
+void PrintTo(const Damage& damage, std::ostream* out) {
+    *out << damage.name;
+}
 
-    // Day 0 in another form than the writer's own "January 0, 0000" is no "no date".
-    FileBytes dayZero;
-    dayZero.i16(4).i16(2);
-    goodNote(dayZero);
-    dayZero.i16(2).string("pen").i16(1).flag(false);
-    const std::size_t dayZeroAt = dayZero.bytes.size();
-    dayZero.raw("March 0, 2000").i16(0).flag(true).flag(false).flag(true).string("Ann");
-    dayZero.i16(0).i16(0);
+void goodNote(FileBytes& f) {
+    f.i16(1).string("kept").i16(3).flag(true).i16(0).i16(0);
+}
+void reminderOn(FileBytes& f, const char* date) {
+    f.i16(3).string("r").i16(1).flag(false).raw(date).i16(0).flag(false).flag(false).i16(0).i16(0);
+}
+void unknownKind(FileBytes& f) {
+    f.i16(9).string("?").i16(3).flag(true).i16(0).i16(0);
+}
+void badDate(FileBytes& f) {
+    reminderOn(f, "Smarch 40, 1998");
+}
+void impossibleDay(FileBytes& f) {
+    reminderOn(f, "February 30, 1998");
+}
+// Day 0 in another form than the writer's own "January 0, 0000" is no "no date".
+void dayZero(FileBytes& f) {
+    f.i16(2).string("pen").i16(1).flag(false).raw("March 0, 2000").i16(0);
+    f.flag(true).flag(false).flag(true).string("Ann").i16(0).i16(0);
+}
+void notesUpTo300(FileBytes& f) {
+    for (int i = 1; i < 300; ++i)
+        goodNote(f);
+}
+void nothing(FileBytes&) {}
 
-    FileBytes tooMany;
-    tooMany.i16(4).i16(300);
-    for (int i = 0; i < 300; ++i)
-        goodNote(tooMany);
+const std::size_t kSecondRecord = 4 + 15;
+const Damage kDamages[] = {
+    {"UnknownKind", 2, unknownKind, 1, false},
+    {"BadDate", 2, badDate, 1, false},
+    {"ImpossibleDay", 2, impossibleDay, 1, false},
+    {"DayZero", 2, dayZero, 1, false, kSecondRecord + 10}, // the byte where the date starts
+    {"TooMany", 300, notesUpTo300, kHolderCapacity, false},
+    {"NegativeCount", -4, nothing, 0, false},
+    {"TooManyThenOptions", 300, notesUpTo300, kHolderCapacity, true},
+    {"NegativeCountThenOptions", -3, nothing, 0, true},
+};
 
-    FileBytes negativeCount;
-    negativeCount.i16(4).i16(-4);
+} // namespace
 
-    const std::pair<const char*, FileBytes*> files[] = {
-        {"unknown kind", &unknownKind}, {"bad date", &badDate}, {"impossible day", &impossibleDay},
-        {"day zero", &dayZero},         {"too many", &tooMany}, {"negative count", &negativeCount}};
-    for (const auto& [what, file] : files) {
-        SCOPED_TRACE(what);
-        writeFile(file->bytes);
-        PostItHolder back;
-        DataFile data(path);
-        ScriptedAnswers answers;
-        const LoadResult result = data.load(back, answers);
-        EXPECT_EQ(result.status, LoadStatus::Damaged);
-        EXPECT_FALSE(result.problem.empty());
-        EXPECT_FALSE(result.mustExit());
-        if (file != &negativeCount) {
-            ASSERT_GE(back.count(), 1);
-            EXPECT_EQ(back.note(0)->text(), "kept");
-        }
-        if (file == &tooMany) {
-            EXPECT_EQ(back.count(), kHolderCapacity);
-        }
-        if (file == &dayZero) {
-            EXPECT_EQ(data.damage().at, dayZeroAt) << "the byte where the date starts";
-            EXPECT_EQ(back.count(), 1);
-        }
-        Options read = options;
-        EXPECT_FALSE(data.readOptions(read));
+class DamagedFile : public StorageTest, public ::testing::WithParamInterface<Damage> {};
+
+TEST_P(DamagedFile, StopsReadingButKeepsWhatCameBefore) {
+    const Damage& damage = GetParam();
+    FileBytes f;
+    f.i16(4).i16(damage.count);
+    if (damage.count > 0) goodNote(f);
+    damage.after(f);
+    if (damage.optionsAfter) {
+        f.optionsUpToScrollBar(FileBytes::defaultFont()).string("/kept.wav").i16(9);
+        f.flag(false).i32(0x123456);
+    }
+    writeFile(f.bytes);
+    DataFile data(path);
+    const LoadResult result = data.load(holder, answers);
+    EXPECT_EQ(result.status, LoadStatus::Damaged);
+    EXPECT_FALSE(result.problem.empty());
+    EXPECT_FALSE(result.mustExit());
+    ASSERT_EQ(holder.count(), damage.kept);
+    if (damage.kept > 0) {
+        EXPECT_EQ(holder.note(0)->text(), "kept");
+    }
+    if (damage.at > 0) {
+        EXPECT_EQ(data.damage().at, damage.at);
+    }
+    Options read = options;
+    EXPECT_EQ(data.readOptions(read), damage.optionsAfter);
+    if (damage.optionsAfter) {
+        EXPECT_EQ(read.waveFile, "/kept.wav");
+        EXPECT_EQ(read.titleBarColor, 0x123456u);
+    } else {
         EXPECT_EQ(read, options);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(, DamagedFile, ::testing::ValuesIn(kDamages),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(StorageTest, OverlongTextsAreCutToTheirFields) {
     FileBytes f;
@@ -226,7 +259,6 @@ TEST_F(StorageTest, OverlongTextsAreCutToTheirFields) {
     f.flag(true).i32(0);
     writeFile(f.bytes);
     DataFile data(path);
-    ScriptedAnswers answers;
     const LoadResult result = data.load(holder, answers);
     EXPECT_EQ(result.status, LoadStatus::Damaged);
     EXPECT_EQ(holder.note(0)->text(), std::string(255, 'n'));
@@ -243,8 +275,7 @@ TEST_F(StorageTest, OutOfRangeOptionsAreBroughtIntoRange) {
     f.flag(false).string("").i16(0).flag(true).i32(0);
     writeFile(f.bytes);
     DataFile data(path);
-    ScriptedAnswers answers;
-    loadAll(data, answers);
+    loadAll(data);
     EXPECT_EQ(options.reminderDaysBefore, 0);
     EXPECT_EQ(options.lendingDaysAfter, 1825);
     EXPECT_EQ(options.dimensionMode, DimensionFixed);
@@ -262,8 +293,7 @@ TEST_F(StorageTest, AFileFromALaterVersionIsAskedAboutAndKeptAsideBeforeItIsRepl
     EXPECT_EQ(DataFile(path).load(holder, decline).status, LoadStatus::Declined);
     EXPECT_EQ(decline.asked, 1);
     DataFile data(path);
-    ScriptedAnswers answers;
-    EXPECT_EQ(loadAll(data, answers).status, LoadStatus::Loaded);
+    EXPECT_EQ(loadAll(data).status, LoadStatus::Loaded);
     EXPECT_EQ(answers.asked, 1);
     EXPECT_EQ(holder.note(0)->text(), "kept");
     ASSERT_TRUE(data.save(holder, options).ok());
@@ -277,7 +307,6 @@ TEST_F(StorageTest, BytesAfterTheOptionsAreDamageAndKeptAside) {
     writeFile(f.bytes);
     Options read = options;
     DataFile data(path);
-    ScriptedAnswers answers;
     EXPECT_EQ(data.load(holder, answers).status, LoadStatus::Damaged);
     EXPECT_TRUE(data.readOptions(read)) << "the options themselves read whole";
     EXPECT_EQ(data.damage().at, end);

@@ -45,8 +45,7 @@ TEST_F(StorageTest, VersionFourReadAndSavedUnchangedKeepsEveryByte) {
     const FileBytes file = versionFourFile();
     writeFile(file.bytes);
     DataFile data(path);
-    ScriptedAnswers answers;
-    const LoadResult result = loadAll(data, answers);
+    const LoadResult result = loadAll(data);
     ASSERT_EQ(result.status, LoadStatus::Loaded) << result.problem;
     EXPECT_EQ(answers.asked, 0);
 
@@ -96,8 +95,7 @@ TEST_F(StorageTest, LendingsAndRemindersComeBackHiddenNotesKeepTheirState) {
     f.optionsUpToScrollBar(FileBytes::defaultFont()).string("").i16(5).flag(true).i32(0);
     writeFile(f.bytes);
     DataFile data(path);
-    ScriptedAnswers answers;
-    ASSERT_EQ(loadAll(data, answers).status, LoadStatus::Loaded);
+    ASSERT_EQ(loadAll(data).status, LoadStatus::Loaded);
     EXPECT_EQ(holder.note(0)->displayState(), Hidden);
     EXPECT_EQ(holder.lending(0)->displayState(), Hidden);
     EXPECT_EQ(holder.reminder(0)->displayState(), Hidden);
@@ -107,9 +105,8 @@ TEST_F(StorageTest, LendingsAndRemindersComeBackHiddenNotesKeepTheirState) {
 
 TEST_F(StorageTest, NoFileIsAFirstRunAndTheFirstSaveWritesVersionFour) {
     DataFile data(path);
-    ScriptedAnswers answers;
     const Options before = options;
-    const LoadResult result = loadAll(data, answers);
+    const LoadResult result = loadAll(data);
     EXPECT_EQ(result.status, LoadStatus::NoFile);
     EXPECT_EQ(holder.count(), 0);
     EXPECT_EQ(options, before);
@@ -130,8 +127,7 @@ TEST_F(StorageTest, VersionThreeLeavesTheLastTwoOptionsAtTheirDefaults) {
     f.optionsUpToScrollBar(FileBytes::defaultFont()).string("/w.wav").i16(9);
     writeFile(f.bytes);
     DataFile data(path);
-    ScriptedAnswers answers;
-    ASSERT_EQ(loadAll(data, answers).status, LoadStatus::Loaded);
+    ASSERT_EQ(loadAll(data).status, LoadStatus::Loaded);
     EXPECT_EQ(DataFileTestPeer::fileVersion(data), 3);
     EXPECT_EQ(options.heightInLines, 9);
     EXPECT_EQ(options.waveFile, "/w.wav");
@@ -139,6 +135,8 @@ TEST_F(StorageTest, VersionThreeLeavesTheLastTwoOptionsAtTheirDefaults) {
     EXPECT_EQ(options.titleBarColor, rgb(10, 20, 30));
     ASSERT_TRUE(data.save(holder, options).ok());
     EXPECT_EQ(readFile()[0], 4);
+    // Kept before its first upgrade: older copies cannot read version 4.
+    EXPECT_EQ(readFile(data.backupPath()), f.bytes);
 }
 
 TEST_F(StorageTest, AFailedSaveSaysWhyAndLeavesTheOldFileAlone) {
@@ -173,7 +171,6 @@ TEST_F(StorageTest, DatesRoundTripWhateverTheDayCountAfterThem) {
             ASSERT_TRUE(data.save(holder, options).ok());
             PostItHolder back;
             DataFile reread(path);
-            ScriptedAnswers answers;
             ASSERT_EQ(reread.load(back, answers).status, LoadStatus::Loaded) << year;
             ASSERT_EQ(back.lending(0)->date(), date) << year;
             ASSERT_EQ(back.lending(0)->daysAfter(), 48 + year % 10);
@@ -190,31 +187,50 @@ TEST_F(StorageTest, ARecordWithoutADateStaysReadable) {
     ASSERT_TRUE(data.save(holder, options).ok());
     PostItHolder back;
     DataFile reread(path);
-    ScriptedAnswers answers;
     ASSERT_EQ(reread.load(back, answers).status, LoadStatus::Loaded);
     EXPECT_EQ(back.reminder(0)->date(), kNoDate);
     EXPECT_EQ(back.reminder(0)->daysBefore(), 50);
     EXPECT_TRUE(reread.readOptions(options));
 }
 
-TEST_F(StorageTest, TheReaderAlsoTakesNumericAndDayFirstDates) {
-    const std::pair<const char*, Date> forms[] = {
-        {"January 5, 1998", makeDate(5, 1, 1998)}, {"1 5, 1998", makeDate(5, 1, 1998)},
-        {"5 January 1998", makeDate(5, 1, 1998)},  {"12/31/2001", makeDate(31, 12, 2001)},
-        {"March 1, 99", makeDate(1, 3, 1999)},     {"  june 30, 2024", makeDate(30, 6, 2024)},
-    };
-    for (const auto& [text, expected] : forms) {
-        FileBytes f;
-        f.i16(4).i16(1).i16(3).string("r").i16(1).flag(false).raw(text).i16(0x0A0A);
-        f.flag(true).flag(false).i16(1).i16(2);
-        f.optionsUpToScrollBar(FileBytes::defaultFont()).string("").i16(5).flag(true).i32(0);
-        writeFile(f.bytes);
-        PostItHolder back;
-        DataFile data(path);
-        ScriptedAnswers answers;
-        ASSERT_EQ(data.load(back, answers).status, LoadStatus::Loaded) << text;
-        EXPECT_EQ(back.reminder(0)->date(), expected) << text;
-        EXPECT_EQ(back.reminder(0)->daysBefore(), 0x0A0A) << text;
-        EXPECT_TRUE(back.reminder(0)->active()) << text;
-    }
+namespace {
+
+// The forms of a date the reader takes: the writer's own, numeric ones and day-first ones.
+struct DateForm {
+    const char* name;
+    const char* text;
+    Date date;
+};
+
+void PrintTo(const DateForm& form, std::ostream* out) {
+    *out << form.text;
 }
+
+class ReaderDate : public StorageTest, public ::testing::WithParamInterface<DateForm> {};
+
+TEST_P(ReaderDate, IsTakenInEveryForm) {
+    FileBytes f;
+    f.i16(4).i16(1).i16(3).string("r").i16(1).flag(false).raw(GetParam().text).i16(0x0A0A);
+    f.flag(true).flag(false).i16(1).i16(2);
+    f.optionsUpToScrollBar(FileBytes::defaultFont()).string("").i16(5).flag(true).i32(0);
+    writeFile(f.bytes);
+    DataFile data(path);
+    ASSERT_EQ(data.load(holder, answers).status, LoadStatus::Loaded);
+    EXPECT_EQ(holder.reminder(0)->date(), GetParam().date);
+    EXPECT_EQ(holder.reminder(0)->daysBefore(), 0x0A0A);
+    EXPECT_TRUE(holder.reminder(0)->active());
+}
+
+const DateForm kDateForms[] = {
+    {"InWords", "January 5, 1998", makeDate(5, 1, 1998)},
+    {"NumericMonth", "1 5, 1998", makeDate(5, 1, 1998)},
+    {"DayFirst", "5 January 1998", makeDate(5, 1, 1998)},
+    {"Slashes", "12/31/2001", makeDate(31, 12, 2001)},
+    {"TwoDigitYear", "March 1, 99", makeDate(1, 3, 1999)},
+    {"LeadingSpacesAndSmallLetters", "  june 30, 2024", makeDate(30, 6, 2024)},
+};
+
+INSTANTIATE_TEST_SUITE_P(, ReaderDate, ::testing::ValuesIn(kDateForms),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+} // namespace

@@ -1,6 +1,6 @@
 // What the data file's safety measures do to the files around it: backups as private as the
 // file and several generations deep, links followed, special files and unreadable files left
-// alone and named for what they are, and counts over the limit read as far as they make sense.
+// alone and named for what they are, and what sync engines put beside it kept.
 #include "storage_fixture.h"
 
 #include <chrono>
@@ -46,6 +46,11 @@ int inChild(const std::function<bool()>& check) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+// The check run as a user other than the file's owner (nobody): 0 when it held.
+int asNobody(const std::function<bool()>& check) {
+    return inChild([&check] { return ::setuid(65534) == 0 && check(); });
+}
+
 } // namespace
 
 TEST_F(StorageTest, BackupsAreAsPrivateAsTheFileAndEarlierOnesAreKept) {
@@ -58,7 +63,6 @@ TEST_F(StorageTest, BackupsAreAsPrivateAsTheFileAndEarlierOnesAreKept) {
         writeFile(bytes);
         ::chmod(path.c_str(), 0600);
         DataFile data(path);
-        ScriptedAnswers answers;
         PostItHolder back;
         ASSERT_EQ(data.load(back, answers).status, LoadStatus::Loaded);
         EXPECT_FALSE(data.readOptions(options));
@@ -70,16 +74,6 @@ TEST_F(StorageTest, BackupsAreAsPrivateAsTheFileAndEarlierOnesAreKept) {
     EXPECT_EQ(readFile(path + ".bak.2"), damaged[1]);
     EXPECT_FALSE(fs::exists(path + ".bak.3")); // the oldest is dropped
 
-    // A version-3 file is kept before its first upgrade: older copies cannot read version 4.
-    FileBytes v3;
-    v3.i16(3).i16(0).optionsUpToScrollBar(FileBytes::defaultFont()).string("").i16(5);
-    writeFile(v3.bytes);
-    DataFile data(path);
-    ScriptedAnswers answers;
-    ASSERT_EQ(loadAll(data, answers).status, LoadStatus::Loaded);
-    ASSERT_TRUE(data.save(holder, options).ok());
-    EXPECT_EQ(readFile(path + ".bak"), v3.bytes);
-    EXPECT_EQ(readFile(path + ".bak.1"), damaged[3]);
     // A new data file is private; an existing one keeps its mode.
     const std::string fresh = dataFilePath((dir / "new").string());
     fs::create_directory(dir / "new");
@@ -98,8 +92,7 @@ TEST_F(StorageTest, ALinkedDataFileIsReplacedInTheLinksTargetAndStaysALink) {
     fs::create_symlink("synced/notes.dat", path);
 
     DataFile data(path);
-    ScriptedAnswers answers;
-    ASSERT_EQ(loadAll(data, answers).status, LoadStatus::Loaded);
+    ASSERT_EQ(loadAll(data).status, LoadStatus::Loaded);
     holder.note(0)->setText("changed");
     ASSERT_TRUE(data.save(holder, options).ok());
     EXPECT_TRUE(fs::is_symlink(path));
@@ -138,8 +131,7 @@ TEST_F(StorageTest, AnUnreadableFileBehindALinkIsMovedAsideBesideItselfAndTheLin
     fs::create_symlink("synced/notes.dat", path);
     for (const fs::path& folder : {dir, dir / "synced"})
         fs::permissions(folder, fs::perms::all);
-    EXPECT_EQ(inChild([this, target] {
-                  if (::setuid(65534) != 0) return false;
+    EXPECT_EQ(asNobody([this, target] {
                   PostItHolder back;
                   ScriptedAnswers unasked;
                   DataFile data(path);
@@ -151,7 +143,6 @@ TEST_F(StorageTest, AnUnreadableFileBehindALinkIsMovedAsideBesideItselfAndTheLin
     EXPECT_TRUE(fs::is_symlink(path));
     EXPECT_EQ(readFile(target + ".bak"), fileWithNote("private"));
     PostItHolder back;
-    ScriptedAnswers answers;
     ASSERT_EQ(DataFile(path).load(back, answers).status, LoadStatus::Loaded);
     EXPECT_EQ(back.note(0)->text(), "new");
 }
@@ -161,7 +152,6 @@ TEST_F(StorageTest, SpecialFilesAreNamedForWhatTheyAreAndLeftAlone) {
     // Opening a FIFO for reading waits for a writer: the load must not.
     EXPECT_EQ(inChild([this] {
                   PostItHolder back;
-                  ScriptedAnswers answers;
                   DataFile data(path);
                   const LoadResult result = data.load(back, answers);
                   return result.status == LoadStatus::NotAFile && result.mustExit() &&
@@ -175,7 +165,6 @@ TEST_F(StorageTest, SpecialFilesAreNamedForWhatTheyAreAndLeftAlone) {
     fs::remove(path);
     fs::create_directory(path);
     DataFile data(path);
-    ScriptedAnswers answers;
     const LoadResult result = data.load(holder, answers);
     EXPECT_EQ(result.status, LoadStatus::NotAFile);
     EXPECT_NE(result.problem.find("directory"), std::string::npos) << result.problem;
@@ -193,7 +182,6 @@ TEST_F(StorageTest, LoadProblemsSayWhatHappenedAndWhere) {
     bytes.resize(optionsAt + 8 + 60 + 1);
     writeFile(bytes);
     DataFile data(path);
-    ScriptedAnswers answers;
     EXPECT_EQ(data.load(holder, answers).status, LoadStatus::Loaded);
     EXPECT_FALSE(data.readOptions(options));
     EXPECT_EQ(data.damage().at, optionsAt + 8 + 60);
@@ -202,8 +190,7 @@ TEST_F(StorageTest, LoadProblemsSayWhatHappenedAndWhere) {
     // A file the user may not read is not "damaged": it is named for what it is.
     writeFile(fileWithNote("private"));
     if (::geteuid() != 0) GTEST_SKIP() << "the unreadable case needs to drop the superuser";
-    EXPECT_EQ(inChild([this] {
-                  if (::setuid(65534) != 0) return false;
+    EXPECT_EQ(asNobody([this] {
                   PostItHolder back;
                   ScriptedAnswers unasked;
                   const LoadResult result = DataFile(path).load(back, unasked);
@@ -213,47 +200,18 @@ TEST_F(StorageTest, LoadProblemsSayWhatHappenedAndWhere) {
               0);
 }
 
-TEST_F(StorageTest, CountsOverTheLimitKeepWhatCanBePlacedAndTheOptionsAfterThem) {
-    auto note = [](FileBytes& f, int i) {
-        f.i16(1).string(std::to_string(i)).i16(3).flag(true).i16(i).i16(0);
-    };
-    auto optionsBlock = [](FileBytes& f) {
-        f.optionsUpToScrollBar(FileBytes::defaultFont()).string("/kept.wav").i16(9);
-        f.flag(false).i32(0x123456);
-    };
-    FileBytes tooMany;
-    tooMany.i16(4).i16(300);
-    for (int i = 0; i < 300; ++i)
-        note(tooMany, i);
-    optionsBlock(tooMany);
-    FileBytes negative;
-    negative.i16(4).i16(-3);
-    optionsBlock(negative);
-    for (const FileBytes* file : {&tooMany, &negative}) {
-        writeFile(file->bytes);
-        PostItHolder back;
-        Options read = options;
-        DataFile data(path);
-        ScriptedAnswers answers;
-        EXPECT_EQ(data.load(back, answers).status, LoadStatus::Damaged);
-        data.readOptions(read);
-        EXPECT_EQ(back.count(), file == &tooMany ? kHolderCapacity : 0);
-        EXPECT_EQ(read.waveFile, "/kept.wav");
-        EXPECT_EQ(read.titleBarColor, 0x123456u);
-    }
-
-    // An old layout with a position table longer than the holder still places its records.
-    FileBytes old;
-    old.i16(1).i16(300);
-    for (int i = 0; i < 300; ++i)
-        old.i16(i + 1).i16(7);
-    old.i16(2).string("a").flag(true).string("b").flag(false).i16(0).i16(0);
-    old.optionsUpToScrollBar(FileBytes::defaultFont());
-    writeFile(old.bytes);
-    PostItHolder back;
+// In a folder a sync engine keeps in step with another machine, what the engine leaves beside
+// the data file stays.
+TEST_F(StorageTest, StartUpLeavesWhatSyncEnginesPutBesideTheFileAlone) {
+    writeFile(DataFile::encode(holder, options));
+    const std::vector<std::string> theirs{"quillbox.sync-conflict-20261207-120000-ABCDEFG.dat",
+                                          "quillbox (conflicted copy 2026-12-07).dat",
+                                          "quillbox.dat.conflict-laptop-20261207-120000",
+                                          ".syncthing.quillbox.dat.tmp"};
+    for (const auto& name : theirs)
+        writeFile({1, 2, 3}, (dir / name).string());
     DataFile data(path);
-    ScriptedAnswers answers;
-    EXPECT_EQ(data.load(back, answers).status, LoadStatus::Damaged);
-    ASSERT_EQ(back.count(), 2);
-    EXPECT_EQ(back.attrAt(1)->x, 2);
+    data.load(holder, answers);
+    for (const auto& name : theirs)
+        EXPECT_TRUE(fs::exists(dir / name)) << name;
 }

@@ -145,8 +145,7 @@ TEST_F(SaveFaultTest, SavesThatFailOverADamagedFileDropNoEarlierBackup) {
         writeFile({static_cast<std::uint8_t>(i)}, path + generations[i]);
     writeFile({0, 4, 9}); // cut short
     DataFile data(path);
-    ScriptedAnswers answers;
-    ASSERT_EQ(loadAll(data, answers).status, LoadStatus::Damaged);
+    ASSERT_EQ(loadAll(data).status, LoadStatus::Damaged);
 
     // The disk is full: each autosave fails, and every earlier backup stays where it was.
     data.setSaveStageHook([](SaveStage) { return ENOSPC; });

@@ -58,7 +58,7 @@ protected:
     }
 
     // Loads the file at path with the records and the options, as the program does.
-    LoadResult loadAll(DataFile& file, ScriptedAnswers& answers) {
+    LoadResult loadAll(DataFile& file) {
         const LoadResult result = file.load(holder, answers);
         file.readOptions(options);
         return result;
@@ -67,5 +67,6 @@ protected:
     std::filesystem::path dir;
     std::string path;
     PostItHolder holder;
+    ScriptedAnswers answers; // reads on through every question
     Options options = Options::initial({rgb(10, 20, 30), "/usr/share/quillbox/ding.wav"});
 };
