@@ -64,13 +64,13 @@ public:
     void saveBeforeExit();
     MyFrame* frame() const { return frame_.get(); }
     MyDialog* dialog() const { return dialog_; }
-    // The splash window while it is up.
-    QSplashScreen* splash() const { return splash_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    friend struct MyAppTestPeer;
+
     void showSplash();
 
     StartOptions options_;

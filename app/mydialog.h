@@ -111,15 +111,8 @@ public:
 
     // Builds the five pages and their tabs, once; the first show of the dialog does it.
     void buildPages();
-    bool pagesBuilt() const { return notes_ != nullptr; }
-    int currentPage() const { return currentPage_; }
-    QTabWidget* tabs() const { return tabs_; }
+    // The page at a tab's index, or none before the pages are built.
     QWidget* page(int index) const;
-    NotesDialog* notes() const { return notes_; }
-    PrestitiDialog* lendings() const { return lendings_; }
-    CalendarDialog* reminders() const { return reminders_; }
-    OptionDialog* optionsPage() const { return optionsPage_; }
-    AboutDialog* about() const { return about_; }
     TickTimer& timer() { return timer_; }
     const StickumTracker& tracker() const { return tracker_; }
     WindowSystem& windowSystem() override { return *windows_; }
@@ -155,6 +148,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    friend struct MyDialogTestPeer;
+
     // The Stickum of the note made last takes the keyboard; nothing while the main window is
     // open.
     void newestNoteTakesKeys();

@@ -72,10 +72,9 @@ public:
     void setDisplayOn(bool on) override;
     void setStartAtLogin(bool on) override;
 
-    QSystemTrayIcon* qtIcon() const { return icon_.get(); }
-    QMenu* menu() const { return menu_.get(); }
-
 private:
+    friend struct QtTrayIconTestPeer;
+
     std::unique_ptr<QMenu> menu_;
     QAction* display_ = nullptr;
     QAction* startAtLogin_ = nullptr;

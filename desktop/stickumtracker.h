@@ -86,21 +86,21 @@ public:
     // Rebuild every Stickum at the next show pass (the options changed their look).
     void markStale() { stale_ = true; }
     bool stale() const { return stale_; }
-    int attachedCount() const { return attachedCount_; }
-    int aliasCount() const { return aliases_.count(); }
     // True after a hide pass, false after a show pass.
     bool suppressed() const;
 
     // The record's live Stickum, or none.
     WPostIt* stickumOf(const PostIt* record) const;
-    // The window the record's Stickum is owned by, or 0 for a free one or none.
-    WindowHandle pinnedTo(const PostIt* record) const;
     // Keeps the Stickums inside the screens; tests give it screens of their own.
     StickumPlaces& places() { return places_; }
     // Screens came, went or changed: the Stickums on show are fitted to them again.
     void refitShown();
 
 private:
+    friend struct StickumTrackerTestPeer;
+
+    // The window the record's Stickum is owned by, or 0 for a free one or none.
+    WindowHandle pinnedTo(const PostIt* record) const;
     template <typename Visit> void forEachEntry(Visit visit);
     SmallFrame* frameOf(const PostItAttr& attr) const;
     // The target window that owns the Stickum, or 0 for a free one.

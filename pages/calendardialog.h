@@ -28,17 +28,11 @@ public:
     // Marks the armed reminders whose day is near as due, the others as hidden.
     void CheckDue();
 
-    WCalendar* calendar() const { return calendar_; }
-    Stepper* yearControl() const { return year_; }
-    Stepper* monthControl() const { return month_; }
-    Stepper* daysControl() const { return days_; }
-    QPlainTextEdit* textEdit() const { return text_; }
-    QCheckBox* soundBox() const { return sound_; }
     QPushButton* button(int id) const;
-    // Ordinal of the reminder the controls show, or -1.
-    int currentReminder() const { return current_; }
 
 private:
+    friend struct CalendarDialogTestPeer;
+
     bool stepYear(int position, int step);
     bool stepMonth(int position, int step);
     bool stepDays(int position, int step);

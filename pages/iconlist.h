@@ -39,7 +39,6 @@ public:
     int rowNumber(int row) const;
     // The first row carrying the number, or -1.
     int rowWithNumber(int number) const;
-    QString rowTitle(int row) const;
     // The selected row, or -1.
     int selectedRow() const;
 
@@ -68,6 +67,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    friend struct IconListTestPeer;
+
+    QString rowTitle(int row) const;
     // True when a left-button press at the point must not reach the ordinary processing.
     bool swallows(QPoint point) const;
 

@@ -35,16 +35,6 @@ public:
     // characters.
     static QString titleOf(const std::string& text);
 
-    // Ordinal of the note being edited, or -1.
-    int currentNote() const { return current_; }
-    int noteCount() const { return noteCount_; }
-    // The pin-pointing gesture waits for its press.
-    bool pinPointing() const { return pinPointer_.waiting(); }
-
-    IconList* list() const { return list_; }
-    QPlainTextEdit* edit() const { return edit_; }
-    QLabel* targetLabel() const { return target_; }
-
     // The end of the gesture with a press at this point of the screen: the window there, once
     // confirmed, becomes the current note's target.
     void endPinPointing(QPoint screenPoint);
@@ -55,6 +45,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    friend struct NotesDialogTestPeer;
+
     void newNote();
     void addNote();
     void removeNote();

@@ -28,7 +28,6 @@ public:
     // Puts the options into the controls, once. Runs by itself when the page joins the main
     // dialog or is first shown, whichever comes first.
     void setUpPage();
-    bool isSetUp() const { return setUp_; }
 
     // What the options read from the data file become, whether the page is built or not:
     // "Modifiable" is taken as "Fixed", and a title bar that follows the desktop takes the
@@ -43,19 +42,14 @@ public:
     // colour follows a changed desktop caption colour while "Default Windows col." is ticked.
     void RefreshOptions();
 
-    SampleMiniTitleBar* sampleTitleBar() const { return titleBar_; }
-    QLabel* sample() const { return sample_; }
-    OptionStepEdit* heightEdit() const { return height_; }
-    OptionStepEdit* reminderDaysEdit() const { return reminderDays_; }
-    OptionStepEdit* lendingDaysEdit() const { return lendingDays_; }
-    QLineEdit* waveEdit() const { return waveEdit_; }
-
 protected:
     bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    friend struct OptionDialogTestPeer;
+
     Options& options() const;
     QAbstractButton* button(int id) const;
     void connectControls();

@@ -31,12 +31,9 @@ public:
     // Marks the armed lendings that are overdue as due, the others as hidden.
     void CheckDue();
 
-    // The ordinal of the lending the form shows, or -1 while it prepares a new one.
-    int currentLending() const { return current_; }
-    // True on "Give back" (lendings I owe), false on "Have back".
-    bool direction() const { return direction_; }
-
 private:
+    friend struct PrestitiDialogTestPeer;
+
     void fitLabels();
     void fitDateRow();
     void nameControls();

@@ -44,8 +44,6 @@ public:
     int GetSelectedDay() const { return selectedDay; }
     int GetClickedDay() const { return clickedDay; }
 
-    // The month shown, as the date of its first day (today until SetMonth).
-    Date currentDate() const { return current; }
     int dayCount() const { return monthLayout().dayCount; }
     Date dateOfDay(int day) const;
     // The mark on the date, or nullptr.
@@ -62,13 +60,10 @@ public:
     // The presses in the right and the left half of a day, made by the keys or a reader.
     void selectDay(int day);
     void clickMark(int day);
-    int markCount() const { return markCount_; }
-    const CalendarMark& markAt(int i) const { return marks[static_cast<std::size_t>(i)]; }
 
     // Grid geometry, for the page and for tests.
     int colWidth() const { return width() / 7; }
     int rowHeight() const { return (height() - headerHeight) / 6; }
-    int headerHeightPx() const { return headerHeight; }
     QRect dayRect(int day) const;
     // The day under a point of the grid, or -1.
     int dayAt(QPoint point) const;
@@ -89,6 +84,8 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    friend struct WCalendarTestPeer;
+
     struct MonthLayout {
         int firstWeekday;
         int dayCount;

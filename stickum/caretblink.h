@@ -25,14 +25,13 @@ public:
     CaretBlink(const CaretBlink&) = delete;
     CaretBlink& operator=(const CaretBlink&) = delete;
 
-    // Whether carets blink now.
-    bool blinking() const { return !stopped_; }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
 
 private:
+    friend struct CaretBlinkTestPeer;
+
     void input();
     void setStopped(bool stopped);
 

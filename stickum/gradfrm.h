@@ -67,11 +67,6 @@ public:
     const QImage& captionPicture(bool active);
     // The state the caption is drawn for: active while the window is active and enabled.
     bool captionActive() const { return isActiveWindow() && isEnabled(); }
-    // How many caption pictures have been made so far.
-    int pictureBuilds() const { return pictureBuilds_; }
-    const CaptionMetrics& metrics() const { return metrics_; }
-    // The title as the last picture shows it, shortened to fit.
-    const QString& shownTitle() const { return shownTitle_; }
     // The close picture's rectangle in caption coordinates.
     QRect closeButtonRect() const;
 
@@ -91,6 +86,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    friend struct TGradFrameTestPeer;
+
     struct Decoration {
         QImage picture;
         int x;

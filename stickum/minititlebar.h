@@ -47,7 +47,6 @@ public:
 
     // At most 49 bytes of UTF-8; the picture shows it from its next rebuild.
     void setCaption(const QString& caption);
-    QString caption() const { return caption_; }
     // Stores the colours and rebuilds the picture, unless nothing changed.
     void setColors(bool gradient, ColorRef startColor, ColorRef endColor);
     void setButtons(int flags);
@@ -65,14 +64,11 @@ public:
     void setWidth(int width);
     // The ready-made caption picture (null before the first drawing).
     const QImage& captionImage() const { return captionImage_; }
-    int textLeft() const { return textLeft_; }
-    int textRight() const { return textRight_; }
 
     // Dragging of the parent; the owning frame passes its own mouse events here too.
     void dragPress(const QPoint& globalPos);
     void dragMove(const QPoint& globalPos);
     void dragRelease();
-    bool dragging() const { return dragging_; }
 
 signals:
     // The RollUp button: true to roll the parent up to its title bar, false to unroll it.
@@ -89,6 +85,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    friend struct MiniTitleBarTestPeer;
+
     void rebuild();
     QRect workOutCaptionRect() const;
     void layoutButtons(int x);

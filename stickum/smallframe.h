@@ -55,7 +55,6 @@ public:
 
     // Text for the rolled-up (Summary) or unrolled (Title) caption, at most 49 bytes.
     void setCaption(const QString& text, CaptionSlot slot);
-    QString summary() const { return summary_; }
     QString title() const { return title_; }
     // Rolls up to the title bar or back; false without a content window.
     bool roll(bool up);
@@ -130,6 +129,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    friend struct SmallFrameTestPeer;
+
     // Makes Qt's idea of the frame's position agree with the window system's.
     void syncPosition();
     QPoint screenTopLeft() const;

@@ -33,7 +33,6 @@ public:
     SmallFrame* frame() const { return frame_; }
     void setFrame(SmallFrame* frame) { frame_ = frame; }
 
-    int lineHeight() const { return lineHeight_; }
     int lineCount() const { return lineCount_; }
     StickumEdit* edit() const { return edit_; }
     // Whether the edit's vertical scroll bar is on.
@@ -54,6 +53,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    friend struct WPostItTestPeer;
+
     // The one-pixel border around the text.
     void drawBorder(QPainter& p) const;
     void applyLook();

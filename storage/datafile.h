@@ -110,8 +110,6 @@ public:
     // when there is no file or the records were damaged. Returns false when the block itself
     // was damaged (the values read before the damage are kept).
     bool readOptions(Options& options);
-    // The version the file was read as (4 before any load and when there was no file).
-    int fileVersion() const { return version_; }
     // The first damage met by load() or readOptions(); empty when there was none.
     const FileDamage& damage() const { return damage_; }
 
@@ -140,6 +138,8 @@ public:
     static std::vector<std::uint8_t> comparable(const PostItHolder& holder, const Options& options);
 
 private:
+    friend struct DataFileTestPeer;
+
     LoadResult parse(PostItHolder& holder, const OldFileQuestions& questions);
 
     std::string path_;

@@ -11,6 +11,7 @@
 #include "look/images.h"
 #include "look/stickumlook.h"
 #include "model/catalogue.h"
+#include "myapppeer.h"
 #include "notefiles.h"
 #include "pages/calendardialog.h"
 #include "pages/wcalendar.h"
@@ -20,6 +21,7 @@
 #include "resources/dialog_reminders.h"
 #include "resources/dialogs.h"
 #include "storage/datafile.h"
+#include "trayiconpeer.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,6 +38,11 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+// Reads which page the dialog takes for the current one.
+struct MyDialogTestPeer {
+    static int currentPage(const MyDialog& dialog) { return dialog.currentPage_; }
+};
 
 namespace {
 
@@ -102,7 +109,7 @@ protected:
 
 TEST_F(AppTest, FirstRunShowsTheMainWindowWithoutSplash) {
     ASSERT_FALSE(start().has_value());
-    EXPECT_EQ(app->splash(), nullptr);
+    EXPECT_EQ(MyAppTestPeer::splash(*app), nullptr);
     EXPECT_TRUE(frame()->isVisible());
     EXPECT_EQ(frame()->windowTitle(), q(msg::ProgramName));
     EXPECT_TRUE(dialog()->isVisible());
@@ -117,7 +124,7 @@ TEST_F(AppTest, FirstRunShowsTheMainWindowWithoutSplash) {
 TEST_F(AppTest, LaterRunShowsTheSplashAndStartsInTheTray) {
     writeDataFile();
     ASSERT_FALSE(start().has_value());
-    QSplashScreen* splash = app->splash();
+    QSplashScreen* splash = MyAppTestPeer::splash(*app);
     ASSERT_NE(splash, nullptr);
     EXPECT_TRUE(splash->isVisible());
     EXPECT_EQ(splash->size(), QSize(400, 300));
@@ -127,8 +134,8 @@ TEST_F(AppTest, LaterRunShowsTheSplashAndStartsInTheTray) {
     EXPECT_TRUE(tray->added);
     // The splash goes by itself after a second and a half.
     QTest::qWait(1000);
-    EXPECT_NE(app->splash(), nullptr);
-    EXPECT_TRUE(QTest::qWaitFor([this] { return app->splash() == nullptr; }, 3000));
+    EXPECT_NE(MyAppTestPeer::splash(*app), nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return MyAppTestPeer::splash(*app) == nullptr; }, 3000));
     EXPECT_FALSE(frame()->isVisible());
 }
 
@@ -157,21 +164,21 @@ TEST_F(AppTest, ALaterRunBuildsThePagesWhenTheWindowIsFirstShown) {
     stored.titleBarColor = rgb(200, 0, 0);
     ASSERT_TRUE(DataFile(dataPath().toStdString()).save(holder, stored).ok());
     ASSERT_FALSE(start().has_value());
-    EXPECT_FALSE(dialog()->pagesBuilt());
+    EXPECT_EQ(dialog()->page(0), nullptr);
     // What the Options page makes of the stored options holds without it.
     EXPECT_EQ(dialog()->options().dimensionMode, DimensionFixed);
     EXPECT_EQ(dialog()->options().titleBarColor,
               toColorRef(desktop::activeCaption(dialog()->palette())));
 
     restoreFromTray();
-    ASSERT_TRUE(dialog()->pagesBuilt());
-    EXPECT_EQ(dialog()->tabs()->count(), MyDialog::kPageCount);
+    ASSERT_NE(dialog()->page(0), nullptr);
+    EXPECT_EQ(dialog()->findChild<QTabWidget*>()->count(), MyDialog::kPageCount);
     EXPECT_TRUE(dialog()->page(0)->isVisible());
 }
 
 TEST_F(AppTest, TabsShowOnePageAtATime) {
     start();
-    QTabWidget* tabs = dialog()->tabs();
+    QTabWidget* tabs = dialog()->findChild<QTabWidget*>();
     ASSERT_NE(tabs, nullptr);
     const char* captions[] = {msg::TabNotes, msg::TabLendings, msg::TabReminders, msg::TabOptions,
                               msg::TabInfoz};
@@ -191,11 +198,11 @@ TEST_F(AppTest, TabsShowOnePageAtATime) {
             visible += dialog()->page(i)->isVisible() ? 1 : 0;
         return visible;
     };
-    EXPECT_EQ(dialog()->currentPage(), 0);
+    EXPECT_EQ(MyDialogTestPeer::currentPage(*dialog()), 0);
     EXPECT_EQ(visiblePages(), 1);
     for (int i : {4, 2, 3, 1, 0}) {
         tabs->setCurrentIndex(i);
-        EXPECT_EQ(dialog()->currentPage(), i);
+        EXPECT_EQ(MyDialogTestPeer::currentPage(*dialog()), i);
         EXPECT_TRUE(dialog()->page(i)->isVisible());
         EXPECT_EQ(visiblePages(), 1);
     }
@@ -330,9 +337,9 @@ class EnterKey : public AppTest, public ::testing::WithParamInterface<EnterCase>
 TEST_P(EnterKey, NeverQuitsFromAControlThatUsesIt) {
     const EnterCase& c = GetParam();
     start();
-    dialog()->tabs()->setCurrentIndex(c.page);
+    dialog()->findChild<QTabWidget*>()->setCurrentIndex(c.page);
     QWidget* control = c.id == reminderid::Calendar
-                           ? dialog()->reminders()->calendar()
+                           ? dialog()->findChild<WCalendar*>()
                            : static_cast<TemplateDialog*>(dialog()->page(c.page))->item(c.id);
     control->setFocus();
     QTest::keyClick(control->focusProxy() ? control->focusProxy() : control, Qt::Key_Return);
@@ -364,7 +371,7 @@ TEST_F(AppTest, AfterARestoreOrATabClickThePageHasTheKeys) {
     EXPECT_EQ(boxes.shown[0].text, q(msg::QuitQuestion));
     EXPECT_TRUE(frame()->isVisible()); // Enter did not collapse
 
-    QTabBar* bar = dialog()->tabs()->tabBar();
+    QTabBar* bar = dialog()->findChild<QTabWidget*>()->tabBar();
     for (int index : {2, 2}) {
         collapseButton->setFocus();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
@@ -524,7 +531,7 @@ TEST_F(AppTest, DecliningAnOldFileEndsWithStatusZeroAndLeavesTheFile) {
     EXPECT_EQ(boxes.shown[0].style, box::OldFile);
     EXPECT_EQ(boxes.shown[0].owner, nullptr);
     EXPECT_EQ(frame(), nullptr);
-    EXPECT_EQ(app->splash(), nullptr);
+    EXPECT_EQ(MyAppTestPeer::splash(*app), nullptr);
     QFile file(dataPath());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), old);
@@ -658,7 +665,7 @@ TEST_P(TrayPicture, IsSquareAndCentredInItsSlot) {
     const QSize slot = GetParam();
     QtTrayIcon tray;
     tray.add(kNoteShownIcon, QStringLiteral("tip"));
-    const QIcon icon = tray.qtIcon()->icon();
+    const QIcon icon = QtTrayIconTestPeer::qtIcon(tray)->icon();
     const int side = std::min(slot.width(), slot.height());
     QImage expected(slot, QImage::Format_ARGB32_Premultiplied);
     expected.fill(Qt::transparent);

@@ -7,6 +7,7 @@
 #include "fakes.h"
 #include "foreignapp.h"
 #include "stickum/stickum.h"
+#include "stickumtrackerpeer.h"
 #include "storage/datafile.h"
 
 #include <QGuiApplication>
@@ -71,7 +72,7 @@ protected:
         dialog()->restore();
         ASSERT_TRUE(dialog()->setTarget(note(), target));
         dialog()->collapse();
-        ASSERT_EQ(dialog()->tracker().pinnedTo(note()), target);
+        ASSERT_EQ(StickumTrackerTestPeer::pinnedTo(dialog()->tracker(), note()), target);
         ASSERT_TRUE(waitForStickum(true));
     }
 
@@ -169,7 +170,7 @@ TEST_F(HolderOnX11, ATargetDestroyedRehomesTheStickumAtTheNextRestore) {
     EXPECT_TRUE(waitForStickum(false)) << "gone with its target";
 
     dialog()->restore();
-    EXPECT_EQ(dialog()->tracker().pinnedTo(note()), 0u);
+    EXPECT_EQ(StickumTrackerTestPeer::pinnedTo(dialog()->tracker(), note()), 0u);
     EXPECT_EQ(dialog()->targetTitle(note()), "<no window>");
     EXPECT_FALSE(stickumOnScreen()) << "re-homed hidden while the main window is open";
     dialog()->collapse();
@@ -187,7 +188,7 @@ TEST_F(HolderOnX11, ATargetDestroyedRehomesTheStickumAtTheNextCollapse) {
     target = XCB_WINDOW_NONE;
     EXPECT_TRUE(waitForStickum(false));
     dialog()->collapse();
-    EXPECT_EQ(dialog()->tracker().pinnedTo(note()), 0u);
+    EXPECT_EQ(StickumTrackerTestPeer::pinnedTo(dialog()->tracker(), note()), 0u);
     EXPECT_TRUE(waitForStickum(true)) << "a free Stickum, shown at once";
     EXPECT_NE(foreign.transientFor(stickumWindow()), gone);
 }
@@ -210,7 +211,7 @@ TEST_F(HolderOnX11, AWindowThatTakesOverTheIdOfAGoneTargetDoesNotGetItsStickum) 
     dialog()->restore();
     EXPECT_EQ(dialog()->targetTitle(note()), "<no window>");
     dialog()->collapse();
-    EXPECT_EQ(dialog()->tracker().pinnedTo(note()), 0u);
+    EXPECT_EQ(StickumTrackerTestPeer::pinnedTo(dialog()->tracker(), note()), 0u);
     EXPECT_TRUE(waitForStickum(true)) << "a free Stickum again";
     EXPECT_NE(foreign.transientFor(stickumWindow()), taker);
     target = own;

@@ -14,7 +14,11 @@
 #include "pages/optiondialog.h"
 #include "pages/optionstepedit.h"
 #include "pages/wcalendar.h"
+#include "resources/dialog_notes.h"
+#include "resources/dialog_options.h"
+#include "resources/dialog_reminders.h"
 #include "stickum/stickum.h"
+#include "stickumtrackerpeer.h"
 #include "storage/datafile.h"
 
 #include <QDir>
@@ -211,7 +215,7 @@ TEST_F(DialogStickums, PinnedStickumsAreMadeAtCollapseAndFreedAtRestore) {
     ASSERT_TRUE(dialog()->setTarget(note, kEditor));
     EXPECT_EQ(dialog()->targetTitle(note), "Editor");
     dialog()->collapse();
-    EXPECT_EQ(dialog()->tracker().pinnedTo(note), kEditor);
+    EXPECT_EQ(StickumTrackerTestPeer::pinnedTo(dialog()->tracker(), note), kEditor);
     EXPECT_TRUE(onShow(note));
 
     // The window system's word about the target reaches the Stickum.
@@ -222,7 +226,7 @@ TEST_F(DialogStickums, PinnedStickumsAreMadeAtCollapseAndFreedAtRestore) {
 
     windows->destroy(kEditor);
     tray->pressRight();
-    EXPECT_EQ(dialog()->tracker().pinnedTo(note), 0u);
+    EXPECT_EQ(StickumTrackerTestPeer::pinnedTo(dialog()->tracker(), note), 0u);
     EXPECT_EQ(holder().attrOf(note)->target, 0u);
     EXPECT_FALSE(onShow(note)) << "re-homed hidden while the main window is open";
     dialog()->collapse();
@@ -366,12 +370,14 @@ TEST_F(DialogStickums, EndingTheSessionKeepsWhatIsBeingTypedOnThePages) {
     tray->pressRight();
     // A note's text changed on the Notes page and a day count typed on the Options page, neither
     // field left yet.
-    NotesDialog* notes = dialog()->notes();
-    QTest::mouseClick(notes->list()->viewport(), Qt::LeftButton, {},
-                      {80, notes->list()->rowHeight() / 2});
-    notes->edit()->moveCursor(QTextCursor::End);
-    QTest::keyClicks(notes->edit(), " and bread");
-    dialog()->optionsPage()->reminderDaysEdit()->setEditText(QStringLiteral("9"));
+    NotesDialog* notes = dialog()->findChild<NotesDialog*>();
+    QTest::mouseClick(notes->itemAs<IconList>(noteid::NoteList)->viewport(), Qt::LeftButton, {},
+                      {80, notes->itemAs<IconList>(noteid::NoteList)->rowHeight() / 2});
+    notes->itemAs<QPlainTextEdit>(noteid::NoteEdit)->moveCursor(QTextCursor::End);
+    QTest::keyClicks(notes->itemAs<QPlainTextEdit>(noteid::NoteEdit), " and bread");
+    auto* optionsPage = dialog()->findChild<OptionDialog*>();
+    optionsPage->itemAs<OptionStepEdit>(optionid::ReminderDaysEdit)
+        ->setEditText(QStringLiteral("9"));
     ASSERT_TRUE(app->endSession().ok());
     PostItHolder saved;
     Options options;
@@ -413,10 +419,13 @@ TEST_F(DialogStickums, ANoteFromTheCommandLineIsShownAndSavedAndLeavesTheNotesPa
 
     // With the window open, what is being typed on the Notes page stays, and the list grows.
     dialog()->restore();
-    dialog()->notes()->edit()->setPlainText(QStringLiteral("half a thought"));
+    auto* notes = dialog()->findChild<NotesDialog*>();
+    notes->itemAs<QPlainTextEdit>(noteid::NoteEdit)->setPlainText(QStringLiteral("half a thought"));
     ASSERT_TRUE(dialog()->addNoteFromOutside("buy stamps"));
-    EXPECT_EQ(dialog()->notes()->edit()->toPlainText(), QStringLiteral("half a thought"));
-    EXPECT_GE(dialog()->notes()->list()->rowWithNumber(holder().noteCount() - 1), 0);
+    EXPECT_EQ(notes->itemAs<QPlainTextEdit>(noteid::NoteEdit)->toPlainText(),
+              QStringLiteral("half a thought"));
+    EXPECT_GE(notes->itemAs<IconList>(noteid::NoteList)->rowWithNumber(holder().noteCount() - 1),
+              0);
 }
 
 namespace {
@@ -441,13 +450,15 @@ TEST_F(DialogStickums, WhatAnotherMachineChangedIsNotPutBackByThePagesForms) {
     start();
     // The dentist's day chosen on the Reminders page; the form keeps showing it once collapsed.
     tray->pressRight();
-    dialog()->tabs()->setCurrentIndex(2);
-    WCalendar* calendar = dialog()->reminders()->calendar();
+    dialog()->findChild<QTabWidget*>()->setCurrentIndex(2);
+    WCalendar* calendar = dialog()->findChild<WCalendar*>();
     calendar->grab();
     const QRect day = calendar->dayRect(16);
     QTest::mouseClick(calendar, Qt::LeftButton, {},
                       {day.left() + calendar->colWidth() * 3 / 4, day.center().y()});
-    ASSERT_EQ(dialog()->reminders()->textEdit()->toPlainText(), QStringLiteral("dentist"));
+    auto* reminders = dialog()->findChild<CalendarDialog*>();
+    ASSERT_EQ(reminders->itemAs<QPlainTextEdit>(reminderid::Text)->toPlainText(),
+              QStringLiteral("dentist"));
     dialog()->collapse();
 
     // The other machine changes that reminder and an option; its file is taken up here.

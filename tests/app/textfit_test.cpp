@@ -183,16 +183,16 @@ TEST_P(TextsFit, EveryControlOfEveryPageShowsItsWholeText) {
     QStringList shared;
     const QList<QWidget*> frame = dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (int i = 0; i < MyDialog::kPageCount; ++i) {
-        dialog->tabs()->setCurrentIndex(i);
+        dialog->findChild<QTabWidget*>()->setCurrentIndex(i);
         QWidget* page = dialog->page(i);
-        page->setObjectName(dialog->tabs()->tabText(i));
+        page->setObjectName(dialog->findChild<QTabWidget*>()->tabText(i));
         for (QWidget* w : page->findChildren<QWidget*>())
             if (w->isVisibleTo(page)) fit.check(w);
         shared << sharedMnemonics(page->findChildren<QWidget*>() + frame);
     }
     for (QWidget* w : frame)
         fit.check(w);
-    fit.check(dialog->tabs()->tabBar());
+    fit.check(dialog->findChild<QTabWidget*>()->tabBar());
     EXPECT_TRUE(fit.cut.isEmpty()) << fit.cut.join(QLatin1Char('\n')).toStdString();
     EXPECT_TRUE(shared.isEmpty()) << shared.join(QLatin1Char('\n')).toStdString();
 }

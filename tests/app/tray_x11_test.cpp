@@ -6,6 +6,8 @@
 #include "fakes.h"
 #include "look/images.h"
 #include "model/catalogue.h"
+#include "myapppeer.h"
+#include "notesdialogpeer.h"
 #include "pages/iconlist.h"
 #include "pages/notesdialog.h"
 #include "platform/x11windowsystem.h"
@@ -13,6 +15,7 @@
 #include "resources/dialogs.h"
 #include "stickum/smallframe.h"
 #include "stickum/wpostit.h"
+#include "trayiconpeer.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -54,7 +57,7 @@ protected:
         options.makeWindowSystem = [] { return X11WindowSystem::create(); };
         app = std::make_unique<MyApp>(std::move(options));
         ASSERT_FALSE(app->initMainWindow().has_value());
-        icon = static_cast<QtTrayIcon&>(app->dialog()->tray()).qtIcon();
+        icon = QtTrayIconTestPeer::qtIcon(static_cast<QtTrayIcon&>(app->dialog()->tray()));
     }
     void TearDown() override { app.reset(); }
 
@@ -125,7 +128,7 @@ TEST_F(TrayOnX11, TheIconIsEmbeddedAndAnswersRealClicks) {
 TEST_F(TrayOnX11, TheMiddleButtonOpensTheMenu) {
     waitUntilEmbedded();
     app->dialog()->collapse();
-    const QMenu* menu = static_cast<QtTrayIcon&>(app->dialog()->tray()).menu();
+    const QMenu* menu = QtTrayIconTestPeer::menu(static_cast<QtTrayIcon&>(app->dialog()->tray()));
     for (const char* keys : {"Down Down Return", "Down Down Down Return"}) {
         click(2);
         ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }, 3000));
@@ -145,19 +148,19 @@ TEST_F(TrayOnX11, EscapeDuringPinPointingLeavesTheTrayAnswering) {
     QWidget* frame = app->frame();
     ASSERT_TRUE(QTest::qWaitFor([frame] { return frame->isVisible(); }, 5000));
     auto* notes = static_cast<NotesDialog*>(app->dialog()->page(0));
-    notes->edit()->setPlainText(QStringLiteral("pin me"));
+    notes->itemAs<QPlainTextEdit>(noteid::NoteEdit)->setPlainText(QStringLiteral("pin me"));
     notes->itemAs<QPushButton>(noteid::AddButton)->click();
-    QTest::mouseClick(notes->list()->viewport(), Qt::LeftButton, {},
-                      {80, notes->list()->rowHeight() / 2});
-    ASSERT_EQ(notes->currentNote(), 0);
+    QTest::mouseClick(notes->itemAs<IconList>(noteid::NoteList)->viewport(), Qt::LeftButton, {},
+                      {80, notes->itemAs<IconList>(noteid::NoteList)->rowHeight() / 2});
+    ASSERT_EQ(NotesDialogTestPeer::currentNote(*notes), 0);
     frame->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
 
     notes->itemAs<QPushButton>(noteid::PinButton)->click();
-    ASSERT_TRUE(notes->pinPointing());
+    ASSERT_TRUE(NotesDialogTestPeer::pinPointing(*notes));
     QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Escape")});
     ASSERT_TRUE(QTest::qWaitFor([frame] { return !frame->isVisible(); }, 3000));
-    EXPECT_FALSE(notes->pinPointing());
+    EXPECT_FALSE(NotesDialogTestPeer::pinPointing(*notes));
     // The very next right click on the tray brings the window back.
     click(3);
     EXPECT_TRUE(QTest::qWaitFor([frame] { return frame->isVisible(); }, 3000));
@@ -215,8 +218,8 @@ TEST(StartWithoutATray, ALaterRunStartsMinimisedWithTheStickumsOnShow) {
     EXPECT_TRUE(frame->isMinimized());
     EXPECT_FALSE(app->dialog()->isOpen());
     EXPECT_TRUE(stickumShown());
-    ASSERT_NE(app->splash(), nullptr);
-    EXPECT_TRUE(app->splash()->isVisible());
+    ASSERT_NE(MyAppTestPeer::splash(*app), nullptr);
+    EXPECT_TRUE(MyAppTestPeer::splash(*app)->isVisible());
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "model/catalogue.h"
 #include "process/platformchoice.h"
 #include "stickum/stickum.h"
+#include "stickumtrackerpeer.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -79,7 +80,7 @@ TEST_F(WaylandSession, ThroughXWaylandStickumsAreOnTopAndPinToXClients) {
     dialog()->restore();
     ASSERT_TRUE(dialog()->setTarget(note(), target));
     dialog()->collapse();
-    EXPECT_EQ(dialog()->tracker().pinnedTo(note()), target);
+    EXPECT_EQ(StickumTrackerTestPeer::pinnedTo(dialog()->tracker(), note()), target);
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return foreign.isViewable(stickum()) && foreign.transientFor(stickum()) == target; },
         kWaitMs));

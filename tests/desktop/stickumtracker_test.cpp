@@ -8,6 +8,7 @@
 #include "stickum/stickum.h"
 #include "stickum/stickumedit.h"
 #include "stickumhands.h"
+#include "stickumtrackerpeer.h"
 #include "storage/datafile.h"
 
 #include <QPointer>
@@ -93,7 +94,7 @@ TEST_F(TrackerTest, ShowAndHidePassesPlaceTakeBackAndKeepTheSameStickum) {
 
     tracker.showPass(true);
     EXPECT_FALSE(tracker.suppressed());
-    EXPECT_EQ(tracker.attachedCount(), 3);
+    EXPECT_EQ(StickumTrackerTestPeer::attachedCount(tracker), 3);
     ASSERT_TRUE(onShow(note));
     SmallFrame* frame = frameOf(note);
     EXPECT_EQ(QPoint(frame->frameX(), frame->frameY()), QPoint(120, 90));
@@ -234,14 +235,14 @@ TEST_F(TrackerTest, PinnedStickumsFollowTheirTargetAndBecomeFreeWhenItGoes) {
     tracker.setTarget(note, kEditor);
     EXPECT_EQ(tracker.targetTitle(note), "Editor - letter.txt");
     collapse();
-    ASSERT_EQ(tracker.pinnedTo(note), kEditor);
+    ASSERT_EQ(StickumTrackerTestPeer::pinnedTo(tracker, note), kEditor);
     SmallFrame* frame = frameOf(note);
     EXPECT_TRUE(frame->isVisible());
     EXPECT_EQ(windows.ownerOf(frame->windowHandle()), kEditor);
     EXPECT_EQ(frame->windowHandle()->transientParent(), windows.ownerProxy(kEditor));
     EXPECT_FALSE(frame->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(frame->pos(), QPoint(150, 160)) << "it stands where the note stood";
-    EXPECT_EQ(tracker.aliasCount(), 1);
+    EXPECT_EQ(StickumTrackerTestPeer::aliasCount(tracker), 1);
 
     QPointer<SmallFrame> pinned(frame);
     collapse();
@@ -271,7 +272,7 @@ TEST_F(TrackerTest, PinnedStickumsFollowTheirTargetAndBecomeFreeWhenItGoes) {
     collapse();
     EXPECT_TRUE(pinned.isNull());
     EXPECT_EQ(holder.attrOf(note)->target, 0u);
-    EXPECT_EQ(tracker.pinnedTo(note), 0u);
+    EXPECT_EQ(StickumTrackerTestPeer::pinnedTo(tracker, note), 0u);
     ASSERT_TRUE(onShow(note));
     EXPECT_EQ(QPoint(frameOf(note)->frameX(), frameOf(note)->frameY()), QPoint(260, 240));
     EXPECT_TRUE(frameOf(note)->windowFlags() & Qt::WindowStaysOnTopHint);
@@ -286,7 +287,7 @@ TEST_F(TrackerTest, TargetGoneWhileTheMainWindowIsOpenRehomesHidden) {
     tracker.hidePass(); // restore: the target is out of sight
     windows.destroy(kBrowser);
     tracker.rehomePass(false);
-    EXPECT_EQ(tracker.pinnedTo(note), 0u);
+    EXPECT_EQ(StickumTrackerTestPeer::pinnedTo(tracker, note), 0u);
     ASSERT_NE(frameOf(note), nullptr);
     EXPECT_FALSE(frameOf(note)->isVisible());
     EXPECT_EQ(note->text(), "typed into the pinned one") << "the typing is not lost";
@@ -300,7 +301,7 @@ TEST_F(TrackerTest, AMinimisedTargetGetsAStickumThatComesWithIt) {
     windows.minimise(kEditor);
     tracker.setTarget(note, kEditor);
     collapse();
-    ASSERT_EQ(tracker.pinnedTo(note), kEditor);
+    ASSERT_EQ(StickumTrackerTestPeer::pinnedTo(tracker, note), kEditor);
     EXPECT_FALSE(onShow(note));
     windows.restore(kEditor);
     EXPECT_TRUE(onShow(note));
@@ -314,14 +315,14 @@ TEST_F(TrackerTest, WithTheDisplayOffPinnedStickumsWaitForIt) {
     tracker.setTarget(closed, kEditor);
     tracker.hidePass();
     collapse(false);
-    ASSERT_EQ(tracker.pinnedTo(note), kEditor);
+    ASSERT_EQ(StickumTrackerTestPeer::pinnedTo(tracker, note), kEditor);
     EXPECT_FALSE(onShow(note));
     windows.minimise(kEditor);
     windows.restore(kEditor);
     EXPECT_FALSE(onShow(note)) << "the target coming back does not show it";
     tracker.showPass(true); // the display is switched on
     EXPECT_TRUE(onShow(note));
-    EXPECT_EQ(tracker.pinnedTo(closed), kEditor);
+    EXPECT_EQ(StickumTrackerTestPeer::pinnedTo(tracker, closed), kEditor);
     EXPECT_FALSE(onShow(closed));
 }
 
@@ -346,7 +347,7 @@ TEST_F(TrackerTest, ANewTargetTakesThePinnedStickumOver) {
     tracker.setTarget(note, kBrowser);
     EXPECT_EQ(tracker.targetTitle(note), "Browser");
     collapse();
-    EXPECT_EQ(tracker.pinnedTo(note), kBrowser);
+    EXPECT_EQ(StickumTrackerTestPeer::pinnedTo(tracker, note), kBrowser);
     EXPECT_EQ(windows.ownerOf(frameOf(note)->windowHandle()), kBrowser);
     EXPECT_TRUE(onShow(note));
 }
@@ -362,14 +363,14 @@ TEST_F(TrackerTest, The24thTargetIsRefusedAndItsEntryKeptAsItWas) {
     for (int i = 0; i < WindowAliases::kCapacity; ++i)
         tracker.setTarget(notes[i], 0x1000 + static_cast<WindowHandle>(i));
     tracker.pinPass(true);
-    EXPECT_EQ(tracker.aliasCount(), WindowAliases::kCapacity);
+    EXPECT_EQ(StickumTrackerTestPeer::aliasCount(tracker), WindowAliases::kCapacity);
     EXPECT_TRUE(boxes.shown.empty());
 
     // A second note on a window already known needs no new alias.
     Note* shared = addNote("shares a window");
     tracker.setTarget(shared, 0x1000);
     tracker.pinPass(true);
-    EXPECT_EQ(tracker.pinnedTo(shared), 0x1000u);
+    EXPECT_EQ(StickumTrackerTestPeer::pinnedTo(tracker, shared), 0x1000u);
     EXPECT_TRUE(boxes.shown.empty());
 
     Note* last = notes.back();
@@ -385,7 +386,7 @@ TEST_F(TrackerTest, The24thTargetIsRefusedAndItsEntryKeptAsItWas) {
     EXPECT_EQ(frameOf(last), free.data()) << "keeps its Stickum";
     EXPECT_TRUE(free->isVisible());
     EXPECT_EQ(holder.attrOf(last)->target, extra) << "keeps its target";
-    EXPECT_EQ(tracker.aliasCount(), WindowAliases::kCapacity);
+    EXPECT_EQ(StickumTrackerTestPeer::aliasCount(tracker), WindowAliases::kCapacity);
 
     tracker.pinPass(true);
     EXPECT_EQ(boxes.shown.size(), 2u) << "tried again at every collapse";
@@ -393,26 +394,26 @@ TEST_F(TrackerTest, The24thTargetIsRefusedAndItsEntryKeptAsItWas) {
 
 TEST_F(TrackerTest, AliasesAreMadeOnlyForLiveWindowsAndOnlyWherePinningWorks) {
     EXPECT_EQ(tracker.aliasFor(0x999), nullptr);
-    EXPECT_EQ(tracker.aliasCount(), 0);
+    EXPECT_EQ(StickumTrackerTestPeer::aliasCount(tracker), 0);
     QWindow* proxy = tracker.aliasFor(kEditor);
     ASSERT_NE(proxy, nullptr);
     EXPECT_EQ(tracker.aliasFor(kEditor), proxy);
     windows.destroy(kEditor);
     EXPECT_EQ(tracker.aliasFor(kEditor), proxy) << "kept for the run";
-    EXPECT_EQ(tracker.aliasCount(), 1);
+    EXPECT_EQ(StickumTrackerTestPeer::aliasCount(tracker), 1);
 
     windows.setPinningAvailable(false);
     Note* note = addNote("nowhere to go");
     tracker.setTarget(note, kBrowser);
     collapse();
-    EXPECT_EQ(tracker.pinnedTo(note), 0u);
+    EXPECT_EQ(StickumTrackerTestPeer::pinnedTo(tracker, note), 0u);
     EXPECT_TRUE(onShow(note)) << "a free Stickum instead";
     EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST_F(TrackerTest, AttachAndDetachKeepTheCountAndDropTheStickum) {
     Note* note = addNote("to go");
-    EXPECT_EQ(tracker.attachedCount(), 1);
+    EXPECT_EQ(StickumTrackerTestPeer::attachedCount(tracker), 1);
     tracker.setTarget(note, kEditor);
     collapse();
     QPointer<SmallFrame> frame(frameOf(note));
@@ -420,20 +421,20 @@ TEST_F(TrackerTest, AttachAndDetachKeepTheCountAndDropTheStickum) {
 
     EXPECT_TRUE(tracker.detach(note));
     EXPECT_TRUE(frame.isNull());
-    EXPECT_EQ(tracker.attachedCount(), 0);
+    EXPECT_EQ(StickumTrackerTestPeer::attachedCount(tracker), 0);
     const PostItAttr* attr = holder.attrAt(0);
     EXPECT_EQ(attr->record, nullptr);
     EXPECT_EQ(attr->window, nullptr);
     EXPECT_EQ(attr->target, 0u);
     EXPECT_EQ(QPoint(attr->x, attr->y), QPoint(30, 30)) << "the next position";
     EXPECT_FALSE(tracker.detach(note)) << "once is enough";
-    EXPECT_EQ(tracker.attachedCount(), 0);
+    EXPECT_EQ(StickumTrackerTestPeer::attachedCount(tracker), 0);
 
     Note stranger;
     EXPECT_FALSE(tracker.attachNew(&stranger));
     EXPECT_FALSE(tracker.setTarget(&stranger, kEditor));
     EXPECT_FALSE(tracker.targetTitle(&stranger).has_value());
-    EXPECT_EQ(tracker.attachedCount(), 0);
+    EXPECT_EQ(StickumTrackerTestPeer::attachedCount(tracker), 0);
     collapse(); // a detached entry is passed over
     EXPECT_EQ(holder.attrAt(0)->window, nullptr);
 }
@@ -565,7 +566,7 @@ TEST_F(TrackerTest, DestroyAllTakesEveryStickumAway) {
     tracker.destroyAll();
     EXPECT_TRUE(a.isNull());
     EXPECT_TRUE(b.isNull());
-    EXPECT_EQ(tracker.aliasCount(), 0);
+    EXPECT_EQ(StickumTrackerTestPeer::aliasCount(tracker), 0);
     windows.minimise(kEditor); // nothing left to tell
     windows.restore(kEditor);
 }

@@ -57,32 +57,32 @@ struct Probe {
     void measure() {
         MainLayout& l = layout;
         l.frameSize = frame->size();
-        QTabBar* bar = dialog->tabs()->tabBar();
+        QTabBar* bar = dialog->findChild<QTabWidget*>()->tabBar();
         for (int i = 0; i < MyDialog::kPageCount; ++i)
             l.tabs[i] = bar->mapTo(frame.get(), bar->tabRect(i).center());
         l.collapseButton = centre(dialog->item(kCollapseButton));
         l.closeButton = centre(dialog->item(kCloseButton));
         // Every page fills the same place of the tab control; their controls can be measured
         // whichever page is on show.
-        dialog->tabs()->setCurrentIndex(0);
-        NotesDialog* notes = dialog->notes();
+        dialog->findChild<QTabWidget*>()->setCurrentIndex(0);
+        NotesDialog* notes = dialog->findChild<NotesDialog*>();
         l.noteEdit = centre(notes->item(noteid::NoteEdit));
         l.addButton = centre(notes->item(noteid::AddButton));
         l.newButton = centre(notes->item(noteid::NewButton));
         l.pinButton = centre(notes->item(noteid::PinButton));
-        const QWidget* viewport = notes->list()->viewport();
+        const QWidget* viewport = notes->itemAs<IconList>(noteid::NoteList)->viewport();
         l.noteList = rectOf(viewport);
-        l.noteRowHeight = notes->list()->rowHeight();
-        l.targetLabel = rectOf(notes->targetLabel());
-        dialog->tabs()->setCurrentIndex(3);
-        OptionDialog* options = dialog->optionsPage();
+        l.noteRowHeight = notes->itemAs<IconList>(noteid::NoteList)->rowHeight();
+        l.targetLabel = rectOf(notes->itemAs<QLabel>(noteid::TargetLabel));
+        dialog->findChild<QTabWidget*>()->setCurrentIndex(3);
+        OptionDialog* options = dialog->findChild<OptionDialog*>();
         l.colorButton = centre(options->item(optionid::ColorButton));
         l.fontButton = centre(options->item(optionid::FontButton));
         l.minimumRadio =
             options->item(optionid::MinimumRadio)
                 ->mapTo(frame.get(),
                         QPoint(6, options->item(optionid::MinimumRadio)->height() / 2));
-        dialog->tabs()->setCurrentIndex(0);
+        dialog->findChild<QTabWidget*>()->setCurrentIndex(0);
     }
 };
 
@@ -104,7 +104,7 @@ const MainLayout& mainLayout() {
 }
 
 QImage targetLabelPicture(const QString& text) {
-    QLabel* label = probe().dialog->notes()->targetLabel();
+    QLabel* label = probe().dialog->findChild<NotesDialog*>()->itemAs<QLabel>(noteid::TargetLabel);
     label->setText(text);
     return label->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }

@@ -97,7 +97,7 @@ TEST_F(LendingAlertOnX11, ArmingALendingOnThePageBringsItsAlertAtTheNextCollapse
 
     dialog->restore();
     ASSERT_TRUE(QTest::qWaitFor([&] { return app->frame()->isVisible(); }, kWaitMs));
-    auto* list = dialog->lendings()->itemAs<WListWindow>(lendingid::List);
+    auto* list = dialog->findChild<PrestitiDialog*>()->itemAs<WListWindow>(lendingid::List);
     ASSERT_NE(list, nullptr);
     const int row = list->rowOfItemData(1);
     ASSERT_GE(row, 0);

@@ -6,6 +6,7 @@
 #include "pages/stepper.h"
 #include "pages/wcalendar.h"
 #include "resources/dialog_reminders.h"
+#include "wcalendarpeer.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -16,6 +17,11 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+
+// Reads which reminder the page's controls show.
+struct CalendarDialogTestPeer {
+    static int currentReminder(const CalendarDialog& page) { return page.current_; }
+};
 
 namespace {
 
@@ -48,7 +54,12 @@ protected:
         ASSERT_EQ(calendar()->geometry(), page->item(reminderid::Calendar)->geometry());
     }
 
-    WCalendar* calendar() const { return page->calendar(); }
+    WCalendar* calendar() const { return page->findChild<WCalendar*>(); }
+    Stepper* yearControl() const { return page->itemAs<Stepper>(reminderid::Year); }
+    Stepper* monthControl() const { return page->itemAs<Stepper>(reminderid::Month); }
+    Stepper* daysControl() const { return page->itemAs<Stepper>(reminderid::Days); }
+    QPlainTextEdit* textEdit() const { return page->itemAs<QPlainTextEdit>(reminderid::Text); }
+    QCheckBox* soundBox() const { return page->itemAs<QCheckBox>(reminderid::SoundBox); }
     QPushButton* button(int id) const { return page->button(id); }
 
     void selectDay(int day) {
@@ -68,15 +79,15 @@ protected:
     }
     // Typed at the end of the text edit; a line break is a press of Return.
     void type(const QString& text) {
-        QTest::keyClick(page->textEdit(), Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClick(textEdit(), Qt::Key_End, Qt::ControlModifier);
         const QStringList lines = text.split(u'\n');
         for (qsizetype i = 0; i < lines.size(); ++i) {
-            if (i > 0) QTest::keyClick(page->textEdit(), Qt::Key_Return);
-            QTest::keyClicks(page->textEdit(), lines[i]);
+            if (i > 0) QTest::keyClick(textEdit(), Qt::Key_Return);
+            QTest::keyClicks(textEdit(), lines[i]);
         }
     }
-    QString shownText() const { return page->textEdit()->toPlainText(); }
-    Date shownMonth() const { return calendar()->currentDate(); }
+    QString shownText() const { return textEdit()->toPlainText(); }
+    Date shownMonth() const { return WCalendarTestPeer::currentDate(*calendar()); }
 
     FakeHost host;
     std::unique_ptr<CalendarDialog> page;
@@ -88,16 +99,16 @@ TEST_F(RemindersPageTest, OpensOnTodaysMonthAndOffersTheDefaultsForAFreeDay) {
     host.settings.reminderDaysBefore = 5;
     host.settings.defaultSound = true;
     open();
-    EXPECT_EQ(page->yearControl()->text(), QStringLiteral("1998"));
-    EXPECT_EQ(page->monthControl()->text(), QStringLiteral("March"));
+    EXPECT_EQ(yearControl()->text(), QStringLiteral("1998"));
+    EXPECT_EQ(monthControl()->text(), QStringLiteral("March"));
     EXPECT_EQ(shownMonth(), makeDate(1, 3, 1998));
     // The longest name and number are not clipped, whatever the dialog font.
     const auto room = [](Stepper* stepper, const QString& text) {
         const QLineEdit* field = stepper->findChild<QLineEdit*>();
         return field->width() - field->fontMetrics().horizontalAdvance(text);
     };
-    EXPECT_GT(room(page->monthControl(), QStringLiteral("September")), 0);
-    EXPECT_GT(room(page->daysControl(), QStringLiteral("1825")), 0);
+    EXPECT_GT(room(monthControl(), QStringLiteral("September")), 0);
+    EXPECT_GT(room(daysControl(), QStringLiteral("1825")), 0);
     EXPECT_FALSE(button(reminderid::AddButton)->isEnabled());
     EXPECT_FALSE(button(reminderid::RemoveButton)->isEnabled());
     EXPECT_FALSE(button(reminderid::NewButton)->isEnabled());
@@ -106,33 +117,33 @@ TEST_F(RemindersPageTest, OpensOnTodaysMonthAndOffersTheDefaultsForAFreeDay) {
     selectDay(12);
     EXPECT_EQ(calendar()->GetSelectedDay(), 12);
     EXPECT_EQ(shownText(), QString());
-    EXPECT_EQ(page->daysControl()->value(), 5);
-    EXPECT_TRUE(page->soundBox()->isChecked());
-    EXPECT_EQ(page->currentReminder(), -1);
+    EXPECT_EQ(daysControl()->value(), 5);
+    EXPECT_TRUE(soundBox()->isChecked());
+    EXPECT_EQ(CalendarDialogTestPeer::currentReminder(*page), -1);
 }
 
 TEST_F(RemindersPageTest, TheYearControlAndTheCalendarAgreeWhateverTheYear) {
     setToday(7, 12, 2026); // past the years the page used to know
     open();
-    EXPECT_EQ(page->yearControl()->value(), 2026);
+    EXPECT_EQ(yearControl()->value(), 2026);
     EXPECT_EQ(shownMonth(), makeDate(1, 12, 2026));
     page.reset();
 
     setToday(1, 6, 2150);
     open();
-    EXPECT_EQ(page->yearControl()->value(), kLastYear);
+    EXPECT_EQ(yearControl()->value(), kLastYear);
     EXPECT_EQ(shownMonth(), makeDate(1, 6, kLastYear));
-    arrow(page->yearControl(), true); // refused
-    EXPECT_EQ(page->yearControl()->value(), kLastYear);
-    arrow(page->monthControl(), true);
-    arrow(page->monthControl(), true);
-    arrow(page->monthControl(), true);
-    arrow(page->monthControl(), true);
-    arrow(page->monthControl(), true);
-    arrow(page->monthControl(), true);
-    arrow(page->monthControl(), true); // past December 2099: held in 2099
-    EXPECT_EQ(page->monthControl()->text(), QStringLiteral("January"));
-    EXPECT_EQ(page->yearControl()->value(), kLastYear);
+    arrow(yearControl(), true); // refused
+    EXPECT_EQ(yearControl()->value(), kLastYear);
+    arrow(monthControl(), true);
+    arrow(monthControl(), true);
+    arrow(monthControl(), true);
+    arrow(monthControl(), true);
+    arrow(monthControl(), true);
+    arrow(monthControl(), true);
+    arrow(monthControl(), true); // past December 2099: held in 2099
+    EXPECT_EQ(monthControl()->text(), QStringLiteral("January"));
+    EXPECT_EQ(yearControl()->value(), kLastYear);
     EXPECT_EQ(shownMonth(), makeDate(1, 1, kLastYear));
 }
 
@@ -141,26 +152,26 @@ TEST_F(RemindersPageTest, MonthsWrapIntoTheNeighbouringYear) {
     addReminder(makeDate(15, 1, 1998), "dentist");
     open();
     selectDay(15);
-    ASSERT_EQ(page->currentReminder(), 0);
+    ASSERT_EQ(CalendarDialogTestPeer::currentReminder(*page), 0);
 
-    arrow(page->monthControl(), false);
-    EXPECT_EQ(page->monthControl()->value(), 12);
-    EXPECT_EQ(page->monthControl()->text(), QStringLiteral("December"));
-    EXPECT_EQ(page->yearControl()->value(), 1997);
+    arrow(monthControl(), false);
+    EXPECT_EQ(monthControl()->value(), 12);
+    EXPECT_EQ(monthControl()->text(), QStringLiteral("December"));
+    EXPECT_EQ(yearControl()->value(), 1997);
     EXPECT_EQ(shownMonth(), makeDate(1, 12, 1997));
     EXPECT_EQ(calendar()->GetSelectedDay(), -1);
-    EXPECT_EQ(page->currentReminder(), -1);
+    EXPECT_EQ(CalendarDialogTestPeer::currentReminder(*page), -1);
     EXPECT_EQ(shownText(), QStringLiteral("dentist")); // the text stays, unattached
 
-    arrow(page->monthControl(), true);
-    EXPECT_EQ(page->monthControl()->text(), QStringLiteral("January"));
-    EXPECT_EQ(page->yearControl()->value(), 1998);
+    arrow(monthControl(), true);
+    EXPECT_EQ(monthControl()->text(), QStringLiteral("January"));
+    EXPECT_EQ(yearControl()->value(), 1998);
 
-    arrow(page->yearControl(), true);
+    arrow(yearControl(), true);
     EXPECT_EQ(shownMonth(), makeDate(1, 1, 1999));
-    page->yearControl()->setValue(kFirstYear);
-    arrow(page->yearControl(), false); // refused
-    EXPECT_EQ(page->yearControl()->value(), kFirstYear);
+    yearControl()->setValue(kFirstYear);
+    arrow(yearControl(), false); // refused
+    EXPECT_EQ(yearControl()->value(), kFirstYear);
     EXPECT_EQ(shownMonth(), makeDate(1, 1, 1999));
 }
 
@@ -171,8 +182,8 @@ TEST_F(RemindersPageTest, AddMakesAnArmedReminderOnTheSelectedDay) {
     EXPECT_FALSE(button(reminderid::AddButton)->isEnabled()); // no text yet
     type(QStringLiteral("pay\nthe rent"));
     EXPECT_TRUE(button(reminderid::AddButton)->isEnabled());
-    arrow(page->daysControl(), true);
-    page->soundBox()->click();
+    arrow(daysControl(), true);
+    soundBox()->click();
     click(reminderid::AddButton);
 
     ASSERT_EQ(host.records.reminderCount(), 1);
@@ -184,16 +195,16 @@ TEST_F(RemindersPageTest, AddMakesAnArmedReminderOnTheSelectedDay) {
     EXPECT_TRUE(made->sound());
     EXPECT_EQ(made->displayState(), Hidden);
     EXPECT_NE(host.records.attrOf(made), nullptr);
-    ASSERT_EQ(calendar()->markCount(), 1);
-    EXPECT_EQ(calendar()->markAt(0).date, made->date());
-    EXPECT_EQ(calendar()->markAt(0).flag, 1);
+    ASSERT_EQ(WCalendarTestPeer::markCount(*calendar()), 1);
+    EXPECT_EQ(WCalendarTestPeer::markAt(*calendar(), 0).date, made->date());
+    EXPECT_EQ(WCalendarTestPeer::markAt(*calendar(), 0).flag, 1);
     EXPECT_EQ(calendar()->GetSelectedDay(), -1);
     EXPECT_EQ(shownText(), QString());
 
     // The day now has its reminder: it shows, and a second one cannot be added.
     selectDay(20);
     EXPECT_EQ(shownText(), QStringLiteral("pay\nthe rent"));
-    EXPECT_EQ(page->currentReminder(), 0);
+    EXPECT_EQ(CalendarDialogTestPeer::currentReminder(*page), 0);
     type(QStringLiteral(" soon"));
     EXPECT_FALSE(button(reminderid::AddButton)->isEnabled());
     EXPECT_TRUE(button(reminderid::RemoveButton)->isEnabled());
@@ -202,7 +213,7 @@ TEST_F(RemindersPageTest, AddMakesAnArmedReminderOnTheSelectedDay) {
     // Another day takes the typed text along into the reminder left.
     selectDay(21);
     EXPECT_EQ(made->text(), "pay\r\nthe rent soon");
-    EXPECT_EQ(page->currentReminder(), -1);
+    EXPECT_EQ(CalendarDialogTestPeer::currentReminder(*page), -1);
 }
 
 TEST_F(RemindersPageTest, AFullListRefusesTheReminderAndKeepsTheText) {
@@ -217,7 +228,7 @@ TEST_F(RemindersPageTest, AFullListRefusesTheReminderAndKeepsTheText) {
     EXPECT_EQ(host.boxes.shown[0].caption, QStringLiteral("ERROR"));
     EXPECT_EQ(host.boxes.shown[0].style, box::Capacity);
     EXPECT_EQ(host.records.reminderCount(), 0);
-    EXPECT_EQ(calendar()->markCount(), 0);
+    EXPECT_EQ(WCalendarTestPeer::markCount(*calendar()), 0);
     EXPECT_EQ(calendar()->GetSelectedDay(), 9);
     EXPECT_EQ(shownText(), QStringLiteral("no room"));
 }
@@ -226,10 +237,10 @@ TEST_F(RemindersPageTest, DaysAndSoundChangeTheReminderAtOnceTheTextWaits) {
     Appointement* reminder = addReminder(makeDate(25, 3, 1998), "party", 2);
     open();
     selectDay(25);
-    arrow(page->daysControl(), true);
-    arrow(page->daysControl(), true);
+    arrow(daysControl(), true);
+    arrow(daysControl(), true);
     EXPECT_EQ(reminder->daysBefore(), 4);
-    page->soundBox()->click();
+    soundBox()->click();
     EXPECT_TRUE(reminder->sound());
 
     type(QStringLiteral("!!!"));
@@ -239,16 +250,16 @@ TEST_F(RemindersPageTest, DaysAndSoundChangeTheReminderAtOnceTheTextWaits) {
     type(QStringLiteral("???"));
     click(reminderid::NewButton); // drops the text change
     EXPECT_EQ(reminder->text(), "party!!!");
-    EXPECT_EQ(page->currentReminder(), -1);
+    EXPECT_EQ(CalendarDialogTestPeer::currentReminder(*page), -1);
     EXPECT_EQ(shownText(), QString());
     EXPECT_EQ(calendar()->GetSelectedDay(), -1);
     EXPECT_FALSE(button(reminderid::NewButton)->isEnabled());
-    arrow(page->daysControl(), true); // belongs to nobody now
+    arrow(daysControl(), true); // belongs to nobody now
     EXPECT_EQ(reminder->daysBefore(), 4);
 
-    page->daysControl()->setValue(kMaxDays);
-    arrow(page->daysControl(), true); // refused
-    EXPECT_EQ(page->daysControl()->value(), kMaxDays);
+    daysControl()->setValue(kMaxDays);
+    arrow(daysControl(), true); // refused
+    EXPECT_EQ(daysControl()->value(), kMaxDays);
 }
 
 TEST_F(RemindersPageTest, TheNoteHalfArmsAndDisarmsWithoutSelecting) {
@@ -257,15 +268,15 @@ TEST_F(RemindersPageTest, TheNoteHalfArmsAndDisarmsWithoutSelecting) {
     selectDay(3);
     clickMark(10);
     EXPECT_FALSE(reminder->active());
-    EXPECT_EQ(calendar()->markAt(0).flag, 0);
+    EXPECT_EQ(WCalendarTestPeer::markAt(*calendar(), 0).flag, 0);
     EXPECT_EQ(calendar()->GetSelectedDay(), 3);
-    EXPECT_EQ(page->currentReminder(), -1);
+    EXPECT_EQ(CalendarDialogTestPeer::currentReminder(*page), -1);
     clickMark(10);
     EXPECT_TRUE(reminder->active());
-    EXPECT_EQ(calendar()->markAt(0).flag, 1);
+    EXPECT_EQ(WCalendarTestPeer::markAt(*calendar(), 0).flag, 1);
 
     clickMark(11); // no reminder there
-    EXPECT_EQ(calendar()->markCount(), 1);
+    EXPECT_EQ(WCalendarTestPeer::markCount(*calendar()), 1);
     EXPECT_TRUE(reminder->active());
 }
 
@@ -287,11 +298,11 @@ TEST_F(RemindersPageTest, RemoveAsksThenClearsTheDay) {
     click(reminderid::RemoveButton);
     ASSERT_EQ(host.records.reminderCount(), 1);
     EXPECT_EQ(host.records.reminder(0)->text(), "first");
-    ASSERT_EQ(calendar()->markCount(), 1);
-    EXPECT_EQ(calendar()->markAt(0).date, makeDate(5, 3, 1998));
+    ASSERT_EQ(WCalendarTestPeer::markCount(*calendar()), 1);
+    EXPECT_EQ(WCalendarTestPeer::markAt(*calendar(), 0).date, makeDate(5, 3, 1998));
     EXPECT_EQ(calendar()->GetSelectedDay(), -1);
     EXPECT_EQ(shownText(), QString());
-    EXPECT_EQ(page->currentReminder(), -1);
+    EXPECT_EQ(CalendarDialogTestPeer::currentReminder(*page), -1);
     EXPECT_FALSE(button(reminderid::RemoveButton)->isEnabled());
     EXPECT_FALSE(button(reminderid::NewButton)->isEnabled());
 }
@@ -307,8 +318,8 @@ TEST_F(RemindersPageTest, RemoveTakesEveryReminderOfTheDay) {
     click(reminderid::RemoveButton);
     ASSERT_EQ(host.records.reminderCount(), 1);
     EXPECT_EQ(host.records.reminder(0)->text(), "kept");
-    ASSERT_EQ(calendar()->markCount(), 1);
-    EXPECT_EQ(calendar()->markAt(0).date, makeDate(8, 3, 1998));
+    ASSERT_EQ(WCalendarTestPeer::markCount(*calendar()), 1);
+    EXPECT_EQ(WCalendarTestPeer::markAt(*calendar(), 0).date, makeDate(8, 3, 1998));
 }
 
 TEST_F(RemindersPageTest, RemindersFallDueTheirDaysBefore) {
@@ -345,25 +356,25 @@ TEST_F(RemindersPageTest, BeyondFiftyRemindersOnlyTheFirstAreMarkedButAllFallDue
     for (int i = 0; i < 60; ++i)
         addReminder(makeDate(1, 1, 1998) + static_cast<Date>(i), "many", 0);
     open();
-    EXPECT_EQ(calendar()->markCount(), WCalendar::MaxMarks);
-    EXPECT_EQ(calendar()->markAt(49).date, makeDate(1, 1, 1998) + 49);
+    EXPECT_EQ(WCalendarTestPeer::markCount(*calendar()), WCalendar::MaxMarks);
+    EXPECT_EQ(WCalendarTestPeer::markAt(*calendar(), 49).date, makeDate(1, 1, 1998) + 49);
     page->CheckDue();
     for (int i = 0; i < 60; ++i)
         EXPECT_EQ(host.records.reminder(i)->displayState(), Due) << i;
 
     // Removing one of the marked lets the next unmarked one have its mark.
-    page->monthControl()->setValue(1);
-    arrow(page->monthControl(), true); // February
-    arrow(page->monthControl(), false);
+    monthControl()->setValue(1);
+    arrow(monthControl(), true); // February
+    arrow(monthControl(), false);
     selectDay(3);
     host.boxes.answers = {Answer::Yes};
     click(reminderid::RemoveButton);
-    EXPECT_EQ(calendar()->markCount(), WCalendar::MaxMarks);
-    EXPECT_EQ(calendar()->markAt(49).date, makeDate(1, 1, 1998) + 50);
+    EXPECT_EQ(WCalendarTestPeer::markCount(*calendar()), WCalendar::MaxMarks);
+    EXPECT_EQ(WCalendarTestPeer::markAt(*calendar(), 49).date, makeDate(1, 1, 1998) + 50);
 
     host.records.reminder(0)->setActive(false);
     page->RefreshMarks();
-    EXPECT_EQ(calendar()->markAt(0).flag, 0);
+    EXPECT_EQ(WCalendarTestPeer::markAt(*calendar(), 0).flag, 0);
 }
 
 TEST_F(RemindersPageTest, WhatWasOnlyLookedAtStaysAsStored) {
@@ -371,9 +382,9 @@ TEST_F(RemindersPageTest, WhatWasOnlyLookedAtStaysAsStored) {
     Appointement* early = addReminder(makeDate(13, 3, 1998), "early", -5);
     open();
     selectDay(12);
-    EXPECT_EQ(page->daysControl()->text(), QStringLiteral("30000"));
+    EXPECT_EQ(daysControl()->text(), QStringLiteral("30000"));
     selectDay(13);
-    EXPECT_EQ(page->daysControl()->text(), QStringLiteral("-5"));
+    EXPECT_EQ(daysControl()->text(), QStringLiteral("-5"));
     page->CommitReminder();
     EXPECT_EQ(odd->daysBefore(), 30000);
     EXPECT_EQ(odd->text(), "old\ntext") << "a lone line feed is not rewritten";

@@ -2,6 +2,8 @@
 // a row is drawn.
 #include "pages/iconlist.h"
 
+#include "iconlistpeer.h"
+
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -44,7 +46,7 @@ protected:
 QStringList titles(const IconList& list) {
     QStringList out;
     for (int row = 0; row < list.count(); ++row)
-        out << list.rowTitle(row);
+        out << IconListTestPeer::rowTitle(list, row);
     return out;
 }
 

@@ -2,6 +2,8 @@
 // removing and switching notes, and pin-pointing a note to a window of a scripted desktop.
 #include "fakehost.h"
 #include "fakewindowsystem.h"
+#include "iconlistpeer.h"
+#include "notesdialogpeer.h"
 #include "pages/iconlist.h"
 #include "pages/notesdialog.h"
 #include "resources/dialog_notes.h"
@@ -42,14 +44,15 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(page.get()));
     }
 
-    IconList* list() const { return page->list(); }
-    QPlainTextEdit* edit() const { return page->edit(); }
+    IconList* list() const { return page->itemAs<IconList>(noteid::NoteList); }
+    QPlainTextEdit* edit() const { return page->itemAs<QPlainTextEdit>(noteid::NoteEdit); }
+    QLabel* targetLabel() const { return page->itemAs<QLabel>(noteid::TargetLabel); }
     QPushButton* button(int id) const { return page->itemAs<QPushButton>(id); }
     void click(int id) { QTest::mouseClick(button(id), Qt::LeftButton); }
     QStringList titles() const {
         QStringList out;
         for (int row = 0; row < list()->count(); ++row)
-            out << list()->rowTitle(row);
+            out << IconListTestPeer::rowTitle(*list(), row);
         return out;
     }
     int rowY(int row) const { return row * list()->rowHeight() + list()->rowHeight() / 2; }
@@ -102,7 +105,7 @@ TEST_F(NotesPageTest, TheTableLaysOutThePage) {
     EXPECT_EQ(page->templateSize(), units.size(216, 165));
     EXPECT_EQ(list()->geometry(), units.rect(12, 24, 192, 64));
     EXPECT_EQ(edit()->geometry(), units.rect(144, 100, 64, 40));
-    EXPECT_EQ(page->targetLabel()->geometry(), units.rect(64, 92, 72, 12));
+    EXPECT_EQ(targetLabel()->geometry(), units.rect(64, 92, 72, 12));
     EXPECT_EQ(button(noteid::PinButton)->text().remove(u'&'), QStringLiteral("Pin-point to"));
     EXPECT_EQ(button(noteid::PinButton)->geometry(), units.rect(8, 92, 50, 14));
     EXPECT_EQ(button(noteid::RefreshButton)->text().remove(u'&'), QStringLiteral("Refresh list"));
@@ -140,7 +143,7 @@ TEST_F(NotesPageTest, TheListIsSortedAndCarriesEachNotesOrdinal) {
     EXPECT_EQ(titles(), (QStringList{"", "Apples", "pears", QString(39, u'z')}));
     EXPECT_EQ(list()->rowNumber(0), 3);
     EXPECT_EQ(list()->rowNumber(1), 1);
-    EXPECT_EQ(page->currentNote(), -1);
+    EXPECT_EQ(NotesDialogTestPeer::currentNote(*page), -1);
     EXPECT_EQ(enabled(), "00010");
 }
 
@@ -158,8 +161,8 @@ TEST_F(NotesPageTest, AddMakesAShownNoteWithItsStickumAndListsIt) {
     EXPECT_EQ(titles(), (QStringList{"a note", "b"}));
     EXPECT_EQ(list()->rowNumber(0), 1);
     EXPECT_TRUE(edit()->toPlainText().isEmpty());
-    EXPECT_EQ(page->currentNote(), -1);
-    EXPECT_EQ(page->noteCount(), 2);
+    EXPECT_EQ(NotesDialogTestPeer::currentNote(*page), -1);
+    EXPECT_EQ(NotesDialogTestPeer::noteCount(*page), 2);
     EXPECT_TRUE(host.boxes.shown.empty());
 }
 
@@ -177,7 +180,7 @@ TEST_F(NotesPageTest, AFullRecordListRefusesTheNoteAndKeepsTheText) {
     EXPECT_EQ(titles(), (QStringList{"only note"}));
     EXPECT_EQ(host.records.noteCount(), 1);
     EXPECT_EQ(edit()->toPlainText(), QStringLiteral("one too many"));
-    EXPECT_EQ(page->noteCount(), 1);
+    EXPECT_EQ(NotesDialogTestPeer::noteCount(*page), 1);
 }
 
 TEST_F(NotesPageTest, APressOnATitleMakesItsNoteCurrent) {
@@ -187,18 +190,18 @@ TEST_F(NotesPageTest, APressOnATitleMakesItsNoteCurrent) {
     host.setTarget(host.records.note(0), 77);
     open();
     pressTitle(1);
-    EXPECT_EQ(page->currentNote(), 0);
+    EXPECT_EQ(NotesDialogTestPeer::currentNote(*page), 0);
     EXPECT_EQ(edit()->toPlainText(), QStringLiteral("second\nmore"));
-    EXPECT_EQ(page->targetLabel()->text(), QStringLiteral("Calculator"));
+    EXPECT_EQ(targetLabel()->text(), QStringLiteral("Calculator"));
     EXPECT_EQ(enabled(), "10111");
     pressTitle(0);
-    EXPECT_EQ(page->currentNote(), 1);
-    EXPECT_EQ(page->targetLabel()->text(), QStringLiteral("<no window>"));
+    EXPECT_EQ(NotesDialogTestPeer::currentNote(*page), 1);
+    EXPECT_EQ(targetLabel()->text(), QStringLiteral("<no window>"));
     // New leaves nothing current and clears the form.
     click(noteid::NewButton);
-    EXPECT_EQ(page->currentNote(), -1);
+    EXPECT_EQ(NotesDialogTestPeer::currentNote(*page), -1);
     EXPECT_TRUE(edit()->toPlainText().isEmpty());
-    EXPECT_TRUE(page->targetLabel()->text().isEmpty());
+    EXPECT_TRUE(targetLabel()->text().isEmpty());
     EXPECT_EQ(list()->selectedRow(), -1);
     EXPECT_EQ(enabled(), "00010");
 }
@@ -210,7 +213,7 @@ TEST_F(NotesPageTest, AClosedTargetShowsNoWindow) {
     host.windowTitles.erase(5);
     open();
     pressTitle(0);
-    EXPECT_EQ(page->targetLabel()->text(), QStringLiteral("<no window>"));
+    EXPECT_EQ(targetLabel()->text(), QStringLiteral("<no window>"));
 }
 
 TEST_F(NotesPageTest, ATextInAnyScriptIsKeptWholeAsShown) {
@@ -229,10 +232,10 @@ TEST_F(NotesPageTest, ATargetThatClosesIsNamedNoMoreOnceTheListIsRefreshed) {
     host.setTarget(host.records.note(0), 5);
     open();
     pressTitle(0);
-    ASSERT_EQ(page->targetLabel()->text(), QStringLiteral("Terminal"));
+    ASSERT_EQ(targetLabel()->text(), QStringLiteral("Terminal"));
     host.windowTitles.erase(5);
     page->RefreshNotes(); // the main window comes back
-    EXPECT_EQ(page->targetLabel()->text(), QStringLiteral("<no window>"));
+    EXPECT_EQ(targetLabel()->text(), QStringLiteral("<no window>"));
 }
 
 TEST_F(NotesPageTest, APressOnTheIconSwitchesOnlyThatNote) {
@@ -244,7 +247,7 @@ TEST_F(NotesPageTest, APressOnTheIconSwitchesOnlyThatNote) {
     EXPECT_TRUE(first->active());
     EXPECT_FALSE(second->active());
     EXPECT_EQ(second->displayState(), Hidden);
-    EXPECT_EQ(page->currentNote(), 0);
+    EXPECT_EQ(NotesDialogTestPeer::currentNote(*page), 0);
     EXPECT_EQ(list()->selectedRow(), 0);
     EXPECT_EQ(edit()->toPlainText(), QStringLiteral("a"));
     EXPECT_TRUE(host.boxes.shown.empty());
@@ -261,7 +264,7 @@ TEST_F(NotesPageTest, APressBelowTheLastRowDoesNothing) {
     pressTitle(0);
     QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, {80, rowY(2)});
     QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, {6, rowY(2)});
-    EXPECT_EQ(page->currentNote(), 0);
+    EXPECT_EQ(NotesDialogTestPeer::currentNote(*page), 0);
     EXPECT_EQ(list()->selectedRow(), 0);
     EXPECT_TRUE(host.records.note(0)->active());
 }
@@ -279,11 +282,11 @@ TEST_F(NotesPageTest, AnEditedNoteIsRenamedInPlaceUntilTheListIsRefreshed) {
     EXPECT_EQ(host.records.note(0)->text(), "zucchini\r\nsoup");
     EXPECT_EQ(titles(), (QStringList{"apple", "zucchini", "cherry"}));
     EXPECT_EQ(list()->rowNumber(1), 0);
-    EXPECT_EQ(page->currentNote(), 1);
+    EXPECT_EQ(NotesDialogTestPeer::currentNote(*page), 1);
     click(noteid::RefreshButton);
     EXPECT_EQ(titles(), (QStringList{"apple", "cherry", "zucchini"}));
     EXPECT_TRUE(edit()->toPlainText().isEmpty());
-    EXPECT_EQ(page->currentNote(), -1);
+    EXPECT_EQ(NotesDialogTestPeer::currentNote(*page), -1);
 }
 
 // The keys lead the page as the pointer does: the note arrowed to is the one shown and the one
@@ -301,13 +304,13 @@ TEST_F(NotesPageTest, TheKeyboardMovesTheNoteBeingEditedAndRemoveTakesTheOneShow
     QTest::keyClick(list(), Qt::Key_Down);
     EXPECT_EQ(host.records.note(0)->text(), "ax") << "the text typed is kept";
     EXPECT_EQ(titles(), (QStringList{"ax", "b", "c"}));
-    EXPECT_EQ(page->currentNote(), 1);
+    EXPECT_EQ(NotesDialogTestPeer::currentNote(*page), 1);
     EXPECT_EQ(edit()->toPlainText(), QStringLiteral("b"));
 
     QTest::keyClick(list(), Qt::Key_Space);
     EXPECT_FALSE(host.records.note(1)->active());
     EXPECT_EQ(list()->item(1)->checkState(), Qt::Unchecked);
-    EXPECT_EQ(page->currentNote(), 1) << "switching moves nothing";
+    EXPECT_EQ(NotesDialogTestPeer::currentNote(*page), 1) << "switching moves nothing";
 
     host.boxes.answers = {Answer::Yes};
     button(noteid::RemoveButton)->click();
@@ -334,7 +337,7 @@ TEST_F(NotesPageTest, RemoveAsksThenDropsTheNoteButKeepsTheLabel) {
     host.setTarget(doomed, 9);
     open();
     pressTitle(0); // "drop" comes first
-    ASSERT_EQ(page->targetLabel()->text(), QStringLiteral("Browser"));
+    ASSERT_EQ(targetLabel()->text(), QStringLiteral("Browser"));
     host.boxes.answers = {Answer::No};
     click(noteid::RemoveButton);
     ASSERT_EQ(host.boxes.shown.size(), 1u);
@@ -342,7 +345,7 @@ TEST_F(NotesPageTest, RemoveAsksThenDropsTheNoteButKeepsTheLabel) {
     EXPECT_EQ(host.boxes.shown[0].caption, QStringLiteral("WARNING"));
     EXPECT_EQ(host.boxes.shown[0].style, box::Removal);
     EXPECT_EQ(host.records.noteCount(), 2);
-    EXPECT_EQ(page->currentNote(), 1);
+    EXPECT_EQ(NotesDialogTestPeer::currentNote(*page), 1);
 
     host.boxes.answers = {Answer::Yes};
     click(noteid::RemoveButton);
@@ -350,9 +353,9 @@ TEST_F(NotesPageTest, RemoveAsksThenDropsTheNoteButKeepsTheLabel) {
     EXPECT_EQ(host.records.note(0)->text(), "keep");
     EXPECT_EQ(titles(), (QStringList{"keep"}));
     EXPECT_TRUE(edit()->toPlainText().isEmpty());
-    EXPECT_EQ(page->currentNote(), -1);
-    EXPECT_EQ(page->noteCount(), 1);
-    EXPECT_EQ(page->targetLabel()->text(), QStringLiteral("Browser"));
+    EXPECT_EQ(NotesDialogTestPeer::currentNote(*page), -1);
+    EXPECT_EQ(NotesDialogTestPeer::noteCount(*page), 1);
+    EXPECT_EQ(targetLabel()->text(), QStringLiteral("Browser"));
     EXPECT_EQ(enabled(), "00010");
 }
 
@@ -391,18 +394,18 @@ protected:
 
 TEST_F(PinPointingTest, PinPointToWaitsForThePressAnywhere) {
     click(noteid::PinButton);
-    EXPECT_TRUE(page->pinPointing());
+    EXPECT_TRUE(NotesDialogTestPeer::pinPointing(*page));
     EXPECT_EQ(QWidget::mouseGrabber(), page.get());
     // The press lands on the Add button, yet the grab brings it to the page.
     host.boxes.answers = {Answer::Yes};
     pressOnWindow(button(noteid::AddButton)->geometry().center());
-    EXPECT_FALSE(page->pinPointing());
+    EXPECT_FALSE(NotesDialogTestPeer::pinPointing(*page));
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
     ASSERT_EQ(host.boxes.shown.size(), 1u);
     EXPECT_EQ(host.boxes.shown[0].text,
               QStringLiteral("Attach Note to Window\r\n\"Spreadsheet\"??"));
     EXPECT_EQ(target(), 500u);
-    EXPECT_EQ(page->targetLabel()->text(), QStringLiteral("Spreadsheet"));
+    EXPECT_EQ(targetLabel()->text(), QStringLiteral("Spreadsheet"));
     EXPECT_EQ(host.records.noteCount(), 1); // Add itself was not pressed
 }
 
@@ -416,14 +419,14 @@ TEST_F(PinPointingTest, ThePressIsTakenAtItsScreenPosition) {
 }
 
 TEST_F(PinPointingTest, NoEndsTheGestureWithNothingAttached) {
-    page->targetLabel()->setText(QStringLiteral("before"));
+    targetLabel()->setText(QStringLiteral("before"));
     click(noteid::PinButton);
     host.boxes.answers = {Answer::No};
     page->endPinPointing({10, 10});
-    EXPECT_FALSE(page->pinPointing());
+    EXPECT_FALSE(NotesDialogTestPeer::pinPointing(*page));
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
     EXPECT_EQ(target(), 0u);
-    EXPECT_EQ(page->targetLabel()->text(), QStringLiteral("before"));
+    EXPECT_EQ(targetLabel()->text(), QStringLiteral("before"));
     // A further press is an ordinary one.
     pressOnWindow({5, 5});
     EXPECT_EQ(host.boxes.shown.size(), 1u);
@@ -436,7 +439,7 @@ TEST_F(PinPointingTest, ALongTitleIsCutTo63InTheLabel) {
     page->endPinPointing({10, 10});
     EXPECT_EQ(host.boxes.shown[0].text,
               QStringLiteral("Attach Note to Window\r\n\"%1\"??").arg(QString(79, u'W')));
-    EXPECT_EQ(page->targetLabel()->text(), QString(63, u'W'));
+    EXPECT_EQ(targetLabel()->text(), QString(63, u'W'));
     EXPECT_EQ(target(), 500u);
 }
 
@@ -445,7 +448,7 @@ TEST_F(PinPointingTest, NoWindowAtThePointLeavesEverything) {
     click(noteid::PinButton);
     page->endPinPointing({10, 10});
     EXPECT_TRUE(host.boxes.shown.empty());
-    EXPECT_FALSE(page->pinPointing());
+    EXPECT_FALSE(NotesDialogTestPeer::pinPointing(*page));
     EXPECT_EQ(target(), 0u);
 }
 
@@ -453,7 +456,7 @@ TEST_F(PinPointingTest, TheGrabIsNotKeptOnceNothingIsEdited) {
     click(noteid::PinButton);
     page->RefreshNotes(); // the main dialog refreshes the page meanwhile
     pressOnWindow({5, 5});
-    EXPECT_FALSE(page->pinPointing());
+    EXPECT_FALSE(NotesDialogTestPeer::pinPointing(*page));
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
     EXPECT_TRUE(host.boxes.shown.empty());
 }
@@ -471,9 +474,9 @@ TEST_F(PinPointingTest, WhatEndsTheChanceOfThePressEndsTheGestureAndTheGrab) {
         page->setWindowState(Qt::WindowNoState);
         page->show();
         click(noteid::PinButton);
-        ASSERT_TRUE(page->pinPointing());
+        ASSERT_TRUE(NotesDialogTestPeer::pinPointing(*page));
         end();
-        EXPECT_FALSE(page->pinPointing());
+        EXPECT_FALSE(NotesDialogTestPeer::pinPointing(*page));
         EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
     }
     EXPECT_TRUE(host.boxes.shown.empty());
@@ -485,7 +488,7 @@ TEST_F(PinPointingTest, WithoutTheWindowsOfOtherProgramsTheButtonSaysWhy) {
     pressTitle(0);
     EXPECT_EQ(button(noteid::PinButton)->toolTip(), QString::fromUtf8(msg::PinUnavailable));
     click(noteid::PinButton);
-    EXPECT_FALSE(page->pinPointing());
+    EXPECT_FALSE(NotesDialogTestPeer::pinPointing(*page));
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
     ASSERT_EQ(host.boxes.shown.size(), 1u);
     EXPECT_EQ(host.boxes.shown[0].text, QString::fromUtf8(msg::PinUnavailable));

@@ -33,6 +33,11 @@
 
 using namespace optionid;
 
+// Reads whether the page has put the options into its controls yet.
+struct OptionDialogTestPeer {
+    static bool isSetUp(const OptionDialog& page) { return page.setUp_; }
+};
+
 namespace {
 
 // Choosers that answer from a script and remember how they were asked.
@@ -129,6 +134,16 @@ protected:
         button(SaveAllButton)->setFocus();
     }
     QString textOf(OptionStepEdit* edit) const { return edit->text(); }
+    SampleMiniTitleBar* sampleTitleBar() const { return page->findChild<SampleMiniTitleBar*>(); }
+    QLabel* sample() const { return page->itemAs<QLabel>(SampleText); }
+    OptionStepEdit* heightEdit() const { return page->itemAs<OptionStepEdit>(HeightEdit); }
+    OptionStepEdit* reminderDaysEdit() const {
+        return page->itemAs<OptionStepEdit>(ReminderDaysEdit);
+    }
+    OptionStepEdit* lendingDaysEdit() const {
+        return page->itemAs<OptionStepEdit>(LendingDaysEdit);
+    }
+    QLineEdit* waveEdit() const { return page->itemAs<QLineEdit>(WaveFileEdit); }
 
     FakeHost host;
     ScriptedChoosers choosers;
@@ -142,18 +157,17 @@ TEST_F(OptionsPage, ControlsStandWhereTheTableSaysWithTipsAndTheSampleTitleBar) 
     EXPECT_EQ(page->templateSize(), u.size(216, 165));
     EXPECT_EQ(button(SaveAllButton)->text().remove(u'&'), QStringLiteral("Save all"));
     EXPECT_EQ(button(SaveAllButton)->geometry(), u.rect(84, 149, 50, 14));
-    EXPECT_EQ(page->waveEdit()->geometry(), u.rect(104, 126, 88, 12));
+    EXPECT_EQ(waveEdit()->geometry(), u.rect(104, 126, 88, 12));
     // Each edit with its arrows is one control over both places.
-    EXPECT_EQ(page->heightEdit()->geometry(),
-              u.rect(178, 80, 20, 12).united(u.rect(198, 80, 7, 12)));
+    EXPECT_EQ(heightEdit()->geometry(), u.rect(178, 80, 20, 12).united(u.rect(198, 80, 7, 12)));
     // A control whose text needs more room than its place has is wider, never elsewhere.
-    EXPECT_TRUE(page->reminderDaysEdit()->geometry().contains(
+    EXPECT_TRUE(reminderDaysEdit()->geometry().contains(
         u.rect(72, 108, 20, 12).united(u.rect(92, 108, 7, 12))));
     EXPECT_EQ(page->itemAs<QGroupBox>(TitleBarGroup)->alignment() & Qt::AlignHCenter,
               Qt::AlignHCenter);
     // The sample text wraps inside its place, or a wider one.
-    EXPECT_TRUE(page->sample()->geometry().contains(u.rect(56, 52, 52, 40)));
-    EXPECT_TRUE(page->sample()->wordWrap());
+    EXPECT_TRUE(sample()->geometry().contains(u.rect(56, 52, 52, 40)));
+    EXPECT_TRUE(sample()->wordWrap());
 
     EXPECT_EQ(button(ColorButton)->toolTip(), QStringLiteral("Change Stickums background color"));
     EXPECT_EQ(button(FontButton)->toolTip(),
@@ -161,7 +175,7 @@ TEST_F(OptionsPage, ControlsStandWhereTheTableSaysWithTipsAndTheSampleTitleBar) 
 
     // The sample title bar takes the placeholder's top left and width, 12 pixels high.
     const QRect place = page->item(SampleTitleBarPlace)->geometry();
-    EXPECT_EQ(page->sampleTitleBar()->geometry(), QRect(place.topLeft(), QSize(place.width(), 12)));
+    EXPECT_EQ(sampleTitleBar()->geometry(), QRect(place.topLeft(), QSize(place.width(), 12)));
     EXPECT_TRUE(page->item(SampleTitleBarPlace)->isHidden());
 }
 
@@ -178,9 +192,9 @@ TEST_F(OptionsPage, SetUpShowsTheOptionsAndFixesWhatCannotBeChosen) {
     EXPECT_TRUE(button(FixedRadio)->isChecked());
     EXPECT_EQ(host.settings.dimensionMode, DimensionFixed);
     EXPECT_FALSE(button(ModifiableRadio)->isEnabled());
-    EXPECT_EQ(textOf(page->reminderDaysEdit()), QStringLiteral("7"));
-    EXPECT_EQ(textOf(page->lendingDaysEdit()), QStringLiteral("45"));
-    EXPECT_EQ(textOf(page->heightEdit()), QStringLiteral("9"));
+    EXPECT_EQ(textOf(reminderDaysEdit()), QStringLiteral("7"));
+    EXPECT_EQ(textOf(lendingDaysEdit()), QStringLiteral("45"));
+    EXPECT_EQ(textOf(heightEdit()), QStringLiteral("9"));
     EXPECT_TRUE(button(SoundBox)->isChecked());
     EXPECT_TRUE(button(ScrollBarBox)->isChecked());
     // "Default Windows col." takes the desktop's caption colour over the stored one.
@@ -197,7 +211,7 @@ TEST_F(OptionsPage, MinimumSizeDisablesScrollBarAndHeightUntilFixedAgain) {
     open();
     EXPECT_TRUE(button(MinimumRadio)->isChecked());
     EXPECT_FALSE(button(ScrollBarBox)->isEnabled());
-    EXPECT_FALSE(page->heightEdit()->isEnabled());
+    EXPECT_FALSE(heightEdit()->isEnabled());
     // A stored title bar colour of its own stays, and its "..." can be used.
     EXPECT_EQ(host.settings.titleBarColor, kRed);
     EXPECT_TRUE(button(TitleBarColorButton)->isEnabled());
@@ -206,7 +220,7 @@ TEST_F(OptionsPage, MinimumSizeDisablesScrollBarAndHeightUntilFixedAgain) {
     click(FixedRadio);
     EXPECT_EQ(host.settings.dimensionMode, DimensionFixed);
     EXPECT_TRUE(button(ScrollBarBox)->isEnabled());
-    EXPECT_TRUE(page->heightEdit()->isEnabled());
+    EXPECT_TRUE(heightEdit()->isEnabled());
     click(ScrollBarBox);
     EXPECT_TRUE(host.settings.scrollBar);
     click(MinimumRadio);
@@ -226,8 +240,8 @@ TEST_F(OptionsPage, TypedDaysOutOfRangeAreCorrectedInTheEditButNotStored) {
         OptionStepEdit* edit;
         std::int16_t* option;
     };
-    for (const Case c : {Case{page->reminderDaysEdit(), &host.settings.reminderDaysBefore},
-                         Case{page->lendingDaysEdit(), &host.settings.lendingDaysAfter}}) {
+    for (const Case c : {Case{reminderDaysEdit(), &host.settings.reminderDaysBefore},
+                         Case{lendingDaysEdit(), &host.settings.lendingDaysAfter}}) {
         const std::int16_t before = *c.option;
         typeAndLeave(c.edit, QStringLiteral("2000"));
         EXPECT_EQ(textOf(c.edit), QStringLiteral("1825"));
@@ -248,7 +262,7 @@ TEST_F(OptionsPage, TypedDaysOutOfRangeAreCorrectedInTheEditButNotStored) {
 TEST_F(OptionsPage, TypedHeightIsKeptInsideOneToFifty) {
     open();
     showActive();
-    OptionStepEdit* edit = page->heightEdit();
+    OptionStepEdit* edit = heightEdit();
     const int marks = host.staleMarks;
     typeAndLeave(edit, QStringLiteral("0"));
     EXPECT_EQ(textOf(edit), QStringLiteral("1"));
@@ -272,24 +286,24 @@ TEST_F(OptionsPage, StepsBeyondTheRangeAreRefused) {
     showActive();
     const int marks = host.staleMarks;
 
-    QTest::keyClick(page->reminderDaysEdit(), Qt::Key_Up);
-    EXPECT_EQ(textOf(page->reminderDaysEdit()), QStringLiteral("1825"));
+    QTest::keyClick(reminderDaysEdit(), Qt::Key_Up);
+    EXPECT_EQ(textOf(reminderDaysEdit()), QStringLiteral("1825"));
     EXPECT_EQ(host.settings.reminderDaysBefore, 1825);
-    QTest::keyClick(page->reminderDaysEdit(), Qt::Key_Down);
-    EXPECT_EQ(textOf(page->reminderDaysEdit()), QStringLiteral("1824"));
+    QTest::keyClick(reminderDaysEdit(), Qt::Key_Down);
+    EXPECT_EQ(textOf(reminderDaysEdit()), QStringLiteral("1824"));
     EXPECT_EQ(host.settings.reminderDaysBefore, 1824);
 
-    QTest::keyClick(page->lendingDaysEdit(), Qt::Key_Down);
+    QTest::keyClick(lendingDaysEdit(), Qt::Key_Down);
     EXPECT_EQ(host.settings.lendingDaysAfter, 0);
-    EXPECT_EQ(textOf(page->lendingDaysEdit()), QStringLiteral("0"));
+    EXPECT_EQ(textOf(lendingDaysEdit()), QStringLiteral("0"));
     EXPECT_EQ(host.staleMarks, marks);
 
-    QTest::keyClick(page->heightEdit(), Qt::Key_Up);
+    QTest::keyClick(heightEdit(), Qt::Key_Up);
     EXPECT_EQ(host.settings.heightInLines, 50);
     EXPECT_EQ(host.staleMarks, marks);
-    QTest::keyClick(page->heightEdit(), Qt::Key_Down);
+    QTest::keyClick(heightEdit(), Qt::Key_Down);
     EXPECT_EQ(host.settings.heightInLines, 49);
-    EXPECT_EQ(textOf(page->heightEdit()), QStringLiteral("49"));
+    EXPECT_EQ(textOf(heightEdit()), QStringLiteral("49"));
     EXPECT_EQ(host.staleMarks, marks + 1);
 }
 
@@ -310,7 +324,7 @@ TEST_F(OptionsPage, UntickingTheDesktopCaptionColourAsksForOneAtOnce) {
     click(TitleBarColorButton);
     EXPECT_EQ(host.settings.titleBarColor, kRed);
     EXPECT_EQ(host.staleMarks, marks + 1);
-    const QImage bar = page->sampleTitleBar()->captionImage();
+    const QImage bar = sampleTitleBar()->captionImage();
     EXPECT_EQ(toColorRef(bar.pixelColor(bar.width() - 1, 5)), kRed);
 
     // Ticked again, the desktop's colour is back and "..." cannot be used.
@@ -329,7 +343,7 @@ TEST_F(OptionsPage, BackgroundColourRepaintsTheSampleWithoutRebuildingStickums) 
     click(ColorButton);
     EXPECT_EQ(choosers.colorCalls.at(0).initial, rgb(255, 255, 0));
     EXPECT_EQ(host.settings.stickumColor, kGreen);
-    EXPECT_EQ(toColorRef(page->sample()->grab().toImage().pixelColor(1, 1)), kGreen);
+    EXPECT_EQ(toColorRef(sample()->grab().toImage().pixelColor(1, 1)), kGreen);
     EXPECT_EQ(host.staleMarks, marks);
 
     // Cancelled, nothing changes.
@@ -357,8 +371,8 @@ TEST_F(OptionsPage, ChosenFontAndTextColourGoToSampleAndRebuildStickums) {
     EXPECT_EQ(host.settings.stickumFont->italic, 1);
     EXPECT_EQ(host.settings.textColor, kRed);
     EXPECT_EQ(host.staleMarks, marks + 1);
-    EXPECT_EQ(page->sample()->font().pixelSize(), 17);
-    EXPECT_EQ(page->sample()->palette().color(QPalette::WindowText), toQColor(kRed));
+    EXPECT_EQ(sample()->font().pixelSize(), 17);
+    EXPECT_EQ(sample()->palette().color(QPalette::WindowText), toQColor(kRed));
 
     // The next use starts from the font the options hold; a cancel keeps everything.
     click(FontButton);
@@ -435,20 +449,20 @@ TEST_F(OptionsPage, WaveFileChangesOnlyToAnotherFileThatExists) {
     file.close();
     open();
     showActive();
-    EXPECT_EQ(page->waveEdit()->text(), QStringLiteral("/nowhere/ding.wav"));
+    EXPECT_EQ(waveEdit()->text(), QStringLiteral("/nowhere/ding.wav"));
 
-    typeAndLeave(page->waveEdit(), dir.filePath(QStringLiteral("missing.wav")));
+    typeAndLeave(waveEdit(), dir.filePath(QStringLiteral("missing.wav")));
     EXPECT_EQ(host.settings.waveFile, "/nowhere/ding.wav");
-    EXPECT_EQ(page->waveEdit()->text(), dir.filePath(QStringLiteral("missing.wav")));
-    typeAndLeave(page->waveEdit(), dir.path()); // a folder is no wave file
+    EXPECT_EQ(waveEdit()->text(), dir.filePath(QStringLiteral("missing.wav")));
+    typeAndLeave(waveEdit(), dir.path()); // a folder is no wave file
     EXPECT_EQ(host.settings.waveFile, "/nowhere/ding.wav");
     EXPECT_EQ(host.waveChanges, 0);
     EXPECT_TRUE(host.boxes.shown.empty());
 
-    typeAndLeave(page->waveEdit(), wave);
+    typeAndLeave(waveEdit(), wave);
     EXPECT_EQ(host.settings.waveFile, wave.toStdString());
     EXPECT_EQ(host.waveChanges, 1);
-    typeAndLeave(page->waveEdit(), wave);
+    typeAndLeave(waveEdit(), wave);
     EXPECT_EQ(host.waveChanges, 1) << "the same name again does nothing";
 
     // The chooser: its filters, a cancel, then a file picked.
@@ -462,7 +476,7 @@ TEST_F(OptionsPage, WaveFileChangesOnlyToAnotherFileThatExists) {
     EXPECT_EQ(host.waveChanges, 1);
     choosers.files.push_back(other);
     click(WaveFileButton);
-    EXPECT_EQ(page->waveEdit()->text(), other);
+    EXPECT_EQ(waveEdit()->text(), other);
     EXPECT_EQ(host.settings.waveFile, other.toStdString());
     EXPECT_EQ(host.waveChanges, 2);
 }
@@ -470,7 +484,7 @@ TEST_F(OptionsPage, WaveFileChangesOnlyToAnotherFileThatExists) {
 TEST_F(OptionsPage, AStoredWaveFileThatIsMissingKeepsItsName) {
     open();
     EXPECT_EQ(host.settings.waveFile, "/nowhere/ding.wav");
-    EXPECT_EQ(page->waveEdit()->text(), QStringLiteral("/nowhere/ding.wav"));
+    EXPECT_EQ(waveEdit()->text(), QStringLiteral("/nowhere/ding.wav"));
     EXPECT_EQ(host.waveChanges, 0);
 
     // When it is there, the sound is opened on it at construction and again at set-up, after
@@ -514,7 +528,7 @@ TEST_F(OptionsPage, SampleTitleBarIsFramedAndGradedFromBlack) {
     host.settings.defaultCaptionColor = false;
     host.settings.titleBarColor = kRed;
     open();
-    SampleMiniTitleBar* bar = page->sampleTitleBar();
+    SampleMiniTitleBar* bar = sampleTitleBar();
     const QImage shot = bar->grab().toImage();
     ASSERT_EQ(shot.height(), 12);
     const QColor frame = desktop::windowFrame(bar->palette());
@@ -527,11 +541,11 @@ TEST_F(OptionsPage, SampleTitleBarIsFramedAndGradedFromBlack) {
 TEST_F(OptionsPage, SetsItselfUpWhenItJoinsTheMainDialog) {
     host.settings.dimensionMode = DimensionModifiable;
     OptionDialog built(host);
-    EXPECT_FALSE(built.isSetUp());
+    EXPECT_FALSE(OptionDialogTestPeer::isSetUp(built));
     EXPECT_EQ(host.settings.dimensionMode, DimensionModifiable) << "the file is read after this";
     QTabWidget tabs;
     tabs.addTab(&built, QStringLiteral("Options"));
-    EXPECT_TRUE(built.isSetUp());
+    EXPECT_TRUE(OptionDialogTestPeer::isSetUp(built));
     EXPECT_EQ(host.settings.dimensionMode, DimensionFixed);
     tabs.removeTab(0);
     built.setParent(nullptr);
@@ -542,7 +556,7 @@ TEST_F(OptionsPage, NumberBoxesTellTheirValueAndRange) {
     host.settings.heightInLines = 7;
     open();
     for (const auto& [edit, value, maximum] :
-         {std::tuple{page->heightEdit(), 7, 50}, std::tuple{page->lendingDaysEdit(), 30, 1825}}) {
+         {std::tuple{heightEdit(), 7, 50}, std::tuple{lendingDaysEdit(), 30, 1825}}) {
         QAccessibleValueInterface* read =
             QAccessible::queryAccessibleInterface(edit)->valueInterface();
         EXPECT_EQ(read->currentValue().toInt(), value);
@@ -645,8 +659,8 @@ TEST_F(OptionsOnDisk, SaveAllPutsEveryOptionAndRecordOnDiskAtOnce) {
     choosers.colors.push_back({kRed});
     click(DefaultCaptionBox);
     click(MinimumRadio);
-    typeAndLeave(page->reminderDaysEdit(), QStringLiteral("11"));
-    typeAndLeave(page->lendingDaysEdit(), QStringLiteral("1825"));
+    typeAndLeave(reminderDaysEdit(), QStringLiteral("11"));
+    typeAndLeave(lendingDaysEdit(), QStringLiteral("1825"));
     click(SoundBox);
     click(SaveAllButton);
 

@@ -26,6 +26,12 @@
 
 #include <memory>
 
+// Reads which lending the form shows and which way the page lists.
+struct PrestitiDialogTestPeer {
+    static int currentLending(const PrestitiDialog& page) { return page.current_; }
+    static bool direction(const PrestitiDialog& page) { return page.direction_; }
+};
+
 namespace {
 
 using namespace lendingid;
@@ -128,7 +134,7 @@ TEST_F(LendingsPage, EachTabListsItsOwnLendingsWithItsLabels) {
     EXPECT_EQ(tabs->tabText(0), QStringLiteral("Give back"));
     EXPECT_EQ(tabs->tabText(1), QStringLiteral("Have back"));
 
-    EXPECT_TRUE(page->direction());
+    EXPECT_TRUE(PrestitiDialogTestPeer::direction(*page));
     EXPECT_EQ(rows(), (QStringList{"al", "Ann"}));
     EXPECT_EQ(list()->stateImage(0), 0); // armed
     EXPECT_EQ(list()->stateImage(1), 1);
@@ -136,7 +142,7 @@ TEST_F(LendingsPage, EachTabListsItsOwnLendingsWithItsLabels) {
     EXPECT_EQ(label(RightLabel), QString());
 
     showTab(1);
-    EXPECT_FALSE(page->direction());
+    EXPECT_FALSE(PrestitiDialogTestPeer::direction(*page));
     EXPECT_EQ(rows(), QStringList{"Bob"});
     EXPECT_EQ(label(LeftLabel), QString());
     EXPECT_EQ(label(RightLabel), QStringLiteral("owes me"));
@@ -167,14 +173,14 @@ TEST_F(LendingsPage, TheButtonsFollowTheFormAndTheCurrentLending) {
     EXPECT_FALSE(button(AddButton)->isEnabled());
 
     clickRow(0);
-    EXPECT_EQ(page->currentLending(), 0);
+    EXPECT_EQ(PrestitiDialogTestPeer::currentLending(*page), 0);
     // Object and person are filled, but a lending is current.
     EXPECT_FALSE(button(AddButton)->isEnabled());
     EXPECT_TRUE(button(NewButton)->isEnabled());
     EXPECT_TRUE(button(RemoveButton)->isEnabled());
 
     press(NewButton);
-    EXPECT_EQ(page->currentLending(), -1);
+    EXPECT_EQ(PrestitiDialogTestPeer::currentLending(*page), -1);
     EXPECT_EQ(list()->selectedRow(), -1);
     EXPECT_FALSE(button(NewButton)->isEnabled());
     EXPECT_FALSE(button(RemoveButton)->isEnabled());
@@ -227,7 +233,7 @@ TEST_F(LendingsPage, ANewLendingIsListedDisarmedAndFallsDueOnlyOnceArmed) {
     EXPECT_EQ(list()->stateImage(0), 1);
     EXPECT_EQ(names(), QStringList{"Ann"});
     // The form is ready for the next one.
-    EXPECT_EQ(page->currentLending(), -1);
+    EXPECT_EQ(PrestitiDialogTestPeer::currentLending(*page), -1);
     EXPECT_EQ(object()->toPlainText(), QString());
     EXPECT_EQ(person()->currentText(), QString());
     EXPECT_EQ(formDay(), (DayMonthYear{15, 5, 1998}));
@@ -240,7 +246,7 @@ TEST_F(LendingsPage, ANewLendingIsListedDisarmedAndFallsDueOnlyOnceArmed) {
     EXPECT_TRUE(added->active());
     EXPECT_EQ(list()->stateImage(0), 0);
     EXPECT_EQ(list()->selectedRow(), -1); // the click armed it without selecting it
-    EXPECT_EQ(page->currentLending(), -1);
+    EXPECT_EQ(PrestitiDialogTestPeer::currentLending(*page), -1);
     page->CheckDue();
     EXPECT_EQ(added->displayState(), Due);
     host.records.lending(0)->setDisplayState(Shown); // the alert went up
@@ -443,7 +449,7 @@ TEST_F(LendingsPage, RemovingAsksThenEmptiesTheFormAndKeepsTheName) {
     EXPECT_EQ(rows(), (QStringList{"Ann", "Cy"}));
     EXPECT_EQ(list()->itemData(1), 1); // numbered again after the removal
     EXPECT_EQ(list()->selectedRow(), -1);
-    EXPECT_EQ(page->currentLending(), -1);
+    EXPECT_EQ(PrestitiDialogTestPeer::currentLending(*page), -1);
     EXPECT_EQ(person()->currentText(), QString());
     EXPECT_EQ(object()->toPlainText(), QString());
     EXPECT_TRUE(names().contains(QStringLiteral("Bob")));
@@ -477,7 +483,7 @@ TEST_F(LendingsPage, LeavingThePageOrTheTabStoresTheForm) {
     // Entering the page again keeps the lending shown selected, so it can be removed.
     page->RefreshLendings();
     EXPECT_EQ(list()->selectedRow(), 0);
-    EXPECT_EQ(page->currentLending(), 0);
+    EXPECT_EQ(PrestitiDialogTestPeer::currentLending(*page), 0);
     host.boxes.answers.push_back(Answer::Yes);
     press(RemoveButton);
     EXPECT_EQ(host.records.lendingCount(), 0);
@@ -489,7 +495,7 @@ TEST_F(LendingsPage, LeavingThePageOrTheTabStoresTheForm) {
     showTab(1);
     EXPECT_EQ(bob->date(), makeDate(7, 1, 1998));
     EXPECT_TRUE(bob->iOwe());
-    EXPECT_EQ(page->currentLending(), -1);
+    EXPECT_EQ(PrestitiDialogTestPeer::currentLending(*page), -1);
     EXPECT_EQ(list()->rowCount(), 0);
 }
 

@@ -126,7 +126,8 @@ TEST_P(KeyOrder, TabFollowsTheTable) {
     std::vector<QWidget*> expected;
     for (std::size_t i = 0; i < table->items.size(); ++i) {
         QWidget* w = page->items()[i];
-        if (reminders && table->items[i].id == reminderid::Calendar) w = reminders->calendar();
+        if (reminders && table->items[i].id == reminderid::Calendar)
+            w = reminders->findChild<WCalendar*>();
         if ((w->focusPolicy() & Qt::TabFocus) && !qobject_cast<QLabel*>(w)) expected.push_back(w);
     }
     std::vector<QWidget*> walked;

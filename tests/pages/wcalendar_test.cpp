@@ -1,5 +1,7 @@
 #include "pages/wcalendar.h"
 
+#include "wcalendarpeer.h"
+
 #include <QAccessible>
 #include <QGroupBox>
 #include <QPaintEvent>
@@ -28,7 +30,7 @@ protected:
         QCoreApplication::processEvents();
         calendar->grab();
         ASSERT_EQ(calendar->geometry(), placeholder->geometry());
-        ASSERT_GT(calendar->headerHeightPx(), 0);
+        ASSERT_GT(WCalendarTestPeer::headerHeightPx(*calendar), 0);
     }
 
     QPoint rightHalf(int day) const {
@@ -68,7 +70,7 @@ TEST_F(CalendarTest, MonthsStartInTheirWeekdayColumn) {
     calendar->SetMonth(1998, 3); // the 1st is a Sunday: all six rows
     const int w = calendar->colWidth();
     const int h = calendar->rowHeight();
-    const int header = calendar->headerHeightPx();
+    const int header = WCalendarTestPeer::headerHeightPx(*calendar);
     EXPECT_EQ(calendar->dayRect(1).topLeft(), QPoint(6 * w, header));
     EXPECT_EQ(calendar->dayRect(30).topLeft(), QPoint(0, 5 * h + header));
     EXPECT_EQ(calendar->dayRect(31).topLeft(), QPoint(w, 5 * h + header));
@@ -76,7 +78,7 @@ TEST_F(CalendarTest, MonthsStartInTheirWeekdayColumn) {
 
     calendar->SetMonth(1998, 1);
     EXPECT_EQ(calendar->dayRect(1).left(), 3 * w); // a Thursday
-    EXPECT_EQ(calendar->currentDate(), makeDate(1, 1, 1998));
+    EXPECT_EQ(WCalendarTestPeer::currentDate(*calendar), makeDate(1, 1, 1998));
 
     for (int year : {2000, 2004, 1900, 2100}) {
         calendar->SetMonth(year, 2);
@@ -85,17 +87,18 @@ TEST_F(CalendarTest, MonthsStartInTheirWeekdayColumn) {
         EXPECT_EQ(calendar->dayAt(calendar->dayRect(28).center()), 28) << year;
     }
     calendar->SetMonth(1998, 13); // no such month: nothing changes
-    EXPECT_EQ(calendar->currentDate(), makeDate(1, 2, 2100));
+    EXPECT_EQ(WCalendarTestPeer::currentDate(*calendar), makeDate(1, 2, 2100));
 }
 
 TEST_F(CalendarTest, PressesOutsideTheDaysDoNothing) {
     calendar->SetMonth(1998, 3);
     QSignalSpy selected(calendar, &WCalendar::daySelected);
     QSignalSpy clicked(calendar, &WCalendar::markClicked);
-    press({calendar->colWidth() * 3, calendar->headerHeightPx() / 2}); // weekday row
-    press(rightHalf(1) - QPoint(calendar->colWidth(), 0));             // before day 1
-    press(rightHalf(31) + QPoint(calendar->colWidth(), 0));            // after day 31
-    press({calendar->width() - 1, calendar->height() - 1});            // right of the grid
+    press({calendar->colWidth() * 3,
+           WCalendarTestPeer::headerHeightPx(*calendar) / 2}); // weekday row
+    press(rightHalf(1) - QPoint(calendar->colWidth(), 0));     // before day 1
+    press(rightHalf(31) + QPoint(calendar->colWidth(), 0));    // after day 31
+    press({calendar->width() - 1, calendar->height() - 1});    // right of the grid
     // The strip right of Sunday that the width left over is nobody's, not next Monday's.
     ASSERT_GT(calendar->width(), 7 * calendar->colWidth());
     press({7 * calendar->colWidth(), calendar->dayRect(8).center().y()});
@@ -139,23 +142,23 @@ TEST_F(CalendarTest, MarksKeepTheirOrderAndStopAtFifty) {
     calendar->AddMark(b, 0);
     calendar->AddMark(c, 1);
     calendar->RemoveMark(b);
-    ASSERT_EQ(calendar->markCount(), 2);
-    EXPECT_EQ(calendar->markAt(0).date, a);
-    EXPECT_EQ(calendar->markAt(1).date, c);
+    ASSERT_EQ(WCalendarTestPeer::markCount(*calendar), 2);
+    EXPECT_EQ(WCalendarTestPeer::markAt(*calendar, 0).date, a);
+    EXPECT_EQ(WCalendarTestPeer::markAt(*calendar, 1).date, c);
 
     // Every mark of a date goes, also two side by side.
     calendar->AddMark(b, 1);
     calendar->AddMark(b, 0);
     calendar->AddMark(a, 0);
     calendar->RemoveMark(b);
-    ASSERT_EQ(calendar->markCount(), 3);
-    EXPECT_EQ(calendar->markAt(2).date, a);
+    ASSERT_EQ(WCalendarTestPeer::markCount(*calendar), 3);
+    EXPECT_EQ(WCalendarTestPeer::markAt(*calendar, 2).date, a);
 
     calendar->ClearMarks();
     for (int i = 0; i < WCalendar::MaxMarks + 1; ++i)
         calendar->AddMark(makeDate(1, 1, 2000) + i, 1);
-    EXPECT_EQ(calendar->markCount(), WCalendar::MaxMarks);
-    EXPECT_EQ(calendar->markAt(49).date, makeDate(1, 1, 2000) + 49);
+    EXPECT_EQ(WCalendarTestPeer::markCount(*calendar), WCalendar::MaxMarks);
+    EXPECT_EQ(WCalendarTestPeer::markAt(*calendar, 49).date, makeDate(1, 1, 2000) + 49);
 }
 
 TEST_F(CalendarTest, ToggledMarksSwitchTheirIcon) {
@@ -166,7 +169,7 @@ TEST_F(CalendarTest, ToggledMarksSwitchTheirIcon) {
     calendar->AddMark(day, 1);
     const QImage armed = calendar->grab().toImage().copy(iconArea);
     calendar->ToggleMark(day);
-    EXPECT_EQ(calendar->markAt(0).flag, 0);
+    EXPECT_EQ(WCalendarTestPeer::markAt(*calendar, 0).flag, 0);
     const QImage disarmed = calendar->grab().toImage().copy(iconArea);
     EXPECT_NE(armed, disarmed);
     EXPECT_GT(countColour(iconArea, qRgb(255, 0, 0)), redBefore); // crossed out in red

@@ -10,6 +10,13 @@
 
 #include <gtest/gtest.h>
 
+// Reads how the frame made and laid out its caption.
+struct TGradFrameTestPeer {
+    static int pictureBuilds(const TGradFrame& frame) { return frame.pictureBuilds_; }
+    static const QString& shownTitle(const TGradFrame& frame) { return frame.shownTitle_; }
+    static const CaptionMetrics& metrics(const TGradFrame& frame) { return frame.metrics_; }
+};
+
 namespace {
 
 constexpr ColorRef kActive = rgb(0, 0, 200);
@@ -34,28 +41,28 @@ QRgb rgbOf(ColorRef c) {
 TEST(GradFrame, PicturesAreKeptUntilTheSizeOrTheColoursChange) {
     Frame f;
     TGradFrame& frame = f.frame;
-    const int before = frame.pictureBuilds();
+    const int before = TGradFrameTestPeer::pictureBuilds(frame);
     const QImage active = frame.captionPicture(true);
     frame.captionPicture(true);
     frame.captionPicture(false);
     frame.captionPicture(false);
-    EXPECT_EQ(frame.pictureBuilds(), before + 2);
+    EXPECT_EQ(TGradFrameTestPeer::pictureBuilds(frame), before + 2);
     EXPECT_EQ(active.size(), frame.captionRect().size());
 
     frame.move(frame.pos() + QPoint(40, 25)); // moving keeps them
     frame.captionPicture(true);
-    EXPECT_EQ(frame.pictureBuilds(), before + 2);
+    EXPECT_EQ(TGradFrameTestPeer::pictureBuilds(frame), before + 2);
 
     frame.setFixedSize(frame.width() - 100, frame.height()); // a new size makes them again
     frame.captionPicture(true);
-    EXPECT_EQ(frame.pictureBuilds(), before + 3);
+    EXPECT_EQ(TGradFrameTestPeer::pictureBuilds(frame), before + 3);
     EXPECT_EQ(frame.captionPicture(true).width(), frame.captionRect().width());
 
     QPalette palette = frame.palette(); // so do new colours
     palette.setColor(QPalette::Active, QPalette::Highlight, QColor(200, 0, 0));
     frame.setPalette(palette);
     const QImage red = frame.captionPicture(true);
-    EXPECT_EQ(frame.pictureBuilds(), before + 4);
+    EXPECT_EQ(TGradFrameTestPeer::pictureBuilds(frame), before + 4);
     const int mid = red.height() / 2;
     EXPECT_EQ(red.pixel(red.width() * 5 / 6 + 2, mid), qRgb(200, 0, 0));
 }
@@ -122,10 +129,10 @@ TEST(GradFrame, DecorationsAreLimitedToTenOfTheRightSize) {
 TEST(GradFrame, ALongTitleEndsInAnEllipsisBeforeTheButtons) {
     Frame f;
     f.frame.captionPicture(true);
-    EXPECT_EQ(f.frame.shownTitle(), QStringLiteral("Quillbox "));
+    EXPECT_EQ(TGradFrameTestPeer::shownTitle(f.frame), QStringLiteral("Quillbox "));
     f.frame.setWindowTitle(QString(200, QLatin1Char('W')));
     f.frame.captionPicture(true);
-    const QString shown = f.frame.shownTitle();
+    const QString shown = TGradFrameTestPeer::shownTitle(f.frame);
     EXPECT_TRUE(shown.endsWith(QChar(0x2026))) << shown.toStdString();
     EXPECT_LT(shown.size(), 200);
 }
@@ -135,7 +142,7 @@ TEST(GradFrame, TheCaptionShowsCloseAndDisabledMaximiseButNoMinimise) {
     TGradFrame& frame = f.frame;
     const QImage picture = frame.captionPicture(false);
     const QRect close = frame.closeButtonRect();
-    const QRect maximise = close.translated(-frame.metrics().buttonWidth, 0);
+    const QRect maximise = close.translated(-TGradFrameTestPeer::metrics(frame).buttonWidth, 0);
     auto differs = [&](const QRect& r) {
         int count = 0;
         for (int y = r.top(); y <= r.bottom(); ++y)
@@ -145,7 +152,8 @@ TEST(GradFrame, TheCaptionShowsCloseAndDisabledMaximiseButNoMinimise) {
     };
     EXPECT_GT(differs(close), close.width() * close.height() / 2);
     EXPECT_GT(differs(maximise), maximise.width() * maximise.height() / 2);
-    const QRect minimise = maximise.translated(-(frame.metrics().buttonWidth - 2), 0);
+    const QRect minimise =
+        maximise.translated(-(TGradFrameTestPeer::metrics(frame).buttonWidth - 2), 0);
     EXPECT_EQ(differs(minimise.adjusted(0, 0, -2, 0)), 0);
 }
 

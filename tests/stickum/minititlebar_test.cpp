@@ -1,4 +1,5 @@
 #include "look/gradient.h"
+#include "minititlebarpeer.h"
 #include "stickum/buttonpictures.h"
 #include "stickum/minititlebar.h"
 
@@ -61,8 +62,8 @@ TEST(MiniTitleBar, StickumButtonsSitAtTheRightEnd) {
     const QWidget* roll = strip.bar->button(MiniTitleBar::RollUp);
     EXPECT_EQ(close->geometry(), QRect(90, 1, 10, 10));
     EXPECT_EQ(roll->geometry(), QRect(78, 1, 10, 10));
-    EXPECT_EQ(strip.bar->textLeft(), 3);
-    EXPECT_EQ(strip.bar->textRight(), 78);
+    EXPECT_EQ(MiniTitleBarTestPeer::textLeft(*strip.bar), 3);
+    EXPECT_EQ(MiniTitleBarTestPeer::textRight(*strip.bar), 78);
     EXPECT_EQ(strip.bar->height(), 12);
 
     strip.bar->setWidth(160);
@@ -98,7 +99,7 @@ TEST(MiniTitleBar, DarkCaptionTextIsDrawnWhite) {
     setColor(strip.bar, QPalette::Active, QPalette::Highlight, QColor(0, 0, 128));
     setColor(strip.bar, QPalette::Active, QPalette::HighlightedText, QColor(64, 64, 64));
     const QImage dark = strip.draw();
-    const int right = strip.bar->textRight();
+    const int right = MiniTitleBarTestPeer::textRight(*strip.bar);
     EXPECT_GT(countPixels(dark, qRgb(255, 255, 255), right), 0);
     EXPECT_EQ(countPixels(dark, qRgb(64, 64, 64), right), 0);
     // A light caption-text colour is used as it is.
@@ -130,9 +131,9 @@ TEST(MiniTitleBar, DrawsTheGradientInsideAFrameAndKeepsItUntilARebuild) {
 TEST(MiniTitleBar, CaptionKeepsAtMost49Bytes) {
     Strip strip(60, 0);
     strip.bar->setCaption(QString(60, u'x'));
-    EXPECT_EQ(strip.bar->caption().size(), 49);
+    EXPECT_EQ(MiniTitleBarTestPeer::caption(*strip.bar).size(), 49);
     strip.bar->setCaption(QString(30, QChar(0x00E9))); // two bytes each, never half of one
-    EXPECT_EQ(strip.bar->caption().size(), 24);
+    EXPECT_EQ(MiniTitleBarTestPeer::caption(*strip.bar).size(), 24);
 }
 
 TEST(MiniTitleBar, DisabledButtonIsDrawnGrey) {
@@ -185,7 +186,7 @@ TEST(MiniTitleBar, MaximisedParentIsNotDragged) {
     strip.parent->showMaximized();
     const QPoint start = strip.parent->pos();
     send(strip.bar, QEvent::MouseButtonPress, QPoint(20, 5));
-    EXPECT_FALSE(strip.bar->dragging());
+    EXPECT_FALSE(MiniTitleBarTestPeer::dragging(*strip.bar));
     send(strip.bar, QEvent::MouseMove, QPoint(60, 40));
     EXPECT_EQ(strip.parent->pos(), start);
 }

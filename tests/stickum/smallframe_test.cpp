@@ -1,3 +1,4 @@
+#include "minititlebarpeer.h"
 #include "model/postit.h"
 #include "stickum/buttonpictures.h"
 #include "stickum/stickum.h"
@@ -14,6 +15,16 @@
 #include <QWindow>
 
 #include <gtest/gtest.h>
+
+// Reads the Stickum's line height.
+struct WPostItTestPeer {
+    static int lineHeight(const WPostIt& content) { return content.lineHeight_; }
+};
+
+// Reads the summary the Stickum's title is made from.
+struct SmallFrameTestPeer {
+    static QString summary(const SmallFrame& frame) { return frame.summary_; }
+};
 
 namespace {
 
@@ -66,7 +77,7 @@ void send(QWidget* to, QEvent::Type type, QPoint global) {
 
 TEST_F(StickumTest, FixedStickumKeepsItsBuiltSize) {
     make();
-    EXPECT_EQ(content->lineHeight(), 16);
+    EXPECT_EQ(WPostItTestPeer::lineHeight(*content), 16);
     EXPECT_EQ(frame->size(), QSize(screenWidth() / 8, 82));
     EXPECT_EQ(content->geometry(), QRect(0, 11, screenWidth() / 8, 71));
     EXPECT_EQ(frame->titleBar()->geometry(), QRect(0, 0, screenWidth() / 8, 12));
@@ -139,13 +150,13 @@ TEST_F(StickumTest, RolledUpCaptionIsTheStartOfTheText) {
     content->setContent("milk\r\neggs");
     frame->showStickum();
     frame->titleBar()->button(MiniTitleBar::RollUp)->click();
-    EXPECT_EQ(frame->titleBar()->caption(), QStringLiteral("milk  eggs"));
+    EXPECT_EQ(MiniTitleBarTestPeer::caption(*frame->titleBar()), QStringLiteral("milk  eggs"));
     frame->titleBar()->button(MiniTitleBar::RollUp)->click();
-    EXPECT_EQ(frame->titleBar()->caption(), QStringLiteral("Stickum"));
+    EXPECT_EQ(MiniTitleBarTestPeer::caption(*frame->titleBar()), QStringLiteral("Stickum"));
 
     content->setContent(std::string(60, 'x'));
     frame->hideStickum();
-    EXPECT_EQ(frame->summary(), QString(39, u'x'));
+    EXPECT_EQ(SmallFrameTestPeer::summary(*frame), QString(39, u'x'));
 
     // Text typed since the Stickum was shown shows too.
     frame->showStickum();
@@ -153,7 +164,8 @@ TEST_F(StickumTest, RolledUpCaptionIsTheStartOfTheText) {
     QTest::keyClick(edit(), Qt::Key_Home, Qt::ControlModifier);
     type(QStringLiteral("new "));
     frame->titleBar()->button(MiniTitleBar::RollUp)->click();
-    EXPECT_EQ(frame->titleBar()->caption(), QStringLiteral("new ") + QString(35, u'x'));
+    EXPECT_EQ(MiniTitleBarTestPeer::caption(*frame->titleBar()),
+              QStringLiteral("new ") + QString(35, u'x'));
 }
 
 TEST_F(StickumTest, CloseHidesAndDisarmsButKeepsTheText) {
@@ -265,7 +277,8 @@ TEST_F(StickumTest, TypingPastTheLastLineScrollsByWholeLines) {
     for (int line = 2; line <= 9; ++line) {
         typeEnter();
         type(QString::number(line));
-        EXPECT_EQ(edit()->verticalScrollBar()->value() % content->lineHeight(), 0) << line;
+        EXPECT_EQ(edit()->verticalScrollBar()->value() % WPostItTestPeer::lineHeight(*content), 0)
+            << line;
     }
     EXPECT_GT(edit()->verticalScrollBar()->value(), 0);
 }

@@ -1,6 +1,11 @@
 #include "model/catalogue.h"
 #include "storage_fixture.h"
 
+// Reads the version the file was read as (4 before any load and when there was no file).
+struct DataFileTestPeer {
+    static int fileVersion(const DataFile& data) { return data.version_; }
+};
+
 namespace {
 
 std::vector<std::uint8_t> chosenFont() {
@@ -127,7 +132,7 @@ TEST_F(StorageTest, VersionThreeLeavesTheLastTwoOptionsAtTheirDefaults) {
     DataFile data(path);
     ScriptedAnswers answers;
     ASSERT_EQ(loadAll(data, answers).status, LoadStatus::Loaded);
-    EXPECT_EQ(data.fileVersion(), 3);
+    EXPECT_EQ(DataFileTestPeer::fileVersion(data), 3);
     EXPECT_EQ(options.heightInLines, 9);
     EXPECT_EQ(options.waveFile, "/w.wav");
     EXPECT_TRUE(options.defaultCaptionColor);
