@@ -1,12 +1,12 @@
 // The real program's command line without a display: help, version, mistakes, --quit with no
 // Quillbox running, and --export of data files of every version.
-#include "commandrun.h"
 #include "file_bytes.h"
 #include "look/gradient.h"
 #include "look/recordtext.h"
 #include "look/stickumlook.h"
 #include "process/commandchannel.h"
 #include "process/singleinstance.h"
+#include "programrun.h"
 #include "resources/dialogs.h"
 #include "setfor.h"
 #include "storage/datafile.h"
@@ -135,15 +135,11 @@ std::vector<std::uint8_t> oldLayout(int version) {
 class CommandLineTest : public ::testing::Test {
 protected:
     QString write(const std::vector<std::uint8_t>& bytes) {
-        const QString path = dir.filePath(QStringLiteral("quillbox.dat"));
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
-        return path;
+        EXPECT_TRUE(program.writeBytes(bytes));
+        return program.dataPath();
     }
 
-    QTemporaryDir dir;
-    CommandRun program;
+    ProgramRun program;
 };
 
 } // namespace
@@ -170,7 +166,7 @@ TEST_F(CommandLineTest, HelpAndVersionNeedNoDisplayAndMistakesSaySoWithTheUsage)
     }
     // Well said, but the folder is not there: a failure, not a mistake.
     const CommandResult nowhere =
-        program.run({"--export", "--data", dir.filePath("gone/quillbox.dat")}, {}, false);
+        program.run({"--export", "--data", program.filePath("gone/quillbox.dat")}, {}, false);
     EXPECT_EQ(nowhere.status, 1);
     EXPECT_EQ(nowhere.err.count('\n'), 1) << nowhere.err.constData();
     // One version: the one the About page names.
@@ -180,7 +176,7 @@ TEST_F(CommandLineTest, HelpAndVersionNeedNoDisplayAndMistakesSaySoWithTheUsage)
         return QByteArray(item.text) == "version " + version.mid(int(qstrlen("Quillbox ")));
     })) << version.constData();
     const CommandResult quit =
-        program.run({"--quit", "--data", dir.filePath("quillbox.dat")}, {}, false);
+        program.run({"--quit", "--data", program.filePath("quillbox.dat")}, {}, false);
     EXPECT_EQ(quit.status, 0);
     EXPECT_TRUE(quit.out.contains("not running")) << quit.out.constData();
 }
@@ -189,22 +185,22 @@ TEST_F(CommandLineTest, AutostartOnWritesTheEntryForTheDataFileAndOffRemovesIt) 
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     const auto restore = qScopeGuard([] { qunsetenv("XDG_CONFIG_HOME"); });
-    const QString data = dir.filePath("my notes.dat");
+    const QString data = program.filePath("my notes.dat");
     const QString entry = config.filePath("autostart/org.quillbox.Quillbox.desktop");
     const CommandResult on = program.run({"--autostart", "on", "--data", data}, {}, false);
     EXPECT_EQ(on.status, 0) << on.err.constData();
     EXPECT_TRUE(on.out.contains(entry.toUtf8())) << on.out.constData();
     QFile file(entry);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(
-        file.readAll().contains("\nExec=" QB_PROGRAM_FILE " --data \"" + data.toUtf8() + "\"\n"));
+    EXPECT_TRUE(file.readAll().contains("\nExec=" + program.programPath().toUtf8() + " --data \"" +
+                                        data.toUtf8() + "\"\n"));
     const CommandResult off = program.run({"--autostart", "off"}, {}, false);
     EXPECT_EQ(off.status, 0) << off.err.constData();
     EXPECT_FALSE(QFile::exists(entry));
 }
 
 TEST_F(CommandLineTest, AStartWithoutADisplayItCanUseSaysSoAndEnds) {
-    const QString data = dir.filePath("quillbox.dat");
+    const QString data = program.filePath("quillbox.dat");
     const CommandResult none = program.run({"--data", data}, {}, false);
     EXPECT_EQ(none.status, 1) << "no abort, no core dump";
     EXPECT_TRUE(none.err.contains("no display")) << none.err.constData();
@@ -220,10 +216,10 @@ TEST_F(CommandLineTest, ACommandForTheRunningQuillboxWithoutADisplaySaysNoneRuns
     // From a timer or a remote shell: handed over when Quillbox runs (see the X11 tests),
     // otherwise told, never a crash.
     const CommandResult result =
-        program.run({"--new-note", "later", "--data", dir.filePath("quillbox.dat")}, {}, false);
+        program.run({"--new-note", "later", "--data", program.filePath("quillbox.dat")}, {}, false);
     EXPECT_EQ(result.status, 1) << result.err.constData();
     EXPECT_TRUE(result.err.contains("not running")) << result.err.constData();
-    EXPECT_FALSE(QFile::exists(dir.filePath("quillbox.dat")));
+    EXPECT_FALSE(QFile::exists(program.filePath("quillbox.dat")));
 }
 
 TEST_F(CommandLineTest, JsonExportOfEveryVersionHoldsWhatTheProgramUsesAndWritesNothing) {
@@ -231,7 +227,7 @@ TEST_F(CommandLineTest, JsonExportOfEveryVersionHoldsWhatTheProgramUsesAndWrites
     // colour (the toolkit's here, without a display), the sound beside the program.
     const ColorRef caption = toColorRef(desktop::activeCaption(QApplication::palette()));
     const std::string ding =
-        QFileInfo(QString::fromUtf8(QB_PROGRAM_FILE)).dir().filePath("ding.wav").toStdString();
+        QFileInfo(program.programPath()).dir().filePath("ding.wav").toStdString();
     const QStringList newer{"defaultCaptionColor", "titleBarColor"};
     const QStringList older{"defaultCaptionColor", "heightInLines", "titleBarColor", "waveFile"};
     for (const auto& [bytes, defaults] :
@@ -265,7 +261,7 @@ TEST_F(CommandLineTest, JsonExportOfEveryVersionHoldsWhatTheProgramUsesAndWrites
         for (int kind : {KindNote, KindLending, KindReminder})
             EXPECT_EQ(arrayOf(all, kind).size(), seen[kind]);
         expectOptions(all["options"].toObject(), options);
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+        EXPECT_EQ(QDir(program.directory()).entryList(QDir::Files | QDir::Hidden).size(), 1);
     }
 }
 
@@ -274,8 +270,7 @@ TEST_F(CommandLineTest, AnExportThatCannotBeWrittenSaysSoAndFails) {
     QProcess process;
     process.setProcessEnvironment(program.environment(false));
     process.setStandardOutputFile(QStringLiteral("/dev/full"));
-    process.start(QString::fromUtf8(QB_PROGRAM_FILE),
-                  {"--export", "--json", "--data", write(versionFour())});
+    process.start(program.programPath(), {"--export", "--json", "--data", write(versionFour())});
     ASSERT_TRUE(process.waitForFinished(20000));
     EXPECT_EQ(process.exitCode(), 1);
     EXPECT_TRUE(process.readAllStandardError().contains("No space left")) << "no reason given";
@@ -302,10 +297,10 @@ TEST_F(CommandLineTest, TextExportShowsOneBlockPerRecordWithThePagesDates) {
 TEST_F(CommandLineTest, AnInstalledProgramExportsTheDataFileOfTheUsersFolder) {
     // Installed where the user may not write, the program keeps its data in the user's own
     // folder: --export must read that file, not look for another.
-    const QString bin = dir.filePath(QStringLiteral("bin"));
+    const QString bin = program.filePath(QStringLiteral("bin"));
     const QString copy = QDir(bin).filePath(QStringLiteral("quillbox"));
     ASSERT_TRUE(QDir().mkpath(bin));
-    ASSERT_TRUE(QFile::copy(QString::fromUtf8(QB_PROGRAM_FILE), copy));
+    ASSERT_TRUE(QFile::copy(program.programPath(), copy));
     QFile::setPermissions(bin, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     const bool locked = ::geteuid() == 0 && QProcess::execute("chattr", {"+i", bin}) == 0;
     const auto unlock = qScopeGuard([&] {
@@ -316,7 +311,7 @@ TEST_F(CommandLineTest, AnInstalledProgramExportsTheDataFileOfTheUsersFolder) {
     if (QFile probe(QDir(bin).filePath("probe")); probe.open(QIODevice::WriteOnly))
         GTEST_SKIP() << "no folder the program may not write to";
 
-    const QString share = dir.filePath(QStringLiteral("share"));
+    const QString share = program.filePath(QStringLiteral("share"));
     ASSERT_TRUE(QDir().mkpath(share + QStringLiteral("/Quillbox")));
     ASSERT_TRUE(
         QFile::rename(write(versionFour()), share + QStringLiteral("/Quillbox/quillbox.dat")));
@@ -332,14 +327,14 @@ TEST_F(CommandLineTest, AnInstalledProgramExportsTheDataFileOfTheUsersFolder) {
 
 TEST_F(CommandLineTest, QuitWaitsForAQuillboxThatIsStillStarting) {
     // A Quillbox that holds the lock but takes no commands yet (a question at its start).
-    const QString path = dir.filePath(QStringLiteral("quillbox.dat"));
-    const SetFor runtime("XDG_RUNTIME_DIR", program.runtime.path());
+    const QString path = program.filePath(QStringLiteral("quillbox.dat"));
+    const SetFor runtime("XDG_RUNTIME_DIR", program.runtimePath());
     const SetFor state("XDG_STATE_HOME", program.statePath);
     SingleInstance starting(path);
     ASSERT_TRUE(starting.acquired());
     QProcess quit;
     quit.setProcessEnvironment(program.environment(false));
-    quit.start(QString::fromUtf8(QB_PROGRAM_FILE), {"--quit", "--data", path});
+    quit.start(program.programPath(), {"--quit", "--data", path});
     // Time for a --quit that does not wait to end, saying nothing runs.
     quit.waitForFinished(500);
 

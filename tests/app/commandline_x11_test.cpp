@@ -1,11 +1,11 @@
 // Commands handed to a running Quillbox on a real X11 desktop: each reaches the Quillbox of its
 // own data file; a Quillbox killed outright leaves a socket that the next one takes over. Runs
 // inside scripts/xsession.sh.
-#include "commandrun.h"
 #include "fakes.h"
 #include "notefiles.h"
 #include "process/commandline.h"
 #include "process/singleinstance.h"
+#include "programrun.h"
 #include "setfor.h"
 #include "storage/atomic_file.h"
 #include "storage/datafile.h"
@@ -53,39 +53,20 @@ protected:
     }
     // Starts Quillbox on the data file and waits for its Stickum: it holds the lock then, so a
     // command started next cannot become the running Quillbox itself.
-    void launch(QProcess& process, const QString& path) {
-        program.start(process, {"--data", path});
-        ASSERT_TRUE(QTest::qWaitFor([&] { return shownWindows(process, "^Stickum$") > 0; }, 15000));
-    }
-    // The same data file on two machines, each with its Quillbox; a note added here.
-    void startTwoMachines() {
-        here = dataFile(one, "milk");
-        there = two.filePath(QStringLiteral("quillbox.dat"));
-        ASSERT_TRUE(QFile::copy(here, there));
-        launch(first, here);
-        launch(second, there);
-        ASSERT_EQ(command(here, {"--new-note", "from here"}).status, 0);
+    QProcess& launch(const QString& path) {
+        QProcess& process = program.start({"--data", path});
+        EXPECT_TRUE(QTest::qWaitFor([&] { return shownWindows(process, "^Stickum$") > 0; }, 15000));
+        return process;
     }
     CommandResult command(const QString& path, QStringList arguments,
                           const QByteArray& input = {}) {
         arguments << "--data" << path;
         return program.run(arguments, input);
     }
-    void TearDown() override {
-        for (QProcess* process : {&first, &second})
-            if (process->state() != QProcess::NotRunning) {
-                process->kill();
-                process->waitForFinished(3000);
-            }
-    }
 
-    CommandRun program;
+    ProgramRun program;
     QTemporaryDir one;
     QTemporaryDir two;
-    QProcess first;
-    QProcess second;
-    QString here;
-    QString there;
 };
 
 } // namespace
@@ -93,8 +74,8 @@ protected:
 TEST_F(RunningQuillbox, EachCommandReachesTheQuillboxOfItsDataFile) {
     const QString milk = dataFile(one, "milk");
     const QString bread = dataFile(two, "bread");
-    launch(first, milk);
-    launch(second, bread);
+    QProcess& first = launch(milk);
+    QProcess& second = launch(bread);
 
     // The command waits while the program starts, then the note is there and shown.
     EXPECT_EQ(command(milk, {"--new-note", "tea\nand cake"}).status, 0);
@@ -130,16 +111,15 @@ TEST_F(RunningQuillbox, EachCommandReachesTheQuillboxOfItsDataFile) {
 
 TEST_F(RunningQuillbox, AKilledQuillboxIsTakenOverAndANewNoteStartsOne) {
     const QString milk = dataFile(one, "milk");
-    launch(first, milk);
+    QProcess& first = launch(milk);
     ASSERT_EQ(command(milk, {"--toggle"}).status, 0);
-    ::kill(pid_t(first.processId()), SIGKILL);
+    first.kill();
     first.waitForFinished(3000);
-    ASSERT_FALSE(QDir(program.runtime.path()).entryList({"*.socket"}, QDir::System).isEmpty());
+    ASSERT_FALSE(QDir(program.runtimePath()).entryList({"*.socket"}, QDir::System).isEmpty());
 
     // Nobody listens on the socket left behind: --new-note starts Quillbox, which takes over the
     // lock and the socket and adds the note from standard input.
-    second.setProcessEnvironment(program.environment());
-    second.start(QString::fromUtf8(QB_PROGRAM_FILE), {"--new-note", "-", "--data", milk});
+    QProcess& second = program.start({"--new-note", "-", "--data", milk});
     second.write("from a pipe\n");
     second.closeWriteChannel();
     EXPECT_TRUE(QTest::qWaitFor([&] { return holds(milk, "from a pipe"); }, 15000));
@@ -155,12 +135,18 @@ TEST_F(RunningQuillbox, ANewNoteThatStartsAFullQuillboxSaysThereIsNoSpace) {
     while (holder.addAttached(std::make_unique<Note>())) {
     }
     ASSERT_TRUE(DataFile(path.toStdString()).save(holder, Options::initial({})).ok());
-    program.start(first, {"--new-note", "one too many", "--data", path});
+    const QProcess& first = program.start({"--new-note", "one too many", "--data", path});
     EXPECT_TRUE(QTest::qWaitFor([&] { return shownWindows(first, "^ERROR$") == 1; }, 15000));
 }
 
 TEST_F(RunningQuillbox, ANoteAddedOnOneMachineAppearsOnTheOther) {
-    startTwoMachines();
+    // The same data file on two machines, each with its Quillbox; a note added here.
+    const QString here = dataFile(one, "milk");
+    const QString there = two.filePath(QStringLiteral("quillbox.dat"));
+    ASSERT_TRUE(QFile::copy(here, there));
+    launch(here);
+    QProcess& second = launch(there);
+    ASSERT_EQ(command(here, {"--new-note", "from here"}).status, 0);
     ASSERT_TRUE(QTest::qWaitFor([&] { return shownWindows(second, "^Stickum$") == 1; }, 10000));
 
     syncFile(here, there);
@@ -173,7 +159,7 @@ TEST_F(RunningQuillbox, ANoteAddedOnOneMachineAppearsOnTheOther) {
 
 TEST_F(RunningQuillbox, AHandedOverNoteIsStoredByTheOneRuleForTexts) {
     const QString milk = dataFile(one, "milk");
-    launch(first, milk);
+    launch(milk);
     // Longer than a note in UTF-8, short enough in the earliest versions' encoding: kept whole
     // in that. A hundred euro signs likewise; and what fits neither is cut at a character.
     QString list = QStringLiteral("Einkaufen:");
@@ -190,11 +176,11 @@ TEST_F(RunningQuillbox, AHandedOverNoteIsStoredByTheOneRuleForTexts) {
 TEST_F(RunningQuillbox, OneQuillboxPerDataFileWhateverBecomesOfItsRuntimeFolder) {
     const QString milk = dataFile(one, "milk");
     const QString bread = dataFile(two, "bread");
-    launch(first, milk);
-    launch(second, bread);
+    QProcess& first = launch(milk);
+    QProcess& second = launch(bread);
     // Another session of the same user, with a runtime folder of its own: its commands reach
     // the Quillbox that runs.
-    CommandRun elsewhere;
+    ProgramRun elsewhere;
     elsewhere.statePath = program.statePath;
     EXPECT_EQ(elsewhere.run({"--toggle", "--data", milk}).status, 0);
     EXPECT_TRUE(QTest::qWaitFor([&] { return shownWindows(first, "^Stickum$") == 0; }, 10000));
@@ -202,7 +188,7 @@ TEST_F(RunningQuillbox, OneQuillboxPerDataFileWhateverBecomesOfItsRuntimeFolder)
     // Its socket taken away: the commands say so, and start no second Quillbox.
     QString milkSocket;
     {
-        const SetFor runtime("XDG_RUNTIME_DIR", program.runtime.path());
+        const SetFor runtime("XDG_RUNTIME_DIR", program.runtimePath());
         const SetFor state("XDG_STATE_HOME", program.statePath);
         milkSocket = runtimeNamesFor(milk).socketName;
     }
@@ -213,20 +199,20 @@ TEST_F(RunningQuillbox, OneQuillboxPerDataFileWhateverBecomesOfItsRuntimeFolder)
     EXPECT_EQ(first.state(), QProcess::Running);
 
     // A Quillbox killed outright leaves its socket; the next start clears it away, and only it.
-    ::kill(pid_t(second.processId()), SIGKILL);
+    second.kill();
     second.waitForFinished(3000);
-    ::kill(pid_t(first.processId()), SIGTERM);
+    sendSignal(first, SIGTERM);
     first.waitForFinished(10000);
-    const QStringList left = QDir(program.runtime.path()).entryList({"*.socket"}, QDir::System);
+    const QStringList left = QDir(program.runtimePath()).entryList({"*.socket"}, QDir::System);
     ASSERT_EQ(left.size(), 1);
-    launch(first, milk);
-    EXPECT_EQ(QDir(program.runtime.path()).entryList({"*.socket"}, QDir::System),
+    launch(milk);
+    EXPECT_EQ(QDir(program.runtimePath()).entryList({"*.socket"}, QDir::System),
               QStringList{QFileInfo(milkSocket).fileName()});
 }
 
 TEST_F(RunningQuillbox, ANewBlankNoteTakesTheKeyboard) {
     const QString milk = dataFile(one, "milk");
-    launch(first, milk);
+    QProcess& first = launch(milk);
     // Another program has the keyboard when the command comes (a terminal, a launcher).
     QProcess other;
     other.start(QStringLiteral("xmessage"), {"-name", "elsewhere", "elsewhere"});

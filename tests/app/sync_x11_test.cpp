@@ -1,9 +1,9 @@
 // Two machines on one: two Syncthing instances on loopback keep a folder in step, each with its
 // own Quillbox on its own X display (of different sizes) on a data file in that folder. Each
 // test is one scenario on a data file of its own. Needs syncthing, Xvfb and xdotool.
-#include "commandrun.h"
 #include "fakes.h"
 #include "notefiles.h"
+#include "programrun.h"
 #include "storage/fileidentity.h"
 
 #include <QDir>
@@ -55,9 +55,9 @@ struct Machine {
     int syncPort = 0;
     int guiPort = 0;
     QString id{}; // Syncthing's device id
-    std::unique_ptr<QProcess> xserver{};
+    std::unique_ptr<OwnXServer> xserver{};
     std::unique_ptr<QProcess> syncthing{};
-    std::unique_ptr<CommandRun> quillbox = std::make_unique<CommandRun>();
+    std::unique_ptr<ProgramRun> quillbox = std::make_unique<ProgramRun>();
 
     QString folder() const { return root + "/Sync"; }
     QString home() const { return root + "/syncthing"; }
@@ -66,17 +66,6 @@ struct Machine {
         return output("curl",
                       {"-s", "-X", method, "-H", "X-API-Key: quillbox-test",
                        QStringLiteral("http://127.0.0.1:%1/rest/%2").arg(guiPort).arg(what)});
-    }
-    // An X server of the machine's screen size, on a display number it finds free itself.
-    void startXServer() {
-        xserver = std::make_unique<QProcess>();
-        xserver->setStandardErrorFile(root + "/xvfb.log");
-        xserver->start("Xvfb", {"-displayfd", "1", "-screen", "0",
-                                QStringLiteral("%1x%2x24").arg(screen.width()).arg(screen.height()),
-                                "-nolisten", "tcp", "-noreset"});
-        while (!xserver->canReadLine() && xserver->waitForReadyRead(10000)) {
-        }
-        quillbox->display = ":" + QString::fromLatin1(xserver->readLine()).trimmed();
     }
 };
 
@@ -120,7 +109,8 @@ protected:
             output("syncthing", {"generate", "--home=" + m.home(), "--no-default-folder",
                                  "--skip-port-probing"});
             m.id = output("syncthing", {"serve", "--home=" + m.home(), "--device-id"});
-            m.startXServer();
+            m.xserver = std::make_unique<OwnXServer>(m.screen, m.root + "/xvfb.log");
+            m.quillbox->display = m.xserver->display();
             ASSERT_GT(m.quillbox->display.size(), 1) << "no X server started";
         }
         for (int i = 0; i < 2; ++i) {
@@ -147,11 +137,10 @@ protected:
     }
     static void TearDownTestSuite() {
         for (Machine& m : machines)
-            for (auto* process : {m.syncthing.get(), m.xserver.get()})
-                if (process) {
-                    process->kill();
-                    process->waitForFinished(5000);
-                }
+            if (m.syncthing) {
+                m.syncthing->kill();
+                m.syncthing->waitForFinished(5000);
+            }
         machines = {};
         root.reset();
     }
@@ -160,10 +149,8 @@ protected:
         if (!root) GTEST_SKIP() << "needs syncthing";
     }
     void TearDown() override {
-        for (QProcess& process : quillboxes) {
-            process.kill();
-            process.waitForFinished(5000);
-        }
+        for (Machine& m : machines)
+            m.quillbox->stop();
     }
 
     std::string dataPath(const Machine& m) const {
@@ -182,9 +169,8 @@ protected:
         ASSERT_TRUE(writeNotes(dataPath(machines[0]), {{"milk", place}}));
         ASSERT_TRUE(QTest::qWaitFor([&] { return notesOn(machines[1]) == Notes{"milk"}; }, kWaitMs))
             << "Syncthing did not bring the file to the second machine";
-        for (int i = 0; i < 2; ++i) {
-            const Machine& m = machines[i];
-            m.quillbox->start(quillboxes[i], {"--data", QString::fromStdString(dataPath(m))});
+        for (const Machine& m : machines) {
+            m.quillbox->start({"--data", QString::fromStdString(dataPath(m))});
             ASSERT_TRUE(QTest::qWaitFor([&] { return stickums(m) > 0; }, kWaitMs));
         }
     }
@@ -218,7 +204,6 @@ protected:
 
     static std::unique_ptr<QTemporaryDir> root;
     static std::array<Machine, 2> machines;
-    QProcess quillboxes[2];
 };
 
 std::unique_ptr<QTemporaryDir> TwoMachines::root;

@@ -40,12 +40,12 @@ public:
                        QStringLiteral("-F"), conf});
         if (!server_.waitForStarted(5000)) return;
         up_ = waitFor([this] {
-                  return !running()
-                             ? true
-                             : run(QStringLiteral("pactl"),
-                                   {QStringLiteral("--server"), QStringLiteral("unix:") + socket(),
-                                    QStringLiteral("info")})
-                                       .status == 0;
+                  return !running() ? true
+                                    : runCommand(QStringLiteral("pactl"),
+                                                 {QStringLiteral("--server"),
+                                                  QStringLiteral("unix:") + socket(),
+                                                  QStringLiteral("info")})
+                                              .status == 0;
               }) &&
               running();
     }
@@ -117,7 +117,7 @@ QString selectedText(const Window& stickum) {
     const QRect r = stickum.geometry;
     drag(r.topLeft() + QPoint(3, 15), r.bottomRight() - QPoint(3, 3));
     QString text;
-    waitFor([&] { return !(text = primarySelection()).isEmpty(); }, 3000);
+    waitFor([&] { return !(text = primarySelection()).isEmpty(); }, std::chrono::seconds(3));
     return text;
 }
 
@@ -158,7 +158,7 @@ TEST_F(Journey, DueLendingAndReminderPopUpWithTheirTextsAndSound) {
     run->writeData(holder, options);
 
     speakers.startRecording();
-    run->start(speakers.environment());
+    run->start({}, speakers.environment());
     ASSERT_TRUE(stickumsShown(2)) << "both alerts pop up at the first tick";
     screenshot(QStringLiteral("journey3-alerts"));
 
@@ -199,7 +199,7 @@ TEST_F(Journey, AGermanSessionShowsTheAlertInGerman) {
     QProcessEnvironment german;
     german.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8"));
     german.insert(QStringLiteral("LANGUAGE"), QString());
-    run->start(german);
+    run->start({}, german);
     ASSERT_TRUE(stickumsShown(1)) << "the lending's alert pops up at the first tick";
     const std::vector<Window> alerts = stickums();
     EXPECT_EQ(

@@ -122,7 +122,7 @@ std::optional<Window> Journey::trayTip() {
 ::testing::AssertionResult Journey::quitFromMainWindow() {
     click(inMain(mainLayout().closeButton));
     if (auto answered = answerBox(QStringLiteral("Quillbox"), "Return"); !answered) return answered;
-    const auto status = run->waitForExit();
+    const auto status = waitForExit(run->process());
     if (!status) return ::testing::AssertionFailure() << "the program did not end after Yes";
     if (*status != 0) return ::testing::AssertionFailure() << "exit status " << *status;
     return ::testing::AssertionSuccess();

@@ -4,8 +4,11 @@
 // the main window, the tray and the message boxes, and checks of what comes on the screen.
 
 #include "layoutprobe.h"
-#include "programrun.h"
 #include "xdesktop.h"
+
+#include "model/holder.h"
+#include "model/options.h"
+#include "storage/datafile.h"
 
 #include <QGuiApplication>
 
@@ -22,7 +25,7 @@ protected:
             GTEST_SKIP() << "needs an X11 session (scripts/xsession.sh)";
         if (!xdesk::trayPanel()) GTEST_SKIP() << "needs a tray on the desktop (trayer)";
         (void)mainLayout(); // measured before the program's windows come
-        run = std::make_unique<ProgramRun>();
+        run = std::make_unique<ProgramRun>(ProgramRun::Place::Copied);
     }
     void TearDown() override {
         if (HasFailure() && run) {

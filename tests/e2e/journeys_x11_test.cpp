@@ -135,7 +135,7 @@ TEST_F(Journey, SecondRunStartsInTheTrayAfterTheSplash) {
     })) << "the splash stays";
     EXPECT_GE(clock.elapsed(), 1000) << "the splash went at once";
     // Painting it left no helper thread of Qt's behind, to wake the idle program later.
-    const QDir tasks(QStringLiteral("/proc/%1/task").arg(run->pid()));
+    const QDir tasks(QStringLiteral("/proc/%1/task").arg(run->process().processId()));
     for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         QFile name(tasks.filePath(task + QStringLiteral("/comm")));
         EXPECT_TRUE(!name.open(QIODevice::ReadOnly) ||
@@ -200,7 +200,7 @@ TEST_F(Journey, OldLayoutAnsweredNoEndsWithStatusZeroAndTouchesNothing) {
     run->writeBytes(old);
     run->start();
     ASSERT_TRUE(answerBox(QStringLiteral("Quillbox - WARNING"), "Escape"));
-    const auto status = run->waitForExit();
+    const auto status = waitForExit(run->process());
     ASSERT_TRUE(status.has_value()) << "the program goes on after No";
     EXPECT_EQ(*status, 0);
     EXPECT_EQ(run->readBytes(), old);
@@ -252,39 +252,22 @@ public:
     unsigned long id() const { return id_; }
     // The window while it is on show, else 0.
     unsigned long shownId() const {
-        const Command found =
-            run(QStringLiteral("xdotool"),
-                {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                 QStringLiteral("--name"), QLatin1Char('^') + title_ + QLatin1Char('$')});
-        return found.out.section(QLatin1Char('\n'), 0, 0).trimmed().toULong();
+        return windowIds(QLatin1Char('^') + title_ + QLatin1Char('$')).value(0).toULong();
     }
-    QRect geometry() const {
-        for (const Window& w : {Window{id(), {}, {}, {}, 0}}) {
-            const Command shell =
-                run(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"),
-                                                QStringLiteral("--shell"), QString::number(w.id)});
-            auto value = [&](const char* key) {
-                const auto m =
-                    QRegularExpression(QStringLiteral("^%1=(-?\\d+)$").arg(QLatin1String(key)),
-                                       QRegularExpression::MultilineOption)
-                        .match(shell.out);
-                return m.captured(1).toInt();
-            };
-            return QRect(value("X"), value("Y"), value("WIDTH"), value("HEIGHT"));
-        }
-        return {};
-    }
+    QRect geometry() const { return windowGeometry(QString::number(id())); }
     bool onShow() const {
-        return run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(id())})
-            .out.contains(QLatin1String("IsViewable"));
+        return output(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(id())})
+            .contains(QLatin1String("IsViewable"));
     }
     // A map request de-iconifies the window; activation brings it to the front.
     void restore() {
-        run(QStringLiteral("xdotool"), {QStringLiteral("windowmap"), QString::number(id())});
-        run(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QString::number(id())});
+        runCommand(QStringLiteral("xdotool"), {QStringLiteral("windowmap"), QString::number(id())});
+        runCommand(QStringLiteral("xdotool"),
+                   {QStringLiteral("windowactivate"), QString::number(id())});
     }
     void minimise() {
-        run(QStringLiteral("xdotool"), {QStringLiteral("windowminimize"), QString::number(id())});
+        runCommand(QStringLiteral("xdotool"),
+                   {QStringLiteral("windowminimize"), QString::number(id())});
     }
     void close() {
         if (process_.state() == QProcess::NotRunning) return;

@@ -22,8 +22,7 @@ protected:
     }
     // A key of the desktop bound to "quillbox --show" brings the main window with the keys.
     bool showFromTheTray() {
-        const QString program = QDir(run->directory()).filePath(QStringLiteral("quillbox"));
-        return xdesk::run(program, {QStringLiteral("--show")}).status == 0 && mainWindowShown() &&
+        return run->run({QStringLiteral("--show")}).status == 0 && mainWindowShown() &&
                hasTheKeys(mainWindow);
     }
     // Keys, and a moment for a button's press to land before the next ones.
@@ -128,7 +127,7 @@ TEST_F(KeyboardJourney, ANoteALendingAndAReminderWithoutAMouse) {
     ASSERT_TRUE(hasTheKeys([] { return dialogNamed(QStringLiteral("Quillbox")); }))
         << "the quit question has the keys";
     press(QStringLiteral("Return"));
-    const auto status = run->waitForExit();
+    const auto status = waitForExit(run->process());
     ASSERT_TRUE(status.has_value());
     EXPECT_EQ(*status, 0);
     EXPECT_TRUE(fileHolds([&](PostItHolder& saved) {

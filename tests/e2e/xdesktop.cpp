@@ -3,12 +3,9 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QGuiApplication>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <algorithm>
 
@@ -32,8 +29,8 @@ int infoValue(const QString& out, const char* key) {
 
 std::vector<unsigned long> search(const QStringList& args) {
     std::vector<unsigned long> ids;
-    const Command found = run(kXdotool, QStringList{QStringLiteral("search")} + args);
-    for (const QString& line : found.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+    const QString found = output(kXdotool, QStringList{QStringLiteral("search")} + args);
+    for (const QString& line : found.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
         ids.push_back(line.trimmed().toULong());
     return ids;
 }
@@ -43,17 +40,19 @@ std::optional<Window> describe(unsigned long id) {
     window.id = id;
     // xwininfo gives the client area where it really is; xdotool adds the window manager's
     // decoration to the position of decorated windows.
-    const Command info = run(QStringLiteral("xwininfo"), {QStringLiteral("-id"), hexId(id)});
+    const CommandResult info =
+        runCommand(QStringLiteral("xwininfo"), {QStringLiteral("-id"), hexId(id)});
     if (info.status != 0) return std::nullopt;
-    window.geometry = QRect(infoValue(info.out, "Absolute upper-left X"),
-                            infoValue(info.out, "Absolute upper-left Y"),
-                            infoValue(info.out, "Width"), infoValue(info.out, "Height"));
-    const Command props =
-        run(QStringLiteral("xprop"),
-            {QStringLiteral("-id"), hexId(id), QStringLiteral("WM_NAME"),
-             QStringLiteral("_NET_WM_WINDOW_TYPE"), QStringLiteral("WM_TRANSIENT_FOR")});
+    const QString geometry = QString::fromUtf8(info.out);
+    window.geometry = QRect(infoValue(geometry, "Absolute upper-left X"),
+                            infoValue(geometry, "Absolute upper-left Y"),
+                            infoValue(geometry, "Width"), infoValue(geometry, "Height"));
+    const CommandResult props =
+        runCommand(QStringLiteral("xprop"),
+                   {QStringLiteral("-id"), hexId(id), QStringLiteral("WM_NAME"),
+                    QStringLiteral("_NET_WM_WINDOW_TYPE"), QStringLiteral("WM_TRANSIENT_FOR")});
     if (props.status != 0) return std::nullopt;
-    for (const QString& line : props.out.split(QLatin1Char('\n'))) {
+    for (const QString& line : QString::fromUtf8(props.out).split(QLatin1Char('\n'))) {
         if (line.startsWith(QLatin1String("WM_NAME"))) {
             const int quote = line.indexOf(QLatin1Char('"'));
             if (quote >= 0) window.name = line.mid(quote + 1).chopped(1);
@@ -76,33 +75,6 @@ QString shotsDirectory() {
 }
 
 } // namespace
-
-Command run(const QString& program, const QStringList& args, int timeoutMs) {
-    QProcess process;
-    process.setProcessChannelMode(QProcess::SeparateChannels);
-    process.start(program, args);
-    Command result;
-    if (!process.waitForStarted(timeoutMs)) return result;
-    if (!process.waitForFinished(timeoutMs)) {
-        process.kill();
-        process.waitForFinished(1000);
-        return result;
-    }
-    result.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.out = QString::fromUtf8(process.readAllStandardOutput());
-    return result;
-}
-
-bool waitFor(const std::function<bool()>& condition, int timeoutMs) {
-    QElapsedTimer clock;
-    clock.start();
-    while (true) {
-        QCoreApplication::processEvents();
-        if (condition()) return true;
-        if (clock.elapsed() > timeoutMs) return false;
-        QThread::msleep(20);
-    }
-}
 
 std::vector<Window> programWindows() {
     std::vector<Window> windows;
@@ -171,9 +143,10 @@ std::optional<Window> stickumAt(QPoint topLeft) {
 
 void click(QPoint screen, int button) {
     // (--sync would wait forever when the pointer is there already.)
-    run(kXdotool, {QStringLiteral("mousemove"), QString::number(screen.x()),
-                   QString::number(screen.y()), QStringLiteral("sleep"), QStringLiteral("0.05"),
-                   QStringLiteral("click"), QString::number(button)});
+    runCommand(kXdotool,
+               {QStringLiteral("mousemove"), QString::number(screen.x()),
+                QString::number(screen.y()), QStringLiteral("sleep"), QStringLiteral("0.05"),
+                QStringLiteral("click"), QString::number(button)});
 }
 
 void drag(QPoint from, QPoint to) {
@@ -190,39 +163,41 @@ void drag(QPoint from, QPoint to) {
     }
     args << QStringLiteral("sleep") << QStringLiteral("0.05") << QStringLiteral("mouseup")
          << QStringLiteral("1");
-    run(kXdotool, args);
+    runCommand(kXdotool, args);
 }
 
 void type(const QString& text) {
-    run(kXdotool, {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("25"), text});
+    runCommand(kXdotool,
+               {QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("25"), text});
 }
 
 void key(const QString& keys) {
-    run(kXdotool,
-        QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("40")} +
-            keys.split(u' ', Qt::SkipEmptyParts));
+    runCommand(kXdotool,
+               QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("40")} +
+                   keys.split(u' ', Qt::SkipEmptyParts));
 }
 
 void activate(unsigned long window) {
-    run(kXdotool, {QStringLiteral("windowactivate"), QStringLiteral("--sync"), hexId(window)});
+    runCommand(kXdotool,
+               {QStringLiteral("windowactivate"), QStringLiteral("--sync"), hexId(window)});
 }
 
 unsigned long activeWindow() {
-    return run(kXdotool, {QStringLiteral("getactivewindow")}).out.trimmed().toULong();
+    return output(kXdotool, {QStringLiteral("getactivewindow")}).toULong();
 }
 
 void hover(QPoint screen) {
-    run(kXdotool,
-        {QStringLiteral("mousemove"), QString::number(screen.x() - 3),
-         QString::number(screen.y() - 3), QStringLiteral("sleep"), QStringLiteral("0.05"),
-         QStringLiteral("mousemove"), QString::number(screen.x()), QString::number(screen.y())});
+    runCommand(kXdotool, {QStringLiteral("mousemove"), QString::number(screen.x() - 3),
+                          QString::number(screen.y() - 3), QStringLiteral("sleep"),
+                          QStringLiteral("0.05"), QStringLiteral("mousemove"),
+                          QString::number(screen.x()), QString::number(screen.y())});
 }
 
 QImage screenshot(const QString& name) {
     QTemporaryDir scratch;
     const QString path = name.isEmpty() ? scratch.filePath(QStringLiteral("screen.png"))
                                         : QDir(shotsDirectory()).filePath(name + ".png");
-    run(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), path});
+    runCommand(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), path});
     return QImage(path).convertToFormat(QImage::Format_RGB32);
 }
 

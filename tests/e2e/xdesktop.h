@@ -1,34 +1,19 @@
 #pragma once
 
-// What a journey needs of the virtual desktop it runs on: other programs (xdotool, xprop,
-// import) run to completion, the windows of one process as the X server shows them, real
-// pointer and keyboard input, screenshots, and patient polling.
+// What a journey needs of the virtual desktop it runs on: the windows of one process as the X
+// server shows them, real pointer and keyboard input, and screenshots.
+
+#include "programrun.h"
 
 #include <QImage>
 #include <QRect>
 #include <QString>
 #include <QStringList>
 
-#include <functional>
 #include <optional>
 #include <vector>
 
 namespace xdesk {
-
-// How long a journey waits for something the user would wait for.
-inline constexpr int kPatienceMs = 8000;
-
-struct Command {
-    int status = -1;
-    QString out;
-};
-
-// Runs a program to its end (at most timeoutMs) and gives its status and output.
-Command run(const QString& program, const QStringList& args, int timeoutMs = 10000);
-
-// Polls the condition every 20 ms (Qt's events are handled meanwhile) until it holds or the
-// time is up; its last answer.
-bool waitFor(const std::function<bool()>& condition, int timeoutMs = kPatienceMs);
 
 // One window on show, as the X server has it.
 struct Window {
