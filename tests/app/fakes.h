@@ -3,6 +3,7 @@
 #include "app/myapp.h"
 #include "app/trayicon.h"
 #include "fakemessageboxes.h"
+#include "notefiles.h"
 #include "stickumhands.h"
 
 #include "stickum/smallframe.h"
@@ -76,15 +77,8 @@ inline std::unique_ptr<MyApp> quillboxInProcess(const QString& dataDirectory, Me
 inline bool writeNotes(const std::string& path,
                        const std::vector<std::pair<std::string, QPoint>>& notes) {
     PostItHolder holder;
-    for (const auto& [text, place] : notes) {
-        auto note = std::make_unique<Note>();
-        note->setText(text);
-        note->setActive(true);
-        auto attr = std::make_unique<PostItAttr>();
-        attr->x = static_cast<std::int16_t>(place.x());
-        attr->y = static_cast<std::int16_t>(place.y());
-        holder.addAttached(std::move(note), std::move(attr));
-    }
+    for (const auto& [text, place] : notes)
+        addNote(holder, text, place.x(), place.y());
     return DataFile(path).save(holder, Options::initial({})).ok();
 }
 

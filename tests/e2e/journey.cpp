@@ -133,15 +133,3 @@ std::optional<Window> Journey::trayTip() {
     if (auto shown = mainWindowShown(); !shown) return shown;
     return quitFromMainWindow();
 }
-
-void addNote(PostItHolder& holder, const std::string& text, int x, int y) {
-    auto note = std::make_unique<Note>();
-    note->setText(text);
-    note->setActive(true);
-    Note* added = note.get();
-    holder.addNote(std::move(note));
-    auto attr = std::make_unique<PostItAttr>();
-    attr->x = static_cast<std::int16_t>(x);
-    attr->y = static_cast<std::int16_t>(y);
-    holder.attach(std::move(attr), added);
-}

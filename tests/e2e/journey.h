@@ -71,6 +71,3 @@ protected:
     std::unique_ptr<ProgramRun> run;
     QRect main_; // where the main window stood when last seen
 };
-
-// Two notes at known places.
-void addNote(PostItHolder& holder, const std::string& text, int x, int y);

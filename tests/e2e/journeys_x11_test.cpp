@@ -3,6 +3,7 @@
 // windows it puts on the screen and the data file it leaves behind.
 #include "../storage/file_bytes.h"
 #include "journey.h"
+#include "notefiles.h"
 
 #include <QDir>
 #include <QElapsedTimer>

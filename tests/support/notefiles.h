@@ -11,12 +11,18 @@
 #include <string>
 #include <vector>
 
-// An active note at the end of the list.
+// An active note at the end of the list; its Stickum at the place, when one is given.
 inline void addNote(PostItHolder& holder, const std::string& text) {
     auto note = std::make_unique<Note>();
     note->setText(text);
     note->setActive(true);
     holder.addAttached(std::move(note));
+}
+inline void addNote(PostItHolder& holder, const std::string& text, int x, int y) {
+    addNote(holder, text);
+    PostItAttr* attr = holder.attrOf(holder.note(holder.noteCount() - 1));
+    attr->x = static_cast<std::int16_t>(x);
+    attr->y = static_cast<std::int16_t>(y);
 }
 
 // What a sync tool does when another machine's version arrives: a file of its own beside the
