@@ -98,6 +98,12 @@ public:
     DataFile file;
 };
 
+// An empty file at the path, as a wave file that exists.
+bool touch(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly);
+}
+
 constexpr ColorRef kRed = rgb(255, 0, 0);
 constexpr ColorRef kGreen = rgb(0, 160, 0);
 
@@ -444,9 +450,7 @@ TEST(FontChooser, EscapeClosesTheWholeChooser) {
 TEST_F(OptionsPage, WaveFileChangesOnlyToAnotherFileThatExists) {
     QTemporaryDir dir;
     const QString wave = dir.filePath(QStringLiteral("alarm.wav"));
-    QFile file(wave);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
+    ASSERT_TRUE(touch(wave));
     open();
     showActive();
     EXPECT_EQ(waveEdit()->text(), QStringLiteral("/nowhere/ding.wav"));
@@ -467,9 +471,7 @@ TEST_F(OptionsPage, WaveFileChangesOnlyToAnotherFileThatExists) {
 
     // The chooser: its filters, a cancel, then a file picked.
     const QString other = dir.filePath(QStringLiteral("bell.WAV"));
-    QFile second(other);
-    ASSERT_TRUE(second.open(QIODevice::WriteOnly));
-    second.close();
+    ASSERT_TRUE(touch(other));
     click(WaveFileButton);
     EXPECT_EQ(choosers.filters, QStringList({QStringLiteral("Wav audio files (*.WAV)"),
                                              QStringLiteral("All files(*.*)")}));
@@ -491,9 +493,7 @@ TEST_F(OptionsPage, AStoredWaveFileThatIsMissingKeepsItsName) {
     // the data file may have named another.
     QTemporaryDir dir;
     const QString wave = dir.filePath(QStringLiteral("ding.wav"));
-    QFile file(wave);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
+    ASSERT_TRUE(touch(wave));
     FakeHost other;
     other.settings.waveFile = wave.toStdString();
     open(other);
