@@ -63,9 +63,22 @@ protected:
         SmallFrame* frame = frameOf(record);
         return frame && frame->isVisible();
     }
+    // Where its Stickum stands on the screen.
+    QPoint standsAt(const PostIt* record) const {
+        const SmallFrame* frame = frameOf(record);
+        return QPoint(frame->frameX(), frame->frameY());
+    }
     QPoint positionOf(const PostIt* record) const {
         const PostItAttr* attr = holder.attrOf(record);
         return QPoint(attr->x, attr->y);
+    }
+
+    // A note pinned to the window, then the collapse that pins its Stickum.
+    Note* pinnedNote(const std::string& text, WindowHandle target = kEditor) {
+        Note* note = addNote(text);
+        tracker.setTarget(note, target);
+        collapse();
+        return note;
     }
 
     // The collapse, as the main dialog runs it (without the tick).
@@ -97,7 +110,7 @@ TEST_F(TrackerTest, ShowAndHidePassesPlaceTakeBackAndKeepTheSameStickum) {
     EXPECT_EQ(StickumTrackerTestPeer::attachedCount(tracker), 3);
     ASSERT_TRUE(onShow(note));
     SmallFrame* frame = frameOf(note);
-    EXPECT_EQ(QPoint(frame->frameX(), frame->frameY()), QPoint(120, 90));
+    EXPECT_EQ(standsAt(note), QPoint(120, 90));
     EXPECT_EQ(frame->content()->getContent(), "milk");
     EXPECT_TRUE(frame->windowFlags() & Qt::WindowStaysOnTopHint) << "free Stickums are topmost";
     EXPECT_EQ(frame->parentWidget(), nullptr) << "it stays when the main window hides";
@@ -159,8 +172,7 @@ TEST_F(TrackerTest, StaleStickumsAreRebuiltOnceAtTheNextShowPass) {
     EXPECT_TRUE(oldSecond.isNull());
     ASSERT_TRUE(onShow(first));
     ASSERT_TRUE(onShow(second));
-    EXPECT_EQ(QPoint(frameOf(first)->frameX(), frameOf(first)->frameY()), QPoint(400, 300))
-        << "rebuilt where the last hide pass found it";
+    EXPECT_EQ(standsAt(first), QPoint(400, 300)) << "rebuilt where the last hide pass found it";
     EXPECT_EQ(tracker.stickumOf(off), nullptr);
 
     QPointer<SmallFrame> rebuilt(frameOf(first));
@@ -274,14 +286,12 @@ TEST_F(TrackerTest, PinnedStickumsFollowTheirTargetAndBecomeFreeWhenItGoes) {
     EXPECT_EQ(holder.attrOf(note)->target, 0u);
     EXPECT_EQ(StickumTrackerTestPeer::pinnedTo(tracker, note), 0u);
     ASSERT_TRUE(onShow(note));
-    EXPECT_EQ(QPoint(frameOf(note)->frameX(), frameOf(note)->frameY()), QPoint(260, 240));
+    EXPECT_EQ(standsAt(note), QPoint(260, 240));
     EXPECT_TRUE(frameOf(note)->windowFlags() & Qt::WindowStaysOnTopHint);
 }
 
 TEST_F(TrackerTest, TargetGoneWhileTheMainWindowIsOpenRehomesHidden) {
-    Note* note = addNote("pinned");
-    tracker.setTarget(note, kBrowser);
-    collapse();
+    Note* note = pinnedNote("pinned", kBrowser);
     userTypes(frameOf(note)->content(), "typed into the pinned one");
     windows.minimise(kBrowser);
     tracker.hidePass(); // restore: the target is out of sight
@@ -327,9 +337,7 @@ TEST_F(TrackerTest, WithTheDisplayOffPinnedStickumsWaitForIt) {
 }
 
 TEST_F(TrackerTest, SwitchedOffWhileItsTargetIsMinimisedAStickumStaysAway) {
-    Note* note = addNote("away");
-    tracker.setTarget(note, kEditor);
-    collapse();
+    Note* note = pinnedNote("away");
     windows.minimise(kEditor);
     ASSERT_FALSE(onShow(note));
     tracker.hidePass(); // the display is switched off
@@ -340,9 +348,7 @@ TEST_F(TrackerTest, SwitchedOffWhileItsTargetIsMinimisedAStickumStaysAway) {
 }
 
 TEST_F(TrackerTest, ANewTargetTakesThePinnedStickumOver) {
-    Note* note = addNote("moving");
-    tracker.setTarget(note, kEditor);
-    collapse();
+    Note* note = pinnedNote("moving");
     tracker.hidePass();
     tracker.setTarget(note, kBrowser);
     EXPECT_EQ(tracker.targetTitle(note), "Browser");
@@ -403,9 +409,7 @@ TEST_F(TrackerTest, AliasesAreMadeOnlyForLiveWindowsAndOnlyWherePinningWorks) {
     EXPECT_EQ(StickumTrackerTestPeer::aliasCount(tracker), 1);
 
     windows.setPinningAvailable(false);
-    Note* note = addNote("nowhere to go");
-    tracker.setTarget(note, kBrowser);
-    collapse();
+    Note* note = pinnedNote("nowhere to go", kBrowser);
     EXPECT_EQ(StickumTrackerTestPeer::pinnedTo(tracker, note), 0u);
     EXPECT_TRUE(onShow(note)) << "a free Stickum instead";
     EXPECT_TRUE(boxes.shown.empty());
@@ -508,9 +512,7 @@ TEST_F(TrackerTest, AShowPassWhileCollapsedKeepsWhatIsBeingTyped) {
 }
 
 TEST_F(TrackerTest, APinnedStickumAwayWithItsTargetComesBackWithTheNoteAsEdited) {
-    Note* note = addNote("first");
-    tracker.setTarget(note, kEditor);
-    collapse();
+    Note* note = pinnedNote("first");
     windows.minimise(kEditor);
     tracker.hidePass();
     note->setText("edited on the Notes page");
@@ -527,10 +529,6 @@ TEST_F(TrackerTest, AStickumOffTheScreensIsShownOnOneAndKeepsItsPlaceUntilMoved)
     Note* note = addNote("on the right", 2000, 300);
     Note* moved = addNote("moved by the user", 1500, 100);
     tracker.showPass(true);
-    auto standsAt = [this](const Note* n) {
-        const SmallFrame* frame = frameOf(n);
-        return QPoint(frame->frameX(), frame->frameY());
-    };
     EXPECT_EQ(standsAt(note), QPoint(2000, 300));
 
     // The monitor is unplugged while Quillbox runs.
@@ -558,9 +556,7 @@ TEST_F(TrackerTest, AStickumOffTheScreensIsShownOnOneAndKeepsItsPlaceUntilMoved)
 
 TEST_F(TrackerTest, DestroyAllTakesEveryStickumAway) {
     Note* free = addNote("free");
-    Note* pinned = addNote("pinned");
-    tracker.setTarget(pinned, kEditor);
-    collapse();
+    Note* pinned = pinnedNote("pinned");
     QPointer<SmallFrame> a(frameOf(free));
     QPointer<SmallFrame> b(frameOf(pinned));
     tracker.destroyAll();

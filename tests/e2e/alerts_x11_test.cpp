@@ -112,6 +112,19 @@ private:
     bool up_ = false;
 };
 
+// An armed lending I owe, due 30 days after its date.
+void addLending(PostItHolder& holder, const char* person, const char* text, Date date, bool sound) {
+    auto lending = std::make_unique<Prestito>();
+    lending->setPerson(person);
+    lending->setText(text);
+    lending->setDate(date);
+    lending->setDaysAfter(30);
+    lending->setIOwe(true);
+    lending->setSound(sound);
+    lending->setActive(true);
+    holder.addAttached(std::move(lending));
+}
+
 // The text of a Stickum as the user selects it with the mouse.
 QString selectedText(const Window& stickum) {
     const QRect r = stickum.geometry;
@@ -130,16 +143,8 @@ TEST_F(Journey, DueLendingAndReminderPopUpWithTheirTextsAndSound) {
                      << speakers.log().toStdString();
 
     PostItHolder holder;
-    auto lending = std::make_unique<Prestito>();
-    lending->setPerson("Ann");
-    lending->setText("the red umbrella");
-    lending->setDate(makeDate(5, 1, 1998));
-    lending->setDaysAfter(30);
-    lending->setIOwe(true);
-    lending->setSound(true);
-    lending->setActive(true);
-    const std::string lendingAlert = formatIOwe(lending->date(), "Ann", "the red umbrella");
-    holder.addAttached(std::move(lending));
+    addLending(holder, "Ann", "the red umbrella", makeDate(5, 1, 1998), true);
+    const std::string lendingAlert = formatIOwe(makeDate(5, 1, 1998), "Ann", "the red umbrella");
     auto reminder = std::make_unique<Appointement>();
     reminder->setText("Dentist at nine");
     reminder->setDate(systemToday() + 1);
@@ -186,14 +191,7 @@ TEST_F(Journey, DueLendingAndReminderPopUpWithTheirTextsAndSound) {
 
 TEST_F(Journey, AGermanSessionShowsTheAlertInGerman) {
     PostItHolder holder;
-    auto lending = std::make_unique<Prestito>();
-    lending->setPerson("Anna");
-    lending->setText("den roten Schirm");
-    lending->setDate(makeDate(5, 1, 2020));
-    lending->setDaysAfter(30);
-    lending->setIOwe(true);
-    lending->setActive(true);
-    holder.addAttached(std::move(lending));
+    addLending(holder, "Anna", "den roten Schirm", makeDate(5, 1, 2020), false);
     run->writeData(holder, Options::initial({}));
 
     QProcessEnvironment german;

@@ -72,19 +72,17 @@ bool Journey::trayShowsCross() {
 
 std::optional<Window> Journey::trayTip() {
     // Away first, so that resting on the icon again brings a fresh tip.
-    hover(QPoint(5, 5));
-    waitFor([] {
-        for (const Window& w : programWindows())
-            if (w.isTooltip()) return false;
-        return true;
-    });
-    hover(trayCentre());
-    std::optional<Window> tip;
-    waitFor([&] {
+    const auto shownTip = [] {
+        std::optional<Window> tip;
         for (const Window& w : programWindows())
             if (w.isTooltip()) tip = w;
-        return tip.has_value();
-    });
+        return tip;
+    };
+    hover(QPoint(5, 5));
+    waitFor([&] { return !shownTip(); });
+    hover(trayCentre());
+    std::optional<Window> tip;
+    waitFor([&] { return (tip = shownTip()).has_value(); });
     return tip;
 }
 

@@ -357,8 +357,9 @@ TEST_F(PinningJourney, PinnedNoteComesAndGoesWithItsWindow) {
 }
 
 // Once the window is closed, the next restore frees the Stickum and the Notes page says the
-// note has no window.
-TEST_F(PinningJourney, PinnedNoteIsFreedWhenItsWindowCloses) {
+// note has no window; the freed Stickum comes up at the note's place, not where the window
+// manager left it while it was gone.
+TEST_F(PinningJourney, PinnedNoteIsFreedWhenItsWindowClosesAndComesBackAtItsPlace) {
     ForeignWindow target(QStringLiteral("Shopping list"));
     const unsigned long targetId = target.id();
     ASSERT_TRUE(pinNoteTo(target));
@@ -386,23 +387,9 @@ TEST_F(PinningJourney, PinnedNoteIsFreedWhenItsWindowCloses) {
         freed = shown[0];
         return true;
     })) << "the Stickum is not free again";
-    ASSERT_TRUE(quitFromTray());
-}
-
-// The Stickum freed after its window closed comes up at the note's place, not where the window
-// manager left it while it was gone.
-TEST_F(PinningJourney, FreedStickumComesBackAtItsPlace) {
-    ForeignWindow target(QStringLiteral("Shopping list"));
-    ASSERT_TRUE(pinNoteTo(target));
-    target.close();
-    ASSERT_TRUE(waitFor([&] { return target.shownId() == 0; }));
-    trayClick(3);
-    ASSERT_TRUE(mainWindowShown());
-    collapse();
     ASSERT_TRUE(stickumsShown(1));
     EXPECT_TRUE(stickumAt(kPlace).has_value())
-        << "the freed Stickum stands at " << stickums()[0].geometry.x() << ","
-        << stickums()[0].geometry.y();
+        << "the freed Stickum stands at " << freed->geometry.x() << "," << freed->geometry.y();
     ASSERT_TRUE(quitFromTray());
 }
 

@@ -31,6 +31,11 @@ protected:
     void TearDown() override { page.reset(); }
 
     void setToday(int day, int month, int year) { host.todayIs = makeDate(day, month, year); }
+    // The page's due check on that day.
+    void checkDueOn(int day, int month, int year) {
+        setToday(day, month, year);
+        page->CheckDue();
+    }
 
     Appointement* addReminder(Date date, const char* text, int daysBefore = 2, bool armed = true) {
         auto made = std::make_unique<Appointement>();
@@ -72,10 +77,11 @@ protected:
         QTest::mouseClick(calendar(), Qt::LeftButton, {}, {cell.left() + 3, cell.center().y()});
     }
     void click(int id) { QTest::mouseClick(button(id), Qt::LeftButton); }
-    // A press on the up or down arrow of a stepper.
-    static void arrow(Stepper* stepper, bool up) {
+    // Presses on the up or down arrow of a stepper.
+    static void arrow(Stepper* stepper, bool up, int times = 1) {
         const QPoint at(stepper->width() - 4, up ? 3 : stepper->height() - 4);
-        QTest::mouseClick(stepper, Qt::LeftButton, {}, at);
+        for (int i = 0; i < times; ++i)
+            QTest::mouseClick(stepper, Qt::LeftButton, {}, at);
     }
     // Typed at the end of the text edit; a line break is a press of Return.
     void type(const QString& text) {
@@ -135,13 +141,7 @@ TEST_F(RemindersPageTest, TheYearControlAndTheCalendarAgreeWhateverTheYear) {
     EXPECT_EQ(shownMonth(), makeDate(1, 6, kLastYear));
     arrow(yearControl(), true); // refused
     EXPECT_EQ(yearControl()->value(), kLastYear);
-    arrow(monthControl(), true);
-    arrow(monthControl(), true);
-    arrow(monthControl(), true);
-    arrow(monthControl(), true);
-    arrow(monthControl(), true);
-    arrow(monthControl(), true);
-    arrow(monthControl(), true); // past December 2099: held in 2099
+    arrow(monthControl(), true, 7); // past December 2099: held in 2099
     EXPECT_EQ(monthControl()->text(), QStringLiteral("January"));
     EXPECT_EQ(yearControl()->value(), kLastYear);
     EXPECT_EQ(shownMonth(), makeDate(1, 1, kLastYear));
@@ -223,10 +223,8 @@ TEST_F(RemindersPageTest, AFullListRefusesTheReminderAndKeepsTheText) {
     selectDay(9);
     type(QStringLiteral("no room"));
     click(reminderid::AddButton);
-    ASSERT_EQ(host.boxes.shown.size(), 1U);
-    EXPECT_EQ(host.boxes.shown[0].text, QStringLiteral("No more space for this reminder note"));
-    EXPECT_EQ(host.boxes.shown[0].caption, QStringLiteral("ERROR"));
-    EXPECT_EQ(host.boxes.shown[0].style, box::Capacity);
+    EXPECT_TRUE(oneBoxShown(host.boxes, QStringLiteral("No more space for this reminder note"),
+                            QStringLiteral("ERROR"), box::Capacity));
     EXPECT_EQ(host.records.reminderCount(), 0);
     EXPECT_EQ(WCalendarTestPeer::markCount(*calendar()), 0);
     EXPECT_EQ(calendar()->GetSelectedDay(), 9);
@@ -237,8 +235,7 @@ TEST_F(RemindersPageTest, DaysAndSoundChangeTheReminderAtOnceTheTextWaits) {
     Appointement* reminder = addReminder(makeDate(25, 3, 1998), "party", 2);
     open();
     selectDay(25);
-    arrow(daysControl(), true);
-    arrow(daysControl(), true);
+    arrow(daysControl(), true, 2);
     EXPECT_EQ(reminder->daysBefore(), 4);
     soundBox()->click();
     EXPECT_TRUE(reminder->sound());
@@ -287,10 +284,8 @@ TEST_F(RemindersPageTest, RemoveAsksThenClearsTheDay) {
     selectDay(6);
     host.boxes.answers = {Answer::No};
     click(reminderid::RemoveButton);
-    ASSERT_EQ(host.boxes.shown.size(), 1U);
-    EXPECT_EQ(host.boxes.shown[0].text, QStringLiteral("Remove selected reminder note?"));
-    EXPECT_EQ(host.boxes.shown[0].caption, QStringLiteral("WARNING"));
-    EXPECT_EQ(host.boxes.shown[0].style, box::Removal);
+    EXPECT_TRUE(oneBoxShown(host.boxes, QStringLiteral("Remove selected reminder note?"),
+                            QStringLiteral("WARNING"), box::Removal));
     EXPECT_EQ(host.records.reminderCount(), 2);
     EXPECT_EQ(host.records.reminder(1), second);
 
@@ -328,23 +323,19 @@ TEST_F(RemindersPageTest, RemindersFallDueTheirDaysBefore) {
     Appointement* disarmed = addReminder(makeDate(1, 3, 1998), "off", 0, false);
     open();
 
-    setToday(6, 3, 1998);
-    page->CheckDue();
+    checkDueOn(6, 3, 1998);
     EXPECT_EQ(early->displayState(), Hidden);
-    setToday(7, 3, 1998);
-    page->CheckDue();
+    checkDueOn(7, 3, 1998);
     EXPECT_EQ(early->displayState(), Due);
     EXPECT_EQ(sameDay->displayState(), Hidden);
     EXPECT_EQ(disarmed->displayState(), Hidden);
 
     early->setDisplayState(Shown); // the holder put up its Stickum
-    setToday(10, 3, 1998);
-    page->CheckDue();
+    checkDueOn(10, 3, 1998);
     EXPECT_EQ(early->displayState(), Shown);
     EXPECT_EQ(sameDay->displayState(), Due);
 
-    setToday(20, 4, 1998); // long past: still due until disarmed
-    page->CheckDue();
+    checkDueOn(20, 4, 1998); // long past: still due until disarmed
     EXPECT_EQ(sameDay->displayState(), Due);
     clickMark(10);
     page->CheckDue();

@@ -8,6 +8,8 @@
 #include "pages/dialoghost.h"
 #include "platform/nullwindowsystem.h"
 
+#include <gtest/gtest.h>
+
 #include <deque>
 #include <map>
 #include <memory>
@@ -60,3 +62,15 @@ public:
     int staleMarks = 0;
     int waveChanges = 0;
 };
+
+// Whether the page has shown one box, and only one: this text, caption and style.
+inline ::testing::AssertionResult oneBoxShown(const FakeMessageBoxes& boxes, const QString& text,
+                                              const QString& caption, BoxStyle style) {
+    if (boxes.shown.size() != 1)
+        return ::testing::AssertionFailure() << boxes.shown.size() << " boxes shown";
+    const FakeMessageBoxes::Shown& box = boxes.shown[0];
+    if (box.text == text && box.caption == caption && box.style == style)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "shown \"" << box.text.toStdString() << "\" / \""
+                                         << box.caption.toStdString() << "\", or another style";
+}

@@ -173,10 +173,8 @@ TEST_F(NotesPageTest, AFullRecordListRefusesTheNoteAndKeepsTheText) {
     open();
     type(QStringLiteral("one too many"));
     click(noteid::AddButton);
-    ASSERT_EQ(host.boxes.shown.size(), 1u);
-    EXPECT_EQ(host.boxes.shown[0].text, QStringLiteral("Not enough space for this note"));
-    EXPECT_EQ(host.boxes.shown[0].caption, QStringLiteral("ERROR"));
-    EXPECT_EQ(host.boxes.shown[0].style, box::Capacity);
+    EXPECT_TRUE(oneBoxShown(host.boxes, QStringLiteral("Not enough space for this note"),
+                            QStringLiteral("ERROR"), box::Capacity));
     EXPECT_EQ(titles(), (QStringList{"only note"}));
     EXPECT_EQ(host.records.noteCount(), 1);
     EXPECT_EQ(edit()->toPlainText(), QStringLiteral("one too many"));
@@ -340,10 +338,8 @@ TEST_F(NotesPageTest, RemoveAsksThenDropsTheNoteButKeepsTheLabel) {
     ASSERT_EQ(targetLabel()->text(), QStringLiteral("Browser"));
     host.boxes.answers = {Answer::No};
     click(noteid::RemoveButton);
-    ASSERT_EQ(host.boxes.shown.size(), 1u);
-    EXPECT_EQ(host.boxes.shown[0].text, QStringLiteral("Remove selected note?"));
-    EXPECT_EQ(host.boxes.shown[0].caption, QStringLiteral("WARNING"));
-    EXPECT_EQ(host.boxes.shown[0].style, box::Removal);
+    EXPECT_TRUE(oneBoxShown(host.boxes, QStringLiteral("Remove selected note?"),
+                            QStringLiteral("WARNING"), box::Removal));
     EXPECT_EQ(host.records.noteCount(), 2);
     EXPECT_EQ(NotesDialogTestPeer::currentNote(*page), 1);
 

@@ -98,6 +98,12 @@ public:
     DataFile file;
 };
 
+// An empty file at the path, as a wave file that exists.
+bool touch(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly);
+}
+
 constexpr ColorRef kRed = rgb(255, 0, 0);
 constexpr ColorRef kGreen = rgb(0, 160, 0);
 
@@ -441,15 +447,17 @@ TEST(FontChooser, EscapeClosesTheWholeChooser) {
     EXPECT_FALSE(stuck) << "Escape left a half-closed chooser";
 }
 
-TEST_F(OptionsPage, WaveFileChangesOnlyToAnotherFileThatExists) {
+// A stored wave file that is missing keeps its name; a typed or chosen one replaces it only
+// when it is another file that exists.
+TEST_F(OptionsPage, WaveFileChangesOnlyToAnotherFileThatExistsAMissingStoredOneKeepsItsName) {
     QTemporaryDir dir;
     const QString wave = dir.filePath(QStringLiteral("alarm.wav"));
-    QFile file(wave);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
+    ASSERT_TRUE(touch(wave));
     open();
     showActive();
+    EXPECT_EQ(host.settings.waveFile, "/nowhere/ding.wav");
     EXPECT_EQ(waveEdit()->text(), QStringLiteral("/nowhere/ding.wav"));
+    EXPECT_EQ(host.waveChanges, 0);
 
     typeAndLeave(waveEdit(), dir.filePath(QStringLiteral("missing.wav")));
     EXPECT_EQ(host.settings.waveFile, "/nowhere/ding.wav");
@@ -467,9 +475,7 @@ TEST_F(OptionsPage, WaveFileChangesOnlyToAnotherFileThatExists) {
 
     // The chooser: its filters, a cancel, then a file picked.
     const QString other = dir.filePath(QStringLiteral("bell.WAV"));
-    QFile second(other);
-    ASSERT_TRUE(second.open(QIODevice::WriteOnly));
-    second.close();
+    ASSERT_TRUE(touch(other));
     click(WaveFileButton);
     EXPECT_EQ(choosers.filters, QStringList({QStringLiteral("Wav audio files (*.WAV)"),
                                              QStringLiteral("All files(*.*)")}));
@@ -479,25 +485,13 @@ TEST_F(OptionsPage, WaveFileChangesOnlyToAnotherFileThatExists) {
     EXPECT_EQ(waveEdit()->text(), other);
     EXPECT_EQ(host.settings.waveFile, other.toStdString());
     EXPECT_EQ(host.waveChanges, 2);
-}
-
-TEST_F(OptionsPage, AStoredWaveFileThatIsMissingKeepsItsName) {
-    open();
-    EXPECT_EQ(host.settings.waveFile, "/nowhere/ding.wav");
-    EXPECT_EQ(waveEdit()->text(), QStringLiteral("/nowhere/ding.wav"));
-    EXPECT_EQ(host.waveChanges, 0);
 
     // When it is there, the sound is opened on it at construction and again at set-up, after
     // the data file may have named another.
-    QTemporaryDir dir;
-    const QString wave = dir.filePath(QStringLiteral("ding.wav"));
-    QFile file(wave);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
-    FakeHost other;
-    other.settings.waveFile = wave.toStdString();
-    open(other);
-    EXPECT_EQ(other.waveChanges, 2);
+    FakeHost another;
+    another.settings.waveFile = wave.toStdString();
+    open(another);
+    EXPECT_EQ(another.waveChanges, 2);
 }
 
 TEST_F(OptionsPage, TitleBarColourFollowsTheDesktopWhileDefaultIsTicked) {
@@ -581,12 +575,11 @@ protected:
         ASSERT_TRUE(dir.isValid());
         path = dir.filePath(QStringLiteral("quillbox.dat"));
     }
-    // A fresh program's view of the file on disk.
-    Options reread() const {
+    // A fresh program's view of the file on disk: its options, and its records in onDisk.
+    Options reread() {
         DataFile file(path.toStdString());
-        PostItHolder records;
         const auto questions = OldFileQuestions::answered(false);
-        EXPECT_EQ(file.load(records, questions).status, LoadStatus::Loaded);
+        EXPECT_EQ(file.load(onDisk, questions).status, LoadStatus::Loaded);
         Options read = Options::initial({});
         EXPECT_TRUE(file.readOptions(read));
         return read;
@@ -594,6 +587,7 @@ protected:
 
     QTemporaryDir dir;
     QString path;
+    PostItHolder onDisk;
 };
 
 TEST_F(OptionsOnDisk, AFontRecordFromTheFileSurvivesUntouchedUntilAnotherIsChosen) {
@@ -675,12 +669,8 @@ TEST_F(OptionsOnDisk, SaveAllPutsEveryOptionAndRecordOnDiskAtOnce) {
     EXPECT_EQ(read.dimensionMode, DimensionMinimum);
     EXPECT_EQ(read.reminderDaysBefore, 11);
     EXPECT_EQ(read.lendingDaysAfter, 1825);
-    DataFile file(path.toStdString());
-    PostItHolder records;
-    const auto questions = OldFileQuestions::answered(false);
-    file.load(records, questions);
-    ASSERT_EQ(records.noteCount(), 1);
-    EXPECT_EQ(records.note(0)->displayText(), "milk");
+    ASSERT_EQ(onDisk.noteCount(), 1);
+    EXPECT_EQ(onDisk.note(0)->displayText(), "milk");
 }
 
 } // namespace

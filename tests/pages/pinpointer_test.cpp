@@ -63,11 +63,9 @@ TEST_F(PinPointerTest, APressOnAnOwnedDialogsButtonOffersTheOwner) {
     host.boxes.answers = {Answer::Yes};
     EXPECT_EQ(pin.outermost(31), 20u);
     EXPECT_EQ(pin.resolve({270, 110}), 20u);
-    ASSERT_EQ(host.boxes.shown.size(), 1u);
-    EXPECT_EQ(asked(), question("Mail"));
-    EXPECT_EQ(host.boxes.shown[0].caption, QStringLiteral("Pin-pointing!"));
-    EXPECT_EQ(host.boxes.shown[0].style, box::PinQuestion);
-    EXPECT_EQ(host.boxes.shown[0].style.icon, BoxIcon::Information);
+    EXPECT_TRUE(oneBoxShown(host.boxes, question("Mail"), QStringLiteral("Pin-pointing!"),
+                            box::PinQuestion));
+    EXPECT_EQ(host.boxes.shown.at(0).style.icon, BoxIcon::Information);
 }
 
 TEST_F(PinPointerTest, TheWindowOnTopAtThePointIsOffered) {

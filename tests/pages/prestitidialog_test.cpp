@@ -40,6 +40,11 @@ class LendingsPage : public ::testing::Test {
 protected:
     void SetUp() override { setToday(15, 5, 1998); }
     void setToday(int day, int month, int year) { host.todayIs = makeDate(day, month, year); }
+    // The page's due check on that day.
+    void checkDueOn(int day, int month, int year) {
+        setToday(day, month, year);
+        page->CheckDue();
+    }
 
     Prestito* record(const char* person, const char* text, Date date, bool iOwe,
                      bool active = false, int daysAfter = 30) {
@@ -238,8 +243,7 @@ TEST_F(LendingsPage, ANewLendingIsListedDisarmedAndFallsDueOnlyOnceArmed) {
     EXPECT_EQ(person()->currentText(), QString());
     EXPECT_EQ(formDay(), (DayMonthYear{15, 5, 1998}));
 
-    setToday(1, 1, 2030);
-    page->CheckDue();
+    checkDueOn(1, 1, 2030);
     EXPECT_EQ(added->displayState(), Hidden);
 
     clickIcon(0);
@@ -265,24 +269,18 @@ TEST_F(LendingsPage, ALendingFallsDueItsDaysAfterItsDate) {
     Prestito* later = record("Cy", "car", makeDate(28, 2, 2031), false, true, 1);
     open();
 
-    setToday(28, 2, 1998);
-    page->CheckDue();
+    checkDueOn(28, 2, 1998);
     EXPECT_EQ(sameDay->displayState(), Hidden);
-    setToday(1, 3, 1998);
-    page->CheckDue();
+    checkDueOn(1, 3, 1998);
     EXPECT_EQ(sameDay->displayState(), Due);
-    setToday(30, 3, 1998);
-    page->CheckDue();
+    checkDueOn(30, 3, 1998);
     EXPECT_EQ(month->displayState(), Hidden);
-    setToday(31, 3, 1998);
-    page->CheckDue();
+    checkDueOn(31, 3, 1998);
     EXPECT_EQ(month->displayState(), Due);
 
-    setToday(28, 2, 2031);
-    page->CheckDue();
+    checkDueOn(28, 2, 2031);
     EXPECT_EQ(later->displayState(), Hidden);
-    setToday(1, 3, 2031);
-    page->CheckDue();
+    checkDueOn(1, 3, 2031);
     EXPECT_EQ(later->displayState(), Due);
     EXPECT_EQ(month->displayState(), Due);
 
@@ -434,10 +432,8 @@ TEST_F(LendingsPage, RemovingAsksThenEmptiesTheFormAndKeepsTheName) {
     open();
     clickRow(0);
     press(RemoveButton); // answered No
-    ASSERT_EQ(host.boxes.shown.size(), 1u);
-    EXPECT_EQ(host.boxes.shown[0].text, QStringLiteral("Remove selected lending/borrowing note?"));
-    EXPECT_EQ(host.boxes.shown[0].caption, QStringLiteral("WARNING"));
-    EXPECT_EQ(host.boxes.shown[0].style, box::Removal);
+    EXPECT_TRUE(oneBoxShown(host.boxes, QStringLiteral("Remove selected lending/borrowing note?"),
+                            QStringLiteral("WARNING"), box::Removal));
     EXPECT_EQ(host.records.lendingCount(), 3);
     EXPECT_EQ(host.records.lending(0), ann);
 
@@ -461,11 +457,9 @@ TEST_F(LendingsPage, AFullRecordListKeepsWhatWasTyped) {
     open();
     typeLending("Ann", "book");
     press(AddButton);
-    ASSERT_EQ(host.boxes.shown.size(), 1u);
-    EXPECT_EQ(host.boxes.shown[0].text,
-              QStringLiteral("Not enogh space for this lending/borrowing note"));
-    EXPECT_EQ(host.boxes.shown[0].caption, QStringLiteral("ERROR"));
-    EXPECT_EQ(host.boxes.shown[0].style, box::Capacity);
+    EXPECT_TRUE(oneBoxShown(host.boxes,
+                            QStringLiteral("Not enogh space for this lending/borrowing note"),
+                            QStringLiteral("ERROR"), box::Capacity));
     EXPECT_EQ(host.records.lendingCount(), 0);
     EXPECT_EQ(list()->rowCount(), 0);
     EXPECT_EQ(object()->toPlainText(), QStringLiteral("book"));
