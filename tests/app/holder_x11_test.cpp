@@ -66,6 +66,11 @@ protected:
     bool waitForStickum(bool onScreen) {
         return QTest::qWaitFor([&] { return stickumOnScreen() == onScreen; }, kWaitMs);
     }
+    bool waitForStickumAtTheNotesPlace() {
+        return QTest::qWaitFor(
+            [&] { return foreign.rectOnScreen(stickumWindow()).topLeft() == kNotePosition; },
+            kWaitMs);
+    }
 
     // The main window opens, the note is pinned to the target, the main window goes again.
     void pinToTarget() {
@@ -83,12 +88,12 @@ protected:
     xcb_window_t target = XCB_WINDOW_NONE;
 };
 
-TEST_F(HolderOnX11, AFreeStickumStaysOnTopWhileTheMainWindowIsHidden) {
+// While the main window is hidden; after a restart of the window manager, a collapse still
+// shows it at its place.
+TEST_F(HolderOnX11, AFreeStickumStaysOnTopAndKeepsItsPlaceWhenTheWindowManagerRestarts) {
     ASSERT_TRUE(waitForStickum(true));
     EXPECT_FALSE(app->frame()->isVisible());
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return foreign.rectOnScreen(stickumWindow()).topLeft() == kNotePosition; }, kWaitMs))
-        << "at its recorded position";
+    EXPECT_TRUE(waitForStickumAtTheNotesPlace()) << "at its recorded position";
     EXPECT_TRUE(foreign.hasState(stickumWindow(), "_NET_WM_STATE_ABOVE"));
 
     // Another application's window comes up over the same place and is raised.
@@ -105,12 +110,9 @@ TEST_F(HolderOnX11, AFreeStickumStaysOnTopWhileTheMainWindowIsHidden) {
         << "the Stickum stays above";
     EXPECT_TRUE(stickumOnScreen());
     foreign.destroy(over);
-}
 
-TEST_F(HolderOnX11, AfterAWindowManagerRestartACollapseKeepsTheStickumsPlace) {
     ASSERT_TRUE(waitForStickum(true));
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return foreign.rectOnScreen(stickumWindow()).topLeft() == kNotePosition; }, kWaitMs));
+    ASSERT_TRUE(waitForStickumAtTheNotesPlace());
     ASSERT_EQ(QProcess::execute(QStringLiteral("openbox"), {QStringLiteral("--restart")}), 0);
     ASSERT_TRUE(QTest::qWaitFor([&] { return foreign.windowManagerRuns(); }, kWaitMs));
     QTest::qWait(300);
@@ -176,8 +178,7 @@ TEST_F(HolderOnX11, ATargetDestroyedRehomesTheStickumAtTheNextRestore) {
     dialog()->collapse();
     EXPECT_TRUE(waitForStickum(true));
     EXPECT_NE(foreign.transientFor(stickumWindow()), gone);
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return foreign.rectOnScreen(stickumWindow()).topLeft() == kNotePosition; }, kWaitMs))
+    EXPECT_TRUE(waitForStickumAtTheNotesPlace())
         << "a free Stickum again, where the note last stood";
 }
 
