@@ -1,18 +1,13 @@
 // Stickums on a real X11 desktop with a window manager (run inside scripts/xsession.sh): pinned
 // to another application's window, they go and come with it; free ones stay on top while the
 // main window is in the tray.
-#include "app/myapp.h"
-#include "app/mydialog.h"
 #include "app/myframe.h"
-#include "fakes.h"
 #include "foreignapp.h"
-#include "stickum/stickum.h"
+#include "onenote.h"
 #include "stickumtrackerpeer.h"
-#include "storage/datafile.h"
 
 #include <QGuiApplication>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -25,15 +20,15 @@ namespace {
 constexpr int kWaitMs = 5000;
 constexpr QPoint kNotePosition(240, 180);
 
-class HolderOnX11 : public ::testing::Test {
+class HolderOnX11 : public OneNoteTest {
 protected:
     void SetUp() override {
         if (QGuiApplication::platformName() != QLatin1String("xcb"))
             GTEST_SKIP() << "needs an X11 session (scripts/xsession.sh)";
         ASSERT_TRUE(foreign.ok());
         ASSERT_TRUE(QTest::qWaitFor([&] { return foreign.windowManagerRuns(); }, kWaitMs));
-        writeDataFile();
-        startProgram();
+        // One note, so that the program starts in the tray with its Stickum on the desktop.
+        start("pinned note", kNotePosition);
         target = foreign.makeWindow("Foreign editor", QRect(400, 250, 300, 200));
         ASSERT_TRUE(QTest::qWaitFor([&] { return foreign.isManaged(target); }, kWaitMs));
         ASSERT_TRUE(
@@ -45,20 +40,6 @@ protected:
         if (target != XCB_WINDOW_NONE) foreign.destroy(target);
     }
 
-    // One note, so that the program starts in the tray with its Stickum on the desktop.
-    void writeDataFile() { ASSERT_TRUE(writeOneNote(dir.path(), "pinned note", kNotePosition)); }
-
-    void startProgram() {
-        app = quillboxInProcess(dir.path(), boxes);
-        ASSERT_FALSE(app->initMainWindow().has_value());
-    }
-
-    MyDialog* dialog() const { return app->dialog(); }
-    Note* note() const { return dialog()->holder().note(0); }
-    SmallFrame* frame() const {
-        WPostIt* content = dialog()->tracker().stickumOf(note());
-        return content ? content->frame() : nullptr;
-    }
     xcb_window_t stickumWindow() const {
         return frame() ? static_cast<xcb_window_t>(frame()->winId()) : xcb_window_t{0};
     }
@@ -81,10 +62,7 @@ protected:
         ASSERT_TRUE(waitForStickum(true));
     }
 
-    QTemporaryDir dir;
-    FakeMessageBoxes boxes;
     ForeignApp foreign;
-    std::unique_ptr<MyApp> app;
     xcb_window_t target = XCB_WINDOW_NONE;
 };
 
