@@ -20,6 +20,7 @@
 #include "resources/dialog_options.h"
 #include "resources/dialog_reminders.h"
 #include "resources/dialogs.h"
+#include "setfor.h"
 #include "storage/datafile.h"
 #include "trayiconpeer.h"
 
@@ -28,7 +29,6 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSplashScreen>
 #include <QSystemTrayIcon>
@@ -240,8 +240,7 @@ TEST_F(AppTest, EscapeCollapseAndMinimisingHideIntoTheTrayWhoseClicksSwitchOnlyW
 
 TEST_F(AppTest, StartAtLoginInTheTrayMenuWritesTheEntryAndShowsWhetherItIsThere) {
     QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-    const auto restore = qScopeGuard([] { qunsetenv("XDG_CONFIG_HOME"); });
+    const SetFor configHome("XDG_CONFIG_HOME", config.path());
     const QString entry =
         config.filePath(QStringLiteral("autostart/org.quillbox.Quillbox.desktop"));
     start();
