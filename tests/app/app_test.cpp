@@ -20,6 +20,7 @@
 #include "resources/dialog_options.h"
 #include "resources/dialog_reminders.h"
 #include "resources/dialogs.h"
+#include "setfor.h"
 #include "storage/datafile.h"
 #include "trayiconpeer.h"
 
@@ -28,7 +29,6 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSplashScreen>
 #include <QSystemTrayIcon>
@@ -94,12 +94,6 @@ protected:
         ASSERT_TRUE(frame()->isVisible());
     }
 
-    // Asks to close the main window; true when it closed.
-    bool closeWindow() {
-        const bool closed = frame()->close();
-        return closed;
-    }
-
     QTemporaryDir dir;
     FakeMessageBoxes boxes;
     FakeTray* tray = nullptr;
@@ -121,9 +115,21 @@ TEST_F(AppTest, FirstRunShowsTheMainWindowWithoutSplash) {
     EXPECT_FALSE(QFile::exists(dataPath())); // nothing is written before the end
 }
 
-TEST_F(AppTest, LaterRunShowsTheSplashAndStartsInTheTray) {
+// Showing the splash takes in the window system's first events: that paints it, and painting
+// it again at once only holds up the start.
+TEST_F(AppTest, LaterRunShowsTheSplashPaintedOnceAsItComesUpAndStartsInTheTray) {
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::Paint && qobject_cast<QSplashScreen*>(watched)) ++paints;
+            return false;
+        }
+    } counter;
+    qApp->installEventFilter(&counter);
     writeDataFile();
     ASSERT_FALSE(start().has_value());
+    qApp->removeEventFilter(&counter);
+    EXPECT_EQ(counter.paints, 1);
     QSplashScreen* splash = MyAppTestPeer::splash(*app);
     ASSERT_NE(splash, nullptr);
     EXPECT_TRUE(splash->isVisible());
@@ -137,23 +143,6 @@ TEST_F(AppTest, LaterRunShowsTheSplashAndStartsInTheTray) {
     EXPECT_NE(MyAppTestPeer::splash(*app), nullptr);
     EXPECT_TRUE(QTest::qWaitFor([this] { return MyAppTestPeer::splash(*app) == nullptr; }, 3000));
     EXPECT_FALSE(frame()->isVisible());
-}
-
-// Showing the splash takes in the window system's first events: that paints it, and painting
-// it again at once only holds up the start.
-TEST_F(AppTest, TheSplashIsPaintedOnceAsItComesUp) {
-    struct PaintCounter : QObject {
-        int paints = 0;
-        bool eventFilter(QObject* watched, QEvent* event) override {
-            if (event->type() == QEvent::Paint && qobject_cast<QSplashScreen*>(watched)) ++paints;
-            return false;
-        }
-    } counter;
-    qApp->installEventFilter(&counter);
-    writeDataFile();
-    ASSERT_FALSE(start().has_value());
-    qApp->removeEventFilter(&counter);
-    EXPECT_EQ(counter.paints, 1);
 }
 
 TEST_F(AppTest, ALaterRunBuildsThePagesWhenTheWindowIsFirstShown) {
@@ -208,33 +197,20 @@ TEST_F(AppTest, TabsShowOnePageAtATime) {
     }
 }
 
-TEST_F(AppTest, EscapeAndCollapseHideIntoTheTrayAndARightClickComesBack) {
+// Escape, "Collapse" and minimising hide the window into the tray, where a left click switches
+// the display and a right click brings the window back; while it is open neither does a thing.
+TEST_F(AppTest, EscapeCollapseAndMinimisingHideIntoTheTrayWhoseClicksSwitchOnlyWhileCollapsed) {
     start();
-    QTest::keyClick(dialog(), Qt::Key_Escape);
-    EXPECT_FALSE(frame()->isVisible());
-    EXPECT_FALSE(dialog()->isOpen());
-    EXPECT_TRUE(boxes.shown.empty());
-
-    restoreFromTray();
-    EXPECT_TRUE(dialog()->isOpen());
-
-    auto* collapseButton = dialog()->itemAs<QPushButton>(kCollapseButton);
-    ASSERT_NE(collapseButton, nullptr);
-    EXPECT_EQ(collapseButton->text().remove(u'&'), QStringLiteral("Collapse"));
-    collapseButton->click();
-    EXPECT_FALSE(frame()->isVisible());
-}
-
-TEST_F(AppTest, TrayClicksSwitchTheDisplayOnlyWhileCollapsed) {
-    start();
-    // Open: neither button changes anything.
     tray->pressLeft();
     tray->pressRight();
     EXPECT_TRUE(dialog()->displayOn());
     EXPECT_EQ(tray->picture, kNoteShownIcon);
     EXPECT_TRUE(frame()->isVisible());
 
-    dialog()->collapse();
+    QTest::keyClick(dialog(), Qt::Key_Escape);
+    EXPECT_FALSE(frame()->isVisible());
+    EXPECT_FALSE(dialog()->isOpen());
+    EXPECT_TRUE(boxes.shown.empty());
     tray->pressLeft();
     EXPECT_FALSE(dialog()->displayOn());
     EXPECT_EQ(tray->picture, kNoteHiddenIcon);
@@ -244,15 +220,27 @@ TEST_F(AppTest, TrayClicksSwitchTheDisplayOnlyWhileCollapsed) {
     EXPECT_TRUE(dialog()->displayOn());
     EXPECT_EQ(tray->picture, kNoteShownIcon);
     EXPECT_EQ(tray->tip, q(msg::TrayDisplayOn));
+    restoreFromTray();
+    EXPECT_TRUE(dialog()->isOpen());
 
-    tray->pressRight();
-    EXPECT_TRUE(frame()->isVisible());
+    auto* collapseButton = dialog()->itemAs<QPushButton>(kCollapseButton);
+    ASSERT_NE(collapseButton, nullptr);
+    EXPECT_EQ(collapseButton->text().remove(u'&'), QStringLiteral("Collapse"));
+    collapseButton->click();
+    EXPECT_FALSE(frame()->isVisible());
+    restoreFromTray();
+
+    frame()->setWindowState(Qt::WindowMinimized);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !frame()->isVisible(); }, 1000));
+    // Hidden in the tray, not left minimised in a task bar; the restore shows it normal.
+    restoreFromTray();
+    EXPECT_TRUE(dialog()->isOpen());
+    EXPECT_FALSE(frame()->isMinimized());
 }
 
 TEST_F(AppTest, StartAtLoginInTheTrayMenuWritesTheEntryAndShowsWhetherItIsThere) {
     QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-    const auto restore = qScopeGuard([] { qunsetenv("XDG_CONFIG_HOME"); });
+    const SetFor configHome("XDG_CONFIG_HOME", config.path());
     const QString entry =
         config.filePath(QStringLiteral("autostart/org.quillbox.Quillbox.desktop"));
     start();
@@ -280,16 +268,6 @@ TEST_F(AppTest, StartAtLoginInTheTrayMenuWritesTheEntryAndShowsWhetherItIsThere)
     EXPECT_FALSE(tray->startsAtLogin);
     ASSERT_FALSE(boxes.shown.empty());
     EXPECT_EQ(boxes.shown.back().caption, q(msg::Error));
-}
-
-TEST_F(AppTest, MinimisingCollapsesInsteadOfLeavingAMinimisedWindow) {
-    start();
-    frame()->setWindowState(Qt::WindowMinimized);
-    EXPECT_TRUE(QTest::qWaitFor([this] { return !frame()->isVisible(); }, 1000));
-    // Hidden in the tray, not left minimised in a task bar; the restore shows it normal.
-    restoreFromTray();
-    EXPECT_TRUE(dialog()->isOpen());
-    EXPECT_FALSE(frame()->isMinimized());
 }
 
 TEST_F(AppTest, EnterAndCloseAskTheQuitQuestionAndNoChangesNothing) {
@@ -389,7 +367,7 @@ TEST_F(AppTest, YesSavesTheDataFileAndEnds) {
 
     QSignalSpy quit(frame(), &MyFrame::quitAccepted);
     boxes.answers = {Answer::Yes};
-    EXPECT_TRUE(closeWindow());
+    EXPECT_TRUE(frame()->close());
     EXPECT_EQ(quit.count(), 1);
     EXPECT_FALSE(tray->added);
     EXPECT_FALSE(dialog()->timer().armed());
@@ -408,7 +386,7 @@ TEST_F(AppTest, QuittingWhileCollapsedSavesToo) {
     ASSERT_FALSE(frame()->isVisible());
     QFile::remove(dataPath());
     boxes.answers = {Answer::Yes};
-    EXPECT_TRUE(closeWindow());
+    EXPECT_TRUE(frame()->close());
     EXPECT_TRUE(QFile::exists(dataPath()));
 }
 
@@ -416,7 +394,7 @@ TEST_F(AppTest, AFailedSaveAtQuitIsReportedAndTheUserMayStay) {
     const QString missing = dir.filePath(QStringLiteral("not-there"));
     start(missing);
     boxes.answers = {Answer::Yes, Answer::No}; // quit: yes; quit anyway: no
-    EXPECT_FALSE(closeWindow());
+    EXPECT_FALSE(frame()->close());
     ASSERT_EQ(boxes.shown.size(), 2u);
     const auto& error = boxes.shown[1];
     EXPECT_EQ(error.caption, q(msg::Error));
@@ -431,16 +409,8 @@ TEST_F(AppTest, AFailedSaveAtQuitIsReportedAndTheUserMayStay) {
     // Once the folder exists the next try succeeds.
     ASSERT_TRUE(QDir().mkpath(missing));
     boxes.answers = {Answer::Yes};
-    EXPECT_TRUE(closeWindow());
+    EXPECT_TRUE(frame()->close());
     EXPECT_TRUE(QFile::exists(QDir(missing).filePath(QStringLiteral("quillbox.dat"))));
-}
-
-TEST_F(AppTest, AFailedSaveAtQuitMayBeIgnored) {
-    start(dir.filePath(QStringLiteral("not-there")));
-    QSignalSpy quit(frame(), &MyFrame::quitAccepted);
-    boxes.answers = {Answer::Yes, Answer::Yes};
-    EXPECT_TRUE(closeWindow());
-    EXPECT_EQ(quit.count(), 1);
 }
 
 TEST_F(AppTest, CommandsThatCannotSaveSaySoEveryTimeWithoutABox) {
@@ -511,12 +481,17 @@ TEST_F(AppTest, AnUnsavedVersionLeftByAStopIsOfferedAtTheNextStart) {
     EXPECT_EQ(boxes.shown.size(), 1u);
 }
 
-TEST_F(AppTest, SaveAllReportsAFailure) {
+TEST_F(AppTest, SaveAllReportsAFailureAndAFailedSaveAtQuitMayBeIgnored) {
     start(dir.filePath(QStringLiteral("not-there")));
     EXPECT_FALSE(dialog()->save());
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].caption, q(msg::Error));
     EXPECT_EQ(boxes.shown[0].style.buttons, BoxButtons::Ok);
+
+    QSignalSpy quit(frame(), &MyFrame::quitAccepted);
+    boxes.answers = {Answer::Yes, Answer::Yes}; // quit: yes; quit anyway: yes
+    EXPECT_TRUE(frame()->close());
+    EXPECT_EQ(quit.count(), 1);
 }
 
 TEST_F(AppTest, DecliningAnOldFileEndsWithStatusZeroAndLeavesTheFile) {

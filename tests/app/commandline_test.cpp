@@ -183,8 +183,7 @@ TEST_F(CommandLineTest, HelpAndVersionNeedNoDisplayAndMistakesSaySoWithTheUsage)
 
 TEST_F(CommandLineTest, AutostartOnWritesTheEntryForTheDataFileAndOffRemovesIt) {
     QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-    const auto restore = qScopeGuard([] { qunsetenv("XDG_CONFIG_HOME"); });
+    const SetFor configHome("XDG_CONFIG_HOME", config.path());
     const QString data = program.filePath("my notes.dat");
     const QString entry = config.filePath("autostart/org.quillbox.Quillbox.desktop");
     const CommandResult on = program.run({"--autostart", "on", "--data", data}, {}, false);

@@ -28,14 +28,6 @@ QString activeWindowName() {
     return output(QStringLiteral("xdotool"), {"getactivewindow", "getwindowname"});
 }
 
-// What a sync engine does when the other machine's version arrives: a temporary file beside the
-// data file, renamed over it.
-void syncFile(const QString& from, const QString& to) {
-    std::vector<std::uint8_t> bytes;
-    readWholeFile(from.toStdString(), bytes);
-    ASSERT_TRUE(arrive(to.toStdString(), bytes));
-}
-
 class RunningQuillbox : public ::testing::Test {
 protected:
     // A data file with one note in a folder of its own.
@@ -44,11 +36,8 @@ protected:
         EXPECT_TRUE(writeNotes(path.toStdString(), {{text, QPoint(10, 10)}}));
         return path;
     }
-    static std::vector<std::string> notesIn(const QString& path) {
-        return ::notesIn(path.toStdString());
-    }
     static bool holds(const QString& path, const std::string& text) {
-        const auto texts = notesIn(path);
+        const auto texts = notesIn(path.toStdString());
         return std::find(texts.begin(), texts.end(), text) != texts.end();
     }
     // Starts Quillbox on the data file and waits for its Stickum: it holds the lock then, so a
@@ -62,6 +51,13 @@ protected:
                           const QByteArray& input = {}) {
         arguments << "--data" << path;
         return program.run(arguments, input);
+    }
+    // Tells the Quillbox of the data file to quit; the notes it left there once it ended.
+    std::vector<std::string> quitThenNotes(QProcess& process, const QString& path) {
+        EXPECT_EQ(command(path, {"--quit"}).status, 0);
+        EXPECT_TRUE(process.waitForFinished(10000));
+        EXPECT_EQ(process.exitCode(), 0);
+        return notesIn(path.toStdString());
     }
 
     ProgramRun program;
@@ -102,11 +98,8 @@ TEST_F(RunningQuillbox, EachCommandReachesTheQuillboxOfItsDataFile) {
     EXPECT_EQ(QDir(one.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList{"quillbox.dat"});
 
-    EXPECT_EQ(command(milk, {"--quit"}).status, 0);
-    EXPECT_TRUE(first.waitForFinished(10000));
-    EXPECT_EQ(first.exitCode(), 0);
+    EXPECT_EQ(quitThenNotes(first, milk), (std::vector<std::string>{"milk", "tea\r\nand cake"}));
     EXPECT_EQ(second.state(), QProcess::Running);
-    EXPECT_EQ(notesIn(milk), (std::vector<std::string>{"milk", "tea\r\nand cake"}));
 }
 
 TEST_F(RunningQuillbox, AKilledQuillboxIsTakenOverAndANewNoteStartsOne) {
@@ -123,10 +116,7 @@ TEST_F(RunningQuillbox, AKilledQuillboxIsTakenOverAndANewNoteStartsOne) {
     second.write("from a pipe\n");
     second.closeWriteChannel();
     EXPECT_TRUE(QTest::qWaitFor([&] { return holds(milk, "from a pipe"); }, 15000));
-    EXPECT_EQ(command(milk, {"--quit"}).status, 0);
-    EXPECT_TRUE(second.waitForFinished(10000));
-    EXPECT_EQ(second.exitCode(), 0);
-    EXPECT_EQ(notesIn(milk), (std::vector<std::string>{"milk", "from a pipe"}));
+    EXPECT_EQ(quitThenNotes(second, milk), (std::vector<std::string>{"milk", "from a pipe"}));
 }
 
 TEST_F(RunningQuillbox, ANewNoteThatStartsAFullQuillboxSaysThereIsNoSpace) {
@@ -149,11 +139,12 @@ TEST_F(RunningQuillbox, ANoteAddedOnOneMachineAppearsOnTheOther) {
     ASSERT_EQ(command(here, {"--new-note", "from here"}).status, 0);
     ASSERT_TRUE(QTest::qWaitFor([&] { return shownWindows(second, "^Stickum$") == 1; }, 10000));
 
-    syncFile(here, there);
+    // The sync tool brings this machine's version there.
+    std::vector<std::uint8_t> bytes;
+    readWholeFile(here.toStdString(), bytes);
+    ASSERT_TRUE(arrive(there.toStdString(), bytes));
     EXPECT_TRUE(QTest::qWaitFor([&] { return shownWindows(second, "^Stickum$") == 2; }, 2000));
-    EXPECT_EQ(command(there, {"--quit"}).status, 0);
-    EXPECT_TRUE(second.waitForFinished(10000));
-    EXPECT_EQ(notesIn(there), (std::vector<std::string>{"milk", "from here"}));
+    EXPECT_EQ(quitThenNotes(second, there), (std::vector<std::string>{"milk", "from here"}));
     EXPECT_EQ(QDir(two.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"quillbox.dat"});
 }
 
@@ -222,9 +213,7 @@ TEST_F(RunningQuillbox, ANewBlankNoteTakesTheKeyboard) {
     EXPECT_TRUE(QTest::qWaitFor([] { return activeWindowName() == "Stickum"; }, 10000))
         << activeWindowName().toStdString();
     QProcess::execute(QStringLiteral("xdotool"), {"type", "--delay", "20", "typed here"});
-    EXPECT_EQ(command(milk, {"--quit"}).status, 0);
-    EXPECT_TRUE(first.waitForFinished(10000));
-    EXPECT_EQ(notesIn(milk), (std::vector<std::string>{"milk", "typed here"}));
+    EXPECT_EQ(quitThenNotes(first, milk), (std::vector<std::string>{"milk", "typed here"}));
     other.kill();
     other.waitForFinished(3000);
 }

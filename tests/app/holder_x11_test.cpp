@@ -1,18 +1,13 @@
 // Stickums on a real X11 desktop with a window manager (run inside scripts/xsession.sh): pinned
 // to another application's window, they go and come with it; free ones stay on top while the
 // main window is in the tray.
-#include "app/myapp.h"
-#include "app/mydialog.h"
 #include "app/myframe.h"
-#include "fakes.h"
 #include "foreignapp.h"
-#include "stickum/stickum.h"
+#include "onenote.h"
 #include "stickumtrackerpeer.h"
-#include "storage/datafile.h"
 
 #include <QGuiApplication>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -25,15 +20,15 @@ namespace {
 constexpr int kWaitMs = 5000;
 constexpr QPoint kNotePosition(240, 180);
 
-class HolderOnX11 : public ::testing::Test {
+class HolderOnX11 : public OneNoteTest {
 protected:
     void SetUp() override {
         if (QGuiApplication::platformName() != QLatin1String("xcb"))
             GTEST_SKIP() << "needs an X11 session (scripts/xsession.sh)";
         ASSERT_TRUE(foreign.ok());
         ASSERT_TRUE(QTest::qWaitFor([&] { return foreign.windowManagerRuns(); }, kWaitMs));
-        writeDataFile();
-        startProgram();
+        // One note, so that the program starts in the tray with its Stickum on the desktop.
+        start("pinned note", kNotePosition);
         target = foreign.makeWindow("Foreign editor", QRect(400, 250, 300, 200));
         ASSERT_TRUE(QTest::qWaitFor([&] { return foreign.isManaged(target); }, kWaitMs));
         ASSERT_TRUE(
@@ -45,26 +40,17 @@ protected:
         if (target != XCB_WINDOW_NONE) foreign.destroy(target);
     }
 
-    // One note, so that the program starts in the tray with its Stickum on the desktop.
-    void writeDataFile() { ASSERT_TRUE(writeOneNote(dir.path(), "pinned note", kNotePosition)); }
-
-    void startProgram() {
-        app = quillboxInProcess(dir.path(), boxes);
-        ASSERT_FALSE(app->initMainWindow().has_value());
-    }
-
-    MyDialog* dialog() const { return app->dialog(); }
-    Note* note() const { return dialog()->holder().note(0); }
-    SmallFrame* frame() const {
-        WPostIt* content = dialog()->tracker().stickumOf(note());
-        return content ? content->frame() : nullptr;
-    }
     xcb_window_t stickumWindow() const {
         return frame() ? static_cast<xcb_window_t>(frame()->winId()) : xcb_window_t{0};
     }
     bool stickumOnScreen() const { return frame() && foreign.isViewable(stickumWindow()); }
     bool waitForStickum(bool onScreen) {
         return QTest::qWaitFor([&] { return stickumOnScreen() == onScreen; }, kWaitMs);
+    }
+    bool waitForStickumAtTheNotesPlace() {
+        return QTest::qWaitFor(
+            [&] { return foreign.rectOnScreen(stickumWindow()).topLeft() == kNotePosition; },
+            kWaitMs);
     }
 
     // The main window opens, the note is pinned to the target, the main window goes again.
@@ -76,19 +62,16 @@ protected:
         ASSERT_TRUE(waitForStickum(true));
     }
 
-    QTemporaryDir dir;
-    FakeMessageBoxes boxes;
     ForeignApp foreign;
-    std::unique_ptr<MyApp> app;
     xcb_window_t target = XCB_WINDOW_NONE;
 };
 
-TEST_F(HolderOnX11, AFreeStickumStaysOnTopWhileTheMainWindowIsHidden) {
+// While the main window is hidden; after a restart of the window manager, a collapse still
+// shows it at its place.
+TEST_F(HolderOnX11, AFreeStickumStaysOnTopAndKeepsItsPlaceWhenTheWindowManagerRestarts) {
     ASSERT_TRUE(waitForStickum(true));
     EXPECT_FALSE(app->frame()->isVisible());
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return foreign.rectOnScreen(stickumWindow()).topLeft() == kNotePosition; }, kWaitMs))
-        << "at its recorded position";
+    EXPECT_TRUE(waitForStickumAtTheNotesPlace()) << "at its recorded position";
     EXPECT_TRUE(foreign.hasState(stickumWindow(), "_NET_WM_STATE_ABOVE"));
 
     // Another application's window comes up over the same place and is raised.
@@ -105,12 +88,9 @@ TEST_F(HolderOnX11, AFreeStickumStaysOnTopWhileTheMainWindowIsHidden) {
         << "the Stickum stays above";
     EXPECT_TRUE(stickumOnScreen());
     foreign.destroy(over);
-}
 
-TEST_F(HolderOnX11, AfterAWindowManagerRestartACollapseKeepsTheStickumsPlace) {
     ASSERT_TRUE(waitForStickum(true));
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return foreign.rectOnScreen(stickumWindow()).topLeft() == kNotePosition; }, kWaitMs));
+    ASSERT_TRUE(waitForStickumAtTheNotesPlace());
     ASSERT_EQ(QProcess::execute(QStringLiteral("openbox"), {QStringLiteral("--restart")}), 0);
     ASSERT_TRUE(QTest::qWaitFor([&] { return foreign.windowManagerRuns(); }, kWaitMs));
     QTest::qWait(300);
@@ -176,8 +156,7 @@ TEST_F(HolderOnX11, ATargetDestroyedRehomesTheStickumAtTheNextRestore) {
     dialog()->collapse();
     EXPECT_TRUE(waitForStickum(true));
     EXPECT_NE(foreign.transientFor(stickumWindow()), gone);
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return foreign.rectOnScreen(stickumWindow()).topLeft() == kNotePosition; }, kWaitMs))
+    EXPECT_TRUE(waitForStickumAtTheNotesPlace())
         << "a free Stickum again, where the note last stood";
 }
 

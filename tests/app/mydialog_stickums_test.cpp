@@ -38,8 +38,19 @@ namespace {
 
 constexpr WindowHandle kEditor = 0x100;
 
+// The data file as it is on disk now; its options too when asked for.
+std::unique_ptr<PostItHolder> readBack(const QString& path, Options* options = nullptr) {
+    auto holder = std::make_unique<PostItHolder>();
+    DataFile file(path.toStdString());
+    const auto questions = OldFileQuestions::answered(false);
+    file.load(*holder, questions);
+    if (options) file.readOptions(*options);
+    return holder;
+}
+
 class DialogStickums : public ::testing::Test {
 protected:
+    void SetUp() override { writeDataFile(); }
     void TearDown() override { app.reset(); }
 
     QString dataPath() const { return dir.filePath(QStringLiteral("quillbox.dat")); }
@@ -49,12 +60,7 @@ protected:
     // and armed (the lending with sound), and the test's wave file.
     void writeDataFile() {
         PostItHolder holder;
-        auto note = std::make_unique<Note>();
-        note->setText("milk");
-        note->setActive(true);
-        holder.addAttached(std::move(note));
-        holder.attrAt(0)->x = 200;
-        holder.attrAt(0)->y = 150;
+        addNote(holder, "milk", 200, 150);
 
         auto lending = std::make_unique<Prestito>();
         lending->setText("the ladder");
@@ -109,6 +115,13 @@ protected:
         SmallFrame* frame = frameOf(record);
         return frame && frame->isVisible();
     }
+    // The other machine's version of the data file, changed so, arrives.
+    void arriveFromElsewhere(const std::function<void(PostItHolder&, Options&)>& change) {
+        Options options;
+        const auto theirs = readBack(dataPath(), &options);
+        change(*theirs, options);
+        ASSERT_TRUE(arrive(dataPath().toStdString(), DataFile::encode(*theirs, options)));
+    }
 
     QTemporaryDir dir;
     FakeMessageBoxes boxes;
@@ -119,7 +132,6 @@ protected:
 };
 
 TEST_F(DialogStickums, StartingInTheTrayPutsTheNotesUp) {
-    writeDataFile();
     start();
     EXPECT_FALSE(app->frame()->isVisible());
     EXPECT_EQ(&dialog()->windowSystem(), windows);
@@ -134,7 +146,6 @@ TEST_F(DialogStickums, StartingInTheTrayPutsTheNotesUp) {
 }
 
 TEST_F(DialogStickums, TheFirstTickAfterCollapsingPopsUpTheDueAlerts) {
-    writeDataFile();
     start();
     Prestito* lending = holder().lending(0);
     Appointement* reminder = holder().reminder(0);
@@ -162,8 +173,8 @@ TEST_F(DialogStickums, TheFirstTickAfterCollapsingPopsUpTheDueAlerts) {
     EXPECT_EQ(plays->plays, 2);
 }
 
-TEST_F(DialogStickums, RestoreAndCollapseTakeTheStickumsBackAndPutThemUpAgain) {
-    writeDataFile();
+// Quitting then saves each Stickum where the user left it, and none outlives the dialog.
+TEST_F(DialogStickums, RestoreAndCollapseTakeTheStickumsBackAndPutThemUpAgainAndQuittingSavesThem) {
     start();
     Note* note = holder().note(0);
     QPointer<SmallFrame> frame(frameOf(note));
@@ -180,10 +191,19 @@ TEST_F(DialogStickums, RestoreAndCollapseTakeTheStickumsBackAndPutThemUpAgain) {
     dialog()->collapse();
     EXPECT_TRUE(frame->isVisible());
     EXPECT_EQ(frame->content()->getContent(), "milk and eggs");
+
+    userDrags(frame, QPoint(512, 64));
+    boxes.answers.push_back(Answer::Yes); // the quit question
+    EXPECT_TRUE(app->frame()->close());
+    const auto saved = readBack(dataPath());
+    const PostItAttr* attr = saved->attrOf(saved->note(0));
+    ASSERT_NE(attr, nullptr);
+    EXPECT_EQ(QPoint(attr->x, attr->y), QPoint(512, 64));
+    app.reset();
+    EXPECT_TRUE(frame.isNull()) << "no Stickum outlives the main dialog";
 }
 
 TEST_F(DialogStickums, TheDisplaySwitchHoldsAlertsUntilItIsOnAgain) {
-    writeDataFile();
     start();
     Appointement* reminder = holder().reminder(0);
     reminder->setDisplayState(Due);
@@ -208,7 +228,6 @@ TEST_F(DialogStickums, TheDisplaySwitchHoldsAlertsUntilItIsOnAgain) {
 }
 
 TEST_F(DialogStickums, PinnedStickumsAreMadeAtCollapseAndFreedAtRestore) {
-    writeDataFile();
     start();
     Note* note = holder().note(0);
     tray->pressRight();
@@ -234,7 +253,6 @@ TEST_F(DialogStickums, PinnedStickumsAreMadeAtCollapseAndFreedAtRestore) {
 }
 
 TEST_F(DialogStickums, TheWavePlayerFollowsTheOptionsFile) {
-    writeDataFile();
     start({"/nowhere/gone.wav"});
     ASSERT_NE(dialog()->wavePlayer(), nullptr);
     dialog()->options().waveFile = "/nowhere/gone.wav";
@@ -260,44 +278,11 @@ TEST_F(DialogStickums, TheWavePlayerFollowsTheOptionsFile) {
     EXPECT_TRUE(boxes.shown[0].text.contains(QStringLiteral("too large"))) << "once";
 }
 
-TEST_F(DialogStickums, MovedStickumsAreSavedWhereTheUserLeftThemAndGoWithTheDialog) {
-    writeDataFile();
-    start();
-    Note* note = holder().note(0);
-    QPointer<SmallFrame> frame(frameOf(note));
-    userDrags(frame, QPoint(512, 64));
-    boxes.answers.push_back(Answer::Yes); // the quit question
-    EXPECT_TRUE(app->frame()->close());
-
-    PostItHolder saved;
-    const auto questions = OldFileQuestions::answered(false);
-    ASSERT_FALSE(DataFile(dataPath().toStdString()).load(saved, questions).mustExit());
-    const PostItAttr* attr = saved.attrOf(saved.note(0));
-    ASSERT_NE(attr, nullptr);
-    EXPECT_EQ(QPoint(attr->x, attr->y), QPoint(512, 64));
-
-    app.reset();
-    EXPECT_TRUE(frame.isNull()) << "no Stickum outlives the main dialog";
-}
-
 } // namespace
 
 // What the user does is on disk soon after, whatever happens to the program next.
 
-namespace {
-
-std::unique_ptr<PostItHolder> readBack(const QString& path) {
-    auto holder = std::make_unique<PostItHolder>();
-    DataFile file(path.toStdString());
-    const auto questions = OldFileQuestions::answered(false);
-    file.load(*holder, questions);
-    return holder;
-}
-
-} // namespace
-
 TEST_F(DialogStickums, TypingOrMovingInAStickumIsSavedAMomentLater) {
-    writeDataFile();
     start();
     dialog()->setAutosaveDelay(20);
     SmallFrame* frame = frameOf(holder().note(0));
@@ -315,7 +300,6 @@ TEST_F(DialogStickums, TypingOrMovingInAStickumIsSavedAMomentLater) {
 }
 
 TEST_F(DialogStickums, CollapsingSaves) {
-    writeDataFile();
     start();
     tray->pressRight();
     holder().note(0)->setText("changed on the page");
@@ -325,7 +309,6 @@ TEST_F(DialogStickums, CollapsingSaves) {
 }
 
 TEST_F(DialogStickums, AFailingSaveIsReportedOnceForEachReason) {
-    writeDataFile();
     start();
     QFile::remove(dataPath());
     ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("quillbox.dat/in the way")));
@@ -347,7 +330,6 @@ TEST_F(DialogStickums, AFailingSaveIsReportedOnceForEachReason) {
 }
 
 TEST_F(DialogStickums, EndingTheSessionSavesWithoutAsking) {
-    writeDataFile();
     start();
     SmallFrame* frame = frameOf(holder().note(0));
     QTextEdit* edit = frame->content()->edit();
@@ -365,7 +347,6 @@ TEST_F(DialogStickums, EndingTheSessionSavesWithoutAsking) {
 }
 
 TEST_F(DialogStickums, EndingTheSessionKeepsWhatIsBeingTypedOnThePages) {
-    writeDataFile();
     start();
     tray->pressRight();
     // A note's text changed on the Notes page and a day count typed on the Options page, neither
@@ -379,27 +360,15 @@ TEST_F(DialogStickums, EndingTheSessionKeepsWhatIsBeingTypedOnThePages) {
     optionsPage->itemAs<OptionStepEdit>(optionid::ReminderDaysEdit)
         ->setEditText(QStringLiteral("9"));
     ASSERT_TRUE(app->endSession().ok());
-    PostItHolder saved;
     Options options;
-    DataFile file(dataPath().toStdString());
-    const auto questions = OldFileQuestions::answered(false);
-    file.load(saved, questions);
-    file.readOptions(options);
-    EXPECT_EQ(saved.note(0)->text(), "milk and bread");
+    EXPECT_EQ(readBack(dataPath(), &options)->note(0)->text(), "milk and bread");
     EXPECT_EQ(options.reminderDaysBefore, 9);
 }
 
 TEST_F(DialogStickums, AnUntouchedOldTextKeepsItsBytes) {
-    writeDataFile();
-    {
-        PostItHolder holder;
-        DataFile file(dataPath().toStdString());
-        const auto questions = OldFileQuestions::answered(false);
-        file.load(holder, questions);
-        holder.note(0)->setText("caf\xE9"); // written by an old version in Windows-1252
-        Options options;
-        ASSERT_TRUE(file.save(holder, options).ok());
-    }
+    const auto old = readBack(dataPath());
+    old->note(0)->setText("caf\xE9"); // written by an old version in Windows-1252
+    ASSERT_TRUE(DataFile(dataPath().toStdString()).save(*old, Options{}).ok());
     start();
     EXPECT_EQ(frameOf(holder().note(0))->content()->getContent(), "caf\xC3\xA9");
     tray->pressRight(); // the hide pass takes the Stickum back
@@ -408,7 +377,6 @@ TEST_F(DialogStickums, AnUntouchedOldTextKeepsItsBytes) {
 }
 
 TEST_F(DialogStickums, ANoteFromTheCommandLineIsShownAndSavedAndLeavesTheNotesPageAlone) {
-    writeDataFile();
     start();
     ASSERT_TRUE(dialog()->addNoteFromOutside("call Ann"));
     const Note* added = holder().note(holder().noteCount() - 1);
@@ -428,25 +396,7 @@ TEST_F(DialogStickums, ANoteFromTheCommandLineIsShownAndSavedAndLeavesTheNotesPa
               0);
 }
 
-namespace {
-
-// The other machine's version of the data file, changed so, arrives.
-void arriveFromElsewhere(const std::string& path,
-                         const std::function<void(PostItHolder&, Options&)>& change) {
-    PostItHolder theirs;
-    Options options;
-    DataFile file(path);
-    const auto questions = OldFileQuestions::answered(false);
-    file.load(theirs, questions);
-    file.readOptions(options);
-    change(theirs, options);
-    ASSERT_TRUE(arrive(path, DataFile::encode(theirs, options)));
-}
-
-} // namespace
-
 TEST_F(DialogStickums, WhatAnotherMachineChangedIsNotPutBackByThePagesForms) {
-    writeDataFile();
     start();
     // The dentist's day chosen on the Reminders page; the form keeps showing it once collapsed.
     tray->pressRight();
@@ -462,7 +412,7 @@ TEST_F(DialogStickums, WhatAnotherMachineChangedIsNotPutBackByThePagesForms) {
     dialog()->collapse();
 
     // The other machine changes that reminder and an option; its file is taken up here.
-    arriveFromElsewhere(dataPath().toStdString(), [](PostItHolder& theirs, Options& options) {
+    arriveFromElsewhere([](PostItHolder& theirs, Options& options) {
         theirs.reminder(0)->setText("dentist at nine");
         options.reminderDaysBefore = 5;
     });
@@ -476,12 +426,11 @@ TEST_F(DialogStickums, WhatAnotherMachineChangedIsNotPutBackByThePagesForms) {
 }
 
 TEST_F(DialogStickums, WhatAnotherMachineBringsChangesTheStickumsInPlace) {
-    writeDataFile();
     start();
     QPointer<SmallFrame> frame(frameOf(holder().note(0)));
     ASSERT_TRUE(frame && frame->isVisible());
     const WId window = frame->winId();
-    arriveFromElsewhere(dataPath().toStdString(), [](PostItHolder& theirs, Options&) {
+    arriveFromElsewhere([](PostItHolder& theirs, Options&) {
         theirs.note(0)->setText("milk and honey");
         addNote(theirs, "call Ann");
     });
@@ -496,14 +445,12 @@ TEST_F(DialogStickums, WhatAnotherMachineBringsChangesTheStickumsInPlace) {
 }
 
 TEST_F(DialogStickums, WhatSyncDoesWhileTheUserTypesIsToldWithoutTakingTheFocus) {
-    writeDataFile();
     start();
     QTextEdit* edit = frameOf(holder().note(0))->content()->edit();
     edit->moveCursor(QTextCursor::End);
     QTest::keyClicks(edit, " and honey");
     // The other machine adds a note before this side's change is saved: both are merged.
-    arriveFromElsewhere(dataPath().toStdString(),
-                        [](PostItHolder& theirs, Options&) { addNote(theirs, "call Ann"); });
+    arriveFromElsewhere([](PostItHolder& theirs, Options&) { addNote(theirs, "call Ann"); });
     ASSERT_TRUE(QTest::qWaitFor([&] { return !tray->notes.isEmpty(); }));
     EXPECT_TRUE(tray->notes.first().contains(QStringLiteral("1 note came in")))
         << tray->notes.first().toStdString();

@@ -40,8 +40,10 @@ protected:
         const std::vector<std::string> texts = notesIn(dataPath());
         return texts.empty() ? std::string() : texts[0];
     }
-    // Types the text at the end of the Stickum's text, once it has the focus.
+    // Types the text at the end of the note's Stickum's text, once the Stickum is on show and has
+    // the focus, and gives the keys time to reach the program.
     static void typeIntoStickum(qint64 pid, const QString& text) {
+        ASSERT_FALSE(windowOf(pid, "^Stickum$").isEmpty()) << "the note's Stickum did not appear";
         ASSERT_TRUE(waitFor(
             [&] {
                 const QString shown = windowOf(pid, "^Stickum$");
@@ -50,6 +52,7 @@ protected:
             },
             10s));
         runCommand("xdotool", {"key", "ctrl+End", "type", text});
+        std::this_thread::sleep_for(300ms);
     }
 
     ProgramRun run{ProgramRun::Place::Copied};
@@ -61,11 +64,9 @@ TEST_F(RealProgram, AStopSignalSavesWhatWasTypedIntoAStickum) {
     for (const int signalNumber : {SIGTERM, SIGHUP, SIGINT}) {
         SCOPED_TRACE(signalNumber);
         QProcess& program = run.start();
-        ASSERT_FALSE(windowOf(program.processId(), "^Stickum$").isEmpty())
-            << "the note's Stickum did not appear";
         const std::string typed = " and tea " + std::to_string(signalNumber);
-        typeIntoStickum(program.processId(), QString::fromStdString(typed));
-        std::this_thread::sleep_for(300ms);
+        ASSERT_NO_FATAL_FAILURE(
+            typeIntoStickum(program.processId(), QString::fromStdString(typed)));
         sendSignal(program, signalNumber);
         EXPECT_EQ(waitForExit(program), 0);
         EXPECT_EQ(savedText().find("milk"), 0u);
@@ -109,11 +110,8 @@ TEST_F(RealProgram, ALostXServerSavesWhatWasJustTypedAndGivesTheLockBack) {
     ASSERT_FALSE(server.display().isEmpty());
     const SetFor display("DISPLAY", server.display());
     QProcess& program = run.start();
-    ASSERT_FALSE(windowOf(program.processId(), "^Stickum$").isEmpty())
-        << "the note's Stickum did not appear";
-    typeIntoStickum(program.processId(), " and bread");
-    // The keys reach the program; long before the Stickum's own save, the X server goes.
-    std::this_thread::sleep_for(300ms);
+    ASSERT_NO_FATAL_FAILURE(typeIntoStickum(program.processId(), " and bread"));
+    // The keys reached the program; long before the Stickum's own save, the X server goes.
     server.process().kill();
     EXPECT_TRUE(waitForExit(program).has_value()) << "the program did not end";
     EXPECT_EQ(savedText(), "milk and bread");
@@ -163,9 +161,7 @@ TEST_F(RealProgram, LogoutThroughASessionManagerSavesEverythingWithoutABox) {
     };
     ASSERT_TRUE(waitFor([&] { return !firstLine(dir / "pid").empty(); }, 15s));
     const qint64 pid = std::stoi(firstLine(dir / "pid"));
-    ASSERT_FALSE(windowOf(pid, "^Stickum$").isEmpty()) << "the note's Stickum did not appear";
-    typeIntoStickum(pid, " and jam");
-    std::this_thread::sleep_for(300ms);
+    ASSERT_NO_FATAL_FAILURE(typeIntoStickum(pid, " and jam"));
 
     // The session ends as at a shutdown of the machine: quickly, with no questions.
     sendSignal(manager, SIGTERM);
@@ -275,9 +271,7 @@ TEST_F(RealProgram, WhatTheWindowManagerDoesWritesNothingAndClosingAStickumKeeps
 
 TEST_F(RealProgram, AStopWhoseSaveFailsKeepsTheUnsavedVersionAndSaysWhere) {
     QProcess& program = run.start();
-    ASSERT_FALSE(windowOf(program.processId(), "^Stickum$").isEmpty());
-    typeIntoStickum(program.processId(), " and tea");
-    std::this_thread::sleep_for(300ms);
+    ASSERT_NO_FATAL_FAILURE(typeIntoStickum(program.processId(), " and tea"));
     // Something the save cannot replace takes the data file's place.
     QFile::remove(run.dataPath());
     QDir().mkpath(run.dataPath() + "/in the way");

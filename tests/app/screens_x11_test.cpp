@@ -1,17 +1,13 @@
 // Two monitors side by side on the virtual X server (RandR monitors), one of them unplugged and
 // plugged in again while Quillbox runs (run inside scripts/xsession.sh).
-#include "app/myapp.h"
-#include "app/mydialog.h"
 #include "app/myframe.h"
-#include "fakes.h"
 #include "foreignapp.h"
-#include "stickum/stickum.h"
+#include "onenote.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QProcess>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -26,7 +22,7 @@ bool xrandr(const QStringList& args) {
 }
 
 // Quillbox in this process, started with one note whose Stickum stands at the place given.
-class OneStickum : public ::testing::Test {
+class OneStickum : public OneNoteTest {
 protected:
     void SetUp() override {
         if (QGuiApplication::platformName() != QLatin1String("xcb"))
@@ -34,30 +30,18 @@ protected:
         ASSERT_TRUE(foreign.ok());
     }
 
-    void start(QPoint place) {
-        ASSERT_TRUE(writeOneNote(dir.path(), "a note", place));
-        app = quillboxInProcess(dir.path(), boxes);
-        ASSERT_FALSE(app->initMainWindow().has_value());
-    }
-
-    MyDialog* dialog() const { return app->dialog(); }
-    Note* note() const { return dialog()->holder().note(0); }
     QPoint keptPlace() const {
         const PostItAttr* attr = dialog()->holder().attrOf(note());
         return QPoint(attr->x, attr->y);
     }
     // The Stickum's rectangle in the X server's own pixels; empty while it is not on show.
     QRect stickumRect() const {
-        WPostIt* content = dialog()->tracker().stickumOf(note());
-        if (!content || !foreign.isViewable(content->frame()->winId())) return {};
-        return foreign.rectOnScreen(static_cast<xcb_window_t>(content->frame()->winId()));
+        if (!frame() || !foreign.isViewable(frame()->winId())) return {};
+        return foreign.rectOnScreen(static_cast<xcb_window_t>(frame()->winId()));
     }
     bool stickumAt(QPoint topLeft) const { return stickumRect().topLeft() == topLeft; }
 
-    QTemporaryDir dir;
-    FakeMessageBoxes boxes;
     ForeignApp foreign;
-    std::unique_ptr<MyApp> app;
 };
 
 // Two monitors side by side, each half of the X screen; sizes in the X server's pixels.
@@ -79,7 +63,7 @@ protected:
         ASSERT_TRUE(plugRight());
         ASSERT_TRUE(QTest::qWaitFor([] { return QGuiApplication::screens().size() == 2; }, kWaitMs))
             << "Qt sees both monitors";
-        start(kOnTheRight);
+        start("a note", kOnTheRight);
     }
 
     void TearDown() override {
@@ -130,7 +114,7 @@ TEST_F(TwoScreens, AStickumComesOverWhenItsMonitorGoesAndBackWithIt) {
 TEST_F(OneStickum, KeepsItsPlaceAtAnyScale) {
     const qreal ratio = qApp->devicePixelRatio();
     const QPoint place(200, 150);
-    start(place);
+    start("a note", place);
     EXPECT_TRUE(QTest::qWaitFor([&] { return stickumAt(place * ratio); }, kWaitMs));
     ASSERT_TRUE(dialog()->saveNow());
     EXPECT_EQ(keptPlace(), place);
@@ -143,7 +127,7 @@ TEST_F(OneStickum, KeepsItsPlaceAtAnyScale) {
 // Also run at scale 2: a Stickum may hang over the screen's edge, its title bar still in reach.
 TEST_F(OneStickum, HangingOverTheLeftEdgeKeepsItsPlaceAtAnyScale) {
     const QPoint place(-40, 150);
-    start(place);
+    start("a note", place);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !stickumRect().isEmpty(); }, kWaitMs));
     ASSERT_TRUE(dialog()->saveNow());
     EXPECT_EQ(keptPlace(), place);

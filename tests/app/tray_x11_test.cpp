@@ -4,6 +4,7 @@
 #include "app/mydialog.h"
 #include "app/myframe.h"
 #include "fakes.h"
+#include "foreignapp.h"
 #include "look/images.h"
 #include "model/catalogue.h"
 #include "myapppeer.h"
@@ -34,13 +35,6 @@ namespace {
 
 QImage picture(const QIcon& icon) {
     return icon.pixmap(QSize(16, 16)).toImage().convertToFormat(QImage::Format_ARGB32);
-}
-
-// Whether the X server shows the window (xwininfo's map state).
-bool isViewable(WId window) {
-    QProcess info;
-    info.start(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(window)});
-    return info.waitForFinished() && info.readAllStandardOutput().contains("IsViewable");
 }
 
 QImage picture(int id) {
@@ -177,7 +171,8 @@ TEST_F(TrayOnX11, MinimisingUnmapsTheFrameAndARightClickBringsItBackActive) {
                       {QStringLiteral("windowminimize"), QString::number(frame->winId())});
     ASSERT_TRUE(QTest::qWaitFor([frame] { return !frame->isVisible(); }, 3000));
     // The frame stays off the screen: no window left mapped there to take clicks or the keys.
-    EXPECT_FALSE(QTest::qWaitFor([frame] { return isViewable(frame->winId()); }, 1500))
+    const ForeignApp x11;
+    EXPECT_FALSE(QTest::qWaitFor([&] { return x11.isViewable(frame->winId()); }, 1500))
         << "the collapsed frame was mapped again";
     click(3);
     ASSERT_TRUE(QTest::qWaitFor([frame] { return frame->isActiveWindow(); }, 3000));

@@ -1,18 +1,14 @@
 // Quillbox started on a Wayland desktop (weston, headless), as the program itself starts: with
 // XWayland it runs as an X11 program, its Stickums on top and pinnable to X11 windows; without
 // it runs natively with pinning off and says why once. Run by wayland_session.sh.
-#include "app/myapp.h"
-#include "app/mydialog.h"
 #include "app/myframe.h"
-#include "fakes.h"
 #include "foreignapp.h"
 #include "model/catalogue.h"
+#include "onenote.h"
 #include "process/platformchoice.h"
-#include "stickum/stickum.h"
 #include "stickumtrackerpeer.h"
 
 #include <QApplication>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -24,20 +20,11 @@ PlatformChoice platform = PlatformChoice::AsIs;
 
 constexpr QPoint kKept(400, 300);
 
-class WaylandSession : public ::testing::Test {
+class WaylandSession : public OneNoteTest {
 protected:
-    void start() {
-        ASSERT_TRUE(writeOneNote(dir.path(), "a note on Wayland", kKept));
-        app = quillboxInProcess(dir.path(), boxes);
-        ASSERT_FALSE(app->initMainWindow().has_value());
+    void startOnWayland() {
+        start("a note on Wayland", kKept);
         tellPlatformLimits(platform, boxes);
-    }
-
-    MyDialog* dialog() const { return app->dialog(); }
-    Note* note() const { return dialog()->holder().note(0); }
-    SmallFrame* frame() const {
-        WPostIt* content = dialog()->tracker().stickumOf(note());
-        return content ? content->frame() : nullptr;
     }
     // Where the data file keeps the note's Stickum once a change of the user's (a new note) has
     // been saved while it is on show.
@@ -49,10 +36,6 @@ protected:
         const PostItAttr* attr = saved.attrAt(0);
         return attr ? QPoint(attr->x, attr->y) : QPoint();
     }
-
-    QTemporaryDir dir;
-    FakeMessageBoxes boxes;
-    std::unique_ptr<MyApp> app;
 };
 
 TEST_F(WaylandSession, ThroughXWaylandStickumsAreOnTopAndPinToXClients) {
@@ -60,7 +43,7 @@ TEST_F(WaylandSession, ThroughXWaylandStickumsAreOnTopAndPinToXClients) {
     EXPECT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"));
     ForeignApp foreign;
     ASSERT_TRUE(foreign.ok());
-    start();
+    startOnWayland();
     EXPECT_TRUE(boxes.shown.empty()) << "nothing to say";
     ASSERT_TRUE(dialog()->windowSystem().pinningAvailable());
     auto stickum = [&] { return frame() ? static_cast<xcb_window_t>(frame()->winId()) : 0u; };
@@ -92,7 +75,7 @@ TEST_F(WaylandSession, ThroughXWaylandStickumsAreOnTopAndPinToXClients) {
 TEST_F(WaylandSession, WithoutXWaylandPinningIsOffAndSaidOnce) {
     if (platform != PlatformChoice::WithoutPinning) GTEST_SKIP() << "needs Wayland alone";
     EXPECT_EQ(QGuiApplication::platformName(), QStringLiteral("wayland"));
-    start();
+    startOnWayland();
     EXPECT_FALSE(dialog()->windowSystem().pinningAvailable());
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, QString::fromUtf8(msg::NoXWayland));
