@@ -125,12 +125,15 @@ void addLending(PostItHolder& holder, const char* person, const char* text, Date
     holder.addAttached(std::move(lending));
 }
 
-// The text of a Stickum as the user selects it with the mouse.
+// The text of a Stickum as the user selects it with the mouse. What another window selected
+// before may be read until this one's selection has come through.
 QString selectedText(const Window& stickum) {
+    const QString before = primarySelection();
     const QRect r = stickum.geometry;
     drag(r.topLeft() + QPoint(3, 15), r.bottomRight() - QPoint(3, 3));
     QString text;
-    waitFor([&] { return !(text = primarySelection()).isEmpty(); }, std::chrono::seconds(3));
+    waitFor([&] { return !(text = primarySelection()).isEmpty() && text != before; },
+            std::chrono::seconds(3));
     return text;
 }
 
