@@ -54,6 +54,15 @@ bool holds(const std::vector<std::uint32_t>& values, const char* atomName) {
     return std::find(values.begin(), values.end(), atom(atomName)) != values.end();
 }
 
+// Waits until the condition holds, letting the window manager work.
+template <typename Condition> bool waitFor(Condition condition) {
+    for (int i = 0; i < 100; ++i) {
+        if (condition()) return true;
+        QTest::qWait(20);
+    }
+    return condition();
+}
+
 class StickumOnX11 : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -72,7 +81,7 @@ protected:
         frame->showStickum();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(frame));
         window = static_cast<xcb_window_t>(frame->winId());
-        ASSERT_TRUE(QTest::qWaitFor([&] { return outsider.stackingIndex(window) >= 0; }))
+        ASSERT_TRUE(waitFor([&] { return outsider.stackingIndex(window) >= 0; }))
             << "the window manager does not manage the Stickum";
     }
     void showManagedAt(QPoint place) {
@@ -113,7 +122,7 @@ TEST_F(StickumOnX11, MapsUndecoratedOnTopAndOutOfTheTaskBar) {
     // No decoration: the window manager's frame adds nothing around it.
     const auto extents = property(window, "_NET_FRAME_EXTENTS");
     EXPECT_TRUE(extents.empty() || extents == std::vector<std::uint32_t>(4, 0));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return frame->frameX() == 200 && frame->frameY() == 150; }))
+    EXPECT_TRUE(waitFor([&] { return frame->frameX() == 200 && frame->frameY() == 150; }))
         << frame->frameX() << "," << frame->frameY();
     EXPECT_EQ(frame->frameGeometry().size(), frame->size());
     // Shown without taking the focus.
@@ -130,7 +139,7 @@ TEST_F(StickumOnX11, StaysAboveARaisedNormalWindow) {
     normal.raise();
     normal.activateWindow();
     const auto other = static_cast<xcb_window_t>(normal.winId());
-    ASSERT_TRUE(QTest::qWaitFor(
+    ASSERT_TRUE(waitFor(
         [&] { return outsider.stackingIndex(other) >= 0 && outsider.stackingIndex(window) >= 0; }));
     QTest::qWait(200);
     EXPECT_GT(outsider.stackingIndex(window), outsider.stackingIndex(other));
@@ -142,7 +151,7 @@ TEST_F(StickumOnX11, PlacingAShownStickumMovesItWhereverQtThinksItIs) {
     EXPECT_EQ(outsider.rectOnScreen(window).topLeft(), QPoint(200, 150));
     for (const QPoint to : {QPoint(0, 0), QPoint(320, 240), QPoint(200, 150)}) {
         frame->placeAt(to.x(), to.y());
-        EXPECT_TRUE(QTest::qWaitFor([&] { return outsider.rectOnScreen(window).topLeft() == to; }))
+        EXPECT_TRUE(waitFor([&] { return outsider.rectOnScreen(window).topLeft() == to; }))
             << to.x() << "," << to.y() << " is at " << outsider.rectOnScreen(window).x() << ","
             << outsider.rectOnScreen(window).y();
         EXPECT_EQ(QPoint(frame->frameX(), frame->frameY()), to);
@@ -151,9 +160,9 @@ TEST_F(StickumOnX11, PlacingAShownStickumMovesItWhereverQtThinksItIs) {
 
 TEST_F(StickumOnX11, PositionIsAskedAgainAfterTheWindowWasMovedBehindQtsBack) {
     ASSERT_NO_FATAL_FAILURE(showManagedAt({120, 90}));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return frame->frameX() == 120 && frame->frameY() == 90; }));
+    ASSERT_TRUE(waitFor([&] { return frame->frameX() == 120 && frame->frameY() == 90; }));
     moveBehindQtsBack(window, {260, 210});
-    EXPECT_TRUE(QTest::qWaitFor([&] {
+    EXPECT_TRUE(waitFor([&] {
         return QPoint(frame->frameX(), frame->frameY()) == QPoint(260, 210);
     })) << frame->frameX()
         << "," << frame->frameY();
@@ -169,8 +178,7 @@ TEST_F(StickumOnX11, RollingThroughTheButtonNeverMovesIt) {
         moveBehindQtsBack(window, place);
         QTest::mouseClick(rollButton, Qt::LeftButton);
         const int height = frame->rolledUp() ? SmallFrame::kTitleHeight : unrolled;
-        ASSERT_TRUE(
-            QTest::qWaitFor([&] { return outsider.rectOnScreen(window).height() == height; }));
+        ASSERT_TRUE(waitFor([&] { return outsider.rectOnScreen(window).height() == height; }));
         EXPECT_EQ(outsider.rectOnScreen(window).topLeft(), place);
         EXPECT_EQ(QPoint(frame->frameX(), frame->frameY()), place);
     }
@@ -190,7 +198,7 @@ TEST_F(StickumOnX11, PositionsAskedTogetherGoEachToItsOwnStickum) {
     // Moved by another client, so that only the X server knows where they stand.
     for (std::size_t i = 0; i < frames.size(); ++i)
         moveBehindQtsBack(static_cast<xcb_window_t>(frames[i]->winId()), places[i]);
-    EXPECT_TRUE(QTest::qWaitFor([&] {
+    EXPECT_TRUE(waitFor([&] {
         SmallFrame::askPositions(frames);
         return QPoint(frames[0]->frameX(), frames[0]->frameY()) == places[0] &&
                QPoint(frames[1]->frameX(), frames[1]->frameY()) == places[1];
@@ -201,7 +209,7 @@ TEST_F(StickumOnX11, PositionsAskedTogetherGoEachToItsOwnStickum) {
 TEST_F(StickumOnX11, HiddenStickumIsWithdrawn) {
     ASSERT_NO_FATAL_FAILURE(showManagedAt({300, 300}));
     frame->hideStickum();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return outsider.stackingIndex(window) < 0; }));
+    EXPECT_TRUE(waitFor([&] { return outsider.stackingIndex(window) < 0; }));
 }
 
 TEST_F(StickumOnX11, ShownAgainStaysOutOfTheTaskBarAndOnTopUntilPinned) {
@@ -213,7 +221,7 @@ TEST_F(StickumOnX11, ShownAgainStaysOutOfTheTaskBarAndOnTopUntilPinned) {
         EXPECT_TRUE(outsider.hasState(window, "_NET_WM_STATE_SKIP_PAGER"));
         EXPECT_TRUE(outsider.hasState(window, "_NET_WM_STATE_ABOVE"));
         frame->hideStickum();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return outsider.stackingIndex(window) < 0; }));
+        ASSERT_TRUE(waitFor([&] { return outsider.stackingIndex(window) < 0; }));
     }
 
     // Pinned to another window: no longer above everything.
