@@ -46,6 +46,8 @@ struct MyDialogTestPeer {
 
 namespace {
 
+using Shown = FakeMessageBoxes::Shown;
+
 QString q(const char* text) {
     return QString::fromUtf8(text);
 }
@@ -278,10 +280,8 @@ TEST_F(AppTest, EnterAndCloseAskTheQuitQuestionAndNoChangesNothing) {
 
     closeButton->click();
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].owner, frame());
-    EXPECT_EQ(boxes.shown[0].caption, q(msg::ProgramName));
-    EXPECT_EQ(boxes.shown[0].text, q(msg::QuitQuestion));
-    EXPECT_EQ(boxes.shown[0].style, box::Quit);
+    EXPECT_EQ(boxes.shown[0],
+              (Shown{frame(), q(msg::QuitQuestion), q(msg::ProgramName), box::Quit}));
 
     dialog()->setFocus();
     QTest::keyClick(dialog(), Qt::Key_Return);
@@ -501,10 +501,8 @@ TEST_F(AppTest, DecliningAnOldFileEndsWithStatusZeroAndLeavesTheFile) {
     ASSERT_TRUE(status.has_value());
     EXPECT_EQ(*status, 0);
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].caption, QStringLiteral("Quillbox - WARNING"));
-    EXPECT_EQ(boxes.shown[0].text, q(msg::OldFileWarning));
-    EXPECT_EQ(boxes.shown[0].style, box::OldFile);
-    EXPECT_EQ(boxes.shown[0].owner, nullptr);
+    EXPECT_EQ(boxes.shown[0], (Shown{nullptr, q(msg::OldFileWarning),
+                                     QStringLiteral("Quillbox - WARNING"), box::OldFile}));
     EXPECT_EQ(frame(), nullptr);
     EXPECT_EQ(MyAppTestPeer::splash(*app), nullptr);
     QFile file(dataPath());
@@ -526,10 +524,8 @@ TEST_F(AppTest, AnOldFileThatFailsEndsWithStatusOne) {
     ASSERT_TRUE(status.has_value());
     EXPECT_EQ(*status, 1);
     ASSERT_EQ(boxes.shown.size(), 2u);
-    EXPECT_EQ(boxes.shown[1].caption, QStringLiteral("Quillbox - ERROR"));
-    EXPECT_EQ(boxes.shown[1].text, q(msg::OldFileWrongNotes));
-    EXPECT_EQ(boxes.shown[1].style, box::Failure);
-    EXPECT_EQ(boxes.shown[1].owner, nullptr);
+    EXPECT_EQ(boxes.shown[1], (Shown{nullptr, q(msg::OldFileWrongNotes),
+                                     QStringLiteral("Quillbox - ERROR"), box::Failure}));
 }
 
 TEST_F(AppTest, ADamagedFileIsReportedAndTheProgramRuns) {

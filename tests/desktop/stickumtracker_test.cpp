@@ -385,10 +385,9 @@ TEST_F(TrackerTest, The24thTargetIsRefusedAndItsEntryKeptAsItWas) {
     tracker.setTarget(last, extra);
     tracker.pinPass(true);
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].text, QString::fromUtf8("Not enough space\r\nto attach..."));
-    EXPECT_EQ(boxes.shown[0].caption, QString::fromUtf8("ERROR"));
-    EXPECT_EQ(boxes.shown[0].owner, nullptr);
-    EXPECT_EQ(boxes.shown[0].style, box::Capacity);
+    EXPECT_EQ(boxes.shown[0],
+              (FakeMessageBoxes::Shown{nullptr, QStringLiteral("Not enough space\r\nto attach..."),
+                                       QStringLiteral("ERROR"), box::Capacity}));
     EXPECT_EQ(frameOf(last), free.data()) << "keeps its Stickum";
     EXPECT_TRUE(free->isVisible());
     EXPECT_EQ(holder.attrOf(last)->target, extra) << "keeps its target";

@@ -69,8 +69,7 @@ inline ::testing::AssertionResult oneBoxShown(const FakeMessageBoxes& boxes, con
     if (boxes.shown.size() != 1)
         return ::testing::AssertionFailure() << boxes.shown.size() << " boxes shown";
     const FakeMessageBoxes::Shown& box = boxes.shown[0];
-    if (box.text == text && box.caption == caption && box.style == style)
+    if (box == FakeMessageBoxes::Shown{box.owner, text, caption, style})
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "shown \"" << box.text.toStdString() << "\" / \""
-                                         << box.caption.toStdString() << "\", or another style";
+    return ::testing::AssertionFailure() << "shown " << ::testing::PrintToString(box);
 }

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <deque>
+#include <ostream>
 #include <vector>
 
 // Message boxes answered by the test: a box with only an OK button answers Ok; a question takes
@@ -16,6 +17,12 @@ public:
         QString text;
         QString caption;
         BoxStyle style;
+        bool operator==(const Shown&) const = default;
+        friend void PrintTo(const Shown& box, std::ostream* out) {
+            *out << '"' << box.text.toStdString() << "\" / \"" << box.caption.toStdString()
+                 << "\", buttons " << int(box.style.buttons) << ", icon " << int(box.style.icon)
+                 << ", owner " << box.owner;
+        }
     };
 
     Answer showMessage(QWidget* owner, const QString& text, const QString& caption,
