@@ -114,31 +114,30 @@ TEST_F(HolderOnX11, APinnedStickumGoesAndComesWithItsTarget) {
     foreign.map(target); // ICCCM: mapping an iconic window restores it
     EXPECT_TRUE(waitForStickum(true)) << "restoring the target brings it back";
 
-    // With the display off, the target coming back leaves the Stickum hidden.
+    // With the display off, the target coming back leaves the Stickum hidden until the display is
+    // switched on again.
+    const auto targetBackWhileOff = [&] {
+        foreign.map(target);
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return dialog()->windowSystem().isOnShow(target); }, kWaitMs));
+        QTest::qWait(300);
+        EXPECT_FALSE(stickumOnScreen());
+        dialog()->toggleDisplay();
+    };
     dialog()->toggleDisplay();
     ASSERT_FALSE(dialog()->displayOn());
     EXPECT_TRUE(waitForStickum(false));
     foreign.minimise(target);
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return !dialog()->windowSystem().isOnShow(target); }, kWaitMs));
-    foreign.map(target);
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return dialog()->windowSystem().isOnShow(target); }, kWaitMs));
-    QTest::qWait(300);
-    EXPECT_FALSE(stickumOnScreen());
-    dialog()->toggleDisplay();
+    ASSERT_NO_FATAL_FAILURE(targetBackWhileOff());
     EXPECT_TRUE(waitForStickum(true)) << "switching the display on shows it again";
 
     // Switched off while the target is minimised: its return does not bring the Stickum.
     foreign.minimise(target);
     ASSERT_TRUE(waitForStickum(false));
     dialog()->toggleDisplay();
-    foreign.map(target);
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return dialog()->windowSystem().isOnShow(target); }, kWaitMs));
-    QTest::qWait(300);
-    EXPECT_FALSE(stickumOnScreen());
-    dialog()->toggleDisplay();
+    ASSERT_NO_FATAL_FAILURE(targetBackWhileOff());
     EXPECT_TRUE(waitForStickum(true));
 }
 
